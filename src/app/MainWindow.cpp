@@ -1,0 +1,125 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QStackedWidget>
+
+#include "shell/Page.h"
+#include "shell/Session.h"
+#include "shell/WindowSettings.h"
+
+MainWindow::MainWindow(Session& session, Platform& platform)
+    : session_(session), platform_(platform), stack_(new QStackedWidget(this)) {
+  setCentralWidget(stack_);
+  move(session_.LastLeft, session_.LastTop);
+}
+
+void MainWindow::AddPage(Page* page) {
+  pages_[page->PageNumber()] = page;
+  stack_->addWidget(page);
+  connect(page, &QWidget::windowTitleChanged, this, [this, page](const QString& title) {
+    if (CurrentPage() == page) setWindowTitle(title);
+  });
+}
+
+Page* MainWindow::PageAt(int number) const {
+  const auto it = pages_.find(number);
+  return it == pages_.end() ? nullptr : it->second;
+}
+
+Page* MainWindow::CurrentPage() const { return qobject_cast<Page*>(stack_->currentWidget()); }
+
+void MainWindow::ShowFirstPage() {
+  if (Page* graph = PageAt(kGraphPage)) Show(graph);
+  show();
+}
+
+void MainWindow::SwitchPage(int from, int to) {
+  Page* source = PageAt(from);
+  if (source && source->IsDataEntry() && to != kAboutPage && !source->Validate()) return;
+  SwitchPageValidated(from, to);
+}
+
+void MainWindow::SwitchPageValidated(int from, int to) {
+  Page* target = PageAt(to);
+  if (!target) return;
+  HideCurrent();
+  session_.LastPageLeft = from;
+  Show(target);
+}
+
+void MainWindow::ReturnToPage(int, int to) {
+  Page* target = PageAt(to);
+  if (!target) return;
+  HideCurrent();
+  Show(target);
+}
+
+void MainWindow::ShowPageByNumber(int n) {
+  if (n < 1 || n > 17) return;
+  Page* target = PageAt(n);
+  if (!target) return;
+  session_.SuppressRefresh = true;
+  HideCurrent();
+  Show(target);
+}
+
+void MainWindow::ExitProgram() {
+  session_.Exiting = true;
+  SaveWindowSettings(session_, platform_.settings, WindowTop(), WindowLeft());
+  close();
+  QApplication::quit();
+}
+
+void MainWindow::ApplySizeRule() {
+  Page* page = CurrentPage();
+  if (!page) return;
+  // Page sizes are client areas below the page's own menu bar.
+  const QSize menu(0, page->MenuBar()->sizeHint().height());
+  const QSize size = page->PageSize() + menu;
+  if (page->IsResizable()) {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setMinimumSize(page->MinimumPageSize() + menu);
+    resize(size);
+  } else {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setFixedSize(size);
+  }
+}
+
+int MainWindow::WindowTop() const { return pos().y(); }
+int MainWindow::WindowLeft() const { return pos().x(); }
+
+void MainWindow::HideCurrent() {
+  Page* current = CurrentPage();
+  if (!current) return;
+  session_.LastTop = WindowTop();
+  session_.LastLeft = WindowLeft();
+  current->FormHide();
+}
+
+void MainWindow::Show(Page* page) {
+  stack_->setCurrentWidget(page);
+  ApplySizeRule();
+  page->FormActivate();
+  setWindowTitle(page->windowTitle());
+  page->setFocus();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (session_.Exiting) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  if (Page* page = CurrentPage()) page->FormCloseQuery();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  Page* page = CurrentPage();
+  if (page && page->IsResizable()) page->PageResized(event->size());
+}

@@ -1,0 +1,59 @@
+#include "pages/DataPage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+const QColor kReadOnlyColour(0, 255, 255);  // aqua
+}
+
+DataPage::DataPage(int number, Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : Page(number, session, platform, navigator, parent) {}
+
+QSize DataPage::PageSize() const {
+  const WindowGeometry& g = session_.geometry;
+  if (g.ScreenHeight > 0 && g.ScreenHeight < 560) return {g.SmallScreenWidth, g.SmallScreenHeight};
+  return Page::PageSize();
+}
+
+QLabel* DataPage::AddLabel(const QString& objectName, const QString& caption, QRect geometry) {
+  auto* label = new QLabel(caption, Content());
+  label->setObjectName(objectName);
+  label->setGeometry(geometry);
+  return label;
+}
+
+QLineEdit* DataPage::AddEdit(const QString& objectName, QRect geometry, bool readOnly) {
+  auto* edit = new QLineEdit(Content());
+  edit->setObjectName(objectName);
+  edit->setGeometry(geometry);
+  if (readOnly) {
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, kReadOnlyColour);
+    edit->setPalette(palette);
+  }
+  return edit;
+}
+
+QPlainTextEdit* DataPage::AddMemo(const QString& objectName, QRect geometry, const QString& text,
+                                  const QString& hint) {
+  auto* memo = new QPlainTextEdit(Content());
+  memo->setObjectName(objectName);
+  memo->setGeometry(geometry);
+  memo->setReadOnly(true);
+  memo->setFocusPolicy(Qt::NoFocus);
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo->setToolTip(hint);
+  memo->setPlainText(text);
+  return memo;
+}
+
+void DataPage::SetPageColour(const QColor& colour) {
+  Content()->setAutoFillBackground(true);
+  QPalette palette = Content()->palette();
+  palette.setColor(QPalette::Window, colour);
+  Content()->setPalette(palette);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "shell/Page.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+// Base of the data-entry pages: validation before leaving, the close rule,
+// the small-screen rule and the controls every such page builds.
+class DataPage : public Page {
+  Q_OBJECT
+
+ public:
+  DataPage(int number, Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+
+  bool IsDataEntry() const override { return true; }
+  bool Validate() override { return ValidatePage(); }
+  bool IsResizable() const override { return false; }
+  QSize PageSize() const override;
+
+ protected:
+  // Boxes to plan record: stores what parsed, reports the first problem and
+  // returns false to keep the user on the page.
+  virtual bool ValidatePage() = 0;
+
+  // The page's client size on normal screens; small screens force the shared
+  // small-screen size instead.
+  void SetClientSize(QSize size) { SetFixedPageSize(size); }
+
+  // Controls with the look the data pages share.
+  QLabel* AddLabel(const QString& objectName, const QString& caption, QRect geometry);
+  QLineEdit* AddEdit(const QString& objectName, QRect geometry, bool readOnly = false);
+  QPlainTextEdit* AddMemo(const QString& objectName, QRect geometry, const QString& text,
+                          const QString& hint = QStringLiteral("Scroll for more instructions"));
+  void SetPageColour(const QColor& colour);
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+class QPrinter;
+
+enum class PromptButton { Ok, Yes, No, Cancel };
+
+enum class QuestionKind { YesNo, YesNoCancel };
+
+struct FileDialogRequest {
+  QString title;
+  QString filter;            // e.g. "Plan files (*.plan)"
+  QString defaultExtension;  // without the dot
+  QString initialFolder;
+  QString proposedName;
+  bool confirmOverwrite = true;
+};
+
+// Every modal question the program asks goes through here, so tests can
+// script the answers. Message boxes sit 30 px right of and 90 px below the
+// top-left corner of the page that asks.
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+  virtual void Error(QWidget* page, const QString& text) = 0;
+  virtual void Information(QWidget* page, const QString& text) = 0;
+  // A warning-styled question; returns Yes, No or Cancel.
+  virtual PromptButton Warning(QWidget* page, const QString& text, QuestionKind kind) = 0;
+  virtual PromptButton Question(QWidget* page, const QString& text, QuestionKind kind) = 0;
+  // Return the chosen path, or nothing when the user cancels.
+  virtual std::optional<QString> OpenFile(QWidget* page, const FileDialogRequest& request) = 0;
+  virtual std::optional<QString> SaveFile(QWidget* page, const FileDialogRequest& request) = 0;
+  // Shows the printer choice dialog for the printer; true when the user pressed OK.
+  virtual bool ChoosePrinter(QWidget* page, QPrinter& printer) = 0;
+};

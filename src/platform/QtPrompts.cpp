@@ -1,0 +1,77 @@
+#include "platform/QtPrompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+PromptButton ShowBox(QWidget* page, QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, page);
+  if (page) {
+    box.adjustSize();
+    const QPoint corner = page->window()->frameGeometry().topLeft();
+    box.move(corner + QPoint(30, 90));
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes: return PromptButton::Yes;
+    case QMessageBox::No: return PromptButton::No;
+    case QMessageBox::Cancel: return PromptButton::Cancel;
+    default: return PromptButton::Ok;
+  }
+}
+
+QMessageBox::StandardButtons ButtonsFor(QuestionKind kind) {
+  return kind == QuestionKind::YesNoCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                                           : QMessageBox::Yes | QMessageBox::No;
+}
+
+void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
+  dialog.setWindowTitle(request.title);
+  dialog.setNameFilter(request.filter);
+  dialog.setDefaultSuffix(request.defaultExtension);
+  dialog.setDirectory(request.initialFolder);
+  if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
+}
+
+}  // namespace
+
+void QtPrompts::Error(QWidget* page, const QString& text) { ShowBox(page, QMessageBox::Critical, text, QMessageBox::Ok); }
+
+void QtPrompts::Information(QWidget* page, const QString& text) {
+  ShowBox(page, QMessageBox::Information, text, QMessageBox::Ok);
+}
+
+PromptButton QtPrompts::Warning(QWidget* page, const QString& text, QuestionKind kind) {
+  return ShowBox(page, QMessageBox::Warning, text, ButtonsFor(kind));
+}
+
+PromptButton QtPrompts::Question(QWidget* page, const QString& text, QuestionKind kind) {
+  return ShowBox(page, QMessageBox::Question, text, ButtonsFor(kind));
+}
+
+std::optional<QString> QtPrompts::OpenFile(QWidget* page, const FileDialogRequest& request) {
+  QFileDialog dialog(page);
+  Configure(dialog, request);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtPrompts::SaveFile(QWidget* page, const FileDialogRequest& request) {
+  QFileDialog dialog(page);
+  Configure(dialog, request);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst();
+}
+
+bool QtPrompts::ChoosePrinter(QWidget* page, QPrinter& printer) {
+  QPrintDialog dialog(&printer, page);
+  return dialog.exec() == QDialog::Accepted;
+}

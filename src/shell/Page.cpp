@@ -1,0 +1,53 @@
+#include "shell/Page.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "model/NumberFormat.h"
+
+Page::Page(int number, Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : QWidget(parent),
+      session_(session),
+      platform_(platform),
+      navigator_(navigator),
+      number_(number),
+      menuBar_(new QMenuBar(this)),
+      content_(new QWidget(this)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(menuBar_);
+  layout->addWidget(content_, 1);
+  menuBar_->setObjectName("MainMenu1");
+}
+
+void Page::FormActivate() {
+  if (session_.SuppressRefresh) {
+    session_.SuppressRefresh = false;
+    return;
+  }
+  Refresh();
+}
+
+void Page::FormCloseQuery() {
+  if (IsDataEntry() && !Validate()) return;
+  navigator_.SwitchPageValidated(number_, kGraphPage);
+}
+
+void Page::SetCaptionTitle(const QString& title) {
+  setWindowTitle(QString::fromStdString(PageCaption(title.toStdString(), session_.plan.PlanFileName)));
+}
+
+void Page::OpenHelpTopic(int context) { platform_.desktop.ShowHelpTopic(context); }
+
+// The help document and the home page ship beside the program, so they open
+// whatever the current folder is.
+void Page::OpenHtmlHelp() {
+  platform_.desktop.OpenDocument(QDir(QCoreApplication::applicationDirPath()).filePath("Help_HTM.htm"));
+}
+
+void Page::OpenHomePage() {
+  platform_.desktop.OpenDocument(QDir(QCoreApplication::applicationDirPath()).filePath("about.html"));
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+#include "platform/Platform.h"
+#include "shell/Navigator.h"
+#include "shell/Session.h"
+
+class QMenuBar;
+class QAction;
+
+// One page of the program: a widget with its own menu bar that the main
+// window shows alone. Subclasses add their controls to Content() and
+// override the fill, validation, close and size rules they need.
+class Page : public QWidget {
+  Q_OBJECT
+
+ public:
+  Page(int number, Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+
+  int PageNumber() const { return number_; }
+  QMenuBar* MenuBar() const { return menuBar_; }
+  QWidget* Content() const { return content_; }
+
+  // Data-entry pages validate before they may be left.
+  virtual bool IsDataEntry() const { return false; }
+  virtual bool Validate() { return true; }
+
+  // Called by the shell when the page becomes the visible one: refills it
+  // unless the shell asked for a return without refill.
+  void FormActivate();
+  // Called by the shell when the page is hidden by a switch.
+  virtual void FormHide() {}
+  // The window's close box was pressed while this page was visible.
+  virtual void FormCloseQuery();
+
+  // Size rule: fixed pages keep PageSize(); resizable pages start at
+  // PageSize() and may not go below MinimumPageSize(). Sizes are of the area
+  // below the page's menu bar; the main window adds the menu bar's height.
+  virtual bool IsResizable() const { return false; }
+  virtual QSize PageSize() const { return fixedSize_; }
+  virtual QSize MinimumPageSize() const { return PageSize(); }
+  // The main window was resized; `size` is its new client size (resizable pages only).
+  virtual void PageResized(QSize) {}
+
+  // Help context number of the page's "&Help Win32" item (F1 may differ).
+  virtual int HelpContext() const { return helpContext_; }
+  virtual int F1HelpContext() const { return HelpContext(); }
+
+  // The shared "&Window" commands.
+  void OpenHelpTopic(int context);
+  void OpenHtmlHelp();
+  void OpenHomePage();
+  void ShowAbout() { GoTo(kAboutPage); }
+
+ protected:
+  // The page's refill from the plan (its fill routine).
+  virtual void Refresh() {}
+
+  void SetFixedPageSize(QSize size) { fixedSize_ = size; }
+  void SetHelpContext(int context) { helpContext_ = context; }
+  // Title + "[ " + plan name up to its first "." + " ]".
+  void SetCaptionTitle(const QString& title);
+
+  void GoTo(int page) { navigator_.SwitchPage(number_, page); }
+  void ShowError(const QString& text) { platform_.prompts.Error(this, text); }
+  void ShowInformation(const QString& text) { platform_.prompts.Information(this, text); }
+
+  Session& session_;
+  Platform& platform_;
+  Navigator& navigator_;
+
+ private:
+  int number_;
+  int helpContext_ = 0;
+  QSize fixedSize_{536, 500};
+  QMenuBar* menuBar_;
+  QWidget* content_;
+};

@@ -1,0 +1,94 @@
+#include "shell/PlanFileFlows.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+
+#include "model/NumberFormat.h"
+#include "model/PlanFile.h"
+#include "model/SamplePlan.h"
+#include "platform/Platform.h"
+#include "shell/Session.h"
+
+namespace {
+
+const char* const kSampleName = "JohnSmith.plan";
+
+FileDialogRequest PlanDialog(const Session& session, const QString& title) {
+  FileDialogRequest request;
+  request.title = title;
+  request.filter = "Plan Files (*.plan)";
+  request.defaultExtension = "plan";
+  const std::string& folder = session.PlanDirectory.empty() ? session.working.PlanFolder : session.PlanDirectory;
+  request.initialFolder = QString::fromStdString(folder);
+  request.proposedName = QString::fromStdString(CaptionPlanName(session.plan.PlanFileName));
+  return request;
+}
+
+std::string FolderOf(const QString& path) {
+  return QDir::toNativeSeparators(QFileInfo(path).absolutePath()).toStdString() + '/';
+}
+
+bool WriteTo(Session& session, Platform& platform, QWidget* page, const std::string& path) {
+  const PlanFileResult result = WritePlanFile(session.plan, path);
+  if (!result.ok) {
+    platform.prompts.Error(page, QString::fromStdString(result.message));
+    return false;
+  }
+  session.PlanDirectory = FolderOf(QString::fromStdString(path));
+  return true;
+}
+
+// The save dialog and the write; false when cancelled or the write failed.
+bool SaveCurrent(Session& session, Platform& platform, QWidget* page) {
+  FileDialogRequest request = PlanDialog(session, "Save Plan File");
+  request.confirmOverwrite = true;
+  const std::optional<QString> path = platform.prompts.SaveFile(page, request);
+  if (!path) return false;
+  return WriteTo(session, platform, page, path->toStdString());
+}
+
+}  // namespace
+
+bool SaveFirst(Session& session, Platform& platform, QWidget* page) {
+  const std::string& name = session.plan.PlanFileName;
+  const bool sample = name == kSampleName;
+  const std::string what = sample ? "RENAME [" + name + "] and save it as a new file" : "save [" + name + "]";
+  const QString question = QString::fromStdString("Do you first want to " + what + "?");
+  switch (platform.prompts.Warning(page, question, QuestionKind::YesNoCancel)) {
+    case PromptButton::Cancel:
+      return false;
+    case PromptButton::Yes:
+      // A cancelled or failed save stops the flow: going on would throw the plan away.
+      if (sample) return SaveCurrent(session, platform, page);
+      return WriteTo(session, platform, page, session.PlanPath());
+    default:
+      return true;
+  }
+}
+
+bool NewPlan(Session& session, Platform& platform, QWidget* page) {
+  if (!SaveFirst(session, platform, page)) return false;
+  ResetPlan(session.plan);
+  ResetWorkingValues(session.working);
+  session.PlanDirectory.clear();
+  return true;
+}
+
+bool OpenPlan(Session& session, Platform& platform, QWidget* page) {
+  if (!SaveFirst(session, platform, page)) return false;
+  const std::optional<QString> path = platform.prompts.OpenFile(page, PlanDialog(session, "Open Plan File"));
+  if (!path) return false;
+  const PlanFileResult result = ReadPlanFile(session.plan, path->toStdString());
+  if (!result.ok || result.missing) {
+    const std::string message =
+        result.missing ? "The plan file '" + path->toStdString() + "' does not exist." : result.message;
+    platform.prompts.Error(page, QString::fromStdString(message));
+    return false;
+  }
+  ResetWorkingValues(session.working);
+  session.PlanDirectory = FolderOf(*path);
+  return true;
+}
+
+bool SavePlan(Session& session, Platform& platform, QWidget* page) { return SaveCurrent(session, platform, page); }

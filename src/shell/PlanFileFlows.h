@@ -1,0 +1,19 @@
+#pragma once
+
+class QWidget;
+struct Session;
+struct Platform;
+
+// The New, Open and Save commands of the two result pages and the question
+// asked before a plan is thrown away. `page` places the message boxes. The
+// caller runs the forecast and stores the window settings afterwards.
+
+// Asks whether to save the plan first. True when the caller may go on (saved,
+// or the user said No); false when the user cancelled or the save failed.
+bool SaveFirst(Session& session, Platform& platform, QWidget* page);
+// SaveFirst, then the sample plan. True when the plan was replaced.
+bool NewPlan(Session& session, Platform& platform, QWidget* page);
+// SaveFirst, then the open dialog and the read. True when a plan was loaded.
+bool OpenPlan(Session& session, Platform& platform, QWidget* page);
+// The save dialog and the write. True when the plan was written.
+bool SavePlan(Session& session, Platform& platform, QWidget* page);

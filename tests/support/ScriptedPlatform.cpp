@@ -1,0 +1,60 @@
+#include "support/ScriptedPlatform.h"
+
+namespace {
+
+template <typename T>
+T Next(std::deque<T>& queue, T fallback) {
+  if (queue.empty()) return fallback;
+  T value = queue.front();
+  queue.pop_front();
+  return value;
+}
+
+}  // namespace
+
+void ScriptedPrompts::Error(QWidget*, const QString& text) { shown.push_back({ShownPrompt::Error, text}); }
+
+void ScriptedPrompts::Information(QWidget*, const QString& text) {
+  shown.push_back({ShownPrompt::Information, text});
+}
+
+PromptButton ScriptedPrompts::Warning(QWidget*, const QString& text, QuestionKind) {
+  shown.push_back({ShownPrompt::Warning, text});
+  return Next(answers, PromptButton::Cancel);
+}
+
+PromptButton ScriptedPrompts::Question(QWidget*, const QString& text, QuestionKind) {
+  shown.push_back({ShownPrompt::Question, text});
+  return Next(answers, PromptButton::Cancel);
+}
+
+std::optional<QString> ScriptedPrompts::OpenFile(QWidget*, const FileDialogRequest& request) {
+  dialogs.push_back(request);
+  return Next(fileAnswers, std::optional<QString>{});
+}
+
+std::optional<QString> ScriptedPrompts::SaveFile(QWidget*, const FileDialogRequest& request) {
+  dialogs.push_back(request);
+  return Next(fileAnswers, std::optional<QString>{});
+}
+
+bool ScriptedPrompts::ChoosePrinter(QWidget*, QPrinter&) {
+  ++printerDialogs;
+  return Next(printerAnswers, false);
+}
+
+QStringList ScriptedPrompts::Texts() const {
+  QStringList texts;
+  for (const ShownPrompt& prompt : shown) texts << prompt.text;
+  return texts;
+}
+
+std::optional<int> MemorySettings::Integer(const QString& name) const {
+  if (!values.contains(name)) return std::nullopt;
+  return values.value(name).toInt();
+}
+
+std::optional<QString> MemorySettings::Text(const QString& name) const {
+  if (!values.contains(name)) return std::nullopt;
+  return values.value(name).toString();
+}
