@@ -207,4 +207,6 @@ struct PlanRecord {
   std::int64_t EventAmount5 = 0;
   std::int64_t OtherAnnualTotal = 0;  // derived
   std::int64_t OtherTotal = 0;        // derived
+
+  friend bool operator==(const PlanRecord&, const PlanRecord&) = default;
 };

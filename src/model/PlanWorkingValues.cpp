@@ -1,0 +1,3 @@
+#include "model/PlanWorkingValues.h"
+
+void ResetWorkingValues(PlanWorkingValues& values) { values.HomeEditTexts = kHomeEditResetTexts; }
