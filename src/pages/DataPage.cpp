@@ -57,3 +57,21 @@ void DataPage::SetPageColour(const QColor& colour) {
   palette.setColor(QPalette::Window, colour);
   Content()->setPalette(palette);
 }
+
+QLineEdit* DataPage::AddEntryRow(const EntryRow& row, QRect labelRect, QRect editRect) {
+  if (!row.caption.isEmpty()) AddLabel(row.labelName, row.caption, labelRect);
+  QLineEdit* edit = AddEdit(row.editName, editRect, row.readOnly);
+  bindings_.Bind(edit, row.field, row.kind, row.readOnly);
+  return edit;
+}
+
+void DataPage::AddEntryRows(const std::vector<EntryRow>& rows, int top, int rowHeight, int labelLeft, int right,
+                            int editWidth) {
+  const int editLeft = right - editWidth;
+  int y = top;
+  for (const EntryRow& row : rows) {
+    AddEntryRow(row, QRect(labelLeft, y, editLeft - labelLeft - 4, rowHeight - 2),
+                QRect(editLeft, y, editWidth, rowHeight - 2));
+    y += rowHeight;
+  }
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/EntryRows.h"
 #include "shell/Page.h"
 
 class QLabel;
@@ -34,4 +35,14 @@ class DataPage : public Page {
   QPlainTextEdit* AddMemo(const QString& objectName, QRect geometry, const QString& text,
                           const QString& hint = QStringLiteral("Scroll for more instructions"));
   void SetPageColour(const QColor& colour);
+
+  // A label with its dot leaders at `labelRect` and its box at `editRect`,
+  // bound to the row's field in bindings_.
+  QLineEdit* AddEntryRow(const EntryRow& row, QRect labelRect, QRect editRect);
+  // Rows stacked from `top`, one every `rowHeight` pixels: labels from
+  // `labelLeft` up to the box column, boxes `editWidth` wide ending at `right`.
+  void AddEntryRows(const std::vector<EntryRow>& rows, int top, int rowHeight, int labelLeft, int right,
+                    int editWidth);
+
+  EntryBindings bindings_;
 };

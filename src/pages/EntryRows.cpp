@@ -1,0 +1,79 @@
+#include "pages/EntryRows.h"
+
+#include <QLineEdit>
+
+#include "model/NumberFormat.h"
+
+namespace {
+
+template <class... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+int DecimalsOf(EntryKind kind) { return kind == EntryKind::Decimal1 ? 1 : 2; }
+
+}  // namespace
+
+QString FormatEntry(const PlanRecord& plan, const PlanField& field, EntryKind kind) {
+  return std::visit(
+      Overloaded{
+          [&](std::int32_t PlanRecord::*member) {
+            const std::int32_t value = plan.*member;
+            return kind == EntryKind::Dollars ? QString::fromStdString(FormatDollars(value)) : QString::number(value);
+          },
+          [&](std::int64_t PlanRecord::*member) {
+            const std::int64_t value = plan.*member;
+            return kind == EntryKind::Dollars ? QString::fromStdString(FormatDollars(value)) : QString::number(value);
+          },
+          [&](long double PlanRecord::*member) {
+            return QString::fromStdString(FormatDecimal(plan.*member, DecimalsOf(kind)));
+          },
+          [&](std::string PlanRecord::*member) { return QString::fromStdString(plan.*member); },
+      },
+      field);
+}
+
+std::int32_t ParseEntry(const QString& text, PlanRecord& plan, const PlanField& field, bool& blank) {
+  const std::string entry = text.toStdString();
+  std::int32_t errorCode = 0;
+  std::visit(Overloaded{
+                 [&](std::int32_t PlanRecord::*member) {
+                   if (ParseWholeEntry(entry, plan.*member, errorCode)) blank = true;
+                 },
+                 [&](std::int64_t PlanRecord::*member) {
+                   if (ParseDollarEntry(entry, plan.*member, errorCode)) blank = true;
+                 },
+                 [&](long double PlanRecord::*member) {
+                   if (ParseDecimalEntry(entry, plan.*member, errorCode)) blank = true;
+                 },
+                 [&](std::string PlanRecord::*member) { plan.*member = entry; },
+             },
+             field);
+  return errorCode;
+}
+
+void EntryBindings::Bind(QLineEdit* edit, PlanField field, EntryKind kind, bool readOnly) {
+  bindings_.push_back({edit, field, kind, readOnly});
+}
+
+void EntryBindings::Fill(const PlanRecord& plan) const {
+  for (const Binding& b : bindings_) b.edit->setText(FormatEntry(plan, b.field, b.kind));
+}
+
+void EntryBindings::FillField(const PlanRecord& plan, const PlanField& field) const {
+  for (const Binding& b : bindings_) {
+    if (b.field == field) b.edit->setText(FormatEntry(plan, b.field, b.kind));
+  }
+}
+
+ParseOutcome EntryBindings::Parse(PlanRecord& plan) const {
+  ParseOutcome outcome;
+  for (const Binding& b : bindings_) {
+    if (b.readOnly) continue;
+    if (ParseEntry(b.edit->text(), plan, b.field, outcome.blank) != 0) outcome.error = true;
+  }
+  return outcome;
+}
