@@ -1,0 +1,26 @@
+#include <cstdio>
+
+#include "cli/Commands.h"
+#include "model/PlanFile.h"
+
+int RunCheckCommand(const CliArgs& args) {
+  if (args.size() != 1) {
+    std::fputs("Usage: prevora-cli check FILE\n", stderr);
+    return 1;
+  }
+  PlanRecord plan;
+  const PlanFileResult result = ReadPlanFile(plan, args[0]);
+  if (result.missing) {
+    std::fprintf(stderr, "prevora-cli: there is no plan file \"%s\"\n", args[0].c_str());
+    return 2;
+  }
+  if (!result.ok) {
+    std::fprintf(stderr, "prevora-cli: %s\n", result.message.c_str());
+    return 2;
+  }
+  std::printf("Plan: %s\n", plan.PlanFileName.c_str());
+  std::printf("Persons: %d\n", plan.SecondPerson ? 2 : 1);
+  std::printf("Person 1: %s, age %d\n", plan.Name1.c_str(), static_cast<int>(plan.Age1));
+  if (plan.SecondPerson) std::printf("Person 2: %s, age %d\n", plan.Name2.c_str(), static_cast<int>(plan.Age2));
+  return 0;
+}
