@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct Session;
+class SettingsStore;
+
+struct StartUpInputs {
+  QStringList planArguments;  // the command line's plan words, program name excluded
+  QString programFolder;      // folder of the running program
+  QString documentsFolder;    // the user's documents folder
+  int screenWidth = 0;
+  int screenHeight = 0;
+};
+
+// Performs the start-up steps before any page is shown: the plan folder, the
+// stored window geometry (written on the first run), the start plan and the
+// screen clamps. Returns the message of a start plan that could not be read,
+// or an empty text; the program then starts with the start values.
+QString RunStartUp(Session& session, SettingsStore& settings, const StartUpInputs& inputs);
+
+// The folder plans are saved to by default: the program's folder when it can
+// be written, otherwise a "Prevora" folder in the user's documents, created
+// when missing. Always ends with a separator.
+QString ChoosePlanFolder(const QString& programFolder, const QString& documentsFolder);
