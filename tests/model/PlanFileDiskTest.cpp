@@ -185,3 +185,20 @@ TEST(PlanFileDiskTest, NameOfPath) {
 }
 
 }  // namespace
+
+namespace {
+
+// The sample household that the program opens on its first run.
+TEST(PlanFileDiskTest, ShippedDoublePlanIsACompletePlanImage) {
+  const std::string path = std::string(PREVORA_TEST_DATA) + "/../../resources/Double.plan";
+  PlanRecord plan;
+  const PlanFileResult result = ReadPlanFile(plan, path, 2030);
+  ASSERT_TRUE(result.ok) << result.message;
+  ASSERT_FALSE(result.missing);
+  EXPECT_EQ(plan.PlanFileName, "Double.plan");
+  EXPECT_TRUE(plan.SecondPerson);
+  EXPECT_EQ(plan.CurrentYear, 2026);
+  EXPECT_EQ(plantest::ReadAll(path), PlanFileText(plan));
+}
+
+}  // namespace

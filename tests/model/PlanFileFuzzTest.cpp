@@ -3,6 +3,7 @@
 #include <random>
 #include <sstream>
 
+#include "model/NumberFormat.h"
 #include "model/PlanFile.h"
 #include "model/SamplePlan.h"
 #include "PlanTestSupport.h"
@@ -68,6 +69,38 @@ TEST(PlanFileFuzzTest, ReaderSurvivesGarbageAndExtremes) {
     ASSERT_EQ(PlanFileText(again), PlanFileText(plan));
   }
   EXPECT_GT(accepted, 0);
+}
+
+// Entries built from the characters the parsers treat specially: whatever
+// they accept must show and read back as the same value.
+TEST(NumberEntryFuzzTest, AcceptedEntriesReadBackFromTheirDisplay) {
+  std::mt19937 random(7u);
+  const std::string alphabet = "0123456789999,,.$$--++(() e";
+  std::uniform_int_distribution<std::size_t> length(0, 30);
+  std::uniform_int_distribution<std::size_t> which(0, alphabet.size() - 1);
+  for (int iteration = 0; iteration < 20000; ++iteration) {
+    std::string entry(length(random), ' ');
+    for (char& c : entry) c = alphabet[which(random)];
+    std::int32_t code = -1;
+    std::int64_t dollars = 0;
+    ParseDollarEntry(entry, dollars, code);
+    if (code == 0) {
+      std::int64_t again = -1;
+      ParseDollarEntry(FormatDollars(dollars), again, code);
+      ASSERT_EQ(code, 0) << entry;
+      ASSERT_EQ(again, dollars) << entry;
+    }
+    std::int32_t whole = 0;
+    ParseWholeEntry(entry, whole, code);
+    ASSERT_TRUE(code != 0 || whole >= 0) << entry;
+    long double rate = 0.0L;
+    ParseDecimalEntry(entry, rate, code);
+    if (code == 0) {
+      long double again = 0.0L;
+      ParseDecimalEntry(FormatDecimal(rate, 2), again, code);
+      ASSERT_EQ(code, 0) << entry;
+    }
+  }
 }
 
 }  // namespace
