@@ -73,6 +73,8 @@ long double AnnuityFactor(PlanRecord& plan, std::int64_t n) {
   if (n < 1) return 1.0L;
   const long double r = plan.MortgageRate / 100.0L;
   const long double c = Power(1.0L + r, n);
+  // A rate too small to compound in extended precision: the limit, 1/n.
+  if (c == 1.0L) return 1.0L / static_cast<long double>(n);
   return r * c / (c - 1.0L);
 }
 
