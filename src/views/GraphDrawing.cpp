@@ -1,0 +1,114 @@
+#include "views/GraphDrawing.h"
+
+#include <QPainter>
+
+#include "engine/ForecastTable.h"
+#include "model/PlanRecord.h"
+
+namespace {
+
+void DrawGrid(GraphCanvas& canvas, const GraphParameters& p) {
+  const PlotFrame& f = p.frame;
+  canvas.Painter().setPen(QPen(QColor(0, 255, 255), 0));
+  for (int i = 0; i <= 5; ++i) {
+    for (int j = 1; j <= 4; ++j) {
+      const int y = f.top + i * f.RowStep() + j * f.MinorRowStep();
+      canvas.ThinLine(f.left, y, f.Right(), y);
+    }
+  }
+  for (int d = 0; d < f.decades; ++d) {
+    for (int k = 1; k <= 4; ++k) {
+      const int x = f.left + d * f.DecadeStep() + k * f.MinorDecadeStep();
+      canvas.ThinLine(x, f.top, x, f.Bottom());
+    }
+  }
+}
+
+void DrawAxes(GraphCanvas& canvas, const GraphParameters& p) {
+  const PlotFrame& f = p.frame;
+  canvas.SetBlack();
+  const int tickLeft = f.left - p.tickLeftOverhang;
+  const int tickRight = f.Right() + p.tickRightOverhang;
+  for (int i = 1; i <= 5; ++i) {
+    const int y = f.top + i * f.RowStep();
+    canvas.ThinLine(tickLeft, y, tickRight, y);
+  }
+  const int zeroY = f.top + 5 * f.RowStep();
+  canvas.ThickLine(tickLeft, f.top, tickRight, f.top);
+  canvas.ThickLine(tickLeft, zeroY, tickRight, zeroY);
+  canvas.ThickLine(f.Right(), f.top - p.axisOverhang, f.Right(), f.Bottom() + p.axisOverhang);
+  canvas.ThickLine(tickLeft, f.Bottom(), tickRight, f.Bottom());
+  canvas.ThickLine(f.left, f.top - p.axisOverhang, f.left, f.Bottom() + p.axisOverhang);
+  for (int k = 1; k < f.decades; ++k) {
+    const int x = f.left + k * f.DecadeStep();
+    canvas.ThinLine(x, f.top, x, f.Bottom() + p.decadeOverhang);
+  }
+}
+
+void DrawCaptions(GraphCanvas& canvas, const GraphParameters& p) {
+  QPainter& painter = canvas.Painter();
+  painter.setFont(p.titleFont);
+  canvas.DrawLabel(p.titleAt.x(), p.titleAt.y(), p.title, TextAnchor::Centre);
+  canvas.DrawLabel(p.axisCaptionAt.x(), p.axisCaptionAt.y(), p.axisCaption, TextAnchor::Centre);
+
+  painter.setFont(p.labelFont);
+  canvas.DrawLabel(p.unitCaptionAt.x(), p.unitCaptionAt.y(), p.unitCaption, TextAnchor::Centre);
+  canvas.DrawLabel(p.assetsAt.x(), p.assetsAt.y(), "Assets", TextAnchor::Centre);
+  canvas.DrawLabel(p.cashFlowAt.x(), p.cashFlowAt.y(), "Annual Cash Flow", TextAnchor::Centre);
+
+  const PlotFrame& f = p.frame;
+  for (int k = 0; k <= 6; ++k) {
+    const int y = f.top + k * f.RowStep();
+    canvas.DrawLabel(p.leftLabelX, y, QString::fromStdString(AxisLabelText(p.scales.assets, k)), TextAnchor::Right);
+    canvas.DrawLabel(p.rightLabelX, y, QString::fromStdString(AxisLabelText(p.scales.cashFlow, k)),
+                     TextAnchor::Left);
+  }
+  for (int k = 0; k <= f.decades; ++k) {
+    canvas.DrawLabel(f.left + k * f.DecadeStep(), p.ageLabelY, QString::number(f.startAge + 10 * k),
+                     TextAnchor::Centre);
+  }
+}
+
+void DrawCurve(GraphCanvas& canvas, const GraphParameters& p, const PlanRecord& plan, const ForecastTable& table,
+               int curve) {
+  const int rows = RowCount(plan);
+  const std::int64_t scale = IsAssetsCurve(curve) ? p.scales.assets : p.scales.cashFlow;
+  canvas.SetCurveColour(curve);
+  for (int i = 0; i < rows; ++i) {
+    const std::int64_t current = CurveValue(table.Year(i + 1), curve);
+    // The table is cleared before every run, so the year after the last counts as zero.
+    const std::int64_t next = i + 2 <= rows ? CurveValue(table.Year(i + 2), curve) : 0;
+    canvas.DrawCurveStep(p.frame, curve, i, rows - 1, current, next, scale);
+  }
+}
+
+void DrawLegend(GraphCanvas& canvas, const GraphParameters& p, const std::array<bool, kCurveCount>& shown) {
+  canvas.Painter().setFont(p.labelFont);
+  for (int n = 1; n <= kCurveCount; ++n) {
+    const auto index = static_cast<std::size_t>(n - 1);
+    if (p.legendOnlyShownCurves && !shown[index]) continue;
+    const GraphLegendEntry& entry = p.legend[index];
+    canvas.SetCurveColour(n);
+    canvas.DrawMarker(entry.marker.x(), entry.marker.y(), n);
+    canvas.DrawLabel(entry.name.x(), entry.name.y(), CurveName(n), TextAnchor::Left);
+  }
+}
+
+}  // namespace
+
+void DrawGraph(QPainter& painter, const GraphParameters& parameters, const PlanRecord& plan,
+               const ForecastTable& table, const std::array<bool, kCurveCount>& shown) {
+  painter.save();
+  painter.fillRect(QRect(QPoint(0, 0), parameters.canvasSize), Qt::white);
+  GraphCanvas canvas(painter, parameters.style);
+  DrawGrid(canvas, parameters);
+  DrawAxes(canvas, parameters);
+  DrawCaptions(canvas, parameters);
+  for (int curve : parameters.curveOrder) {
+    if (curve >= 1 && curve <= kCurveCount && shown[static_cast<std::size_t>(curve - 1)]) {
+      DrawCurve(canvas, parameters, plan, table, curve);
+    }
+  }
+  DrawLegend(canvas, parameters, shown);
+  painter.restore();
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QFont>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <array>
+
+#include "views/GraphCanvas.h"
+#include "views/GraphCurves.h"
+#include "views/GraphGeometry.h"
+
+class QPainter;
+struct PlanRecord;
+struct ForecastTable;
+
+// Where one legend entry goes: its marker and the left end of its name.
+struct GraphLegendEntry {
+  QPoint marker;
+  QPoint name;
+};
+
+// Everything that differs between the graph on screen and on paper. The
+// screen values come from ScreenGraphParameters (GraphScreen.h); a printed
+// graph fills the same struct from the page size in device pixels:
+//   frame          MakePlotFrame(Lm, Tm, PW, PH, Age1)
+//   style          {thinLineOffset 3, thickLineOffset 3, markerSize round(0.005 x page
+//                  width), tripleDownTriangle true}
+//   tick*, axis*, decadeOverhang   u
+//   fonts          printer default face, 16 pt underlined / 12 pt plain
+//   texts          title without the width test, "(Inflation Adjusted Dollars in
+//                  Thousands)" or "(Current Year N Dollars in Thousands)"
+//   scales         those of the last screen drawing (Tf1graph::Scales())
+//   curveOrder     2, 4, 7, 8, 5, 6, 3, 1
+//   legend         positions in u; legendOnlyShownCurves true
+struct GraphParameters {
+  // Area filled white before anything is drawn (the whole target).
+  QSize canvasSize;
+  // Plot box, age axis and the mapping of years and dollars to pixels.
+  PlotFrame frame;
+  CanvasStyle style;
+
+  // The value ticks and the top, zero and bottom lines reach this far left
+  // and right beyond the plot box.
+  int tickLeftOverhang = 4;
+  int tickRightOverhang = 5;
+  // The two axes reach this far above and below the box.
+  int axisOverhang = 5;
+  // The decade lines reach this far below the box.
+  int decadeOverhang = 5;
+
+  // Title and age-axis caption (underlined).
+  QFont titleFont;
+  // Unit caption, axis names, value and age labels, legend names.
+  QFont labelFont;
+
+  QString title;
+  QString axisCaption;
+  QString unitCaption;
+  QPoint titleAt;        // centred
+  QPoint axisCaptionAt;  // centred
+  QPoint unitCaptionAt;  // centred
+  QPoint assetsAt;       // centred "Assets"
+  QPoint cashFlowAt;     // centred "Annual Cash Flow"
+  int leftLabelX = 80;   // right end of the left axis labels
+  int rightLabelX = 0;   // left end of the right axis labels
+  int ageLabelY = 0;     // centre line of the age labels
+
+  GraphScales scales;
+  // Curves drawn later lie on top.
+  std::array<int, kCurveCount> curveOrder{4, 7, 8, 5, 6, 1, 3, 2};
+  // Indexed by curve number - 1.
+  std::array<GraphLegendEntry, kCurveCount> legend{};
+  // Paper leaves out the legend entries of hidden curves; the screen shows
+  // all eight beside their check boxes.
+  bool legendOnlyShownCurves = false;
+};
+
+// Draws the whole graph of the plan's forecast on the painter's device:
+// white background, grid, axes, captions, labels, the shown curves and the
+// legend. `shown` holds the check box of each curve (index = curve - 1).
+void DrawGraph(QPainter& painter, const GraphParameters& parameters, const PlanRecord& plan,
+               const ForecastTable& table, const std::array<bool, kCurveCount>& shown);
