@@ -1,9 +1,17 @@
 #include "app/PageFactory.h"
 
 #include "app/MainWindow.h"
+#include "pages/Tf3person.h"
+#include "app/Tf18help.h"
+#include "app/Tf20about.h"
+#include "views/Tf2plan.h"
 
 void CreatePages(MainWindow& window, Session& session, Platform& platform) {
   (void)window;
   (void)session;
   (void)platform;
+  window.AddPage(new Tf2plan(session, platform, window));
+  window.AddPage(new Tf3person(session, platform, window));
+  window.AddPage(new Tf18help(session, platform, window));
+  window.AddPage(new Tf20about(session, platform, window));
 }

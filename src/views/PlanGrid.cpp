@@ -1,0 +1,126 @@
+#include "views/PlanGrid.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QTableWidget>
+
+#include "model/NumberFormat.h"
+#include "shell/Session.h"
+
+const std::array<PlanColumn, kPlanColumnCount> kPlanColumns{{
+    {35, "Age1", nullptr},
+    {92, "   Net Worth", &YearRecord::NetWorth},
+    {84, "Tax Deferred", &YearRecord::TaxDeferred},
+    {92, "Taxable Invest", &YearRecord::TaxableInvest},
+    {82, "   Property", &YearRecord::Property},
+    {75, " Mortgage", &YearRecord::Mortgage},
+    {75, " Other Debt", &YearRecord::OtherDebt},
+    {10, "", nullptr},
+    {75, "  Expenses", &YearRecord::Expenses},
+    {90, "Income Taxes", &YearRecord::IncomeTaxes},
+    {82, "Property Tax", &YearRecord::PropertyTax},
+    {10, "", nullptr},
+    {70, "   Income", &YearRecord::Income},
+    {70, " Salaries", &YearRecord::Salaries},
+    {75, " Pensions", &YearRecord::Pensions},
+    {95, "Social Security", &YearRecord::SocialSecurity},
+    {85, "Invest Return", &YearRecord::InvestReturn},
+    {81, " Distribution", &YearRecord::Distribution},
+}};
+
+namespace {
+
+constexpr int kRowHeight = 19;
+const QColor kCellColour(0, 255, 255);
+const QColor kFixedColour(255, 255, 0);
+
+void SetCell(QTableWidget& grid, int row, int column, const QString& text) {
+  QTableWidgetItem* item = grid.item(row - 1, column);
+  if (!item) {
+    item = new QTableWidgetItem;
+    if (column == kAgeColumn) {
+      // The age column is fixed, as the title row: never selected, never copied as a selection.
+      item->setFlags(Qt::ItemIsEnabled);
+      item->setBackground(kFixedColour);
+    } else {
+      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    }
+    grid.setItem(row - 1, column, item);
+  }
+  item->setText(text);
+}
+
+}  // namespace
+
+void SetupPlanGrid(QTableWidget& grid) {
+  grid.setObjectName("sgrid");
+  QFont font("MS Sans Serif", 8, QFont::Bold);
+  grid.setFont(font);
+  grid.setColumnCount(kPlanColumnCount);
+  QStringList titles;
+  for (int c = 0; c < kPlanColumnCount; ++c) titles << kPlanColumns[c].title;
+  grid.setHorizontalHeaderLabels(titles);
+  for (int c = 0; c < kPlanColumnCount; ++c) grid.setColumnWidth(c, kPlanColumns[c].width);
+  grid.verticalHeader()->hide();
+  grid.verticalHeader()->setDefaultSectionSize(kRowHeight);
+  grid.verticalHeader()->setMinimumSectionSize(kRowHeight);
+  QHeaderView* header = grid.horizontalHeader();
+  header->setFixedHeight(kRowHeight);
+  header->setMinimumSectionSize(1);
+  header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  header->setSectionsClickable(false);
+  header->setHighlightSections(false);
+  header->setStyleSheet(
+      "QHeaderView::section { background-color: #ffff00; color: black; border: 0px;"
+      " border-right: 1px solid gray; border-bottom: 1px solid gray; padding-left: 2px; }");
+  grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid.setSelectionMode(QAbstractItemView::ContiguousSelection);
+  grid.setSelectionBehavior(QAbstractItemView::SelectItems);
+  grid.setShowGrid(true);
+  grid.setWordWrap(false);
+  QPalette palette = grid.palette();
+  palette.setColor(QPalette::Base, kCellColour);
+  palette.setColor(QPalette::Window, kCellColour);
+  grid.setPalette(palette);
+}
+
+void SetPlanRows(QTableWidget& grid, const Session& session) {
+  const int years = RowCount(session.plan);
+  grid.setRowCount(years);
+  for (int r = 1; r <= years; ++r) {
+    SetCell(grid, r, kAgeColumn, QString::number(static_cast<std::int64_t>(session.plan.Age1) + r - 1));
+    SetCell(grid, r, 7, QString());
+    SetCell(grid, r, 11, QString());
+  }
+}
+
+void FillPlanGrid(QTableWidget& grid, const Session& session) {
+  const int years = std::min(RowCount(session.plan), grid.rowCount());
+  for (int r = 1; r <= years; ++r) {
+    const YearRecord& year = session.table.Year(r);
+    for (int c = 0; c < kPlanColumnCount; ++c) {
+      if (kPlanColumns[c].field == nullptr) continue;
+      SetCell(grid, r, c, QString::fromStdString(FormatDollars(year.*kPlanColumns[c].field)));
+    }
+  }
+}
+
+int PlanGridRows(const QTableWidget& grid) { return grid.rowCount() + 1; }
+
+QString PlanCellText(const QTableWidget& grid, int row, int column) {
+  if (row == 0) return kPlanColumns[column].title;
+  const QTableWidgetItem* item = grid.item(row - 1, column);
+  return item ? item->text() : QString();
+}
+
+QString PlanGridText(const QTableWidget& grid, int top, int left, int bottom, int right) {
+  QString text;
+  for (int r = top; r <= bottom; ++r) {
+    for (int c = left; c <= right; ++c) {
+      if (c > left) text += '\t';
+      text += PlanCellText(grid, r, c);
+    }
+    text += "\r\n";
+  }
+  return text;
+}

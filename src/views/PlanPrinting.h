@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+
+class QPainter;
+class QPagedPaintDevice;
+struct PlanRecord;
+struct ForecastTable;
+
+// The printed plan table: the assets, expenses and income sections, each on
+// one page, or on two when the plan runs more than 40 years. Prints the table
+// as it stands, in the dollar view the user chose; it never re-runs the
+// forecast.
+struct PlanPrintJob {
+  const PlanRecord& plan;
+  const ForecastTable& table;
+  bool currentDollars = false;
+};
+
+// True when each section needs a second page.
+bool TwoPagePlan(const PlanRecord& plan);
+
+// Draws every page with `painter`; `newPage` is called between pages and
+// stops the printout when it returns false. Returns the pages drawn.
+int PrintPlanTable(QPainter& painter, const std::function<bool()>& newPage, const PlanPrintJob& job);
+// The same on a printer or PDF writer, as one job.
+int PrintPlanTable(QPagedPaintDevice& device, const PlanPrintJob& job);
