@@ -1,6 +1,9 @@
 #include "app/PageFactory.h"
 
 #include "app/MainWindow.h"
+#include "pages/CategoryPages.h"
+#include "pages/EducationPage.h"
+#include "pages/EventsPage.h"
 #include "pages/Tf3person.h"
 #include "app/Tf18help.h"
 #include "app/Tf20about.h"
@@ -12,6 +15,14 @@ void CreatePages(MainWindow& window, Session& session, Platform& platform) {
   (void)platform;
   window.AddPage(new Tf2plan(session, platform, window));
   window.AddPage(new Tf3person(session, platform, window));
+  window.AddPage(new Tf9home(session, platform, window));
+  window.AddPage(new Tf10auto(session, platform, window));
+  window.AddPage(new Tf11med(session, platform, window));
+  window.AddPage(new Tf12com(session, platform, window));
+  window.AddPage(new Tf13tain(session, platform, window));
+  window.AddPage(new Tf14food(session, platform, window));
+  window.AddPage(new Tf15edu(session, platform, window));
+  window.AddPage(new Tf16other(session, platform, window));
   window.AddPage(new Tf18help(session, platform, window));
   window.AddPage(new Tf20about(session, platform, window));
 }

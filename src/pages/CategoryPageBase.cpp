@@ -1,0 +1,51 @@
+#include "pages/CategoryPageBase.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "pages/CategoryTexts.h"
+
+CategoryPageBase::CategoryPageBase(int number, const QString& designCaption, int helpContext, Session& session,
+                                   Platform& platform, Navigator& navigator, QWidget* parent)
+    : DataPage(number, session, platform, navigator, parent) {
+  setWindowTitle(designCaption);
+  SetHelpContext(helpContext);
+  SetClientSize(QSize(kPageWidth, kPageHeight));
+  SetPageColour(Qt::yellow);
+}
+
+void CategoryPageBase::FormCloseQuery() { ReturnToSummary(); }
+
+void CategoryPageBase::BuildMenu(const MenuItems& items) {
+  if (items.update) AddMenuCommand(MenuBar(), "&Update", "Update1", [this] { UpdateTotal(); });
+  AddMenuCommand(MenuBar(), "&Return", items.returnName, [this] { ReturnToSummary(); });
+  WindowMenuOptions window = items.window;
+  window.helpContext = HelpContext();
+  AddWindowMenu(MenuBar(), *this, window);
+}
+
+void CategoryPageBase::ReturnToSummary() {
+  if (ValidatePage()) navigator_.ReturnToPage(PageNumber(), kExpensePage);
+}
+
+void CategoryPageBase::ShowDataEntryError() { ShowError(kDataEntryError); }
+
+void CategoryPageBase::ApplyFonts() {
+  for (QLabel* label : Content()->findChildren<QLabel*>()) {
+    QFont font = label->font();
+    font.setPixelSize(16);
+    font.setBold(true);
+    label->setFont(font);
+  }
+  for (QLineEdit* edit : Content()->findChildren<QLineEdit*>()) {
+    QFont font = edit->font();
+    font.setPixelSize(13);
+    font.setBold(true);
+    edit->setFont(font);
+  }
+}
+
+QPlainTextEdit* CategoryPageBase::AddInstructions(int top, const QString& text, const QString& hint) {
+  return AddMemo("Memo1", QRect(kLabelLeft, top, kPageWidth - 2 * kLabelLeft, kPageHeight - top - 10), text, hint);
+}
