@@ -15,3 +15,5 @@ struct CliCommand {
 
 int RunSampleCommand(const CliArgs& args);
 int RunCheckCommand(const CliArgs& args);
+int RunPrintPlanCommand(const CliArgs& args);
+int RunPrintGraphCommand(const CliArgs& args);

@@ -9,6 +9,9 @@ namespace {
 const CliCommand kCommands[] = {
     {"sample", "prevora-cli sample FILE", RunSampleCommand},
     {"check", "prevora-cli check FILE", RunCheckCommand},
+    {"print-plan", "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars]", RunPrintPlanCommand},
+    {"print-graph", "prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves 1,2,...]",
+     RunPrintGraphCommand},
 };
 
 void PrintUsage(std::FILE* out) {

@@ -10,6 +10,8 @@
 #include "engine/ForecastTable.h"
 #include "model/NumberFormat.h"
 #include "model/PlanRecord.h"
+#include "views/GraphCanvas.h"
+#include "views/GraphGeometry.h"
 #include "views/PrintPage.h"
 
 namespace {
@@ -95,23 +97,23 @@ QString DollarLine(const PlanRecord& plan, bool currentDollars) {
   return QString("(Dollars in Current Year %1)").arg(plan.CurrentYear);
 }
 
-void DrawGrid(QPainter& painter, const TableGeometry& g, const PrintSection& section, int columnWidth) {
-  painter.setPen(QPen(QColor(0, 255, 255), 1));
+void DrawGrid(GraphCanvas& canvas, const TableGeometry& g, const PrintSection& section, int columnWidth) {
+  canvas.Painter().setPen(QPen(QColor(0, 255, 255), 0));
   for (int k = 3; k < kGridRows; ++k) {
-    if (k == 5 || (k > 5 && k % 5 == 0)) continue;
-    PrinterThinLine(painter, g.left, g.RowTop(k), g.Right(), g.RowTop(k));
+    if (k >= kFirstDataRow && k % 5 == 0) continue;
+    canvas.ThinLine(g.left, g.RowTop(k), g.Right(), g.RowTop(k));
   }
-  painter.setPen(QPen(Qt::black, 1));
-  for (int k = kFirstDataRow; k <= kGridRows; k += 5) PrinterThinLine(painter, g.left, g.RowTop(k), g.Right(), g.RowTop(k));
+  canvas.SetBlack();
+  for (int k = kFirstDataRow; k <= kGridRows; k += 5) canvas.ThinLine(g.left, g.RowTop(k), g.Right(), g.RowTop(k));
   const int headingTop = g.RowTop(section.headingRow);
-  PrinterThinLine(painter, g.left, headingTop, g.Right(), headingTop);
+  canvas.ThinLine(g.left, headingTop, g.Right(), headingTop);
   const int bottom = g.RowTop(kGridRows);
-  PrinterThinLine(painter, g.left, headingTop, g.left, bottom);
-  PrinterThinLine(painter, g.Right(), headingTop, g.Right(), bottom);
+  canvas.ThinLine(g.left, headingTop, g.left, bottom);
+  canvas.ThinLine(g.Right(), headingTop, g.Right(), bottom);
   const int columns = static_cast<int>(section.columns.size());
   for (int c = 1; c < columns; ++c) {
     const int x = g.left + c * columnWidth;
-    PrinterThinLine(painter, x, headingTop, x, bottom);
+    canvas.ThinLine(x, headingTop, x, bottom);
   }
 }
 
@@ -121,26 +123,27 @@ void DrawPage(QPainter& painter, const TableGeometry& g, const PrintSection& sec
   painter.fillRect(0, 0, painter.device()->width(), painter.device()->height(), Qt::white);
   const int columns = static_cast<int>(section.columns.size());
   const int columnWidth = RoundPixel(static_cast<long double>(g.tableWidth) / columns);
+  // Lines and labels are the graph's printer helpers: doubled lines 3 dots apart.
+  GraphCanvas canvas(painter, CanvasStyle{3, 3, 0, false});
 
-  painter.setPen(Qt::black);
   painter.setFont(PrinterFont(16, false, true));
-  PrintText(painter, g.Centre(), g.top - 10 * g.unit, PlanTitle(job.plan), TextAnchor::Centre);
-  PrintText(painter, g.Centre(), g.RowTop(2) - 10 * g.unit, Subtitle(section, twoPages, secondPage),
-            TextAnchor::Centre);
+  canvas.DrawLabel(g.Centre(), g.top - 10 * g.unit, PlanTitle(job.plan), TextAnchor::Centre);
+  canvas.DrawLabel(g.Centre(), g.RowTop(2) - 10 * g.unit, Subtitle(section, twoPages, secondPage),
+                   TextAnchor::Centre);
   painter.setFont(PrinterFont(12));
-  PrintText(painter, g.Centre(), g.RowTop(3) - 8 * g.unit, DollarLine(job.plan, job.currentDollars),
-            TextAnchor::Centre);
+  canvas.DrawLabel(g.Centre(), g.RowTop(3) - 8 * g.unit, DollarLine(job.plan, job.currentDollars),
+                   TextAnchor::Centre);
 
-  DrawGrid(painter, g, section, columnWidth);
+  DrawGrid(canvas, g, section, columnWidth);
 
-  painter.setPen(Qt::black);
+  canvas.SetBlack();
   painter.setFont(PrinterFont(8, true));
   const auto cellX = [&](int c) { return g.left + c * columnWidth + 2 * g.unit; };
   const auto cellY = [&](int k) { return g.RowTop(k) + 2 * g.unit; };
   for (int c = 0; c < columns; ++c) {
     const std::vector<const char*>& heading = section.columns[static_cast<std::size_t>(c)].heading;
     for (std::size_t line = 0; line < heading.size(); ++line)
-      PrintText(painter, cellX(c), cellY(section.headingRow + static_cast<int>(line)), heading[line],
+      canvas.DrawLabel(cellX(c), cellY(section.headingRow + static_cast<int>(line)), heading[line],
                 TextAnchor::Left);
   }
 
@@ -151,10 +154,10 @@ void DrawPage(QPainter& painter, const TableGeometry& g, const PrintSection& sec
     const int row = j - first + kFirstDataRow;
     const YearRecord& year = job.table.Year(j);
     const std::int64_t age = static_cast<std::int64_t>(job.plan.Age1) + j - 1;
-    PrintText(painter, cellX(0), cellY(row), QString::number(age), TextAnchor::Left);
+    canvas.DrawLabel(cellX(0), cellY(row), QString::number(age), TextAnchor::Left);
     for (int c = 1; c < columns; ++c) {
       const std::int64_t value = year.*section.columns[static_cast<std::size_t>(c)].field;
-      PrintText(painter, cellX(c), cellY(row), QString::fromStdString(FormatDollars(value)), TextAnchor::Left);
+      canvas.DrawLabel(cellX(c), cellY(row), QString::fromStdString(FormatDollars(value)), TextAnchor::Left);
     }
   }
 }

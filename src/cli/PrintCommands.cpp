@@ -1,0 +1,139 @@
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPrinter>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+#include "cli/Commands.h"
+#include "engine/DollarViews.h"
+#include "engine/Forecast.h"
+#include "model/PlanFile.h"
+#include "views/GraphGeometry.h"
+#include "views/GraphPrinting.h"
+#include "views/PlanPrinting.h"
+
+namespace {
+
+const char* const kPrintPlanUsage = "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars]";
+const char* const kPrintGraphUsage =
+    "prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST]  (LIST: curve numbers 1-8, "
+    "e.g. 1,5)";
+
+struct PrintOptions {
+  std::string plan;
+  std::string pdf;
+  bool currentDollars = false;
+  std::array<bool, kCurveCount> shown{true, true, true, true, true, true, true, true};
+};
+
+std::optional<std::array<bool, kCurveCount>> ParseCurves(const std::string& list) {
+  std::array<bool, kCurveCount> shown{};
+  for (const QString& item : QString::fromStdString(list).split(',', Qt::SkipEmptyParts)) {
+    bool ok = false;
+    const int n = item.trimmed().toInt(&ok);
+    if (!ok || n < 1 || n > kCurveCount) return std::nullopt;
+    shown[static_cast<std::size_t>(n - 1)] = true;
+  }
+  return shown;
+}
+
+std::optional<PrintOptions> ParseOptions(const CliArgs& args, bool allowCurves, const char* usage) {
+  PrintOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--pdf" && i + 1 < args.size()) {
+      options.pdf = args[++i];
+    } else if (arg == "--current-dollars") {
+      options.currentDollars = true;
+    } else if (allowCurves && arg == "--curves" && i + 1 < args.size()) {
+      const auto shown = ParseCurves(args[++i]);
+      if (!shown) {
+        std::fprintf(stderr, "prevora-cli: --curves takes curve numbers 1 to 8 separated by commas\n");
+        return std::nullopt;
+      }
+      options.shown = *shown;
+    } else if (options.plan.empty() && !arg.starts_with("--")) {
+      options.plan = arg;
+    } else {
+      std::fprintf(stderr, "prevora-cli: unexpected argument '%s'\n", arg.c_str());
+      return std::nullopt;
+    }
+  }
+  if (options.plan.empty() || options.pdf.empty()) {
+    std::fprintf(stderr, "Usage: %s\n", usage);
+    return std::nullopt;
+  }
+  return options;
+}
+
+// Fonts and printing need a GUI application; the offscreen platform works
+// without a display.
+std::unique_ptr<QGuiApplication> StartGui() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "prevora-cli";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+bool LoadAndForecast(const PrintOptions& options, PlanRecord& plan, ForecastTable& table) {
+  const PlanFileResult result = ReadPlanFile(plan, options.plan);
+  if (result.missing) {
+    std::fprintf(stderr, "prevora-cli: there is no plan file \"%s\"\n", options.plan.c_str());
+    return false;
+  }
+  if (!result.ok) {
+    std::fprintf(stderr, "prevora-cli: %s\n", result.message.c_str());
+    return false;
+  }
+  RunForecast(plan, table);
+  if (options.currentDollars) ToCurrentDollars(plan, table);
+  return true;
+}
+
+void SetUpPdf(QPrinter& printer, const std::string& path) {
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageSize(QPageSize(QPageSize::Letter));
+  printer.setOutputFileName(QString::fromStdString(path));
+}
+
+int CannotWrite(const std::string& path) {
+  std::fprintf(stderr, "prevora-cli: cannot write \"%s\"\n", path.c_str());
+  return 2;
+}
+
+}  // namespace
+
+int RunPrintPlanCommand(const CliArgs& args) {
+  const std::optional<PrintOptions> options = ParseOptions(args, false, kPrintPlanUsage);
+  if (!options) return 1;
+  const auto app = StartGui();
+  PlanRecord plan;
+  ForecastTable table;
+  if (!LoadAndForecast(*options, plan, table)) return 2;
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPdf(printer, options->pdf);
+  if (PrintPlanTable(printer, PlanPrintJob{plan, table, options->currentDollars}) == 0) return CannotWrite(options->pdf);
+  return 0;
+}
+
+int RunPrintGraphCommand(const CliArgs& args) {
+  const std::optional<PrintOptions> options = ParseOptions(args, true, kPrintGraphUsage);
+  if (!options) return 1;
+  const auto app = StartGui();
+  PlanRecord plan;
+  ForecastTable table;
+  if (!LoadAndForecast(*options, plan, table)) return 2;
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPdf(printer, options->pdf);
+  // Without a screen drawing, the scales are those the screen would show.
+  const GraphPrintJob job{plan, table, options->currentDollars, options->shown,
+                          ComputeScales(plan, table, options->shown)};
+  if (!PrintGraph(printer, job)) return CannotWrite(options->pdf);
+  return 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+
+#include "views/GraphDrawing.h"
+#include "views/PrintPage.h"
+
+class QPainter;
+class QPagedPaintDevice;
+struct PlanRecord;
+struct ForecastTable;
+
+// The printed graph: one page, the table as it stands, the shown curves
+// only, on the axis scales of the last screen drawing.
+struct GraphPrintJob {
+  const PlanRecord& plan;
+  const ForecastTable& table;
+  bool currentDollars = false;
+  std::array<bool, kCurveCount> shown{};
+  GraphScales scales;
+};
+
+// The drawing values of the graph on a printer page.
+GraphParameters PrinterGraphParameters(const PrinterPage& page, QSize canvasSize, const PlanRecord& plan,
+                                       bool currentDollars, const GraphScales& scales);
+
+void PrintGraph(QPainter& painter, const GraphPrintJob& job);
+// The same as one job on a printer or PDF writer; false when it did not start.
+bool PrintGraph(QPagedPaintDevice& device, const GraphPrintJob& job);
