@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "engine/DollarViews.h"
+#include "engine/Factors.h"
+#include "engine/Money.h"
+#include "EngineTestPlans.h"
+
+namespace {
+
+using enginetest::RunPlan;
+
+PlanRecord OwnerWithIncome() {
+  PlanRecord plan = enginetest::QuietPlan();
+  plan.Salary1 = 60000;
+  plan.EmploymentStartAge1 = 40;
+  plan.RetireAge1 = 65;
+  plan.TaxableBalance = 50000;
+  plan.HomeStatus = 2;
+  plan.HomeValue = 300000;
+  plan.MortgageBalance = 200000;
+  plan.MortgageYears = 25;
+  plan.CurrentDebt = 5000;
+  plan.DebtYears = 3;
+  plan.FoodTotal = 30000;
+  return plan;
+}
+
+TEST(DollarViewsTest, ConvertsTheListedFieldsByTheYearsIndex) {
+  PlanRecord plan = OwnerWithIncome();
+  const ForecastTable inflated = RunPlan(plan);
+  ForecastTable table = inflated;
+  ToCurrentDollars(plan, table);
+  // Row 1 has index 1 and stays as it was.
+  EXPECT_EQ(table.Year(1).NetWorth, inflated.Year(1).NetWorth);
+  const YearRecord& was = inflated.Year(3);
+  const YearRecord& now = table.Year(3);
+  const long double index = 1.025L * 1.025L;
+  EXPECT_EQ(now.NetWorth, RoundMoney(was.NetWorth / index));
+  EXPECT_EQ(now.HomeEquity, RoundMoney(was.HomeEquity / index));
+  EXPECT_EQ(now.Mortgage, RoundMoney(was.Mortgage / index));
+  EXPECT_EQ(now.Property, RoundMoney(was.Property / index));
+  EXPECT_EQ(now.Expenses, RoundMoney(was.Expenses / index));
+  EXPECT_EQ(now.Distribution, RoundMoney(was.Distribution / index));
+  // The engine's bookkeeping stays in the year's own dollars.
+  EXPECT_EQ(now.MortgagePayment, was.MortgagePayment);
+  EXPECT_EQ(now.LoanPayments, was.LoanPayments);
+  EXPECT_EQ(now.OtherDebtBalance, was.OtherDebtBalance);
+  EXPECT_EQ(now.TaxableWithdrawal, was.TaxableWithdrawal);
+}
+
+TEST(DollarViewsTest, RoundTripMovesValuesByAtMostADollar) {
+  PlanRecord plan = OwnerWithIncome();
+  const ForecastTable inflated = RunPlan(plan);
+  ForecastTable table = inflated;
+  ToCurrentDollars(plan, table);
+  ToInflatedDollars(plan, table);
+  for (int a = 1; a <= RowCount(plan); ++a) {
+    const std::int64_t* before = &inflated.Year(a).NetWorth;
+    const std::int64_t* after = &table.Year(a).NetWorth;
+    // Rounding in today's dollars is multiplied back by the year's index.
+    const std::int64_t tolerance = RoundMoney(InflationIndex(plan, a - 1)) + 1;
+    for (int f = 0; f < kYearFieldCount; ++f) {
+      EXPECT_LE(std::llabs(before[f] - after[f]), tolerance) << a << " " << f;
+    }
+  }
+}
+
+TEST(DollarViewsTest, IdenticalWithoutPositiveInflation) {
+  PlanRecord plan = OwnerWithIncome();
+  plan.InflationRate = -1.0L;
+  const ForecastTable inflated = RunPlan(plan);
+  ForecastTable table = inflated;
+  ToCurrentDollars(plan, table);
+  for (int a = 1; a <= RowCount(plan); ++a) EXPECT_EQ(table.Year(a).NetWorth, inflated.Year(a).NetWorth);
+}
+
+TEST(DollarViewsTest, RowsBeyondTheUsedOnesAreLeftAlone) {
+  PlanRecord plan = OwnerWithIncome();
+  plan.Age1 = 88;
+  ForecastTable table = RunPlan(plan);
+  table.Year(4).NetWorth = 1000;
+  ToCurrentDollars(plan, table);
+  EXPECT_EQ(table.Year(4).NetWorth, 1000);
+}
+
+}  // namespace
