@@ -2,8 +2,11 @@
 #include <QScreen>
 #include <QStandardPaths>
 
+#include "app/CommandLine.h"
+#include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/PageFactory.h"
+#include "app/ProgramIdentity.h"
 #include "app/StartUp.h"
 #include "platform/Platform.h"
 #include "platform/QtDesktop.h"
@@ -13,9 +16,16 @@
 #include "shell/Session.h"
 
 int main(int argc, char** argv) {
+  // --help and --version answer without needing a display.
+  if (const CommandLineRequest early = ParseCommandLine(RawArguments(argc, argv)); early.exitNow && early.exitCode == 0)
+    return PrintCommandLineOutput(early);
   QApplication app(argc, argv);
   QApplication::setApplicationName("Prevora");
   QApplication::setApplicationDisplayName("Prevora");
+  QApplication::setApplicationVersion(kProgramVersion);
+  QApplication::setWindowIcon(ProgramIcon());
+  const CommandLineRequest request = ParseCommandLine(QApplication::arguments());
+  if (request.exitNow) return PrintCommandLineOutput(request);
 
   QtPrompts prompts;
   QtSettingsStore settings;
@@ -24,7 +34,7 @@ int main(int argc, char** argv) {
   Session session;
 
   StartUpInputs inputs;
-  inputs.planArguments = QApplication::arguments().mid(1);
+  inputs.planArguments = request.planArguments;
   inputs.programFolder = QApplication::applicationDirPath();
   inputs.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -34,6 +44,8 @@ int main(int argc, char** argv) {
   const QString problem = RunStartUp(session, settings, inputs);
 
   MainWindow window(session, platform);
+  auto* help = new HelpWindow(desktop, &window);
+  desktop.SetHelpHandler([help](int context) { help->ShowTopic(context); });
   CreatePages(window, session, platform);
   window.ShowFirstPage();
   if (!problem.isEmpty()) prompts.Error(window.CurrentPage(), problem);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "model/NumberFormat.h"
@@ -21,6 +22,8 @@ Page::Page(int number, Session& session, Platform& platform, Navigator& navigato
   layout->setMenuBar(menuBar_);
   layout->addWidget(content_, 1);
   menuBar_->setObjectName("MainMenu1");
+  auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+  connect(f1, &QShortcut::activated, this, [this] { OpenHelpTopic(F1HelpContext()); });
 }
 
 void Page::FormActivate() {

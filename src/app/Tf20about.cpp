@@ -1,0 +1,79 @@
+#include "app/Tf20about.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <algorithm>
+
+#include "app/ProgramIdentity.h"
+
+namespace {
+
+const QColor kInactiveCaptionText(67, 78, 84);
+const QRect kIconPlace(234, 17, 32, 32);
+const QRect kMemoPlace(45, 67, 409, 425);
+constexpr int kBottomGap = 8;
+
+}  // namespace
+
+Tf20about::Tf20about(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : Tf18help(kAboutPage, "Orvex Financial Planning About Box", false, session, platform, navigator, parent) {
+  Content()->setAutoFillBackground(true);
+  QPalette palette = Content()->palette();
+  palette.setColor(QPalette::Window, kInactiveCaptionText);
+  Content()->setPalette(palette);
+
+  auto* icon = new QLabel(Content());
+  icon->setObjectName("Image1");
+  icon->setGeometry(kIconPlace);
+  icon->setPixmap(ProgramIcon().pixmap(kIconPlace.size()));
+
+  Memo()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo()->setLineWrapMode(QPlainTextEdit::NoWrap);
+  PlaceMemo();
+}
+
+QStringList Tf20about::AboutLines() {
+  QStringList lines = {"", "", "", QString(kProgramName).toUpper(), QStringLiteral("Version %1").arg(kProgramVersion),
+                       QStringLiteral("by %1").arg(kMakerName), "", ""};
+  lines << "HOME PAGE" << kMakerWebAddress << "" << "";
+  lines << "EMAIL" << kMakerEmail << "" << "";
+  lines << "MAIL";
+  for (const char* line : kMakerPostalAddress) lines << line;
+  return lines;
+}
+
+QStringList Tf20about::CentreLines(const QStringList& lines, const QFontMetrics& metrics, int width) {
+  const int blank = std::max(1, metrics.horizontalAdvance(QLatin1Char(' ')));
+  QStringList centred;
+  for (const QString& line : lines) {
+    const int blanks = line.isEmpty() ? 0 : std::max(0, (width - metrics.horizontalAdvance(line)) / 2 / blank);
+    centred << QString(blanks, QLatin1Char(' ')) + line;
+  }
+  return centred;
+}
+
+void Tf20about::Refresh() {
+  const std::string& file = session_.plan.PlanFileName;
+  setWindowTitle(QStringLiteral("About Page [%1 ]").arg(QString::fromStdString(file.substr(0, file.find('.')))));
+  const int width = Memo()->contentsRect().width() - 2 * static_cast<int>(Memo()->document()->documentMargin());
+  Memo()->setPlainText(CentreLines(AboutLines(), QFontMetrics(Memo()->font()), width).join("\r\n"));
+}
+
+void Tf20about::resizeEvent(QResizeEvent* event) {
+  Tf18help::resizeEvent(event);
+  PlaceMemo();
+}
+
+// On small screens the page is lower than the memo's usual place; the memo
+// then shrinks and scrolls rather than losing its last lines.
+void Tf20about::PlaceMemo() {
+  QRect place = kMemoPlace;
+  const int room = Content()->height() - kMemoPlace.top() - kBottomGap;
+  const bool shortened = Content()->height() > 0 && room < kMemoPlace.height();
+  if (shortened) place.setHeight(std::max(room, 0));
+  Memo()->setGeometry(place);
+  Memo()->setVerticalScrollBarPolicy(shortened ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
