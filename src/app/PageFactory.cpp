@@ -7,12 +7,14 @@
 #include "pages/Tf3person.h"
 #include "app/Tf18help.h"
 #include "app/Tf20about.h"
+#include "views/Tf1graph.h"
 #include "views/Tf2plan.h"
 
 void CreatePages(MainWindow& window, Session& session, Platform& platform) {
   (void)window;
   (void)session;
   (void)platform;
+  window.AddPage(new Tf1graph(session, platform, window));
   window.AddPage(new Tf2plan(session, platform, window));
   window.AddPage(new Tf3person(session, platform, window));
   window.AddPage(new Tf9home(session, platform, window));

@@ -1,0 +1,18 @@
+#include <QPrinter>
+
+#include "views/BitmapExport.h"
+#include "views/GraphPrinting.h"
+#include "views/Tf1graph.h"
+
+void PrintGraphCommand(Tf1graph& page) {
+  Session& session = page.GraphSession();
+  Platform& platform = page.GraphPlatform();
+  QPrinter printer(QPrinter::HighResolution);
+  if (!platform.prompts.ChoosePrinter(&page, printer)) return;
+  const GraphPrintJob job{session.plan, session.table, session.CurrentDollars, session.CurveShown, page.Scales()};
+  if (!PrintGraph(printer, job)) platform.prompts.Error(&page, "The graph could not be printed: the printer did not start.");
+}
+
+void SaveBitmapCommand(Tf1graph& page) {
+  SaveBitmapFile(&page, page.VisibleGraph(), page.GraphSession(), page.GraphPlatform());
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+
+#include "shell/Page.h"
+#include "views/GraphDrawing.h"
+
+class QAction;
+class QCheckBox;
+
+// The picture control: shows the graph bitmap from its top-left corner.
+class GraphPicture : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit GraphPicture(QWidget* parent = nullptr);
+  void SetImage(const QImage& image);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage image_;
+};
+
+// Page 1, the main window: the forecast as a graph of four asset curves and
+// four cash-flow curves, with the program's main menu.
+class Tf1graph : public Page {
+  Q_OBJECT
+
+ public:
+  Tf1graph(Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+
+  bool IsResizable() const override { return true; }
+  QSize PageSize() const override;
+  QSize MinimumPageSize() const override;
+  void PageResized(QSize size) override;
+  void FormCloseQuery() override;
+
+  // Caption, the forecast unless the plan page was left last, and the drawing.
+  void RefreshGraphPage();
+  // Redraws from the table, the check boxes and the dollar switch.
+  void DrawGraph();
+
+  // What printing and the bitmap export work from.
+  Session& GraphSession() { return session_; }
+  Platform& GraphPlatform() { return platform_; }
+  // The whole off-screen bitmap of the last drawing.
+  const QImage& GraphBitmap() const { return bitmap_; }
+  // The part of the bitmap the picture shows.
+  QImage VisibleGraph() const;
+  GraphPicture* Picture() const { return picture_; }
+  // Axis tops of the last drawing; the printed graph uses them.
+  GraphScales Scales() const { return scales_; }
+  // The screen drawing's parameters for the current window size.
+  GraphParameters DrawingParameters() const;
+
+ public slots:
+  void PrintGraphClicked();
+  void SaveBitmapClicked();
+
+ protected:
+  void Refresh() override;
+
+ private:
+  void BuildMenu();
+  void BuildCheckBoxes();
+  void New1Click();
+  void Open1Click();
+  void Save1Click();
+  void Exit1Click();
+  void DollarsInflationAdjusted1Click();
+  void CheckBox3Click(int index);
+  void UpdateDollarItem();
+  void SyncCheckBoxes();
+  void PlaceCheckBoxes();
+  void StoreWindowSettings();
+  int MenuHeight() const;
+  QSize CanvasSize() const;
+  int ScreenWidth() const;
+  int ScreenHeight() const;
+
+  GraphPicture* picture_;
+  QAction* dollarItem_ = nullptr;
+  std::array<QCheckBox*, kCurveCount> checkBoxes_{};
+  QImage bitmap_;
+  GraphScales scales_;
+  // The size rule is armed once start-up is done; its first call takes the stored width.
+  bool CreateDone_ = false;
+  bool FirstResize_ = false;
+};
+
+// The "&Print Graph" and "Save &Bitmap" commands, defined with the printing code.
+void PrintGraphCommand(Tf1graph& page);
+void SaveBitmapCommand(Tf1graph& page);
