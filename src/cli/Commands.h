@@ -17,3 +17,4 @@ int RunSampleCommand(const CliArgs& args);
 int RunCheckCommand(const CliArgs& args);
 int RunPrintPlanCommand(const CliArgs& args);
 int RunPrintGraphCommand(const CliArgs& args);
+int RunGraphCommand(const CliArgs& args);

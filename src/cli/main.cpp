@@ -10,6 +10,8 @@ const CliCommand kCommands[] = {
     {"sample", "prevora-cli sample FILE", RunSampleCommand},
     {"check", "prevora-cli check FILE", RunCheckCommand},
     {"print-plan", "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars]", RunPrintPlanCommand},
+    {"graph", "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]",
+     RunGraphCommand},
     {"print-graph", "prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves 1,2,...]",
      RunPrintGraphCommand},
 };
