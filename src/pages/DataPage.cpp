@@ -1,5 +1,6 @@
 #include "pages/DataPage.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -22,6 +23,23 @@ QLabel* DataPage::AddLabel(const QString& objectName, const QString& caption, QR
   label->setObjectName(objectName);
   label->setGeometry(geometry);
   return label;
+}
+
+QLabel* DataPage::AddLeaderLabel(const QString& objectName, const QString& words, QRect geometry) {
+  QLabel* label = AddLabel(objectName, QString(), geometry);
+  SetLeaderText(label, words);
+  return label;
+}
+
+void DataPage::SetLeaderText(QLabel* label, const QString& words) {
+  if (words.isEmpty()) {
+    label->clear();
+    return;
+  }
+  const QFontMetrics metrics(label->font());
+  QString text = words + ' ';
+  while (metrics.horizontalAdvance(text + '.') <= label->width()) text += '.';
+  label->setText(text);
 }
 
 QLineEdit* DataPage::AddEdit(const QString& objectName, QRect geometry, bool readOnly) {

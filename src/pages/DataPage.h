@@ -31,6 +31,10 @@ class DataPage : public Page {
 
   // Controls with the look the data pages share.
   QLabel* AddLabel(const QString& objectName, const QString& caption, QRect geometry);
+  // A label whose words are followed by dots up to its right edge.
+  QLabel* AddLeaderLabel(const QString& objectName, const QString& words, QRect geometry);
+  // Gives `label` these words and dots up to its right edge ("" stays empty).
+  static void SetLeaderText(QLabel* label, const QString& words);
   QLineEdit* AddEdit(const QString& objectName, QRect geometry, bool readOnly = false);
   QPlainTextEdit* AddMemo(const QString& objectName, QRect geometry, const QString& text,
                           const QString& hint = QStringLiteral("Scroll for more instructions"));

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QTest>
+
+#include "support/TestProgram.h"
+
+namespace {
+
+class PersonPage : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    program.Open(kPersonalPage);
+    ASSERT_EQ(program.Current()->PageNumber(), kPersonalPage);
+    program.scripted.prompts.Clear();
+  }
+
+  // Fills the page again from the plan, as its next activation would.
+  void Refill() { program.Current()->FormActivate(); }
+  QCheckBox* SecondPersonBox() const { return program.Current()->findChild<QCheckBox*>("CheckBox2"); }
+  QString Text(const char* edit) const { return program.Edit(edit)->text(); }
+  // Leaves for the income page, as the Setup menu does.
+  void Leave() { program.Trigger("Income1"); }
+  QStringList Shown() const { return program.scripted.prompts.Texts(); }
+
+  TestProgram program;
+  PlanRecord& plan = program.session.plan;
+};
+
+TEST_F(PersonPage, FillShowsNamesAgesAndCaption) {
+  EXPECT_EQ(Text("Edit1"), "John Smith");
+  EXPECT_EQ(Text("Edit2"), "30");
+  EXPECT_EQ(Text("Edit5"), "Mary Smith");
+  EXPECT_EQ(Text("Edit6"), "28");
+  EXPECT_TRUE(SecondPersonBox()->isChecked());
+  EXPECT_EQ(program.window->windowTitle(), "Personel Data Page [ JohnSmith ]");
+}
+
+TEST_F(PersonPage, CurrentAgesAreClampedOnLeaving) {
+  program.Type("Edit2", "14");
+  program.Type("Edit6", "14");
+  Leave();
+  EXPECT_EQ(plan.Age1, 15);
+  EXPECT_EQ(plan.Age2, 15);
+  EXPECT_EQ(program.Current()->PageNumber(), kIncomePage);
+
+  program.Open(kPersonalPage);
+  program.Type("Edit2", "95");
+  program.Type("Edit6", "95");
+  Leave();
+  EXPECT_EQ(plan.Age1, 90);
+  EXPECT_EQ(plan.Age2, 95);
+  EXPECT_TRUE(Shown().isEmpty());
+}
+
+TEST_F(PersonPage, EventAgesBeforeTheCurrentAgeAreMovedForward) {
+  program.Type("Edit2", "30");
+  program.Type("Edit3", "20");   // retirement
+  program.Type("Edit10", "25");  // employment start
+  program.Type("Edit12", "0");   // pension
+  program.Type("Edit4", "29");   // Social Security
+  program.Type("Edit6", "40");
+  program.Type("Edit7", "39");
+  program.Type("Edit11", "41");
+  Leave();
+  EXPECT_EQ(plan.RetireAge1, 65);
+  EXPECT_EQ(plan.EmploymentStartAge1, 30);
+  EXPECT_EQ(plan.PensionAge1, 0);
+  EXPECT_EQ(plan.SocialSecurityAge1, 65);
+  EXPECT_EQ(plan.RetireAge2, 65);
+  EXPECT_EQ(plan.EmploymentStartAge2, 41);
+}
+
+TEST_F(PersonPage, EntryProblemsKeepTheUserOnThePageWithTheFirstMessage) {
+  struct Case {
+    const char* name1;
+    const char* age1;
+    const char* name2;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"John", "12.5", "Mary", "Data entry error please correct."},
+      {"John", "-5", "Mary", "Data entry error please correct."},
+      {"", "abc", "Mary", "Data entry error please correct."},
+      {"", "30", "", "Please enter Name #1."},
+      {"John", "30", "", "Please enter Name #2 or uncheck Second person."},
+      {"John", "", "Mary", "Age entry can not be blank"},
+  };
+  for (const Case& c : cases) {
+    program.scripted.prompts.Clear();
+    program.Type("Edit1", c.name1);
+    program.Type("Edit2", c.age1);
+    program.Type("Edit5", c.name2);
+    Leave();
+    EXPECT_EQ(program.Current()->PageNumber(), kPersonalPage) << c.age1;
+    ASSERT_EQ(program.scripted.prompts.shown.size(), 1u) << c.age1;
+    EXPECT_EQ(program.scripted.prompts.shown[0].kind, ShownPrompt::Error);
+    EXPECT_EQ(Shown()[0], c.message);
+  }
+}
+
+TEST_F(PersonPage, FailedValidationStoresWhatParsedButAdjustsNothing) {
+  program.Type("Edit2", "10");
+  program.Type("Edit3", "x");
+  program.Type("Edit1", "Jack");
+  Leave();
+  EXPECT_EQ(plan.Name1, "Jack");
+  EXPECT_EQ(plan.Age1, 10);
+  EXPECT_EQ(Text("Edit3"), "x");
+}
+
+TEST_F(PersonPage, SwitchingTheSecondPersonOffAndOnRestoresTheSixTexts) {
+  program.Type("Edit5", "Ann Lee");
+  program.Type("Edit6", "41");
+  program.Type("Edit9", "62");
+  SecondPersonBox()->click();
+  for (const char* edit : {"Edit5", "Edit6", "Edit7", "Edit8", "Edit9", "Edit11"}) EXPECT_EQ(Text(edit), "") << edit;
+  SecondPersonBox()->click();
+  EXPECT_EQ(Text("Edit5"), "Ann Lee");
+  EXPECT_EQ(Text("Edit6"), "41");
+  EXPECT_EQ(Text("Edit9"), "62");
+}
+
+TEST_F(PersonPage, OnePersonPlanClearsPersonTwoAndFilesSingle) {
+  plan.EmploymentStartAge2 = 30;
+  plan.PensionAge2 = 60;
+  Refill();
+  SecondPersonBox()->click();
+  Leave();
+  EXPECT_FALSE(plan.SecondPerson);
+  EXPECT_EQ(plan.Name2, "");
+  EXPECT_EQ(plan.Age2, 15);
+  EXPECT_EQ(plan.FilingStatus, 1);
+  EXPECT_EQ(plan.PensionAge2, 60);
+  EXPECT_EQ(plan.EmploymentStartAge2, 30);
+
+  program.Open(kPersonalPage);
+  EXPECT_FALSE(SecondPersonBox()->isChecked());
+  EXPECT_EQ(Text("Edit5"), "");
+  SecondPersonBox()->click();
+  EXPECT_EQ(Text("Edit5"), "Mary Smith");
+  Leave();
+  EXPECT_TRUE(plan.SecondPerson);
+  EXPECT_EQ(plan.FilingStatus, 2);
+}
+
+TEST(PersonPageFresh, TypingASecondNameSwitchesTheSecondPersonOnAndKeepsTheTyping) {
+  TestProgram program;
+  program.session.plan.SecondPerson = false;
+  program.Open(kPersonalPage);
+  auto* box = program.Current()->findChild<QCheckBox*>("CheckBox2");
+  ASSERT_FALSE(box->isChecked());
+  QTest::keyClicks(program.Edit("Edit5"), "Ann");
+  EXPECT_TRUE(box->isChecked());
+  EXPECT_EQ(program.Edit("Edit5")->text(), "Ann");
+  // Nothing was kept yet on a plan loaded without a second person.
+  EXPECT_EQ(program.Edit("Edit6")->text(), "0");
+  EXPECT_EQ(program.Edit("Edit11")->text(), "0");
+}
+
+TEST_F(PersonPage, AboutDoesNotValidateAndReturnsToTheUnvalidatedTexts) {
+  program.Type("Edit2", "12.5");
+  program.Trigger("About1");
+  EXPECT_TRUE(Shown().isEmpty());
+  if (program.Current()->PageNumber() != kAboutPage) GTEST_SKIP() << "no about box in this build";
+  EXPECT_EQ(program.session.LastPageLeft, kPersonalPage);
+  program.window->ShowPageByNumber(program.session.LastPageLeft);
+  EXPECT_EQ(Text("Edit2"), "12.5");
+}
+
+TEST_F(PersonPage, MenuMarksThisPageAndHelpUsesItsTopic) {
+  QAction* own = program.Current()->findChild<QAction*>("PersonalData1");
+  ASSERT_NE(own, nullptr);
+  EXPECT_TRUE(own->isChecked());
+  EXPECT_FALSE(own->isEnabled());
+  program.Trigger("Help1");
+  EXPECT_EQ(program.scripted.desktop.helpTopics, std::vector<int>{800});
+}
+
+}  // namespace
