@@ -1,0 +1,46 @@
+#include "views/BitmapExport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include "model/NumberFormat.h"
+#include "platform/Platform.h"
+#include "shell/Session.h"
+
+FileDialogRequest BitmapDialogRequest(const Session& session) {
+  FileDialogRequest request;
+  request.title = "Save Bitmap File";
+  request.filter = "Bitmap Files (*.bmp)";
+  request.defaultExtension = "bmp";
+  const std::string& folder = session.PlanDirectory.empty() ? session.working.PlanFolder : session.PlanDirectory;
+  request.initialFolder = QString::fromStdString(folder);
+  request.proposedName = QString::fromStdString(CaptionPlanName(session.plan.PlanFileName));
+  request.confirmOverwrite = true;
+  return request;
+}
+
+QString WriteBitmapFile(const QImage& image, const QString& path) {
+  const QString failure = QString("The bitmap could not be saved as \"%1\": %2");
+  QFile existing(path);
+  if (existing.exists() && !(existing.permissions() & QFileDevice::WriteOwner))
+    existing.setPermissions(existing.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return failure.arg(path, file.errorString());
+  QImageWriter writer(&file, "BMP");
+  if (!writer.write(image)) {
+    file.cancelWriting();
+    return failure.arg(path, writer.errorString());
+  }
+  if (!file.commit()) return failure.arg(path, file.errorString());
+  return QString();
+}
+
+void SaveBitmapFile(QWidget* page, const QImage& image, const Session& session, Platform& platform) {
+  const std::optional<QString> path = platform.prompts.SaveFile(page, BitmapDialogRequest(session));
+  if (!path) return;
+  const QString error = WriteBitmapFile(image, *path);
+  if (!error.isEmpty()) platform.prompts.Error(page, error);
+}

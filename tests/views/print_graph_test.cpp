@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "engine/Forecast.h"
+#include "model/PlanFile.h"
+#include "print_recording.h"
+#include "views/GraphGeometry.h"
+#include "views/GraphPrinting.h"
+
+namespace {
+
+struct PrintedGraph {
+  PlanRecord plan;
+  ForecastTable table;
+  RecordingDevice device;
+
+  PrintedGraph(std::array<bool, kCurveCount> shown, bool currentDollars = false) {
+    EXPECT_TRUE(ReadPlanFile(plan, PREVORA_TEST_DATA "/../../resources/Double.plan", 2005).ok);
+    plan.Age1 = 30;
+    plan.CurrentYear = 2005;
+    RunForecast(plan, table);
+    QPainter painter(&device);
+    PrintGraph(painter, GraphPrintJob{plan, table, currentDollars, shown, ComputeScales(plan, table, shown)});
+  }
+
+  QStringList Texts() const { return device.TextsOnPage(1); }
+  int LinesIn(const QColor& colour) const {
+    int count = 0;
+    for (const RecordedLine& line : device.Engine().lines) count += line.colour == colour ? 1 : 0;
+    return count;
+  }
+};
+
+const std::array<bool, kCurveCount> kAll{true, true, true, true, true, true, true, true};
+
+}  // namespace
+
+TEST(PrintGraph, OnlyShownCurvesAndTheirLegendEntriesArePrinted) {
+  const PrintedGraph printed({true, false, false, false, true, false, false, false});
+  const QStringList texts = printed.Texts();
+  EXPECT_TRUE(texts.contains("Net Worth"));
+  EXPECT_TRUE(texts.contains("Expenses"));
+  for (int n : {2, 3, 4, 6, 7, 8}) EXPECT_FALSE(texts.contains(CurveName(n))) << n;
+  EXPECT_GT(printed.LinesIn(CurveColour(5)), 0);
+  EXPECT_EQ(printed.LinesIn(CurveColour(2)), 0);
+  EXPECT_EQ(printed.LinesIn(CurveColour(8)), 0);
+}
+
+TEST(PrintGraph, CaptionsNameTheDollarView) {
+  const PrintedGraph inflated(kAll);
+  EXPECT_TRUE(inflated.Texts().contains("(Inflation Adjusted Dollars in Thousands)"));
+  EXPECT_TRUE(inflated.Texts().contains("Financial Graph for John Smith and Mary Smith"));
+  EXPECT_TRUE(inflated.Texts().contains("Age of John Smith"));
+  for (const char* age : {"30", "40", "50", "60", "70", "80", "90"}) EXPECT_TRUE(inflated.Texts().contains(age));
+
+  const PrintedGraph current(kAll, true);
+  EXPECT_TRUE(current.Texts().contains("(Current Year 2005 Dollars in Thousands)"));
+}
+
+TEST(PrintGraph, LinesAreDoubledThreeDotsApart) {
+  const PrintedGraph printed({false, false, false, false, false, false, false, false});
+  const int margin = RoundPixel(0.15L * RecordingDevice::kWidth);
+  int leftAxis = 0;
+  for (const RecordedLine& line : printed.device.Engine().lines)
+    if (line.line.x1() == line.line.x2() && (line.line.x1() == margin || line.line.x1() == margin + 3)) ++leftAxis;
+  EXPECT_EQ(leftAxis, 2);
+}
+
+TEST(PrintGraph, TaxesMarkerHasThreeOutlines) {
+  const PrintedGraph printed({false, false, false, false, false, false, true, false});
+  const PrinterPage page{RecordingDevice::kWidth, RecordingDevice::kHeight * 15 / 16};
+  const GraphParameters p = PrinterGraphParameters(page, QSize(), printed.plan, false, GraphScales{});
+  const QPoint at = p.legend[6].marker;
+  const int s = RoundPixel(0.005L * RecordingDevice::kWidth);
+  std::vector<QPoint> corners;
+  for (const RecordedPolygon& polygon : printed.device.Engine().polygons) {
+    const QPoint first = polygon.polygon.first();
+    if (polygon.colour == CurveColour(7) && (first - QPoint(at.x() - s, at.y() - s)).manhattanLength() <= 8)
+      corners.push_back(first);
+  }
+  const std::vector<QPoint> expected{{at.x() - s, at.y() - s}, {at.x() - s + 2, at.y() - s + 2},
+                                     {at.x() - s + 4, at.y() - s + 4}};
+  EXPECT_EQ(corners, expected);
+}
