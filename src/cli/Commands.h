@@ -18,3 +18,4 @@ int RunCheckCommand(const CliArgs& args);
 int RunPrintPlanCommand(const CliArgs& args);
 int RunPrintGraphCommand(const CliArgs& args);
 int RunGraphCommand(const CliArgs& args);
+int RunForecastCommand(const CliArgs& args);

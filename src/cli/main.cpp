@@ -9,6 +9,8 @@ namespace {
 const CliCommand kCommands[] = {
     {"sample", "prevora-cli sample FILE", RunSampleCommand},
     {"check", "prevora-cli check FILE", RunCheckCommand},
+    {"forecast", "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv]",
+     RunForecastCommand},
     {"print-plan", "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars]", RunPrintPlanCommand},
     {"graph", "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]",
      RunGraphCommand},
