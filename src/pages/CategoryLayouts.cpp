@@ -157,7 +157,8 @@ CategoryPageLayout CommunicationExpenseLayout() {
             &PlanRecord::InternetAccess),
       Entry("Label5", "Electronic Gear Annual Purchases..................", "Edit5", &PlanRecord::ElectronicGear),
       Entry("Label6", "Software Annual Purchases.............................", "Edit6", &PlanRecord::Software),
-      Entry("Label7", "Miscellaneous..................................................", "Edit7", &PlanRecord::CommMisc),
+      Entry("Label7", "Miscellaneous..................................................", "Edit7",
+            &PlanRecord::CommMisc),
       Shown("Label9", "Communications Total Annual Expenses", "Edit9", &PlanRecord::CommunicationTotal),
   };
   layout.total = &PlanRecord::CommunicationTotal;
@@ -212,7 +213,8 @@ CategoryPageLayout FoodExpenseLayout() {
       Entry("Label5", "Annual Pocket Cash.........................................", "Edit5", &PlanRecord::PocketCash),
       Entry("Label6", "Total Annual Life Insurance.............................", "Edit6",
             &PlanRecord::LifeInsurance),
-      Entry("Label7", "Miscellaneous..................................................", "Edit7", &PlanRecord::FoodMisc),
+      Entry("Label7", "Miscellaneous..................................................", "Edit7",
+            &PlanRecord::FoodMisc),
       Shown("Label9", "Food & Personal Total Annual Expenses", "Edit9", &PlanRecord::FoodTotal),
   };
   layout.total = &PlanRecord::FoodTotal;

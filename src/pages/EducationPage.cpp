@@ -60,7 +60,7 @@ Tf15edu::Tf15edu(Session& session, Platform& platform, Navigator& navigator, QWi
   BuildMenu({false, "Summary1", {}});
 }
 
-// Student k (0-based): heading Label(5k+16), boxes Edit(5k+1) .. Edit(5k+5),
+// Student k (0-based): heading Label(16+k), boxes Edit(5k+1) .. Edit(5k+5),
 // their labels Label(5k+1) .. Label(5k+5).
 void Tf15edu::BuildStudent(int student, int top) {
   const StudentFields& fields = kStudents[student];
