@@ -1,6 +1,7 @@
 #include "app/Tf20about.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <cmath>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -45,34 +46,31 @@ QStringList Tf20about::AboutLines() {
   return lines;
 }
 
-QStringList Tf20about::CentreLines(const QStringList& lines, const QFontMetrics& metrics, int width) {
-  const int blank = std::max(1, metrics.horizontalAdvance(QLatin1Char(' ')));
+QStringList Tf20about::CentreLines(const QStringList& lines, const QFontMetricsF& metrics, int width) {
+  const qreal blank = std::max<qreal>(1, metrics.horizontalAdvance(QLatin1Char(' ')));
   QStringList centred;
   for (const QString& line : lines) {
-    const int blanks = line.isEmpty() ? 0 : std::max(0, (width - metrics.horizontalAdvance(line)) / 2 / blank);
+    const qreal margin = (width - metrics.horizontalAdvance(line)) / 2;
+    const int blanks = line.isEmpty() ? 0 : std::max(0, static_cast<int>(std::lround(margin / blank)));
     centred << QString(blanks, QLatin1Char(' ')) + line;
   }
   return centred;
 }
 
 void Tf20about::Refresh() {
+  PlaceMemo();
   const std::string& file = session_.plan.PlanFileName;
   setWindowTitle(QStringLiteral("About Page [%1 ]").arg(QString::fromStdString(file.substr(0, file.find('.')))));
   const int width = Memo()->contentsRect().width() - 2 * static_cast<int>(Memo()->document()->documentMargin());
-  Memo()->setPlainText(CentreLines(AboutLines(), QFontMetrics(Memo()->font()), width).join("\r\n"));
-}
-
-void Tf20about::resizeEvent(QResizeEvent* event) {
-  Tf18help::resizeEvent(event);
-  PlaceMemo();
+  Memo()->setPlainText(CentreLines(AboutLines(), QFontMetricsF(Memo()->font()), width).join("\r\n"));
 }
 
 // On small screens the page is lower than the memo's usual place; the memo
 // then shrinks and scrolls rather than losing its last lines.
 void Tf20about::PlaceMemo() {
   QRect place = kMemoPlace;
-  const int room = Content()->height() - kMemoPlace.top() - kBottomGap;
-  const bool shortened = Content()->height() > 0 && room < kMemoPlace.height();
+  const int room = PageSize().height() - kMemoPlace.top() - kBottomGap;
+  const bool shortened = room < kMemoPlace.height();
   if (shortened) place.setHeight(std::max(room, 0));
   Memo()->setGeometry(place);
   Memo()->setVerticalScrollBarPolicy(shortened ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);

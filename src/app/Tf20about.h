@@ -4,7 +4,7 @@
 
 #include "app/Tf18help.h"
 
-class QFontMetrics;
+class QFontMetricsF;
 
 // The about box: the text page with the program's name, version and the
 // maker's contact details, reached from every page's "&About" and left
@@ -19,11 +19,10 @@ class Tf20about : public Tf18help {
   static QStringList AboutLines();
   // Each line preceded by as many blanks as bring it near the middle of a
   // memo `width` pixels wide.
-  static QStringList CentreLines(const QStringList& lines, const QFontMetrics& metrics, int width);
+  static QStringList CentreLines(const QStringList& lines, const QFontMetricsF& metrics, int width);
 
  protected:
   void Refresh() override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void PlaceMemo();

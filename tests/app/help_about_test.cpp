@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <QFontMetricsF>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "app/Tf20about.h"
+#include "shell/PageMenus.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestProgram.h"
+
+namespace {
+
+// Remembers the pages it was asked to show.
+class RecordingNavigator : public Navigator {
+ public:
+  void SwitchPage(int, int to) override { switched.push_back(to); }
+  void SwitchPageValidated(int, int to) override { switched.push_back(to); }
+  void ReturnToPage(int, int to) override { switched.push_back(to); }
+  void ShowPageByNumber(int n) override { shownByNumber.push_back(n); }
+  void ExitProgram() override {}
+  void ApplySizeRule() override {}
+  int WindowTop() const override { return 0; }
+  int WindowLeft() const override { return 0; }
+
+  std::vector<int> switched;
+  std::vector<int> shownByNumber;
+};
+
+// A data page that counts its refills and refuses every validation, so a
+// return that refilled or validated it shows.
+class CountingPage : public Page {
+ public:
+  CountingPage(TestProgram& program, int number)
+      : Page(number, program.session, program.scripted.platform, *program.window) {
+    AddWindowMenu(MenuBar(), *this, WindowMenuOptions{});
+  }
+  bool IsDataEntry() const override { return true; }
+  bool Validate() override {
+    ++validations;
+    return false;
+  }
+  int refills = 0;
+  int validations = 0;
+
+ protected:
+  void Refresh() override { ++refills; }
+};
+
+QStringList MemoLines(const Tf20about& about) { return about.Memo()->toPlainText().split('\n'); }
+
+class AboutBoxTest : public ::testing::Test {
+ protected:
+  Session session;
+  ScriptedPlatform scripted;
+  RecordingNavigator navigator;
+};
+
+TEST_F(AboutBoxTest, CaptionHasNoBlankAfterTheBracket) {
+  Tf20about about(session, scripted.platform, navigator);
+  session.plan.PlanFileName = "JohnSmith.plan";
+  about.FormActivate();
+  EXPECT_EQ(about.windowTitle(), "About Page [JohnSmith ]");
+
+  session.plan.PlanFileName = "Retire.early.plan";
+  about.FormActivate();
+  EXPECT_EQ(about.windowTitle(), "About Page [Retire ]");
+}
+
+TEST_F(AboutBoxTest, MemoNamesTheProgramVersionAndMakerNearTheMiddle) {
+  Tf20about about(session, scripted.platform, navigator);
+  about.FormActivate();
+
+  EXPECT_FALSE(about.Memo()->toPlainText().contains('\r')) << "line breaks must not show as characters";
+  QStringList trimmed;
+  for (const QString& line : MemoLines(about)) trimmed << line.trimmed();
+  EXPECT_EQ(trimmed, Tf20about::AboutLines());
+  ASSERT_GE(trimmed.size(), 20);
+  EXPECT_EQ(trimmed.mid(0, 6), (QStringList{"", "", "", "PREVORA", "Version 1.24", "by Orvex Graphics"}));
+  // Three contact blocks, each a heading after two empty lines.
+  for (const char* heading : {"HOME PAGE", "EMAIL", "MAIL"}) {
+    const qsizetype at = trimmed.indexOf(heading);
+    ASSERT_GE(at, 2) << heading;
+    EXPECT_EQ(trimmed[at - 1], "");
+    EXPECT_EQ(trimmed[at - 2], "");
+    EXPECT_FALSE(trimmed[at + 1].isEmpty());
+  }
+  EXPECT_EQ(trimmed.size() - trimmed.indexOf("MAIL"), 4) << "the postal address takes three lines";
+  EXPECT_EQ(about.Memo()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+TEST_F(AboutBoxTest, CentringBalancesTheBlanksOnBothSides) {
+  const QFontMetricsF metrics(QFont("Liberation Sans", 10));
+  const int width = 400;
+  const QStringList centred = Tf20about::CentreLines({"PREVORA", "", "a much longer line of text here"}, metrics, width);
+  const qreal blank = metrics.horizontalAdvance(' ');
+  for (const QString& line : {centred[0], centred[2]}) {
+    const QString text = line.trimmed();
+    const qreal left = metrics.horizontalAdvance(line) - metrics.horizontalAdvance(text);
+    const qreal right = width - metrics.horizontalAdvance(line);
+    EXPECT_GT(left, 0);
+    EXPECT_LE(std::abs(left - right), blank + 0.5) << line.toStdString();
+  }
+  EXPECT_EQ(centred[1], "");
+  // A line wider than the memo gets no blanks rather than a negative count.
+  EXPECT_EQ(Tf20about::CentreLines({QString(200, 'W')}, metrics, width)[0], QString(200, 'W'));
+}
+
+TEST_F(AboutBoxTest, ReturnAndCloseGoBackToThePageLeftLast) {
+  Tf20about about(session, scripted.platform, navigator);
+  session.LastPageLeft = kExpensePage;
+  auto* returnItem = about.findChild<QAction*>("Return1");
+  ASSERT_NE(returnItem, nullptr);
+  returnItem->trigger();
+  about.FormCloseQuery();
+  EXPECT_EQ(navigator.shownByNumber, (std::vector<int>{kExpensePage, kExpensePage}));
+  EXPECT_TRUE(navigator.switched.empty());
+}
+
+TEST_F(AboutBoxTest, ANumberThatCannotBeShownReturnsToTheGraphPage) {
+  Tf20about about(session, scripted.platform, navigator);
+  for (int last : {0, int(kTextPage), int(kAboutPage), 99}) {
+    session.LastPageLeft = last;
+    about.FormCloseQuery();
+  }
+  EXPECT_EQ(navigator.shownByNumber, std::vector<int>(4, kGraphPage));
+}
+
+TEST_F(AboutBoxTest, SmallScreensShrinkTheMemoAndLetItScroll) {
+  session.geometry.ScreenHeight = 500;
+  session.geometry.SmallScreenHeight = 400;
+  Tf20about about(session, scripted.platform, navigator);
+  EXPECT_EQ(about.PageSize(), QSize(536, 400));
+  about.resize(536, 400 + about.MenuBar()->sizeHint().height());
+  about.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+  const QRect memo = about.Memo()->geometry();
+  EXPECT_EQ(memo.left(), 45);
+  EXPECT_EQ(memo.top(), 67);
+  EXPECT_LE(memo.bottom(), about.Content()->height());
+  EXPECT_NE(about.Memo()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+TEST(AboutBoxProgramTest, OpenedFromADataPageItReturnsWithoutValidationOrRefill) {
+  TestProgram program;
+  // Any page number the return can show will do; the probe takes its place.
+  auto* page = new CountingPage(program, kOtherExpensePage);
+  program.window->AddPage(page);
+  program.window->SwitchPageValidated(program.Current() ? program.Current()->PageNumber() : kGraphPage,
+                                      kOtherExpensePage);
+  ASSERT_EQ(program.Current(), page);
+  ASSERT_EQ(page->refills, 1);
+
+  program.Trigger("About1");
+  ASSERT_EQ(program.Current()->PageNumber(), kAboutPage);
+  EXPECT_EQ(program.session.LastPageLeft, kOtherExpensePage);
+  EXPECT_EQ(program.window->windowTitle(), "About Page [JohnSmith ]");
+
+  program.Trigger("Return1");
+  EXPECT_EQ(program.Current(), page);
+  EXPECT_EQ(page->refills, 1);
+  EXPECT_EQ(page->validations, 0);
+  EXPECT_FALSE(program.session.SuppressRefresh);
+
+  // Its close box does the same.
+  program.Trigger("About1");
+  program.window->close();
+  EXPECT_EQ(program.Current(), page);
+  EXPECT_EQ(page->refills, 1);
+}
+
+TEST(AboutBoxProgramTest, TextPageIsEmptyWithItsOwnCaption) {
+  TestProgram program;
+  Page* text = program.PageAt(kTextPage);
+  ASSERT_NE(text, nullptr);
+  auto* memo = text->findChild<QPlainTextEdit*>("Memo1");
+  ASSERT_NE(memo, nullptr);
+  EXPECT_TRUE(memo->toPlainText().isEmpty());
+  EXPECT_TRUE(memo->isReadOnly());
+  EXPECT_EQ(memo->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(text->windowTitle(), "Orvex Financial Plan Help");
+  EXPECT_EQ(text->PageSize(), QSize(500, 518));
+}
+
+}  // namespace

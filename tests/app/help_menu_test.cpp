@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "shell/PageMenus.h"
+#include "support/TestProgram.h"
+
+namespace {
+
+// A page of the program's own kind whose help numbers differ between F1 and
+// the menu, added to the real window.
+class ProbePage : public Page {
+ public:
+  ProbePage(TestProgram& program, int number)
+      : Page(number, program.session, program.scripted.platform, *program.window) {
+    SetHelpContext(1234);
+    AddWindowMenu(MenuBar(), *this, WindowMenuOptions{1234});
+  }
+  int F1HelpContext() const override { return 4321; }
+};
+
+constexpr int kProbeNumber = 19;
+
+void PressF1(TestProgram& program) {
+  program.window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(program.window.get()));
+  QTest::keyClick(program.Current(), Qt::Key_F1);
+}
+
+struct PageHelp {
+  int page;
+  int f1;
+  int menu;
+};
+
+// F1 and "&Help Win32" on each page, as the help topics are numbered.
+const PageHelp kPageHelp[] = {
+    {kGraphPage, 400, 0},
+    {kPlanPage, 500, 500},
+    {kPersonalPage, 800, 800},
+    {kAssetsPage, 900, 900},
+    {kIncomePage, 1100, 1100},
+    {kTaxesPage, 1200, 1200},
+    {kExpensePage, 1300, 1300},
+    {kAssumptionsPage, 1400, 1400},
+};
+
+TEST(HelpMenuTest, F1AsksForThePagesOwnContextNumber) {
+  TestProgram program;
+  program.window->AddPage(new ProbePage(program, kProbeNumber));
+  program.Open(kProbeNumber);
+  ASSERT_EQ(program.Current()->PageNumber(), kProbeNumber);
+
+  PressF1(program);
+  program.Trigger("Help1");
+
+  EXPECT_EQ(program.scripted.desktop.helpTopics, (std::vector<int>{4321, 1234}));
+}
+
+TEST(HelpMenuTest, F1OnlyReachesTheVisiblePage) {
+  TestProgram program;
+  program.window->AddPage(new ProbePage(program, kProbeNumber));
+  program.Open(kProbeNumber);
+  program.Open(kAboutPage);
+
+  PressF1(program);
+
+  // The about box has no topic of its own: the contents.
+  EXPECT_EQ(program.scripted.desktop.helpTopics, std::vector<int>{0});
+}
+
+TEST(HelpMenuTest, EveryPageAsksForItsTopicOnF1AndFromTheMenu) {
+  TestProgram program;
+  int checked = 0;
+  for (const PageHelp& expected : kPageHelp) {
+    if (!program.PageAt(expected.page)) continue;
+    program.Open(expected.page);
+    ASSERT_EQ(program.Current()->PageNumber(), expected.page) << "could not open page " << expected.page;
+    program.scripted.desktop.helpTopics.clear();
+
+    PressF1(program);
+    program.Trigger("Help1");
+
+    EXPECT_EQ(program.scripted.desktop.helpTopics, (std::vector<int>{expected.f1, expected.menu}))
+        << "page " << expected.page;
+    ++checked;
+  }
+  if (checked == 0) GTEST_SKIP() << "no page of the table is built yet";
+}
+
+TEST(HelpMenuTest, HtmlHelpOpensTheDocumentBesideTheProgramWhateverTheCurrentFolder) {
+  TestProgram program;
+  program.window->AddPage(new ProbePage(program, kProbeNumber));
+  program.Open(kProbeNumber);
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  const QString previous = QDir::currentPath();
+  QTemporaryDir elsewhere;
+  ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+
+  program.Trigger("HelpHTM1");
+  program.Trigger("OrvexGraphicsHomePage1");
+  QDir::setCurrent(previous);
+
+  const QStringList& opened = program.scripted.desktop.openedDocuments;
+  ASSERT_EQ(opened.size(), 2);
+  EXPECT_EQ(QFileInfo(opened[0]).absoluteFilePath(), QDir(programFolder).filePath("Help_HTM.htm"));
+  EXPECT_EQ(QFileInfo(opened[1]).absoluteFilePath(), QDir(programFolder).filePath("about.html"));
+  // The build puts both documents there, as the installation does.
+  EXPECT_TRUE(QFileInfo::exists(opened[0]));
+  EXPECT_TRUE(QFileInfo::exists(opened[1]));
+  // The maker's page is the local about page, never a web site.
+  EXPECT_TRUE(program.scripted.desktop.openedAddresses.isEmpty());
+}
+
+}  // namespace
