@@ -6,6 +6,7 @@
 #include "pages/EventsPage.h"
 #include "pages/Tf3person.h"
 #include "pages/Tf7tax.h"
+#include "pages/Tf8assum.h"
 #include "app/Tf18help.h"
 #include "app/Tf20about.h"
 #include "views/Tf1graph.h"
@@ -19,6 +20,7 @@ void CreatePages(MainWindow& window, Session& session, Platform& platform) {
   window.AddPage(new Tf2plan(session, platform, window));
   window.AddPage(new Tf3person(session, platform, window));
   window.AddPage(new Tf7tax(session, platform, window));
+  window.AddPage(new Tf8assum(session, platform, window));
   window.AddPage(new Tf9home(session, platform, window));
   window.AddPage(new Tf10auto(session, platform, window));
   window.AddPage(new Tf11med(session, platform, window));

@@ -1,0 +1,59 @@
+#pragma once
+
+// Captions, messages and instructions of the assumptions page.
+namespace assumptions_texts {
+
+inline constexpr const char* kTitle = "Assumptions Page [ ";
+inline constexpr const char* kDesignCaption = "Assumptions";
+inline constexpr const char* kDataEntryError = "Data entry error please correct.";
+inline constexpr const char* kYearTooEarly = "Calendar year can not be less then 2005.";
+inline constexpr const char* kYearChanged =
+    "You have changed the current year. This\r\nmay have affected the current ages on\r\nthe personal page. Would "
+    "you like revise\r\nthem now?";
+inline constexpr const char* kHtmlHelpCaption = "Help HT&M  (Vista)";
+inline constexpr const char* kDefaultHint = "Original Values";
+
+inline constexpr const char* kCurrentYear = "Current Calendar Year ....................................................";
+inline constexpr const char* kInflation = "Expected Average Inflation Rate Percent ...................";
+inline constexpr const char* kMortgageRate = "Home Mortgage Rate Percent ...........................................";
+inline constexpr const char* kRealEstate = "Real Estate Projected REAL Growth Rate ....................";
+inline constexpr const char* kTaxable = "Taxable Investment REAL Return ...................................";
+inline constexpr const char* kTaxDeferred = "Tax Deferred Investment REAL Return ..........................";
+inline constexpr const char* kSalary1 = "Salary #1 expected REAL Growth Rate .........................";
+inline constexpr const char* kSalary2 = "Salary #2 expected REAL Growth Rate .........................";
+inline constexpr const char* kPension1 = "Private Pension #1 expected COLA ..............................";
+inline constexpr const char* kPension2 = "Private Pension #2 expected COLA ..............................";
+inline constexpr const char* kReduction = "Retirement Expense Reduction Percent ........................";
+
+inline constexpr const char* kInstructions =
+    "INSTRUCTIONS\r\nRevise any or all of the program assumed rate and return values if you desire. All projected "
+    "values are entered in percent."
+    "\r\n\r\nCAUTION!\r\nThe rates and returns on this page are projections of an unknown future. Nobody can know "
+    "them. The forecast is only as good as these assumptions, and you use it and the rates you choose at your own "
+    "risk."
+    "\r\n\r\nDEFAULT\r\nIf you change the assumptions you may reset them to the original values by clicking on the "
+    "menu DEFAULT item above."
+    "\r\n\r\nCALENDAR YEAR\r\nThe current calendar year is the first year of the forecast. It also sets the "
+    "starting year of the income tax inflation adjustment. The program uses the 2004 federal income tax structure "
+    "as its base and adjusts it for inflation from then on."
+    "\r\n\r\nINFLATION AND REAL RETURN\r\nAll growth and return rates below the inflation rate are REAL rates. "
+    "REAL means the percent above the base inflation rate. For example, a 5% yield when inflation is 3% is a 2% "
+    "REAL return."
+    "\r\n\r\nMORTGAGE and PROPERTY APPRECIATION\r\nThe mortgage rate is the rate of the home mortgage and of the "
+    "loans the program estimates for you. The real estate growth rate is the REAL yearly growth of your home's "
+    "market value."
+    "\r\n\r\nINVESTMENTS\r\nEnter the REAL yearly return you expect from your taxable investments and from your "
+    "tax deferred investments."
+    "\r\n\r\nSALARY\r\nEnter the REAL yearly growth you expect for each salary. Negative rates are allowed. For "
+    "example use (-0.35) to indicate that you expect your salary to fall behind by about 10% in the next 30 years."
+    "\r\n\r\nPRIVATE PENSIONS\r\nEnter the cost of living adjustment (COLA) in percent per year that each private "
+    "pension pays. Use 0 for a pension that stays the same."
+    "\r\n\r\nSOCIAL SECURITY\r\nSocial Security benefits are assumed to follow inflation."
+    "\r\n\r\nRETIREMENT EXPENSE REDUCTION\r\nMost people spend less after they retire. The reduction applies to "
+    "your REAL discretionary expenses after retirement. It does not apply to utilities, insurance, medical "
+    "expenses, taxes, rents, mortgage or debt payments."
+    "\r\n\r\nNUMBER FORMAT\r\nThis is the only page in the program that accepts decimal number entries. The "
+    "\"current calender year\" should still be entered as a whole number but all other values may be entered in "
+    "decimal format as percentages.";
+
+}  // namespace assumptions_texts

@@ -1,0 +1,121 @@
+#include "pages/Tf8assum.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+#include "model/NumberFormat.h"
+#include "pages/AssumptionsTexts.h"
+#include "shell/PageMenus.h"
+
+namespace {
+
+using namespace assumptions_texts;
+
+constexpr std::int32_t kFirstCalendarYear = 2005;
+
+std::vector<EntryRow> AssumptionRows() {
+  return {
+      {"Label1", kCurrentYear, "Edit1", &PlanRecord::CurrentYear, EntryKind::Whole},
+      {"Label2", kInflation, "Edit2", &PlanRecord::InflationRate, EntryKind::Decimal2},
+      {"Label3", kMortgageRate, "Edit3", &PlanRecord::MortgageRate, EntryKind::Decimal2},
+      {"Label10", kRealEstate, "Edit4", &PlanRecord::RealEstateGrowth, EntryKind::Decimal2},
+      {"Label4", kTaxable, "Edit5", &PlanRecord::TaxableReturn, EntryKind::Decimal2},
+      {"Label5", kTaxDeferred, "Edit6", &PlanRecord::TaxDeferredReturn, EntryKind::Decimal2},
+      {"Label6", kSalary1, "Edit7", &PlanRecord::SalaryGrowth1, EntryKind::Decimal2},
+      {"Label7", kSalary2, "Edit8", &PlanRecord::SalaryGrowth2, EntryKind::Decimal2},
+      {"Label8", kPension1, "Edit9", &PlanRecord::PensionCola1, EntryKind::Decimal2},
+      {"Label9", kPension2, "Edit10", &PlanRecord::PensionCola2, EntryKind::Decimal2},
+      {"Label11", kReduction, "Edit11", &PlanRecord::RetirementReduction, EntryKind::Decimal1},
+  };
+}
+
+// The program's original rates, which "&Default" puts back into the boxes.
+PlanRecord DefaultAssumptions() {
+  PlanRecord defaults;
+  defaults.InflationRate = 2.5L;
+  defaults.MortgageRate = 6.0L;
+  defaults.RealEstateGrowth = 1.5L;
+  defaults.TaxableReturn = 1.5L;
+  defaults.TaxDeferredReturn = 3.0L;
+  defaults.SalaryGrowth1 = 1.0L;
+  defaults.SalaryGrowth2 = 1.0L;
+  defaults.PensionCola1 = 0.0L;
+  defaults.PensionCola2 = 0.0L;
+  defaults.RetirementReduction = 10.0L;
+  return defaults;
+}
+
+}  // namespace
+
+Tf8assum::Tf8assum(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : DataPage(kAssumptionsPage, session, platform, navigator, parent) {
+  setWindowTitle(kDesignCaption);
+  SetHelpContext(kHelpContext);
+  SetClientSize(QSize(500, 518));
+  BuildMenu();
+  AddEntryRows(AssumptionRows(), 10, 26, 16, 484, 90);
+  AddMemo("Memo1", QRect(8, 300, 484, 212), kInstructions);
+}
+
+void Tf8assum::BuildMenu() {
+  AddMenuCommand(MenuBar(), "&Graph", "Graph1", [this] { Navigate(kGraphPage); });
+  AddSetupMenu(MenuBar(), kAssumptionsPage, "&Assumptions", [this](int page) { Navigate(page); });
+  AddMenuCommand(MenuBar(), "&Plan", "Plan1", [this] { Navigate(kPlanPage); });
+  AddWindowMenu(MenuBar(), *this, {kHelpContext, kHtmlHelpCaption, "HelpHTM1", "OrvexGraphicsHomePage1"});
+  QAction* defaults = AddMenuCommand(MenuBar(), "&Default", "Default1", [this] { Default1Click(); });
+  defaults->setToolTip(kDefaultHint);
+  defaults->setStatusTip(kDefaultHint);
+}
+
+void Tf8assum::FillAssumptionsPage() {
+  SetCaptionTitle(kTitle);
+  bindings_.Fill(session_.plan);
+  session_.working.PreviousYear = session_.plan.CurrentYear;
+}
+
+void Tf8assum::Default1Click() {
+  const PlanRecord defaults = DefaultAssumptions();
+  for (const EntryRow& row : AssumptionRows()) {
+    const PlanRecord& source = row.editName == "Edit1" ? session_.plan : defaults;
+    Content()->findChild<QLineEdit*>(row.editName)->setText(FormatEntry(source, row.field, row.kind));
+  }
+  session_.working.PreviousYear = session_.plan.CurrentYear;
+}
+
+bool Tf8assum::ValidateAssumptionsPage() {
+  PlanRecord& plan = session_.plan;
+  if (bindings_.Parse(plan).error) {
+    ShowError(kDataEntryError);
+    return false;
+  }
+  if (plan.CurrentYear < kFirstCalendarYear) {
+    ShowError(kYearTooEarly);
+    return false;
+  }
+  if (plan.CurrentYear != session_.working.PreviousYear &&
+      platform_.prompts.Question(this, kYearChanged, QuestionKind::YesNo) == PromptButton::Yes) {
+    session_.PersonalPageRequested = true;
+    return false;
+  }
+  return true;
+}
+
+void Tf8assum::Navigate(int page) {
+  if (ValidateAssumptionsPage()) {
+    navigator_.SwitchPageValidated(kAssumptionsPage, page);
+    return;
+  }
+  if (!session_.PersonalPageRequested) return;
+  session_.PersonalPageRequested = false;
+  navigator_.SwitchPageValidated(kAssumptionsPage, kPersonalPage);
+}
+
+// A Yes to the year question while closing keeps the page open; the request
+// is dropped so that a later, unrelated failure never jumps to the personal page.
+void Tf8assum::FormCloseQuery() {
+  if (ValidateAssumptionsPage()) {
+    navigator_.SwitchPageValidated(kAssumptionsPage, kGraphPage);
+    return;
+  }
+  session_.PersonalPageRequested = false;
+}
