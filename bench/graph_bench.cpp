@@ -1,0 +1,61 @@
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <memory>
+
+#include "engine/Forecast.h"
+#include "model/SamplePlan.h"
+#include "shell/Session.h"
+#include "views/GraphScreen.h"
+
+namespace {
+
+// Text needs a GUI application; the offscreen platform works without a display.
+void EnsureGui() {
+  static std::unique_ptr<QGuiApplication> app = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "graph_bench";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+  }();
+}
+
+Session SampleSession() {
+  Session session;
+  ResetPlan(session.plan, 2005);
+  session.RunForecastForView();
+  return session;
+}
+
+void DrawAt(benchmark::State& state, int width, int height) {
+  EnsureGui();
+  const Session session = SampleSession();
+  const QString family = GraphFontFamily(width);
+  for (auto _ : state) {
+    QImage image = RenderScreenGraph(session, width, height, QSize(width, height), family);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+
+void BM_DrawGraph_506x574(benchmark::State& state) { DrawAt(state, 506, 574); }
+void BM_DrawGraph_1920x1080(benchmark::State& state) { DrawAt(state, 1920, 1080); }
+
+// What the graph page does on activation from a data page: forecast, then draw.
+void BM_RefreshGraphPage_506x574(benchmark::State& state) {
+  EnsureGui();
+  Session session = SampleSession();
+  const QString family = GraphFontFamily(506);
+  for (auto _ : state) {
+    session.RunForecastForView();
+    QImage image = RenderScreenGraph(session, 506, 574, QSize(506, 574), family);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+
+}  // namespace
+
+BENCHMARK(BM_DrawGraph_506x574)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawGraph_1920x1080)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RefreshGraphPage_506x574)->Unit(benchmark::kMicrosecond);

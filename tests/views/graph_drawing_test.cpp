@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "engine/Forecast.h"
+#include "model/PlanFile.h"
+#include "shell/Session.h"
+#include "views/GraphCurves.h"
+#include "views/GraphScreen.h"
+
+namespace {
+
+// The sample plan that ships with the program: a household with every curve in use.
+const std::string kSamplePlan = PREVORA_TEST_DATA "/../../resources/Double.plan";
+
+QImage Render(const Session& session, int width = 506, int height = 574) {
+  return RenderScreenGraph(session, width, height, QSize(width, height), "Times New Roman");
+}
+
+// Pixels of exactly this colour inside the rectangle.
+int CountColour(const QImage& image, const QRect& area, const QColor& colour) {
+  int count = 0;
+  const QRect clipped = area.intersected(image.rect());
+  for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+    for (int x = clipped.left(); x <= clipped.right(); ++x) {
+      if (image.pixelColor(x, y) == colour) ++count;
+    }
+  }
+  return count;
+}
+
+QRect Around(QPoint centre, int radius) { return QRect(centre - QPoint(radius, radius), centre + QPoint(radius, radius)); }
+
+// The plot box of a 506 x 574 window, axes included.
+const QRect kPlot(QPoint(90, 45), QPoint(416, 399));
+
+class GraphDrawingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ReadPlanFile(session.plan, kSamplePlan).ok);
+    RunForecast(session.plan, session.table);
+  }
+  Session session;
+};
+
+TEST_F(GraphDrawingTest, LegendMarkersSitInTheirColoursBesideTheCheckBoxes) {
+  const QImage image = Render(session);
+  const QPoint markers[] = {{50, 432}, {50, 450}, {50, 468}, {50, 486}, {386, 431}, {386, 449}, {386, 467}, {386, 485}};
+  for (int n = 1; n <= kCurveCount; ++n) {
+    const QPoint at = markers[n - 1];
+    EXPECT_GT(CountColour(image, Around(at, 3), CurveColour(n)), 3) << "curve " << n;
+    // The circle and the square are filled white inside their double outlines.
+    if (n == 1 || n == 6) {
+      EXPECT_EQ(image.pixelColor(at), QColor(Qt::white)) << "curve " << n;
+    }
+  }
+  // The legend shows all eight even when curves are hidden.
+  session.CurveShown.fill(false);
+  const QImage empty = Render(session);
+  for (int n = 1; n <= kCurveCount; ++n) EXPECT_GT(CountColour(empty, Around(markers[n - 1], 3), CurveColour(n)), 3);
+}
+
+TEST_F(GraphDrawingTest, HiddenCurvesLeaveNoPixelsInThePlot) {
+  const QImage all = Render(session);
+  for (int n : {1, 2, 3, 5, 6, 7}) EXPECT_GT(CountColour(all, kPlot, CurveColour(n)), 20) << "curve " << n;
+  session.CurveShown = {true, false, true, true, false, true, true, true};
+  const QImage some = Render(session);
+  EXPECT_EQ(CountColour(some, kPlot, CurveColour(2)), 0);
+  EXPECT_EQ(CountColour(some, kPlot, CurveColour(5)), 0);
+  EXPECT_GT(CountColour(some, kPlot, CurveColour(6)), 20);
+}
+
+TEST_F(GraphDrawingTest, GridAndAxesFollowThePlotBox) {
+  const QImage image = Render(session);
+  const QColor cyan(0, 255, 255);
+  // Age 45: five decades of 65 pixels, minor lines 13 apart; the left axis is doubled to the right.
+  EXPECT_EQ(image.pixelColor(103, 60), cyan);
+  EXPECT_EQ(image.pixelColor(102, 60), QColor(Qt::white));
+  EXPECT_EQ(image.pixelColor(90, 200), QColor(Qt::black));
+  EXPECT_EQ(image.pixelColor(91, 200), QColor(Qt::black));
+  EXPECT_EQ(image.pixelColor(86, 50), QColor(Qt::black));
+  EXPECT_EQ(image.pixelColor(86, 51), QColor(Qt::black));
+  // Value ticks reach 4 left of the axis, and nothing lies beyond.
+  EXPECT_EQ(image.pixelColor(86, 50 + 57), QColor(Qt::black));
+  EXPECT_EQ(image.pixelColor(85, 50 + 57), QColor(Qt::white));
+}
+
+TEST_F(GraphDrawingTest, AllCurvesHiddenGiveTheSmallestScales) {
+  session.CurveShown.fill(false);
+  GraphScales scales;
+  RenderScreenGraph(session, 506, 574, QSize(506, 574), "Times New Roman", &scales);
+  EXPECT_EQ(scales.assets, 5);
+  EXPECT_EQ(scales.cashFlow, 5);
+}
+
+TEST_F(GraphDrawingTest, ValueAtTheAxisTopHasAMarkerButNoSegmentToIt) {
+  session.table = ForecastTable{};
+  session.plan.Age1 = 80;  // eleven years, one decade
+  session.CurveShown = {false, false, false, false, false, false, false, true};
+  // Distribution: zero, then 10,000 (the axis top of 10 thousands), then above the axis.
+  session.table.Year(3).Distribution = 5'000;
+  session.table.Year(4).Distribution = 10'000;
+  session.table.Year(5).Distribution = 20'000;
+  GraphScales scales;
+  const QImage image = RenderScreenGraph(session, 506, 574, QSize(506, 574), "Times New Roman", &scales);
+  EXPECT_EQ(scales.cashFlow, 25);
+  // With a top of 25 thousands, every value is drawable: markers at years 2 (the zero
+  // before the first value), 3, 4 and 5.
+  const QColor colour = CurveColour(8);
+  const PlotFrame frame = MakePlotFrame(90, 50, 326, 344, 80);
+  EXPECT_GT(CountColour(image, Around({frame.X(1), frame.Y(0, 25)}, 2), colour), 2);
+  EXPECT_EQ(CountColour(image, Around({frame.X(0), frame.Y(0, 25)}, 2), colour), 0);
+
+  // Force the scale down so 20,000 lies above it: year 5 is neither drawn nor joined.
+  session.table.Year(5).Distribution = 0;
+  session.table.Year(4).Distribution = 10'000;
+  const QImage capped = RenderScreenGraph(session, 506, 574, QSize(506, 574), "Times New Roman", &scales);
+  EXPECT_EQ(scales.cashFlow, 10);
+  // At the top (10,000 = M) the marker is drawn, but the segment from year 3 ends
+  // short of it: the middle of that segment holds no curve pixel.
+  EXPECT_GT(CountColour(capped, Around({frame.X(3), 50}, 2), colour), 2);
+  const QPoint middle((frame.X(2) + frame.X(3)) / 2, (frame.Y(5'000, 10) + 50) / 2);
+  EXPECT_EQ(CountColour(capped, Around(middle, 1), colour), 0);
+}
+
+TEST_F(GraphDrawingTest, PlansNoPageCouldProduceStillDraw) {
+  for (std::int32_t age : {90, 99, 10, -40, INT32_MIN, INT32_MAX}) {
+    session.plan.Age1 = age;
+    session.table.Year(1).NetWorth = INT64_MAX;
+    session.table.Year(2).NetWorth = INT64_MIN;
+    session.table.Year(80).Expenses = INT64_MAX;
+    const QImage image = Render(session);
+    EXPECT_FALSE(image.isNull()) << age;
+  }
+  EXPECT_FALSE(Render(session, 10, 10).isNull());
+}
+
+}  // namespace
