@@ -5,6 +5,7 @@
 #include "pages/EducationPage.h"
 #include "pages/EventsPage.h"
 #include "pages/Tf3person.h"
+#include "pages/Tf4expense.h"
 #include "pages/Tf7tax.h"
 #include "pages/Tf8assum.h"
 #include "app/Tf18help.h"
@@ -19,6 +20,7 @@ void CreatePages(MainWindow& window, Session& session, Platform& platform) {
   window.AddPage(new Tf1graph(session, platform, window));
   window.AddPage(new Tf2plan(session, platform, window));
   window.AddPage(new Tf3person(session, platform, window));
+  window.AddPage(new Tf4expense(session, platform, window));
   window.AddPage(new Tf7tax(session, platform, window));
   window.AddPage(new Tf8assum(session, platform, window));
   window.AddPage(new Tf9home(session, platform, window));

@@ -21,8 +21,8 @@ class AssumptionsPage : public ::testing::Test {
 
   // Leaves and comes back, so the boxes show the plan again.
   void Reopen() {
-    program.Trigger("Income1");
-    ASSERT_EQ(CurrentPage(), kIncomePage);
+    program.Trigger("axes1");
+    ASSERT_EQ(CurrentPage(), kTaxesPage);
     program.Open(kAssumptionsPage);
     ASSERT_EQ(CurrentPage(), kAssumptionsPage);
   }
@@ -122,7 +122,7 @@ TEST_F(AssumptionsPage, PercentSignIsAnEntryError) {
 }
 
 TEST_F(AssumptionsPage, DefaultFillsTheBoxesButStoresNothingUntilValidated) {
-  program.Trigger("Income1");
+  program.Trigger("axes1");
   plan.InflationRate = 4.0L;
   plan.RetirementReduction = 20.0L;
   plan.PensionCola2 = 1.25L;
