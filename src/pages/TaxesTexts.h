@@ -5,7 +5,6 @@ namespace taxes_texts {
 
 inline constexpr const char* kTitle = "FICA Income Tax Page [ ";
 inline constexpr const char* kDesignCaption = "FICA and Income Taxes";
-inline constexpr const char* kDataEntryError = "Data entry error please correct.";
 
 inline constexpr const char* kFilingStatusGroup = "Federal Income Tax Filing Status";
 inline constexpr const char* kOneSinglePerson = "One Single Person";
@@ -21,11 +20,6 @@ inline constexpr const char* kMedicareTax = "Annual Medicare Tax ...............
 inline constexpr const char* kTotal = "Total Annual  FICA & Income Taxes .......................";
 
 inline constexpr const char* kHtmlHelpCaption = "Help HT&M  (Vista)";
-
-inline constexpr const char* kUpdateCommandInstructions =
-    "\r\n\r\nUPDATE COMMAND\r\nIf you wish to see the results of changes, you may revise the total at the botton "
-    "of the page, by clicking the menu UPDATE command. If you do not, the program will automatically update when "
-    "you exit the page.";
 
 inline constexpr const char* kInstructions =
     "INSTRUCTIONS\r\nUse this page to enter income tax information. The program automatically enters FICA taxes "

@@ -7,6 +7,7 @@
 
 #include "engine/PageTotals.h"
 #include "model/NumberFormat.h"
+#include "pages/CategoryTexts.h"
 #include "pages/TaxesTexts.h"
 #include "shell/PageMenus.h"
 
@@ -98,7 +99,7 @@ void Tf7tax::BuildControls() {
   AddEntryRows({{"Label11", kTotal, "Edit9", &PlanRecord::TaxTotal, EntryKind::Dollars, true}}, 322, kRowHeight,
                kLabelLeft, kRight, kEditWidth);
   AddMemo("Memo1", QRect(8, 354, 484, 158),
-          QString(kInstructions) + kUpdateCommandInstructions + kNumberFormatInstructions);
+          QString(kInstructions) + kUpdateInstructions + kNumberFormatInstructions);
 
   for (int i = 0; i < 8; ++i) {
     amountEdits_[static_cast<std::size_t>(i)] = Content()->findChild<QLineEdit*>(QString("Edit%1").arg(i + 1));
