@@ -76,7 +76,8 @@ void Tf1graph::BuildMenu() {
     if (action->objectName() == "PersonalData1") action->setObjectName("PersonelData1");
   }
   AddMenuCommand(bar, "&Plan", "Plan1", [this] { GoTo(kPlanPage); });
-  AddWindowMenu(bar, *this, WindowMenuOptions{kHelpContext});
+  // F1 opens this page's topic; the menu's help item opens the contents.
+  AddWindowMenu(bar, *this, WindowMenuOptions{0});
 
   dollarItem_ = AddMenuCommand(bar, kInflatedCaption, "DollarsInflationAdjusted1",
                                [this] { DollarsInflationAdjusted1Click(); });
