@@ -47,6 +47,15 @@ const PageHelp kPageHelp[] = {
     {kTaxesPage, 1200, 1200},
     {kExpensePage, 1300, 1300},
     {kAssumptionsPage, 1400, 1400},
+    {kHomeStatusPage, 1000, 1000},
+    {kHomeExpensePage, 1500, 1500},
+    {kMedicalExpensePage, 1600, 1600},
+    {kCommunicationExpensePage, 1700, 1700},
+    {kEntertainmentExpensePage, 1800, 1800},
+    {kFoodExpensePage, 1900, 1900},
+    {kOtherExpensePage, 2000, 2000},
+    {kAutoExpensePage, 2100, 2100},
+    {kEducationPage, 2200, 2200},
 };
 
 TEST(HelpMenuTest, F1AsksForThePagesOwnContextNumber) {
