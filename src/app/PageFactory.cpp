@@ -6,8 +6,11 @@
 #include "pages/EventsPage.h"
 #include "pages/Tf3person.h"
 #include "pages/Tf4expense.h"
+#include "pages/Tf5income.h"
+#include "pages/Tf6assets.h"
 #include "pages/Tf7tax.h"
 #include "pages/Tf8assum.h"
+#include "pages/Tf17assets.h"
 #include "app/Tf18help.h"
 #include "app/Tf20about.h"
 #include "views/Tf1graph.h"
@@ -21,6 +24,8 @@ void CreatePages(MainWindow& window, Session& session, Platform& platform) {
   window.AddPage(new Tf2plan(session, platform, window));
   window.AddPage(new Tf3person(session, platform, window));
   window.AddPage(new Tf4expense(session, platform, window));
+  window.AddPage(new Tf5income(session, platform, window));
+  window.AddPage(new Tf6assets(session, platform, window));
   window.AddPage(new Tf7tax(session, platform, window));
   window.AddPage(new Tf8assum(session, platform, window));
   window.AddPage(new Tf9home(session, platform, window));
@@ -31,6 +36,7 @@ void CreatePages(MainWindow& window, Session& session, Platform& platform) {
   window.AddPage(new Tf14food(session, platform, window));
   window.AddPage(new Tf15edu(session, platform, window));
   window.AddPage(new Tf16other(session, platform, window));
+  window.AddPage(new Tf17assets(session, platform, window));
   window.AddPage(new Tf18help(session, platform, window));
   window.AddPage(new Tf20about(session, platform, window));
 }

@@ -112,6 +112,16 @@ TEST_F(IncomePage, SecondPersonAgesAreRepairedWhenThePlanHasTwoPersons) {
   EXPECT_EQ(Shown(), kPersonalPage);
 }
 
+TEST_F(IncomePage, CloseBoxAlsoTakesTheDetour) {
+  program.Type("Edit9", "7000");
+  program.Current()->FormCloseQuery();
+  EXPECT_EQ(program.Current()->PageNumber(), kPersonalPage);
+  EXPECT_EQ(plan.PensionAge2, 65);
+  program.Trigger("Income1");
+  program.Current()->FormCloseQuery();
+  EXPECT_EQ(program.Current()->PageNumber(), kGraphPage);
+}
+
 TEST_F(IncomePage, PersonalDataItemClearsThePendingDetour) {
   program.Type("Edit2", "45000");
   program.Trigger("PersonalData1");

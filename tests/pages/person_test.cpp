@@ -168,6 +168,17 @@ TEST_F(PersonPage, AboutDoesNotValidateAndReturnsToTheUnvalidatedTexts) {
   EXPECT_EQ(Text("Edit2"), "12.5");
 }
 
+TEST_F(PersonPage, CloseBoxValidatesThenShowsTheGraphPage) {
+  program.Type("Edit2", "abc");
+  program.Current()->FormCloseQuery();
+  EXPECT_EQ(program.Current()->PageNumber(), kPersonalPage);
+  program.Type("Edit2", "44");
+  program.Current()->FormCloseQuery();
+  EXPECT_EQ(program.Current()->PageNumber(), kGraphPage);
+  EXPECT_EQ(program.session.LastPageLeft, kPersonalPage);
+  EXPECT_EQ(plan.Age1, 44);
+}
+
 TEST_F(PersonPage, MenuMarksThisPageAndHelpUsesItsTopic) {
   QAction* own = program.Current()->findChild<QAction*>("PersonalData1");
   ASSERT_NE(own, nullptr);

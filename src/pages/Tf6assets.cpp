@@ -1,0 +1,110 @@
+#include "pages/Tf6assets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "engine/PageTotals.h"
+#include "pages/AssetsTexts.h"
+#include "shell/PageMenus.h"
+
+namespace {
+
+constexpr int kLeft = 10;
+constexpr int kRight = 526;
+constexpr int kRowHeight = 24;
+constexpr int kEditWidth = 110;
+constexpr int kEditLeft = kRight - kEditWidth;
+
+void SetHeadingFont(QLabel* label) {
+  QFont font = label->font();
+  font.setBold(true);
+  font.setUnderline(true);
+  label->setFont(font);
+}
+
+}  // namespace
+
+Tf6assets::Tf6assets(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : DataPage(kAssetsPage, session, platform, navigator, parent) {
+  setWindowTitle("Assets");
+  SetClientSize(QSize(536, 500));
+  BuildControls();
+  BuildMenu();
+}
+
+void Tf6assets::BuildControls() {
+  auto heading = [this](const char* name, const char* text, int top) {
+    SetHeadingFont(AddLabel(name, text, QRect(kLeft, top, 300, 20)));
+  };
+  auto row = [this](const char* labelName, const char* words, const char* editName, PlanField field, EntryKind kind,
+                    int top) {
+    AddLeaderLabel(labelName, words, QRect(kLeft, top + 2, kEditLeft - kLeft - 4, kRowHeight - 4));
+    bindings_.Bind(AddEdit(editName, QRect(kEditLeft, top, kEditWidth, kRowHeight - 2)), field, kind);
+  };
+
+  heading("Label1", "Investments", 8);
+  row("Label2", "Taxable Balance", "Edit1", &PlanRecord::TaxableBalance, EntryKind::Dollars, 32);
+  row("Label3", "Tax Deferred Balance", "Edit2", &PlanRecord::TaxDeferredBalance, EntryKind::Dollars, 56);
+  heading("Label5", "Current Debt", 88);
+  row("Label4", "Total Current Debt", "Edit4", &PlanRecord::CurrentDebt, EntryKind::Dollars, 112);
+  row("Label6", "Years Remaining on Debt", "Edit6", &PlanRecord::DebtYears, EntryKind::Whole, 136);
+  heading("Label10", "Home Assets", 168);
+
+  auto* button = new QPushButton("Home Status/Assets", Content());
+  button->setObjectName("Button1");
+  button->setGeometry(kLeft, 192, 160, 26);
+  button->setToolTip("Important home status details");
+  connect(button, &QPushButton::clicked, this, &Tf6assets::Button1Click);
+  bindings_.Bind(AddEdit("Edit7", QRect(kEditLeft, 194, kEditWidth, kRowHeight - 2), true),
+                 &PlanRecord::CurrentHomeEquity, EntryKind::Dollars, true);
+
+  AddLeaderLabel("Label9", "Current Net Worth", QRect(kLeft, 232, kEditLeft - kLeft - 4, kRowHeight - 4));
+  bindings_.Bind(AddEdit("Edit8", QRect(kEditLeft, 230, kEditWidth, kRowHeight - 2), true),
+                 &PlanRecord::CurrentNetWorth, EntryKind::Dollars, true);
+
+  AddMemo("Memo1", QRect(kLeft, 266, kRight - kLeft, 226), assets_texts::Instructions());
+}
+
+void Tf6assets::BuildMenu() {
+  AddMenuCommand(MenuBar(), "&Update", "Update1", [this] { Update1Click(); });
+  AddSetupMenu(MenuBar(), kAssetsPage, "Assu&mptions", [this](int page) { GoTo(page); });
+  AddMenuCommand(MenuBar(), "&Graph", "Graph1", [this] { GoTo(kGraphPage); });
+  AddMenuCommand(MenuBar(), "&Plan", "Plan1", [this] { GoTo(kPlanPage); });
+  AddWindowMenu(MenuBar(), *this, {kHelpContext});
+}
+
+void Tf6assets::FillAssetsPage() {
+  UpdateNetWorth();
+  SetCaptionTitle(assets_texts::kTitle);
+  bindings_.Fill(session_.plan);
+}
+
+void Tf6assets::UpdateNetWorth() {
+  RecomputeCurrentNetWorth(session_.plan);
+  bindings_.FillField(session_.plan, &PlanRecord::CurrentNetWorth);
+}
+
+bool Tf6assets::ValidateAssetsPage() {
+  PlanRecord& plan = session_.plan;
+  if (bindings_.Parse(plan).error) {
+    ShowError(assets_texts::kDataError);
+    return false;
+  }
+  // The expense summary sets the payment outright; here a new debt may only
+  // raise it.
+  const std::int64_t payment = ComputeDebtPayment(plan);
+  if (payment > plan.DebtPayment) plan.DebtPayment = payment;
+  UpdateNetWorth();
+  return true;
+}
+
+void Tf6assets::Update1Click() {
+  ValidateAssetsPage();
+  UpdateNetWorth();
+}
+
+void Tf6assets::Button1Click() {
+  if (ValidateAssetsPage()) navigator_.SwitchPageValidated(kAssetsPage, kHomeStatusPage);
+}
