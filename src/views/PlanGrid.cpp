@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "model/NumberFormat.h"
 #include "shell/Session.h"
@@ -60,19 +61,24 @@ void SetupPlanGrid(QTableWidget& grid) {
   QStringList titles;
   for (int c = 0; c < kPlanColumnCount; ++c) titles << kPlanColumns[c].title;
   grid.setHorizontalHeaderLabels(titles);
-  for (int c = 0; c < kPlanColumnCount; ++c) grid.setColumnWidth(c, kPlanColumns[c].width);
+  for (int c = 0; c < kPlanColumnCount; ++c) {
+    grid.setColumnWidth(c, kPlanColumns[c].width);
+    // Left-aligned so the titles' leading blanks place them as intended.
+    grid.horizontalHeaderItem(c)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  }
   grid.verticalHeader()->hide();
   grid.verticalHeader()->setDefaultSectionSize(kRowHeight);
   grid.verticalHeader()->setMinimumSectionSize(kRowHeight);
   QHeaderView* header = grid.horizontalHeader();
   header->setFixedHeight(kRowHeight);
   header->setMinimumSectionSize(1);
-  header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   header->setSectionsClickable(false);
   header->setHighlightSections(false);
-  header->setStyleSheet(
-      "QHeaderView::section { background-color: #ffff00; color: black; border: 0px;"
-      " border-right: 1px solid gray; border-bottom: 1px solid gray; padding-left: 2px; }");
+  QPalette headerPalette = header->palette();
+  headerPalette.setColor(QPalette::Button, kFixedColour);
+  headerPalette.setColor(QPalette::Window, kFixedColour);
+  headerPalette.setColor(QPalette::ButtonText, Qt::black);
+  header->setPalette(headerPalette);
   grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid.setSelectionMode(QAbstractItemView::ContiguousSelection);
   grid.setSelectionBehavior(QAbstractItemView::SelectItems);
