@@ -81,7 +81,8 @@ void GraphCanvas::DrawMarker(int x, int y, int curve) {
       break;
     case 3:
       p.drawPolygon(Polygon({{x - s, y}, {x, y - s}, {x + s, y}, {x + s, y + s}, {x - s, y + s}}));
-      p.drawPolygon(Polygon({{x - s + 1, y}, {x, y - s + 1}, {x + s - 1, y}, {x + s - 1, y + s - 1}, {x - s + 1, y + s - 1}}));
+      p.drawPolygon(
+          Polygon({{x - s + 1, y}, {x, y - s + 1}, {x + s - 1, y}, {x + s - 1, y + s - 1}, {x - s + 1, y + s - 1}}));
       break;
     case 4:
       p.drawLine(x - s + 1, y - s + 1, x + s, y + s);
@@ -95,7 +96,8 @@ void GraphCanvas::DrawMarker(int x, int y, int curve) {
       break;
     case 6:
       p.drawPolygon(Polygon({{x - s, y - s}, {x + s, y - s}, {x + s, y + s}, {x - s, y + s}}));
-      p.drawPolygon(Polygon({{x - s + 1, y - s + 1}, {x + s - 1, y - s + 1}, {x + s - 1, y + s - 1}, {x - s + 1, y + s - 1}}));
+      p.drawPolygon(
+          Polygon({{x - s + 1, y - s + 1}, {x + s - 1, y - s + 1}, {x + s - 1, y + s - 1}, {x - s + 1, y + s - 1}}));
       break;
     case 7: {
       const int insets = style_.tripleDownTriangle ? 3 : 2;

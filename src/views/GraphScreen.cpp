@@ -40,7 +40,8 @@ QString GraphFontFamily(int screenWidth) {
 QString GraphTitle(const PlanRecord& plan, int width) {
   const QString name1 = QString::fromStdString(plan.Name1);
   const QString name2 = QString::fromStdString(plan.Name2);
-  const std::int64_t needed = (static_cast<std::int64_t>(plan.Name1.size()) + static_cast<std::int64_t>(plan.Name2.size())) * 16;
+  const std::int64_t needed =
+      (static_cast<std::int64_t>(plan.Name1.size()) + static_cast<std::int64_t>(plan.Name2.size())) * 16;
   if (plan.SecondPerson && needed < width) return "Financial Graph for " + name1 + " and " + name2;
   return "Financial Graph for " + name1;
 }

@@ -30,7 +30,9 @@ int CountColour(const QImage& image, const QRect& area, const QColor& colour) {
   return count;
 }
 
-QRect Around(QPoint centre, int radius) { return QRect(centre - QPoint(radius, radius), centre + QPoint(radius, radius)); }
+QRect Around(QPoint centre, int radius) {
+  return QRect(centre - QPoint(radius, radius), centre + QPoint(radius, radius));
+}
 
 // The plot box of a 506 x 574 window, axes included.
 const QRect kPlot(QPoint(90, 45), QPoint(416, 399));
