@@ -126,6 +126,22 @@ TEST_F(GraphDrawingTest, ValueAtTheAxisTopHasAMarkerButNoSegmentToIt) {
   EXPECT_EQ(CountColour(capped, Around(middle, 1), colour), 0);
 }
 
+TEST_F(GraphDrawingTest, ValuesBelowTheAxisBottomLeaveAGap) {
+  session.table = ForecastTable{};
+  session.plan.Age1 = 80;
+  session.CurveShown = {true, false, false, false, false, false, false, false};
+  session.table.Year(1).NetWorth = 100'000;
+  session.table.Year(2).NetWorth = -50'000;  // below -20 % of the 100 thousand top
+  session.table.Year(3).NetWorth = 100'000;
+  const QImage image = Render(session);
+  const PlotFrame frame = MakePlotFrame(90, 50, 326, 344, 80);
+  const QColor green = CurveColour(1);
+  EXPECT_GT(CountColour(image, Around({frame.X(0), 50}, 3), green), 3);
+  EXPECT_GT(CountColour(image, Around({frame.X(2), 50}, 3), green), 3);
+  // Neither a marker for year 2 nor a segment to or from it.
+  EXPECT_EQ(CountColour(image, QRect(QPoint(frame.X(0) + 5, 0), QPoint(frame.X(2) - 5, 399)), green), 0);
+}
+
 TEST_F(GraphDrawingTest, PlansNoPageCouldProduceStillDraw) {
   for (std::int32_t age : {90, 99, 10, -40, INT32_MIN, INT32_MAX}) {
     session.plan.Age1 = age;
