@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,12 +15,12 @@ class HomeStatusPage : public ::testing::Test {
  protected:
   void SetUp() override { Enter(); }
 
-  // Comes from the assets page, as the user does, and lets the page paint.
+  // Comes from the assets page, as the user does, and lets the page paint (it fills then).
   void Enter() {
     program.Open(kAssetsPage);
     program.Current()->findChild<QPushButton*>("Button1")->click();
     ASSERT_EQ(program.Current()->PageNumber(), kHomeStatusPage);
-    program.Current()->grab();
+    QCoreApplication::processEvents();
     program.scripted.prompts.Clear();
   }
   void Choose(int situation) {
@@ -98,6 +99,18 @@ TEST_F(HomeStatusPage, ZeroYearsBeforeAPurchaseBecomeOne) {
   EXPECT_EQ(plan.NewHomePrice, 350000);
   EXPECT_EQ(plan.HomeMortgageOrRent, 15000);
   EXPECT_TRUE(program.scripted.prompts.shown.empty());
+}
+
+TEST_F(HomeStatusPage, InstructionsFollowTheSituation) {
+  auto memo = [this] { return program.Current()->findChild<QPlainTextEdit*>("Memo1")->toPlainText(); };
+  EXPECT_TRUE(memo().startsWith("INSTRUCTIONS\nThe \"rent\" item has been selected above."));
+  EXPECT_FALSE(memo().contains("AUTOMATIC ADJUSTMENTS"));
+  Choose(3);
+  EXPECT_TRUE(memo().startsWith("INSTRUCTION\nThe \"rent but expect to buy\" item has been selected above."));
+  EXPECT_TRUE(memo().contains("If you try to enter zero for years till purchase the program will automatically "
+                              "reset the years to one."));
+  EXPECT_TRUE(memo().endsWith("FINISHED\nWhen you are finished with this page click RETURN on the menu above or "
+                              "the [X] on the top right to go back to the previous page."));
 }
 
 TEST_F(HomeStatusPage, TextsFollowTheQuantityAcrossSituations) {

@@ -179,6 +179,19 @@ TEST_F(PersonPage, CloseBoxValidatesThenShowsTheGraphPage) {
   EXPECT_EQ(plan.Age1, 44);
 }
 
+TEST_F(PersonPage, TabOrderFollowsTheRowsAndSkipsTheCheckBoxAndMemo) {
+  QStringList order;
+  QWidget* start = program.Edit("Edit1");
+  QWidget* widget = start;
+  do {
+    if (widget->focusPolicy() & Qt::TabFocus && widget->isVisible()) order << widget->objectName();
+    widget = widget->nextInFocusChain();
+  } while (widget != start);
+  const QStringList expected{"Edit1", "Edit2", "Edit10", "Edit3",  "Edit12", "Edit4",
+                             "Edit5", "Edit6", "Edit11", "Edit7", "Edit9",  "Edit8"};
+  EXPECT_EQ(order.mid(0, expected.size()), expected);
+}
+
 TEST_F(PersonPage, MenuMarksThisPageAndHelpUsesItsTopic) {
   QAction* own = program.Current()->findChild<QAction*>("PersonalData1");
   ASSERT_NE(own, nullptr);
