@@ -1,18 +1,15 @@
-#include <QGuiApplication>
 #include <QPageSize>
 #include <QPrinter>
 #include <QString>
-#include <QStringList>
 #include <array>
 #include <cstdio>
-#include <cstdlib>
-#include <memory>
 #include <optional>
 
+#include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
-#include "model/PlanFile.h"
+#include "model/PlanRecord.h"
 #include "views/GraphGeometry.h"
 #include "views/GraphPrinting.h"
 #include "views/PlanPrinting.h"
@@ -31,17 +28,6 @@ struct PrintOptions {
   std::array<bool, kCurveCount> shown{true, true, true, true, true, true, true, true};
 };
 
-std::optional<std::array<bool, kCurveCount>> ParseCurves(const std::string& list) {
-  std::array<bool, kCurveCount> shown{};
-  for (const QString& item : QString::fromStdString(list).split(',', Qt::SkipEmptyParts)) {
-    bool ok = false;
-    const int n = item.trimmed().toInt(&ok);
-    if (!ok || n < 1 || n > kCurveCount) return std::nullopt;
-    shown[static_cast<std::size_t>(n - 1)] = true;
-  }
-  return shown;
-}
-
 std::optional<PrintOptions> ParseOptions(const CliArgs& args, bool allowCurves, const char* usage) {
   PrintOptions options;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -51,7 +37,7 @@ std::optional<PrintOptions> ParseOptions(const CliArgs& args, bool allowCurves, 
     } else if (arg == "--current-dollars") {
       options.currentDollars = true;
     } else if (allowCurves && arg == "--curves" && i + 1 < args.size()) {
-      const auto shown = ParseCurves(args[++i]);
+      const auto shown = ParseCurveList(args[++i]);
       if (!shown) {
         std::fprintf(stderr, "prevora-cli: --curves takes curve numbers 1 to 8 separated by commas\n");
         return std::nullopt;
@@ -71,26 +57,8 @@ std::optional<PrintOptions> ParseOptions(const CliArgs& args, bool allowCurves, 
   return options;
 }
 
-// Fonts and printing need a GUI application; the offscreen platform works
-// without a display.
-std::unique_ptr<QGuiApplication> StartGui() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "prevora-cli";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 bool LoadAndForecast(const PrintOptions& options, PlanRecord& plan, ForecastTable& table) {
-  const PlanFileResult result = ReadPlanFile(plan, options.plan);
-  if (result.missing) {
-    std::fprintf(stderr, "prevora-cli: there is no plan file \"%s\"\n", options.plan.c_str());
-    return false;
-  }
-  if (!result.ok) {
-    std::fprintf(stderr, "prevora-cli: %s\n", result.message.c_str());
-    return false;
-  }
+  if (!LoadPlanForCli(options.plan, plan)) return false;
   RunForecast(plan, table);
   if (options.currentDollars) ToCurrentDollars(plan, table);
   return true;
@@ -112,7 +80,7 @@ int CannotWrite(const std::string& path) {
 int RunPrintPlanCommand(const CliArgs& args) {
   const std::optional<PrintOptions> options = ParseOptions(args, false, kPrintPlanUsage);
   if (!options) return 1;
-  const auto app = StartGui();
+  const auto app = StartOffscreenGui();
   PlanRecord plan;
   ForecastTable table;
   if (!LoadAndForecast(*options, plan, table)) return 2;
@@ -125,7 +93,7 @@ int RunPrintPlanCommand(const CliArgs& args) {
 int RunPrintGraphCommand(const CliArgs& args) {
   const std::optional<PrintOptions> options = ParseOptions(args, true, kPrintGraphUsage);
   if (!options) return 1;
-  const auto app = StartGui();
+  const auto app = StartOffscreenGui();
   PlanRecord plan;
   ForecastTable table;
   if (!LoadAndForecast(*options, plan, table)) return 2;
