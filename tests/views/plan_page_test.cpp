@@ -235,3 +235,17 @@ TEST_F(PlanPageTest, MenusCarryTheirCaptions) {
   program.Trigger("Help1");
   EXPECT_EQ(program.scripted.desktop.helpTopics, std::vector<int>{500});
 }
+
+TEST_F(PlanPageTest, CloseBoxAndGraphItemReturnToTheGraphPage) {
+  ASSERT_NE(program.PageAt(kGraphPage), nullptr);
+  ShowPlanFrom(kGraphPage);
+  program.Current()->FormCloseQuery();
+  EXPECT_EQ(program.Current(), program.PageAt(kGraphPage));
+  EXPECT_EQ(program.session.LastPageLeft, kPlanPage);
+  EXPECT_FALSE(program.session.Exiting);
+
+  ShowPlanFrom(kGraphPage);
+  program.Trigger("Graph1");
+  EXPECT_EQ(program.Current(), program.PageAt(kGraphPage));
+  EXPECT_EQ(program.session.LastPageLeft, kPlanPage);
+}
