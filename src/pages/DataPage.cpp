@@ -42,6 +42,22 @@ void DataPage::SetLeaderText(QLabel* label, const QString& words) {
   label->setText(text);
 }
 
+QLabel* DataPage::AddHeading(const QString& objectName, const QString& text, QRect geometry) {
+  QLabel* label = AddLabel(objectName, text, geometry);
+  QFont font = label->font();
+  font.setBold(true);
+  font.setUnderline(true);
+  label->setFont(font);
+  return label;
+}
+
+QLineEdit* DataPage::AddLeaderRow(const QString& labelName, const QString& words, const QString& editName,
+                                  QRect editRect, int labelLeft, bool readOnly) {
+  AddLeaderLabel(labelName, words,
+                 QRect(labelLeft, editRect.top() + 2, editRect.left() - labelLeft - 4, editRect.height() - 2));
+  return AddEdit(editName, editRect, readOnly);
+}
+
 QLineEdit* DataPage::AddEdit(const QString& objectName, QRect geometry, bool readOnly) {
   auto* edit = new QLineEdit(Content());
   edit->setObjectName(objectName);

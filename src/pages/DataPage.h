@@ -35,6 +35,12 @@ class DataPage : public Page {
   QLabel* AddLeaderLabel(const QString& objectName, const QString& words, QRect geometry);
   // Gives `label` these words and dots up to its right edge ("" stays empty).
   static void SetLeaderText(QLabel* label, const QString& words);
+  // A bold, underlined heading.
+  QLabel* AddHeading(const QString& objectName, const QString& text, QRect geometry);
+  // A box at `editRect` and, level with it, a label from `labelLeft` whose
+  // words are followed by dots up to the box.
+  QLineEdit* AddLeaderRow(const QString& labelName, const QString& words, const QString& editName, QRect editRect,
+                          int labelLeft, bool readOnly = false);
   QLineEdit* AddEdit(const QString& objectName, QRect geometry, bool readOnly = false);
   QPlainTextEdit* AddMemo(const QString& objectName, QRect geometry, const QString& text,
                           const QString& hint = QStringLiteral("Scroll for more instructions"));

@@ -16,13 +16,6 @@ constexpr int kRowHeight = 22;
 constexpr int kNameWidth = 300;
 constexpr int kAgeWidth = 60;
 
-void SetHeadingFont(QLabel* label) {
-  QFont font = label->font();
-  font.setBold(true);
-  font.setUnderline(true);
-  label->setFont(font);
-}
-
 }  // namespace
 
 Tf3person::Tf3person(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
@@ -63,22 +56,19 @@ void Tf3person::BuildControls() {
     int y = top;
     for (int i = 0; i < 6; ++i) {
       const int width = rows[i].field ? kAgeWidth : kNameWidth;
-      const int editLeft = kRight - width;
-      AddLeaderLabel(rows[i].labelName, rows[i].words, QRect(kLeft, y + 2, editLeft - kLeft - 4, kRowHeight - 4));
-      edits[i] = AddEdit(rows[i].editName, QRect(editLeft, y, width, kRowHeight - 2));
+      edits[i] = AddLeaderRow(rows[i].labelName, rows[i].words, rows[i].editName,
+                              QRect(kRight - width, y, width, kRowHeight - 2), kLeft);
       y += kRowHeight;
     }
     return edits;
   };
 
-  QLabel* heading1 = AddLabel("Label1", "First Person", QRect(kLeft, 6, 200, 20));
-  SetHeadingFont(heading1);
+  AddHeading("Label1", "First Person", QRect(kLeft, 6, 200, 20));
   const std::array<QLineEdit*, 6> first = addRows(person1, 28);
   edit1_ = first[0];
   edit1_->setToolTip("First Person Name");
 
-  QLabel* heading2 = AddLabel("Label6", "Second Person", QRect(kLeft, 166, 110, 20));
-  SetHeadingFont(heading2);
+  QLabel* heading2 = AddHeading("Label6", "Second Person", QRect(kLeft, 166, 110, 20));
   checkBox2_ = new QCheckBox(Content());
   checkBox2_->setObjectName("CheckBox2");
   checkBox2_->setGeometry(kLeft + heading2->fontMetrics().horizontalAdvance(heading2->text()) + 8, 167, 20, 18);

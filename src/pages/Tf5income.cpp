@@ -35,13 +35,6 @@ bool AdjustPersonAges(std::int32_t age, std::int64_t salary, std::int64_t deferr
   return changed;
 }
 
-void SetHeadingFont(QLabel* label) {
-  QFont font = label->font();
-  font.setBold(true);
-  font.setUnderline(true);
-  label->setFont(font);
-}
-
 }  // namespace
 
 Tf5income::Tf5income(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
@@ -75,19 +68,17 @@ void Tf5income::BuildControls() {
   auto addRows = [&](const Row(&rows)[4], int top, std::vector<QWidget*>* block) {
     int y = top;
     for (const Row& row : rows) {
-      QLabel* label = AddLeaderLabel(row.labelName, row.words, QRect(kLeft, y + 2, editLeft - kLeft - 4, kRowHeight - 4));
-      QLineEdit* edit = AddEdit(row.editName, QRect(editLeft, y, kEditWidth, kRowHeight - 2));
+      QLineEdit* edit =
+          AddLeaderRow(row.labelName, row.words, row.editName, QRect(editLeft, y, kEditWidth, kRowHeight - 2), kLeft);
       bindings_.Bind(edit, row.field, EntryKind::Dollars);
-      if (block) block->insert(block->end(), {label, edit});
+      if (block) block->insert(block->end(), {findChild<QLabel*>(row.labelName), edit});
       y += kRowHeight;
     }
   };
 
-  heading1_ = AddLabel("Label10", QString(), QRect(kLeft, 8, kRight - kLeft, 20));
-  SetHeadingFont(heading1_);
+  heading1_ = AddHeading("Label10", QString(), QRect(kLeft, 8, kRight - kLeft, 20));
   addRows(person1, 32, nullptr);
-  heading2_ = AddLabel("Label9", QString(), QRect(kLeft, 136, kRight - kLeft, 20));
-  SetHeadingFont(heading2_);
+  heading2_ = AddHeading("Label9", QString(), QRect(kLeft, 136, kRight - kLeft, 20));
   secondPersonBlock_.push_back(heading2_);
   addRows(person2, 160, &secondPersonBlock_);
 

@@ -17,13 +17,6 @@ constexpr int kRowHeight = 24;
 constexpr int kEditWidth = 110;
 constexpr int kEditLeft = kRight - kEditWidth;
 
-void SetHeadingFont(QLabel* label) {
-  QFont font = label->font();
-  font.setBold(true);
-  font.setUnderline(true);
-  label->setFont(font);
-}
-
 }  // namespace
 
 Tf6assets::Tf6assets(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
@@ -36,12 +29,12 @@ Tf6assets::Tf6assets(Session& session, Platform& platform, Navigator& navigator,
 
 void Tf6assets::BuildControls() {
   auto heading = [this](const char* name, const char* text, int top) {
-    SetHeadingFont(AddLabel(name, text, QRect(kLeft, top, 300, 20)));
+    AddHeading(name, text, QRect(kLeft, top, 300, 20));
   };
   auto row = [this](const char* labelName, const char* words, const char* editName, PlanField field, EntryKind kind,
                     int top) {
-    AddLeaderLabel(labelName, words, QRect(kLeft, top + 2, kEditLeft - kLeft - 4, kRowHeight - 4));
-    bindings_.Bind(AddEdit(editName, QRect(kEditLeft, top, kEditWidth, kRowHeight - 2)), field, kind);
+    bindings_.Bind(AddLeaderRow(labelName, words, editName, QRect(kEditLeft, top, kEditWidth, kRowHeight - 2), kLeft),
+                   field, kind);
   };
 
   heading("Label1", "Investments", 8);
@@ -60,8 +53,8 @@ void Tf6assets::BuildControls() {
   bindings_.Bind(AddEdit("Edit7", QRect(kEditLeft, 194, kEditWidth, kRowHeight - 2), true),
                  &PlanRecord::CurrentHomeEquity, EntryKind::Dollars, true);
 
-  AddLeaderLabel("Label9", "Current Net Worth", QRect(kLeft, 232, kEditLeft - kLeft - 4, kRowHeight - 4));
-  bindings_.Bind(AddEdit("Edit8", QRect(kEditLeft, 230, kEditWidth, kRowHeight - 2), true),
+  bindings_.Bind(AddLeaderRow("Label9", "Current Net Worth", "Edit8", QRect(kEditLeft, 230, kEditWidth, kRowHeight - 2),
+                              kLeft, true),
                  &PlanRecord::CurrentNetWorth, EntryKind::Dollars, true);
 
   AddMemo("Memo1", QRect(kLeft, 266, kRight - kLeft, 226), assets_texts::Instructions());
