@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStandardPaths>
+#include <cstdio>
 
 #include "app/CommandLine.h"
 #include "app/HelpWindow.h"
@@ -19,6 +20,14 @@ int main(int argc, char** argv) {
   // --help and --version answer without needing a display.
   if (const CommandLineRequest early = ParseCommandLine(RawArguments(argc, argv)); early.exitNow && early.exitCode == 0)
     return PrintCommandLineOutput(early);
+  // Without a display Qt would abort; say what to do instead.
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    std::fputs("prevora: no display found. Start it from a desktop session, or use prevora-cli "
+               "(for example 'prevora-cli forecast PLAN') to work without a window.\n",
+               stderr);
+    return 1;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName("Prevora");
   QApplication::setApplicationDisplayName("Prevora");
