@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 
 namespace {
@@ -14,7 +15,10 @@ DataPage::DataPage(int number, Session& session, Platform& platform, Navigator& 
 
 QSize DataPage::PageSize() const {
   const WindowGeometry& g = session_.geometry;
-  if (g.ScreenHeight > 0 && g.ScreenHeight < 560) return {g.SmallScreenWidth, g.SmallScreenHeight};
+  // The forced height is the whole window's, like the graph page's, so the
+  // page still fits a screen of that height once its menu bar is counted.
+  if (g.ScreenHeight > 0 && g.ScreenHeight < 560)
+    return {g.SmallScreenWidth, g.SmallScreenHeight - MenuBar()->sizeHint().height()};
   return Page::PageSize();
 }
 
@@ -80,6 +84,9 @@ QPlainTextEdit* DataPage::AddMemo(const QString& objectName, QRect geometry, con
   memo->setReadOnly(true);
   memo->setFocusPolicy(Qt::NoFocus);
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // The text wraps at the memo's width; without this a stale horizontal bar
+  // is left over from the layout before the page is first shown.
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memo->setToolTip(hint);
   memo->setPlainText(text);
   return memo;

@@ -117,4 +117,34 @@ TEST_F(NavigationTest, APageMayBeLeftByItsSetupMenuAndReachedBack) {
   EXPECT_EQ(program.session.LastPageLeft, kPlanPage);
 }
 
+TEST_F(NavigationTest, ResultPagesRerunOnlyWhenNotComingFromTheOtherResultPageOrTheAboutBox) {
+  program.Open(kPlanPage);
+  // A mark a fresh run would overwrite.
+  program.session.table.Year(1).NetWorth = 12345;
+
+  program.Trigger("About1");
+  program.Trigger("Return1");
+  EXPECT_EQ(program.Current()->PageNumber(), kPlanPage);
+  EXPECT_EQ(program.session.table.Year(1).NetWorth, 12345);
+
+  program.Trigger("Graph1");
+  EXPECT_EQ(program.session.table.Year(1).NetWorth, 12345);
+  program.Trigger("Plan1");
+  EXPECT_EQ(program.session.table.Year(1).NetWorth, 12345);
+
+  program.Open(kPersonalPage);
+  program.Trigger("Plan1");
+  EXPECT_EQ(program.session.table.Year(1).NetWorth, 0);
+}
+
+TEST_F(NavigationTest, OnASmallScreenEveryDataPageWindowTakesTheSmallScreenSize) {
+  program.session.geometry.ScreenHeight = 500;
+  program.session.geometry.SmallScreenHeight = 500;
+  for (int number : {kPersonalPage, kIncomePage, kAssetsPage, kHomeExpensePage, kEducationPage, kHomeStatusPage}) {
+    program.Open(number);
+    ASSERT_EQ(program.Current()->PageNumber(), number);
+    EXPECT_EQ(program.window->size(), QSize(536, 500)) << "page " << number;
+  }
+}
+
 }  // namespace
