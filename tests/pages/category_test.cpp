@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include "support/ExpensePageFixture.h"
@@ -221,6 +222,22 @@ TEST_F(CategoryPageTest, EachPageHasItsCaptionMenuHelpAndInstructions) {
     }
     program.Trigger(facts.returnItem);
     EXPECT_EQ(CurrentPage(), kExpensePage);
+  }
+}
+
+TEST_F(CategoryPageTest, InstructionMemosScrollOnlyUpAndDown) {
+  for (int number : {kExpensePage, kTaxesPage, kAssumptionsPage, kHomeExpensePage, kAutoExpensePage,
+                     kMedicalExpensePage, kCommunicationExpensePage, kEntertainmentExpensePage, kFoodExpensePage,
+                     kEducationPage, kOtherExpensePage}) {
+    SCOPED_TRACE(number);
+    program.Open(number);
+    ASSERT_EQ(CurrentPage(), number);
+    program.window->grab();
+    auto* memo = program.Current()->findChild<QPlainTextEdit*>("Memo1");
+    ASSERT_NE(memo, nullptr);
+    EXPECT_TRUE(memo->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(memo->horizontalScrollBar()->isVisible());
+    program.scripted.prompts.Clear();
   }
 }
 
