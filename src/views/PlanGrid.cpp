@@ -98,6 +98,10 @@ void SetPlanRows(QTableWidget& grid, const Session& session) {
     SetCell(grid, r, 7, QString());
     SetCell(grid, r, 11, QString());
   }
+  // Like any spreadsheet, the grid always has a selected cell, the first year's
+  // net worth to begin with, so Copy Selection never comes up empty.
+  if (years > 0 && (grid.currentRow() < 0 || grid.currentColumn() <= kAgeColumn))
+    grid.setCurrentCell(0, 1, QItemSelectionModel::ClearAndSelect);
 }
 
 void FillPlanGrid(QTableWidget& grid, const Session& session) {

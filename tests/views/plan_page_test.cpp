@@ -109,6 +109,19 @@ TEST_F(PlanPageTest, CopySelectionCopiesTheRectangleAndCollapsesIt) {
   EXPECT_EQ(ranges[0].leftColumn(), 6);
 }
 
+TEST_F(PlanPageTest, CopySelectionRightAfterArrivalCopiesTheFirstYearsNetWorth) {
+  ShowPlanFrom(kPersonalPage);
+  program.Trigger("CopySelection1");
+  EXPECT_EQ(program.scripted.desktop.clipboard, Cell(1, 1) + "\r\n");
+  EXPECT_NE(Cell(1, 1), "");
+
+  // A refresh keeps the user's own selection.
+  Grid()->setCurrentCell(5, 4, QItemSelectionModel::ClearAndSelect);
+  ShowPlanFrom(kIncomePage);
+  EXPECT_EQ(Grid()->currentRow(), 5);
+  EXPECT_EQ(Grid()->currentColumn(), 4);
+}
+
 TEST_F(PlanPageTest, ComingFromTheGraphPageKeepsTheTableComingFromADataPageReRuns) {
   program.session.RunForecastForView();
   program.session.table.Year(1).NetWorth = 12345;
