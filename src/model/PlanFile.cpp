@@ -115,6 +115,9 @@ PlanFileResult ReadPlanText(std::istream& in, PlanRecord& plan, std::int32_t clo
       return LineFailure("The first person's age " + line + " is not between 15 and 90", lineNumber, sourceName);
     }
   }
+  // Line 1 names the file for later direct saves into the plan's folder; a
+  // folder part (only a hand-made file can have one) must not steer them elsewhere.
+  fresh.PlanFileName = PlanNameOfPath(fresh.PlanFileName);
   plan = std::move(fresh);
   return {};
 }

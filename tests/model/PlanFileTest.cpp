@@ -170,6 +170,17 @@ TEST(PlanFileReadTest, AnyPersonCountButTwoMeansOnePerson) {
   }
 }
 
+TEST(PlanFileReadTest, TheStoredNameLosesAnyFolderPart) {
+  for (const char* line : {"../../.bashrc", "/home/someone/.bashrc", "sub/.bashrc"}) {
+    PlanRecord read;
+    ASSERT_TRUE(ReadText(WithLine(Sample(), 1, line), read).ok) << line;
+    EXPECT_EQ(read.PlanFileName, ".bashrc") << line;
+  }
+  PlanRecord read;
+  ASSERT_TRUE(ReadText(WithLine(Sample(), 1, "My Plan.v2.plan"), read).ok);
+  EXPECT_EQ(read.PlanFileName, "My Plan.v2.plan");
+}
+
 TEST(PlanFileReadTest, CommaDecimalSeparatorIsAccepted) {
   PlanRecord read;
   ASSERT_TRUE(ReadText(WithLine(Sample(), 51, "3,25"), read).ok);
