@@ -124,4 +124,17 @@ TEST_F(AssetsPage, MenuOrderAndOwnItem) {
   EXPECT_FALSE(own->isEnabled());
 }
 
+TEST_F(AssetsPage, TabOrderRunsThroughTheEntriesToTheButtonAndSkipsTheTotals) {
+  QStringList order;
+  QWidget* start = program.Edit("Edit1");
+  QWidget* widget = start;
+  do {
+    if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisible()) order << widget->objectName();
+    widget = widget->nextInFocusChain();
+  } while (widget != start);
+  EXPECT_EQ(order, (QStringList{"Edit1", "Edit2", "Edit4", "Edit6", "Button1"}));
+  EXPECT_TRUE(program.Edit("Edit7")->isReadOnly());
+  EXPECT_EQ(program.Edit("Edit7")->palette().color(QPalette::Base), QColor(0, 255, 255));
+}
+
 }  // namespace

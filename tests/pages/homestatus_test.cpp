@@ -178,4 +178,43 @@ TEST_F(HomeStatusPage, MenuHasReturnAndWindows) {
   EXPECT_EQ(program.scripted.desktop.helpTopics, std::vector<int>{1000});
 }
 
+TEST_F(HomeStatusPage, AboutLeavesWithoutValidationAndComesBackUnchanged) {
+  Choose(2);
+  program.Type("Edit3", "abc");
+  program.Trigger("About1");
+  EXPECT_TRUE(program.scripted.prompts.shown.empty());
+  ASSERT_EQ(program.Current()->PageNumber(), kAboutPage);
+  EXPECT_EQ(program.session.LastPageLeft, kHomeStatusPage);
+  EXPECT_EQ(plan.HomeStatus, 2);
+
+  program.window->ShowPageByNumber(program.session.LastPageLeft);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(program.Current()->PageNumber(), kHomeStatusPage);
+  EXPECT_TRUE(program.Current()->findChild<QRadioButton*>("RadioButton2")->isChecked());
+  EXPECT_EQ(Text("Edit3"), "abc");
+  EXPECT_EQ(Label(3), "Current Market Value of Home");
+}
+
+TEST_F(HomeStatusPage, EachVisitShowsThePlanFiguresUnderTheCheckedSituation) {
+  Choose(4);
+  program.Type("Edit1", "$1");
+  program.Trigger("Return1");
+  ASSERT_EQ(program.Current()->PageNumber(), kAssetsPage);
+  // A plan opened meanwhile with another situation and other figures.
+  plan.HomeStatus = 2;
+  plan.HomeValue = 280000;
+  plan.MortgageYears = 12;
+  Enter();
+  EXPECT_TRUE(program.Current()->findChild<QRadioButton*>("RadioButton2")->isChecked());
+  EXPECT_EQ(Text("Edit3"), "$280,000");
+  EXPECT_EQ(Text("Edit6"), "12");
+  EXPECT_FALSE(Shows("Edit1"));
+  // Same situation again: the figures are refilled under the labels already shown.
+  program.Trigger("Return1");
+  plan.HomeValue = 290000;
+  Enter();
+  EXPECT_EQ(Text("Edit3"), "$290,000");
+  EXPECT_EQ(Label(3), "Current Market Value of Home");
+}
+
 }  // namespace

@@ -158,6 +158,22 @@ TEST(PersonPageFresh, TypingASecondNameSwitchesTheSecondPersonOnAndKeepsTheTypin
   EXPECT_EQ(program.Edit("Edit11")->text(), "0");
 }
 
+TEST(PersonPageFresh, CheckingTheBoxOnAOnePersonPlanFillsTheSixBoxesWithZero) {
+  TestProgram program;
+  program.session.plan.SecondPerson = false;
+  program.Open(kPersonalPage);
+  auto* box = program.Current()->findChild<QCheckBox*>("CheckBox2");
+  ASSERT_FALSE(box->isChecked());
+  box->click();
+  for (const char* edit : {"Edit5", "Edit6", "Edit7", "Edit8", "Edit9", "Edit11"})
+    EXPECT_EQ(program.Edit(edit)->text(), "0") << edit;
+  // "0" is a name, so the page may be left, with the second person on.
+  program.Trigger("Income1");
+  EXPECT_EQ(program.Current()->PageNumber(), kIncomePage);
+  EXPECT_TRUE(program.session.plan.SecondPerson);
+  EXPECT_EQ(program.session.plan.Name2, "0");
+}
+
 TEST_F(PersonPage, AboutDoesNotValidateAndReturnsToTheUnvalidatedTexts) {
   program.Type("Edit2", "12.5");
   program.Trigger("About1");
