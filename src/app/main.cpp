@@ -47,8 +47,9 @@ int main(int argc, char** argv) {
   inputs.programFolder = QApplication::applicationDirPath();
   inputs.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    inputs.screenWidth = screen->availableGeometry().width();
-    inputs.screenHeight = screen->availableGeometry().height();
+    // The whole screen, as the graph page measures it for its small-screen rule.
+    inputs.screenWidth = screen->size().width();
+    inputs.screenHeight = screen->size().height();
   }
   const QString problem = RunStartUp(session, settings, inputs);
 
