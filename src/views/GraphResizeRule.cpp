@@ -4,6 +4,12 @@
 
 #include "shell/Session.h"
 
+namespace {
+
+constexpr int kSmallScreenLimit = 560;
+
+}  // namespace
+
 QSize GraphResizeRule(QSize proposed, WindowGeometry& geometry, bool& firstResize, int screenHeight) {
   int width = proposed.width();
   int height = proposed.height();
@@ -13,10 +19,15 @@ QSize GraphResizeRule(QSize proposed, WindowGeometry& geometry, bool& firstResiz
   }
   width = std::max(width, geometry.MinPageWidth);
   height = std::max(height, geometry.MinPageHeight);
-  if (screenHeight < 560) height = geometry.SmallScreenHeight;
+  if (screenHeight < kSmallScreenLimit) height = geometry.SmallScreenHeight;
   geometry.GraphWidth = width;
   geometry.GraphHeight = height;
   return {width, height};
+}
+
+int GraphMinimumHeight(const WindowGeometry& geometry, int screenHeight) {
+  if (screenHeight < kSmallScreenLimit) return std::min(geometry.MinPageHeight, geometry.SmallScreenHeight);
+  return geometry.MinPageHeight;
 }
 
 QPoint CurveCheckBoxPosition(int index, int width, int height) {

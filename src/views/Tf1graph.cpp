@@ -104,7 +104,7 @@ QSize Tf1graph::PageSize() const {
 }
 
 QSize Tf1graph::MinimumPageSize() const {
-  return {session_.geometry.MinPageWidth, session_.geometry.MinPageHeight - MenuHeight()};
+  return {session_.geometry.MinPageWidth, GraphMinimumHeight(session_.geometry, ScreenHeight()) - MenuHeight()};
 }
 
 int Tf1graph::ScreenWidth() const {

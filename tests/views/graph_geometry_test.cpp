@@ -124,6 +124,19 @@ TEST(GraphResizeRule, SmallScreensForceTheirHeight) {
   EXPECT_EQ(GraphResizeRule({700, 900}, geometry, first, 480), QSize(700, 480));
 }
 
+// Screens from 550 to 559 high keep the 574 minimum but force the 400 height:
+// the window's own minimum must let it get there.
+TEST(GraphResizeRule, WindowMinimumAllowsTheForcedSmallScreenHeight) {
+  WindowGeometry geometry;
+  bool first = false;
+  EXPECT_EQ(GraphResizeRule({700, 600}, geometry, first, 555), QSize(700, 400));
+  EXPECT_EQ(GraphMinimumHeight(geometry, 555), 400);
+  EXPECT_EQ(GraphMinimumHeight(geometry, 560), 574);
+  geometry.MinPageHeight = 480;
+  geometry.SmallScreenHeight = 480;
+  EXPECT_EQ(GraphMinimumHeight(geometry, 480), 480);
+}
+
 TEST(GraphResizeRule, CheckBoxesFollowTheWindow) {
   EXPECT_EQ(CurveCheckBoxPosition(0, 506, 574), QPoint(24, 425));
   EXPECT_EQ(CurveCheckBoxPosition(3, 506, 574), QPoint(24, 479));
