@@ -101,6 +101,32 @@ TEST(HelpMenuTest, EveryPageAsksForItsTopicOnF1AndFromTheMenu) {
   if (checked == 0) GTEST_SKIP() << "no page of the table is built yet";
 }
 
+// Two pages kept older object names for the document and home-page items;
+// whatever the name, each item opens the same file on every page.
+TEST(HelpMenuTest, EveryPagesDocumentAndHomePageItemsOpenTheFilesBesideTheProgram) {
+  TestProgram program;
+  const QString folder = QCoreApplication::applicationDirPath();
+  int checked = 0;
+  for (const PageHelp& expected : kPageHelp) {
+    if (!program.PageAt(expected.page)) continue;
+    program.Open(expected.page);
+    ASSERT_EQ(program.Current()->PageNumber(), expected.page);
+    program.scripted.desktop.openedDocuments.clear();
+    const bool vista = program.Current()->findChild<QAction*>("HelpHTMVista1") != nullptr;
+    const bool shortName = program.Current()->findChild<QAction*>("OrvexHomePage1") != nullptr;
+
+    program.Trigger(vista ? "HelpHTMVista1" : "HelpHTM1");
+    program.Trigger(shortName ? "OrvexHomePage1" : "OrvexGraphicsHomePage1");
+
+    const QStringList& opened = program.scripted.desktop.openedDocuments;
+    ASSERT_EQ(opened.size(), 2) << "page " << expected.page;
+    EXPECT_EQ(opened[0], QDir(folder).filePath("Help_HTM.htm")) << "page " << expected.page;
+    EXPECT_EQ(opened[1], QDir(folder).filePath("about.html")) << "page " << expected.page;
+    ++checked;
+  }
+  if (checked == 0) GTEST_SKIP() << "no page of the table is built yet";
+}
+
 TEST(HelpMenuTest, HtmlHelpOpensTheDocumentBesideTheProgramWhateverTheCurrentFolder) {
   TestProgram program;
   program.window->AddPage(new ProbePage(program, kProbeNumber));
