@@ -39,6 +39,11 @@ bool WriteTo(Session& session, Platform& platform, QWidget* page, const std::str
   return true;
 }
 
+// A read-only plan file is still replaced, so only its folder matters.
+bool CanWriteBeside(const std::string& path) {
+  return QFileInfo(QFileInfo(QString::fromStdString(path)).absolutePath()).isWritable();
+}
+
 // The save dialog and the write; false when cancelled or the write failed.
 bool SaveCurrent(Session& session, Platform& platform, QWidget* page) {
   FileDialogRequest request = PlanDialog(session, "Save Plan File");
@@ -60,7 +65,9 @@ bool SaveFirst(Session& session, Platform& platform, QWidget* page) {
       return false;
     case PromptButton::Yes:
       // A cancelled or failed save stops the flow: going on would throw the plan away.
-      if (sample) return SaveCurrent(session, platform, page);
+      // A plan from a folder the user cannot write to (the installed sample)
+      // is saved through the dialog rather than failing.
+      if (sample || !CanWriteBeside(session.PlanPath())) return SaveCurrent(session, platform, page);
       return WriteTo(session, platform, page, session.PlanPath());
     default:
       return true;

@@ -59,6 +59,20 @@ TEST_F(PlanFileFlowsTest, AnotherNameIsWrittenDirectlyIntoThePlansOwnFolder) {
   EXPECT_FALSE(QFile::exists(InFolder("Smiths.plan")));
 }
 
+TEST_F(PlanFileFlowsTest, APlanFromAFolderThatCannotBeWrittenIsSavedThroughTheDialog) {
+  session.plan.PlanFileName = "Double.plan";
+  session.PlanDirectory = InFolder("gone/installed/").toStdString();
+  scripted.prompts.answers = {PromptButton::Yes};
+  scripted.prompts.fileAnswers = {InFolder("Double.plan")};
+
+  EXPECT_TRUE(SaveFirst(session, scripted.platform, nullptr));
+
+  ASSERT_EQ(scripted.prompts.dialogs.size(), 1u);
+  EXPECT_EQ(scripted.prompts.dialogs[0].title, "Save Plan File");
+  EXPECT_TRUE(QFile::exists(InFolder("Double.plan")));
+  EXPECT_EQ(session.PlanPath(), InFolder("Double.plan").toStdString());
+}
+
 TEST_F(PlanFileFlowsTest, CancelStopsAndNoGoesOn) {
   scripted.prompts.answers = {PromptButton::Cancel, PromptButton::No};
   EXPECT_FALSE(SaveFirst(session, scripted.platform, nullptr));

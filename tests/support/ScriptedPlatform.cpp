@@ -1,13 +1,26 @@
 #include "support/ScriptedPlatform.h"
 
+#include <utility>
+
 namespace {
 
 template <typename T>
-T Next(std::deque<T>& queue, T fallback) {
+T Next(std::deque<T>& queue, const T& fallback) {
   if (queue.empty()) return fallback;
-  T value = queue.front();
+  T value(std::move(queue.front()));
   queue.pop_front();
   return value;
+}
+
+// Separate from Next: copying an optional QString trips a false
+// maybe-uninitialized warning in GCC 12's optimiser.
+std::optional<QString> NextFile(std::deque<std::optional<QString>>& queue) {
+  if (queue.empty()) return std::nullopt;
+  const bool chosen = queue.front().has_value();
+  const QString path = chosen ? *queue.front() : QString();
+  queue.pop_front();
+  if (!chosen) return std::nullopt;
+  return path;
 }
 
 }  // namespace
@@ -30,12 +43,12 @@ PromptButton ScriptedPrompts::Question(QWidget*, const QString& text, QuestionKi
 
 std::optional<QString> ScriptedPrompts::OpenFile(QWidget*, const FileDialogRequest& request) {
   dialogs.push_back(request);
-  return Next(fileAnswers, std::optional<QString>{});
+  return NextFile(fileAnswers);
 }
 
 std::optional<QString> ScriptedPrompts::SaveFile(QWidget*, const FileDialogRequest& request) {
   dialogs.push_back(request);
-  return Next(fileAnswers, std::optional<QString>{});
+  return NextFile(fileAnswers);
 }
 
 bool ScriptedPrompts::ChoosePrinter(QWidget*, QPrinter&) {
