@@ -59,8 +59,7 @@ QStringList Tf20about::CentreLines(const QStringList& lines, const QFontMetricsF
 
 void Tf20about::Refresh() {
   PlaceMemo();
-  const std::string& file = session_.plan.PlanFileName;
-  setWindowTitle(QStringLiteral("About Page [%1 ]").arg(QString::fromStdString(file.substr(0, file.find('.')))));
+  SetCaptionTitle("About Page [");
   const int width = Memo()->contentsRect().width() - 2 * static_cast<int>(Memo()->document()->documentMargin());
   Memo()->setPlainText(CentreLines(AboutLines(), QFontMetricsF(Memo()->font()), width).join("\r\n"));
 }

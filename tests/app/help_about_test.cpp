@@ -66,6 +66,11 @@ TEST_F(AboutBoxTest, CaptionHasNoBlankAfterTheBracket) {
   session.plan.PlanFileName = "Retire.early.plan";
   about.FormActivate();
   EXPECT_EQ(about.windowTitle(), "About Page [Retire ]");
+
+  // A name without "." shows nothing between the brackets, like every caption.
+  session.plan.PlanFileName = "Retirement";
+  about.FormActivate();
+  EXPECT_EQ(about.windowTitle(), "About Page [ ]");
 }
 
 TEST_F(AboutBoxTest, MemoNamesTheProgramVersionAndMakerNearTheMiddle) {
