@@ -10,7 +10,6 @@ namespace {
 
 const QSize kClientSize(500, 518);
 const QColor kInfoBackground(255, 255, 225);  // the desktop's tooltip colour
-constexpr int kSmallScreenLimit = 560;
 
 QFont MemoFont() {
   QFont font;
@@ -47,12 +46,6 @@ Tf18help::Tf18help(int number, const QString& caption, bool memoFillsPage, Sessi
     layout->addWidget(memo_);
   }
   Instructions();
-}
-
-QSize Tf18help::PageSize() const {
-  const WindowGeometry& g = session_.geometry;
-  if (g.ScreenHeight > 0 && g.ScreenHeight < kSmallScreenLimit) return {g.SmallScreenWidth, g.SmallScreenHeight};
-  return Page::PageSize();
 }
 
 void Tf18help::FormCloseQuery() { Return1Click(); }

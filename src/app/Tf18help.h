@@ -13,7 +13,7 @@ class Tf18help : public Page {
  public:
   Tf18help(Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
 
-  QSize PageSize() const override;
+  bool FollowsSmallScreenRule() const override { return true; }
   // The close box returns like "&Return".
   void FormCloseQuery() override;
 

@@ -13,15 +13,6 @@ const QColor kReadOnlyColour(0, 255, 255);  // aqua
 DataPage::DataPage(int number, Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
     : Page(number, session, platform, navigator, parent) {}
 
-QSize DataPage::PageSize() const {
-  const WindowGeometry& g = session_.geometry;
-  // The forced height is the whole window's, like the graph page's, so the
-  // page still fits a screen of that height once its menu bar is counted.
-  if (g.ScreenHeight > 0 && g.ScreenHeight < 560)
-    return {g.SmallScreenWidth, g.SmallScreenHeight - MenuBar()->sizeHint().height()};
-  return Page::PageSize();
-}
-
 QLabel* DataPage::AddLabel(const QString& objectName, const QString& caption, QRect geometry) {
   auto* label = new QLabel(caption, Content());
   label->setObjectName(objectName);

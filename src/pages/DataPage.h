@@ -18,7 +18,7 @@ class DataPage : public Page {
   bool IsDataEntry() const override { return true; }
   bool Validate() override { return ValidatePage(); }
   bool IsResizable() const override { return false; }
-  QSize PageSize() const override;
+  bool FollowsSmallScreenRule() const override { return true; }
 
  protected:
   // Boxes to plan record: stores what parsed, reports the first problem and

@@ -26,6 +26,15 @@ Page::Page(int number, Session& session, Platform& platform, Navigator& navigato
   connect(f1, &QShortcut::activated, this, [this] { OpenHelpTopic(F1HelpContext()); });
 }
 
+QSize Page::PageSize() const {
+  const WindowGeometry& g = session_.geometry;
+  // The forced height is the whole window's, like the graph page's, so the
+  // page still fits a screen of that height once its menu bar is counted.
+  if (FollowsSmallScreenRule() && g.IsSmallScreen())
+    return {g.SmallScreenWidth, g.SmallScreenHeight - MenuBar()->sizeHint().height()};
+  return fixedSize_;
+}
+
 void Page::FormActivate() {
   if (session_.SuppressRefresh) {
     session_.SuppressRefresh = false;

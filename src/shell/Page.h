@@ -40,7 +40,9 @@ class Page : public QWidget {
   // PageSize() and may not go below MinimumPageSize(). Sizes are of the area
   // below the page's menu bar; the main window adds the menu bar's height.
   virtual bool IsResizable() const { return false; }
-  virtual QSize PageSize() const { return fixedSize_; }
+  // Fixed pages that small screens force to the shared small-screen size.
+  virtual bool FollowsSmallScreenRule() const { return false; }
+  virtual QSize PageSize() const;
   virtual QSize MinimumPageSize() const { return PageSize(); }
   // The main window was resized; `size` is its new client size (resizable pages only).
   virtual void PageResized(QSize) {}

@@ -31,6 +31,9 @@ enum PageNumber : int {
   kAboutPage = 20,
 };
 
+// Screens less than this high force the small-screen sizes on the pages.
+inline constexpr int kSmallScreenLimit = 560;
+
 struct WindowGeometry {
   int GraphWidth = 506;
   int GraphHeight = 574;
@@ -42,6 +45,8 @@ struct WindowGeometry {
   int SmallScreenWidth = 536;
   int MaxPageWidth = 1340;
   int ScreenHeight = 0;
+
+  bool IsSmallScreen() const { return ScreenHeight > 0 && ScreenHeight < kSmallScreenLimit; }
 };
 
 // Everything the pages share: the plan, its forecast, the navigation state and

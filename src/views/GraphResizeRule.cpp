@@ -4,12 +4,6 @@
 
 #include "shell/Session.h"
 
-namespace {
-
-constexpr int kSmallScreenLimit = 560;
-
-}  // namespace
-
 QSize GraphResizeRule(QSize proposed, WindowGeometry& geometry, bool& firstResize, int screenHeight) {
   int width = proposed.width();
   int height = proposed.height();
