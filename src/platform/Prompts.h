@@ -29,6 +29,7 @@ class Prompts {
   virtual void Information(QWidget* page, const QString& text) = 0;
   // A warning-styled question; returns Yes, No or Cancel.
   virtual PromptButton Warning(QWidget* page, const QString& text, QuestionKind kind) = 0;
+  // A question shown as a notice (the information kind) with Yes and No.
   virtual PromptButton Question(QWidget* page, const QString& text, QuestionKind kind) = 0;
   // Return the chosen path, or nothing when the user cancels.
   virtual std::optional<QString> OpenFile(QWidget* page, const FileDialogRequest& request) = 0;

@@ -49,7 +49,7 @@ PromptButton QtPrompts::Warning(QWidget* page, const QString& text, QuestionKind
 }
 
 PromptButton QtPrompts::Question(QWidget* page, const QString& text, QuestionKind kind) {
-  return ShowBox(page, QMessageBox::Question, text, ButtonsFor(kind));
+  return ShowBox(page, QMessageBox::Information, text, ButtonsFor(kind));
 }
 
 std::optional<QString> QtPrompts::OpenFile(QWidget* page, const FileDialogRequest& request) {
