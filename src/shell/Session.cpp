@@ -8,6 +8,15 @@ void Session::RunForecastForView() {
   if (CurrentDollars) ToCurrentDollars(plan, table);
 }
 
+void Session::SwitchDollars() {
+  CurrentDollars = !CurrentDollars;
+  if (CurrentDollars) {
+    ToCurrentDollars(plan, table);
+  } else {
+    ToInflatedDollars(plan, table);
+  }
+}
+
 std::string Session::PlanPath() const {
   return (PlanDirectory.empty() ? working.PlanFolder : PlanDirectory) + plan.PlanFileName;
 }

@@ -84,4 +84,6 @@ struct Session {
 
   // Runs the forecast and, when current-year dollars are chosen, converts it.
   void RunForecastForView();
+  // Flips the dollar switch and converts the table to the newly chosen dollars.
+  void SwitchDollars();
 };

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "engine/DollarViews.h"
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
 #include "shell/WindowSettings.h"
@@ -192,12 +191,7 @@ void Tf1graph::UpdateDollarItem() {
 
 // The plan page's twin item reads the same switch when it shows.
 void Tf1graph::DollarsInflationAdjusted1Click() {
-  session_.CurrentDollars = !session_.CurrentDollars;
-  if (session_.CurrentDollars) {
-    ToCurrentDollars(session_.plan, session_.table);
-  } else {
-    ToInflatedDollars(session_.plan, session_.table);
-  }
+  session_.SwitchDollars();
   UpdateDollarItem();
   DrawGraph();
 }

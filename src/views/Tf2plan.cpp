@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "engine/DollarViews.h"
 #include "engine/ForecastTable.h"
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
@@ -129,11 +128,7 @@ void Tf2plan::Exit1Click() {
 }
 
 void Tf2plan::Curr1Click() {
-  session_.CurrentDollars = !session_.CurrentDollars;
-  if (session_.CurrentDollars)
-    ToCurrentDollars(session_.plan, session_.table);
-  else
-    ToInflatedDollars(session_.plan, session_.table);
+  session_.SwitchDollars();
   UpdateDollarsItem();
   FillPlanGrid(*sgrid_, session_);
 }
