@@ -1,7 +1,6 @@
 #include "model/PlanFile.h"
 
 #include <istream>
-#include <ostream>
 #include <type_traits>
 
 #include "model/PlanFileLayout.h"
@@ -91,8 +90,6 @@ std::string PlanFileText(const PlanRecord& plan) {
   }
   return text;
 }
-
-void WritePlanText(const PlanRecord& plan, std::ostream& out) { out << PlanFileText(plan); }
 
 PlanFileResult ReadPlanText(std::istream& in, PlanRecord& plan, std::int32_t clockYear,
                             const std::string& sourceName) {

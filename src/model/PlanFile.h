@@ -18,7 +18,6 @@ struct PlanFileResult {
 
 // The whole plan file image: 166 lines, each ended by CR LF, "." as decimal point.
 std::string PlanFileText(const PlanRecord& plan);
-void WritePlanText(const PlanRecord& plan, std::ostream& out);
 
 // Reads a plan image into `plan`. The plan is replaced only when the whole read
 // succeeds; fields the text does not supply keep their sample values for

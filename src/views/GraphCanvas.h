@@ -33,7 +33,6 @@ class GraphCanvas {
   GraphCanvas(QPainter& painter, const CanvasStyle& style);
 
   QPainter& Painter() { return painter_; }
-  const CanvasStyle& Style() const { return style_; }
 
   // Pen and text colour by curve number (black for any other number).
   void SetCurveColour(int curve);

@@ -156,11 +156,6 @@ QSize Tf1graph::CanvasSize() const {
   return {width, height};
 }
 
-GraphParameters Tf1graph::DrawingParameters() const {
-  return ScreenGraphParameters(session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
-                               session_.plan, session_.CurrentDollars, scales_, GraphFontFamily(ScreenWidth()));
-}
-
 void Tf1graph::DrawGraph() {
   SyncCheckBoxes();
   bitmap_ = RenderScreenGraph(session_, session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),

@@ -54,8 +54,6 @@ class Tf1graph : public Page {
   GraphPicture* Picture() const { return picture_; }
   // Axis tops of the last drawing; the printed graph uses them.
   GraphScales Scales() const { return scales_; }
-  // The screen drawing's parameters for the current window size.
-  GraphParameters DrawingParameters() const;
 
  public slots:
   void PrintGraphClicked();
