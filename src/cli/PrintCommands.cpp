@@ -75,10 +75,11 @@ int CannotWrite(const std::string& path) {
   return 2;
 }
 
-}  // namespace
-
-int RunPrintPlanCommand(const CliArgs& args) {
-  const std::optional<PrintOptions> options = ParseOptions(args, false, kPrintPlanUsage);
+// The steps both print commands share; `print` draws the forecast on the PDF
+// printer and says whether the printer started.
+template <typename PrintStep>
+int RunPrintCommand(const CliArgs& args, bool allowCurves, const char* usage, PrintStep print) {
+  const std::optional<PrintOptions> options = ParseOptions(args, allowCurves, usage);
   if (!options) return 1;
   const auto app = StartOffscreenGui();
   PlanRecord plan;
@@ -86,22 +87,27 @@ int RunPrintPlanCommand(const CliArgs& args) {
   if (!LoadAndForecast(*options, plan, table)) return 2;
   QPrinter printer(QPrinter::HighResolution);
   SetUpPdf(printer, options->pdf);
-  if (PrintPlanTable(printer, PlanPrintJob{plan, table, options->currentDollars}) == 0) return CannotWrite(options->pdf);
+  if (!print(printer, *options, plan, table)) return CannotWrite(options->pdf);
   return 0;
 }
 
+}  // namespace
+
+int RunPrintPlanCommand(const CliArgs& args) {
+  return RunPrintCommand(args, false, kPrintPlanUsage,
+                         [](QPrinter& printer, const PrintOptions& options, const PlanRecord& plan,
+                            const ForecastTable& table) {
+                           return PrintPlanTable(printer, PlanPrintJob{plan, table, options.currentDollars}) != 0;
+                         });
+}
+
 int RunPrintGraphCommand(const CliArgs& args) {
-  const std::optional<PrintOptions> options = ParseOptions(args, true, kPrintGraphUsage);
-  if (!options) return 1;
-  const auto app = StartOffscreenGui();
-  PlanRecord plan;
-  ForecastTable table;
-  if (!LoadAndForecast(*options, plan, table)) return 2;
-  QPrinter printer(QPrinter::HighResolution);
-  SetUpPdf(printer, options->pdf);
-  // Without a screen drawing, the scales are those the screen would show.
-  const GraphPrintJob job{plan, table, options->currentDollars, options->shown,
-                          ComputeScales(plan, table, options->shown)};
-  if (!PrintGraph(printer, job)) return CannotWrite(options->pdf);
-  return 0;
+  return RunPrintCommand(args, true, kPrintGraphUsage,
+                         [](QPrinter& printer, const PrintOptions& options, const PlanRecord& plan,
+                            const ForecastTable& table) {
+                           // Without a screen drawing, the scales are those the screen would show.
+                           const GraphPrintJob job{plan, table, options.currentDollars, options.shown,
+                                                   ComputeScales(plan, table, options.shown)};
+                           return PrintGraph(printer, job);
+                         });
 }
