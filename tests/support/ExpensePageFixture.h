@@ -2,25 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QPixmap>
 #include <cstdint>
 
 #include "engine/Factors.h"
 #include "engine/Money.h"
-#include "engine/PageTotals.h"
 #include "support/TestProgram.h"
-
-// The expense category pages return to the expense summary. Until that page
-// is part of the program, a stand-in with the summary's fill takes its place.
-class ExpenseSummaryStandIn : public Page {
- public:
-  ExpenseSummaryStandIn(Session& session, Platform& platform, Navigator& navigator)
-      : Page(kExpensePage, session, platform, navigator) {}
-
- protected:
-  void Refresh() override { RefreshExpenseSummary(session_.plan); }
-};
 
 // The whole program on a plan whose forecast expenses are only what the
 // category pages add: no income, no taxes, no debt, and a taxable balance
@@ -28,10 +15,6 @@ class ExpenseSummaryStandIn : public Page {
 class ExpensePageTest : public ::testing::Test {
  protected:
   ExpensePageTest() {
-    if (!program.PageAt(kExpensePage)) {
-      program.window->AddPage(new ExpenseSummaryStandIn(program.session, program.scripted.platform,
-                                                        *program.window));
-    }
     PlanRecord quiet;
     quiet.CurrentYear = 2010;
     quiet.TaxableBalance = 100'000'000;
