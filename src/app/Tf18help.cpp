@@ -1,6 +1,5 @@
 #include "app/Tf18help.h"
 
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <algorithm>
 
 #include "app/ProgramIdentity.h"

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 
 #include "pages/PersonTexts.h"
 #include "shell/PageMenus.h"

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 
 #include "pages/IncomeTexts.h"
 #include "shell/PageMenus.h"

@@ -1,8 +1,5 @@
 #include "pages/Tf6assets.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 
 #include "engine/PageTotals.h"

@@ -1,7 +1,6 @@
 #include "views/BitmapExport.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
 #include <QSaveFile>

@@ -1,6 +1,5 @@
 #include "views/Tf2plan.h"
 
-#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
