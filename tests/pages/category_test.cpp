@@ -304,11 +304,4 @@ TEST_F(CategoryPageTest, DiscretionaryPagesAreReducedAfterRetirement) {
   EXPECT_EQ(Expenses(6), Inflated(2700, 6));
 }
 
-TEST_F(CategoryPageTest, Snapshots) {
-  for (int page = kHomeExpensePage; page <= kFoodExpensePage; ++page) {
-    program.Open(page);
-    Snapshot(QString("/tmp/prevora-category-%1.png").arg(page));
-  }
-}
-
 }  // namespace

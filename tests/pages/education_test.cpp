@@ -88,9 +88,4 @@ TEST_F(EducationPageTest, StudentsCostInTheirSchoolYearsOnly) {
   EXPECT_EQ(Expenses(6), 0);
 }
 
-TEST_F(EducationPageTest, Snapshot) {
-  program.Open(kEducationPage);
-  Snapshot("/tmp/prevora-category-15.png");
-}
-
 }  // namespace

@@ -112,9 +112,4 @@ TEST_F(EventsPageTest, TitlesAreStoredAsTypedAndEmptyOnesSurviveThePlanFile) {
   EXPECT_EQ(read.EventTitle2, "One Time Event #2");
 }
 
-TEST_F(EventsPageTest, Snapshot) {
-  program.Open(kOtherExpensePage);
-  Snapshot("/tmp/prevora-category-16.png");
-}
-
 }  // namespace

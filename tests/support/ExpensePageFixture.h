@@ -44,7 +44,6 @@ class ExpensePageTest : public ::testing::Test {
   }
 
   // Saves a picture of the visible page for a look at its layout.
-  void Snapshot(const QString& path) const { program.window->grab().save(path); }
 
   TestProgram program;
 };
