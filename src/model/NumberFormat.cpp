@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "model/PlanLineText.h"
+
 namespace {
 
 constexpr std::int64_t kMaxDecimals = 40;
@@ -138,7 +140,10 @@ bool ParseDecimalEntry(const std::string& text, long double& value, std::int32_t
     errorCode = position;
     return cleaned.blank;
   }
+  // Only the digits a plan file holds are kept, so a plan saved and opened
+  // again forecasts exactly what the entry did.
   value = parsed;
+  ParseRateLine(FormatRateLine(parsed), value);
   errorCode = 0;
   return cleaned.blank;
 }

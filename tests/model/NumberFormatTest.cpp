@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "model/NumberFormat.h"
+#include "model/PlanLineText.h"
 
 namespace {
 
@@ -102,6 +103,18 @@ TEST(NumberEntryTest, DecimalAcceptsEveryNegativeForm) {
   EXPECT_EQ(value, 100.0L);
   ParseDecimalEntry("0.1", value, code);
   EXPECT_EQ(value, 0.1L);  // the long double nearest 0.1, not the double one
+}
+
+TEST(NumberEntryTest, DecimalKeepsOnlyWhatAPlanFileLineHolds) {
+  for (const char* entry : {"9,223,372,036,854,775,807", "2.12345678901234567", "-0.000123456789012345678"}) {
+    long double value = 0.0L;
+    std::int32_t code = 9;
+    ParseDecimalEntry(entry, value, code);
+    EXPECT_EQ(code, 0) << entry;
+    long double reread = 0.0L;
+    ASSERT_TRUE(ParseRateLine(FormatRateLine(value), reread)) << entry;
+    EXPECT_EQ(reread, value) << entry;
+  }
 }
 
 TEST(NumberEntryTest, DecimalRefusesPercentSignsAndJunk) {
