@@ -106,7 +106,19 @@ void MainWindow::Show(Page* page) {
   ApplySizeRule();
   page->FormActivate();
   setWindowTitle(page->windowTitle());
+  FocusFirstEntry(page);
+}
+
+// A data page opens with the cursor in its first box, ready for typing.
+void MainWindow::FocusFirstEntry(Page* page) {
   page->setFocus();
+  if (!page->IsDataEntry()) return;
+  for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+    if (page->isAncestorOf(w) && w->isVisibleTo(page) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+      w->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

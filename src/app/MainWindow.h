@@ -40,6 +40,7 @@ class MainWindow : public QMainWindow, public Navigator {
  private:
   void HideCurrent();
   void Show(Page* page);
+  void FocusFirstEntry(Page* page);
 
   Session& session_;
   Platform& platform_;

@@ -86,6 +86,18 @@ TEST_F(KeyboardTest, AltAndTheUnderlinedLetterOpensEachMenuOfEveryPage) {
   }
 }
 
+TEST_F(KeyboardTest, ADataPageOpensWithTheCursorInItsFirstEntry) {
+  for (int number : kDataPages) {
+    Visit(number);
+    QWidget* focus = Focus();
+    ASSERT_NE(focus, nullptr) << "page " << number;
+    EXPECT_TRUE(program.Current()->isAncestorOf(focus)) << "page " << number;
+    EXPECT_TRUE(focus->focusPolicy() & Qt::TabFocus) << "page " << number;
+  }
+  Visit(kPersonalPage);
+  EXPECT_EQ(Focus()->objectName(), "Edit1");
+}
+
 TEST_F(KeyboardTest, TabVisitsEveryBoxOfADataPageInOrder) {
   for (int number : kDataPages) {
     Visit(number);
