@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "engine/Factors.h"
 #include "engine/Money.h"
@@ -137,7 +138,12 @@ void Tf17assets::FillHomeStatusPage() {
 
 void Tf17assets::SelectHomeStatusButton() {
   const int status = session_.plan.HomeStatus;
-  if (status >= 1 && status <= 5) buttons_[status - 1]->setChecked(true);
+  if (status < 1 || status > 5) return;
+  QRadioButton* chosen = buttons_[status - 1];
+  chosen->setChecked(true);
+  // The page opens with the cursor on its first button; it belongs on the
+  // chosen one, so that a stray space bar cannot change the situation.
+  if (std::find(buttons_.begin(), buttons_.end(), window()->focusWidget()) != buttons_.end()) chosen->setFocus();
 }
 
 void Tf17assets::RadioButtonClick(int situation) {

@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QTest>
+
+#include "support/TestProgram.h"
+
+// Rough edges a household user met while walking through the program.
+namespace {
+
+TEST(UserWalkthroughTest, HomeStatusPageOpensWithTheCursorOnTheCheckedSituation) {
+  for (int status : {1, 2, 3, 4, 5}) {
+    TestProgram program;
+    program.session.plan.HomeStatus = status;
+    program.Open(kHomeStatusPage);
+    ASSERT_EQ(program.Current()->PageNumber(), kHomeStatusPage);
+    QCoreApplication::processEvents();
+    auto* focus = qobject_cast<QRadioButton*>(program.window->focusWidget());
+    ASSERT_NE(focus, nullptr) << "status " << status;
+    EXPECT_EQ(focus->objectName(), QString("RadioButton%1").arg(status));
+    EXPECT_TRUE(focus->isChecked());
+
+    // A stray space bar keeps the situation the plan already has.
+    QTest::keyClick(program.window->focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(program.session.plan.HomeStatus, status);
+  }
+}
+
+}  // namespace
