@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -14,6 +15,12 @@ namespace {
 
 constexpr int kContentsContext = 0;
 const QSize kStartSize(620, 560);
+
+// The window system adds the program's name to every caption, so the help
+// caption does not repeat it.
+QString HelpTitle(const QString& topic) {
+  return topic.isEmpty() ? QStringLiteral("Help") : QStringLiteral("Help - %1").arg(topic);
+}
 
 QUrl TopicUrl(int context) { return QUrl(QStringLiteral("qrc") + HelpTopicResource(context)); }
 
@@ -35,17 +42,16 @@ QString HelpTopicResource(int context) {
 HelpWindow::HelpWindow(Desktop& desktop, QWidget* parent)
     : QWidget(parent, Qt::Window), desktop_(desktop), browser_(new QTextBrowser(this)) {
   setObjectName("HelpWindow");
-  setWindowTitle(QStringLiteral("%1 Help").arg(kProgramName));
+  setWindowTitle(HelpTitle(QString()));
   setWindowIcon(ProgramIcon());
   browser_->setObjectName("HelpBrowser");
   // Links are followed here so that web addresses go through the desktop seam.
   browser_->setOpenLinks(false);
   connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
-  connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
-    const QString title = browser_->documentTitle();
-    setWindowTitle(title.isEmpty() ? QStringLiteral("%1 Help").arg(kProgramName)
-                                   : QStringLiteral("%1 Help - %2").arg(kProgramName, title));
-  });
+  connect(browser_, &QTextBrowser::sourceChanged, this,
+          [this] { setWindowTitle(HelpTitle(browser_->documentTitle())); });
+  // Escape closes the viewer like any other help window.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
   auto* back = new QPushButton(tr("&Back"), this);
   back->setObjectName("HelpBack");

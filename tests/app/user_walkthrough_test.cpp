@@ -4,6 +4,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "app/HelpWindow.h"
+#include "support/ScriptedPlatform.h"
 #include "support/TestProgram.h"
 
 // Rough edges a household user met while walking through the program.
@@ -25,6 +27,22 @@ TEST(UserWalkthroughTest, HomeStatusPageOpensWithTheCursorOnTheCheckedSituation)
     QTest::keyClick(program.window->focusWidget(), Qt::Key_Space);
     EXPECT_EQ(program.session.plan.HomeStatus, status);
   }
+}
+
+TEST(UserWalkthroughTest, HelpWindowNamesTheTopicOnceAndClosesOnEscape) {
+  RecordingDesktop desktop;
+  HelpWindow help(desktop);
+  help.ShowTopic(500);
+  EXPECT_EQ(help.windowTitle(), "Help - Plan page");
+  help.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+
+  QTest::keyClick(&help, Qt::Key_Escape);
+  EXPECT_FALSE(help.isVisible());
+
+  help.ShowTopic(0);
+  EXPECT_TRUE(help.isVisible());
+  EXPECT_EQ(help.windowTitle(), "Help - Contents");
 }
 
 }  // namespace
