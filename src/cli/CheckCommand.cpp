@@ -5,7 +5,7 @@
 
 int RunCheckCommand(const CliArgs& args) {
   if (args.size() != 1) {
-    std::fputs("Usage: prevora-cli check FILE\n", stderr);
+    std::fprintf(stderr, "Usage: %s\n", kCheckUsage);
     return 1;
   }
   PlanRecord plan;

@@ -14,8 +14,6 @@
 
 namespace {
 
-const char* const kUsage = "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv]";
-
 enum class Format { Text, Tsv, Csv };
 
 struct Options {
@@ -156,7 +154,7 @@ void PrintAligned(const std::vector<std::vector<std::string>>& rows) {
 int RunForecastCommand(const CliArgs& args) {
   const std::optional<Options> options = ParseOptions(args);
   if (!options) {
-    std::fprintf(stderr, "Usage: %s\n", kUsage);
+    std::fprintf(stderr, "Usage: %s\n", kForecastUsage);
     return 1;
   }
   PlanRecord plan;

@@ -11,10 +11,6 @@
 
 namespace {
 
-const char* const kUsage =
-    "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]  (the graph "
-    "page's picture for a window W by H, default 506x574; LIST: curve numbers 1-8, e.g. 1,2,5)";
-
 // Large enough for any screen, small enough that the image fits in memory.
 constexpr int kLargestSide = 16384;
 
@@ -45,7 +41,7 @@ const char* FormatOf(const std::string& path) {
 }
 
 int UsageError(const char* what, const std::string& detail = {}) {
-  std::fprintf(stderr, "prevora-cli: %s%s\nUsage: %s\n", what, detail.c_str(), kUsage);
+  std::fprintf(stderr, "prevora-cli: %s%s\nUsage: %s\n", what, detail.c_str(), kGraphUsage);
   return 1;
 }
 

@@ -16,11 +16,6 @@
 
 namespace {
 
-const char* const kPrintPlanUsage = "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars]";
-const char* const kPrintGraphUsage =
-    "prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST]  (LIST: curve numbers 1-8, "
-    "e.g. 1,5)";
-
 struct PrintOptions {
   std::string plan;
   std::string pdf;

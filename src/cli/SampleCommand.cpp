@@ -6,7 +6,7 @@
 
 int RunSampleCommand(const CliArgs& args) {
   if (args.size() != 1) {
-    std::fputs("Usage: prevora-cli sample FILE\n", stderr);
+    std::fprintf(stderr, "Usage: %s\n", kSampleUsage);
     return 1;
   }
   PlanRecord plan;

@@ -7,21 +7,18 @@
 namespace {
 
 const CliCommand kCommands[] = {
-    {"sample", "prevora-cli sample FILE", RunSampleCommand},
-    {"check", "prevora-cli check FILE", RunCheckCommand},
-    {"forecast", "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv]",
-     RunForecastCommand},
-    {"print-plan", "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars]", RunPrintPlanCommand},
-    {"graph", "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]",
-     RunGraphCommand},
-    {"print-graph", "prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves 1,2,...]",
-     RunPrintGraphCommand},
+    {"sample", kSampleUsage, RunSampleCommand},
+    {"check", kCheckUsage, RunCheckCommand},
+    {"forecast", kForecastUsage, RunForecastCommand},
+    {"graph", kGraphUsage, RunGraphCommand},
+    {"print-plan", kPrintPlanUsage, RunPrintPlanCommand},
+    {"print-graph", kPrintGraphUsage, RunPrintGraphCommand},
 };
 
 void PrintUsage(std::FILE* out) {
   std::fputs("Prevora command-line tool: plans, forecasts and printouts without a window.\n\nUsage:\n", out);
   for (const CliCommand& command : kCommands) std::fprintf(out, "  %s\n", command.usage);
-  std::fputs("\nEach command accepts --help.\n", out);
+  std::fprintf(out, "\n%s\n\nEach command accepts --help.\n", kOptionNotes);
 }
 
 }  // namespace
