@@ -1,13 +1,31 @@
 #include "cli/CliSupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <cstdio>
+#include <unistd.h>
 
 #include "model/PlanFile.h"
 
+namespace {
+
+// Batch runs (cron, CI, ssh) often have no runtime folder; Qt would make one
+// itself but print a notice on every run.
+void EnsureRuntimeFolder() {
+  if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+  const QString folder = QDir::temp().filePath(QStringLiteral("prevora-runtime-%1").arg(getuid()));
+  if (!QDir().mkpath(folder)) return;
+  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+}
+
+}  // namespace
+
 std::unique_ptr<QGuiApplication> StartOffscreenGui() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  EnsureRuntimeFolder();
   static int argc = 1;
   static char name[] = "prevora-cli";
   static char* argv[] = {name, nullptr};
