@@ -29,22 +29,6 @@ std::vector<EntryRow> AssumptionRows() {
   };
 }
 
-// The program's original rates, which "&Default" puts back into the boxes.
-PlanRecord DefaultAssumptions() {
-  PlanRecord defaults;
-  defaults.InflationRate = 2.5L;
-  defaults.MortgageRate = 6.0L;
-  defaults.RealEstateGrowth = 1.5L;
-  defaults.TaxableReturn = 1.5L;
-  defaults.TaxDeferredReturn = 3.0L;
-  defaults.SalaryGrowth1 = 1.0L;
-  defaults.SalaryGrowth2 = 1.0L;
-  defaults.PensionCola1 = 0.0L;
-  defaults.PensionCola2 = 0.0L;
-  defaults.RetirementReduction = 10.0L;
-  return defaults;
-}
-
 }  // namespace
 
 Tf8assum::Tf8assum(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
@@ -74,7 +58,8 @@ void Tf8assum::FillAssumptionsPage() {
 }
 
 void Tf8assum::Default1Click() {
-  const PlanRecord defaults = DefaultAssumptions();
+  // A fresh record holds the sample rates that "&Default" puts back.
+  const PlanRecord defaults;
   for (const EntryRow& row : AssumptionRows()) {
     const PlanRecord& source = row.editName == "Edit1" ? session_.plan : defaults;
     Content()->findChild<QLineEdit*>(row.editName)->setText(FormatEntry(source, row.field, row.kind));
