@@ -12,5 +12,8 @@ QFont PrinterFont(int points, bool bold, bool underline) {
   font.setPointSize(points);
   font.setBold(bold);
   font.setUnderline(underline);
+  // No ligatures, so a printout's text reads "fl", not one glyph, when searched:
+  // Qt shapes without them once any letter spacing is set, and 100% changes no width.
+  font.setLetterSpacing(QFont::PercentageSpacing, 100);
   return font;
 }
