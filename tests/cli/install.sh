@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # An installation into a fresh prefix holds the programs, the documents the
-# program opens from its own folder, the sample plan, the icon and the
-# desktop entry, and the program answers --version through its bin/ link.
+# program opens from its own folder, the sample plan, the icon, the desktop
+# entry and metainfo, the man pages and the completion, and the program
+# answers --version through its bin/ link.
 set -euo pipefail
 cli="$1"
 source_dir="$2"
@@ -34,6 +35,11 @@ grep -qx 'Exec=prevora %f' "$desktop" || fail "desktop entry does not start prev
 grep -qx 'Icon=prevora' "$desktop" || fail "desktop entry names no icon"
 [ -n "$(find "$prefix" -path '*/share/icons/hicolor/scalable/apps/prevora.svg')" ] || fail "scalable icon missing"
 [ -n "$(find "$prefix" -path '*/share/icons/hicolor/256x256/apps/prevora.png')" ] || fail "bitmap icon missing"
+
+for file in share/man/man1/prevora.1 share/man/man1/prevora-cli.1 share/bash-completion/completions/prevora-cli \
+  share/metainfo/org.prevora.Prevora.metainfo.xml; do
+  [ -n "$(find "$prefix" -path "*/$file")" ] || fail "$file missing"
+done
 
 version=$("$prefix/bin/prevora" --version) || fail "--version exited with $?"
 [ "$version" = "Prevora 1.24" ] || fail "unexpected version text: $version"
