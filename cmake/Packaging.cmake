@@ -23,3 +23,24 @@ add_custom_target(man_pages ALL DEPENDS ${PREVORA_MAN_PAGES})
 install(FILES ${PREVORA_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES resources/completion/prevora-cli DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 install(FILES resources/org.prevora.Prevora.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME prevora)
+set(CPACK_PACKAGE_VENDOR "Prevora")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "household financial forecast, year by year")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Prevora developers")
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+# The summary above is the description's first line.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Prevora forecasts a household's income, expenses, taxes and balances for
+every year until the first person turns 90, and shows them as a graph and
+as a year-by-year table. prevora-cli gives the same forecasts, pictures and
+printouts without a window.")
+# The libraries come from the programs themselves; Qt's platform plugins are
+# loaded at run time, so no library names them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "bash-completion")
+include(CPack)
