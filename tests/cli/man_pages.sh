@@ -13,7 +13,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 command -v man >/dev/null || fail "man missing (scripts/deps.sh installs man-db)"
 
 render() { LC_ALL=C.UTF-8 MANWIDTH=100 man --warnings -l "$1" 2>"$work/warnings" | col -b; }
-words() { grep -oE -- "$1" | sort -u; }
+# Options as they appear in text: "-h", "--format", after a blank or a bracket.
+options() { grep -oE -- '(^|[][ ,])--?[a-z]([a-z-]*[a-z])?' | sed 's/^[][ ,]*//' | sort -u; }
 
 for program in prevora prevora-cli; do
   page="$build_dir/man/$program.1"
@@ -25,9 +26,9 @@ for program in prevora prevora-cli; do
     grep -qx "$section" <<<"$text" || fail "$program.1 lacks $section"
   done
   help=$("$build_dir/$program" --help)
-  [ "$(words -- '--?[a-z][a-z-]*[a-z]' <<<"$help" | grep -- '^-' || true)" = \
-    "$(words -- '--?[a-z][a-z-]*[a-z]' <<<"$text" | grep -- '^-' || true)" ] ||
-    fail "$program.1 and $program --help name different options"
+  help_options=$(options <<<"$help")
+  [ -n "$help_options" ] || fail "no options found in $program --help"
+  [ "$help_options" = "$(options <<<"$text")" ] || fail "$program.1 and $program --help name different options"
 done
 
 cli_text=$(render "$build_dir/man/prevora-cli.1")
