@@ -61,6 +61,9 @@ std::string Quoted(std::string_view text) {
   return out + "\"";
 }
 
+// Names, titles and the totals the forecast recomputes change nothing by themselves.
+bool ReadByForecast(FieldRole role) { return role == FieldRole::Input || role == FieldRole::StoredTotal; }
+
 std::string Number(const std::optional<std::int64_t>& value) { return value ? std::to_string(*value) : "null"; }
 
 std::string Changes(const std::vector<FieldChange>& changes) {
@@ -71,7 +74,7 @@ std::string Changes(const std::vector<FieldChange>& changes) {
     out += std::string(i ? "," : "") + "\n    {\"field\": " + Quoted(label.name) + ", \"page\": " + Quoted(label.page) +
            ", \"section\": " + Quoted(label.section) + ", \"words\": " + Quoted(label.words) +
            ", \"base\": " + Quoted(change.baseValue) + ", \"other\": " + Quoted(change.otherValue) +
-           ", \"affectsForecast\": " + (change.role == FieldRole::Text ? "false" : "true") + "}";
+           ", \"readByForecast\": " + (ReadByForecast(change.role) ? "true" : "false") + "}";
   }
   return out + (changes.empty() ? "]" : "\n  ]");
 }

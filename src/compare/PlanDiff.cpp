@@ -1,6 +1,7 @@
 #include "compare/PlanDiff.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 #include "compare/PlanLines.h"
