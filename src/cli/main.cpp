@@ -13,6 +13,7 @@ const CliCommand kCommands[] = {
     {"graph", kGraphUsage, RunGraphCommand},
     {"print-plan", kPrintPlanUsage, RunPrintPlanCommand},
     {"print-graph", kPrintGraphUsage, RunPrintGraphCommand},
+    {"diff", kDiffUsage, RunDiffCommand},
 };
 
 void PrintUsage(std::FILE* out) {

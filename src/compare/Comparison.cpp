@@ -1,0 +1,21 @@
+#include "compare/Comparison.h"
+
+#include "compare/ComparisonForecast.h"
+
+Comparison ComparePlans(const PlanRecord& base, const PlanRecord& other, const ComparisonOptions& options) {
+  Comparison comparison;
+  comparison.options = options;
+  comparison.inputs = DiffPlans(base, other);
+  const ForecastTable baseToday = ForecastOf(base, true);
+  const ForecastTable otherToday = ForecastOf(other, true);
+  if (options.currentDollars) {
+    comparison.years = CompareYears(base, baseToday, other, otherToday);
+  } else {
+    comparison.years = CompareYears(base, ForecastOf(base, false), other, ForecastOf(other, false));
+  }
+  comparison.summary = SummarizeComparison(base, baseToday, other, otherToday);
+  comparison.attribution =
+      Attribute(base, other, comparison.inputs.changedInputs, options.metric, MetricIn(options.metric, base, baseToday),
+                MetricIn(options.metric, other, otherToday), options.method);
+  return comparison;
+}

@@ -1,0 +1,58 @@
+#include "compare/ComparisonReport.h"
+#include "compare/YearFields.h"
+#include "model/PlanFieldLabels.h"
+
+namespace {
+
+// Quotes a cell that holds a separator, a quote or a line break.
+std::string Cell(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + "\"";
+}
+
+std::string Optional(const std::optional<std::int64_t>& value) { return value ? std::to_string(*value) : ""; }
+
+void AppendRow(std::string& out, const std::string& section, const std::string& item, const std::string& year,
+               const std::string& base, const std::string& other, const std::string& difference) {
+  out += Cell(section) + "," + Cell(item) + "," + year + "," + Cell(base) + "," + Cell(other) + "," + difference + "\n";
+}
+
+}  // namespace
+
+std::string ComparisonCsv(const Comparison& comparison) {
+  std::string out = "section,item,year,base,other,difference\n";
+  const auto name = [](int line) { return std::string(PlanFieldLabels()[static_cast<std::size_t>(line)].name); };
+  for (const FieldChange& change : comparison.inputs.inputChanges) {
+    AppendRow(out, "input", name(change.line), "", change.baseValue, change.otherValue, "");
+  }
+  for (const FieldChange& change : comparison.inputs.followingChanges) {
+    AppendRow(out, "follows", name(change.line), "", change.baseValue, change.otherValue, "");
+  }
+  for (const SummaryLine& line : comparison.summary) {
+    AppendRow(out, "summary", line.key, "", Optional(line.base), Optional(line.other), Optional(line.difference));
+  }
+  const Attribution& attribution = comparison.attribution;
+  const std::string metric = "attribution " + MetricName(comparison.options.metric);
+  for (std::size_t i = 0; i < attribution.parts.size(); ++i) {
+    AppendRow(out, metric, InputName(comparison.inputs.changedInputs[i]), "", "", "",
+              std::to_string(attribution.parts[i]));
+  }
+  AppendRow(out, metric, "rounding", "", "", "", std::to_string(attribution.rounding));
+  AppendRow(out, metric, "total", "", std::to_string(attribution.base), std::to_string(attribution.other),
+            std::to_string(attribution.total));
+  for (const YearComparison& year : comparison.years) {
+    for (std::size_t f = 0; f < kYearFieldCount; ++f) {
+      const auto member = YearFields()[f].member;
+      AppendRow(out, "year", YearFields()[f].name, std::to_string(year.year),
+                year.inBase ? std::to_string(year.base.*member) : "",
+                year.inOther ? std::to_string(year.other.*member) : "",
+                year.InBoth() ? std::to_string(year.difference[f]) : "");
+    }
+  }
+  return out;
+}
