@@ -13,6 +13,7 @@ const CliCommand kCommands[] = {
     {"graph", kGraphUsage, RunGraphCommand},
     {"print-plan", kPrintPlanUsage, RunPrintPlanCommand},
     {"print-graph", kPrintGraphUsage, RunPrintGraphCommand},
+    {"simulate", kSimulateUsage, RunSimulateCommand},
 };
 
 void PrintUsage(std::FILE* out) {
