@@ -3,7 +3,7 @@
 # skipping those already present.
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
-          libbenchmark-dev fonts-liberation xvfb xauth poppler-utils)
+          libbenchmark-dev fonts-liberation xvfb xauth poppler-utils jq)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
