@@ -1,8 +1,8 @@
+#include <unistd.h>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
-#include <unistd.h>
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"

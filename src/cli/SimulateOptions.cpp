@@ -31,10 +31,9 @@ std::optional<long double> ParseReal(const std::string& text) {
 
 // Options that only one model reads; giving them to the other is a mistake
 // the user should hear about rather than a setting silently ignored.
-const std::set<std::string> kMonteCarloOnly = {"--trials",      "--seed",        "--sd-taxable", "--sd-deferred",
+const std::set<std::string> kMonteCarloOnly = {"--trials",        "--seed",         "--sd-taxable",   "--sd-deferred",
                                                "--sd-realestate", "--sd-inflation", "--corr-returns", "--corr"};
-const std::set<std::string> kHistoricalOnly = {"--history", "--complete-only", "--stocks-taxable",
-                                               "--stocks-deferred"};
+const std::set<std::string> kHistoricalOnly = {"--history", "--complete-only", "--stocks-taxable", "--stocks-deferred"};
 
 class Parser {
  public:
@@ -73,7 +72,8 @@ class Parser {
     const std::map<std::string, std::function<bool(const std::string&)>> handlers = {
         {"--trials", [this](const std::string& v) { return Whole(v, options_.monteCarlo.trials); }},
         {"--seed", [this](const std::string& v) { return Whole(v, options_.monteCarlo.seed); }},
-        {"--threads", [this](const std::string& v) {
+        {"--threads",
+         [this](const std::string& v) {
            return Whole(v, options_.threads) && options_.threads >= 1 && options_.threads <= kMaxOddsThreads;
          }},
         {"--trial", [this](const std::string& v) { return Whole(v, options_.trial) && options_.trial >= 1; }},
@@ -86,7 +86,8 @@ class Parser {
         {"--sd-taxable", [this](const std::string& v) { return Deviation(v, RateSeries::TaxableReturn); }},
         {"--sd-deferred", [this](const std::string& v) { return Deviation(v, RateSeries::DeferredReturn); }},
         {"--sd-realestate", [this](const std::string& v) { return Deviation(v, RateSeries::RealEstateGrowth); }},
-        {"--corr-returns", [this](const std::string& v) { return Link(RateSeries::TaxableReturn, RateSeries::DeferredReturn, v); }},
+        {"--corr-returns",
+         [this](const std::string& v) { return Link(RateSeries::TaxableReturn, RateSeries::DeferredReturn, v); }},
         {"--corr", [this](const std::string& v) { return Pair(v); }},
     };
     const auto handler = handlers.find(name);
@@ -133,9 +134,12 @@ class Parser {
   }
 
   bool Model(const std::string& text) {
-    if (text == "montecarlo") options_.model = OddsModelKind::MonteCarlo;
-    else if (text == "historical") options_.model = OddsModelKind::Historical;
-    else return false;
+    if (text == "montecarlo")
+      options_.model = OddsModelKind::MonteCarlo;
+    else if (text == "historical")
+      options_.model = OddsModelKind::Historical;
+    else
+      return false;
     return true;
   }
 

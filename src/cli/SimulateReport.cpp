@@ -50,8 +50,7 @@ void PrintSettingsText(const SimulateOptions& options, const OddsResult& result,
   std::printf("Plan: %s\n", options.plan.c_str());
   if (historical == nullptr) {
     const MonteCarloSettings& mc = options.monteCarlo;
-    std::printf("Model: Monte Carlo, %d trials, seed %llu\n", result.trials,
-                static_cast<unsigned long long>(mc.seed));
+    std::printf("Model: Monte Carlo, %d trials, seed %llu\n", result.trials, static_cast<unsigned long long>(mc.seed));
     std::printf("Standard deviations (points): inflation %s, taxable %s, tax-deferred %s, real estate %s\n",
                 Number(mc.deviations[0]).c_str(), Number(mc.deviations[1]).c_str(), Number(mc.deviations[2]).c_str(),
                 Number(mc.deviations[3]).c_str());
@@ -72,7 +71,8 @@ void PrintSettingsText(const SimulateOptions& options, const OddsResult& result,
 
 void PrintText(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical) {
   PrintSettingsText(options, result, historical);
-  std::printf("\nNever took new debt: %s of trials\n\nDeepest shortfall reached:\n", Percent(result.NoNewDebtShare()).c_str());
+  std::printf("\nNever took new debt: %s of trials\n\nDeepest shortfall reached:\n",
+              Percent(result.NoNewDebtShare()).c_str());
   for (int i = 0; i < kShortfallLevelCount; ++i) {
     const auto level = static_cast<ShortfallLevel>(i);
     std::printf("  %-33s %8s\n", ShortfallLevelText(level), Percent(result.LevelShare(level)).c_str());
@@ -134,16 +134,16 @@ std::string JsonSettings(const SimulateOptions& options, const HistoricalModel* 
     std::string correlations;
     for (int a = 0; a < kRateSeriesCount; ++a) {
       const auto series = static_cast<RateSeries>(a);
-      deviations += std::string(a > 0 ? ", " : "") + "\"" + SeriesName(series) + "\": " +
-                    Number(mc.deviations[static_cast<std::size_t>(a)]);
+      deviations += std::string(a > 0 ? ", " : "") + "\"" + SeriesName(series) +
+                    "\": " + Number(mc.deviations[static_cast<std::size_t>(a)]);
       for (int b = a + 1; b < kRateSeriesCount; ++b) {
         const auto other = static_cast<RateSeries>(b);
         correlations += std::string(correlations.empty() ? "" : ", ") + "\"" + SeriesName(series) + ":" +
                         SeriesName(other) + "\": " + Number(mc.correlation.Get(series, other));
       }
     }
-    return "{\"model\": \"montecarlo\", \"deviations\": {" + deviations +
-           "}, \"correlations\": {" + correlations + "}}";
+    return "{\"model\": \"montecarlo\", \"deviations\": {" + deviations + "}, \"correlations\": {" + correlations +
+           "}}";
   }
   return "{\"model\": \"historical\", \"history\": " + JsonString(options.history) +
          ", \"firstYear\": " + std::to_string(historical->FirstYear()) +
@@ -158,14 +158,14 @@ std::string JsonSettings(const SimulateOptions& options, const HistoricalModel* 
 void PrintJson(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical) {
   std::printf("{\n  \"plan\": %s,\n  \"settings\": %s,\n", JsonString(options.plan).c_str(),
               JsonSettings(options, historical).c_str());
-  std::printf("  \"seed\": %s,\n  \"trials\": %d,\n", historical ? "null" : std::to_string(options.monteCarlo.seed).c_str(),
-              result.trials);
+  std::printf("  \"seed\": %s,\n  \"trials\": %d,\n",
+              historical ? "null" : std::to_string(options.monteCarlo.seed).c_str(), result.trials);
   std::printf("  \"headline\": {\"noNewDebtShare\": %.4f},\n  \"levels\": [\n", result.NoNewDebtShare());
   for (int i = 0; i < kShortfallLevelCount; ++i) {
     const auto level = static_cast<ShortfallLevel>(i);
-    std::printf("    {\"key\": \"%s\", \"text\": \"%s\", \"trials\": %d, \"share\": %.4f}%s\n", ShortfallLevelKey(level),
-                ShortfallLevelText(level), result.levelCounts[static_cast<std::size_t>(i)], result.LevelShare(level),
-                i + 1 < kShortfallLevelCount ? "," : "");
+    std::printf("    {\"key\": \"%s\", \"text\": \"%s\", \"trials\": %d, \"share\": %.4f}%s\n",
+                ShortfallLevelKey(level), ShortfallLevelText(level), result.levelCounts[static_cast<std::size_t>(i)],
+                result.LevelShare(level), i + 1 < kShortfallLevelCount ? "," : "");
   }
   std::printf("  ],\n  \"netWorthBelowZeroShare\": %.4f,\n", result.BelowZeroShare());
   std::printf("  \"medianFirstNewDebtYear\": %s,\n",
@@ -174,17 +174,15 @@ void PrintJson(const SimulateOptions& options, const OddsResult& result, const H
   for (std::size_t i = 0; i < result.years.size(); ++i) {
     const YearBands& year = result.years[i];
     std::printf("    {\"year\": %lld, \"age1\": %lld, \"current\": %s, \"inflated\": %s}%s\n",
-                static_cast<long long>(year.year), static_cast<long long>(year.age1),
-                JsonBands(year.current).c_str(), JsonBands(year.inflated).c_str(),
-                i + 1 < result.years.size() ? "," : "");
+                static_cast<long long>(year.year), static_cast<long long>(year.age1), JsonBands(year.current).c_str(),
+                JsonBands(year.inflated).c_str(), i + 1 < result.years.size() ? "," : "");
   }
   std::printf("  ],\n  \"caution\": %s\n}\n", JsonString(kCaution).c_str());
 }
 
 }  // namespace
 
-void PrintSimulateReport(const SimulateOptions& options, const OddsResult& result,
-                         const HistoricalModel* historical) {
+void PrintSimulateReport(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical) {
   switch (options.format) {
     case SimulateFormat::Json:
       PrintJson(options, result, historical);

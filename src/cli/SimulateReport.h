@@ -7,5 +7,4 @@
 
 // Prints a simulation's result on stdout in the chosen format. `historical`
 // is the model when the run replayed history, else nullptr.
-void PrintSimulateReport(const SimulateOptions& options, const OddsResult& result,
-                         const HistoricalModel* historical);
+void PrintSimulateReport(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical);

@@ -46,10 +46,10 @@ const std::array<Column, kYearFieldCount> kAllColumns = {{
 }};
 
 // The plan page's money columns, in its order.
-const std::array<const char*, 15> kPlanPageFields = {
-    "NetWorth", "TaxDeferred", "TaxableInvest", "Property",       "Mortgage",     "OtherDebt",   "Expenses",
-    "IncomeTaxes", "PropertyTax", "Income",    "Salaries", "Pensions", "SocialSecurity", "InvestReturn",
-    "Distribution"};
+const std::array<const char*, 15> kPlanPageFields = {"NetWorth",       "TaxDeferred",  "TaxableInvest", "Property",
+                                                     "Mortgage",       "OtherDebt",    "Expenses",      "IncomeTaxes",
+                                                     "PropertyTax",    "Income",       "Salaries",      "Pensions",
+                                                     "SocialSecurity", "InvestReturn", "Distribution"};
 
 std::vector<Column> ChosenColumns(bool allFields) {
   if (allFields) return {kAllColumns.begin(), kAllColumns.end()};

@@ -22,10 +22,7 @@ bool ValidShare(long double percent) { return percent >= 0.0L && percent <= 100.
 
 HistoricalModel::HistoricalModel(const PlanRecord& plan, const MarketHistory& history,
                                  const HistoricalSettings& settings)
-    : history_(history),
-      settings_(settings),
-      rows_(RowCount(plan)),
-      planRealEstateGrowth_(plan.RealEstateGrowth) {}
+    : history_(history), settings_(settings), rows_(RowCount(plan)), planRealEstateGrowth_(plan.RealEstateGrowth) {}
 
 std::string HistoricalModel::SettingsProblem(const PlanRecord& plan, const MarketHistory& history,
                                              const HistoricalSettings& settings) {

@@ -117,8 +117,8 @@ class Parser {
     if (!result_.history.years.empty()) {
       const std::int32_t previous = result_.history.years.back().year;
       if (row.year <= previous) {
-        return Failed("year " + yearText + (row.year == previous ? " is repeated" : " comes after " +
-                                                                                     std::to_string(previous)));
+        return Failed("year " + yearText +
+                      (row.year == previous ? " is repeated" : " comes after " + std::to_string(previous)));
       }
       if (static_cast<std::int64_t>(row.year) != static_cast<std::int64_t>(previous) + 1) {
         return Failed("year " + yearText + " leaves a gap after " + std::to_string(previous));

@@ -64,7 +64,9 @@ class TrialPool {
   int Done() const { return done_.load(); }
 
  private:
-  bool Stopping(const std::atomic<bool>* cancel) const { return stop_.load(std::memory_order_relaxed) || Cancelled(cancel); }
+  bool Stopping(const std::atomic<bool>* cancel) const {
+    return stop_.load(std::memory_order_relaxed) || Cancelled(cancel);
+  }
 
   void RunOne(int trial) {
     const TrialRates rates = model_.Path(trial);

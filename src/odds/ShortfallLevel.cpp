@@ -8,9 +8,9 @@ namespace {
 // Person 1's age from which the tax-deferred account pays required distributions.
 constexpr std::int64_t kFirstDistributionAge = 71;
 
-constexpr std::array<const char*, kShortfallLevelCount> kTexts = {
-    "no shortfall", "covered from taxable savings", "drew tax-deferred savings early", "borrowed against the home",
-    "took new debt"};
+constexpr std::array<const char*, kShortfallLevelCount> kTexts = {"no shortfall", "covered from taxable savings",
+                                                                  "drew tax-deferred savings early",
+                                                                  "borrowed against the home", "took new debt"};
 constexpr std::array<const char*, kShortfallLevelCount> kKeys = {"none", "taxable", "deferred-early", "home-equity",
                                                                  "new-debt"};
 

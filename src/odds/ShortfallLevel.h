@@ -8,11 +8,11 @@
 // How deep a forecast's worst shortfall (a year whose expenses exceed its
 // income) went, following the order in which the engine covers it.
 enum class ShortfallLevel : std::uint8_t {
-  None = 0,           // income always covered expenses
-  TaxableSavings = 1, // savings covered it (taxable, or tax-deferred once distributions are due)
-  DeferredEarly = 2,  // tax-deferred savings drawn before the required distributions
-  HomeEquity = 3,     // borrowed against the home
-  NewDebt = 4,        // what nothing covered became new debt
+  None = 0,            // income always covered expenses
+  TaxableSavings = 1,  // savings covered it (taxable, or tax-deferred once distributions are due)
+  DeferredEarly = 2,   // tax-deferred savings drawn before the required distributions
+  HomeEquity = 3,      // borrowed against the home
+  NewDebt = 4,         // what nothing covered became new debt
 };
 inline constexpr int kShortfallLevelCount = 5;
 

@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "OddsTestSupport.h"
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
 #include "odds/HistoricalModel.h"
 #include "odds/OddsRunner.h"
 #include "odds/TrialForecast.h"
-#include "OddsTestSupport.h"
 
 namespace {
 

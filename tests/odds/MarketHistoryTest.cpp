@@ -11,11 +11,11 @@ namespace {
 MarketHistoryResult Parse(const std::string& text) { return ParseMarketHistory(text, "h.csv"); }
 
 TEST(MarketHistoryTest, ReadsColumnsByNameInAnyOrder) {
-  const MarketHistoryResult result =
-      Parse("\xEF\xBB\xBFYear, Stocks ,Bonds,Inflation,RealEstate\r\n"
-            "1990,-3.1,9,6.1,2\r\n"
-            "\r\n"
-            "1991,30.5,16,3.1,-4.5e0\r\n");
+  const MarketHistoryResult result = Parse(
+      "\xEF\xBB\xBFYear, Stocks ,Bonds,Inflation,RealEstate\r\n"
+      "1990,-3.1,9,6.1,2\r\n"
+      "\r\n"
+      "1991,30.5,16,3.1,-4.5e0\r\n");
   ASSERT_TRUE(result.ok()) << result.error;
   ASSERT_EQ(result.history.years.size(), 2u);
   EXPECT_TRUE(result.history.hasRealEstate);
@@ -52,7 +52,8 @@ TEST(MarketHistoryTest, EachBadFileGivesItsError) {
       {"Year,Inflation,Stocks,Bonds\n2000,1,2,3\n2002,1,2,3\n", "h.csv:3: year 2002 leaves a gap after 2000"},
       {"Year,Inflation,Stocks,Bonds\n2000,1,2\n", "h.csv:2: expected 4 values, found 3"},
       {"Year,Inflation,Stocks,Bonds\n2000,1,2,3,4\n", "h.csv:2: expected 4 values, found 5"},
-      {"Year,Inflation,Stocks,Bonds\n2000,1,2,3\n2001,1,twelve,3\n", "h.csv:3: Stocks \"twelve\" is not a finite number"},
+      {"Year,Inflation,Stocks,Bonds\n2000,1,2,3\n2001,1,twelve,3\n",
+       "h.csv:3: Stocks \"twelve\" is not a finite number"},
       {"Year,Inflation,Stocks,Bonds\n2000,1,2,3\n2001,1,2,NaN\n", "h.csv:3: Bonds \"NaN\" is not a finite number"},
       {"Year,Inflation,Stocks,Bonds\n2000,inf,2,3\n", "h.csv:2: Inflation \"inf\" is not a finite number"},
       {"Year,Inflation,Stocks,Bonds\n2000,1,2,\n", "h.csv:2: Bonds \"\" is not a finite number"},

@@ -3,12 +3,12 @@
 #include <chrono>
 #include <thread>
 
+#include "OddsTestSupport.h"
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
 #include "odds/MonteCarloModel.h"
 #include "odds/OddsRunner.h"
 #include "odds/TrialForecast.h"
-#include "OddsTestSupport.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "OddsTestSupport.h"
 #include "engine/Forecast.h"
 #include "odds/ShortfallLevel.h"
-#include "OddsTestSupport.h"
 
 namespace {
 
