@@ -8,7 +8,9 @@ namespace {
 
 int WindowCount(int years, int rows, bool completeOnly) {
   if (!completeOnly) return years;
-  return years >= rows ? years - rows + 1 : 0;
+  // A plan past the table's last age has no rows; its window is one year all the same.
+  const int span = std::max(rows, 1);
+  return years >= span ? years - span + 1 : 0;
 }
 
 long double Mix(long double stockPercent, const MarketYear& year) {
@@ -62,5 +64,5 @@ std::string HistoricalModel::TrialLabel(int trial) const {
 
 int HistoricalModel::WrappedTrials() const {
   if (settings_.completeOnly) return 0;
-  return std::min(static_cast<int>(history_.years.size()), rows_ - 1);
+  return std::clamp(rows_ - 1, 0, static_cast<int>(history_.years.size()));
 }

@@ -28,7 +28,7 @@ void OddsCollector::Record(int trial, const TrialGrade& grade, const ForecastTab
     inflated_[slot] = inflated.Year(a).NetWorth;
     current_[slot] = current.Year(a).NetWorth;
   }
-  summaries_[column] = TrialSummary{grade, current.Year(rows_).NetWorth};
+  summaries_[column] = TrialSummary{grade, rows_ > 0 ? current.Year(rows_).NetWorth : 0};
 }
 
 OddsResult OddsCollector::Finish() {

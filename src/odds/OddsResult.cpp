@@ -33,6 +33,7 @@ int OddsResult::WorstTrial() const {
 
 std::int64_t NearestRank(std::vector<std::int64_t>& values, int percent) {
   const std::size_t n = values.size();
+  if (n == 0) return 0;
   std::size_t rank = (n * static_cast<std::size_t>(percent) + 99) / 100;
   rank = std::clamp<std::size_t>(rank, 1, n);
   const auto nth = values.begin() + static_cast<std::ptrdiff_t>(rank - 1);

@@ -6,6 +6,7 @@
 #include "OddsTestSupport.h"
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
+#include "odds/HistoricalModel.h"
 #include "odds/MonteCarloModel.h"
 #include "odds/OddsRunner.h"
 #include "odds/TrialForecast.h"
@@ -138,6 +139,27 @@ TEST(OddsRunnerTest, BandsAreOrderedAndSharesAddUp) {
   EXPECT_NEAR(result.NoNewDebtShare(), 100.0 - result.LevelShare(ShortfallLevel::NewDebt), 1e-9);
   EXPECT_EQ(result.years.front().year, plan.CurrentYear);
   EXPECT_EQ(result.years.back().age1, 90);
+}
+
+// A plan file may hold any age: past 90 the forecast has no rows at all.
+TEST(OddsRunnerTest, PlanWithoutForecastYearsRuns) {
+  PlanRecord plan = oddstest::SamplePlan();
+  plan.Age1 = 95;
+  MonteCarloSettings settings;
+  settings.trials = 10;
+  const OddsResult result = RunMonteCarlo(plan, settings, 2);
+  EXPECT_TRUE(result.years.empty());
+  EXPECT_EQ(result.levelCounts[0], 10);
+
+  MarketHistory history;
+  history.years = {MarketYear{2000, 2.0L, 5.0L, 3.0L, 0.0L}, MarketYear{2001, 2.0L, 5.0L, 3.0L, 0.0L}};
+  HistoricalSettings complete;
+  complete.completeOnly = true;
+  const HistoricalModel model(plan, history, complete);
+  EXPECT_EQ(model.TrialCount(), 2);
+  EXPECT_EQ(model.WrappedTrials(), 0);
+  OddsRunControl control;
+  EXPECT_TRUE(RunOdds(plan, model, control));
 }
 
 TEST(OddsRunnerTest, NearestRankPicksActualValues) {
