@@ -23,6 +23,13 @@ grep -q 'borrowed against the home' "$work/text" || fail "text levels"
 grep -q 'not a promise' "$work/text" || fail "text caution"
 [ ! -s "$work/err" ] || fail "progress written to a redirected stderr: $(cat "$work/err")"
 
+# On a terminal (a pseudo-terminal from script(1)) the progress line shows and is cleared at the end.
+if command -v script >/dev/null; then
+  tty=$(script -qec "'$cli' simulate '$plan' --trials 300 >/dev/null" /dev/null | tr '\r' '\n')
+  printf '%s\n' "$tty" | grep -q '^Simulating: [0-9]* of 300 trials' || fail "no progress line on a terminal"
+  printf '%s' "$tty" | grep -q $'\e\\[K' || fail "progress line not cleared"
+fi
+
 # JSON parses and holds together: shares add to 100, headline, bands ordered, 46 years.
 "$cli" simulate "$plan" "${small[@]}" --format json >"$work/json" || fail "json run exited $?"
 jq -e . "$work/json" >/dev/null || fail "json does not parse"
