@@ -14,6 +14,7 @@ const CliCommand kCommands[] = {
     {"print-plan", kPrintPlanUsage, RunPrintPlanCommand},
     {"print-graph", kPrintGraphUsage, RunPrintGraphCommand},
     {"diff", kDiffUsage, RunDiffCommand},
+    {"simulate", kSimulateUsage, RunSimulateCommand},
 };
 
 void PrintUsage(std::FILE* out) {

@@ -1,0 +1,95 @@
+#include <unistd.h>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "cli/SimulateOptions.h"
+#include "cli/SimulateReport.h"
+#include "cli/YearTableOutput.h"
+#include "odds/OddsRunner.h"
+#include "odds/TrialForecast.h"
+
+namespace {
+
+int UsageError(const std::string& message) {
+  std::fprintf(stderr, "prevora-cli simulate: %s\nUsage: %s\n", message.c_str(), kSimulateUsage);
+  return 1;
+}
+
+// The model the options ask for, or nothing after saying why on stderr;
+// `status` is the exit status to give then.
+std::unique_ptr<PathModel> BuildModel(const SimulateOptions& options, const PlanRecord& plan, int& status) {
+  if (options.model == OddsModelKind::MonteCarlo) {
+    const std::string problem = MonteCarloModel::SettingsProblem(options.monteCarlo);
+    if (!problem.empty()) {
+      status = UsageError(problem);
+      return nullptr;
+    }
+    return std::make_unique<MonteCarloModel>(plan, options.monteCarlo);
+  }
+  const MarketHistoryResult history = ReadMarketHistory(options.history);
+  if (!history.ok()) {
+    std::fprintf(stderr, "prevora-cli: %s\n", history.error.c_str());
+    status = 2;
+    return nullptr;
+  }
+  const std::string problem = HistoricalModel::SettingsProblem(plan, history.history, options.historical);
+  if (!problem.empty()) {
+    status = UsageError(problem);
+    return nullptr;
+  }
+  return std::make_unique<HistoricalModel>(plan, history.history, options.historical);
+}
+
+// A progress line for a person watching; redirected output stays clean.
+void ShowProgress(int done, int total) {
+  std::fprintf(stderr, "\rSimulating: %d of %d trials", done, total);
+  if (done == total) std::fputs("\r\x1b[K", stderr);
+  std::fflush(stderr);
+}
+
+int PrintTrial(const SimulateOptions& options, const PlanRecord& plan, const PathModel& model) {
+  if (options.trial > model.TrialCount()) {
+    return UsageError("--trial must be between 1 and " + std::to_string(model.TrialCount()));
+  }
+  const TrialReplay replay = ReplayTrial(plan, model, options.trial - 1);
+  ForecastTable table = replay.table;
+  if (options.currentDollars) TrialToCurrentDollars(plan, replay.rates, table);
+  const TableFormat format = options.format == SimulateFormat::Csv   ? TableFormat::Csv
+                             : options.format == SimulateFormat::Tsv ? TableFormat::Tsv
+                                                                     : TableFormat::Text;
+  PrintYearTable(plan, table, options.allFields, format);
+  return 0;
+}
+
+}  // namespace
+
+int RunSimulateCommand(const CliArgs& args) {
+  const SimulateParse parse = ParseSimulateOptions(args);
+  if (!parse.options) return UsageError(parse.error);
+  const SimulateOptions& options = *parse.options;
+  PlanRecord plan;
+  if (!LoadPlanForCli(options.plan, plan)) return 2;
+  int status = 0;
+  const std::unique_ptr<PathModel> model = BuildModel(options, plan, status);
+  if (!model) return status;
+
+  if (options.trial > 0) {
+    status = PrintTrial(options, plan, *model);
+  } else {
+    OddsRunControl control;
+    control.threads = options.threads;
+    if (isatty(STDERR_FILENO)) control.progress = ShowProgress;
+    const std::optional<OddsResult> result = RunOdds(plan, *model, control);
+    if (!result) return 2;
+    PrintSimulateReport(options, *result, dynamic_cast<const HistoricalModel*>(model.get()));
+  }
+  if (status == 0 && std::fflush(stdout) != 0) {
+    std::fputs("prevora-cli: could not write the result\n", stderr);
+    return 2;
+  }
+  return status;
+}

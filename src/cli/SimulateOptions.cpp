@@ -1,0 +1,189 @@
+#include "cli/SimulateOptions.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <set>
+#include <thread>
+
+#include "odds/OddsRunner.h"
+
+namespace {
+
+template <typename Number>
+std::optional<Number> ParseWhole(const std::string& text) {
+  Number value{};
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+std::optional<long double> ParseReal(const std::string& text) {
+  long double value = 0.0L;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+// Options that only one model reads; giving them to the other is a mistake
+// the user should hear about rather than a setting silently ignored.
+const std::set<std::string> kMonteCarloOnly = {"--trials",        "--seed",         "--sd-taxable",   "--sd-deferred",
+                                               "--sd-realestate", "--sd-inflation", "--corr-returns", "--corr"};
+const std::set<std::string> kHistoricalOnly = {"--history", "--complete-only", "--stocks-taxable", "--stocks-deferred"};
+
+class Parser {
+ public:
+  SimulateParse Run(const CliArgs& args) {
+    for (std::size_t i = 0; i < args.size() && error_.empty(); ++i) {
+      const std::string& arg = args[i];
+      if (arg == "--complete-only" || arg == "--current-dollars" || arg == "--all-fields") {
+        Flag(arg);
+      } else if (!arg.empty() && arg[0] == '-') {
+        if (i + 1 >= args.size()) {
+          error_ = arg + " needs a value";
+          break;
+        }
+        Valued(arg, args[++i]);
+      } else if (options_.plan.empty()) {
+        options_.plan = arg;
+      } else {
+        error_ = "unexpected argument \"" + arg + "\"";
+      }
+    }
+    if (error_.empty()) CheckCombination();
+    if (!error_.empty()) return {std::nullopt, error_};
+    return {options_, {}};
+  }
+
+ private:
+  void Flag(const std::string& arg) {
+    given_.insert(arg);
+    if (arg == "--complete-only") options_.historical.completeOnly = true;
+    if (arg == "--current-dollars") options_.currentDollars = true;
+    if (arg == "--all-fields") options_.allFields = true;
+  }
+
+  void Valued(const std::string& name, const std::string& value) {
+    given_.insert(name);
+    const std::map<std::string, std::function<bool(const std::string&)>> handlers = {
+        {"--trials", [this](const std::string& v) { return Whole(v, options_.monteCarlo.trials); }},
+        {"--seed", [this](const std::string& v) { return Whole(v, options_.monteCarlo.seed); }},
+        {"--threads",
+         [this](const std::string& v) {
+           return Whole(v, options_.threads) && options_.threads >= 1 && options_.threads <= kMaxOddsThreads;
+         }},
+        {"--trial", [this](const std::string& v) { return Whole(v, options_.trial) && options_.trial >= 1; }},
+        {"--model", [this](const std::string& v) { return Model(v); }},
+        {"--history", [this](const std::string& v) { return !(options_.history = v).empty(); }},
+        {"--format", [this](const std::string& v) { return Format(v); }},
+        {"--stocks-taxable", [this](const std::string& v) { return Real(v, options_.historical.stocksTaxable); }},
+        {"--stocks-deferred", [this](const std::string& v) { return Real(v, options_.historical.stocksDeferred); }},
+        {"--sd-inflation", [this](const std::string& v) { return Deviation(v, RateSeries::Inflation); }},
+        {"--sd-taxable", [this](const std::string& v) { return Deviation(v, RateSeries::TaxableReturn); }},
+        {"--sd-deferred", [this](const std::string& v) { return Deviation(v, RateSeries::DeferredReturn); }},
+        {"--sd-realestate", [this](const std::string& v) { return Deviation(v, RateSeries::RealEstateGrowth); }},
+        {"--corr-returns",
+         [this](const std::string& v) { return Link(RateSeries::TaxableReturn, RateSeries::DeferredReturn, v); }},
+        {"--corr", [this](const std::string& v) { return Pair(v); }},
+    };
+    const auto handler = handlers.find(name);
+    if (handler == handlers.end()) {
+      error_ = "unknown option " + name;
+    } else if (!handler->second(value)) {
+      error_ = "unusable value \"" + value + "\" for " + name;
+    }
+  }
+
+  template <typename Number>
+  bool Whole(const std::string& text, Number& target) {
+    const std::optional<Number> value = ParseWhole<Number>(text);
+    if (value) target = *value;
+    return value.has_value();
+  }
+
+  bool Real(const std::string& text, long double& target) {
+    const std::optional<long double> value = ParseReal(text);
+    if (value) target = *value;
+    return value.has_value();
+  }
+
+  bool Deviation(const std::string& text, RateSeries series) {
+    return Real(text, options_.monteCarlo.deviations[static_cast<std::size_t>(series)]);
+  }
+
+  bool Link(RateSeries a, RateSeries b, const std::string& text) {
+    const std::optional<long double> value = ParseReal(text);
+    if (!value) return false;
+    options_.monteCarlo.correlation.Set(a, b, static_cast<double>(*value));
+    return true;
+  }
+
+  // "inflation:realestate=0.3"
+  bool Pair(const std::string& text) {
+    const std::size_t colon = text.find(':');
+    const std::size_t equals = text.find('=');
+    if (colon == std::string::npos || equals == std::string::npos || equals < colon) return false;
+    const std::optional<RateSeries> a = SeriesByName(text.substr(0, colon));
+    const std::optional<RateSeries> b = SeriesByName(text.substr(colon + 1, equals - colon - 1));
+    if (!a || !b || *a == *b) return false;
+    return Link(*a, *b, text.substr(equals + 1));
+  }
+
+  bool Model(const std::string& text) {
+    if (text == "montecarlo")
+      options_.model = OddsModelKind::MonteCarlo;
+    else if (text == "historical")
+      options_.model = OddsModelKind::Historical;
+    else
+      return false;
+    return true;
+  }
+
+  bool Format(const std::string& text) {
+    const std::map<std::string, SimulateFormat> formats = {{"text", SimulateFormat::Text},
+                                                           {"json", SimulateFormat::Json},
+                                                           {"csv", SimulateFormat::Csv},
+                                                           {"tsv", SimulateFormat::Tsv}};
+    const auto found = formats.find(text);
+    if (found == formats.end()) return false;
+    options_.format = found->second;
+    return true;
+  }
+
+  void CheckCombination() {
+    if (options_.plan.empty()) {
+      error_ = "no plan file given";
+      return;
+    }
+    const bool historical = options_.model == OddsModelKind::Historical;
+    for (const std::string& name : historical ? kMonteCarloOnly : kHistoricalOnly) {
+      if (given_.count(name) > 0) {
+        error_ = name + (historical ? " applies to --model montecarlo only" : " needs --model historical");
+        return;
+      }
+    }
+    if (historical && options_.history.empty()) error_ = "--model historical needs --history FILE";
+    const bool tableOnly = given_.count("--all-fields") > 0;
+    if (options_.trial == 0 && (tableOnly || options_.format == SimulateFormat::Tsv)) {
+      error_ = "--all-fields and --format tsv apply to --trial N only";
+    }
+    if (options_.trial > 0 && options_.format == SimulateFormat::Json) {
+      error_ = "--trial N prints a year table: --format text, tsv or csv";
+    }
+    if (options_.threads == 0) {
+      options_.threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxOddsThreads);
+    }
+  }
+
+  SimulateOptions options_;
+  std::set<std::string> given_;
+  std::string error_;
+};
+
+}  // namespace
+
+SimulateParse ParseSimulateOptions(const CliArgs& args) { return Parser().Run(args); }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "cli/Commands.h"
+#include "cli/YearTableOutput.h"
+#include "odds/HistoricalModel.h"
+#include "odds/MonteCarloModel.h"
+
+enum class OddsModelKind { MonteCarlo, Historical };
+enum class SimulateFormat { Text, Json, Csv, Tsv };
+
+// What `prevora-cli simulate` was asked to do.
+struct SimulateOptions {
+  std::string plan;
+  OddsModelKind model = OddsModelKind::MonteCarlo;
+  MonteCarloSettings monteCarlo;
+  HistoricalSettings historical;
+  std::string history;
+  int threads = 0;  // 0: as many as the machine has
+  int trial = 0;    // 1-based; 0 runs the whole simulation
+  SimulateFormat format = SimulateFormat::Text;
+  bool currentDollars = false;
+  bool allFields = false;
+};
+
+struct SimulateParse {
+  std::optional<SimulateOptions> options;
+  std::string error;  // what is wrong with the arguments, when there are no options
+};
+
+SimulateParse ParseSimulateOptions(const CliArgs& args);

@@ -1,0 +1,197 @@
+#include "cli/SimulateReport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "model/NumberFormat.h"
+
+namespace {
+
+constexpr const char* kCaution =
+    "These odds come from a model of markets, not from the future: they are not a promise.";
+
+std::string Percent(double share) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f %%", share);
+  return text;
+}
+
+std::string Number(long double value) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.10Lg", value);
+  return text;
+}
+
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (byte < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", byte);
+      out += escape;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+const BandValues& ChosenView(const YearBands& year, bool currentDollars) {
+  return currentDollars ? year.current : year.inflated;
+}
+
+void PrintSettingsText(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical) {
+  std::printf("Plan: %s\n", options.plan.c_str());
+  if (historical == nullptr) {
+    const MonteCarloSettings& mc = options.monteCarlo;
+    std::printf("Model: Monte Carlo, %d trials, seed %llu\n", result.trials, static_cast<unsigned long long>(mc.seed));
+    std::printf("Standard deviations (points): inflation %s, taxable %s, tax-deferred %s, real estate %s\n",
+                Number(mc.deviations[0]).c_str(), Number(mc.deviations[1]).c_str(), Number(mc.deviations[2]).c_str(),
+                Number(mc.deviations[3]).c_str());
+    std::printf("Correlation of the two returns: %s\n",
+                Number(mc.correlation.Get(RateSeries::TaxableReturn, RateSeries::DeferredReturn)).c_str());
+    return;
+  }
+  std::printf("Model: history of %s, %d-%d (%d years), %d trials, one per start year\n", options.history.c_str(),
+              historical->FirstYear(), historical->LastYear(), historical->DataYears(), result.trials);
+  if (historical->WrappedTrials() > 0) {
+    std::printf("%d of them run past %d and wrap around to %d (--complete-only drops them)\n",
+                historical->WrappedTrials(), historical->LastYear(), historical->FirstYear());
+  }
+  std::printf("Stocks: %s %% of taxable savings, %s %% of tax-deferred savings; real estate %s\n",
+              Number(options.historical.stocksTaxable).c_str(), Number(options.historical.stocksDeferred).c_str(),
+              historical->UsesRealEstateColumn() ? "from the data" : "grows at the plan's rate over inflation");
+}
+
+void PrintText(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical) {
+  PrintSettingsText(options, result, historical);
+  std::printf("\nNever took new debt: %s of trials\n\nDeepest shortfall reached:\n",
+              Percent(result.NoNewDebtShare()).c_str());
+  for (int i = 0; i < kShortfallLevelCount; ++i) {
+    const auto level = static_cast<ShortfallLevel>(i);
+    std::printf("  %-33s %8s\n", ShortfallLevelText(level), Percent(result.LevelShare(level)).c_str());
+  }
+  std::printf("Net worth below zero at some age: %s\n", Percent(result.BelowZeroShare()).c_str());
+  if (result.medianFirstNewDebtYear) {
+    std::printf("Median first year of new debt: %lld\n", static_cast<long long>(*result.medianFirstNewDebtYear));
+  }
+  std::printf("\nNet worth percentiles, %s:\n", options.currentDollars ? "today's dollars" : "each year's own dollars");
+  std::vector<std::vector<std::string>> rows = {{"Year", "Age1", "p10", "p25", "p50", "p75", "p90"}};
+  for (const YearBands& year : result.years) {
+    std::vector<std::string> row = {std::to_string(year.year), std::to_string(year.age1)};
+    for (const std::int64_t value : ChosenView(year, options.currentDollars)) row.push_back(FormatDollars(value));
+    rows.push_back(row);
+  }
+  std::vector<std::size_t> widths(rows.front().size(), 0);
+  for (const auto& row : rows) {
+    for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
+  }
+  for (const auto& row : rows) {
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      std::printf("%s%*s", c > 0 ? "  " : "", static_cast<int>(widths[c]), row[c].c_str());
+    }
+    std::putchar('\n');
+  }
+  const int worst = result.WorstTrial();
+  std::printf("\nWorst trial: %d (%s); --trial %d prints its year table.\n\n%s\n", worst + 1,
+              ShortfallLevelText(result.trialSummaries[static_cast<std::size_t>(worst)].grade.level), worst + 1,
+              kCaution);
+}
+
+void PrintCsv(const OddsResult& result) {
+  std::fputs("Year,Age1", stdout);
+  for (const char* view : {"Current", "Inflated"}) {
+    for (const int percent : kBandPercents) std::printf(",%sP%d", view, percent);
+  }
+  std::putchar('\n');
+  for (const YearBands& year : result.years) {
+    std::printf("%lld,%lld", static_cast<long long>(year.year), static_cast<long long>(year.age1));
+    for (const BandValues* view : {&year.current, &year.inflated}) {
+      for (const std::int64_t value : *view) std::printf(",%lld", static_cast<long long>(value));
+    }
+    std::putchar('\n');
+  }
+}
+
+std::string JsonBands(const BandValues& values) {
+  std::string out = "{";
+  for (std::size_t i = 0; i < kBandPercents.size(); ++i) {
+    out += (i > 0 ? ", \"p" : "\"p") + std::to_string(kBandPercents[i]) + "\": " + std::to_string(values[i]);
+  }
+  return out + "}";
+}
+
+std::string JsonSettings(const SimulateOptions& options, const HistoricalModel* historical) {
+  if (historical == nullptr) {
+    const MonteCarloSettings& mc = options.monteCarlo;
+    std::string deviations;
+    std::string correlations;
+    for (int a = 0; a < kRateSeriesCount; ++a) {
+      const auto series = static_cast<RateSeries>(a);
+      deviations += std::string(a > 0 ? ", " : "") + "\"" + SeriesName(series) +
+                    "\": " + Number(mc.deviations[static_cast<std::size_t>(a)]);
+      for (int b = a + 1; b < kRateSeriesCount; ++b) {
+        const auto other = static_cast<RateSeries>(b);
+        correlations += std::string(correlations.empty() ? "" : ", ") + "\"" + SeriesName(series) + ":" +
+                        SeriesName(other) + "\": " + Number(mc.correlation.Get(series, other));
+      }
+    }
+    return "{\"model\": \"montecarlo\", \"deviations\": {" + deviations + "}, \"correlations\": {" + correlations +
+           "}}";
+  }
+  return "{\"model\": \"historical\", \"history\": " + JsonString(options.history) +
+         ", \"firstYear\": " + std::to_string(historical->FirstYear()) +
+         ", \"lastYear\": " + std::to_string(historical->LastYear()) +
+         ", \"completeOnly\": " + (options.historical.completeOnly ? "true" : "false") +
+         ", \"wrappedTrials\": " + std::to_string(historical->WrappedTrials()) +
+         ", \"stocksTaxable\": " + Number(options.historical.stocksTaxable) +
+         ", \"stocksDeferred\": " + Number(options.historical.stocksDeferred) +
+         ", \"realEstateFromData\": " + (historical->UsesRealEstateColumn() ? "true" : "false") + "}";
+}
+
+void PrintJson(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical) {
+  std::printf("{\n  \"plan\": %s,\n  \"settings\": %s,\n", JsonString(options.plan).c_str(),
+              JsonSettings(options, historical).c_str());
+  std::printf("  \"seed\": %s,\n  \"trials\": %d,\n",
+              historical ? "null" : std::to_string(options.monteCarlo.seed).c_str(), result.trials);
+  std::printf("  \"headline\": {\"noNewDebtShare\": %.4f},\n  \"levels\": [\n", result.NoNewDebtShare());
+  for (int i = 0; i < kShortfallLevelCount; ++i) {
+    const auto level = static_cast<ShortfallLevel>(i);
+    std::printf("    {\"key\": \"%s\", \"text\": \"%s\", \"trials\": %d, \"share\": %.4f}%s\n",
+                ShortfallLevelKey(level), ShortfallLevelText(level), result.levelCounts[static_cast<std::size_t>(i)],
+                result.LevelShare(level), i + 1 < kShortfallLevelCount ? "," : "");
+  }
+  std::printf("  ],\n  \"netWorthBelowZeroShare\": %.4f,\n", result.BelowZeroShare());
+  std::printf("  \"medianFirstNewDebtYear\": %s,\n",
+              result.medianFirstNewDebtYear ? std::to_string(*result.medianFirstNewDebtYear).c_str() : "null");
+  std::printf("  \"worstTrial\": %d,\n  \"years\": [\n", result.WorstTrial() + 1);
+  for (std::size_t i = 0; i < result.years.size(); ++i) {
+    const YearBands& year = result.years[i];
+    std::printf("    {\"year\": %lld, \"age1\": %lld, \"current\": %s, \"inflated\": %s}%s\n",
+                static_cast<long long>(year.year), static_cast<long long>(year.age1), JsonBands(year.current).c_str(),
+                JsonBands(year.inflated).c_str(), i + 1 < result.years.size() ? "," : "");
+  }
+  std::printf("  ],\n  \"caution\": %s\n}\n", JsonString(kCaution).c_str());
+}
+
+}  // namespace
+
+void PrintSimulateReport(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical) {
+  switch (options.format) {
+    case SimulateFormat::Json:
+      PrintJson(options, result, historical);
+      break;
+    case SimulateFormat::Csv:
+      PrintCsv(result);
+      break;
+    default:
+      PrintText(options, result, historical);
+      break;
+  }
+}

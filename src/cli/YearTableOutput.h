@@ -1,0 +1,11 @@
+#pragma once
+
+#include "engine/ForecastTable.h"
+#include "model/PlanRecord.h"
+
+enum class TableFormat { Text, Tsv, Csv };
+
+// Prints the used years of a forecast table on stdout: Year, Age1 and the plan
+// page's money columns (every field with `allFields`), aligned under the
+// page's titles as text or with field names as TSV or CSV.
+void PrintYearTable(const PlanRecord& plan, const ForecastTable& table, bool allFields, TableFormat format);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+// The four series a year draws, in the order of the correlation matrix.
+enum class RateSeries { Inflation = 0, TaxableReturn = 1, DeferredReturn = 2, RealEstateGrowth = 3 };
+inline constexpr int kRateSeriesCount = 4;
+
+using Matrix4 = std::array<std::array<double, kRateSeriesCount>, kRateSeriesCount>;
+
+// Correlations between the series' yearly draws (in log space). Ones on the
+// diagonal; Set keeps the matrix symmetric.
+class Correlation {
+ public:
+  // No series linked to another.
+  Correlation();
+  // The two investment returns move together (0.9); nothing else is linked.
+  static Correlation Default();
+
+  void Set(RateSeries a, RateSeries b, double value);
+  double Get(RateSeries a, RateSeries b) const;
+  const Matrix4& Values() const { return values_; }
+
+ private:
+  Matrix4 values_{};
+};
+
+// Lower-triangular L with L * transpose(L) equal to the matrix, so correlated
+// deviates are L times independent ones. Nothing when the entries lie outside
+// [-1, 1] or cannot hold together (not positive semi-definite).
+std::optional<Matrix4> CholeskyFactor(const Correlation& correlation);
+
+// "inflation", "taxable", "deferred" or "realestate".
+const char* SeriesName(RateSeries series);
+std::optional<RateSeries> SeriesByName(const std::string& name);

@@ -1,0 +1,68 @@
+#include "odds/HistoricalModel.h"
+
+#include <algorithm>
+
+#include "engine/ForecastTable.h"
+
+namespace {
+
+int WindowCount(int years, int rows, bool completeOnly) {
+  if (!completeOnly) return years;
+  // A plan past the table's last age has no rows; its window is one year all the same.
+  const int span = std::max(rows, 1);
+  return years >= span ? years - span + 1 : 0;
+}
+
+long double Mix(long double stockPercent, const MarketYear& year) {
+  const long double share = stockPercent / 100.0L;
+  return share * year.stocks + (1.0L - share) * year.bonds;
+}
+
+bool ValidShare(long double percent) { return percent >= 0.0L && percent <= 100.0L; }
+
+}  // namespace
+
+HistoricalModel::HistoricalModel(const PlanRecord& plan, const MarketHistory& history,
+                                 const HistoricalSettings& settings)
+    : history_(history), settings_(settings), rows_(RowCount(plan)), planRealEstateGrowth_(plan.RealEstateGrowth) {}
+
+std::string HistoricalModel::SettingsProblem(const PlanRecord& plan, const MarketHistory& history,
+                                             const HistoricalSettings& settings) {
+  if (!ValidShare(settings.stocksTaxable) || !ValidShare(settings.stocksDeferred)) {
+    return "the stock shares must be between 0 and 100 percent";
+  }
+  if (history.years.empty()) return "the history holds no years";
+  const int rows = RowCount(plan);
+  if (WindowCount(static_cast<int>(history.years.size()), rows, settings.completeOnly) == 0) {
+    return "the history holds " + std::to_string(history.years.size()) + " years but the forecast runs " +
+           std::to_string(rows) + ", so no start year has a complete window";
+  }
+  return {};
+}
+
+int HistoricalModel::TrialCount() const {
+  return WindowCount(static_cast<int>(history_.years.size()), rows_, settings_.completeOnly);
+}
+
+TrialRates HistoricalModel::Path(int trial) const {
+  const std::size_t count = history_.years.size();
+  TrialRates path(static_cast<std::size_t>(rows_));
+  for (std::size_t k = 0; k < path.size(); ++k) {
+    const MarketYear& data = history_.years[(static_cast<std::size_t>(trial) + k) % count];
+    YearRates& year = path[k];
+    year.inflation = data.inflation;
+    year.taxableReturn = Mix(settings_.stocksTaxable, data) - data.inflation;
+    year.deferredReturn = Mix(settings_.stocksDeferred, data) - data.inflation;
+    year.realEstateGrowth = history_.hasRealEstate ? data.realEstate - data.inflation : planRealEstateGrowth_;
+  }
+  return path;
+}
+
+std::string HistoricalModel::TrialLabel(int trial) const {
+  return "start year " + std::to_string(history_.years[static_cast<std::size_t>(trial)].year);
+}
+
+int HistoricalModel::WrappedTrials() const {
+  if (settings_.completeOnly) return 0;
+  return std::clamp(rows_ - 1, 0, static_cast<int>(history_.years.size()));
+}

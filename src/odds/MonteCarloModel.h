@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/PlanRecord.h"
+#include "odds/Correlation.h"
+#include "odds/PathModel.h"
+
+struct MonteCarloSettings {
+  int trials = 10000;
+  std::uint64_t seed = 1;
+  // Standard deviations of each series' yearly rate, in percentage points,
+  // in the order of RateSeries.
+  std::array<long double, kRateSeriesCount> deviations = {1.5L, 12.0L, 12.0L, 8.0L};
+  Correlation correlation = Correlation::Default();
+};
+
+// Every year of every trial draws the four rates at random. Each rate's gross
+// factor (1 + rate / 100) is lognormal with the mean of the plan's own rate
+// and the set deviation; the four draws are correlated in log space. A series
+// with no deviation keeps the plan's rate exactly.
+class MonteCarloModel : public PathModel {
+ public:
+  // Settings must have passed SettingsProblem.
+  MonteCarloModel(const PlanRecord& plan, const MonteCarloSettings& settings);
+
+  // Why the settings cannot run, or empty.
+  static std::string SettingsProblem(const MonteCarloSettings& settings);
+
+  int TrialCount() const override { return trials_; }
+  TrialRates Path(int trial) const override;
+  std::string TrialLabel(int trial) const override;
+
+ private:
+  struct SeriesShape {
+    long double planRate = 0.0L;
+    bool fixed = true;
+    long double logMean = 0.0L;
+    long double logDeviation = 0.0L;
+  };
+
+  long double Draw(const SeriesShape& shape, double deviate) const;
+
+  int trials_;
+  int rows_;
+  std::uint64_t seed_;
+  Matrix4 factor_{};
+  std::array<SeriesShape, kRateSeriesCount> shapes_{};
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <optional>
+
+#include "engine/ForecastTable.h"
+#include "model/PlanRecord.h"
+#include "odds/OddsResult.h"
+#include "odds/PathModel.h"
+
+struct OddsRunControl {
+  int threads = 1;
+  // Trials done so far and in all; called on the thread that runs RunOdds,
+  // a few dozen times a second and once at the end.
+  std::function<void(int done, int total)> progress;
+  // Set from any thread to stop the run; RunOdds then returns nothing within
+  // a fraction of a second.
+  const std::atomic<bool>* cancel = nullptr;
+};
+
+inline constexpr int kMaxOddsThreads = 64;
+
+// Runs every trial of the model on the plan. The result is the same for any
+// number of threads.
+std::optional<OddsResult> RunOdds(const PlanRecord& plan, const PathModel& model, const OddsRunControl& control);
+
+// One trial by itself, exactly as it runs inside RunOdds.
+struct TrialReplay {
+  TrialRates rates;
+  ForecastTable table;  // each year's own dollars
+  TrialGrade grade;
+};
+TrialReplay ReplayTrial(const PlanRecord& plan, const PathModel& model, int trial);

@@ -1,0 +1,45 @@
+#include "odds/ShortfallLevel.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Person 1's age from which the tax-deferred account pays required distributions.
+constexpr std::int64_t kFirstDistributionAge = 71;
+
+constexpr std::array<const char*, kShortfallLevelCount> kTexts = {"no shortfall", "covered from taxable savings",
+                                                                  "drew tax-deferred savings early",
+                                                                  "borrowed against the home", "took new debt"};
+constexpr std::array<const char*, kShortfallLevelCount> kKeys = {"none", "taxable", "deferred-early", "home-equity",
+                                                                 "new-debt"};
+
+ShortfallLevel YearLevel(const YearRecord& year, std::int64_t age1) {
+  if (year.UnfundedShortfall > 0) return ShortfallLevel::NewDebt;
+  if (year.HomeEquityBorrowing > 0) return ShortfallLevel::HomeEquity;
+  if (year.DeferredWithdrawal > 0) {
+    return age1 < kFirstDistributionAge ? ShortfallLevel::DeferredEarly : ShortfallLevel::TaxableSavings;
+  }
+  if (year.TaxableWithdrawal > 0) return ShortfallLevel::TaxableSavings;
+  return ShortfallLevel::None;
+}
+
+}  // namespace
+
+const char* ShortfallLevelText(ShortfallLevel level) { return kTexts[static_cast<std::size_t>(level)]; }
+
+const char* ShortfallLevelKey(ShortfallLevel level) { return kKeys[static_cast<std::size_t>(level)]; }
+
+TrialGrade GradeTrial(const PlanRecord& plan, const ForecastTable& table) {
+  TrialGrade grade;
+  const int rows = RowCount(plan);
+  for (int a = 1; a <= rows; ++a) {
+    const YearRecord& year = table.Year(a);
+    if (year.UnfundedShortfall > 0 && grade.level != ShortfallLevel::NewDebt) {
+      grade.firstNewDebtYear = static_cast<std::int64_t>(plan.CurrentYear) + a - 1;
+    }
+    grade.level = std::max(grade.level, YearLevel(year, static_cast<std::int64_t>(plan.Age1) + a - 1));
+    if (year.NetWorth < 0) grade.netWorthBelowZero = true;
+  }
+  return grade;
+}

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# End-to-end checks of `prevora-cli simulate`. Arguments: the CLI binary, the source folder.
+set -u
+cli="$1"
+src="$2"
+plan="$src/resources/Double.plan"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+small=(--trials 60 --threads 2)
+zero=(--sd-inflation 0 --sd-taxable 0 --sd-deferred 0 --sd-realestate 0)
+
+# Text: headline, levels, caution; stderr stays clean when it is not a terminal.
+"$cli" simulate "$plan" "${small[@]}" >"$work/text" 2>"$work/err" || fail "text run exited $?"
+grep -q '^Never took new debt: [0-9.]* % of trials$' "$work/text" || fail "text headline"
+grep -q 'borrowed against the home' "$work/text" || fail "text levels"
+grep -q 'not a promise' "$work/text" || fail "text caution"
+[ ! -s "$work/err" ] || fail "progress written to a redirected stderr: $(cat "$work/err")"
+
+# On a terminal (a pseudo-terminal from script(1)) the progress line shows and is cleared at the end.
+if command -v script >/dev/null; then
+  tty=$(script -qec "'$cli' simulate '$plan' --trials 300 >/dev/null" /dev/null | tr '\r' '\n')
+  printf '%s\n' "$tty" | grep -q '^Simulating: [0-9]* of 300 trials' || fail "no progress line on a terminal"
+  printf '%s' "$tty" | grep -q $'\e\\[K' || fail "progress line not cleared"
+fi
+
+# JSON parses and holds together: shares add to 100, headline, bands ordered, 46 years.
+"$cli" simulate "$plan" "${small[@]}" --format json >"$work/json" || fail "json run exited $?"
+jq -e . "$work/json" >/dev/null || fail "json does not parse"
+jq -e '.trials == 60 and .seed == 1 and (.years | length) == 46' "$work/json" >/dev/null || fail "json trials, seed, years"
+jq -e '([.levels[].share] | add - 100 | fabs) < 1e-6' "$work/json" >/dev/null || fail "level shares do not add up to 100"
+jq -e '(.headline.noNewDebtShare + (.levels[] | select(.key == "new-debt") | .share) - 100 | fabs) < 1e-6' \
+  "$work/json" >/dev/null || fail "headline is not the share without new debt"
+jq -e '[.years[] | .current, .inflated | [.p10, .p25, .p50, .p75, .p90] | . == sort] | all' "$work/json" >/dev/null ||
+  fail "percentiles out of order"
+jq -e '.settings.deviations.taxable == 12 and .settings.correlations["taxable:deferred"] == 0.9' "$work/json" \
+  >/dev/null || fail "json settings"
+
+# Reproducible: same seed on 1 and 2 threads and again; another seed differs.
+"$cli" simulate "$plan" --trials 60 --threads 1 --format json >"$work/one" || fail "1-thread run exited $?"
+cmp -s "$work/json" "$work/one" || fail "1 and 2 threads differ"
+"$cli" simulate "$plan" "${small[@]}" --format json >"$work/again"
+cmp -s "$work/json" "$work/again" || fail "a second run differs"
+"$cli" simulate "$plan" "${small[@]}" --seed 2 --format json >"$work/seed2"
+cmp -s "$work/json" "$work/seed2" && fail "seed 2 gives the seed-1 result"
+
+# No deviations: every band is the fixed-rate forecast's net worth, and any
+# trial's table is the forecast's.
+"$cli" simulate "$plan" --trials 5 "${zero[@]}" --format csv | cut -d, -f1,8-12 | tail -n +2 >"$work/bands"
+"$cli" forecast "$plan" --format csv | cut -d, -f1,3 | tail -n +2 | awk -F, '{print $1","$2","$2","$2","$2","$2}' >"$work/fixed"
+cmp -s "$work/bands" "$work/fixed" || fail "zero deviations: bands differ from the forecast"
+"$cli" simulate "$plan" --trials 5 "${zero[@]}" --trial 4 --all-fields --format tsv >"$work/trial"
+cmp -s "$work/trial" "$src/tests/data/double_forecast.tsv" || fail "zero deviations: --trial 4 differs from the golden table"
+"$cli" simulate "$plan" --trial 7 --current-dollars | head -n 1 | grep -q 'Net Worth.*Social Security' ||
+  fail "--trial text titles"
+"$cli" simulate "$plan" --trials 10 --trial 11 >/dev/null 2>&1
+[ $? -eq 1 ] || fail "--trial past the last trial must exit 1"
+
+# Historical replay: one trial per data year, wrapping; complete windows only.
+{
+  echo "Year,Inflation,Stocks,Bonds"
+  for year in $(seq 1950 1999); do echo "$year,3,9,5"; done
+} >"$work/history.csv"
+hist=(--model historical --history "$work/history.csv")
+"$cli" simulate "$plan" "${hist[@]}" --format json >"$work/hjson" || fail "historical run exited $?"
+jq -e '.trials == 50 and .settings.wrappedTrials == 45 and .settings.firstYear == 1950' "$work/hjson" >/dev/null ||
+  fail "historical: $(jq -c '{trials, settings}' "$work/hjson")"
+"$cli" simulate "$plan" "${hist[@]}" --complete-only --format json | jq -e '.trials == 5' >/dev/null ||
+  fail "complete windows: 50 years, 46 rows must give 5 trials"
+"$cli" simulate "$plan" "${hist[@]}" | grep -q '45 of them run past 1999 and wrap around to 1950' ||
+  fail "historical text does not say windows wrap"
+
+printf 'Year,Inflation,Stocks,Bonds\n1950,3,9,5\n1950,3,9,5\n' >"$work/repeated.csv"
+message=$("$cli" simulate "$plan" --model historical --history "$work/repeated.csv" 2>&1 >/dev/null)
+status=$?
+[ $status -eq 2 ] || fail "bad history must exit 2, got $status"
+[ "$message" = "prevora-cli: $work/repeated.csv:3: year 1950 is repeated" ] || fail "bad history message: $message"
+
+# Usage errors exit 1, unreadable input 2.
+"$cli" simulate "$plan" "${hist[@]}" --trials 5 >/dev/null 2>&1
+[ $? -eq 1 ] || fail "--trials with historical must exit 1"
+"$cli" simulate "$plan" --corr-returns 1.5 >/dev/null 2>&1
+[ $? -eq 1 ] || fail "impossible correlation must exit 1"
+"$cli" simulate "$plan" --corr inflation:taxable=0.9 --corr taxable:deferred=0.9 --corr inflation:deferred=-0.9 \
+  >/dev/null 2>&1
+[ $? -eq 1 ] || fail "contradictory correlations must exit 1"
+"$cli" simulate "$plan" --format xml >/dev/null 2>&1
+[ $? -eq 1 ] || fail "unknown format must exit 1"
+"$cli" simulate >/dev/null 2>&1
+[ $? -eq 1 ] || fail "missing plan argument must exit 1"
+"$cli" simulate "$src/tests/data/no-such-plan.plan" >/dev/null 2>&1
+[ $? -eq 2 ] || fail "missing plan must exit 2"
+"$cli" --help | grep -q 'prevora-cli simulate PLAN' || fail "--help lists simulate"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "simulate: all checks passed"
