@@ -6,8 +6,9 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "shell/Session.h"
-#include "views/GraphScreen.h"
+#include "engine/ForecastTable.h"
+#include "model/PlanRecord.h"
+#include "render/GraphScreen.h"
 
 namespace {
 
@@ -79,14 +80,13 @@ int RunGraphCommand(const CliArgs& args) {
   GraphOptions options;
   if (const std::optional<int> status = ParseOptions(args, options)) return *status;
   const auto app = StartOffscreenGui();
-  Session session;
-  if (!LoadPlanForCli(options.plan, session.plan)) return 2;
-  session.CurrentDollars = options.currentDollars;
-  session.CurveShown = options.shown;
-  session.RunForecastForView();
+  PlanRecord plan;
+  ForecastTable table;
+  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table)) return 2;
   // No screen to measure: the picture is drawn as on a screen of the window's size.
-  const QImage image = RenderScreenGraph(session, options.width, options.height,
-                                         QSize(options.width, options.height), GraphFontFamily(options.width));
+  const GraphInput input{plan, table, options.currentDollars, options.shown};
+  const QImage image = RenderScreenGraph(input, options.width, options.height, QSize(options.width, options.height),
+                                         GraphFontFamily(options.width));
   if (image.isNull() || !image.save(QString::fromStdString(options.out), options.format)) {
     std::fprintf(stderr, "prevora-cli: cannot write \"%s\"\n", options.out.c_str());
     return 2;

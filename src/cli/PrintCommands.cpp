@@ -1,5 +1,5 @@
 #include <QPageSize>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QString>
 #include <array>
 #include <cstdio>
@@ -7,12 +7,11 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "engine/DollarViews.h"
-#include "engine/Forecast.h"
+#include "engine/ForecastTable.h"
 #include "model/PlanRecord.h"
-#include "views/GraphGeometry.h"
-#include "views/GraphPrinting.h"
-#include "views/PlanPrinting.h"
+#include "render/GraphGeometry.h"
+#include "render/GraphPrinting.h"
+#include "render/PlanPrinting.h"
 
 namespace {
 
@@ -52,17 +51,10 @@ std::optional<PrintOptions> ParseOptions(const CliArgs& args, bool allowCurves, 
   return options;
 }
 
-bool LoadAndForecast(const PrintOptions& options, PlanRecord& plan, ForecastTable& table) {
-  if (!LoadPlanForCli(options.plan, plan)) return false;
-  RunForecast(plan, table);
-  if (options.currentDollars) ToCurrentDollars(plan, table);
-  return true;
-}
-
-void SetUpPdf(QPrinter& printer, const std::string& path) {
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setPageSize(QPageSize(QPageSize::Letter));
-  printer.setOutputFileName(QString::fromStdString(path));
+// Letter paper at 1200 dots per inch, as the desktop's printer writes a PDF.
+void SetUpPdf(QPdfWriter& pdf) {
+  pdf.setResolution(1200);
+  pdf.setPageSize(QPageSize(QPageSize::Letter));
 }
 
 int CannotWrite(const std::string& path) {
@@ -71,7 +63,7 @@ int CannotWrite(const std::string& path) {
 }
 
 // The steps both print commands share; `print` draws the forecast on the PDF
-// printer and says whether the printer started.
+// writer and says whether the writer started.
 template <typename PrintStep>
 int RunPrintCommand(const CliArgs& args, bool allowCurves, const char* usage, PrintStep print) {
   const std::optional<PrintOptions> options = ParseOptions(args, allowCurves, usage);
@@ -79,30 +71,30 @@ int RunPrintCommand(const CliArgs& args, bool allowCurves, const char* usage, Pr
   const auto app = StartOffscreenGui();
   PlanRecord plan;
   ForecastTable table;
-  if (!LoadAndForecast(*options, plan, table)) return 2;
-  QPrinter printer(QPrinter::HighResolution);
-  SetUpPdf(printer, options->pdf);
-  if (!print(printer, *options, plan, table)) return CannotWrite(options->pdf);
+  if (!LoadForecastForCli(options->plan, options->currentDollars, plan, table)) return 2;
+  QPdfWriter pdf(QString::fromStdString(options->pdf));
+  SetUpPdf(pdf);
+  if (!print(pdf, *options, plan, table)) return CannotWrite(options->pdf);
   return 0;
 }
 
 }  // namespace
 
 int RunPrintPlanCommand(const CliArgs& args) {
-  return RunPrintCommand(args, false, kPrintPlanUsage,
-                         [](QPrinter& printer, const PrintOptions& options, const PlanRecord& plan,
-                            const ForecastTable& table) {
-                           return PrintPlanTable(printer, PlanPrintJob{plan, table, options.currentDollars}) != 0;
-                         });
+  return RunPrintCommand(
+      args, false, kPrintPlanUsage,
+      [](QPdfWriter& pdf, const PrintOptions& options, const PlanRecord& plan, const ForecastTable& table) {
+        return PrintPlanTable(pdf, PlanPrintJob{plan, table, options.currentDollars}) != 0;
+      });
 }
 
 int RunPrintGraphCommand(const CliArgs& args) {
-  return RunPrintCommand(args, true, kPrintGraphUsage,
-                         [](QPrinter& printer, const PrintOptions& options, const PlanRecord& plan,
-                            const ForecastTable& table) {
-                           // Without a screen drawing, the scales are those the screen would show.
-                           const GraphPrintJob job{plan, table, options.currentDollars, options.shown,
-                                                   ComputeScales(plan, table, options.shown)};
-                           return PrintGraph(printer, job);
-                         });
+  return RunPrintCommand(
+      args, true, kPrintGraphUsage,
+      [](QPdfWriter& pdf, const PrintOptions& options, const PlanRecord& plan, const ForecastTable& table) {
+        // Without a screen drawing, the scales are those the screen would show.
+        const GraphPrintJob job{plan, table, options.currentDollars, options.shown,
+                                ComputeScales(plan, table, options.shown)};
+        return PrintGraph(pdf, job);
+      });
 }

@@ -1,4 +1,4 @@
-#include "views/PrintPage.h"
+#include "render/PrintPage.h"
 
 #include <QFont>
 #include <QPaintDevice>
