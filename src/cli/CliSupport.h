@@ -22,3 +22,12 @@ bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord
 
 // "1,2,5" -> curves 1, 2 and 5 shown; nothing for anything but numbers 1 to 8.
 std::optional<std::array<bool, kCurveCount>> ParseCurveList(const std::string& list);
+
+// Stores the --curves option of the graph and print commands; returns why it refuses the list.
+template <typename Options>
+const char* StoreCurveList(Options& options, const std::string& list) {
+  const auto shown = ParseCurveList(list);
+  if (!shown) return "--curves takes curve numbers 1 to 8 separated by commas";
+  options.shown = *shown;
+  return nullptr;
+}

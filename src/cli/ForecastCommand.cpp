@@ -3,118 +3,72 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "engine/DollarViews.h"
-#include "engine/Forecast.h"
+#include "cli/OptionTable.h"
+#include "engine/ForecastColumns.h"
 #include "model/NumberFormat.h"
-#include "model/PlanFile.h"
+#include "model/PlanRecord.h"
 
 namespace {
 
 enum class Format { Text, Tsv, Csv };
 
-struct Options {
+struct ForecastOptions {
   std::string plan;
   bool currentDollars = false;
   bool allFields = false;
   Format format = Format::Text;
 };
 
-struct Column {
-  const char* name;   // the year record's field name: tsv and csv headers
-  const char* title;  // the plan page's column title, or nullptr: text header
-  std::int64_t YearRecord::*field;
-};
-
-// Every field in record order.
-const std::array<Column, kYearFieldCount> kAllColumns = {{
-    {"NetWorth", "   Net Worth", &YearRecord::NetWorth},
-    {"TaxDeferred", "Tax Deferred", &YearRecord::TaxDeferred},
-    {"TaxableInvest", "Taxable Invest", &YearRecord::TaxableInvest},
-    {"HomeEquity", nullptr, &YearRecord::HomeEquity},
-    {"OtherDebt", " Other Debt", &YearRecord::OtherDebt},
-    {"Expenses", "  Expenses", &YearRecord::Expenses},
-    {"IncomeTaxes", "Income Taxes", &YearRecord::IncomeTaxes},
-    {"PropertyTax", "Property Tax", &YearRecord::PropertyTax},
-    {"Income", "   Income", &YearRecord::Income},
-    {"Salaries", " Salaries", &YearRecord::Salaries},
-    {"Pensions", " Pensions", &YearRecord::Pensions},
-    {"SocialSecurity", "Social Security", &YearRecord::SocialSecurity},
-    {"InvestReturn", "Invest Return", &YearRecord::InvestReturn},
-    {"Distribution", " Distribution", &YearRecord::Distribution},
-    {"Mortgage", " Mortgage", &YearRecord::Mortgage},
-    {"MortgagePayment", nullptr, &YearRecord::MortgagePayment},
-    {"Property", "   Property", &YearRecord::Property},
-    {"LoanPayments", nullptr, &YearRecord::LoanPayments},
-    {"OtherDebtBalance", nullptr, &YearRecord::OtherDebtBalance},
-    {"OtherDebtYears", nullptr, &YearRecord::OtherDebtYears},
-    {"TaxableWithdrawal", nullptr, &YearRecord::TaxableWithdrawal},
-    {"DeferredWithdrawal", nullptr, &YearRecord::DeferredWithdrawal},
-    {"HomeEquityBorrowing", nullptr, &YearRecord::HomeEquityBorrowing},
-    {"UnfundedShortfall", nullptr, &YearRecord::UnfundedShortfall},
-}};
-
-// The plan page's money columns, in its order.
-const std::array<const char*, 15> kPlanPageFields = {
-    "NetWorth", "TaxDeferred", "TaxableInvest", "Property",       "Mortgage",     "OtherDebt",   "Expenses",
-    "IncomeTaxes", "PropertyTax", "Income",    "Salaries", "Pensions", "SocialSecurity", "InvestReturn",
-    "Distribution"};
-
-std::vector<Column> ChosenColumns(bool allFields) {
-  if (allFields) return {kAllColumns.begin(), kAllColumns.end()};
-  std::vector<Column> columns;
-  for (const char* name : kPlanPageFields) {
-    const auto found = std::find_if(kAllColumns.begin(), kAllColumns.end(),
-                                    [name](const Column& column) { return std::string(column.name) == name; });
-    columns.push_back(*found);
+const char* StoreFormat(ForecastOptions& options, const std::string& format) {
+  if (format == "text") {
+    options.format = Format::Text;
+  } else if (format == "tsv") {
+    options.format = Format::Tsv;
+  } else if (format == "csv") {
+    options.format = Format::Csv;
+  } else {
+    return "unknown format";
   }
-  return columns;
+  return nullptr;
 }
 
-std::optional<Options> ParseOptions(const CliArgs& args) {
-  Options options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--current-dollars") {
-      options.currentDollars = true;
-    } else if (arg == "--all-fields") {
-      options.allFields = true;
-    } else if (arg == "--format" && i + 1 < args.size()) {
-      const std::string& format = args[++i];
-      if (format == "text") {
-        options.format = Format::Text;
-      } else if (format == "tsv") {
-        options.format = Format::Tsv;
-      } else if (format == "csv") {
-        options.format = Format::Csv;
-      } else {
-        return std::nullopt;
-      }
-    } else if (!arg.empty() && arg[0] != '-' && options.plan.empty()) {
-      options.plan = arg;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (options.plan.empty()) return std::nullopt;
-  return options;
+const CliOption<ForecastOptions> kForecastOptions[] = {
+    {.name = "--current-dollars", .flag = &ForecastOptions::currentDollars},
+    {.name = "--all-fields", .flag = &ForecastOptions::allFields},
+    {.name = "--format", .store = StoreFormat},
+};
+
+const CommandSyntax<ForecastOptions> kForecastSyntax{
+    .usage = kForecastUsage,
+    .errorStyle = UsageErrorStyle::UsageOnly,
+    .options = kForecastOptions,
+    .plan = &ForecastOptions::plan,
+    .namesPlan = LacksDash,
+};
+
+std::span<const ForecastColumn> ChosenColumns(bool allFields) {
+  if (allFields) return kForecastColumns;
+  return kPlanPageColumns;
 }
 
 // One row of cells per used year, the header first.
 std::vector<std::vector<std::string>> BuildCells(const PlanRecord& plan, const ForecastTable& table,
-                                                 const std::vector<Column>& columns, Format format) {
+                                                 std::span<const ForecastColumn> columns, Format format) {
   const bool text = format == Format::Text;
   std::vector<std::vector<std::string>> rows;
   std::vector<std::string> header = {"Year", "Age1"};
-  for (const Column& column : columns) header.emplace_back(text && column.title ? column.title : column.name);
+  for (const ForecastColumn& column : columns) header.emplace_back(text && column.title ? column.title : column.name);
   rows.push_back(header);
   for (int a = 1; a <= RowCount(plan); ++a) {
     std::vector<std::string> row = {std::to_string(static_cast<std::int64_t>(plan.CurrentYear) + a - 1),
                                     std::to_string(static_cast<std::int64_t>(plan.Age1) + a - 1)};
-    for (const Column& column : columns) {
+    for (const ForecastColumn& column : columns) {
       const std::int64_t value = table.Year(a).*column.field;
       row.push_back(text ? FormatDollars(value) : std::to_string(value));
     }
@@ -152,27 +106,14 @@ void PrintAligned(const std::vector<std::vector<std::string>>& rows) {
 }  // namespace
 
 int RunForecastCommand(const CliArgs& args) {
-  const std::optional<Options> options = ParseOptions(args);
-  if (!options) {
-    std::fprintf(stderr, "Usage: %s\n", kForecastUsage);
-    return 1;
-  }
+  ForecastOptions options;
+  if (const std::optional<int> status = ParseCommandLine(args, kForecastSyntax, options)) return *status;
   PlanRecord plan;
-  const PlanFileResult result = ReadPlanFile(plan, options->plan);
-  if (result.missing) {
-    std::fprintf(stderr, "prevora-cli: there is no plan file \"%s\"\n", options->plan.c_str());
-    return 2;
-  }
-  if (!result.ok) {
-    std::fprintf(stderr, "prevora-cli: %s\n", result.message.c_str());
-    return 2;
-  }
   ForecastTable table;
-  RunForecast(plan, table);
-  if (options->currentDollars) ToCurrentDollars(plan, table);
+  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table)) return 2;
 
-  const auto rows = BuildCells(plan, table, ChosenColumns(options->allFields), options->format);
-  switch (options->format) {
+  const auto rows = BuildCells(plan, table, ChosenColumns(options.allFields), options.format);
+  switch (options.format) {
     case Format::Text:
       PrintAligned(rows);
       break;

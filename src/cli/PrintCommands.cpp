@@ -7,6 +7,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/OptionTable.h"
 #include "engine/ForecastTable.h"
 #include "model/PlanRecord.h"
 #include "render/GraphGeometry.h"
@@ -22,34 +23,33 @@ struct PrintOptions {
   std::array<bool, kCurveCount> shown{true, true, true, true, true, true, true, true};
 };
 
-std::optional<PrintOptions> ParseOptions(const CliArgs& args, bool allowCurves, const char* usage) {
-  PrintOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--pdf" && i + 1 < args.size()) {
-      options.pdf = args[++i];
-    } else if (arg == "--current-dollars") {
-      options.currentDollars = true;
-    } else if (allowCurves && arg == "--curves" && i + 1 < args.size()) {
-      const auto shown = ParseCurveList(args[++i]);
-      if (!shown) {
-        std::fprintf(stderr, "prevora-cli: --curves takes curve numbers 1 to 8 separated by commas\n");
-        return std::nullopt;
-      }
-      options.shown = *shown;
-    } else if (options.plan.empty() && !arg.starts_with("--")) {
-      options.plan = arg;
-    } else {
-      std::fprintf(stderr, "prevora-cli: unexpected argument '%s'\n", arg.c_str());
-      return std::nullopt;
-    }
-  }
-  if (options.plan.empty() || options.pdf.empty()) {
-    std::fprintf(stderr, "Usage: %s\n", usage);
-    return std::nullopt;
-  }
-  return options;
+const char* StorePdf(PrintOptions& options, const std::string& path) {
+  options.pdf = path;
+  return nullptr;
 }
+
+const CliOption<PrintOptions> kPrintPlanOptions[] = {
+    {.name = "--pdf", .store = StorePdf},
+    {.name = "--current-dollars", .flag = &PrintOptions::currentDollars},
+};
+
+const CliOption<PrintOptions> kPrintGraphOptions[] = {
+    {.name = "--pdf", .store = StorePdf},
+    {.name = "--current-dollars", .flag = &PrintOptions::currentDollars},
+    {.name = "--curves", .store = StoreCurveList<PrintOptions>},
+};
+
+constexpr CommandSyntax<PrintOptions> PrintSyntax(const char* usage, std::span<const CliOption<PrintOptions>> options) {
+  return {.usage = usage,
+          .errorStyle = UsageErrorStyle::ReasonOrUsage,
+          .options = options,
+          .plan = &PrintOptions::plan,
+          .namesPlan = LacksDoubleDash,
+          .required = &PrintOptions::pdf};
+}
+
+const CommandSyntax<PrintOptions> kPrintPlanSyntax = PrintSyntax(kPrintPlanUsage, kPrintPlanOptions);
+const CommandSyntax<PrintOptions> kPrintGraphSyntax = PrintSyntax(kPrintGraphUsage, kPrintGraphOptions);
 
 // Letter paper at 1200 dots per inch, as the desktop's printer writes a PDF.
 void SetUpPdf(QPdfWriter& pdf) {
@@ -65,16 +65,16 @@ int CannotWrite(const std::string& path) {
 // The steps both print commands share; `print` draws the forecast on the PDF
 // writer and says whether the writer started.
 template <typename PrintStep>
-int RunPrintCommand(const CliArgs& args, bool allowCurves, const char* usage, PrintStep print) {
-  const std::optional<PrintOptions> options = ParseOptions(args, allowCurves, usage);
-  if (!options) return 1;
+int RunPrintCommand(const CliArgs& args, const CommandSyntax<PrintOptions>& syntax, PrintStep print) {
+  PrintOptions options;
+  if (const std::optional<int> status = ParseCommandLine(args, syntax, options)) return *status;
   const auto app = StartOffscreenGui();
   PlanRecord plan;
   ForecastTable table;
-  if (!LoadForecastForCli(options->plan, options->currentDollars, plan, table)) return 2;
-  QPdfWriter pdf(QString::fromStdString(options->pdf));
+  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table)) return 2;
+  QPdfWriter pdf(QString::fromStdString(options.pdf));
   SetUpPdf(pdf);
-  if (!print(pdf, *options, plan, table)) return CannotWrite(options->pdf);
+  if (!print(pdf, options, plan, table)) return CannotWrite(options.pdf);
   return 0;
 }
 
@@ -82,7 +82,7 @@ int RunPrintCommand(const CliArgs& args, bool allowCurves, const char* usage, Pr
 
 int RunPrintPlanCommand(const CliArgs& args) {
   return RunPrintCommand(
-      args, false, kPrintPlanUsage,
+      args, kPrintPlanSyntax,
       [](QPdfWriter& pdf, const PrintOptions& options, const PlanRecord& plan, const ForecastTable& table) {
         return PrintPlanTable(pdf, PlanPrintJob{plan, table, options.currentDollars}) != 0;
       });
@@ -90,7 +90,7 @@ int RunPrintPlanCommand(const CliArgs& args) {
 
 int RunPrintGraphCommand(const CliArgs& args) {
   return RunPrintCommand(
-      args, true, kPrintGraphUsage,
+      args, kPrintGraphSyntax,
       [](QPdfWriter& pdf, const PrintOptions& options, const PlanRecord& plan, const ForecastTable& table) {
         // Without a screen drawing, the scales are those the screen would show.
         const GraphPrintJob job{plan, table, options.currentDollars, options.shown,
