@@ -7,9 +7,12 @@
 namespace {
 
 const CliCommand kCommands[] = {
-    {"sample", kSampleUsage, RunSampleCommand},           {"check", kCheckUsage, RunCheckCommand},
-    {"forecast", kForecastUsage, RunForecastCommand},     {"graph", kGraphUsage, RunGraphCommand},
-    {"print-plan", kPrintPlanUsage, RunPrintPlanCommand}, {"print-graph", kPrintGraphUsage, RunPrintGraphCommand},
+    {"sample", kSampleUsage, RunSampleCommand},
+    {"check", kCheckUsage, RunCheckCommand},
+    {"forecast", kForecastUsage, RunForecastCommand},
+    {"graph", kGraphUsage, RunGraphCommand},
+    {"print-plan", kPrintPlanUsage, RunPrintPlanCommand},
+    {"print-graph", kPrintGraphUsage, RunPrintGraphCommand},
 };
 
 void PrintUsage(std::FILE* out) {
