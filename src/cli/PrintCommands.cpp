@@ -1,4 +1,3 @@
-#include <QPageSize>
 #include <QPdfWriter>
 #include <QString>
 #include <array>
@@ -13,6 +12,7 @@
 #include "render/GraphGeometry.h"
 #include "render/GraphPrinting.h"
 #include "render/PlanPrinting.h"
+#include "render/PrintPage.h"
 
 namespace {
 
@@ -51,12 +51,6 @@ constexpr CommandSyntax<PrintOptions> PrintSyntax(const char* usage, std::span<c
 const CommandSyntax<PrintOptions> kPrintPlanSyntax = PrintSyntax(kPrintPlanUsage, kPrintPlanOptions);
 const CommandSyntax<PrintOptions> kPrintGraphSyntax = PrintSyntax(kPrintGraphUsage, kPrintGraphOptions);
 
-// Letter paper at 1200 dots per inch, as the desktop's printer writes a PDF.
-void SetUpPdf(QPdfWriter& pdf) {
-  pdf.setResolution(1200);
-  pdf.setPageSize(QPageSize(QPageSize::Letter));
-}
-
 int CannotWrite(const std::string& path) {
   std::fprintf(stderr, "prevora-cli: cannot write \"%s\"\n", path.c_str());
   return 2;
@@ -73,7 +67,7 @@ int RunPrintCommand(const CliArgs& args, const CommandSyntax<PrintOptions>& synt
   ForecastTable table;
   if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table)) return 2;
   QPdfWriter pdf(QString::fromStdString(options.pdf));
-  SetUpPdf(pdf);
+  SetUpLetterPdf(pdf);
   if (!print(pdf, options, plan, table)) return CannotWrite(options.pdf);
   return 0;
 }

@@ -1,7 +1,9 @@
 #include "render/PrintPage.h"
 
 #include <QFont>
+#include <QPageSize>
 #include <QPaintDevice>
+#include <QPdfWriter>
 
 PrinterPage ReadPrinterPage(const QPaintDevice& device) {
   return PrinterPage{device.width(), device.height() * 15 / 16};
@@ -13,4 +15,9 @@ QFont PrinterFont(int points, bool bold, bool underline) {
   font.setBold(bold);
   font.setUnderline(underline);
   return font;
+}
+
+void SetUpLetterPdf(QPdfWriter& pdf) {
+  pdf.setResolution(1200);
+  pdf.setPageSize(QPageSize(QPageSize::Letter));
 }
