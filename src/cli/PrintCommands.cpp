@@ -12,7 +12,7 @@
 #include "render/GraphGeometry.h"
 #include "render/GraphPrinting.h"
 #include "render/PlanPrinting.h"
-#include "render/PrintPage.h"
+#include "render/PrinterPage.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "render/GraphDrawing.h"
-#include "render/PrintPage.h"
+#include "render/PrinterPage.h"
 
 class QPainter;
 class QPagedPaintDevice;

@@ -12,7 +12,7 @@
 #include "model/PlanRecord.h"
 #include "render/GraphCanvas.h"
 #include "render/GraphGeometry.h"
-#include "render/PrintPage.h"
+#include "render/PrinterPage.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "render/PrintPage.h"
+#include "render/PrinterPage.h"
 
 // prevora-cli writes its PDFs without Qt's printer (which needs widgets); its
 // pages must still be those the desktop program prints to a PDF file.
-TEST(PdfPage, WriterHasTheDesktopPdfPrintersPage) {
+TEST(PrinterPage, WriterHasTheDesktopPdfPrintersPage) {
   QTemporaryDir dir;
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);

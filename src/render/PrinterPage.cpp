@@ -1,4 +1,4 @@
-#include "render/PrintPage.h"
+#include "render/PrinterPage.h"
 
 #include <QFont>
 #include <QPageSize>
