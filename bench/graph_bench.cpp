@@ -6,8 +6,7 @@
 
 #include "engine/Forecast.h"
 #include "model/SamplePlan.h"
-#include "shell/Session.h"
-#include "views/GraphScreen.h"
+#include "render/GraphScreen.h"
 
 namespace {
 
@@ -22,19 +21,23 @@ void EnsureGui() {
   }();
 }
 
-Session SampleSession() {
-  Session session;
-  ResetPlan(session.plan, 2005);
-  session.RunForecastForView();
-  return session;
-}
+struct SampleForecast {
+  PlanRecord plan;
+  ForecastTable table;
+
+  SampleForecast() {
+    ResetPlan(plan, 2005);
+    RunForecast(plan, table);
+  }
+  GraphInput Input() const { return {plan, table, false, {true, true, true, true, true, true, true, true}}; }
+};
 
 void DrawAt(benchmark::State& state, int width, int height) {
   EnsureGui();
-  const Session session = SampleSession();
+  const SampleForecast sample;
   const QString family = GraphFontFamily(width);
   for (auto _ : state) {
-    QImage image = RenderScreenGraph(session, width, height, QSize(width, height), family);
+    QImage image = RenderScreenGraph(sample.Input(), width, height, QSize(width, height), family);
     benchmark::DoNotOptimize(image.constBits());
   }
 }
@@ -45,11 +48,11 @@ void BM_DrawGraph_1920x1080(benchmark::State& state) { DrawAt(state, 1920, 1080)
 // What the graph page does on activation from a data page: forecast, then draw.
 void BM_RefreshGraphPage_506x574(benchmark::State& state) {
   EnsureGui();
-  Session session = SampleSession();
+  SampleForecast sample;
   const QString family = GraphFontFamily(506);
   for (auto _ : state) {
-    session.RunForecastForView();
-    QImage image = RenderScreenGraph(session, 506, 574, QSize(506, 574), family);
+    RunForecast(sample.plan, sample.table);
+    QImage image = RenderScreenGraph(sample.Input(), 506, 574, QSize(506, 574), family);
     benchmark::DoNotOptimize(image.constBits());
   }
 }

@@ -1,12 +1,14 @@
 #include "cli/CliSupport.h"
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QStringList>
 #include <cstdio>
-#include <unistd.h>
 
+#include "engine/DollarViews.h"
+#include "engine/Forecast.h"
 #include "model/PlanFile.h"
 
 namespace {
@@ -42,6 +44,13 @@ bool LoadPlanForCli(const std::string& path, PlanRecord& plan) {
     std::fprintf(stderr, "prevora-cli: %s\n", result.message.c_str());
     return false;
   }
+  return true;
+}
+
+bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table) {
+  if (!LoadPlanForCli(path, plan)) return false;
+  RunForecast(plan, table);
+  if (currentDollars) ToCurrentDollars(plan, table);
   return true;
 }
 

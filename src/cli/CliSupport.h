@@ -6,9 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "views/GraphCurves.h"
+#include "render/GraphCurves.h"
 
 struct PlanRecord;
+struct ForecastTable;
 
 // Fonts and images need a GUI application; without a display the offscreen
 // platform serves.
@@ -16,6 +17,17 @@ std::unique_ptr<QGuiApplication> StartOffscreenGui();
 
 // Reads the plan at `path`; on failure says why on stderr and returns false.
 bool LoadPlanForCli(const std::string& path, PlanRecord& plan);
+// Reads the plan and runs its forecast, converted to today's dollars when asked.
+bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table);
 
 // "1,2,5" -> curves 1, 2 and 5 shown; nothing for anything but numbers 1 to 8.
 std::optional<std::array<bool, kCurveCount>> ParseCurveList(const std::string& list);
+
+// Stores the --curves option of the graph and print commands; returns why it refuses the list.
+template <typename Options>
+const char* StoreCurveList(Options& options, const std::string& list) {
+  const auto shown = ParseCurveList(list);
+  if (!shown) return "--curves takes curve numbers 1 to 8 separated by commas";
+  options.shown = *shown;
+  return nullptr;
+}

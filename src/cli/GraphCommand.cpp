@@ -6,8 +6,10 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "shell/Session.h"
-#include "views/GraphScreen.h"
+#include "cli/OptionTable.h"
+#include "engine/ForecastTable.h"
+#include "model/PlanRecord.h"
+#include "render/GraphScreen.h"
 
 namespace {
 
@@ -17,21 +19,45 @@ constexpr int kLargestSide = 16384;
 struct GraphOptions {
   std::string plan;
   std::string out;
-  const char* format = nullptr;
   int width = 506;
   int height = 574;
   bool currentDollars = false;
   std::array<bool, kCurveCount> shown{true, true, true, true, true, true, true, true};
 };
 
-bool ParseSize(const std::string& text, int& width, int& height) {
+const char* StoreOut(GraphOptions& options, const std::string& path) {
+  options.out = path;
+  return nullptr;
+}
+
+const char* StoreSize(GraphOptions& options, const std::string& text) {
   static const QRegularExpression pattern("^(\\d{1,5})x(\\d{1,5})$");
   const QRegularExpressionMatch match = pattern.match(QString::fromStdString(text));
-  if (!match.hasMatch()) return false;
-  width = match.captured(1).toInt();
-  height = match.captured(2).toInt();
-  return width >= 1 && height >= 1 && width <= kLargestSide && height <= kLargestSide;
+  const int width = match.hasMatch() ? match.captured(1).toInt() : 0;
+  const int height = match.hasMatch() ? match.captured(2).toInt() : 0;
+  if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide)
+    return "--size takes WIDTHxHEIGHT in pixels, e.g. 506x574, each from 1 to 16384";
+  options.width = width;
+  options.height = height;
+  return nullptr;
 }
+
+const CliOption<GraphOptions> kGraphOptions[] = {
+    {.name = "--out", .store = StoreOut},
+    {.name = "--size", .store = StoreSize},
+    {.name = "--current-dollars", .flag = &GraphOptions::currentDollars},
+    {.name = "--curves", .store = StoreCurveList<GraphOptions>},
+};
+
+const CommandSyntax<GraphOptions> kGraphSyntax{
+    .usage = kGraphUsage,
+    .errorStyle = UsageErrorStyle::ReasonAndUsage,
+    .options = kGraphOptions,
+    .plan = &GraphOptions::plan,
+    .namesPlan = LacksDoubleDash,
+    .required = &GraphOptions::out,
+    .missing = "a plan and --out are required",
+};
 
 const char* FormatOf(const std::string& path) {
   const QString lower = QString::fromStdString(path).toLower();
@@ -40,54 +66,25 @@ const char* FormatOf(const std::string& path) {
   return nullptr;
 }
 
-int UsageError(const char* what, const std::string& detail = {}) {
-  std::fprintf(stderr, "prevora-cli: %s%s\nUsage: %s\n", what, detail.c_str(), kGraphUsage);
-  return 1;
-}
-
-std::optional<int> ParseOptions(const CliArgs& args, GraphOptions& options) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (arg == "--out" && hasValue) {
-      options.out = args[++i];
-    } else if (arg == "--size" && hasValue) {
-      if (!ParseSize(args[++i], options.width, options.height)) {
-        return UsageError("--size takes WIDTHxHEIGHT in pixels, e.g. 506x574, each from 1 to 16384");
-      }
-    } else if (arg == "--current-dollars") {
-      options.currentDollars = true;
-    } else if (arg == "--curves" && hasValue) {
-      const auto shown = ParseCurveList(args[++i]);
-      if (!shown) return UsageError("--curves takes curve numbers 1 to 8 separated by commas");
-      options.shown = *shown;
-    } else if (options.plan.empty() && !arg.starts_with("--")) {
-      options.plan = arg;
-    } else {
-      return UsageError("unexpected argument ", "'" + arg + "'");
-    }
-  }
-  if (options.plan.empty() || options.out.empty()) return UsageError("a plan and --out are required");
-  options.format = FormatOf(options.out);
-  if (!options.format) return UsageError("the output file must end in .png or .bmp: ", options.out);
-  return std::nullopt;
-}
-
 }  // namespace
 
 int RunGraphCommand(const CliArgs& args) {
   GraphOptions options;
-  if (const std::optional<int> status = ParseOptions(args, options)) return *status;
+  if (const std::optional<int> status = ParseCommandLine(args, kGraphSyntax, options)) return *status;
+  const char* format = FormatOf(options.out);
+  if (!format) {
+    return ReportUsageError(kGraphSyntax.errorStyle, kGraphUsage,
+                            "the output file must end in .png or .bmp: " + options.out);
+  }
   const auto app = StartOffscreenGui();
-  Session session;
-  if (!LoadPlanForCli(options.plan, session.plan)) return 2;
-  session.CurrentDollars = options.currentDollars;
-  session.CurveShown = options.shown;
-  session.RunForecastForView();
+  PlanRecord plan;
+  ForecastTable table;
+  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table)) return 2;
   // No screen to measure: the picture is drawn as on a screen of the window's size.
-  const QImage image = RenderScreenGraph(session, options.width, options.height,
-                                         QSize(options.width, options.height), GraphFontFamily(options.width));
-  if (image.isNull() || !image.save(QString::fromStdString(options.out), options.format)) {
+  const GraphInput input{plan, table, options.currentDollars, options.shown};
+  const QImage image = RenderScreenGraph(input, options.width, options.height, QSize(options.width, options.height),
+                                         GraphFontFamily(options.width));
+  if (image.isNull() || !image.save(QString::fromStdString(options.out), format)) {
     std::fprintf(stderr, "prevora-cli: cannot write \"%s\"\n", options.out.c_str());
     return 2;
   }

@@ -1,5 +1,4 @@
-#include <QPageSize>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QString>
 #include <array>
 #include <cstdio>
@@ -7,12 +6,13 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "engine/DollarViews.h"
-#include "engine/Forecast.h"
+#include "cli/OptionTable.h"
+#include "engine/ForecastTable.h"
 #include "model/PlanRecord.h"
-#include "views/GraphGeometry.h"
-#include "views/GraphPrinting.h"
-#include "views/PlanPrinting.h"
+#include "render/GraphGeometry.h"
+#include "render/GraphPrinting.h"
+#include "render/PlanPrinting.h"
+#include "render/PrinterPage.h"
 
 namespace {
 
@@ -23,47 +23,33 @@ struct PrintOptions {
   std::array<bool, kCurveCount> shown{true, true, true, true, true, true, true, true};
 };
 
-std::optional<PrintOptions> ParseOptions(const CliArgs& args, bool allowCurves, const char* usage) {
-  PrintOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--pdf" && i + 1 < args.size()) {
-      options.pdf = args[++i];
-    } else if (arg == "--current-dollars") {
-      options.currentDollars = true;
-    } else if (allowCurves && arg == "--curves" && i + 1 < args.size()) {
-      const auto shown = ParseCurveList(args[++i]);
-      if (!shown) {
-        std::fprintf(stderr, "prevora-cli: --curves takes curve numbers 1 to 8 separated by commas\n");
-        return std::nullopt;
-      }
-      options.shown = *shown;
-    } else if (options.plan.empty() && !arg.starts_with("--")) {
-      options.plan = arg;
-    } else {
-      std::fprintf(stderr, "prevora-cli: unexpected argument '%s'\n", arg.c_str());
-      return std::nullopt;
-    }
-  }
-  if (options.plan.empty() || options.pdf.empty()) {
-    std::fprintf(stderr, "Usage: %s\n", usage);
-    return std::nullopt;
-  }
-  return options;
+const char* StorePdf(PrintOptions& options, const std::string& path) {
+  options.pdf = path;
+  return nullptr;
 }
 
-bool LoadAndForecast(const PrintOptions& options, PlanRecord& plan, ForecastTable& table) {
-  if (!LoadPlanForCli(options.plan, plan)) return false;
-  RunForecast(plan, table);
-  if (options.currentDollars) ToCurrentDollars(plan, table);
-  return true;
+const CliOption<PrintOptions> kPrintPlanOptions[] = {
+    {.name = "--pdf", .store = StorePdf},
+    {.name = "--current-dollars", .flag = &PrintOptions::currentDollars},
+};
+
+const CliOption<PrintOptions> kPrintGraphOptions[] = {
+    {.name = "--pdf", .store = StorePdf},
+    {.name = "--current-dollars", .flag = &PrintOptions::currentDollars},
+    {.name = "--curves", .store = StoreCurveList<PrintOptions>},
+};
+
+constexpr CommandSyntax<PrintOptions> PrintSyntax(const char* usage, std::span<const CliOption<PrintOptions>> options) {
+  return {.usage = usage,
+          .errorStyle = UsageErrorStyle::ReasonOrUsage,
+          .options = options,
+          .plan = &PrintOptions::plan,
+          .namesPlan = LacksDoubleDash,
+          .required = &PrintOptions::pdf};
 }
 
-void SetUpPdf(QPrinter& printer, const std::string& path) {
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setPageSize(QPageSize(QPageSize::Letter));
-  printer.setOutputFileName(QString::fromStdString(path));
-}
+const CommandSyntax<PrintOptions> kPrintPlanSyntax = PrintSyntax(kPrintPlanUsage, kPrintPlanOptions);
+const CommandSyntax<PrintOptions> kPrintGraphSyntax = PrintSyntax(kPrintGraphUsage, kPrintGraphOptions);
 
 int CannotWrite(const std::string& path) {
   std::fprintf(stderr, "prevora-cli: cannot write \"%s\"\n", path.c_str());
@@ -71,38 +57,38 @@ int CannotWrite(const std::string& path) {
 }
 
 // The steps both print commands share; `print` draws the forecast on the PDF
-// printer and says whether the printer started.
+// writer and says whether the writer started.
 template <typename PrintStep>
-int RunPrintCommand(const CliArgs& args, bool allowCurves, const char* usage, PrintStep print) {
-  const std::optional<PrintOptions> options = ParseOptions(args, allowCurves, usage);
-  if (!options) return 1;
+int RunPrintCommand(const CliArgs& args, const CommandSyntax<PrintOptions>& syntax, PrintStep print) {
+  PrintOptions options;
+  if (const std::optional<int> status = ParseCommandLine(args, syntax, options)) return *status;
   const auto app = StartOffscreenGui();
   PlanRecord plan;
   ForecastTable table;
-  if (!LoadAndForecast(*options, plan, table)) return 2;
-  QPrinter printer(QPrinter::HighResolution);
-  SetUpPdf(printer, options->pdf);
-  if (!print(printer, *options, plan, table)) return CannotWrite(options->pdf);
+  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table)) return 2;
+  QPdfWriter pdf(QString::fromStdString(options.pdf));
+  SetUpLetterPdf(pdf);
+  if (!print(pdf, options, plan, table)) return CannotWrite(options.pdf);
   return 0;
 }
 
 }  // namespace
 
 int RunPrintPlanCommand(const CliArgs& args) {
-  return RunPrintCommand(args, false, kPrintPlanUsage,
-                         [](QPrinter& printer, const PrintOptions& options, const PlanRecord& plan,
-                            const ForecastTable& table) {
-                           return PrintPlanTable(printer, PlanPrintJob{plan, table, options.currentDollars}) != 0;
-                         });
+  return RunPrintCommand(
+      args, kPrintPlanSyntax,
+      [](QPdfWriter& pdf, const PrintOptions& options, const PlanRecord& plan, const ForecastTable& table) {
+        return PrintPlanTable(pdf, PlanPrintJob{plan, table, options.currentDollars}) != 0;
+      });
 }
 
 int RunPrintGraphCommand(const CliArgs& args) {
-  return RunPrintCommand(args, true, kPrintGraphUsage,
-                         [](QPrinter& printer, const PrintOptions& options, const PlanRecord& plan,
-                            const ForecastTable& table) {
-                           // Without a screen drawing, the scales are those the screen would show.
-                           const GraphPrintJob job{plan, table, options.currentDollars, options.shown,
-                                                   ComputeScales(plan, table, options.shown)};
-                           return PrintGraph(printer, job);
-                         });
+  return RunPrintCommand(
+      args, kPrintGraphSyntax,
+      [](QPdfWriter& pdf, const PrintOptions& options, const PlanRecord& plan, const ForecastTable& table) {
+        // Without a screen drawing, the scales are those the screen would show.
+        const GraphPrintJob job{plan, table, options.currentDollars, options.shown,
+                                ComputeScales(plan, table, options.shown)};
+        return PrintGraph(pdf, job);
+      });
 }

@@ -1,79 +1,34 @@
 #include "cli/YearTableOutput.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <span>
 #include <vector>
 
+#include "engine/ForecastColumns.h"
 #include "model/NumberFormat.h"
 
 namespace {
 
-struct Column {
-  const char* name;   // the year record's field name: tsv and csv headers
-  const char* title;  // the plan page's column title, or nullptr: text header
-  std::int64_t YearRecord::*field;
-};
-
-// Every field in record order.
-const std::array<Column, kYearFieldCount> kAllColumns = {{
-    {"NetWorth", "   Net Worth", &YearRecord::NetWorth},
-    {"TaxDeferred", "Tax Deferred", &YearRecord::TaxDeferred},
-    {"TaxableInvest", "Taxable Invest", &YearRecord::TaxableInvest},
-    {"HomeEquity", nullptr, &YearRecord::HomeEquity},
-    {"OtherDebt", " Other Debt", &YearRecord::OtherDebt},
-    {"Expenses", "  Expenses", &YearRecord::Expenses},
-    {"IncomeTaxes", "Income Taxes", &YearRecord::IncomeTaxes},
-    {"PropertyTax", "Property Tax", &YearRecord::PropertyTax},
-    {"Income", "   Income", &YearRecord::Income},
-    {"Salaries", " Salaries", &YearRecord::Salaries},
-    {"Pensions", " Pensions", &YearRecord::Pensions},
-    {"SocialSecurity", "Social Security", &YearRecord::SocialSecurity},
-    {"InvestReturn", "Invest Return", &YearRecord::InvestReturn},
-    {"Distribution", " Distribution", &YearRecord::Distribution},
-    {"Mortgage", " Mortgage", &YearRecord::Mortgage},
-    {"MortgagePayment", nullptr, &YearRecord::MortgagePayment},
-    {"Property", "   Property", &YearRecord::Property},
-    {"LoanPayments", nullptr, &YearRecord::LoanPayments},
-    {"OtherDebtBalance", nullptr, &YearRecord::OtherDebtBalance},
-    {"OtherDebtYears", nullptr, &YearRecord::OtherDebtYears},
-    {"TaxableWithdrawal", nullptr, &YearRecord::TaxableWithdrawal},
-    {"DeferredWithdrawal", nullptr, &YearRecord::DeferredWithdrawal},
-    {"HomeEquityBorrowing", nullptr, &YearRecord::HomeEquityBorrowing},
-    {"UnfundedShortfall", nullptr, &YearRecord::UnfundedShortfall},
-}};
-
-// The plan page's money columns, in its order.
-const std::array<const char*, 15> kPlanPageFields = {"NetWorth",       "TaxDeferred",  "TaxableInvest", "Property",
-                                                     "Mortgage",       "OtherDebt",    "Expenses",      "IncomeTaxes",
-                                                     "PropertyTax",    "Income",       "Salaries",      "Pensions",
-                                                     "SocialSecurity", "InvestReturn", "Distribution"};
-
-std::vector<Column> ChosenColumns(bool allFields) {
-  if (allFields) return {kAllColumns.begin(), kAllColumns.end()};
-  std::vector<Column> columns;
-  for (const char* name : kPlanPageFields) {
-    const auto found = std::find_if(kAllColumns.begin(), kAllColumns.end(),
-                                    [name](const Column& column) { return std::string(column.name) == name; });
-    columns.push_back(*found);
-  }
-  return columns;
+std::span<const ForecastColumn> ChosenColumns(bool allFields) {
+  if (allFields) return kForecastColumns;
+  return kPlanPageColumns;
 }
 
 // One row of cells per used year, the header first.
 std::vector<std::vector<std::string>> BuildCells(const PlanRecord& plan, const ForecastTable& table,
-                                                 const std::vector<Column>& columns, TableFormat format) {
+                                                 std::span<const ForecastColumn> columns, TableFormat format) {
   const bool text = format == TableFormat::Text;
   std::vector<std::vector<std::string>> rows;
   std::vector<std::string> header = {"Year", "Age1"};
-  for (const Column& column : columns) header.emplace_back(text && column.title ? column.title : column.name);
+  for (const ForecastColumn& column : columns) header.emplace_back(text && column.title ? column.title : column.name);
   rows.push_back(header);
   for (int a = 1; a <= RowCount(plan); ++a) {
     std::vector<std::string> row = {std::to_string(static_cast<std::int64_t>(plan.CurrentYear) + a - 1),
                                     std::to_string(static_cast<std::int64_t>(plan.Age1) + a - 1)};
-    for (const Column& column : columns) {
+    for (const ForecastColumn& column : columns) {
       const std::int64_t value = table.Year(a).*column.field;
       row.push_back(text ? FormatDollars(value) : std::to_string(value));
     }

@@ -1,5 +1,5 @@
 #include "compare/ComparisonReport.h"
-#include "compare/YearFields.h"
+#include "engine/ForecastColumns.h"
 #include "model/PlanFieldLabels.h"
 
 namespace {
@@ -47,8 +47,8 @@ std::string ComparisonCsv(const Comparison& comparison) {
             std::to_string(attribution.total));
   for (const YearComparison& year : comparison.years) {
     for (std::size_t f = 0; f < kYearFieldCount; ++f) {
-      const auto member = YearFields()[f].member;
-      AppendRow(out, "year", YearFields()[f].name, std::to_string(year.year),
+      const auto member = kForecastColumns[f].field;
+      AppendRow(out, "year", kForecastColumns[f].name, std::to_string(year.year),
                 year.inBase ? std::to_string(year.base.*member) : "",
                 year.inOther ? std::to_string(year.other.*member) : "",
                 year.InBoth() ? std::to_string(year.difference[f]) : "");

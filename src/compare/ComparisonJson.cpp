@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "compare/ComparisonReport.h"
-#include "compare/YearFields.h"
+#include "engine/ForecastColumns.h"
 #include "model/PlanFieldLabels.h"
 
 namespace {
@@ -125,7 +125,7 @@ std::string Years(const Comparison& comparison) {
     }
     out += "{";
     for (std::size_t f = 0; f < kYearFieldCount; ++f) {
-      out += std::string(f ? ", " : "") + Quoted(YearFields()[f].name) + ": " + std::to_string(year.difference[f]);
+      out += std::string(f ? ", " : "") + Quoted(kForecastColumns[f].name) + ": " + std::to_string(year.difference[f]);
     }
     out += "}}";
   }

@@ -3,7 +3,7 @@
 #include "compare/ComparisonForecast.h"
 #include "engine/Money.h"
 
-ComparisonMetric DefaultMetric() { return {FindYearField("NetWorth"), false}; }
+ComparisonMetric DefaultMetric() { return {FindForecastColumn("NetWorth"), false}; }
 
 std::optional<ComparisonMetric> ParseMetric(std::string_view text) {
   ComparisonMetric metric;
@@ -17,7 +17,7 @@ std::optional<ComparisonMetric> ParseMetric(std::string_view text) {
     }
     text = text.substr(0, colon);
   }
-  metric.field = FindYearField(text);
+  metric.field = FindForecastColumn(text);
   if (!metric.field) return std::nullopt;
   return metric;
 }
@@ -33,8 +33,8 @@ std::int64_t MetricOf(const ComparisonMetric& metric, const PlanRecord& plan) {
 std::int64_t MetricIn(const ComparisonMetric& metric, const PlanRecord& plan, const ForecastTable& table) {
   const int rows = RowCount(plan);
   if (rows == 0) return 0;
-  if (!metric.summed) return table.Year(rows).*metric.field->member;
+  if (!metric.summed) return table.Year(rows).*metric.field->field;
   std::int64_t sum = 0;
-  for (int a = 1; a <= rows; ++a) sum = AddMoney(sum, table.Year(a).*metric.field->member);
+  for (int a = 1; a <= rows; ++a) sum = AddMoney(sum, table.Year(a).*metric.field->field);
   return sum;
 }

@@ -5,16 +5,16 @@
 #include <string>
 #include <string_view>
 
-#include "compare/YearFields.h"
+#include "engine/ForecastColumns.h"
 #include "engine/ForecastTable.h"
 #include "model/PlanRecord.h"
 
 // The figure an attribution explains: one year-table field in today's
 // dollars, either in the plan's last forecast year or summed over all its
 // years (saturating). Written "NAME" or "NAME:last" for the last year and
-// "NAME:sum" for the sum, NAME being a field as YearFields() spells it.
+// "NAME:sum" for the sum, NAME being a field as kForecastColumns spells it.
 struct ComparisonMetric {
-  const YearField* field = nullptr;
+  const ForecastColumn* field = nullptr;
   bool summed = false;
 };
 

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "compare/ComparisonReport.h"
-#include "compare/YearFields.h"
+#include "engine/ForecastColumns.h"
 #include "model/NumberFormat.h"
 #include "model/PlanFieldLabels.h"
 
@@ -87,7 +87,7 @@ void AppendYears(std::string& out, const Comparison& comparison) {
          (comparison.options.currentDollars ? "today's dollars" : "each year's own dollars") + ")\n";
   Rows rows;
   std::vector<std::string> header = {"Year", "Age1"};
-  for (const YearField& field : YearFields()) header.emplace_back(field.name);
+  for (const ForecastColumn& field : kForecastColumns) header.emplace_back(field.name);
   rows.push_back(header);
   for (const YearComparison& year : comparison.years) {
     std::vector<std::string> row = {std::to_string(year.year),

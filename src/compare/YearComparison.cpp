@@ -3,7 +3,7 @@
 #include <map>
 
 #include "compare/Difference.h"
-#include "compare/YearFields.h"
+#include "engine/ForecastColumns.h"
 
 std::vector<YearComparison> CompareYears(const PlanRecord& base, const ForecastTable& baseTable,
                                          const PlanRecord& other, const ForecastTable& otherTable) {
@@ -25,7 +25,7 @@ std::vector<YearComparison> CompareYears(const PlanRecord& base, const ForecastT
     row.year = year;
     if (row.InBoth()) {
       for (std::size_t f = 0; f < kYearFieldCount; ++f) {
-        const auto member = YearFields()[f].member;
+        const auto member = kForecastColumns[f].field;
         row.difference[f] = Difference(row.base.*member, row.other.*member);
       }
     }

@@ -1,7 +1,7 @@
 #include <QPrinter>
 
-#include "views/BitmapExport.h"
-#include "views/GraphPrinting.h"
+#include "render/GraphPrinting.h"
+#include "views/BitmapSaving.h"
 #include "views/Tf1graph.h"
 
 void PrintGraphCommand(Tf1graph& page) {

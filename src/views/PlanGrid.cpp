@@ -5,28 +5,38 @@
 #include <QTableWidget>
 #include <algorithm>
 
+#include "engine/ForecastColumns.h"
 #include "model/NumberFormat.h"
 #include "shell/Session.h"
 
+namespace {
+
+// Money columns take the plan page's titles from the forecast's column list.
+constexpr PlanColumn MoneyColumn(int width, std::int64_t YearRecord::*field) {
+  return {width, ForecastColumnOf(field).title, field};
+}
+
+}  // namespace
+
 const std::array<PlanColumn, kPlanColumnCount> kPlanColumns{{
     {35, "Age1", nullptr},
-    {92, "   Net Worth", &YearRecord::NetWorth},
-    {84, "Tax Deferred", &YearRecord::TaxDeferred},
-    {92, "Taxable Invest", &YearRecord::TaxableInvest},
-    {82, "   Property", &YearRecord::Property},
-    {75, " Mortgage", &YearRecord::Mortgage},
-    {75, " Other Debt", &YearRecord::OtherDebt},
+    MoneyColumn(92, &YearRecord::NetWorth),
+    MoneyColumn(84, &YearRecord::TaxDeferred),
+    MoneyColumn(92, &YearRecord::TaxableInvest),
+    MoneyColumn(82, &YearRecord::Property),
+    MoneyColumn(75, &YearRecord::Mortgage),
+    MoneyColumn(75, &YearRecord::OtherDebt),
     {10, "", nullptr},
-    {75, "  Expenses", &YearRecord::Expenses},
-    {90, "Income Taxes", &YearRecord::IncomeTaxes},
-    {82, "Property Tax", &YearRecord::PropertyTax},
+    MoneyColumn(75, &YearRecord::Expenses),
+    MoneyColumn(90, &YearRecord::IncomeTaxes),
+    MoneyColumn(82, &YearRecord::PropertyTax),
     {10, "", nullptr},
-    {70, "   Income", &YearRecord::Income},
-    {70, " Salaries", &YearRecord::Salaries},
-    {75, " Pensions", &YearRecord::Pensions},
-    {95, "Social Security", &YearRecord::SocialSecurity},
-    {85, "Invest Return", &YearRecord::InvestReturn},
-    {81, " Distribution", &YearRecord::Distribution},
+    MoneyColumn(70, &YearRecord::Income),
+    MoneyColumn(70, &YearRecord::Salaries),
+    MoneyColumn(75, &YearRecord::Pensions),
+    MoneyColumn(95, &YearRecord::SocialSecurity),
+    MoneyColumn(85, &YearRecord::InvestReturn),
+    MoneyColumn(81, &YearRecord::Distribution),
 }};
 
 namespace {

@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "render/GraphScreen.h"
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
 #include "shell/WindowSettings.h"
 #include "views/GraphResizeRule.h"
-#include "views/GraphScreen.h"
 
 namespace {
 
@@ -158,7 +158,8 @@ QSize Tf1graph::CanvasSize() const {
 
 void Tf1graph::DrawGraph() {
   SyncCheckBoxes();
-  bitmap_ = RenderScreenGraph(session_, session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
+  const GraphInput input{session_.plan, session_.table, session_.CurrentDollars, session_.CurveShown};
+  bitmap_ = RenderScreenGraph(input, session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
                               GraphFontFamily(ScreenWidth()), &scales_);
   picture_->SetImage(bitmap_);
 }

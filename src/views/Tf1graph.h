@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <array>
 
+#include "render/GraphDrawing.h"
 #include "shell/Page.h"
-#include "views/GraphDrawing.h"
 
 class QAction;
 class QCheckBox;

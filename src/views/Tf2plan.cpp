@@ -9,11 +9,11 @@
 #include <cstdint>
 
 #include "engine/ForecastTable.h"
+#include "render/PlanPrinting.h"
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
 #include "shell/WindowSettings.h"
 #include "views/PlanGrid.h"
-#include "views/PlanPrinting.h"
 
 namespace {
 

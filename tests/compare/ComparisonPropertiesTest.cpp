@@ -7,7 +7,7 @@
 #include "compare/Comparison.h"
 #include "compare/ComparisonForecast.h"
 #include "compare/PlanMixer.h"
-#include "compare/YearFields.h"
+#include "engine/ForecastColumns.h"
 
 namespace {
 
@@ -43,8 +43,8 @@ std::int64_t SumOfParts(const Attribution& attribution) {
 
 bool SameTable(const ForecastTable& a, const ForecastTable& b) {
   for (int row = 1; row <= kForecastRows; ++row) {
-    for (const YearField& field : YearFields()) {
-      if (a.Year(row).*field.member != b.Year(row).*field.member) return false;
+    for (const ForecastColumn& field : kForecastColumns) {
+      if (a.Year(row).*field.field != b.Year(row).*field.field) return false;
     }
   }
   return true;
@@ -82,7 +82,7 @@ TEST(ComparisonPropertiesTest, SwappingThePlansNegatesEveryDifference) {
       EXPECT_EQ(forward.years[y].inBase, backward.years[y].inOther);
       for (std::size_t f = 0; f < kYearFieldCount; ++f) {
         EXPECT_EQ(forward.years[y].difference[f], -backward.years[y].difference[f])
-            << forward.years[y].year << " " << YearFields()[f].name;
+            << forward.years[y].year << " " << kForecastColumns[f].name;
       }
     }
     for (std::size_t s = 0; s < forward.summary.size(); ++s) {

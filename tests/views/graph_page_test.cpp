@@ -12,9 +12,9 @@
 #include "engine/Forecast.h"
 #include "model/PlanFile.h"
 #include "model/SamplePlan.h"
+#include "render/GraphCurves.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestProgram.h"
-#include "views/GraphCurves.h"
 #include "views/Tf1graph.h"
 
 namespace {

@@ -1,12 +1,10 @@
-#include "views/BitmapExport.h"
+#include "views/BitmapSaving.h"
 
-#include <QFile>
 #include <QImage>
-#include <QImageWriter>
-#include <QSaveFile>
 
 #include "model/NumberFormat.h"
 #include "platform/Platform.h"
+#include "render/BitmapExport.h"
 #include "shell/Session.h"
 
 FileDialogRequest BitmapDialogRequest(const Session& session) {
@@ -19,22 +17,6 @@ FileDialogRequest BitmapDialogRequest(const Session& session) {
   request.proposedName = QString::fromStdString(CaptionPlanName(session.plan.PlanFileName));
   request.confirmOverwrite = true;
   return request;
-}
-
-QString WriteBitmapFile(const QImage& image, const QString& path) {
-  const QString failure = QString("The bitmap could not be saved as \"%1\": %2");
-  QFile existing(path);
-  if (existing.exists() && !(existing.permissions() & QFileDevice::WriteOwner))
-    existing.setPermissions(existing.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return failure.arg(path, file.errorString());
-  QImageWriter writer(&file, "BMP");
-  if (!writer.write(image)) {
-    file.cancelWriting();
-    return failure.arg(path, writer.errorString());
-  }
-  if (!file.commit()) return failure.arg(path, file.errorString());
-  return QString();
 }
 
 void SaveBitmapFile(QWidget* page, const QImage& image, const Session& session, Platform& platform) {

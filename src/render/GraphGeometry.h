@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "views/GraphCurves.h"
+#include "render/GraphCurves.h"
 
 struct PlanRecord;
 struct ForecastTable;
@@ -49,10 +49,10 @@ struct PlotFrame {
 
   int Right() const { return left + width; }
   int Bottom() const { return top + height; }
-  int RowStep() const;           // round(PH / 6): one axis label step
-  int MinorRowStep() const;      // round(PH / 30)
-  int DecadeStep() const;        // round(PW / decades)
-  int MinorDecadeStep() const;   // round(PW / decades / 5)
+  int RowStep() const;          // round(PH / 6): one axis label step
+  int MinorRowStep() const;     // round(PH / 30)
+  int DecadeStep() const;       // round(PW / decades)
+  int MinorDecadeStep() const;  // round(PW / decades / 5)
   // x of plan year index k (0 = the current year).
   int X(std::int64_t k) const;
   // y of a value in dollars on an axis whose top is `scale` thousands.

@@ -1,4 +1,4 @@
-#include "views/GraphCurves.h"
+#include "render/GraphCurves.h"
 
 #include "engine/ForecastTable.h"
 #include "engine/Money.h"
@@ -10,8 +10,8 @@ const std::array<QString, kCurveCount> CurveNames = {
 namespace {
 
 const std::array<QColor, kCurveCount> kCurveColours = {
-    QColor(0, 128, 0),   QColor(128, 128, 0), QColor(0, 0, 255),   QColor(0, 0, 0),
-    QColor(255, 0, 0),   QColor(128, 255, 0), QColor(255, 0, 255), QColor(0, 128, 255),
+    QColor(0, 128, 0), QColor(128, 128, 0), QColor(0, 0, 255),   QColor(0, 0, 0),
+    QColor(255, 0, 0), QColor(128, 255, 0), QColor(255, 0, 255), QColor(0, 128, 255),
 };
 
 bool IsCurve(int n) { return n >= 1 && n <= kCurveCount; }

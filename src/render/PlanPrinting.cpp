@@ -1,4 +1,4 @@
-#include "views/PlanPrinting.h"
+#include "render/PlanPrinting.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -10,9 +10,9 @@
 #include "engine/ForecastTable.h"
 #include "model/NumberFormat.h"
 #include "model/PlanRecord.h"
-#include "views/GraphCanvas.h"
-#include "views/GraphGeometry.h"
-#include "views/PrintPage.h"
+#include "render/GraphCanvas.h"
+#include "render/GraphGeometry.h"
+#include "render/PrinterPage.h"
 
 namespace {
 
@@ -128,11 +128,9 @@ void DrawPage(QPainter& painter, const TableGeometry& g, const PrintSection& sec
 
   painter.setFont(PrinterFont(16, false, true));
   canvas.DrawLabel(g.Centre(), g.top - 10 * g.unit, PlanTitle(job.plan), TextAnchor::Centre);
-  canvas.DrawLabel(g.Centre(), g.RowTop(2) - 10 * g.unit, Subtitle(section, twoPages, secondPage),
-                   TextAnchor::Centre);
+  canvas.DrawLabel(g.Centre(), g.RowTop(2) - 10 * g.unit, Subtitle(section, twoPages, secondPage), TextAnchor::Centre);
   painter.setFont(PrinterFont(12));
-  canvas.DrawLabel(g.Centre(), g.RowTop(3) - 8 * g.unit, DollarLine(job.plan, job.currentDollars),
-                   TextAnchor::Centre);
+  canvas.DrawLabel(g.Centre(), g.RowTop(3) - 8 * g.unit, DollarLine(job.plan, job.currentDollars), TextAnchor::Centre);
 
   DrawGrid(canvas, g, section, columnWidth);
 
@@ -143,8 +141,7 @@ void DrawPage(QPainter& painter, const TableGeometry& g, const PrintSection& sec
   for (int c = 0; c < columns; ++c) {
     const std::vector<const char*>& heading = section.columns[static_cast<std::size_t>(c)].heading;
     for (std::size_t line = 0; line < heading.size(); ++line)
-      canvas.DrawLabel(cellX(c), cellY(section.headingRow + static_cast<int>(line)), heading[line],
-                TextAnchor::Left);
+      canvas.DrawLabel(cellX(c), cellY(section.headingRow + static_cast<int>(line)), heading[line], TextAnchor::Left);
   }
 
   const int years = RowCount(job.plan);
@@ -183,7 +180,8 @@ int PrintPlanTable(QPainter& painter, const std::function<bool()>& newPage, cons
 int PrintPlanTable(QPagedPaintDevice& device, const PlanPrintJob& job) {
   QPainter painter;
   if (!painter.begin(&device)) return 0;
-  const int pages = PrintPlanTable(painter, [&device] { return device.newPage(); }, job);
+  const int pages = PrintPlanTable(
+      painter, [&device] { return device.newPage(); }, job);
   painter.end();
   return pages;
 }

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "model/PlanRecord.h"
-#include "shell/Session.h"
-#include "views/GraphGeometry.h"
-#include "views/GraphResizeRule.h"
-#include "views/GraphScreen.h"
+#include "render/GraphGeometry.h"
+#include "render/GraphScreen.h"
 
 namespace {
 
@@ -13,13 +11,33 @@ TEST(GraphAxisMaximum, FollowsTheScaleTable) {
     std::int64_t maximum;
     std::int64_t top;
   } cases[] = {
-      {-5'000, 5},          {0, 5},                 {4'999, 5},           {5'000, 10},
-      {10'000, 10},         {10'001, 25},           {24'999, 25},         {25'000, 50},
-      {49'999, 50},         {50'000, 100},          {100'000, 100},       {100'001, 125},
-      {124'999, 125},       {125'000, 250},         {249'999, 250},       {250'000, 500},
-      {480'000, 500},       {499'999, 500},         {500'000, 1'000},     {1'000'000, 1'000},
-      {1'000'001, 1'250},   {1'249'999, 1'250},     {10'000'001, 12'500}, {999'999'999, 1'000'000},
-      {1'000'000'000, 1'000'000}, {1'000'000'001, 1'000'000}, {INT64_MAX, 1'000'000},
+      {-5'000, 5},
+      {0, 5},
+      {4'999, 5},
+      {5'000, 10},
+      {10'000, 10},
+      {10'001, 25},
+      {24'999, 25},
+      {25'000, 50},
+      {49'999, 50},
+      {50'000, 100},
+      {100'000, 100},
+      {100'001, 125},
+      {124'999, 125},
+      {125'000, 250},
+      {249'999, 250},
+      {250'000, 500},
+      {480'000, 500},
+      {499'999, 500},
+      {500'000, 1'000},
+      {1'000'000, 1'000},
+      {1'000'001, 1'250},
+      {1'249'999, 1'250},
+      {10'000'001, 12'500},
+      {999'999'999, 1'000'000},
+      {1'000'000'000, 1'000'000},
+      {1'000'000'001, 1'000'000},
+      {INT64_MAX, 1'000'000},
   };
   for (const auto& c : cases) EXPECT_EQ(AxisMaximum(c.maximum), c.top) << c.maximum;
 }
@@ -101,47 +119,6 @@ TEST(GraphScreenParameters, SizeStepAndLegendRows) {
   EXPECT_EQ(p.titleFont.pointSize(), 11);
   EXPECT_EQ(p.labelFont.pointSize(), 9);
   EXPECT_TRUE(p.titleFont.underline());
-}
-
-TEST(GraphResizeRule, SnapsToTheMinimumAndTakesTheStoredWidthFirst) {
-  WindowGeometry geometry;
-  geometry.GraphWidth = 800;
-  bool first = true;
-  EXPECT_EQ(GraphResizeRule({640, 700}, geometry, first, 1024), QSize(800, 700));
-  EXPECT_FALSE(first);
-  EXPECT_EQ(GraphResizeRule({300, 200}, geometry, first, 1024), QSize(506, 574));
-  EXPECT_EQ(geometry.GraphWidth, 506);
-  EXPECT_EQ(geometry.GraphHeight, 574);
-  EXPECT_EQ(GraphResizeRule({1900, 1000}, geometry, first, 1024), QSize(1900, 1000));
-}
-
-TEST(GraphResizeRule, SmallScreensForceTheirHeight) {
-  WindowGeometry geometry;
-  geometry.MinPageHeight = 480;
-  geometry.SmallScreenHeight = 480;
-  bool first = false;
-  EXPECT_EQ(GraphResizeRule({700, 300}, geometry, first, 480), QSize(700, 480));
-  EXPECT_EQ(GraphResizeRule({700, 900}, geometry, first, 480), QSize(700, 480));
-}
-
-// Screens from 550 to 559 high keep the 574 minimum but force the 400 height:
-// the window's own minimum must let it get there.
-TEST(GraphResizeRule, WindowMinimumAllowsTheForcedSmallScreenHeight) {
-  WindowGeometry geometry;
-  bool first = false;
-  EXPECT_EQ(GraphResizeRule({700, 600}, geometry, first, 555), QSize(700, 400));
-  EXPECT_EQ(GraphMinimumHeight(geometry, 555), 400);
-  EXPECT_EQ(GraphMinimumHeight(geometry, 560), 574);
-  geometry.MinPageHeight = 480;
-  geometry.SmallScreenHeight = 480;
-  EXPECT_EQ(GraphMinimumHeight(geometry, 480), 480);
-}
-
-TEST(GraphResizeRule, CheckBoxesFollowTheWindow) {
-  EXPECT_EQ(CurveCheckBoxPosition(0, 506, 574), QPoint(24, 425));
-  EXPECT_EQ(CurveCheckBoxPosition(3, 506, 574), QPoint(24, 479));
-  EXPECT_EQ(CurveCheckBoxPosition(4, 506, 574), QPoint(358, 425));
-  EXPECT_EQ(CurveCheckBoxPosition(7, 1000, 800), QPoint(852, 705));
 }
 
 }  // namespace

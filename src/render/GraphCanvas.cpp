@@ -1,12 +1,12 @@
-#include "views/GraphCanvas.h"
+#include "render/GraphCanvas.h"
 
 #include <QPainter>
 #include <QPolygon>
 #include <QRect>
 #include <algorithm>
 
-#include "views/GraphCurves.h"
-#include "views/GraphGeometry.h"
+#include "render/GraphCurves.h"
+#include "render/GraphGeometry.h"
 
 namespace {
 

@@ -5,10 +5,9 @@
 #include <QString>
 #include <array>
 
-#include "views/GraphDrawing.h"
+#include "render/GraphDrawing.h"
 
 struct PlanRecord;
-struct Session;
 
 // Marker half-size and font base of the screen graph for a window `width` wide: 2, 3 or 4.
 int SizeStep(int width);
@@ -30,7 +29,7 @@ GraphParameters ScreenGraphParameters(int width, int height, QSize canvasSize, c
 // Text at the same pixel size as on a 96 dpi desktop, whatever the screen.
 void SetScreenResolution(QImage& image);
 
-// Draws the session's graph for a window of `width` by `height` into a new
-// image of `canvasSize`; `scales` receives the axis tops used.
-QImage RenderScreenGraph(const Session& session, int width, int height, QSize canvasSize, const QString& fontFamily,
+// Draws the graph for a window of `width` by `height` into a new image of
+// `canvasSize`; `scales` receives the axis tops used.
+QImage RenderScreenGraph(const GraphInput& input, int width, int height, QSize canvasSize, const QString& fontFamily,
                          GraphScales* scales = nullptr);

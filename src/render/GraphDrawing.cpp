@@ -1,4 +1,4 @@
-#include "views/GraphDrawing.h"
+#include "render/GraphDrawing.h"
 
 #include <QPainter>
 
@@ -60,8 +60,7 @@ void DrawCaptions(GraphCanvas& canvas, const GraphParameters& p) {
   for (int k = 0; k <= 6; ++k) {
     const int y = f.top + k * f.RowStep();
     canvas.DrawLabel(p.leftLabelX, y, QString::fromStdString(AxisLabelText(p.scales.assets, k)), TextAnchor::Right);
-    canvas.DrawLabel(p.rightLabelX, y, QString::fromStdString(AxisLabelText(p.scales.cashFlow, k)),
-                     TextAnchor::Left);
+    canvas.DrawLabel(p.rightLabelX, y, QString::fromStdString(AxisLabelText(p.scales.cashFlow, k)), TextAnchor::Left);
   }
   for (int k = 0; k <= f.decades; ++k) {
     canvas.DrawLabel(f.left + k * f.DecadeStep(), p.ageLabelY, QString::number(f.startAge + 10 * k),
@@ -96,8 +95,8 @@ void DrawLegend(GraphCanvas& canvas, const GraphParameters& p, const std::array<
 
 }  // namespace
 
-void DrawGraph(QPainter& painter, const GraphParameters& parameters, const PlanRecord& plan,
-               const ForecastTable& table, const std::array<bool, kCurveCount>& shown) {
+void DrawGraph(QPainter& painter, const GraphParameters& parameters, const PlanRecord& plan, const ForecastTable& table,
+               const std::array<bool, kCurveCount>& shown) {
   painter.save();
   painter.fillRect(QRect(QPoint(0, 0), parameters.canvasSize), Qt::white);
   GraphCanvas canvas(painter, parameters.style);

@@ -5,17 +5,17 @@
 
 #include "engine/Forecast.h"
 #include "model/PlanFile.h"
-#include "shell/Session.h"
-#include "views/GraphCurves.h"
-#include "views/GraphScreen.h"
+#include "render/GraphCurves.h"
+#include "render/GraphDrawing.h"
+#include "render/GraphScreen.h"
 
 namespace {
 
 // The sample plan that ships with the program: a household with every curve in use.
 const std::string kSamplePlan = PREVORA_TEST_DATA "/../../resources/Double.plan";
 
-QImage Render(const Session& session, int width = 506, int height = 574) {
-  return RenderScreenGraph(session, width, height, QSize(width, height), "Times New Roman");
+QImage Render(const GraphInput& input, int width = 506, int height = 574) {
+  return RenderScreenGraph(input, width, height, QSize(width, height), "Times New Roman");
 }
 
 // Pixels of exactly this colour inside the rectangle.
@@ -40,14 +40,18 @@ const QRect kPlot(QPoint(90, 45), QPoint(416, 399));
 class GraphDrawingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(ReadPlanFile(session.plan, kSamplePlan).ok);
-    RunForecast(session.plan, session.table);
+    ASSERT_TRUE(ReadPlanFile(plan, kSamplePlan).ok);
+    RunForecast(plan, table);
   }
-  Session session;
+  GraphInput Input() const { return {plan, table, false, shown}; }
+
+  PlanRecord plan;
+  ForecastTable table;
+  std::array<bool, kCurveCount> shown{true, true, true, true, true, true, true, true};
 };
 
 TEST_F(GraphDrawingTest, LegendMarkersSitInTheirColoursBesideTheCheckBoxes) {
-  const QImage image = Render(session);
+  const QImage image = Render(Input());
   const QPoint markers[] = {{50, 432}, {50, 450}, {50, 468}, {50, 486}, {386, 431}, {386, 449}, {386, 467}, {386, 485}};
   for (int n = 1; n <= kCurveCount; ++n) {
     const QPoint at = markers[n - 1];
@@ -58,23 +62,23 @@ TEST_F(GraphDrawingTest, LegendMarkersSitInTheirColoursBesideTheCheckBoxes) {
     }
   }
   // The legend shows all eight even when curves are hidden.
-  session.CurveShown.fill(false);
-  const QImage empty = Render(session);
+  shown.fill(false);
+  const QImage empty = Render(Input());
   for (int n = 1; n <= kCurveCount; ++n) EXPECT_GT(CountColour(empty, Around(markers[n - 1], 3), CurveColour(n)), 3);
 }
 
 TEST_F(GraphDrawingTest, HiddenCurvesLeaveNoPixelsInThePlot) {
-  const QImage all = Render(session);
+  const QImage all = Render(Input());
   for (int n : {1, 2, 3, 5, 6, 7}) EXPECT_GT(CountColour(all, kPlot, CurveColour(n)), 20) << "curve " << n;
-  session.CurveShown = {true, false, true, true, false, true, true, true};
-  const QImage some = Render(session);
+  shown = {true, false, true, true, false, true, true, true};
+  const QImage some = Render(Input());
   EXPECT_EQ(CountColour(some, kPlot, CurveColour(2)), 0);
   EXPECT_EQ(CountColour(some, kPlot, CurveColour(5)), 0);
   EXPECT_GT(CountColour(some, kPlot, CurveColour(6)), 20);
 }
 
 TEST_F(GraphDrawingTest, GridAndAxesFollowThePlotBox) {
-  const QImage image = Render(session);
+  const QImage image = Render(Input());
   const QColor cyan(0, 255, 255);
   // Age 45: five decades of 65 pixels, minor lines 13 apart; the left axis is doubled to the right.
   EXPECT_EQ(image.pixelColor(103, 60), cyan);
@@ -89,23 +93,23 @@ TEST_F(GraphDrawingTest, GridAndAxesFollowThePlotBox) {
 }
 
 TEST_F(GraphDrawingTest, AllCurvesHiddenGiveTheSmallestScales) {
-  session.CurveShown.fill(false);
+  shown.fill(false);
   GraphScales scales;
-  RenderScreenGraph(session, 506, 574, QSize(506, 574), "Times New Roman", &scales);
+  RenderScreenGraph(Input(), 506, 574, QSize(506, 574), "Times New Roman", &scales);
   EXPECT_EQ(scales.assets, 5);
   EXPECT_EQ(scales.cashFlow, 5);
 }
 
 TEST_F(GraphDrawingTest, ValueAtTheAxisTopHasAMarkerButNoSegmentToIt) {
-  session.table = ForecastTable{};
-  session.plan.Age1 = 80;  // eleven years, one decade
-  session.CurveShown = {false, false, false, false, false, false, false, true};
+  table = ForecastTable{};
+  plan.Age1 = 80;  // eleven years, one decade
+  shown = {false, false, false, false, false, false, false, true};
   // Distribution: zero, then 10,000 (the axis top of 10 thousands), then above the axis.
-  session.table.Year(3).Distribution = 5'000;
-  session.table.Year(4).Distribution = 10'000;
-  session.table.Year(5).Distribution = 20'000;
+  table.Year(3).Distribution = 5'000;
+  table.Year(4).Distribution = 10'000;
+  table.Year(5).Distribution = 20'000;
   GraphScales scales;
-  const QImage image = RenderScreenGraph(session, 506, 574, QSize(506, 574), "Times New Roman", &scales);
+  const QImage image = RenderScreenGraph(Input(), 506, 574, QSize(506, 574), "Times New Roman", &scales);
   EXPECT_EQ(scales.cashFlow, 25);
   // With a top of 25 thousands, every value is drawable: markers at years 2 (the zero
   // before the first value), 3, 4 and 5.
@@ -115,9 +119,9 @@ TEST_F(GraphDrawingTest, ValueAtTheAxisTopHasAMarkerButNoSegmentToIt) {
   EXPECT_EQ(CountColour(image, Around({frame.X(0), frame.Y(0, 25)}, 2), colour), 0);
 
   // Force the scale down so 20,000 lies above it: year 5 is neither drawn nor joined.
-  session.table.Year(5).Distribution = 0;
-  session.table.Year(4).Distribution = 10'000;
-  const QImage capped = RenderScreenGraph(session, 506, 574, QSize(506, 574), "Times New Roman", &scales);
+  table.Year(5).Distribution = 0;
+  table.Year(4).Distribution = 10'000;
+  const QImage capped = RenderScreenGraph(Input(), 506, 574, QSize(506, 574), "Times New Roman", &scales);
   EXPECT_EQ(scales.cashFlow, 10);
   // At the top (10,000 = M) the marker is drawn, but the segment from year 3 ends
   // short of it: the middle of that segment holds no curve pixel.
@@ -127,13 +131,13 @@ TEST_F(GraphDrawingTest, ValueAtTheAxisTopHasAMarkerButNoSegmentToIt) {
 }
 
 TEST_F(GraphDrawingTest, ValuesBelowTheAxisBottomLeaveAGap) {
-  session.table = ForecastTable{};
-  session.plan.Age1 = 80;
-  session.CurveShown = {true, false, false, false, false, false, false, false};
-  session.table.Year(1).NetWorth = 100'000;
-  session.table.Year(2).NetWorth = -50'000;  // below -20 % of the 100 thousand top
-  session.table.Year(3).NetWorth = 100'000;
-  const QImage image = Render(session);
+  table = ForecastTable{};
+  plan.Age1 = 80;
+  shown = {true, false, false, false, false, false, false, false};
+  table.Year(1).NetWorth = 100'000;
+  table.Year(2).NetWorth = -50'000;  // below -20 % of the 100 thousand top
+  table.Year(3).NetWorth = 100'000;
+  const QImage image = Render(Input());
   const PlotFrame frame = MakePlotFrame(90, 50, 326, 344, 80);
   const QColor green = CurveColour(1);
   EXPECT_GT(CountColour(image, Around({frame.X(0), 50}, 3), green), 3);
@@ -144,14 +148,14 @@ TEST_F(GraphDrawingTest, ValuesBelowTheAxisBottomLeaveAGap) {
 
 TEST_F(GraphDrawingTest, PlansNoPageCouldProduceStillDraw) {
   for (std::int32_t age : {90, 99, 10, -40, INT32_MIN, INT32_MAX}) {
-    session.plan.Age1 = age;
-    session.table.Year(1).NetWorth = INT64_MAX;
-    session.table.Year(2).NetWorth = INT64_MIN;
-    session.table.Year(80).Expenses = INT64_MAX;
-    const QImage image = Render(session);
+    plan.Age1 = age;
+    table.Year(1).NetWorth = INT64_MAX;
+    table.Year(2).NetWorth = INT64_MIN;
+    table.Year(80).Expenses = INT64_MAX;
+    const QImage image = Render(Input());
     EXPECT_FALSE(image.isNull()) << age;
   }
-  EXPECT_FALSE(Render(session, 10, 10).isNull());
+  EXPECT_FALSE(Render(Input(), 10, 10).isNull());
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
-#include "views/GraphScreen.h"
+#include "render/GraphScreen.h"
 
 #include <QFontDatabase>
 #include <QPainter>
 
 #include "model/PlanRecord.h"
-#include "shell/Session.h"
 
 namespace {
 
@@ -92,16 +91,16 @@ void SetScreenResolution(QImage& image) {
   image.setDotsPerMeterY(3780);
 }
 
-QImage RenderScreenGraph(const Session& session, int width, int height, QSize canvasSize, const QString& fontFamily,
+QImage RenderScreenGraph(const GraphInput& input, int width, int height, QSize canvasSize, const QString& fontFamily,
                          GraphScales* scales) {
-  const GraphScales used = ComputeScales(session.plan, session.table, session.CurveShown);
+  const GraphScales used = ComputeScales(input.plan, input.table, input.shown);
   if (scales) *scales = used;
   QImage image(canvasSize, QImage::Format_RGB32);
   if (image.isNull()) return image;
   SetScreenResolution(image);
   QPainter painter(&image);
   const GraphParameters parameters =
-      ScreenGraphParameters(width, height, canvasSize, session.plan, session.CurrentDollars, used, fontFamily);
-  DrawGraph(painter, parameters, session.plan, session.table, session.CurveShown);
+      ScreenGraphParameters(width, height, canvasSize, input.plan, input.currentDollars, used, fontFamily);
+  DrawGraph(painter, parameters, input.plan, input.table, input.shown);
   return image;
 }

@@ -1,4 +1,4 @@
-#include "views/GraphGeometry.h"
+#include "render/GraphGeometry.h"
 
 #include <algorithm>
 #include <cmath>

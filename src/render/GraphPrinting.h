@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "views/GraphDrawing.h"
-#include "views/PrintPage.h"
+#include "render/GraphDrawing.h"
+#include "render/PrinterPage.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -12,11 +12,7 @@ struct ForecastTable;
 
 // The printed graph: one page, the table as it stands, the shown curves
 // only, on the axis scales of the last screen drawing.
-struct GraphPrintJob {
-  const PlanRecord& plan;
-  const ForecastTable& table;
-  bool currentDollars = false;
-  std::array<bool, kCurveCount> shown{};
+struct GraphPrintJob : GraphInput {
   GraphScales scales;
 };
 

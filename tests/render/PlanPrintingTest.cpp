@@ -7,8 +7,8 @@
 #include "engine/Forecast.h"
 #include "model/NumberFormat.h"
 #include "model/PlanFile.h"
-#include "print_recording.h"
-#include "views/PlanPrinting.h"
+#include "render/PlanPrinting.h"
+#include "render/RecordingDevice.h"
 
 namespace {
 
@@ -94,7 +94,8 @@ TEST(PrintPlanTable, SectionsPrintTheirColumnsAndHeadings) {
   const auto money = [](std::int64_t v) { return QString::fromStdString(FormatDollars(v)); };
 
   const QStringList assets = printed.Texts(1);
-  for (const char* heading : {"Age for", "Name #1", "Net", "Worth", "Tax Deferred", "Taxable", "Value", "Balance", "Debt"})
+  for (const char* heading :
+       {"Age for", "Name #1", "Net", "Worth", "Tax Deferred", "Taxable", "Value", "Balance", "Debt"})
     EXPECT_TRUE(assets.contains(heading)) << heading;
   EXPECT_TRUE(assets.contains(money(last.NetWorth)));
   EXPECT_TRUE(assets.contains(money(last.Property)));

@@ -6,9 +6,9 @@
 #include <QString>
 #include <array>
 
-#include "views/GraphCanvas.h"
-#include "views/GraphCurves.h"
-#include "views/GraphGeometry.h"
+#include "render/GraphCanvas.h"
+#include "render/GraphCurves.h"
+#include "render/GraphGeometry.h"
 
 class QPainter;
 struct PlanRecord;
@@ -30,7 +30,7 @@ struct GraphLegendEntry {
 //   fonts          printer default face, 16 pt underlined / 12 pt plain
 //   texts          title without the width test, "(Inflation Adjusted Dollars in
 //                  Thousands)" or "(Current Year N Dollars in Thousands)"
-//   scales         those of the last screen drawing (Tf1graph::Scales())
+//   scales         those of the last screen drawing
 //   curveOrder     2, 4, 7, 8, 5, 6, 3, 1
 //   legend         positions in u; legendOnlyShownCurves true
 struct GraphParameters {
@@ -76,8 +76,17 @@ struct GraphParameters {
   bool legendOnlyShownCurves = false;
 };
 
+// What a graph shows: the plan's forecast table in the dollars it was
+// converted to, and the check box of each curve (index = curve - 1).
+struct GraphInput {
+  const PlanRecord& plan;
+  const ForecastTable& table;
+  bool currentDollars = false;
+  std::array<bool, kCurveCount> shown{};
+};
+
 // Draws the whole graph of the plan's forecast on the painter's device:
 // white background, grid, axes, captions, labels, the shown curves and the
 // legend. `shown` holds the check box of each curve (index = curve - 1).
-void DrawGraph(QPainter& painter, const GraphParameters& parameters, const PlanRecord& plan,
-               const ForecastTable& table, const std::array<bool, kCurveCount>& shown);
+void DrawGraph(QPainter& painter, const GraphParameters& parameters, const PlanRecord& plan, const ForecastTable& table,
+               const std::array<bool, kCurveCount>& shown);

@@ -1,7 +1,9 @@
-#include "views/PrintPage.h"
+#include "render/PrinterPage.h"
 
 #include <QFont>
+#include <QPageSize>
 #include <QPaintDevice>
+#include <QPdfWriter>
 
 PrinterPage ReadPrinterPage(const QPaintDevice& device) {
   return PrinterPage{device.width(), device.height() * 15 / 16};
@@ -16,4 +18,9 @@ QFont PrinterFont(int points, bool bold, bool underline) {
   // Qt shapes without them once any letter spacing is set, and 100% changes no width.
   font.setLetterSpacing(QFont::PercentageSpacing, 100);
   return font;
+}
+
+void SetUpLetterPdf(QPdfWriter& pdf) {
+  pdf.setResolution(1200);
+  pdf.setPageSize(QPageSize(QPageSize::Letter));
 }

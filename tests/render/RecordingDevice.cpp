@@ -1,4 +1,4 @@
-#include "print_recording.h"
+#include "render/RecordingDevice.h"
 
 #include <QPainterPath>
 

@@ -1,4 +1,4 @@
-#include "views/GraphPrinting.h"
+#include "render/GraphPrinting.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>

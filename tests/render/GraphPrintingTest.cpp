@@ -4,9 +4,9 @@
 
 #include "engine/Forecast.h"
 #include "model/PlanFile.h"
-#include "print_recording.h"
-#include "views/GraphGeometry.h"
-#include "views/GraphPrinting.h"
+#include "render/GraphGeometry.h"
+#include "render/GraphPrinting.h"
+#include "render/RecordingDevice.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ TEST(PrintGraph, TaxesMarkerHasThreeOutlines) {
     if (polygon.colour == CurveColour(7) && (first - QPoint(at.x() - s, at.y() - s)).manhattanLength() <= 8)
       corners.push_back(first);
   }
-  const std::vector<QPoint> expected{{at.x() - s, at.y() - s}, {at.x() - s + 2, at.y() - s + 2},
-                                     {at.x() - s + 4, at.y() - s + 4}};
+  const std::vector<QPoint> expected{
+      {at.x() - s, at.y() - s}, {at.x() - s + 2, at.y() - s + 2}, {at.x() - s + 4, at.y() - s + 4}};
   EXPECT_EQ(corners, expected);
 }

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "cli/Commands.h"
+
+// How a command answers a command line it cannot take (exit status 1).
+enum class UsageErrorStyle {
+  UsageOnly,       // the usage line alone
+  ReasonAndUsage,  // "prevora-cli: <reason>", then the usage line
+  ReasonOrUsage,   // the reason when there is one, else the usage line
+};
+
+// One option of a command: a flag sets a member, an option with a value
+// stores it through a function that may refuse it.
+template <typename Options>
+struct CliOption {
+  const char* name;
+  bool Options::*flag = nullptr;
+  // Returns why the value is refused, or nullptr when it is taken.
+  const char* (*store)(Options& options, const std::string& value) = nullptr;
+};
+
+// A command's command line: the plan, its options and how it reports mistakes.
+template <typename Options>
+struct CommandSyntax {
+  const char* usage;
+  UsageErrorStyle errorStyle;
+  std::span<const CliOption<Options>> options;
+  // The one argument that is not an option, required.
+  std::string Options::*plan;
+  // Whether an argument that is no option of the command names the plan.
+  bool (*namesPlan)(const std::string& argument);
+  // An option whose value is required too, or nullptr.
+  std::string Options::*required = nullptr;
+  // The reason given when the plan or the required option is missing.
+  const char* missing = "";
+};
+
+// Plan names for commands whose options all start with "--", and for those
+// that take no argument starting with "-" as a plan.
+inline bool LacksDoubleDash(const std::string& argument) { return !argument.starts_with("--"); }
+inline bool LacksDash(const std::string& argument) { return !argument.empty() && argument[0] != '-'; }
+
+// Prints the usage error in the command's style; returns the exit status 1.
+int ReportUsageError(UsageErrorStyle style, const char* usage, const std::string& reason);
+
+// Fills `options` from the arguments; on a mistake reports it and returns the exit status.
+template <typename Options>
+std::optional<int> ParseCommandLine(const CliArgs& args, const CommandSyntax<Options>& syntax, Options& options) {
+  const auto fail = [&syntax](const std::string& reason) {
+    return ReportUsageError(syntax.errorStyle, syntax.usage, reason);
+  };
+  std::string& plan = options.*syntax.plan;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& argument = args[i];
+    const CliOption<Options>* option = nullptr;
+    for (const CliOption<Options>& candidate : syntax.options) {
+      if (argument == candidate.name) option = &candidate;
+    }
+    if (option && option->flag) {
+      options.*option->flag = true;
+    } else if (option && i + 1 < args.size()) {
+      if (const char* refusal = option->store(options, args[++i])) return fail(refusal);
+    } else if (!option && plan.empty() && syntax.namesPlan(argument)) {
+      plan = argument;
+    } else {
+      return fail("unexpected argument '" + argument + "'");
+    }
+  }
+  if (plan.empty() || (syntax.required && (options.*syntax.required).empty())) return fail(syntax.missing);
+  return std::nullopt;
+}

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Each command answers a command line it cannot take in its own words and
+# with status 1, before it reads any plan; and the tool links no widgets.
+set -euo pipefail
+cli="$1"
+source_dir="$2"
+plan="$source_dir/resources/Double.plan"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# expect STDERR ARGS...: status 1, nothing on stdout, exactly STDERR on stderr.
+expect() {
+  local want="$1"; shift
+  local status=0
+  "$cli" "$@" >"$work/out" 2>"$work/err" || status=$?
+  [ "$status" -eq 1 ] || fail "$* exited with $status, expected 1"
+  [ ! -s "$work/out" ] || fail "$* wrote to stdout"
+  [ "$(cat "$work/err")" = "$want" ] || fail "$* said: $(cat "$work/err")"
+}
+
+forecast_usage="Usage: prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv]"
+expect "$forecast_usage" forecast "$plan" --format xml
+expect "$forecast_usage" forecast "$plan" --format
+expect "$forecast_usage" forecast "$plan" -x
+expect "$forecast_usage" forecast "$plan" "$plan"
+
+graph_usage="Usage: prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]"
+expect "prevora-cli: unexpected argument '--bogus'
+$graph_usage" graph "$plan" --bogus
+expect "prevora-cli: --size takes WIDTHxHEIGHT in pixels, e.g. 506x574, each from 1 to 16384
+$graph_usage" graph "$plan" --out "$work/g.png" --size 16385x10
+expect "prevora-cli: a plan and --out are required
+$graph_usage" graph "$plan"
+expect "prevora-cli: the output file must end in .png or .bmp: $work/g.gif
+$graph_usage" graph "$plan" --out "$work/g.gif"
+
+expect "prevora-cli: unexpected argument '--curves'" print-plan "$plan" --pdf "$work/p.pdf" --curves 1
+expect "prevora-cli: --curves takes curve numbers 1 to 8 separated by commas" \
+  print-graph "$plan" --pdf "$work/p.pdf" --curves 1,,2
+expect "Usage: prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST]" print-graph "$plan"
+[ -z "$(ls "$work")" ] || [ "$(ls "$work")" = "$(printf 'err\nout')" ] || fail "a refused command wrote a file"
+
+if command -v ldd >/dev/null; then
+  ! ldd "$cli" | grep -q 'Qt6Widgets\|Qt6PrintSupport' || fail "prevora-cli links Qt Widgets or PrintSupport"
+fi
+echo "usage: all passed"
