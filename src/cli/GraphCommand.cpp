@@ -1,3 +1,4 @@
+#include <QBuffer>
 #include <QImage>
 #include <QRegularExpression>
 #include <QString>
@@ -6,6 +7,8 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "model/FileSave.h"
+#include "model/ReadableText.h"
 #include "shell/Session.h"
 #include "views/GraphScreen.h"
 
@@ -87,8 +90,11 @@ int RunGraphCommand(const CliArgs& args) {
   // No screen to measure: the picture is drawn as on a screen of the window's size.
   const QImage image = RenderScreenGraph(session, options.width, options.height,
                                          QSize(options.width, options.height), GraphFontFamily(options.width));
-  if (image.isNull() || !image.save(QString::fromStdString(options.out), options.format)) {
-    std::fprintf(stderr, "prevora-cli: cannot write \"%s\"\n", options.out.c_str());
+  QBuffer encoded;
+  const bool drawn = !image.isNull() && encoded.open(QIODevice::WriteOnly) && image.save(&encoded, options.format);
+  const std::string problem = drawn ? SaveFileContents(options.out, encoded.data().toStdString()) : "no picture";
+  if (!problem.empty()) {
+    std::fprintf(stderr, "prevora-cli: cannot write \"%s\": %s\n", ReadableText(options.out).c_str(), problem.c_str());
     return 2;
   }
   return 0;

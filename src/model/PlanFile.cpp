@@ -137,7 +137,7 @@ std::string PlanLineBreakProblem(const PlanRecord& plan) {
   for (std::size_t index = 0; index < layout.size(); ++index) {
     if (!IsTextField(layout[index])) continue;
     const std::string& text = plan.*std::get<std::string PlanRecord::*>(layout[index]);
-    if (text.find_first_of("\r\n") != std::string::npos) {
+    if (text.find('\n') != std::string::npos) {
       return "the text " + Quoted(text) + " of line " + std::to_string(index + 1) + " holds a line break";
     }
   }

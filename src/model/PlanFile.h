@@ -43,7 +43,7 @@ PlanFileResult ReadPlanText(std::istream& in, PlanRecord& plan, std::int32_t clo
 // break is refused, as it would shift the lines of the file.
 PlanFileResult WritePlanFile(PlanRecord& plan, const std::string& path);
 
-// Why `plan` cannot be written as a plan file (a text holding a line break,
+// Why `plan` cannot be written as a plan file (a text holding a line feed,
 // which would shift every later line), or an empty text.
 std::string PlanLineBreakProblem(const PlanRecord& plan);
 

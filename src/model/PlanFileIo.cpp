@@ -50,6 +50,9 @@ std::string PlanNameOfPath(const std::string& path) { return fs::path(path).file
 PlanFileResult WritePlanFile(PlanRecord& plan, const std::string& path) {
   PlanRecord image = plan;
   image.PlanFileName = PlanNameOfPath(path);
+  // The name goes onto line 1: checked first, so the message is about the name.
+  if (const std::string problem = FileNameProblem(image.PlanFileName); !problem.empty())
+    return SaveFailure(path, problem);
   if (const std::string problem = PlanLineBreakProblem(image); !problem.empty()) return SaveFailure(path, problem);
   if (const std::string problem = SaveFileContents(path, PlanFileText(image)); !problem.empty())
     return SaveFailure(path, problem);

@@ -2,9 +2,11 @@
 
 #include <QFontDatabase>
 #include <QPainter>
+#include <algorithm>
 
 #include "model/PlanRecord.h"
 #include "shell/Session.h"
+#include "shell/WindowSettings.h"
 
 namespace {
 
@@ -54,6 +56,9 @@ QString UnitCaption(int plotWidth, bool currentDollars, std::int32_t currentYear
 
 GraphParameters ScreenGraphParameters(int width, int height, QSize canvasSize, const PlanRecord& plan,
                                       bool currentDollars, const GraphScales& scales, const QString& fontFamily) {
+  // Stored or typed sizes may be extreme; the arithmetic below must not overflow.
+  width = std::clamp(width, 0, kLargestWindowSide);
+  height = std::clamp(height, 0, kLargestWindowSide);
   GraphParameters p;
   const int step = SizeStep(width);
   p.canvasSize = canvasSize;

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QTest>
+
+#include "support/TestProgram.h"
+
+// The filing status is chosen from the keyboard: Tab reaches the status group
+// right after the four tax boxes, and the arrow keys move between statuses.
+namespace {
+
+class TaxesTabOrderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    program.session.plan.SecondPerson = true;
+    program.session.plan.FilingStatus = 2;
+    program.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(program.window.get()));
+    program.Open(kTaxesPage);
+    ASSERT_EQ(program.Current()->PageNumber(), kTaxesPage);
+    program.Current()->grab();
+  }
+
+  static QWidget* Focus() { return QApplication::focusWidget(); }
+  static QString FocusName() { return Focus() ? Focus()->objectName() : QString(); }
+  QRadioButton* Status(int n) const {
+    return program.Current()->findChild<QRadioButton*>(QString("RadioButton%1").arg(n));
+  }
+
+  // Names of the controls Tab visits from Edit1, `count` presses.
+  QStringList TabFrom(const QString& start, int count, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    program.Edit(start)->setFocus(Qt::TabFocusReason);
+    QStringList names{FocusName()};
+    for (int i = 0; i < count && Focus(); ++i) {
+      QTest::keyClick(Focus(), Qt::Key_Tab, modifiers);
+      names << FocusName();
+    }
+    return names;
+  }
+
+  TestProgram program;
+};
+
+TEST_F(TaxesTabOrderTest, TabReachesTheChosenStatusAfterTheFourTaxBoxes) {
+  const QStringList names = TabFrom("Edit1", 4);
+  EXPECT_EQ(names, QStringList({"Edit1", "Edit2", "Edit5", "Edit6", "RadioButton2"}));
+  QTest::keyClick(Focus(), Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(FocusName(), "Edit6");
+}
+
+TEST_F(TaxesTabOrderTest, ArrowKeysMoveBetweenTheStatuses) {
+  TabFrom("Edit1", 4);
+  ASSERT_EQ(Focus(), Status(2));
+  QTest::keyClick(Focus(), Qt::Key_Down);
+  EXPECT_EQ(Focus(), Status(3));
+  EXPECT_TRUE(Status(3)->isChecked());
+  EXPECT_EQ(program.session.plan.FilingStatus, 3);
+  QTest::keyClick(Focus(), Qt::Key_Up);
+  EXPECT_EQ(Focus(), Status(2));
+  EXPECT_EQ(program.session.plan.FilingStatus, 2);
+}
+
+}  // namespace
