@@ -1,5 +1,6 @@
 #include "platform/QtSettingsStore.h"
 
+#include <QFile>
 #include <QStandardPaths>
 #include <cerrno>
 #include <sys/stat.h>

@@ -14,7 +14,7 @@ class TaxesTabOrderTest : public ::testing::Test {
  protected:
   void SetUp() override {
     program.session.plan.SecondPerson = true;
-    program.session.plan.FilingStatus = 2;
+    program.session.plan.FilingStatus = 3;
     program.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(program.window.get()));
     program.Open(kTaxesPage);
@@ -43,22 +43,27 @@ class TaxesTabOrderTest : public ::testing::Test {
 };
 
 TEST_F(TaxesTabOrderTest, TabReachesTheChosenStatusAfterTheFourTaxBoxes) {
-  const QStringList names = TabFrom("Edit1", 4);
-  EXPECT_EQ(names, QStringList({"Edit1", "Edit2", "Edit5", "Edit6", "RadioButton2"}));
+  EXPECT_EQ(TabFrom("Edit1", 5), QStringList({"Edit1", "Edit2", "Edit5", "Edit6", "RadioButton3", "Edit1"}));
+  QTest::keyClick(Focus(), Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(FocusName(), "RadioButton3");
   QTest::keyClick(Focus(), Qt::Key_Tab, Qt::ShiftModifier);
   EXPECT_EQ(FocusName(), "Edit6");
+
+  // Filing jointly hides person 2's income taxes; the status still follows.
+  QTest::mouseClick(Status(2), Qt::LeftButton);
+  EXPECT_EQ(TabFrom("Edit1", 2), QStringList({"Edit1", "Edit2", "RadioButton2"}));
 }
 
 TEST_F(TaxesTabOrderTest, ArrowKeysMoveBetweenTheStatuses) {
   TabFrom("Edit1", 4);
-  ASSERT_EQ(Focus(), Status(2));
+  ASSERT_EQ(Focus(), Status(3));
   QTest::keyClick(Focus(), Qt::Key_Down);
-  EXPECT_EQ(Focus(), Status(3));
-  EXPECT_TRUE(Status(3)->isChecked());
-  EXPECT_EQ(program.session.plan.FilingStatus, 3);
+  EXPECT_EQ(Focus(), Status(4));
+  EXPECT_TRUE(Status(4)->isChecked());
+  EXPECT_EQ(program.session.plan.FilingStatus, 4);
   QTest::keyClick(Focus(), Qt::Key_Up);
-  EXPECT_EQ(Focus(), Status(2));
-  EXPECT_EQ(program.session.plan.FilingStatus, 2);
+  EXPECT_EQ(Focus(), Status(3));
+  EXPECT_EQ(program.session.plan.FilingStatus, 3);
 }
 
 }  // namespace

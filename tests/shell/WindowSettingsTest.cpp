@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QSize>
 #include <climits>
 
 #include "shell/Session.h"
