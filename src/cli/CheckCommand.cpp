@@ -23,6 +23,7 @@ int RunCheckCommand(const CliArgs& args) {
   std::printf("Plan: %s\n", ReadableText(plan.PlanFileName).c_str());
   std::printf("Persons: %d\n", plan.SecondPerson ? 2 : 1);
   std::printf("Person 1: %s, age %d\n", ReadableText(plan.Name1).c_str(), static_cast<int>(plan.Age1));
-  if (plan.SecondPerson) std::printf("Person 2: %s, age %d\n", ReadableText(plan.Name2).c_str(), static_cast<int>(plan.Age2));
+  if (plan.SecondPerson)
+    std::printf("Person 2: %s, age %d\n", ReadableText(plan.Name2).c_str(), static_cast<int>(plan.Age2));
   return 0;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <sys/types.h>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 // Why `name` (a file name without folder) cannot name a file the program
 // writes, or an empty text when it can. A line break in a plan's name would

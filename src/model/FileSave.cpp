@@ -1,15 +1,15 @@
 #include "model/FileSave.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
-#include <dirent.h>
-#include <fcntl.h>
 #include <filesystem>
 #include <random>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 #include "model/FileChecks.h"
 
@@ -80,8 +80,7 @@ void RemoveStaleTemporaries(const std::string& folder) {
 }
 
 std::string RandomPart() {
-  static thread_local std::mt19937_64 random{std::random_device{}() ^
-                                             static_cast<std::uint64_t>(std::time(nullptr)) ^
+  static thread_local std::mt19937_64 random{std::random_device{}() ^ static_cast<std::uint64_t>(std::time(nullptr)) ^
                                              (static_cast<std::uint64_t>(getpid()) << 32)};
   std::uniform_int_distribution<std::size_t> pick(0, kRandomAlphabet.size() - 1);
   std::string part(kSaveTemporaryRandomLength, 'a');

@@ -117,8 +117,8 @@ PlanFileResult ReadPlanText(std::istream& in, PlanRecord& plan, std::int32_t clo
     if (!problem.empty()) return LineFailure(problem, lineNumber, sourceName);
     // The forecast has one row per year up to the first person's age 90.
     if (lineNumber == kAge1Line && (fresh.Age1 < kMinAge1 || fresh.Age1 > kMaxAge1)) {
-      return LineFailure("The first person's age " + ReadableText(line, kQuotedCharacters) + " is not between 15 and 90",
-                         lineNumber, sourceName);
+      const std::string age = ReadableText(line, kQuotedCharacters);
+      return LineFailure("The first person's age " + age + " is not between 15 and 90", lineNumber, sourceName);
     }
   }
   fresh.PlanFileName = UsablePlanName(fresh.PlanFileName, sourceName);
@@ -128,7 +128,8 @@ PlanFileResult ReadPlanText(std::istream& in, PlanRecord& plan, std::int32_t clo
 
 std::size_t LargestPlanFileSize() {
   std::size_t size = kSpareBytes;
-  for (const PlanLineField& field : PlanFileLayout()) size += (IsTextField(field) ? kLongestPlanLine : kWidestNumberLine) + 2;
+  for (const PlanLineField& field : PlanFileLayout())
+    size += (IsTextField(field) ? kLongestPlanLine : kWidestNumberLine) + 2;
   return size;
 }
 

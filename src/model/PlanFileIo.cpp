@@ -1,10 +1,10 @@
-#include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
 #include <filesystem>
 #include <sstream>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 #include "model/FileChecks.h"
 #include "model/FileSave.h"
@@ -86,6 +86,4 @@ PlanFileResult ReadPlanFile(PlanRecord& plan, const std::string& path, std::int3
   return ReadPlanText(in, plan, clockYear, path);
 }
 
-PlanFileResult ReadPlanFile(PlanRecord& plan, const std::string& path) {
-  return ReadPlanFile(plan, path, ClockYear());
-}
+PlanFileResult ReadPlanFile(PlanRecord& plan, const std::string& path) { return ReadPlanFile(plan, path, ClockYear()); }

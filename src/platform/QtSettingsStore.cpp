@@ -1,9 +1,9 @@
 #include "platform/QtSettingsStore.h"
 
+#include <sys/stat.h>
 #include <QFile>
 #include <QStandardPaths>
 #include <cerrno>
-#include <sys/stat.h>
 
 #include "model/FileChecks.h"
 #include "model/ReadableText.h"
@@ -15,8 +15,9 @@ const char* const kApplication = "Plandra";
 
 QString Unusable(const QString& file, const QString& reason) {
   const QString shown = QString::fromStdString(ReadableText(QFile::encodeName(file).toStdString()));
-  return QString("The settings file \"%1\" cannot be used: %2. Prevora starts with its first-run window "
-                 "and plan and remembers nothing of this session.")
+  return QString(
+             "The settings file \"%1\" cannot be used: %2. Prevora starts with its first-run window "
+             "and plan and remembers nothing of this session.")
       .arg(shown, reason);
 }
 

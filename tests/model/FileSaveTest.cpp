@@ -9,8 +9,8 @@
 
 #include <filesystem>
 
-#include "model/FileSave.h"
 #include "PlanTestSupport.h"
+#include "model/FileSave.h"
 
 namespace {
 
@@ -84,12 +84,9 @@ TEST(FileSaveTest, TargetsThatAreNotRegularFilesAreRefusedAndKept) {
     std::string name;
     const char* reason;
   };
-  std::vector<Case> cases = {{"pipe.plan", "named pipe"},
-                             {"sock.plan", "socket"},
-                             {"folder.plan", "folder"},
-                             {"dangling.plan", "does not exist"},
-                             {"loop1.plan", "loop"},
-                             {"to-pipe.plan", "named pipe"}};
+  std::vector<Case> cases = {{"pipe.plan", "named pipe"}, {"sock.plan", "socket"},
+                             {"folder.plan", "folder"},   {"dangling.plan", "does not exist"},
+                             {"loop1.plan", "loop"},      {"to-pipe.plan", "named pipe"}};
   if (haveDevice) cases.push_back({"null.plan", "device"});
   for (const Case& c : cases) {
     const std::string message = SaveFileContents(folder.File(c.name), "new");

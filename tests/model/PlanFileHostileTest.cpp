@@ -9,9 +9,9 @@
 #include <future>
 #include <sstream>
 
+#include "PlanTestSupport.h"
 #include "model/PlanFile.h"
 #include "model/SamplePlan.h"
-#include "PlanTestSupport.h"
 
 // Plan files and names that are not what they claim: pipes, devices, huge
 // lines, control characters. None may block, fill memory or lose a plan.
@@ -112,10 +112,15 @@ TEST(PlanFileMessageTest, BadLinesAreQuotedShortAndVisiblyEscaped) {
     std::string quoted;
   };
   const Case cases[] = {
-      {std::string("4\0" "2", 3), "'4\\x002'"},
+      {std::string("4\0"
+                   "2",
+                   3),
+       "'4\\x002'"},
       {"\x1b]0;owned\x07", "'\\x1B]0;owned\\x07'"},
       {"1\r2", "'1\\x0D2'"},
-      {"\xc2\x9b" "31m", "'\\xC2\\x9B31m'"},
+      {"\xc2\x9b"
+       "31m",
+       "'\\xC2\\x9B31m'"},
       {"caf\xc3\xa9", "'caf\xc3\xa9'"},
       {std::string(90'000, '7') + "x", "'" + std::string(40, '7') + "...'"},
   };

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
 #include <future>
-#include <sys/stat.h>
 
 #include "app/StartUp.h"
 #include "platform/QtSettingsStore.h"

@@ -28,7 +28,8 @@ TEST(SaveNameFlowTest, ANameWithAControlCharacterIsRefusedAndNothingIsWritten) {
     EXPECT_FALSE(SavePlan(session, scripted.platform, nullptr)) << name;
     ASSERT_EQ(scripted.prompts.shown.size(), 1u);
     EXPECT_EQ(scripted.prompts.shown[0].kind, ShownPrompt::Error);
-    EXPECT_TRUE(scripted.prompts.shown[0].text.contains("control character")) << scripted.prompts.shown[0].text.toStdString();
+    EXPECT_TRUE(scripted.prompts.shown[0].text.contains("control character"))
+        << scripted.prompts.shown[0].text.toStdString();
     EXPECT_FALSE(scripted.prompts.shown[0].text.contains('\n'));
   }
   EXPECT_EQ(session.plan.PlanFileName, "Ours.plan");

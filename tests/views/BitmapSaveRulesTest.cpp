@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "views/BitmapExport.h"
 
