@@ -15,9 +15,10 @@ struct StartUpInputs {
 };
 
 // Performs the start-up steps before any page is shown: the plan folder, the
-// stored window geometry (written on the first run), the start plan and the
-// screen clamps. Returns the message of a start plan that could not be read,
-// or an empty text; the program then starts with the start values.
+// stored window geometry clamped to the screen (written on the first run) and
+// the start plan. Returns the message of a start plan that could not be read
+// and of a settings file that cannot be used, or an empty text; the program
+// then starts with the start values.
 QString RunStartUp(Session& session, SettingsStore& settings, const StartUpInputs& inputs);
 
 // The folder plans are saved to by default: the program's folder when it can

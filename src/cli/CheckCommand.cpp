@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "model/PlanFile.h"
+#include "model/ReadableText.h"
 
 int RunCheckCommand(const CliArgs& args) {
   if (args.size() != 1) {
@@ -18,9 +19,11 @@ int RunCheckCommand(const CliArgs& args) {
     std::fprintf(stderr, "prevora-cli: %s\n", result.message.c_str());
     return 2;
   }
-  std::printf("Plan: %s\n", plan.PlanFileName.c_str());
+  // Names come from the file: shown escaped, so none can steer the terminal.
+  std::printf("Plan: %s\n", ReadableText(plan.PlanFileName).c_str());
   std::printf("Persons: %d\n", plan.SecondPerson ? 2 : 1);
-  std::printf("Person 1: %s, age %d\n", plan.Name1.c_str(), static_cast<int>(plan.Age1));
-  if (plan.SecondPerson) std::printf("Person 2: %s, age %d\n", plan.Name2.c_str(), static_cast<int>(plan.Age2));
+  std::printf("Person 1: %s, age %d\n", ReadableText(plan.Name1).c_str(), static_cast<int>(plan.Age1));
+  if (plan.SecondPerson)
+    std::printf("Person 2: %s, age %d\n", ReadableText(plan.Name2).c_str(), static_cast<int>(plan.Age2));
   return 0;
 }

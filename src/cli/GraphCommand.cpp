@@ -1,3 +1,4 @@
+#include <QBuffer>
 #include <QImage>
 #include <QRegularExpression>
 #include <QString>
@@ -8,7 +9,9 @@
 #include "cli/Commands.h"
 #include "cli/OptionTable.h"
 #include "engine/ForecastTable.h"
+#include "model/FileSave.h"
 #include "model/PlanRecord.h"
+#include "model/ReadableText.h"
 #include "render/GraphScreen.h"
 
 namespace {
@@ -84,8 +87,11 @@ int RunGraphCommand(const CliArgs& args) {
   const GraphInput input{plan, table, options.currentDollars, options.shown};
   const QImage image = RenderScreenGraph(input, options.width, options.height, QSize(options.width, options.height),
                                          GraphFontFamily(options.width));
-  if (image.isNull() || !image.save(QString::fromStdString(options.out), format)) {
-    std::fprintf(stderr, "prevora-cli: cannot write \"%s\"\n", options.out.c_str());
+  QBuffer encoded;
+  const bool drawn = !image.isNull() && encoded.open(QIODevice::WriteOnly) && image.save(&encoded, format);
+  const std::string problem = drawn ? SaveFileContents(options.out, encoded.data().toStdString()) : "no picture";
+  if (!problem.empty()) {
+    std::fprintf(stderr, "prevora-cli: cannot write \"%s\": %s\n", ReadableText(options.out).c_str(), problem.c_str());
     return 2;
   }
   return 0;

@@ -8,6 +8,7 @@
 #include "engine/PageTotals.h"
 #include "model/NumberFormat.h"
 #include "pages/CategoryTexts.h"
+#include "pages/RadioGroupTabStop.h"
 #include "pages/TaxesTexts.h"
 #include "shell/PageMenus.h"
 
@@ -146,6 +147,7 @@ void Tf7tax::SelectFilingStatusButton() {
   const int status = session_.plan.FilingStatus;
   const int index = status >= 1 && status <= 3 ? status - 1 : 3;
   statusButtons_[static_cast<std::size_t>(index)]->setChecked(true);
+  PlaceRadioGroupInTabChain(amountEdits_[5], statusButtons_);
   ShowSecondPersonIncomeTaxRows(session_.plan.SecondPerson && status != 2);
 }
 

@@ -2,10 +2,15 @@
 
 #include <QFontDatabase>
 #include <QPainter>
+#include <algorithm>
 
 #include "model/PlanRecord.h"
 
 namespace {
+
+// Sizes past this are clamped before any arithmetic, so no stored or typed
+// size can overflow it.
+constexpr int kLargestDrawingSide = 16384;
 
 const char* const kAbadiFamily = "Abadi MT Condensed Extra Bold";
 const char* const kTimesFamily = "Times New Roman";
@@ -53,6 +58,9 @@ QString UnitCaption(int plotWidth, bool currentDollars, std::int32_t currentYear
 
 GraphParameters ScreenGraphParameters(int width, int height, QSize canvasSize, const PlanRecord& plan,
                                       bool currentDollars, const GraphScales& scales, const QString& fontFamily) {
+  // Stored or typed sizes may be extreme; the arithmetic below must not overflow.
+  width = std::clamp(width, 0, kLargestDrawingSide);
+  height = std::clamp(height, 0, kLargestDrawingSide);
   GraphParameters p;
   const int step = SizeStep(width);
   p.canvasSize = canvasSize;

@@ -99,7 +99,8 @@ void Tf1graph::BuildCheckBoxes() {
 int Tf1graph::MenuHeight() const { return MenuBar()->sizeHint().height(); }
 
 QSize Tf1graph::PageSize() const {
-  return {session_.geometry.GraphWidth, session_.geometry.GraphHeight - MenuHeight()};
+  const WindowGeometry& g = session_.geometry;
+  return {std::max(g.GraphWidth, 0), std::max(g.GraphHeight, MenuHeight()) - MenuHeight()};
 }
 
 QSize Tf1graph::MinimumPageSize() const {

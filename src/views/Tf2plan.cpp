@@ -14,6 +14,7 @@
 #include "shell/PlanFileFlows.h"
 #include "shell/WindowSettings.h"
 #include "views/PlanGrid.h"
+#include "views/PlanPageSize.h"
 
 namespace {
 
@@ -159,25 +160,20 @@ void Tf2plan::CopyAll1Click() {
   platform_.desktop.SetClipboardText(PlanGridText(*sgrid_, 0, 0, PlanGridRows(*sgrid_) - 1, kPlanColumnCount - 1));
 }
 
-QSize Tf2plan::HeldSize(QSize size) const {
-  const WindowGeometry& g = session_.geometry;
-  const int width = std::max(g.MinPageWidth, std::min(size.width(), g.MaxPageWidth));
-  // Never much taller than the rows the plan can show.
-  const std::int64_t tallest = 1930 - 20 * static_cast<std::int64_t>(session_.plan.Age1);
-  const int height = static_cast<int>(std::max<std::int64_t>(g.MinPageHeight, std::min<std::int64_t>(size.height(), tallest)));
-  return QSize(width, height);
+QSize Tf2plan::HeldSize(QSize size) const { return PlanPageHeldSize(size, session_.geometry, session_.plan.Age1); }
+
+QSize Tf2plan::PageSize() const {
+  return HeldSize(QSize(session_.geometry.PlanWidth, session_.geometry.PlanHeight)) -
+         QSize(0, MenuBar()->sizeHint().height());
 }
 
-QSize Tf2plan::PageSize() const { return HeldSize(QSize(session_.geometry.PlanWidth, session_.geometry.PlanHeight)); }
-
 QSize Tf2plan::MinimumPageSize() const {
-  return QSize(session_.geometry.MinPageWidth, session_.geometry.MinPageHeight);
+  return QSize(session_.geometry.MinPageWidth, session_.geometry.MinPageHeight - MenuBar()->sizeHint().height());
 }
 
 void Tf2plan::PageResized(QSize size) {
-  const QSize proposed = size - QSize(0, MenuBar()->sizeHint().height());
-  const QSize held = HeldSize(proposed);
+  const QSize held = HeldSize(size);
   session_.geometry.PlanWidth = held.width();
   session_.geometry.PlanHeight = held.height();
-  if (held != proposed) navigator_.ApplySizeRule();
+  if (held != size) navigator_.ApplySizeRule();
 }

@@ -71,6 +71,60 @@ TEST(PlanFileFuzzTest, ReaderSurvivesGarbageAndExtremes) {
   EXPECT_GT(accepted, 0);
 }
 
+// One hostile change to a whole plan image: NUL bytes, control characters,
+// very long lines, or CR alone as line end.
+std::string HostileImage(std::mt19937& random, const std::string& valid) {
+  std::string text = valid;
+  std::uniform_int_distribution<std::size_t> at(0, text.size());
+  std::uniform_int_distribution<int> control(0, 31);
+  switch (std::uniform_int_distribution<int>(0, 4)(random)) {
+    case 0:
+      for (int i = 0; i < 3; ++i) text.insert(at(random), 1, '\0');
+      break;
+    case 1:
+      for (int i = 0; i < 5; ++i) text.insert(at(random), 1, static_cast<char>(control(random)));
+      break;
+    case 2: {
+      const std::size_t length = std::uniform_int_distribution<std::size_t>(1000, kLongestPlanLine + 2000)(random);
+      text.insert(at(random), length, std::uniform_int_distribution<int>(0, 1)(random) ? '9' : 'x');
+      break;
+    }
+    case 3:
+      std::erase(text, '\n');
+      break;
+    default:
+      text.insert(at(random), "\x1b]0;title\x07\xc2\x9b\xff");
+      break;
+  }
+  return text;
+}
+
+TEST(PlanFileFuzzTest, HostileBytesGiveShortReadableMessagesOrARoundTrip) {
+  std::mt19937 random(14u);
+  PlanRecord sample;
+  ResetPlan(sample, plantest::kClockYear);
+  const std::string valid = PlanFileText(sample);
+  for (int iteration = 0; iteration < 400; ++iteration) {
+    PlanRecord plan = sample;
+    std::istringstream in(HostileImage(random, valid));
+    const PlanFileResult result = ReadPlanText(in, plan, plantest::kClockYear, "fuzz.plan");
+    if (!result.ok) {
+      ASSERT_TRUE(plan == sample);
+      ASSERT_LT(result.message.size(), 300u) << result.message.substr(0, 300);
+      ASSERT_TRUE(result.message.ends_with(" of \"fuzz.plan\")")) << result.message;
+      for (const char c : result.message) ASSERT_GE(static_cast<unsigned char>(c), 0x20u) << result.message;
+      continue;
+    }
+    ASSERT_EQ(plan.PlanFileName.find_first_of(std::string("\0\r\n\x1b", 4)), std::string::npos);
+    PlanRecord again;
+    std::istringstream image(PlanFileText(plan));
+    const PlanFileResult reread = ReadPlanText(image, again, plantest::kClockYear, "again.plan");
+    // Texts may hold control characters, but never a line break that shifts lines.
+    ASSERT_TRUE(reread.ok) << reread.message;
+    ASSERT_EQ(PlanFileText(again), PlanFileText(plan));
+  }
+}
+
 // Entries built from the characters the parsers treat specially: whatever
 // they accept must show and read back as the same value.
 TEST(NumberEntryFuzzTest, AcceptedEntriesReadBackFromTheirDisplay) {

@@ -217,11 +217,12 @@ TEST_F(PlanPageTest, CancelledPrinterDialogPrintsNothing) {
 TEST_F(PlanPageTest, SizeIsHeldWithinTheLimits) {
   program.session.geometry.PlanWidth = 2000;
   program.session.geometry.PlanHeight = 900;
-  EXPECT_EQ(Plan()->PageSize(), QSize(1340, 900));
+  const int menu = Plan()->MenuBar()->sizeHint().height();
+  EXPECT_EQ(Plan()->PageSize(), QSize(1340, 900 - menu));
   program.session.plan.Age1 = 60;
-  EXPECT_EQ(Plan()->PageSize(), QSize(1340, 730));
+  EXPECT_EQ(Plan()->PageSize(), QSize(1340, 730 - menu));
   program.session.plan.Age1 = 80;
-  EXPECT_EQ(Plan()->PageSize().height(), 574);
+  EXPECT_EQ(Plan()->PageSize().height(), 574 - menu);
   program.session.geometry.PlanWidth = 100;
   EXPECT_EQ(Plan()->PageSize().width(), 506);
 }
@@ -231,7 +232,7 @@ TEST_F(PlanPageTest, ResizeStoresTheHeldSize) {
   const int menu = Plan()->MenuBar()->sizeHint().height();
   Plan()->PageResized(QSize(800, 700 + menu));
   EXPECT_EQ(program.session.geometry.PlanWidth, 800);
-  EXPECT_EQ(program.session.geometry.PlanHeight, 700);
+  EXPECT_EQ(program.session.geometry.PlanHeight, 700 + menu);
   Plan()->PageResized(QSize(3000, 3000));
   EXPECT_EQ(program.session.geometry.PlanWidth, 1340);
   EXPECT_EQ(program.session.geometry.PlanHeight, 1330);
