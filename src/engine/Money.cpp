@@ -10,14 +10,13 @@ constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 
 std::int64_t RoundMoney(long double value) {
   if (std::isnan(value)) return 0;
-  // 2^63 is exactly representable in long double; anything at or past it saturates.
+  // 2^63 is exactly representable in long double. From 2^63 - 0.5 on, halves to
+  // even reach 2^63, which llrint cannot return: those saturate here instead.
   constexpr long double kLimit = 9223372036854775808.0L;
-  if (value >= kLimit) return kMax;
+  if (value >= kLimit - 0.5L) return kMax;
+  // -2^63 - 0.5 is not representable, so everything from -2^63 on fits.
   if (value < -kLimit) return kMin;
-  const long double rounded = std::nearbyint(value);  // default mode: halves to even
-  if (rounded >= kLimit) return kMax;
-  if (rounded < -kLimit) return kMin;
-  return static_cast<std::int64_t>(rounded);
+  return std::llrint(value);  // default mode: halves to even
 }
 
 std::int64_t AddMoney(std::int64_t a, std::int64_t b) {

@@ -42,7 +42,7 @@ std::int64_t RecomputeDebtPayment(PlanRecord& plan);
 std::int64_t RecomputeCurrentFica(PlanRecord& plan);
 
 // FICA amounts plus FederalTax1 and StateTax1, plus FederalTax2 and StateTax2
-// when the persons file separately (FilingStatus 3 or 4).
+// when the persons file separately (FilesAsTwoPersons).
 std::int64_t RecomputeTaxTotal(PlanRecord& plan);
 
 // Assets page: CurrentHomeEquity (0 unless the home is owned now), then
