@@ -9,6 +9,7 @@
 #include "cli/Commands.h"
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
+#include "engine/RatePathCsv.h"
 #include "model/NumberFormat.h"
 #include "model/PlanFile.h"
 
@@ -20,6 +21,7 @@ struct Options {
   std::string plan;
   bool currentDollars = false;
   bool allFields = false;
+  std::string rates;  // a rate path's CSV file, or empty for the plan's own rates
   Format format = Format::Text;
 };
 
@@ -82,6 +84,8 @@ std::optional<Options> ParseOptions(const CliArgs& args) {
       options.currentDollars = true;
     } else if (arg == "--all-fields") {
       options.allFields = true;
+    } else if (arg == "--rates" && i + 1 < args.size()) {
+      options.rates = args[++i];
     } else if (arg == "--format" && i + 1 < args.size()) {
       const std::string& format = args[++i];
       if (format == "text") {
@@ -167,9 +171,18 @@ int RunForecastCommand(const CliArgs& args) {
     std::fprintf(stderr, "prevora-cli: %s\n", result.message.c_str());
     return 2;
   }
-  ForecastTable table;
-  RunForecast(plan, table);
-  if (options->currentDollars) ToCurrentDollars(plan, table);
+  RatePath path = RatePath::FromPlan(plan);
+  if (!options->rates.empty()) {
+    RatePathRead read = ReadRatePathCsv(options->rates, plan.CurrentYear, RowCount(plan));
+    if (!read.path) {
+      std::fprintf(stderr, "prevora-cli: %s\n", read.message.c_str());
+      return 2;
+    }
+    path = *read.path;
+  }
+  const Forecast forecast = ForecastInView(plan, path, options->currentDollars);
+  WriteBack(forecast.updates, plan);
+  const ForecastTable& table = forecast.table;
 
   const auto rows = BuildCells(plan, table, ChosenColumns(options->allFields), options->format);
   switch (options->format) {

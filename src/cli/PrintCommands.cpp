@@ -54,8 +54,9 @@ std::optional<PrintOptions> ParseOptions(const CliArgs& args, bool allowCurves, 
 
 bool LoadAndForecast(const PrintOptions& options, PlanRecord& plan, ForecastTable& table) {
   if (!LoadPlanForCli(options.plan, plan)) return false;
-  RunForecast(plan, table);
-  if (options.currentDollars) ToCurrentDollars(plan, table);
+  const Forecast forecast = ForecastInView(plan, RatePath::FromPlan(plan), options.currentDollars);
+  WriteBack(forecast.updates, plan);
+  table = forecast.table;
   return true;
 }
 

@@ -94,8 +94,9 @@ Forecast RunForecast(const PlanRecord& plan, const RatePath& path) {
   // summary refreshed and the mortgage rate at its floor.
   PlanRecord working = plan;
   RaiseMortgageRateToFloor(working);
-  RefreshExpenseSummary(working);
+  // The factors read none of the values the refresh writes.
   const RunFactors run(working, path);
+  RefreshExpenseSummary(working, run.Annuity(working.DebtYears), run.WageBaseIndex());
 
   Forecast forecast{};
   ForecastTable& table = forecast.table;

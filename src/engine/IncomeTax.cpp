@@ -85,7 +85,10 @@ std::int64_t ComputeIncomeTaxes(const RunFactors& run, const ForecastTable& tabl
   const PlanRecord& plan = run.plan;
   const YearRecord& year = table.Year(a);
   const long double t = run.TaxIndex(a);
-  const long double divisor = run.TaxCurveDivisor(a);
+  // The curve's divisor is asked only for a year with taxable income.
+  const auto onCurve = [&run, a](long double w, bool joint) {
+    return w == 0.0L ? 0.0L : FederalTaxOnCurve(w, run.TaxCurveDivisor(a), joint);
+  };
   const long double wageIndex = run.WageBaseIndex();
   const std::int64_t s1 = RoundMoney(run.Salary(0, a) * plan.Salary1);
   const std::int64_t s2 = RoundMoney(run.Salary(1, a) * plan.Salary2);
@@ -100,7 +103,7 @@ std::int64_t ComputeIncomeTaxes(const RunFactors& run, const ForecastTable& tabl
     const std::int64_t u = RoundMoney(other1);
     const std::int64_t taxable = AddMoney(u, TaxableSocialSecurity(plan, u, t, RoundMoney(b1)));
     const long double w = FloorAtZero(taxable - std::max(itemized, kSingleDeduction * t) - kSingleExemption * t);
-    const long double federal = FederalTaxOnCurve(w, divisor, false);
+    const long double federal = onCurve(w, false);
     return SumMoney(
         {SocialSecurityTaxAt(wageIndex, s1), RoundMoney(run.StateTaxFactor(0) * federal), MedicareTax(s1)});
   }
@@ -112,7 +115,7 @@ std::int64_t ComputeIncomeTaxes(const RunFactors& run, const ForecastTable& tabl
         RoundMoney(run.Benefit(0, a) * AddMoney(plan.SocialSecurity1, plan.SocialSecurity2));
     const std::int64_t taxable = AddMoney(u, TaxableSocialSecurity(plan, u, t, benefit));
     const long double w = FloorAtZero(taxable - std::max(itemized, kJointDeduction * t) - kJointExemption * t);
-    const long double federal = FederalTaxOnCurve(w, divisor, true);
+    const long double federal = onCurve(w, true);
     return SumMoney({SocialSecurityTaxAt(wageIndex, s1), MedicareTax(s1), SocialSecurityTaxAt(wageIndex, s2),
                      MedicareTax(s2), RoundMoney(run.StateTaxFactor(0) * federal)});
   }
@@ -129,8 +132,8 @@ std::int64_t ComputeIncomeTaxes(const RunFactors& run, const ForecastTable& tabl
   if (itemized > standard) (g1 >= g2 ? deduction1 : deduction2) = itemized;
   const long double w1 = FloorAtZero(g1 - deduction1 - kSingleExemption * t);
   const long double w2 = FloorAtZero(g2 - deduction2 - kSingleExemption * t);
-  const long double f1 = FederalTaxOnCurve(w1, divisor, false);
-  const long double f2 = FederalTaxOnCurve(w2, divisor, false);
+  const long double f1 = onCurve(w1, false);
+  const long double f2 = onCurve(w2, false);
   return RoundMoney(SocialSecurityTaxAt(wageIndex, s1) + run.StateTaxFactor(0) * f1 + MedicareTax(s1) +
                     SocialSecurityTaxAt(wageIndex, s2) + run.StateTaxFactor(1) * f2 + MedicareTax(s2));
 }

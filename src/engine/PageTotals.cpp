@@ -69,6 +69,24 @@ std::int64_t RecomputeSummaryEducation(PlanRecord& plan) {
   return plan.SummaryEducation;
 }
 
+namespace {
+
+long double WageBaseIndex(const PlanRecord& plan) {
+  return InflationIndex(plan, static_cast<std::int64_t>(plan.CurrentYear) - 2005);
+}
+
+void RecomputeCurrentFicaAt(PlanRecord& plan, long double wageBaseIndex) {
+  const bool employed1 = plan.EmploymentStartAge1 == plan.Age1;
+  const bool employed2 = plan.EmploymentStartAge2 == plan.Age2;
+  plan.SocialSecurityTax1 = employed1 ? SocialSecurityTaxAt(wageBaseIndex, plan.Salary1) : 0;
+  plan.MedicareTax1 = employed1 ? MedicareTax(plan.Salary1) : 0;
+  plan.SocialSecurityTax2 = employed2 ? SocialSecurityTaxAt(wageBaseIndex, plan.Salary2) : 0;
+  plan.MedicareTax2 = employed2 ? MedicareTax(plan.Salary2) : 0;
+  RecomputeTaxTotal(plan);
+}
+
+}  // namespace
+
 std::int64_t ComputeDebtPayment(PlanRecord& plan) {
   return RoundMoney(AnnuityFactor(plan, plan.DebtYears) * plan.CurrentDebt);
 }
@@ -82,8 +100,7 @@ std::int64_t RecomputeCurrentFica(PlanRecord& plan) {
   const bool employed1 = plan.EmploymentStartAge1 == plan.Age1;
   const bool employed2 = plan.EmploymentStartAge2 == plan.Age2;
   // One wage-base index serves both persons.
-  const long double index =
-      employed1 || employed2 ? InflationIndex(plan, static_cast<std::int64_t>(plan.CurrentYear) - 2005) : 1.0L;
+  const long double index = employed1 || employed2 ? WageBaseIndex(plan) : 1.0L;
   plan.SocialSecurityTax1 = employed1 ? SocialSecurityTaxAt(index, plan.Salary1) : 0;
   plan.MedicareTax1 = employed1 ? MedicareTax(plan.Salary1) : 0;
   plan.SocialSecurityTax2 = employed2 ? SocialSecurityTaxAt(index, plan.Salary2) : 0;
@@ -116,9 +133,14 @@ std::int64_t RecomputeExpenseTotal(PlanRecord& plan) {
 }
 
 void RefreshExpenseSummary(PlanRecord& plan) {
-  RecomputeDebtPayment(plan);
+  RaiseMortgageRateToFloor(plan);
+  RefreshExpenseSummary(plan, AnnuityFactorAt(plan.MortgageRate, plan.DebtYears), WageBaseIndex(plan));
+}
+
+void RefreshExpenseSummary(PlanRecord& plan, long double debtAnnuity, long double wageBaseIndex) {
+  plan.DebtPayment = RoundMoney(debtAnnuity * plan.CurrentDebt);
   RecomputeHomeTotal(plan);
-  RecomputeCurrentFica(plan);
+  RecomputeCurrentFicaAt(plan, wageBaseIndex);
   RecomputeSummaryEducation(plan);
   // The category totals are taken as their pages last stored them.
   plan.SummaryHome = plan.HomeTotal;

@@ -57,3 +57,7 @@ std::int64_t RecomputeExpenseTotal(PlanRecord& plan);
 // stored category totals, ExpenseTotal. The expense summary page runs it as its
 // fill; the forecast runs it before building the first year.
 void RefreshExpenseSummary(PlanRecord& plan);
+
+// The same with the payment factor of DebtYears and the wage-base index given
+// (a forecast has them at hand; the mortgage rate must be at its floor already).
+void RefreshExpenseSummary(PlanRecord& plan, long double debtAnnuity, long double wageBaseIndex);

@@ -7,6 +7,8 @@
 #include "engine/RatePath.h"
 #include "model/PlanRecord.h"
 
+class PowerMemo;
+
 // Every factor one run uses, computed once from the plan and the rate path
 // before the first year: inflation and tax indices, yearly growth factors,
 // salary, pension and benefit factors, and the level-payment factors of the
@@ -14,8 +16,8 @@
 // fixed rate always gave; where a path's rates change, products run on year
 // by year (docs/rate-paths.md).
 //
-// A RunFactors belongs to one run on one thread: its payment cache fills as
-// the run asks for loan terms.
+// A RunFactors belongs to one run on one thread: its payment and tax-curve
+// caches fill as the run asks for loan terms and taxed years.
 class RunFactors {
  public:
   // The plan must outlive this object and must not change while it is used.
@@ -29,7 +31,7 @@ class RunFactors {
   // Index of calendar year a from the tax curve's base year 2005.
   long double TaxIndex(int a) const { return AtRow(taxIndex_, a); }
   // TaxIndex(a) raised to the federal curve's exponent less one.
-  long double TaxCurveDivisor(int a) const { return AtRow(taxCurveDivisor_, a); }
+  long double TaxCurveDivisor(int a) const;
   // The Social Security wage base's index: CurrentYear's, in every year.
   long double WageBaseIndex() const { return taxIndex_[1]; }
 
@@ -58,7 +60,6 @@ class RunFactors {
 
   RowValues inflationIndex_{};
   RowValues taxIndex_{};
-  RowValues taxCurveDivisor_{};
   RowValues taxableGrowth_{};
   RowValues deferredGrowth_{};
   RowValues propertyGrowth_{};
@@ -74,10 +75,12 @@ class RunFactors {
   static constexpr std::int64_t kCachedTerms = 64;
   mutable std::array<long double, kCachedTerms> annuity_{};
   mutable std::array<bool, kCachedTerms> annuityKnown_{};
+  // Computed for the years that have taxable income.
+  mutable RowValues taxCurveDivisor_{};
+  mutable std::array<bool, kForecastRows + 1> taxCurveDivisorKnown_{};
 
-  void FillInflation(const RatePath& path);
-  void FillTaxCurve();
-  void FillPerson(int p, std::int32_t age, std::int32_t startAge, std::int32_t retireAge, long double growth,
+  void FillInflation(PowerMemo& powers, const RatePath& path);
+  void FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int32_t startAge, std::int32_t retireAge, long double growth,
                   std::int32_t pensionAge, long double cola, std::int32_t benefitAge, const RatePath& path);
-  long double InflationOver(std::int64_t n) const;
+  long double InflationOver(PowerMemo& powers, std::int64_t n) const;
 };
