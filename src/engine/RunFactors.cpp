@@ -46,10 +46,11 @@ long double ProductFromFirstRow(PowerMemo& powers, const RowValues& factors, int
 
 }  // namespace
 
-RunFactors::RunFactors(const PlanRecord& plan, const RatePath& path) : plan(plan), rows(RowCount(plan)) {
+RunFactors::RunFactors(const PlanRecord& plan, const RatePath& path)
+    : plan(plan), rows(RowCount(plan)), built_(std::max(rows, 1)) {
   PowerMemo powers;
   FillInflation(powers, path);
-  for (int a = 1; a <= rows; ++a) {
+  for (int a = 1; a <= built_; ++a) {
     const YearRates& rates = path.Year(a);
     taxableGrowth_[a] = GrowthFactorOf(rates.Inflation, rates.TaxableReturn);
     deferredGrowth_[a] = GrowthFactorOf(rates.Inflation, rates.TaxDeferredReturn);
@@ -71,7 +72,7 @@ RunFactors::RunFactors(const PlanRecord& plan, const RatePath& path) : plan(plan
 void RunFactors::FillInflation(PowerMemo& powers, const RatePath& path) {
   RowValues guarded{};
   bool allPositive = true;
-  for (int a = 1; a <= std::max(rows, 1); ++a) {
+  for (int a = 1; a <= built_; ++a) {
     const long double inflation = path.Year(a).Inflation;
     rawInflation_[a] = InflationFactorOf(inflation);
     guarded[a] = inflation > 0.0L ? rawInflation_[a] : 1.0L;
@@ -86,12 +87,13 @@ void RunFactors::FillInflation(PowerMemo& powers, const RatePath& path) {
   } else {
     SpanProducts(powers, guarded, 1, 0, 0, last, inflationIndex_.data());
   }
-  // The tax index spans the same years, before the forecast as well.
+  // The tax index spans the same years, before the forecast as well. Year 1's
+  // is the wage base's, wanted even when the plan leaves no row to show.
   taxIndex_.fill(1.0L);
   const std::int64_t start = 2006 - static_cast<std::int64_t>(plan.CurrentYear);
-  if (start > rows) return;
+  if (start > built_) return;
   const int b = static_cast<int>(std::max<std::int64_t>(start, 1));
-  SpanProducts(powers, guarded, b, b - start, start >= 1 ? 1 : 0, rows - b, taxIndex_.data() + b);
+  SpanProducts(powers, guarded, b, b - start, start >= 1 ? 1 : 0, built_ - b, taxIndex_.data() + b);
 }
 
 long double RunFactors::TaxCurveDivisor(int a) const {
@@ -121,10 +123,10 @@ void RunFactors::FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int
   // by inflation plus the salary growth from the start on.
   const std::int64_t start = rowOf(startAge);
   const std::int64_t firstPaid = std::max<std::int64_t>(start, 1);
-  const std::int64_t lastPaid = std::min<std::int64_t>(rowOf(retireAge) - 1, rows);
+  const std::int64_t lastPaid = std::min<std::int64_t>(rowOf(retireAge) - 1, built_);
   if (firstPaid <= lastPaid) {
     RowValues escalation{};
-    for (int a = 1; a <= rows; ++a) escalation[a] = GrowthFactorOf(path.Year(a).Inflation, growth);
+    for (int a = 1; a <= built_; ++a) escalation[a] = GrowthFactorOf(path.Year(a).Inflation, growth);
     const int b = static_cast<int>(firstPaid);
     long double* out = salary_[p].data() + b;
     SpanProducts(powers, escalation, b, b - start, 0, static_cast<int>(lastPaid) - b, out);
@@ -138,24 +140,20 @@ void RunFactors::FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int
 
   // Pension: current dollars as of the pension age, then the fixed COLA.
   const std::int64_t pensionStart = rowOf(pensionAge);
-  if (pensionStart <= rows) {
+  if (pensionStart <= built_) {
     const long double base =
         pensionAge == age ? 1.0L : InflationOver(powers, static_cast<std::int64_t>(pensionAge) - age);
     const long double colaFactor = 1.0L + cola / 100.0L;
-    for (int a = static_cast<int>(std::max<std::int64_t>(pensionStart, 1)); a <= rows; ++a) {
+    for (int a = static_cast<int>(std::max<std::int64_t>(pensionStart, 1)); a <= built_; ++a) {
       const std::int64_t years = a - pensionStart;
       pension_[p][a] = years == 0 ? base : base * powers.Power(colaFactor, years);
     }
   }
 
   // Social Security: inflated from today.
-  for (int a = static_cast<int>(std::clamp<std::int64_t>(rowOf(benefitAge), 1, rows + 1)); a <= rows; ++a) {
+  for (int a = static_cast<int>(std::clamp<std::int64_t>(rowOf(benefitAge), 1, built_ + 1)); a <= built_; ++a) {
     benefit_[p][a] = rawIndex_[a - 1];
   }
-}
-
-long double RunFactors::AtRow(const RowValues& values, std::int64_t i) {
-  return values[static_cast<std::size_t>(std::clamp<std::int64_t>(i, 0, kForecastRows))];
 }
 
 long double RunFactors::PropertyIndex(std::int64_t k) const {

@@ -56,7 +56,11 @@ class RunFactors {
 
  private:
   using RowValues = std::array<long double, kForecastRows + 1>;
-  static long double AtRow(const RowValues& values, std::int64_t i);
+  // Year 1 is built even when the plan leaves no row to show.
+  const int built_;
+  static long double AtRow(const RowValues& values, std::int64_t i) {
+    return values[static_cast<std::size_t>(i < 0 ? 0 : (i > kForecastRows ? kForecastRows : i))];
+  }
 
   RowValues inflationIndex_{};
   RowValues taxIndex_{};
