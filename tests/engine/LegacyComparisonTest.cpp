@@ -48,7 +48,7 @@ void ExpectSameForecast(const PlanRecord& plan, const std::string& what) {
 
 TEST(LegacyComparisonTest, SensiblePlansMatchInBothViews) {
   enginetest::SensiblePlans plans(77);
-  for (int i = 0; i < 1500; ++i) ExpectSameForecast(plans.Next(), "sensible plan " + std::to_string(i));
+  for (int i = 0; i < 1000; ++i) ExpectSameForecast(plans.Next(), "sensible plan " + std::to_string(i));
 }
 
 TEST(LegacyComparisonTest, ExtremePlansMatchInBothViews) {
