@@ -24,8 +24,7 @@ void ComputeIncomeParts(const RunFactors& run, YearRecord& year, int a) {
   const PlanRecord& plan = run.plan;
   year.Salaries = RoundMoney(run.Salary(0, a) * plan.Salary1 + run.Salary(1, a) * plan.Salary2);
   year.Pensions = RoundMoney(run.Pension(0, a) * plan.Pension1 + run.Pension(1, a) * plan.Pension2);
-  year.SocialSecurity =
-      RoundMoney(run.Benefit(0, a) * plan.SocialSecurity1 + run.Benefit(1, a) * plan.SocialSecurity2);
+  year.SocialSecurity = RoundMoney(run.Benefit(0, a) * plan.SocialSecurity1 + run.Benefit(1, a) * plan.SocialSecurity2);
 }
 
 // The return earned over year a on the year's balance.
@@ -35,8 +34,8 @@ std::int64_t InvestReturnOn(const RunFactors& run, int a, std::int64_t balance) 
 
 // Contributions follow last year's salary factor, so they stop a year after
 // the salary does as well as at the retirement age.
-std::int64_t Contribution(long double lastSalaryFactor, std::int64_t amount,
-                          std::int32_t age, std::int32_t retireAge, int a) {
+std::int64_t Contribution(long double lastSalaryFactor, std::int64_t amount, std::int32_t age, std::int32_t retireAge,
+                          int a) {
   if (static_cast<std::int64_t>(age) + a - 1 >= retireAge) return 0;
   return RoundMoney(lastSalaryFactor * amount);
 }
@@ -67,12 +66,10 @@ void RunForecastYear(const RunFactors& run, ForecastTable& table, int a) {
 
   YearRecord& year = table.Year(a);
   const YearRecord& last = table.Year(a - 1);
-  const std::int64_t c1 =
-      Contribution(run.Salary(0, a - 1), plan.DeferredContribution1, plan.Age1, plan.RetireAge1, a);
-  const std::int64_t c2 =
-      Contribution(run.Salary(1, a - 1), plan.DeferredContribution2, plan.Age2, plan.RetireAge2, a);
-  year.Distribution = std::max<std::int64_t>(
-      std::max(RequiredDistribution(plan, table, a), last.DeferredWithdrawal), 0);
+  const std::int64_t c1 = Contribution(run.Salary(0, a - 1), plan.DeferredContribution1, plan.Age1, plan.RetireAge1, a);
+  const std::int64_t c2 = Contribution(run.Salary(1, a - 1), plan.DeferredContribution2, plan.Age2, plan.RetireAge2, a);
+  year.Distribution =
+      std::max<std::int64_t>(std::max(RequiredDistribution(plan, table, a), last.DeferredWithdrawal), 0);
   // Last year's balance grows at last year's rate.
   year.TaxDeferred =
       table.work.DeferredExhausted

@@ -40,12 +40,11 @@ std::int64_t GrossIncome2(const RunFactors& run, const ForecastTable& table, int
   return GrossIncome(run, table, a, 1, run.plan.Salary2, run.plan.Pension2, run.plan.SocialSecurity2);
 }
 
-std::int64_t TaxableSocialSecurity(const PlanRecord& plan, std::int64_t income, long double t,
-                                   std::int64_t benefit) {
+std::int64_t TaxableSocialSecurity(const PlanRecord& plan, std::int64_t income, long double t, std::int64_t benefit) {
   const bool joint = FilingStatusOf(plan.FilingStatus) == FilingStatus::Jointly;
   const long double base = joint ? 32000.0L : 25000.0L;
-  const std::int64_t v = RoundMoney(static_cast<long double>(income) / 2.0L +
-                                    static_cast<long double>(benefit) / 4.0L - t * base / 2.0L);
+  const std::int64_t v =
+      RoundMoney(static_cast<long double>(income) / 2.0L + static_cast<long double>(benefit) / 4.0L - t * base / 2.0L);
   if (v < 0) return 0;
   return std::min(v, RoundMoney(0.85L * benefit));
 }
@@ -104,15 +103,13 @@ std::int64_t ComputeIncomeTaxes(const RunFactors& run, const ForecastTable& tabl
     const std::int64_t taxable = AddMoney(u, TaxableSocialSecurity(plan, u, t, RoundMoney(b1)));
     const long double w = FloorAtZero(taxable - std::max(itemized, kSingleDeduction * t) - kSingleExemption * t);
     const long double federal = onCurve(w, false);
-    return SumMoney(
-        {SocialSecurityTaxAt(wageIndex, s1), RoundMoney(run.StateTaxFactor(0) * federal), MedicareTax(s1)});
+    return SumMoney({SocialSecurityTaxAt(wageIndex, s1), RoundMoney(run.StateTaxFactor(0) * federal), MedicareTax(s1)});
   }
 
   if (status == FilingStatus::Jointly) {
     const std::int64_t u = AddMoney(RoundMoney(other1), RoundMoney(other2));
     // Person 1's factor indexes both benefits.
-    const std::int64_t benefit =
-        RoundMoney(run.Benefit(0, a) * AddMoney(plan.SocialSecurity1, plan.SocialSecurity2));
+    const std::int64_t benefit = RoundMoney(run.Benefit(0, a) * AddMoney(plan.SocialSecurity1, plan.SocialSecurity2));
     const std::int64_t taxable = AddMoney(u, TaxableSocialSecurity(plan, u, t, benefit));
     const long double w = FloorAtZero(taxable - std::max(itemized, kJointDeduction * t) - kJointExemption * t);
     const long double federal = onCurve(w, true);

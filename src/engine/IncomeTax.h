@@ -21,8 +21,7 @@ std::int64_t GrossIncome2(const RunFactors& run, const ForecastTable& table, int
 
 // Taxable part of a Social Security benefit given the other income and the
 // tax index t.
-std::int64_t TaxableSocialSecurity(const PlanRecord& plan, std::int64_t income, long double t,
-                                   std::int64_t benefit);
+std::int64_t TaxableSocialSecurity(const PlanRecord& plan, std::int64_t income, long double t, std::int64_t benefit);
 
 // Federal tax on taxable income w (>= 0) at tax index t, at most 35 percent of w.
 long double FederalTaxCurve(long double w, long double t, bool joint);

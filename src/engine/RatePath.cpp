@@ -10,7 +10,10 @@ YearRates RatesOf(const PlanRecord& plan) {
 
 }  // namespace
 
-RatePath::RatePath() : RatePath(std::vector<YearRates>{RatesOf(PlanRecord{})}) {}
+RatePath::RatePath() {
+  years_[0] = RatesOf(PlanRecord{});
+  count_ = 1;
+}
 
 RatePath::RatePath(const std::vector<YearRates>& years) {
   count_ = static_cast<int>(std::min<std::size_t>(years.size(), years_.size()));
@@ -24,7 +27,10 @@ RatePath::RatePath(const std::vector<YearRates>& years) {
 RatePath RatePath::FromPlan(const PlanRecord& plan) { return Constant(RatesOf(plan)); }
 
 RatePath RatePath::Constant(const YearRates& rates) {
-  return RatePath(std::vector<YearRates>(kForecastRows, rates));
+  RatePath path;
+  path.years_.fill(rates);
+  path.count_ = kForecastRows;
+  return path;
 }
 
 const YearRates& RatePath::Year(int a) const { return years_[static_cast<std::size_t>(std::clamp(a, 1, count_) - 1)]; }

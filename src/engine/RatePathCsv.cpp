@@ -11,8 +11,8 @@ namespace {
 constexpr std::size_t kColumns = 5;
 // Longer lines are refused rather than held in memory.
 constexpr std::size_t kMaxLine = 4096;
-constexpr std::array<const char*, kColumns> kColumnNames = {"Year", "Inflation", "TaxableReturn",
-                                                            "TaxDeferredReturn", "RealEstateGrowth"};
+constexpr std::array<const char*, kColumns> kColumnNames = {"Year", "Inflation", "TaxableReturn", "TaxDeferredReturn",
+                                                            "RealEstateGrowth"};
 
 enum class LineRead { Line, End, TooLong };
 
@@ -100,8 +100,7 @@ RatePathRead ReadRatePathCsv(std::istream& in, const std::string& fileName, std:
     for (std::size_t c = 0; c < kColumns; ++c) {
       const std::optional<long double> value = ParseNumber(fields[c]);
       if (!value) {
-        return Refuse(fileName, number,
-                      std::string(kColumnNames[c]) + " \"" + fields[c] + "\" is not a finite number");
+        return Refuse(fileName, number, std::string(kColumnNames[c]) + " \"" + fields[c] + "\" is not a finite number");
       }
       values[c] = *value;
     }

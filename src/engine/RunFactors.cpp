@@ -130,8 +130,7 @@ void RunFactors::FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int
     const int b = static_cast<int>(firstPaid);
     long double* out = salary_[p].data() + b;
     SpanProducts(powers, escalation, b, b - start, 0, static_cast<int>(lastPaid) - b, out);
-    const long double base =
-        startAge == age ? 1.0L : InflationOver(powers, static_cast<std::int64_t>(startAge) - age);
+    const long double base = startAge == age ? 1.0L : InflationOver(powers, static_cast<std::int64_t>(startAge) - age);
     for (int a = b; a <= lastPaid; ++a) {
       const long double& factor = salary_[p][a];
       salary_[p][a] = a == start ? base : base * factor;

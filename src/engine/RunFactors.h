@@ -84,7 +84,8 @@ class RunFactors {
   mutable std::array<bool, kForecastRows + 1> taxCurveDivisorKnown_{};
 
   void FillInflation(PowerMemo& powers, const RatePath& path);
-  void FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int32_t startAge, std::int32_t retireAge, long double growth,
-                  std::int32_t pensionAge, long double cola, std::int32_t benefitAge, const RatePath& path);
+  void FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int32_t startAge, std::int32_t retireAge,
+                  long double growth, std::int32_t pensionAge, long double cola, std::int32_t benefitAge,
+                  const RatePath& path);
   long double InflationOver(PowerMemo& powers, std::int64_t n) const;
 };

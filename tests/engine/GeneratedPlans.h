@@ -18,37 +18,93 @@ inline constexpr std::int64_t kMin64 = std::numeric_limits<std::int64_t>::min();
 inline constexpr std::int32_t kMax32 = std::numeric_limits<std::int32_t>::max();
 inline constexpr std::int32_t kMin32 = std::numeric_limits<std::int32_t>::min();
 
+inline const std::vector<std::int64_t PlanRecord::*> kAmounts = {&PlanRecord::Salary1,
+                                                                 &PlanRecord::Salary2,
+                                                                 &PlanRecord::DeferredContribution1,
+                                                                 &PlanRecord::DeferredContribution2,
+                                                                 &PlanRecord::Pension1,
+                                                                 &PlanRecord::Pension2,
+                                                                 &PlanRecord::SocialSecurity1,
+                                                                 &PlanRecord::SocialSecurity2,
+                                                                 &PlanRecord::TaxableBalance,
+                                                                 &PlanRecord::TaxDeferredBalance,
+                                                                 &PlanRecord::CurrentDebt,
+                                                                 &PlanRecord::HomeValue,
+                                                                 &PlanRecord::HomeTaxes,
+                                                                 &PlanRecord::MortgageBalance,
+                                                                 &PlanRecord::NewHomePrice,
+                                                                 &PlanRecord::NewMortgage,
+                                                                 &PlanRecord::NewHomeTaxes,
+                                                                 &PlanRecord::AnnualRent,
+                                                                 &PlanRecord::FederalTax1,
+                                                                 &PlanRecord::FederalTax2,
+                                                                 &PlanRecord::StateTax1,
+                                                                 &PlanRecord::StateTax2,
+                                                                 &PlanRecord::HomeInsurance,
+                                                                 &PlanRecord::HomeUtilities,
+                                                                 &PlanRecord::HomeSupplies,
+                                                                 &PlanRecord::HomeRepair,
+                                                                 &PlanRecord::HomeMisc,
+                                                                 &PlanRecord::HomeMortgageOrRent,
+                                                                 &PlanRecord::AutoMaintenance,
+                                                                 &PlanRecord::AutoInsurance,
+                                                                 &PlanRecord::AutoFuel,
+                                                                 &PlanRecord::CarReplaceCost1,
+                                                                 &PlanRecord::CarReplaceCost2,
+                                                                 &PlanRecord::CarReplaceCost3,
+                                                                 &PlanRecord::AutoTotal,
+                                                                 &PlanRecord::MedicalTotal,
+                                                                 &PlanRecord::CommunicationTotal,
+                                                                 &PlanRecord::EntertainmentTotal,
+                                                                 &PlanRecord::FoodTotal,
+                                                                 &PlanRecord::OtherAnnualTotal,
+                                                                 &PlanRecord::OtherTotal,
+                                                                 &PlanRecord::EduCost1,
+                                                                 &PlanRecord::EduDebt1,
+                                                                 &PlanRecord::EduCost2,
+                                                                 &PlanRecord::EduDebt2,
+                                                                 &PlanRecord::EduCost3,
+                                                                 &PlanRecord::EduDebt3,
+                                                                 &PlanRecord::EventYear1,
+                                                                 &PlanRecord::EventAmount1,
+                                                                 &PlanRecord::EventYear2,
+                                                                 &PlanRecord::EventAmount2,
+                                                                 &PlanRecord::EventYear5,
+                                                                 &PlanRecord::EventAmount5};
 
-inline const std::vector<std::int64_t PlanRecord::*> kAmounts = {
-    &PlanRecord::Salary1, &PlanRecord::Salary2, &PlanRecord::DeferredContribution1,
-    &PlanRecord::DeferredContribution2, &PlanRecord::Pension1, &PlanRecord::Pension2,
-    &PlanRecord::SocialSecurity1, &PlanRecord::SocialSecurity2, &PlanRecord::TaxableBalance,
-    &PlanRecord::TaxDeferredBalance, &PlanRecord::CurrentDebt, &PlanRecord::HomeValue, &PlanRecord::HomeTaxes,
-    &PlanRecord::MortgageBalance, &PlanRecord::NewHomePrice, &PlanRecord::NewMortgage, &PlanRecord::NewHomeTaxes,
-    &PlanRecord::AnnualRent, &PlanRecord::FederalTax1, &PlanRecord::FederalTax2, &PlanRecord::StateTax1,
-    &PlanRecord::StateTax2, &PlanRecord::HomeInsurance, &PlanRecord::HomeUtilities, &PlanRecord::HomeSupplies,
-    &PlanRecord::HomeRepair, &PlanRecord::HomeMisc, &PlanRecord::HomeMortgageOrRent, &PlanRecord::AutoMaintenance,
-    &PlanRecord::AutoInsurance, &PlanRecord::AutoFuel, &PlanRecord::CarReplaceCost1, &PlanRecord::CarReplaceCost2,
-    &PlanRecord::CarReplaceCost3, &PlanRecord::AutoTotal, &PlanRecord::MedicalTotal,
-    &PlanRecord::CommunicationTotal, &PlanRecord::EntertainmentTotal, &PlanRecord::FoodTotal,
-    &PlanRecord::OtherAnnualTotal, &PlanRecord::OtherTotal, &PlanRecord::EduCost1, &PlanRecord::EduDebt1,
-    &PlanRecord::EduCost2, &PlanRecord::EduDebt2, &PlanRecord::EduCost3, &PlanRecord::EduDebt3,
-    &PlanRecord::EventYear1, &PlanRecord::EventAmount1, &PlanRecord::EventYear2, &PlanRecord::EventAmount2,
-    &PlanRecord::EventYear5, &PlanRecord::EventAmount5};
-
-inline const std::vector<std::int32_t PlanRecord::*> kCounts = {
-    &PlanRecord::Age1, &PlanRecord::EmploymentStartAge1, &PlanRecord::RetireAge1, &PlanRecord::PensionAge1,
-    &PlanRecord::SocialSecurityAge1, &PlanRecord::Age2, &PlanRecord::EmploymentStartAge2, &PlanRecord::RetireAge2,
-    &PlanRecord::PensionAge2, &PlanRecord::SocialSecurityAge2, &PlanRecord::DebtYears, &PlanRecord::HomeStatus,
-    &PlanRecord::MortgageYears, &PlanRecord::YearsToMove, &PlanRecord::FilingStatus, &PlanRecord::CurrentYear,
-    &PlanRecord::CarYearsHad1, &PlanRecord::CarYearsLeft1, &PlanRecord::CarYearsHad2, &PlanRecord::CarYearsLeft2,
-    &PlanRecord::CarYearsHad3, &PlanRecord::CarYearsLeft3, &PlanRecord::EduStartYear1, &PlanRecord::EduEndYear1,
-    &PlanRecord::EduDebtYears1, &PlanRecord::EduStartYear2, &PlanRecord::EduEndYear2, &PlanRecord::EduDebtYears2};
+inline const std::vector<std::int32_t PlanRecord::*> kCounts = {&PlanRecord::Age1,
+                                                                &PlanRecord::EmploymentStartAge1,
+                                                                &PlanRecord::RetireAge1,
+                                                                &PlanRecord::PensionAge1,
+                                                                &PlanRecord::SocialSecurityAge1,
+                                                                &PlanRecord::Age2,
+                                                                &PlanRecord::EmploymentStartAge2,
+                                                                &PlanRecord::RetireAge2,
+                                                                &PlanRecord::PensionAge2,
+                                                                &PlanRecord::SocialSecurityAge2,
+                                                                &PlanRecord::DebtYears,
+                                                                &PlanRecord::HomeStatus,
+                                                                &PlanRecord::MortgageYears,
+                                                                &PlanRecord::YearsToMove,
+                                                                &PlanRecord::FilingStatus,
+                                                                &PlanRecord::CurrentYear,
+                                                                &PlanRecord::CarYearsHad1,
+                                                                &PlanRecord::CarYearsLeft1,
+                                                                &PlanRecord::CarYearsHad2,
+                                                                &PlanRecord::CarYearsLeft2,
+                                                                &PlanRecord::CarYearsHad3,
+                                                                &PlanRecord::CarYearsLeft3,
+                                                                &PlanRecord::EduStartYear1,
+                                                                &PlanRecord::EduEndYear1,
+                                                                &PlanRecord::EduDebtYears1,
+                                                                &PlanRecord::EduStartYear2,
+                                                                &PlanRecord::EduEndYear2,
+                                                                &PlanRecord::EduDebtYears2};
 
 inline const std::vector<long double PlanRecord::*> kRates = {
-    &PlanRecord::InflationRate,  &PlanRecord::MortgageRate,      &PlanRecord::RealEstateGrowth,
-    &PlanRecord::TaxableReturn,  &PlanRecord::TaxDeferredReturn, &PlanRecord::SalaryGrowth1,
-    &PlanRecord::SalaryGrowth2,  &PlanRecord::PensionCola1,      &PlanRecord::PensionCola2,
+    &PlanRecord::InflationRate,      &PlanRecord::MortgageRate,      &PlanRecord::RealEstateGrowth,
+    &PlanRecord::TaxableReturn,      &PlanRecord::TaxDeferredReturn, &PlanRecord::SalaryGrowth1,
+    &PlanRecord::SalaryGrowth2,      &PlanRecord::PensionCola1,      &PlanRecord::PensionCola2,
     &PlanRecord::RetirementReduction};
 
 class ExtremePlans {
@@ -84,8 +140,8 @@ class ExtremePlans {
                                static_cast<std::int32_t>(random_())});
   }
   long double Rate() {
-    return Pick<long double>({0.0L, -100.0L, -250.0L, 1e-30L, 0.0001L, 2.5L, 100.0L, 1e6L, 1e300L, 1e4000L,
-                              -1e4000L, std::numeric_limits<long double>::infinity(),
+    return Pick<long double>({0.0L, -100.0L, -250.0L, 1e-30L, 0.0001L, 2.5L, 100.0L, 1e6L, 1e300L, 1e4000L, -1e4000L,
+                              std::numeric_limits<long double>::infinity(),
                               std::numeric_limits<long double>::quiet_NaN()});
   }
   std::mt19937_64 random_;
@@ -112,8 +168,8 @@ class SensiblePlans {
       plan.*pension = plan.*age + Int(-5, 30);
       plan.*benefit = Int(62, 70);
     }
-    for (const auto field : {&PlanRecord::Salary1, &PlanRecord::Salary2, &PlanRecord::Pension1,
-                             &PlanRecord::Pension2, &PlanRecord::SocialSecurity1, &PlanRecord::SocialSecurity2,
+    for (const auto field : {&PlanRecord::Salary1, &PlanRecord::Salary2, &PlanRecord::Pension1, &PlanRecord::Pension2,
+                             &PlanRecord::SocialSecurity1, &PlanRecord::SocialSecurity2,
                              &PlanRecord::DeferredContribution1, &PlanRecord::DeferredContribution2}) {
       plan.*field = Int(0, 3) == 0 ? 0 : Int(0, 150000);
     }
@@ -132,11 +188,11 @@ class SensiblePlans {
     plan.NewHomeTaxes = Int(0, 20000);
     plan.AnnualRent = Int(0, 40000);
     plan.FilingStatus = Int(1, 4);
-    for (const auto field : {&PlanRecord::FederalTax1, &PlanRecord::FederalTax2, &PlanRecord::StateTax1,
-                             &PlanRecord::StateTax2, &PlanRecord::HomeInsurance, &PlanRecord::HomeUtilities,
-                             &PlanRecord::HomeRepair, &PlanRecord::AutoFuel, &PlanRecord::MedicalTotal,
-                             &PlanRecord::FoodTotal, &PlanRecord::OtherAnnualTotal, &PlanRecord::OtherTotal,
-                             &PlanRecord::CarReplaceCost1, &PlanRecord::EduCost1, &PlanRecord::EduDebt1}) {
+    for (const auto field :
+         {&PlanRecord::FederalTax1, &PlanRecord::FederalTax2, &PlanRecord::StateTax1, &PlanRecord::StateTax2,
+          &PlanRecord::HomeInsurance, &PlanRecord::HomeUtilities, &PlanRecord::HomeRepair, &PlanRecord::AutoFuel,
+          &PlanRecord::MedicalTotal, &PlanRecord::FoodTotal, &PlanRecord::OtherAnnualTotal, &PlanRecord::OtherTotal,
+          &PlanRecord::CarReplaceCost1, &PlanRecord::EduCost1, &PlanRecord::EduDebt1}) {
       plan.*field = Int(0, 30000);
     }
     plan.CarYearsHad1 = Int(0, 5);

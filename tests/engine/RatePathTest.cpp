@@ -15,7 +15,8 @@ using Fields = std::array<std::int64_t, kYearFieldCount>;
 Fields FieldsOf(const ForecastTable& table, int a) { return std::bit_cast<Fields>(table.Year(a)); }
 
 void ExpectSameTables(const ForecastTable& actual, const ForecastTable& expected, const std::string& what) {
-  for (int a = 1; a <= kForecastRows; ++a) ASSERT_EQ(FieldsOf(actual, a), FieldsOf(expected, a)) << what << ", row " << a;
+  for (int a = 1; a <= kForecastRows; ++a)
+    ASSERT_EQ(FieldsOf(actual, a), FieldsOf(expected, a)) << what << ", row " << a;
 }
 
 YearRates RatesOf(const PlanRecord& plan) {
@@ -73,9 +74,11 @@ TEST(RatePathTest, YearsChangeNothingBeforeThem) {
     rates.RealEstateGrowth += 2.0L;
     bumped.SetYear(changed, rates);
     const Forecast after = RunForecast(plan, bumped);
-    for (int a = 1; a < changed; ++a) ASSERT_EQ(FieldsOf(after.table, a), FieldsOf(before.table, a)) << i << ", row " << a;
+    for (int a = 1; a < changed; ++a)
+      ASSERT_EQ(FieldsOf(after.table, a), FieldsOf(before.table, a)) << i << ", row " << a;
     EXPECT_EQ(after.updates, before.updates) << i;
-    EXPECT_EQ(after.inflation[static_cast<std::size_t>(changed - 1)], before.inflation[static_cast<std::size_t>(changed - 1)]);
+    EXPECT_EQ(after.inflation[static_cast<std::size_t>(changed - 1)],
+              before.inflation[static_cast<std::size_t>(changed - 1)]);
     EXPECT_NE(after.inflation[static_cast<std::size_t>(changed)], before.inflation[static_cast<std::size_t>(changed)]);
   }
 }
