@@ -2,9 +2,14 @@
 
 #include <cstdio>
 #include <string>
+#include <thread>
+#include <vector>
 
+#include "MathCallCount.h"
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
+#include "legacy/DollarViews.h"
+#include "legacy/Forecast.h"
 #include "model/PlanFile.h"
 
 namespace {
@@ -16,35 +21,134 @@ std::string SourcePath(const std::string& relative) {
   return folder + relative;
 }
 
+bool ReadPlan(benchmark::State& state, const std::string& relativePath, PlanRecord& plan) {
+  const PlanFileResult read = ReadPlanFile(plan, SourcePath(relativePath));
+  if (read.ok && !read.missing) return true;
+  state.SkipWithError(("cannot read " + relativePath).c_str());
+  return false;
+}
+
+const char* const kSamplePlan = "resources/Double.plan";
+const char* const kRichPlan = "tests/data/rich_forecast.plan";
+
 void RunOnPlan(benchmark::State& state, const std::string& relativePath, bool currentDollars) {
   PlanRecord plan;
-  const PlanFileResult read = ReadPlanFile(plan, SourcePath(relativePath));
-  if (!read.ok || read.missing) {
-    state.SkipWithError(("cannot read " + relativePath).c_str());
-    return;
-  }
-  ForecastTable table;
+  if (!ReadPlan(state, relativePath, plan)) return;
   for (auto _ : state) {
-    RunForecast(plan, table);
-    if (currentDollars) ToCurrentDollars(plan, table);
-    benchmark::DoNotOptimize(table);
+    Forecast forecast = ForecastInView(plan, RatePath::FromPlan(plan), currentDollars);
+    benchmark::DoNotOptimize(forecast);
   }
   state.counters["rows"] = RowCount(plan);
 }
 
+// The engine as it was, on the same plan in the same run, for the ratio.
+void RunLegacyOnPlan(benchmark::State& state, const std::string& relativePath, bool currentDollars) {
+  legacy::PlanRecord plan;
+  if (!ReadPlan(state, relativePath, plan)) return;
+  legacy::ForecastTable table;
+  for (auto _ : state) {
+    legacy::RunForecast(plan, table);
+    if (currentDollars) legacy::ToCurrentDollars(plan, table);
+    benchmark::DoNotOptimize(table);
+  }
+}
+
 // The sample plan: 46 years, two persons, an owned home, no shortfalls.
-void BM_ForecastSamplePlan(benchmark::State& state) { RunOnPlan(state, "resources/Double.plan", false); }
+void BM_ForecastSamplePlan(benchmark::State& state) { RunOnPlan(state, kSamplePlan, false); }
 BENCHMARK(BM_ForecastSamplePlan);
+void BM_LegacyForecastSamplePlan(benchmark::State& state) { RunLegacyOnPlan(state, kSamplePlan, false); }
+BENCHMARK(BM_LegacyForecastSamplePlan);
 
 // Every model in use: separate filing, sale and purchase, students, events,
 // home-equity borrowing, an emptied tax-deferred account and new debt.
-void BM_ForecastRichPlan(benchmark::State& state) { RunOnPlan(state, "tests/data/rich_forecast.plan", false); }
+void BM_ForecastRichPlan(benchmark::State& state) { RunOnPlan(state, kRichPlan, false); }
 BENCHMARK(BM_ForecastRichPlan);
+void BM_LegacyForecastRichPlan(benchmark::State& state) { RunLegacyOnPlan(state, kRichPlan, false); }
+BENCHMARK(BM_LegacyForecastRichPlan);
 
 // What a page does when it shows today's dollars: the run and the conversion.
-void BM_ForecastRichPlanCurrentDollars(benchmark::State& state) {
-  RunOnPlan(state, "tests/data/rich_forecast.plan", true);
-}
+void BM_ForecastRichPlanCurrentDollars(benchmark::State& state) { RunOnPlan(state, kRichPlan, true); }
 BENCHMARK(BM_ForecastRichPlanCurrentDollars);
+
+// The conversion alone, of a fresh copy of the sample plan's table each time
+// (the copy is inside the timing: about 15 KB).
+void BM_CurrentDollarsSamplePlan(benchmark::State& state) {
+  PlanRecord plan;
+  if (!ReadPlan(state, kSamplePlan, plan)) return;
+  const Forecast forecast = RunForecast(plan, RatePath::FromPlan(plan));
+  const int rows = RowCount(plan);
+  for (auto _ : state) {
+    ForecastTable table = forecast.table;
+    ToCurrentDollars(forecast.inflation, rows, table);
+    benchmark::DoNotOptimize(table);
+  }
+}
+BENCHMARK(BM_CurrentDollarsSamplePlan);
+
+void BM_LegacyCurrentDollarsSamplePlan(benchmark::State& state) {
+  legacy::PlanRecord plan;
+  if (!ReadPlan(state, kSamplePlan, plan)) return;
+  legacy::ForecastTable inflated;
+  legacy::RunForecast(plan, inflated);
+  for (auto _ : state) {
+    legacy::ForecastTable table = inflated;
+    legacy::ToCurrentDollars(plan, table);
+    benchmark::DoNotOptimize(table);
+  }
+}
+BENCHMARK(BM_LegacyCurrentDollarsSamplePlan);
+
+// 10,000 forecasts of the sample plan shared among state.range(0) threads.
+void BM_TenThousandForecasts(benchmark::State& state) {
+  PlanRecord plan;
+  if (!ReadPlan(state, kSamplePlan, plan)) return;
+  const int threads = static_cast<int>(state.range(0));
+  constexpr int kRuns = 10000;
+  for (auto _ : state) {
+    std::vector<std::thread> workers;
+    for (int t = 0; t < threads; ++t) {
+      workers.emplace_back([&plan, t, threads] {
+        const RatePath path = RatePath::FromPlan(plan);
+        for (int i = t; i < kRuns; i += threads) {
+          Forecast forecast = RunForecast(plan, path);
+          benchmark::DoNotOptimize(forecast);
+        }
+      });
+    }
+    for (std::thread& worker : workers) worker.join();
+  }
+}
+// Wall time gives the speed-up; the CPU column is the whole process's.
+BENCHMARK(BM_TenThousandForecasts)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
+// powl and nearbyintl calls of one run of the sample plan (counting wrappers).
+void BM_MathCallsPerSampleRun(benchmark::State& state) {
+  PlanRecord plan;
+  if (!ReadPlan(state, kSamplePlan, plan)) return;
+  legacy::PlanRecord oldPlan;
+  static_cast<PlanRecord&>(oldPlan) = plan;
+  MathCallCount current;
+  MathCallCount kept;
+  for (auto _ : state) {
+    current = CountMathCalls([&] { benchmark::DoNotOptimize(RunForecast(plan, RatePath::FromPlan(plan))); });
+    kept = CountMathCalls([&] {
+      legacy::ForecastTable table;
+      legacy::RunForecast(oldPlan, table);
+      benchmark::DoNotOptimize(table);
+    });
+  }
+  state.counters["powl"] = static_cast<double>(current.powl);
+  state.counters["powl_distinct"] = static_cast<double>(current.distinctPowl);
+  state.counters["nearbyintl"] = static_cast<double>(current.nearbyintl);
+  state.counters["legacy_powl"] = static_cast<double>(kept.powl);
+  state.counters["legacy_powl_distinct"] = static_cast<double>(kept.distinctPowl);
+  state.counters["legacy_nearbyintl"] = static_cast<double>(kept.nearbyintl);
+}
+BENCHMARK(BM_MathCallsPerSampleRun)->Iterations(1);
 
 }  // namespace

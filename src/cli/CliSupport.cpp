@@ -9,6 +9,7 @@
 
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
+#include "engine/RatePathCsv.h"
 #include "model/PlanFile.h"
 
 namespace {
@@ -47,10 +48,21 @@ bool LoadPlanForCli(const std::string& path, PlanRecord& plan) {
   return true;
 }
 
-bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table) {
+bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
+                        const std::string& ratesFile) {
   if (!LoadPlanForCli(path, plan)) return false;
-  RunForecast(plan, table);
-  if (currentDollars) ToCurrentDollars(plan, table);
+  RatePath rates = RatePath::FromPlan(plan);
+  if (!ratesFile.empty()) {
+    RatePathRead read = ReadRatePathCsv(ratesFile, plan.CurrentYear, RowCount(plan));
+    if (!read.path) {
+      std::fprintf(stderr, "prevora-cli: %s\n", read.message.c_str());
+      return false;
+    }
+    rates = *read.path;
+  }
+  const Forecast forecast = ForecastInView(plan, rates, currentDollars);
+  WriteBack(forecast.updates, plan);
+  table = forecast.table;
   return true;
 }
 

@@ -17,8 +17,11 @@ std::unique_ptr<QGuiApplication> StartOffscreenGui();
 
 // Reads the plan at `path`; on failure says why on stderr and returns false.
 bool LoadPlanForCli(const std::string& path, PlanRecord& plan);
-// Reads the plan and runs its forecast, converted to today's dollars when asked.
-bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table);
+// Reads the plan and runs its forecast on the plan's own rates or on the rate
+// path of `ratesFile`, converted to today's dollars when asked; on failure says
+// why on stderr and returns false.
+bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
+                        const std::string& ratesFile = {});
 
 // "1,2,5" -> curves 1, 2 and 5 shown; nothing for anything but numbers 1 to 8.
 std::optional<std::array<bool, kCurveCount>> ParseCurveList(const std::string& list);

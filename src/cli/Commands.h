@@ -17,7 +17,7 @@ struct CliCommand {
 inline constexpr const char* kSampleUsage = "prevora-cli sample FILE";
 inline constexpr const char* kCheckUsage = "prevora-cli check FILE";
 inline constexpr const char* kForecastUsage =
-    "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv]";
+    "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv] [--rates FILE]";
 inline constexpr const char* kGraphUsage =
     "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]";
 inline constexpr const char* kPrintPlanUsage = "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars]";
@@ -41,7 +41,8 @@ inline constexpr const char* kSimulateUsage =
 inline constexpr const char* kOptionNotes =
     "WxH is the graph window's size in pixels (default 506x574); LIST names curves 1-8 separated by commas\n"
     "(1 net worth, 2 investments, 3 property, 4 other debt, 5 expenses, 6 income, 7 taxes, 8 distribution;\n"
-    "default all).\n\n"
+    "default all). The rates FILE is CSV: Year,Inflation,TaxableReturn,TaxDeferredReturn,RealEstateGrowth,\n"
+    "one row per forecast year from the plan's current year, in percent as the Assumptions page shows them.\n\n"
     "simulate runs the plan through many market paths: Monte Carlo (default 10000 trials, seed 1; yearly\n"
     "standard deviations in points: inflation 1.5, both returns 12, real estate 8; the returns correlate 0.9;\n"
     "A and B of --corr are inflation, taxable, deferred or realestate) or every start year of a history file\n"

@@ -14,6 +14,7 @@ struct ForecastOptions {
   std::string plan;
   bool currentDollars = false;
   bool allFields = false;
+  std::string rates;  // a rate path's CSV file, or empty for the plan's own rates
   TableFormat format = TableFormat::Text;
 };
 
@@ -30,10 +31,16 @@ const char* StoreFormat(ForecastOptions& options, const std::string& format) {
   return nullptr;
 }
 
+const char* StoreRates(ForecastOptions& options, const std::string& path) {
+  options.rates = path;
+  return nullptr;
+}
+
 const CliOption<ForecastOptions> kForecastOptions[] = {
     {.name = "--current-dollars", .flag = &ForecastOptions::currentDollars},
     {.name = "--all-fields", .flag = &ForecastOptions::allFields},
     {.name = "--format", .store = StoreFormat},
+    {.name = "--rates", .store = StoreRates},
 };
 
 const CommandSyntax<ForecastOptions> kForecastSyntax{
@@ -51,7 +58,7 @@ int RunForecastCommand(const CliArgs& args) {
   if (const std::optional<int> status = ParseCommandLine(args, kForecastSyntax, options)) return *status;
   PlanRecord plan;
   ForecastTable table;
-  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table)) return 2;
+  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rates)) return 2;
 
   PrintYearTable(plan, table, options.allFields, options.format);
   if (std::fflush(stdout) != 0) {

@@ -56,8 +56,7 @@ int PrintTrial(const SimulateOptions& options, const PlanRecord& plan, const Pat
     return UsageError("--trial must be between 1 and " + std::to_string(model.TrialCount()));
   }
   const TrialReplay replay = ReplayTrial(plan, model, options.trial - 1);
-  ForecastTable table = replay.table;
-  if (options.currentDollars) TrialToCurrentDollars(plan, replay.rates, table);
+  const ForecastTable& table = options.currentDollars ? replay.currentTable : replay.table;
   const TableFormat format = options.format == SimulateFormat::Csv   ? TableFormat::Csv
                              : options.format == SimulateFormat::Tsv ? TableFormat::Tsv
                                                                      : TableFormat::Text;

@@ -5,6 +5,7 @@
 #include "engine/Factors.h"
 #include "engine/Home.h"
 #include "engine/Money.h"
+#include "model/HomeSituation.h"
 
 namespace {
 
@@ -26,19 +27,6 @@ std::array<StudentLoan, 3> StudentLoans(const PlanRecord& plan, EngineWork& work
           StudentLoan{plan.EduEndYear3, plan.EduDebt3, plan.EduDebtYears3, work.StudentLoanBalance3}};
 }
 
-bool RentingIn(const PlanRecord& plan, int j) {
-  switch (plan.HomeStatus) {
-    case 1:
-      return true;
-    case 3:
-      return j < plan.YearsToMove;
-    case 5:
-      return j > plan.YearsToMove;
-    default:
-      return false;
-  }
-}
-
 std::int64_t InterestOn(const PlanRecord& plan, std::int64_t balance) {
   return RoundMoney(balance * plan.MortgageRate / 100.0L);
 }
@@ -47,7 +35,8 @@ std::int64_t InterestOn(const PlanRecord& plan, std::int64_t balance) {
 
 bool MayDrawDeferred(const PlanRecord& plan, int j) { return static_cast<std::int64_t>(plan.Age1) + j >= 60; }
 
-void CoverCashNeed(PlanRecord& plan, ForecastTable& table, int j) {
+void CoverCashNeed(const RunFactors& run, ForecastTable& table, int j) {
+  const PlanRecord& plan = run.plan;
   YearRecord& year = table.Year(j);
   std::int64_t need = SubMoney(year.Expenses, year.Income);
   // Last year's withdrawal is inside this year's Distribution but already paid
@@ -56,11 +45,11 @@ void CoverCashNeed(PlanRecord& plan, ForecastTable& table, int j) {
 
   if (j == plan.YearsToMove) {
     bool moved = false;
-    if ((plan.HomeStatus == 3 || plan.HomeStatus == 4) && plan.NewHomePrice > 0) {
-      need = AddMoney(need, HomeDownPayment(plan, j));
-      if (plan.HomeStatus == 4) need = SubMoney(need, HomeSaleProceeds(table, j));
+    if (BuysAtMove(plan.HomeStatus) && plan.NewHomePrice > 0) {
+      need = AddMoney(need, HomeDownPayment(run, j));
+      if (SellsAtMove(plan.HomeStatus)) need = SubMoney(need, HomeSaleProceeds(table, j));
       moved = true;
-    } else if (plan.HomeStatus == 5 && plan.HomeValue > 0) {
+    } else if (HomeSituationOf(plan.HomeStatus) == HomeSituation::OwnThenRent && plan.HomeValue > 0) {
       need = SubMoney(need, HomeSaleProceeds(table, j));
       moved = true;
     }
@@ -89,7 +78,7 @@ void CoverCashNeed(PlanRecord& plan, ForecastTable& table, int j) {
     rest = SubMoney(rest, year.TaxDeferred);
   }
 
-  if (RentingIn(plan, j)) {
+  if (RentsInYear(plan.HomeStatus, j, plan.YearsToMove)) {
     year.UnfundedShortfall = rest;
     return;
   }
@@ -106,23 +95,25 @@ void CoverCashNeed(PlanRecord& plan, ForecastTable& table, int j) {
   }
 }
 
-void InitFirstYearDebt(PlanRecord& plan, ForecastTable& table) {
+void InitFirstYearDebt(const RunFactors& run, ForecastTable& table) {
+  const PlanRecord& plan = run.plan;
   YearRecord& year = table.Year(1);
   year.OtherDebtBalance = plan.CurrentDebt;
   year.OtherDebtYears = plan.DebtYears;
-  year.LoanPayments = plan.DebtYears > 0 ? RoundMoney(AnnuityFactor(plan, plan.DebtYears) * plan.CurrentDebt) : 0;
+  year.LoanPayments = plan.DebtYears > 0 ? RoundMoney(run.Annuity(plan.DebtYears) * plan.CurrentDebt) : 0;
   std::int64_t otherDebt = plan.CurrentDebt;
   for (StudentLoan& loan : StudentLoans(plan, table.work)) {
     loan.balance = 0;
     if (loan.endYear != plan.CurrentYear) continue;
     loan.balance = loan.debt;
-    year.LoanPayments = AddMoney(year.LoanPayments, RoundMoney(AnnuityFactor(plan, loan.years) * loan.debt));
+    year.LoanPayments = AddMoney(year.LoanPayments, RoundMoney(run.Annuity(loan.years) * loan.debt));
     otherDebt = AddMoney(otherDebt, loan.debt);
   }
   year.OtherDebt = otherDebt;
 }
 
-std::int64_t UpdateOtherDebt(PlanRecord& plan, ForecastTable& table, int a) {
+std::int64_t UpdateOtherDebt(const RunFactors& run, ForecastTable& table, int a) {
+  const PlanRecord& plan = run.plan;
   YearRecord& year = table.Year(a);
   const YearRecord& last = table.Year(a - 1);
   const std::int64_t calendarYear = static_cast<std::int64_t>(plan.CurrentYear) + a - 1;
@@ -146,7 +137,7 @@ std::int64_t UpdateOtherDebt(PlanRecord& plan, ForecastTable& table, int a) {
     year.OtherDebtYears = years;
     payment = interest;
   } else {
-    payment = RoundMoney(base * AnnuityFactor(plan, years));
+    payment = RoundMoney(base * run.Annuity(years));
     year.OtherDebtBalance = SubMoney(AddMoney(base, interest), payment);
     year.OtherDebtYears = years - 1;
   }
@@ -159,7 +150,7 @@ std::int64_t UpdateOtherDebt(PlanRecord& plan, ForecastTable& table, int a) {
       continue;
     }
     const std::int64_t loanInterest = InterestOn(plan, loan.balance);
-    const std::int64_t loanPayment = RoundMoney(AnnuityFactor(plan, loan.years) * loan.debt);
+    const std::int64_t loanPayment = RoundMoney(run.Annuity(loan.years) * loan.debt);
     loan.balance = SubMoney(AddMoney(loan.balance, loanInterest), loanPayment);
     if (loan.balance < kStudentLoanWriteOff) loan.balance = 0;
     loanPayments = AddMoney(loanPayments, loanPayment);

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/ForecastTable.h"
+#include "engine/RunFactors.h"
 #include "model/PlanRecord.h"
 
 // How a year's cash need (expenses less income) is met, and the other debt and
@@ -13,14 +14,14 @@
 // then (owners) home equity up to 75 percent of the value, the rest as new
 // debt. Fills TaxableWithdrawal, DeferredWithdrawal, HomeEquityBorrowing and
 // UnfundedShortfall of year j and may set DeferredExhausted.
-void CoverCashNeed(PlanRecord& plan, ForecastTable& table, int j);
+void CoverCashNeed(const RunFactors& run, ForecastTable& table, int j);
 
 // Other debt and student loans of year a >= 2: sets LoanPayments,
 // OtherDebtBalance and OtherDebtYears of the year and returns its OtherDebt.
-std::int64_t UpdateOtherDebt(PlanRecord& plan, ForecastTable& table, int a);
+std::int64_t UpdateOtherDebt(const RunFactors& run, ForecastTable& table, int a);
 
 // Year 1: the current debt and the loans of students finishing this year.
-void InitFirstYearDebt(PlanRecord& plan, ForecastTable& table);
+void InitFirstYearDebt(const RunFactors& run, ForecastTable& table);
 
 // Person 1 is 59 or older in year j.
 bool MayDrawDeferred(const PlanRecord& plan, int j);

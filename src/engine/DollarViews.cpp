@@ -1,6 +1,6 @@
 #include "engine/DollarViews.h"
 
-#include <array>
+#include <algorithm>
 #include <cstdint>
 
 #include "engine/Factors.h"
@@ -15,21 +15,35 @@ constexpr std::array<std::int64_t YearRecord::*, 16> kConvertedFields = {
     &YearRecord::Pensions,     &YearRecord::SocialSecurity, &YearRecord::InvestReturn,  &YearRecord::Distribution};
 
 template <typename Convert>
-void ConvertRows(const PlanRecord& plan, ForecastTable& table, Convert convert) {
-  const int rows = RowCount(plan);
-  for (int a = 1; a <= rows; ++a) {
-    const long double index = InflationIndex(plan, a - 1);
+void ConvertRows(const InflationIndices& index, int rows, ForecastTable& table, Convert convert) {
+  const int used = std::clamp(rows, 0, kForecastRows);
+  for (int a = 1; a <= used; ++a) {
+    const long double factor = index[static_cast<std::size_t>(a - 1)];
     YearRecord& year = table.Year(a);
-    for (const auto field : kConvertedFields) year.*field = convert(year.*field, index);
+    for (const auto field : kConvertedFields) year.*field = convert(year.*field, factor);
   }
 }
 
 }  // namespace
 
+InflationIndices PlanInflationIndices(const PlanRecord& plan) {
+  InflationIndices index{};
+  for (int a = 1; a <= RowCount(plan); ++a) index[static_cast<std::size_t>(a - 1)] = InflationIndex(plan, a - 1);
+  return index;
+}
+
+void ToCurrentDollars(const InflationIndices& index, int rows, ForecastTable& table) {
+  ConvertRows(index, rows, table, [](std::int64_t value, long double factor) { return RoundMoney(value / factor); });
+}
+
+void ToInflatedDollars(const InflationIndices& index, int rows, ForecastTable& table) {
+  ConvertRows(index, rows, table, [](std::int64_t value, long double factor) { return RoundMoney(value * factor); });
+}
+
 void ToCurrentDollars(const PlanRecord& plan, ForecastTable& table) {
-  ConvertRows(plan, table, [](std::int64_t value, long double index) { return RoundMoney(value / index); });
+  ToCurrentDollars(PlanInflationIndices(plan), RowCount(plan), table);
 }
 
 void ToInflatedDollars(const PlanRecord& plan, ForecastTable& table) {
-  ConvertRows(plan, table, [](std::int64_t value, long double index) { return RoundMoney(value * index); });
+  ToInflatedDollars(PlanInflationIndices(plan), RowCount(plan), table);
 }

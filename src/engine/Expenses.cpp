@@ -2,6 +2,7 @@
 
 #include "engine/Factors.h"
 #include "engine/Money.h"
+#include "model/HomeSituation.h"
 
 namespace {
 
@@ -15,11 +16,11 @@ std::int64_t CarCostDue(std::int32_t had, std::int32_t left, std::int64_t cost, 
   return k % period == due ? cost : 0;
 }
 
-std::int64_t StudentCost(const PlanRecord& plan, std::int32_t start, std::int32_t end, std::int64_t cost,
+std::int64_t StudentCost(const RunFactors& run, std::int32_t start, std::int32_t end, std::int64_t cost,
                          std::int64_t k) {
-  const std::int64_t year = static_cast<std::int64_t>(plan.CurrentYear) + k;
+  const std::int64_t year = static_cast<std::int64_t>(run.plan.CurrentYear) + k;
   if (year < start || year >= end) return 0;
-  return RoundMoney(InflationIndex(plan, k) * cost);
+  return RoundMoney(run.InflationIndex(k) * cost);
 }
 
 std::int64_t EventsIn(const PlanRecord& plan, std::int64_t year) {
@@ -61,23 +62,25 @@ std::int64_t CarReplacementCost(const PlanRecord& plan, std::int64_t k) {
                    CarCostDue(plan.CarYearsHad3, plan.CarYearsLeft3, plan.CarReplaceCost3, k)});
 }
 
-std::int64_t EducationCost(const PlanRecord& plan, std::int64_t k) {
-  return SumMoney({StudentCost(plan, plan.EduStartYear1, plan.EduEndYear1, plan.EduCost1, k),
-                   StudentCost(plan, plan.EduStartYear2, plan.EduEndYear2, plan.EduCost2, k),
-                   StudentCost(plan, plan.EduStartYear3, plan.EduEndYear3, plan.EduCost3, k)});
+std::int64_t EducationCost(const RunFactors& run, std::int64_t k) {
+  const PlanRecord& plan = run.plan;
+  return SumMoney({StudentCost(run, plan.EduStartYear1, plan.EduEndYear1, plan.EduCost1, k),
+                   StudentCost(run, plan.EduStartYear2, plan.EduEndYear2, plan.EduCost2, k),
+                   StudentCost(run, plan.EduStartYear3, plan.EduEndYear3, plan.EduCost3, k)});
 }
 
 void AdjustHomeCosts(const PlanRecord& plan, ForecastTable& table, std::int64_t k) {
   std::int64_t costsA = AddMoney(plan.HomeInsurance, plan.HomeUtilities);
   std::int64_t costsB = SumMoney({plan.HomeRepair, plan.HomeSupplies, plan.HomeMisc});
+  const HomeSituation home = HomeSituationOf(plan.HomeStatus);
   if (k >= plan.YearsToMove) {
-    if (plan.HomeStatus == 3) {
+    if (home == HomeSituation::RentThenBuy) {
       costsA = RoundMoney(costsA * kHomeChangeFactor);
       costsB = RoundMoney(costsB * kHomeChangeFactor);
-    } else if (plan.HomeStatus == 4 && plan.HomeValue > 0) {
+    } else if (home == HomeSituation::OwnThenBuyAnother && plan.HomeValue > 0) {
       costsA = ScaleToNewHome(plan, costsA);
       costsB = ScaleToNewHome(plan, costsB);
-    } else if (plan.HomeStatus == 5 && plan.HomeValue > 0 && plan.AnnualRent > 0) {
+    } else if (home == HomeSituation::OwnThenRent && plan.HomeValue > 0 && plan.AnnualRent > 0) {
       costsA = RoundMoney(costsA / kHomeChangeFactor);
       costsB = RoundMoney(costsB / kHomeChangeFactor);
     }
@@ -86,7 +89,8 @@ void AdjustHomeCosts(const PlanRecord& plan, ForecastTable& table, std::int64_t 
   table.work.HomeCostsB = costsB;
 }
 
-std::int64_t ComputeExpenses(const PlanRecord& plan, ForecastTable& table, int a) {
+std::int64_t ComputeExpenses(const RunFactors& run, ForecastTable& table, int a) {
+  const PlanRecord& plan = run.plan;
   const std::int64_t k = a - 1;
   const YearRecord& year = table.Year(a);
   const EngineWork& work = table.work;
@@ -98,8 +102,8 @@ std::int64_t ComputeExpenses(const PlanRecord& plan, ForecastTable& table, int a
                 work.HomeCostsB});
   const std::int64_t reduced = RoundMoney(RetirementExpenseFactor(plan, k) * reducible);
   const std::int64_t living = RoundMoney(
-      InflationIndex(plan, k) * SumMoney({reduced, plan.MedicalTotal, work.CurrentRent, work.HomeCostsA, events}));
-  return SumMoney({year.LoanPayments, year.IncomeTaxes, year.PropertyTax, EducationCost(plan, k),
+      run.InflationIndex(k) * SumMoney({reduced, plan.MedicalTotal, work.CurrentRent, work.HomeCostsA, events}));
+  return SumMoney({year.LoanPayments, year.IncomeTaxes, year.PropertyTax, EducationCost(run, k),
                    year.MortgagePayment, living});
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/ForecastTable.h"
+#include "engine/RunFactors.h"
 #include "model/PlanRecord.h"
 
 // A forecast year's Expenses: today's expense figures inflated to the year,
@@ -11,7 +12,7 @@
 
 // Year a >= 2; the year's IncomeTaxes, PropertyTax, MortgagePayment and
 // LoanPayments must already be computed.
-std::int64_t ComputeExpenses(const PlanRecord& plan, ForecastTable& table, int a);
+std::int64_t ComputeExpenses(const RunFactors& run, ForecastTable& table, int a);
 
 // Year 1: today's figures, no inflation and no retirement reduction.
 std::int64_t FirstYearExpenses(const PlanRecord& plan, const ForecastTable& table);
@@ -25,7 +26,7 @@ std::int64_t CarReplacementCost(const PlanRecord& plan, std::int64_t k);
 
 // Inflated annual costs of the students at school k years from now (start
 // year <= year < end year).
-std::int64_t EducationCost(const PlanRecord& plan, std::int64_t k);
+std::int64_t EducationCost(const RunFactors& run, std::int64_t k);
 
 // HomeCostsA (insurance, utilities) and HomeCostsB (supplies, repair,
 // miscellaneous) k years from now, scaled from the move year on.

@@ -6,7 +6,13 @@
 #include "model/PlanRecord.h"
 
 // Factors shared by every model of the run. Year index a: 1 is CurrentYear;
-// k = a - 1 counts years from now. Rates in the plan are percent.
+// k = a - 1 counts years from now. Rates are percent. A run takes its factors
+// from RunFactors; these are the plan's constant-rate forms for the pages.
+
+// 1 + inflation / 100 and 1 + (inflation + rate) / 100: one year's price change
+// and one year's growth of a rate above inflation.
+long double InflationFactorOf(long double inflation);
+long double GrowthFactorOf(long double inflation, long double rate);
 
 // (1 + InflationRate/100)^k, but exactly 1 when inflation is not positive or k <= 0.
 long double InflationIndex(const PlanRecord& plan, std::int64_t k);
@@ -15,19 +21,15 @@ long double PropertyGrowthFactor(const PlanRecord& plan);
 long double TaxableGrowthFactor(const PlanRecord& plan);
 long double DeferredGrowthFactor(const PlanRecord& plan);
 
-// Level annual payment per dollar of loan over n years at MortgageRate; 1 when
-// n < 1. A rate that is not positive is first raised to 0.0001 in the plan
-// itself, so pages and saved plans show the rate the payments were built on.
-long double AnnuityFactor(PlanRecord& plan, std::int64_t n);
+// Level annual payment per dollar of loan over n years at `rate` percent; 1
+// when n < 1.
+long double AnnuityFactorAt(long double rate, std::int64_t n);
 
-// Multipliers turning the amounts entered in current dollars into year a's
-// amounts; 0 when nothing is paid that year.
-long double SalaryFactor1(const PlanRecord& plan, std::int64_t a);
-long double SalaryFactor2(const PlanRecord& plan, std::int64_t a);
-long double PensionFactor1(const PlanRecord& plan, std::int64_t a);
-long double PensionFactor2(const PlanRecord& plan, std::int64_t a);
-long double SocialSecurityFactor1(const PlanRecord& plan, std::int64_t a);
-long double SocialSecurityFactor2(const PlanRecord& plan, std::int64_t a);
+// The same at MortgageRate. A rate that is not positive is first raised to
+// 0.0001 in the plan itself, so pages and saved plans show the rate the
+// payments were built on.
+long double AnnuityFactor(PlanRecord& plan, std::int64_t n);
+void RaiseMortgageRateToFloor(PlanRecord& plan);
 
 // Minimum withdrawal from the tax-deferred balance in year a (person 1 from 71),
 // based on the closing balance of year a - 1 (the opening balance for a = 1).

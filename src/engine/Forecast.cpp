@@ -20,75 +20,99 @@ std::int64_t IncomeOf(const YearRecord& year) {
   return SumMoney({year.Salaries, year.Pensions, year.SocialSecurity, year.InvestReturn, year.Distribution});
 }
 
-void ComputeIncomeParts(const PlanRecord& plan, YearRecord& year, int a) {
-  year.Salaries = RoundMoney(SalaryFactor1(plan, a) * plan.Salary1 + SalaryFactor2(plan, a) * plan.Salary2);
-  year.Pensions = RoundMoney(PensionFactor1(plan, a) * plan.Pension1 + PensionFactor2(plan, a) * plan.Pension2);
-  year.SocialSecurity = RoundMoney(SocialSecurityFactor1(plan, a) * plan.SocialSecurity1 +
-                                   SocialSecurityFactor2(plan, a) * plan.SocialSecurity2);
+void ComputeIncomeParts(const RunFactors& run, YearRecord& year, int a) {
+  const PlanRecord& plan = run.plan;
+  year.Salaries = RoundMoney(run.Salary(0, a) * plan.Salary1 + run.Salary(1, a) * plan.Salary2);
+  year.Pensions = RoundMoney(run.Pension(0, a) * plan.Pension1 + run.Pension(1, a) * plan.Pension2);
+  year.SocialSecurity = RoundMoney(run.Benefit(0, a) * plan.SocialSecurity1 + run.Benefit(1, a) * plan.SocialSecurity2);
 }
 
-std::int64_t InvestReturnOn(const PlanRecord& plan, std::int64_t balance) {
-  return RoundMoney((TaxableGrowthFactor(plan) - 1.0L) * balance);
+// The return earned over year a on the year's balance.
+std::int64_t InvestReturnOn(const RunFactors& run, int a, std::int64_t balance) {
+  return RoundMoney((run.TaxableGrowth(a) - 1.0L) * balance);
 }
 
 // Contributions follow last year's salary factor, so they stop a year after
 // the salary does as well as at the retirement age.
-std::int64_t Contribution(long double lastSalaryFactor, std::int64_t amount,
-                          std::int32_t age, std::int32_t retireAge, int a) {
+std::int64_t Contribution(long double lastSalaryFactor, std::int64_t amount, std::int32_t age, std::int32_t retireAge,
+                          int a) {
   if (static_cast<std::int64_t>(age) + a - 1 >= retireAge) return 0;
   return RoundMoney(lastSalaryFactor * amount);
 }
 
 }  // namespace
 
-void InitFirstYear(PlanRecord& plan, ForecastTable& table) {
+void InitFirstYear(const RunFactors& run, ForecastTable& table) {
+  const PlanRecord& plan = run.plan;
   YearRecord& year = table.Year(1);
   table.work = EngineWork{};
   year.TaxDeferred = plan.TaxDeferredBalance;
   year.TaxableInvest = plan.TaxableBalance;
-  RefreshExpenseSummary(plan);
   year.IncomeTaxes = plan.TaxTotal;
-  ComputeIncomeParts(plan, year, 1);
-  year.InvestReturn = InvestReturnOn(plan, year.TaxableInvest);
+  ComputeIncomeParts(run, year, 1);
+  year.InvestReturn = InvestReturnOn(run, 1, year.TaxableInvest);
   year.Distribution = RequiredDistribution(plan, table, 1);
   year.Income = IncomeOf(year);
-  InitFirstYearDebt(plan, table);
-  InitFirstYearHome(plan, table);
+  InitFirstYearDebt(run, table);
+  InitFirstYearHome(run, table);
   year.Expenses = FirstYearExpenses(plan, table);
   year.NetWorth = NetWorthOf(year);
 }
 
-void RunForecastYear(PlanRecord& plan, ForecastTable& table, int a) {
-  CoverCashNeed(plan, table, a - 1);
-  UpdateHome(plan, table, a);
+void RunForecastYear(const RunFactors& run, ForecastTable& table, int a) {
+  const PlanRecord& plan = run.plan;
+  CoverCashNeed(run, table, a - 1);
+  UpdateHome(run, table, a);
 
   YearRecord& year = table.Year(a);
   const YearRecord& last = table.Year(a - 1);
-  const std::int64_t c1 =
-      Contribution(SalaryFactor1(plan, a - 1), plan.DeferredContribution1, plan.Age1, plan.RetireAge1, a);
-  const std::int64_t c2 =
-      Contribution(SalaryFactor2(plan, a - 1), plan.DeferredContribution2, plan.Age2, plan.RetireAge2, a);
-  year.Distribution = std::max<std::int64_t>(
-      std::max(RequiredDistribution(plan, table, a), last.DeferredWithdrawal), 0);
-  year.TaxDeferred = table.work.DeferredExhausted
-                         ? 0
-                         : SubMoney(SumMoney({c1, c2, RoundMoney(last.TaxDeferred * DeferredGrowthFactor(plan))}),
-                                    year.Distribution);
-  year.OtherDebt = UpdateOtherDebt(plan, table, a);
-  ComputeIncomeParts(plan, year, a);
+  const std::int64_t c1 = Contribution(run.Salary(0, a - 1), plan.DeferredContribution1, plan.Age1, plan.RetireAge1, a);
+  const std::int64_t c2 = Contribution(run.Salary(1, a - 1), plan.DeferredContribution2, plan.Age2, plan.RetireAge2, a);
+  year.Distribution =
+      std::max<std::int64_t>(std::max(RequiredDistribution(plan, table, a), last.DeferredWithdrawal), 0);
+  // Last year's balance grows at last year's rate.
+  year.TaxDeferred =
+      table.work.DeferredExhausted
+          ? 0
+          : SubMoney(SumMoney({c1, c2, RoundMoney(last.TaxDeferred * run.DeferredGrowth(a - 1))}), year.Distribution);
+  year.OtherDebt = UpdateOtherDebt(run, table, a);
+  ComputeIncomeParts(run, year, a);
   // A negative withdrawal is last year's surplus joining the balance.
   year.TaxableInvest = SubMoney(last.TaxableInvest, last.TaxableWithdrawal);
-  year.InvestReturn = InvestReturnOn(plan, year.TaxableInvest);
+  year.InvestReturn = InvestReturnOn(run, a, year.TaxableInvest);
   year.Income = IncomeOf(year);
-  year.IncomeTaxes = ComputeIncomeTaxes(plan, table, a);
-  year.Expenses = ComputeExpenses(plan, table, a);
+  year.IncomeTaxes = ComputeIncomeTaxes(run, table, a);
+  year.Expenses = ComputeExpenses(run, table, a);
   year.NetWorth = NetWorthOf(year);
 }
 
-void RunForecast(PlanRecord& plan, ForecastTable& table) {
-  ResetForecastTable(table);
-  InitFirstYear(plan, table);
-  const int rows = RowCount(plan);
-  for (int a = 2; a <= rows; ++a) RunForecastYear(plan, table, a);
+Forecast RunForecast(const PlanRecord& plan, const RatePath& path) {
+  // The run reads the plan as the program shows it after a run: the expense
+  // summary refreshed and the mortgage rate at its floor.
+  PlanRecord working = plan;
+  RaiseMortgageRateToFloor(working);
+  // The factors read none of the values the refresh writes.
+  const RunFactors run(working, path);
+  RefreshExpenseSummary(working, run.Annuity(working.DebtYears), run.WageBaseIndex());
+
+  Forecast forecast{};
+  ForecastTable& table = forecast.table;
+  InitFirstYear(run, table);
+  for (int a = 2; a <= run.rows; ++a) RunForecastYear(run, table, a);
   table.work.DeferredExhausted = false;
+  forecast.updates = PlanUpdatesOf(working);
+  for (int a = 1; a <= run.rows; ++a) forecast.inflation[static_cast<std::size_t>(a - 1)] = run.InflationIndex(a - 1);
+  return forecast;
+}
+
+Forecast ForecastInView(const PlanRecord& plan, const RatePath& path, bool currentDollars) {
+  Forecast forecast = RunForecast(plan, path);
+  if (currentDollars) ToCurrentDollars(forecast.inflation, RowCount(plan), forecast.table);
+  return forecast;
+}
+
+void RunForecast(PlanRecord& plan, ForecastTable& table) {
+  const Forecast forecast = RunForecast(plan, RatePath::FromPlan(plan));
+  WriteBack(forecast.updates, plan);
+  table = forecast.table;
 }

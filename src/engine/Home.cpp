@@ -4,6 +4,7 @@
 
 #include "engine/Factors.h"
 #include "engine/Money.h"
+#include "model/HomeSituation.h"
 
 namespace {
 
@@ -47,20 +48,21 @@ std::int32_t ReborrowTerm(const PlanRecord& plan, std::int32_t term, std::int64_
   return term < kMinReborrowYears ? kMinReborrowYears : term;
 }
 
-void Purchase(PlanRecord& plan, ForecastTable& table, int a) {
+void Purchase(const RunFactors& run, ForecastTable& table, int a) {
+  const PlanRecord& plan = run.plan;
   EngineWork& work = table.work;
   YearRecord& year = table.Year(a);
   const std::int64_t k = a - 1;
   work.CurrentPropertyTax = plan.NewHomeTaxes;
-  work.MortgageOwed = RoundMoney(InflationIndex(plan, k) * plan.NewMortgage);
+  work.MortgageOwed = RoundMoney(run.InflationIndex(k) * plan.NewMortgage);
   work.MortgagePrincipal = work.MortgageOwed;
   year.Mortgage = work.MortgageOwed;
   work.MortgageTerm = kNewMortgageYears;
   work.MortgageYearsLeft = kNewMortgageYears;
-  year.MortgagePayment = RoundMoney(AnnuityFactor(plan, kNewMortgageYears) * work.MortgagePrincipal);
-  if (plan.HomeStatus == 3) work.CurrentRent = 0;
-  year.PropertyTax = RoundMoney(InflationIndex(plan, k) * work.CurrentPropertyTax);
-  year.Property = RoundMoney(std::pow(PropertyGrowthFactor(plan), static_cast<long double>(k)) * plan.NewHomePrice);
+  year.MortgagePayment = RoundMoney(run.Annuity(kNewMortgageYears) * work.MortgagePrincipal);
+  if (HomeSituationOf(plan.HomeStatus) == HomeSituation::RentThenBuy) work.CurrentRent = 0;
+  year.PropertyTax = RoundMoney(run.InflationIndex(k) * work.CurrentPropertyTax);
+  year.Property = RoundMoney(run.PropertyIndex(k) * plan.NewHomePrice);
   year.HomeEquity = SubMoney(year.Property, work.MortgageOwed);
 }
 
@@ -75,17 +77,18 @@ void Sale(const PlanRecord& plan, ForecastTable& table, int a) {
 
 }  // namespace
 
-void InitFirstYearHome(PlanRecord& plan, ForecastTable& table) {
+void InitFirstYearHome(const RunFactors& run, ForecastTable& table) {
+  const PlanRecord& plan = run.plan;
   EngineWork& work = table.work;
   YearRecord& year = table.Year(1);
   work.CurrentPropertyTax = plan.HomeTaxes;
-  if (plan.HomeStatus == 2 || plan.HomeStatus == 4 || plan.HomeStatus == 5) {
+  if (OwnsHomeNow(plan.HomeStatus)) {
     work.MortgageOwed = plan.MortgageBalance;
     work.MortgagePrincipal = plan.MortgageBalance;
     year.Mortgage = plan.MortgageBalance;
     work.MortgageTerm = plan.MortgageYears;
     work.MortgageYearsLeft = plan.MortgageYears;
-    year.MortgagePayment = RoundMoney(AnnuityFactor(plan, plan.MortgageYears) * plan.MortgageBalance);
+    year.MortgagePayment = RoundMoney(run.Annuity(plan.MortgageYears) * plan.MortgageBalance);
     year.PropertyTax = plan.HomeTaxes;
     year.Property = plan.HomeValue;
     year.HomeEquity = SubMoney(plan.HomeValue, plan.MortgageBalance);
@@ -97,14 +100,15 @@ void InitFirstYearHome(PlanRecord& plan, ForecastTable& table) {
   }
 }
 
-void UpdateOwnedHome(PlanRecord& plan, ForecastTable& table, int a) {
+void UpdateOwnedHome(const RunFactors& run, ForecastTable& table, int a) {
+  const PlanRecord& plan = run.plan;
   EngineWork& work = table.work;
   YearRecord& year = table.Year(a);
   const YearRecord& last = table.Year(a - 1);
   const std::int64_t k = a - 1;
 
   if (last.HomeEquityBorrowing > 0) {
-    const std::int64_t oldPayment = RoundMoney(AnnuityFactor(plan, work.MortgageTerm) * work.MortgagePrincipal);
+    const std::int64_t oldPayment = RoundMoney(run.Annuity(work.MortgageTerm) * work.MortgagePrincipal);
     work.MortgageOwed = AddMoney(work.MortgageOwed, last.HomeEquityBorrowing);
     work.MortgagePrincipal = work.MortgageOwed;
     year.Mortgage = work.MortgageOwed;
@@ -115,7 +119,7 @@ void UpdateOwnedHome(PlanRecord& plan, ForecastTable& table, int a) {
   if (work.MortgageYearsLeft < 1) {
     ClearMortgage(work, year);
   } else {
-    const std::int64_t pay = RoundMoney(AnnuityFactor(plan, work.MortgageTerm) * work.MortgagePrincipal);
+    const std::int64_t pay = RoundMoney(run.Annuity(work.MortgageTerm) * work.MortgagePrincipal);
     year.MortgagePayment = pay;
     if (AddMoney(pay, kPaidOffMargin) < work.MortgageOwed) {
       const std::int64_t interest = RoundMoney(work.MortgageOwed * plan.MortgageRate / 100.0L);
@@ -129,40 +133,42 @@ void UpdateOwnedHome(PlanRecord& plan, ForecastTable& table, int a) {
     }
   }
 
-  year.PropertyTax = RoundMoney(InflationIndex(plan, k) * work.CurrentPropertyTax);
-  year.Property = RoundMoney(PropertyGrowthFactor(plan) * last.Property);
+  year.PropertyTax = RoundMoney(run.InflationIndex(k) * work.CurrentPropertyTax);
+  // Last year's value grows at last year's rate.
+  year.Property = RoundMoney(run.PropertyGrowth(a - 1) * last.Property);
   year.HomeEquity = SubMoney(year.Property, work.MortgageOwed);
 }
 
-void UpdateHome(PlanRecord& plan, ForecastTable& table, int a) {
+void UpdateHome(const RunFactors& run, ForecastTable& table, int a) {
+  const PlanRecord& plan = run.plan;
   const std::int64_t k = a - 1;
   const std::int64_t move = plan.YearsToMove;
-  switch (plan.HomeStatus) {
-    case 1:
+  switch (HomeSituationOf(plan.HomeStatus)) {
+    case HomeSituation::Rent:
       ClearHomeValues(table.Year(a));
       break;
-    case 2:
-      UpdateOwnedHome(plan, table, a);
+    case HomeSituation::Own:
+      UpdateOwnedHome(run, table, a);
       break;
-    case 3:
+    case HomeSituation::RentThenBuy:
       if (k < move) {
         ClearHomeValues(table.Year(a));
       } else if (k == move) {
-        Purchase(plan, table, a);
+        Purchase(run, table, a);
       } else {
-        UpdateOwnedHome(plan, table, a);
+        UpdateOwnedHome(run, table, a);
       }
       break;
-    case 4:
+    case HomeSituation::OwnThenBuyAnother:
       if (k == move) {
-        Purchase(plan, table, a);
+        Purchase(run, table, a);
       } else {
-        UpdateOwnedHome(plan, table, a);
+        UpdateOwnedHome(run, table, a);
       }
       break;
-    case 5:
+    case HomeSituation::OwnThenRent:
       if (k < move) {
-        UpdateOwnedHome(plan, table, a);
+        UpdateOwnedHome(run, table, a);
       } else if (k == move) {
         Sale(plan, table, a);
       } else {
@@ -175,9 +181,8 @@ void UpdateHome(PlanRecord& plan, ForecastTable& table, int a) {
   }
 }
 
-std::int64_t HomeDownPayment(const PlanRecord& plan, std::int64_t j) {
-  return RoundMoney(std::pow(PropertyGrowthFactor(plan), static_cast<long double>(j)) * plan.NewHomePrice -
-                    InflationIndex(plan, j) * plan.NewMortgage);
+std::int64_t HomeDownPayment(const RunFactors& run, std::int64_t j) {
+  return RoundMoney(run.PropertyIndex(j) * run.plan.NewHomePrice - run.InflationIndex(j) * run.plan.NewMortgage);
 }
 
 std::int64_t HomeSaleProceeds(const ForecastTable& table, int j) {

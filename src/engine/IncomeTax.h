@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/ForecastTable.h"
+#include "engine/RunFactors.h"
 #include "model/PlanRecord.h"
 
 // Income taxes and FICA of a forecast year after the first. The federal tax
@@ -11,24 +12,28 @@
 
 // Year a's IncomeTaxes (a >= 2): FICA on salaries plus the estimated federal,
 // state and city income tax of the filing status.
-std::int64_t ComputeIncomeTaxes(const PlanRecord& plan, const ForecastTable& table, int a);
+std::int64_t ComputeIncomeTaxes(const RunFactors& run, const ForecastTable& table, int a);
 
 // A person's income for tax purposes in year a: salary, pension, benefit, half
 // of the investment return and half of last year's distributions.
-std::int64_t GrossIncome1(const PlanRecord& plan, const ForecastTable& table, int a);
-std::int64_t GrossIncome2(const PlanRecord& plan, const ForecastTable& table, int a);
+std::int64_t GrossIncome1(const RunFactors& run, const ForecastTable& table, int a);
+std::int64_t GrossIncome2(const RunFactors& run, const ForecastTable& table, int a);
 
 // Taxable part of a Social Security benefit given the other income and the
 // tax index t.
-std::int64_t TaxableSocialSecurity(const PlanRecord& plan, std::int64_t income, long double t,
-                                   std::int64_t benefit);
+std::int64_t TaxableSocialSecurity(const PlanRecord& plan, std::int64_t income, long double t, std::int64_t benefit);
 
 // Federal tax on taxable income w (>= 0) at tax index t, at most 35 percent of w.
 long double FederalTaxCurve(long double w, long double t, bool joint);
+// The curve's exponent, and the tax given t raised to the exponent less one.
+long double TaxCurveExponent(bool joint);
+long double FederalTaxOnCurve(long double w, long double divisor, bool joint);
 
 // Social Security tax on a salary: 6.2 percent up to the wage base indexed to
-// CurrentYear; Medicare tax: 1.45 percent without limit.
+// CurrentYear (`index` is that year's tax index); Medicare tax: 1.45 percent
+// without limit.
 std::int64_t SocialSecurityTax(const PlanRecord& plan, std::int64_t salary);
+std::int64_t SocialSecurityTaxAt(long double index, std::int64_t salary);
 std::int64_t MedicareTax(std::int64_t salary);
 
 // 1 + today's state and city tax / today's federal tax (1 without a federal tax).

@@ -1,12 +1,23 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <limits>
 
 // Every product of money and a rate is rounded once, halves to even, through
 // RoundMoney. Out-of-range values saturate so absurd plans stay finite and
 // never flip sign or invoke undefined behaviour.
-std::int64_t RoundMoney(long double value);
+inline std::int64_t RoundMoney(long double value) {
+  constexpr long double kLimit = 9223372036854775808.0L;  // 2^63, exact in long double
+  if (std::isnan(value)) return 0;
+  // From 2^63 - 0.5 on, halves to even reach 2^63, which llrint cannot
+  // return: those saturate here instead.
+  if (value >= kLimit - 0.5L) return std::numeric_limits<std::int64_t>::max();
+  // -2^63 - 0.5 is not representable, so everything from -2^63 on fits.
+  if (value < -kLimit) return std::numeric_limits<std::int64_t>::min();
+  return std::llrint(value);  // default mode: halves to even
+}
 
 // Integer sums of stored amounts, saturating at the 64-bit range.
 std::int64_t AddMoney(std::int64_t a, std::int64_t b);

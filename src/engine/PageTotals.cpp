@@ -3,6 +3,8 @@
 #include "engine/Factors.h"
 #include "engine/IncomeTax.h"
 #include "engine/Money.h"
+#include "model/FilingStatus.h"
+#include "model/HomeSituation.h"
 
 std::int64_t RecomputeMedicalTotal(PlanRecord& plan) {
   plan.MedicalTotal = SumMoney({plan.MedPremiums1, plan.MedCopays1, plan.MedDrugs1, plan.MedOther1,
@@ -67,6 +69,24 @@ std::int64_t RecomputeSummaryEducation(PlanRecord& plan) {
   return plan.SummaryEducation;
 }
 
+namespace {
+
+long double WageBaseIndex(const PlanRecord& plan) {
+  return InflationIndex(plan, static_cast<std::int64_t>(plan.CurrentYear) - 2005);
+}
+
+void RecomputeCurrentFicaAt(PlanRecord& plan, long double wageBaseIndex) {
+  const bool employed1 = plan.EmploymentStartAge1 == plan.Age1;
+  const bool employed2 = plan.EmploymentStartAge2 == plan.Age2;
+  plan.SocialSecurityTax1 = employed1 ? SocialSecurityTaxAt(wageBaseIndex, plan.Salary1) : 0;
+  plan.MedicareTax1 = employed1 ? MedicareTax(plan.Salary1) : 0;
+  plan.SocialSecurityTax2 = employed2 ? SocialSecurityTaxAt(wageBaseIndex, plan.Salary2) : 0;
+  plan.MedicareTax2 = employed2 ? MedicareTax(plan.Salary2) : 0;
+  RecomputeTaxTotal(plan);
+}
+
+}  // namespace
+
 std::int64_t ComputeDebtPayment(PlanRecord& plan) {
   return RoundMoney(AnnuityFactor(plan, plan.DebtYears) * plan.CurrentDebt);
 }
@@ -78,17 +98,19 @@ std::int64_t RecomputeDebtPayment(PlanRecord& plan) {
 
 std::int64_t RecomputeCurrentFica(PlanRecord& plan) {
   const bool employed1 = plan.EmploymentStartAge1 == plan.Age1;
-  plan.SocialSecurityTax1 = employed1 ? SocialSecurityTax(plan, plan.Salary1) : 0;
-  plan.MedicareTax1 = employed1 ? MedicareTax(plan.Salary1) : 0;
   const bool employed2 = plan.EmploymentStartAge2 == plan.Age2;
-  plan.SocialSecurityTax2 = employed2 ? SocialSecurityTax(plan, plan.Salary2) : 0;
+  // One wage-base index serves both persons.
+  const long double index = employed1 || employed2 ? WageBaseIndex(plan) : 1.0L;
+  plan.SocialSecurityTax1 = employed1 ? SocialSecurityTaxAt(index, plan.Salary1) : 0;
+  plan.MedicareTax1 = employed1 ? MedicareTax(plan.Salary1) : 0;
+  plan.SocialSecurityTax2 = employed2 ? SocialSecurityTaxAt(index, plan.Salary2) : 0;
   plan.MedicareTax2 = employed2 ? MedicareTax(plan.Salary2) : 0;
   return RecomputeTaxTotal(plan);
 }
 
 std::int64_t RecomputeTaxTotal(PlanRecord& plan) {
   // Joint filers enter the household's income taxes under person 1.
-  const bool separate = plan.FilingStatus == 3 || plan.FilingStatus == 4;
+  const bool separate = FilesAsTwoPersons(plan.FilingStatus);
   plan.TaxTotal = SumMoney({plan.FederalTax1, plan.StateTax1, plan.SocialSecurityTax1, plan.MedicareTax1,
                             plan.SocialSecurityTax2, plan.MedicareTax2, separate ? plan.FederalTax2 : 0,
                             separate ? plan.StateTax2 : 0});
@@ -96,7 +118,7 @@ std::int64_t RecomputeTaxTotal(PlanRecord& plan) {
 }
 
 std::int64_t RecomputeCurrentNetWorth(PlanRecord& plan) {
-  const bool owned = plan.HomeStatus == 2 || plan.HomeStatus == 4 || plan.HomeStatus == 5;
+  const bool owned = OwnsHomeNow(plan.HomeStatus);
   plan.CurrentHomeEquity = owned ? SubMoney(plan.HomeValue, plan.MortgageBalance) : 0;
   plan.CurrentNetWorth = SubMoney(SumMoney({plan.TaxableBalance, plan.TaxDeferredBalance, plan.CurrentHomeEquity}),
                                   plan.CurrentDebt);
@@ -111,9 +133,14 @@ std::int64_t RecomputeExpenseTotal(PlanRecord& plan) {
 }
 
 void RefreshExpenseSummary(PlanRecord& plan) {
-  RecomputeDebtPayment(plan);
+  RaiseMortgageRateToFloor(plan);
+  RefreshExpenseSummary(plan, AnnuityFactorAt(plan.MortgageRate, plan.DebtYears), WageBaseIndex(plan));
+}
+
+void RefreshExpenseSummary(PlanRecord& plan, long double debtAnnuity, long double wageBaseIndex) {
+  plan.DebtPayment = RoundMoney(debtAnnuity * plan.CurrentDebt);
   RecomputeHomeTotal(plan);
-  RecomputeCurrentFica(plan);
+  RecomputeCurrentFicaAt(plan, wageBaseIndex);
   RecomputeSummaryEducation(plan);
   // The category totals are taken as their pages last stored them.
   plan.SummaryHome = plan.HomeTotal;

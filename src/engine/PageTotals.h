@@ -42,7 +42,7 @@ std::int64_t RecomputeDebtPayment(PlanRecord& plan);
 std::int64_t RecomputeCurrentFica(PlanRecord& plan);
 
 // FICA amounts plus FederalTax1 and StateTax1, plus FederalTax2 and StateTax2
-// when the persons file separately (FilingStatus 3 or 4).
+// when the persons file separately (FilesAsTwoPersons).
 std::int64_t RecomputeTaxTotal(PlanRecord& plan);
 
 // Assets page: CurrentHomeEquity (0 unless the home is owned now), then
@@ -57,3 +57,7 @@ std::int64_t RecomputeExpenseTotal(PlanRecord& plan);
 // stored category totals, ExpenseTotal. The expense summary page runs it as its
 // fill; the forecast runs it before building the first year.
 void RefreshExpenseSummary(PlanRecord& plan);
+
+// The same with the payment factor of DebtYears and the wage-base index given
+// (a forecast has them at hand; the mortgage rate must be at its floor already).
+void RefreshExpenseSummary(PlanRecord& plan, long double debtAnnuity, long double wageBaseIndex);

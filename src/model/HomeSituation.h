@@ -35,3 +35,20 @@ constexpr bool SellsAtMove(std::int32_t stored) {
   const HomeSituation s = HomeSituationOf(stored);
   return s == HomeSituation::OwnThenBuyAnother || s == HomeSituation::OwnThenRent;
 }
+
+// Rents rather than owns in year j >= 1 of the forecast (j = 1 is the current
+// year), the move falling at the given number of years from now. Year j's cash
+// need is met at the start of year j + 1, so the move year itself still counts
+// as renting for a buyer and as owning for a seller.
+constexpr bool RentsInYear(std::int32_t stored, std::int64_t j, std::int64_t yearsToMove) {
+  switch (HomeSituationOf(stored)) {
+    case HomeSituation::Rent:
+      return true;
+    case HomeSituation::RentThenBuy:
+      return j < yearsToMove;
+    case HomeSituation::OwnThenRent:
+      return j > yearsToMove;
+    default:
+      return false;
+  }
+}

@@ -50,10 +50,10 @@ TrialRates HistoricalModel::Path(int trial) const {
   for (std::size_t k = 0; k < path.size(); ++k) {
     const MarketYear& data = history_.years[(static_cast<std::size_t>(trial) + k) % count];
     YearRates& year = path[k];
-    year.inflation = data.inflation;
-    year.taxableReturn = Mix(settings_.stocksTaxable, data) - data.inflation;
-    year.deferredReturn = Mix(settings_.stocksDeferred, data) - data.inflation;
-    year.realEstateGrowth = history_.hasRealEstate ? data.realEstate - data.inflation : planRealEstateGrowth_;
+    year.Inflation = data.inflation;
+    year.TaxableReturn = Mix(settings_.stocksTaxable, data) - data.inflation;
+    year.TaxDeferredReturn = Mix(settings_.stocksDeferred, data) - data.inflation;
+    year.RealEstateGrowth = history_.hasRealEstate ? data.realEstate - data.inflation : planRealEstateGrowth_;
   }
   return path;
 }

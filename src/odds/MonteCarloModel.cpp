@@ -78,10 +78,10 @@ TrialRates MonteCarloModel::Path(int trial) const {
     for (std::size_t i = 0; i < kRateSeriesCount; ++i) {
       for (std::size_t k = 0; k <= i; ++k) linked[i] += factor_[i][k] * independent[k];
     }
-    year.inflation = Draw(shapes_[0], linked[0]);
-    year.taxableReturn = Draw(shapes_[1], linked[1]);
-    year.deferredReturn = Draw(shapes_[2], linked[2]);
-    year.realEstateGrowth = Draw(shapes_[3], linked[3]);
+    year.Inflation = Draw(shapes_[0], linked[0]);
+    year.TaxableReturn = Draw(shapes_[1], linked[1]);
+    year.TaxDeferredReturn = Draw(shapes_[2], linked[2]);
+    year.RealEstateGrowth = Draw(shapes_[3], linked[3]);
   }
   return path;
 }

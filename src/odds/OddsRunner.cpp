@@ -70,10 +70,8 @@ class TrialPool {
 
   void RunOne(int trial) {
     const TrialRates rates = model_.Path(trial);
-    const ForecastTable inflated = RunTrialForecast(plan_, rates);
-    ForecastTable current = inflated;
-    TrialToCurrentDollars(plan_, rates, current);
-    collector_.Record(trial, GradeTrial(plan_, inflated), inflated, current);
+    const Forecast forecast = RunTrialForecast(plan_, rates);
+    collector_.Record(trial, GradeTrial(plan_, forecast.table), forecast.table, InCurrentDollars(plan_, forecast));
   }
 
   const PlanRecord& plan_;
@@ -110,7 +108,9 @@ std::optional<OddsResult> RunOdds(const PlanRecord& plan, const PathModel& model
 TrialReplay ReplayTrial(const PlanRecord& plan, const PathModel& model, int trial) {
   TrialReplay replay;
   replay.rates = model.Path(trial);
-  replay.table = RunTrialForecast(plan, replay.rates);
+  const Forecast forecast = RunTrialForecast(plan, replay.rates);
+  replay.table = forecast.table;
+  replay.currentTable = InCurrentDollars(plan, forecast);
   replay.grade = GradeTrial(plan, replay.table);
   return replay;
 }

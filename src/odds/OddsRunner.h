@@ -28,7 +28,8 @@ std::optional<OddsResult> RunOdds(const PlanRecord& plan, const PathModel& model
 // One trial by itself, exactly as it runs inside RunOdds.
 struct TrialReplay {
   TrialRates rates;
-  ForecastTable table;  // each year's own dollars
+  ForecastTable table;         // each year's own dollars
+  ForecastTable currentTable;  // today's dollars, along the trial's inflation
   TrialGrade grade;
 };
 TrialReplay ReplayTrial(const PlanRecord& plan, const PathModel& model, int trial);

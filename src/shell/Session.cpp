@@ -4,8 +4,9 @@
 #include "engine/Forecast.h"
 
 void Session::RunForecastForView() {
-  RunForecast(plan, table);
-  if (CurrentDollars) ToCurrentDollars(plan, table);
+  const Forecast forecast = ForecastInView(plan, RatePath::FromPlan(plan), CurrentDollars);
+  WriteBack(forecast.updates, plan);
+  table = forecast.table;
 }
 
 void Session::SwitchDollars() {

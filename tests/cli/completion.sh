@@ -34,7 +34,7 @@ offers "--help check diff forecast graph print-graph print-plan sample simulate"
 offers "print-graph print-plan" pr
 offers "a.plan folder two words.plan" forecast ""
 offers "two words.plan" check tw
-offers "--all-fields --current-dollars --format --help" forecast a.plan --
+offers "--all-fields --current-dollars --format --help --rates" forecast a.plan --
 offers "--current-dollars --curves" print-graph a.plan --pdf out.pdf --cu
 offers "csv text tsv" forecast a.plan --format ""
 offers "csv" forecast a.plan --format c

@@ -20,7 +20,7 @@ expect() {
   [ "$(cat "$work/err")" = "$want" ] || fail "$* said: $(cat "$work/err")"
 }
 
-forecast_usage="Usage: prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv]"
+forecast_usage="Usage: prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv] [--rates FILE]"
 expect "$forecast_usage" forecast "$plan" --format xml
 expect "$forecast_usage" forecast "$plan" --format
 expect "$forecast_usage" forecast "$plan" -x

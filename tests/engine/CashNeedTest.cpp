@@ -17,7 +17,7 @@ class CoverCashNeedTest : public ::testing::Test {
     year_.TaxableWithdrawal = year_.DeferredWithdrawal = year_.HomeEquityBorrowing = year_.UnfundedShortfall = 0;
     year_.Expenses = expenses;
     year_.Income = income;
-    CoverCashNeed(plan_, table_, 2);
+    CoverCashNeed(enginetest::FactorsOf(plan_), table_, 2);
   }
   void ExpectCoverage(std::int64_t taxable, std::int64_t deferred, std::int64_t home, std::int64_t unfunded) {
     EXPECT_EQ(year_.TaxableWithdrawal, taxable);
@@ -163,10 +163,10 @@ TEST(OtherDebtTest, NewDebtPaysInterestOnlyInItsFirstYear) {
   PlanRecord plan = QuietPlan();
   ForecastTable table;
   table.Year(1).UnfundedShortfall = 12000;
-  EXPECT_EQ(UpdateOtherDebt(plan, table, 2), 12000);
+  EXPECT_EQ(UpdateOtherDebt(enginetest::FactorsOf(plan), table, 2), 12000);
   EXPECT_EQ(table.Year(2).LoanPayments, 720);
   EXPECT_EQ(table.Year(2).OtherDebtYears, 10);
-  EXPECT_EQ(UpdateOtherDebt(plan, table, 3), 12000 + 720 - 1630);
+  EXPECT_EQ(UpdateOtherDebt(enginetest::FactorsOf(plan), table, 3), 12000 + 720 - 1630);
   EXPECT_EQ(table.Year(3).LoanPayments, 1630);
   EXPECT_EQ(table.Year(3).OtherDebtYears, 9);
 }
@@ -177,7 +177,7 @@ TEST(OtherDebtTest, NewDebtKeepsLongRemainingTerm) {
   table.Year(1).OtherDebtBalance = 5000;
   table.Year(1).OtherDebtYears = 7;
   table.Year(1).UnfundedShortfall = 5000;
-  EXPECT_EQ(UpdateOtherDebt(plan, table, 2), 10000);
+  EXPECT_EQ(UpdateOtherDebt(enginetest::FactorsOf(plan), table, 2), 10000);
   EXPECT_EQ(table.Year(2).OtherDebtYears, 7);
   EXPECT_EQ(table.Year(2).LoanPayments, 600);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 
 #include "engine/DollarViews.h"
 #include "engine/Factors.h"
@@ -83,6 +84,33 @@ TEST(DollarViewsTest, RowsBeyondTheUsedOnesAreLeftAlone) {
   table.Year(4).NetWorth = 1000;
   ToCurrentDollars(plan, table);
   EXPECT_EQ(table.Year(4).NetWorth, 1000);
+}
+
+}  // namespace
+
+namespace {
+
+// Halves go to even and the 64-bit ends saturate: just below 2^63 the nearest
+// even whole number is 2^63 itself, which must give the maximum, not wrap.
+TEST(RoundMoneyTest, HalvesToEvenAndSaturatesAtBothEnds) {
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+  constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+  constexpr long double kTwo63 = 9223372036854775808.0L;
+  EXPECT_EQ(RoundMoney(0.5L), 0);
+  EXPECT_EQ(RoundMoney(1.5L), 2);
+  EXPECT_EQ(RoundMoney(2.5L), 2);
+  EXPECT_EQ(RoundMoney(-2.5L), -2);
+  EXPECT_EQ(RoundMoney(-3.5L), -4);
+  EXPECT_EQ(RoundMoney(kTwo63 - 0.5L), kMax);
+  EXPECT_EQ(RoundMoney(kTwo63 - 1.0L), kMax);
+  EXPECT_EQ(RoundMoney(kTwo63 - 1.5L), kMax - 1);
+  EXPECT_EQ(RoundMoney(kTwo63), kMax);
+  EXPECT_EQ(RoundMoney(std::numeric_limits<long double>::infinity()), kMax);
+  EXPECT_EQ(RoundMoney(-kTwo63), kMin);
+  EXPECT_EQ(RoundMoney(-kTwo63 + 0.5L), kMin);
+  EXPECT_EQ(RoundMoney(-kTwo63 + 1.5L), kMin + 2);
+  EXPECT_EQ(RoundMoney(-std::numeric_limits<long double>::infinity()), kMin);
+  EXPECT_EQ(RoundMoney(std::numeric_limits<long double>::quiet_NaN()), 0);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "engine/Forecast.h"
 #include "engine/ForecastTable.h"
+#include "engine/RunFactors.h"
 #include "model/PlanRecord.h"
 
 // Plans for engine tests. The record's start state already fixes CurrentYear
@@ -17,6 +18,9 @@ inline PlanRecord QuietPlan() {
   plan.FilingStatus = 1;
   return plan;
 }
+
+// The run's factors of the plan as it stands, at its own rates.
+inline RunFactors FactorsOf(const PlanRecord& plan) { return RunFactors(plan, RatePath::FromPlan(plan)); }
 
 inline ForecastTable RunPlan(PlanRecord& plan) {
   ForecastTable table;

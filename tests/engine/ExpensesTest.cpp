@@ -35,10 +35,10 @@ TEST(EducationCostTest, PaidFromStartYearUntilBeforeEndYear) {
   plan.EduStartYear1 = 2006;
   plan.EduEndYear1 = 2010;
   plan.EduCost1 = 10000;
-  EXPECT_EQ(EducationCost(plan, 0), 0);
-  EXPECT_EQ(EducationCost(plan, 1), 10250);
-  EXPECT_EQ(EducationCost(plan, 4), RoundMoney(1.025L * 1.025L * 1.025L * 1.025L * 10000));
-  EXPECT_EQ(EducationCost(plan, 5), 0);
+  EXPECT_EQ(EducationCost(enginetest::FactorsOf(plan), 0), 0);
+  EXPECT_EQ(EducationCost(enginetest::FactorsOf(plan), 1), 10250);
+  EXPECT_EQ(EducationCost(enginetest::FactorsOf(plan), 4), RoundMoney(1.025L * 1.025L * 1.025L * 1.025L * 10000));
+  EXPECT_EQ(EducationCost(enginetest::FactorsOf(plan), 5), 0);
 }
 
 TEST(RetirementReductionTest, SharesOfBothPersonsRetiringLater) {

@@ -57,19 +57,19 @@ TEST(PersonFactorTest, SalaryPaidFromStartUntilRetirement) {
   PlanRecord plan = QuietPlan();
   plan.EmploymentStartAge1 = 40;
   plan.RetireAge1 = 43;
-  EXPECT_EQ(SalaryFactor1(plan, 1), 1.0L);
-  EXPECT_EQ(SalaryFactor1(plan, 2), 1.035L);
-  EXPECT_EQ(SalaryFactor1(plan, 3), std::pow(1.035L, 2.0L));
-  EXPECT_EQ(SalaryFactor1(plan, 4), 0.0L);
+  EXPECT_EQ(enginetest::FactorsOf(plan).Salary(0, 1), 1.0L);
+  EXPECT_EQ(enginetest::FactorsOf(plan).Salary(0, 2), 1.035L);
+  EXPECT_EQ(enginetest::FactorsOf(plan).Salary(0, 3), std::pow(1.035L, 2.0L));
+  EXPECT_EQ(enginetest::FactorsOf(plan).Salary(0, 4), 0.0L);
   // A later start keeps the entered salary's current-dollar value until then.
   plan.EmploymentStartAge1 = 42;
-  EXPECT_EQ(SalaryFactor1(plan, 2), 0.0L);
-  EXPECT_EQ(SalaryFactor1(plan, 3), std::pow(1.025L, 2.0L));
+  EXPECT_EQ(enginetest::FactorsOf(plan).Salary(0, 2), 0.0L);
+  EXPECT_EQ(enginetest::FactorsOf(plan).Salary(0, 3), std::pow(1.025L, 2.0L));
   // A start in the past gives a negative exponent.
   plan.EmploymentStartAge1 = 38;
-  EXPECT_EQ(SalaryFactor1(plan, 1), std::pow(1.025L, -2.0L) * std::pow(1.035L, 2.0L));
+  EXPECT_EQ(enginetest::FactorsOf(plan).Salary(0, 1), std::pow(1.025L, -2.0L) * std::pow(1.035L, 2.0L));
   plan.RetireAge1 = 0;
-  EXPECT_EQ(SalaryFactor1(plan, 1), 0.0L);
+  EXPECT_EQ(enginetest::FactorsOf(plan).Salary(0, 1), 0.0L);
 }
 
 TEST(PersonFactorTest, SecondPersonUsesOwnAgesAndGrowth) {
@@ -78,36 +78,36 @@ TEST(PersonFactorTest, SecondPersonUsesOwnAgesAndGrowth) {
   plan.EmploymentStartAge2 = 30;
   plan.RetireAge2 = 65;
   plan.SalaryGrowth2 = 2.0L;
-  EXPECT_EQ(SalaryFactor2(plan, 3), std::pow(1.045L, 2.0L));
-  EXPECT_EQ(SalaryFactor1(plan, 3), 0.0L);
+  EXPECT_EQ(enginetest::FactorsOf(plan).Salary(1, 3), std::pow(1.045L, 2.0L));
+  EXPECT_EQ(enginetest::FactorsOf(plan).Salary(0, 3), 0.0L);
 }
 
 TEST(PersonFactorTest, PensionGrowsByColaOnlyAfterStart) {
   PlanRecord plan = QuietPlan();
   plan.PensionAge1 = 40;
   plan.PensionCola1 = 2.0L;
-  EXPECT_EQ(PensionFactor1(plan, 1), 1.0L);
-  EXPECT_EQ(PensionFactor1(plan, 3), std::pow(1.02L, 2.0L));
+  EXPECT_EQ(enginetest::FactorsOf(plan).Pension(0, 1), 1.0L);
+  EXPECT_EQ(enginetest::FactorsOf(plan).Pension(0, 3), std::pow(1.02L, 2.0L));
   plan.PensionAge1 = 45;
   plan.PensionCola1 = 0.0L;
-  EXPECT_EQ(PensionFactor1(plan, 5), 0.0L);
-  EXPECT_EQ(PensionFactor1(plan, 6), std::pow(1.025L, 5.0L));
-  EXPECT_EQ(PensionFactor1(plan, 9), std::pow(1.025L, 5.0L));
+  EXPECT_EQ(enginetest::FactorsOf(plan).Pension(0, 5), 0.0L);
+  EXPECT_EQ(enginetest::FactorsOf(plan).Pension(0, 6), std::pow(1.025L, 5.0L));
+  EXPECT_EQ(enginetest::FactorsOf(plan).Pension(0, 9), std::pow(1.025L, 5.0L));
   plan.Age2 = 50;
   plan.PensionAge2 = 52;
-  EXPECT_EQ(PensionFactor2(plan, 3), std::pow(1.025L, 2.0L));
+  EXPECT_EQ(enginetest::FactorsOf(plan).Pension(1, 3), std::pow(1.025L, 2.0L));
 }
 
 TEST(PersonFactorTest, SocialSecurityKeepsFullIndexingFromToday) {
   PlanRecord plan = QuietPlan();
   plan.SocialSecurityAge1 = 42;
-  EXPECT_EQ(SocialSecurityFactor1(plan, 2), 0.0L);
-  EXPECT_EQ(SocialSecurityFactor1(plan, 3), std::pow(1.025L, 2.0L));
+  EXPECT_EQ(enginetest::FactorsOf(plan).Benefit(0, 2), 0.0L);
+  EXPECT_EQ(enginetest::FactorsOf(plan).Benefit(0, 3), std::pow(1.025L, 2.0L));
   plan.SocialSecurityAge2 = 0;
-  EXPECT_EQ(SocialSecurityFactor2(plan, 1), 1.0L);
+  EXPECT_EQ(enginetest::FactorsOf(plan).Benefit(1, 1), 1.0L);
   // Negative inflation deflates benefits (the factor, unlike the index, has any sign).
   plan.InflationRate = -1.0L;
-  EXPECT_EQ(SocialSecurityFactor2(plan, 3), std::pow(0.99L, 2.0L));
+  EXPECT_EQ(enginetest::FactorsOf(plan).Benefit(1, 3), std::pow(0.99L, 2.0L));
 }
 
 TEST(RequiredDistributionTest, StartsAtSeventyOneOnLastYearsBalance) {

@@ -177,7 +177,7 @@ class ReborrowTest : public ::testing::Test {
     table_.work.MortgageOwed = owed;
     table_.Year(1).Property = 500000;
     table_.Year(1).HomeEquityBorrowing = borrowing;
-    UpdateOwnedHome(plan_, table_, 2);
+    UpdateOwnedHome(enginetest::FactorsOf(plan_), table_, 2);
   }
   PlanRecord plan_ = QuietPlan();
   ForecastTable table_;

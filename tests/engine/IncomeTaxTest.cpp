@@ -80,18 +80,18 @@ class FilingStatusTest : public ::testing::Test {
   }
   std::int64_t Taxes(std::int32_t status) {
     plan_.FilingStatus = status;
-    return ComputeIncomeTaxes(plan_, table_, 2);
+    return ComputeIncomeTaxes(enginetest::FactorsOf(plan_), table_, 2);
   }
   PlanRecord plan_;
   ForecastTable table_;
 };
 
 TEST_F(FilingStatusTest, GrossIncomeTakesHalfOfReturnAndLastYearsDistributions) {
-  EXPECT_EQ(GrossIncome1(plan_, table_, 2), 62100 + 1000 + 2000);
-  EXPECT_EQ(GrossIncome2(plan_, table_, 2), 103500 + 1000 + 2000);
+  EXPECT_EQ(GrossIncome1(enginetest::FactorsOf(plan_), table_, 2), 62100 + 1000 + 2000);
+  EXPECT_EQ(GrossIncome2(enginetest::FactorsOf(plan_), table_, 2), 103500 + 1000 + 2000);
   // This year's Distribution does not enter.
   table_.Year(2).Distribution = 99999;
-  EXPECT_EQ(GrossIncome1(plan_, table_, 2), 65100);
+  EXPECT_EQ(GrossIncome1(enginetest::FactorsOf(plan_), table_, 2), 65100);
 }
 
 TEST_F(FilingStatusTest, OneSinglePersonCountsOnlyPersonOne) {

@@ -53,10 +53,10 @@ TEST(HistoricalModelTest, WindowsRunThroughTheDataAndWrapToItsFirstYear) {
   const HistoricalModel model(plan, CountingHistory(50, false), settings);
   const TrialRates path = model.Path(48);
   // Stocks 58, 59, then 10, 11 again; everything above inflation (2).
-  EXPECT_EQ(path[0].taxableReturn, 56.0L);
-  EXPECT_EQ(path[1].taxableReturn, 57.0L);
-  EXPECT_EQ(path[2].taxableReturn, 8.0L);
-  EXPECT_EQ(path[3].taxableReturn, 9.0L);
+  EXPECT_EQ(path[0].TaxableReturn, 56.0L);
+  EXPECT_EQ(path[1].TaxableReturn, 57.0L);
+  EXPECT_EQ(path[2].TaxableReturn, 8.0L);
+  EXPECT_EQ(path[3].TaxableReturn, 9.0L);
   EXPECT_EQ(path.size(), static_cast<std::size_t>(RowCount(plan)));
 }
 
@@ -68,13 +68,13 @@ TEST(HistoricalModelTest, AccountsMixStocksAndBondsByTheirShares) {
   settings.stocksDeferred = 0.0L;
   // Year 1950: inflation 2, stocks 10, bonds 4, real estate 5.
   const YearRates withColumn = HistoricalModel(plan, CountingHistory(50, true), settings).Path(0)[0];
-  EXPECT_EQ(withColumn.inflation, 2.0L);
-  EXPECT_EQ(withColumn.taxableReturn, 5.0L);
-  EXPECT_EQ(withColumn.deferredReturn, 2.0L);
-  EXPECT_EQ(withColumn.realEstateGrowth, 3.0L);
+  EXPECT_EQ(withColumn.Inflation, 2.0L);
+  EXPECT_EQ(withColumn.TaxableReturn, 5.0L);
+  EXPECT_EQ(withColumn.TaxDeferredReturn, 2.0L);
+  EXPECT_EQ(withColumn.RealEstateGrowth, 3.0L);
   // Without the column, real estate keeps the plan's growth over each year's inflation.
   const YearRates withoutColumn = HistoricalModel(plan, CountingHistory(50, false), settings).Path(0)[0];
-  EXPECT_EQ(withoutColumn.realEstateGrowth, 1.25L);
+  EXPECT_EQ(withoutColumn.RealEstateGrowth, 1.25L);
 
   settings.stocksDeferred = 101.0L;
   EXPECT_NE(HistoricalModel::SettingsProblem(plan, CountingHistory(50, false), settings), "");

@@ -11,13 +11,13 @@ namespace {
 long double Field(const YearRates& year, int series) {
   switch (static_cast<RateSeries>(series)) {
     case RateSeries::Inflation:
-      return year.inflation;
+      return year.Inflation;
     case RateSeries::TaxableReturn:
-      return year.taxableReturn;
+      return year.TaxableReturn;
     case RateSeries::DeferredReturn:
-      return year.deferredReturn;
+      return year.TaxDeferredReturn;
     case RateSeries::RealEstateGrowth:
-      return year.realEstateGrowth;
+      return year.RealEstateGrowth;
   }
   return 0.0L;
 }
@@ -123,9 +123,9 @@ TEST(MonteCarloModelTest, ZeroDeviationKeepsThePlansRateExactly) {
   settings.trials = 50;
   settings.deviations = {0.0L, 12.0L, 0.0L, 0.0L};
   for (const YearRates& year : Draws(plan, settings)) {
-    ASSERT_EQ(year.inflation, plan.InflationRate);
-    ASSERT_EQ(year.deferredReturn, plan.TaxDeferredReturn);
-    ASSERT_EQ(year.realEstateGrowth, plan.RealEstateGrowth);
+    ASSERT_EQ(year.Inflation, plan.InflationRate);
+    ASSERT_EQ(year.TaxDeferredReturn, plan.TaxDeferredReturn);
+    ASSERT_EQ(year.RealEstateGrowth, plan.RealEstateGrowth);
   }
 }
 
@@ -139,8 +139,8 @@ TEST(MonteCarloModelTest, OneSeriesDeviationLeavesTheOthersDrawsAlone) {
   settings.deviations[static_cast<std::size_t>(RateSeries::RealEstateGrowth)] = 0.0L;
   const std::vector<YearRates> after = Draws(plan, settings);
   for (std::size_t i = 0; i < before.size(); ++i) {
-    ASSERT_EQ(before[i].taxableReturn, after[i].taxableReturn);
-    ASSERT_EQ(before[i].inflation, after[i].inflation);
+    ASSERT_EQ(before[i].TaxableReturn, after[i].TaxableReturn);
+    ASSERT_EQ(before[i].Inflation, after[i].Inflation);
   }
 }
 
@@ -169,8 +169,8 @@ TEST(MonteCarloModelTest, ImpossibleMeanKeepsThePlansRate) {
   MonteCarloSettings settings;
   settings.trials = 5;
   for (const YearRates& year : Draws(plan, settings)) {
-    ASSERT_EQ(year.taxableReturn, -150.0L);
-    ASSERT_TRUE(std::isfinite(year.deferredReturn));
+    ASSERT_EQ(year.TaxableReturn, -150.0L);
+    ASSERT_TRUE(std::isfinite(year.TaxDeferredReturn));
   }
 }
 

@@ -1,0 +1,180 @@
+#include "legacy/CashNeed.h"
+
+#include <array>
+
+#include "legacy/Factors.h"
+#include "legacy/Home.h"
+#include "legacy/Money.h"
+
+// Today's engine kept unchanged for comparisons and timing.
+namespace legacy {
+
+namespace {
+
+constexpr long double kHomeEquityLimit = 0.75L;
+constexpr std::int64_t kShortfallYears = 10;
+constexpr std::int64_t kShortYearsLeft = 5;
+constexpr std::int64_t kStudentLoanWriteOff = 20;
+
+struct StudentLoan {
+  std::int32_t endYear;
+  std::int64_t debt;
+  std::int32_t years;
+  std::int64_t& balance;
+};
+
+std::array<StudentLoan, 3> StudentLoans(const PlanRecord& plan, EngineWork& work) {
+  return {StudentLoan{plan.EduEndYear1, plan.EduDebt1, plan.EduDebtYears1, work.StudentLoanBalance1},
+          StudentLoan{plan.EduEndYear2, plan.EduDebt2, plan.EduDebtYears2, work.StudentLoanBalance2},
+          StudentLoan{plan.EduEndYear3, plan.EduDebt3, plan.EduDebtYears3, work.StudentLoanBalance3}};
+}
+
+bool RentingIn(const PlanRecord& plan, int j) {
+  switch (plan.HomeStatus) {
+    case 1:
+      return true;
+    case 3:
+      return j < plan.YearsToMove;
+    case 5:
+      return j > plan.YearsToMove;
+    default:
+      return false;
+  }
+}
+
+std::int64_t InterestOn(const PlanRecord& plan, std::int64_t balance) {
+  return RoundMoney(balance * plan.MortgageRate / 100.0L);
+}
+
+}  // namespace
+
+bool MayDrawDeferred(const PlanRecord& plan, int j) { return static_cast<std::int64_t>(plan.Age1) + j >= 60; }
+
+void CoverCashNeed(PlanRecord& plan, ForecastTable& table, int j) {
+  YearRecord& year = table.Year(j);
+  std::int64_t need = SubMoney(year.Expenses, year.Income);
+  // Last year's withdrawal is inside this year's Distribution but already paid
+  // last year's need.
+  if (j > 1) need = AddMoney(need, table.Year(j - 1).DeferredWithdrawal);
+
+  if (j == plan.YearsToMove) {
+    bool moved = false;
+    if ((plan.HomeStatus == 3 || plan.HomeStatus == 4) && plan.NewHomePrice > 0) {
+      need = AddMoney(need, HomeDownPayment(plan, j));
+      if (plan.HomeStatus == 4) need = SubMoney(need, HomeSaleProceeds(table, j));
+      moved = true;
+    } else if (plan.HomeStatus == 5 && plan.HomeValue > 0) {
+      need = SubMoney(need, HomeSaleProceeds(table, j));
+      moved = true;
+    }
+    if (moved && need < 0) {
+      year.TaxableWithdrawal = need;
+      return;
+    }
+  }
+
+  if (need <= year.TaxableInvest) {
+    year.TaxableWithdrawal = need;
+    return;
+  }
+  year.TaxableWithdrawal = year.TaxableInvest;
+  std::int64_t rest = SubMoney(need, year.TaxableInvest);
+  const bool mayDraw = MayDrawDeferred(plan, j);
+
+  if (mayDraw) {
+    // The account must still cover this year's required distribution.
+    if (AddMoney(rest, RequiredDistribution(plan, table, j)) <= year.TaxDeferred) {
+      year.DeferredWithdrawal = rest;
+      return;
+    }
+    year.DeferredWithdrawal = year.TaxDeferred;
+    table.work.DeferredExhausted = true;
+    rest = SubMoney(rest, year.TaxDeferred);
+  }
+
+  if (RentingIn(plan, j)) {
+    year.UnfundedShortfall = rest;
+    return;
+  }
+
+  // Not floored: a mortgage above 75 percent of the value gives a negative
+  // limit, which the home step ignores and which enlarges the new debt.
+  const std::int64_t limit =
+      RoundMoney(year.Property * kHomeEquityLimit - table.work.MortgageOwed);
+  if (rest <= limit) {
+    year.HomeEquityBorrowing = rest;
+  } else {
+    year.HomeEquityBorrowing = limit;
+    year.UnfundedShortfall = SubMoney(rest, limit);
+  }
+}
+
+void InitFirstYearDebt(PlanRecord& plan, ForecastTable& table) {
+  YearRecord& year = table.Year(1);
+  year.OtherDebtBalance = plan.CurrentDebt;
+  year.OtherDebtYears = plan.DebtYears;
+  year.LoanPayments = plan.DebtYears > 0 ? RoundMoney(AnnuityFactor(plan, plan.DebtYears) * plan.CurrentDebt) : 0;
+  std::int64_t otherDebt = plan.CurrentDebt;
+  for (StudentLoan& loan : StudentLoans(plan, table.work)) {
+    loan.balance = 0;
+    if (loan.endYear != plan.CurrentYear) continue;
+    loan.balance = loan.debt;
+    year.LoanPayments = AddMoney(year.LoanPayments, RoundMoney(AnnuityFactor(plan, loan.years) * loan.debt));
+    otherDebt = AddMoney(otherDebt, loan.debt);
+  }
+  year.OtherDebt = otherDebt;
+}
+
+std::int64_t UpdateOtherDebt(PlanRecord& plan, ForecastTable& table, int a) {
+  YearRecord& year = table.Year(a);
+  const YearRecord& last = table.Year(a - 1);
+  const std::int64_t calendarYear = static_cast<std::int64_t>(plan.CurrentYear) + a - 1;
+
+  std::int64_t base = last.OtherDebtBalance;
+  std::int64_t years = last.OtherDebtYears;
+  const bool newDebt = last.UnfundedShortfall > 0;
+  if (newDebt) {
+    base = AddMoney(base, last.UnfundedShortfall);
+    if (years < kShortYearsLeft) years = kShortfallYears;
+  }
+  std::int64_t interest = InterestOn(plan, base);
+  if (interest < 0) interest = 0;
+  std::int64_t payment = 0;
+  if (years < 2) {
+    year.OtherDebtBalance = 0;
+    year.OtherDebtYears = 0;
+  } else if (newDebt) {
+    // New debt pays only interest in the year it arrives.
+    year.OtherDebtBalance = base;
+    year.OtherDebtYears = years;
+    payment = interest;
+  } else {
+    payment = RoundMoney(base * AnnuityFactor(plan, years));
+    year.OtherDebtBalance = SubMoney(AddMoney(base, interest), payment);
+    year.OtherDebtYears = years - 1;
+  }
+
+  std::int64_t loanPayments = 0;
+  std::array<StudentLoan, 3> loans = StudentLoans(plan, table.work);
+  for (StudentLoan& loan : loans) {
+    if (calendarYear < loan.endYear || calendarYear >= static_cast<std::int64_t>(loan.endYear) + loan.years) {
+      loan.balance = 0;
+      continue;
+    }
+    const std::int64_t loanInterest = InterestOn(plan, loan.balance);
+    const std::int64_t loanPayment = RoundMoney(AnnuityFactor(plan, loan.years) * loan.debt);
+    loan.balance = SubMoney(AddMoney(loan.balance, loanInterest), loanPayment);
+    if (loan.balance < kStudentLoanWriteOff) loan.balance = 0;
+    loanPayments = AddMoney(loanPayments, loanPayment);
+  }
+  // The debt shows at the end of the completion year, after its first payment.
+  for (StudentLoan& loan : loans) {
+    if (calendarYear == loan.endYear) loan.balance = loan.debt;
+  }
+
+  year.LoanPayments = AddMoney(loanPayments, payment);
+  return SumMoney({table.work.StudentLoanBalance1, table.work.StudentLoanBalance2, table.work.StudentLoanBalance3,
+                   year.OtherDebtBalance});
+}
+
+}  // namespace legacy

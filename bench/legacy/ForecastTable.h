@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Today's engine kept unchanged for comparisons and timing.
+namespace legacy {
+
+struct PlanRecord;
+
+// One forecast year. The field order is fixed: exports and the golden tests
+// address fields by their position.
+struct YearRecord {
+  std::int64_t NetWorth = 0;
+  std::int64_t TaxDeferred = 0;
+  std::int64_t TaxableInvest = 0;
+  std::int64_t HomeEquity = 0;
+  std::int64_t OtherDebt = 0;
+  std::int64_t Expenses = 0;
+  std::int64_t IncomeTaxes = 0;
+  std::int64_t PropertyTax = 0;
+  std::int64_t Income = 0;
+  std::int64_t Salaries = 0;
+  std::int64_t Pensions = 0;
+  std::int64_t SocialSecurity = 0;
+  std::int64_t InvestReturn = 0;
+  std::int64_t Distribution = 0;
+  std::int64_t Mortgage = 0;
+  std::int64_t MortgagePayment = 0;
+  std::int64_t Property = 0;
+  std::int64_t LoanPayments = 0;
+  std::int64_t OtherDebtBalance = 0;
+  std::int64_t OtherDebtYears = 0;
+  std::int64_t TaxableWithdrawal = 0;
+  std::int64_t DeferredWithdrawal = 0;
+  std::int64_t HomeEquityBorrowing = 0;
+  std::int64_t UnfundedShortfall = 0;
+};
+
+inline constexpr int kYearFieldCount = 24;
+inline constexpr int kForecastRows = 80;
+
+// Values the run carries from year to year; overwritten by every run.
+struct EngineWork {
+  std::int32_t MortgageTerm = 0;
+  std::int32_t MortgageYearsLeft = 0;
+  std::int64_t MortgageOwed = 0;
+  std::int64_t MortgagePrincipal = 0;
+  std::int64_t StudentLoanBalance1 = 0;
+  std::int64_t StudentLoanBalance2 = 0;
+  std::int64_t StudentLoanBalance3 = 0;
+  std::int64_t CurrentRent = 0;
+  std::int64_t HomeCostsA = 0;
+  std::int64_t HomeCostsB = 0;
+  std::int64_t CurrentPropertyTax = 0;
+  bool DeferredExhausted = false;
+};
+
+struct ForecastTable {
+  std::array<YearRecord, kForecastRows> rows{};
+  EngineWork work{};
+
+  // Year index a runs from 1 (the current year) to 80.
+  YearRecord& Year(int a) { return rows[static_cast<std::size_t>(a - 1)]; }
+  const YearRecord& Year(int a) const { return rows[static_cast<std::size_t>(a - 1)]; }
+};
+
+// Rows used by a run: person 1's ages Age1 .. 90, held to the table's 80 rows
+// whatever Age1 a plan file holds.
+int RowCount(const PlanRecord& plan);
+
+void ResetForecastTable(ForecastTable& table);
+
+}  // namespace legacy

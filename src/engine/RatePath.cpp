@@ -1,0 +1,44 @@
+#include "engine/RatePath.h"
+
+#include <algorithm>
+
+namespace {
+
+YearRates RatesOf(const PlanRecord& plan) {
+  return {plan.InflationRate, plan.TaxableReturn, plan.TaxDeferredReturn, plan.RealEstateGrowth};
+}
+
+}  // namespace
+
+RatePath::RatePath() {
+  years_[0] = RatesOf(PlanRecord{});
+  count_ = 1;
+}
+
+RatePath::RatePath(const std::vector<YearRates>& years) {
+  count_ = static_cast<int>(std::min<std::size_t>(years.size(), years_.size()));
+  std::copy_n(years.begin(), count_, years_.begin());
+  if (count_ == 0) {
+    years_[0] = RatesOf(PlanRecord{});
+    count_ = 1;
+  }
+}
+
+RatePath RatePath::FromPlan(const PlanRecord& plan) { return Constant(RatesOf(plan)); }
+
+RatePath RatePath::Constant(const YearRates& rates) {
+  RatePath path;
+  path.years_.fill(rates);
+  path.count_ = kForecastRows;
+  return path;
+}
+
+const YearRates& RatePath::Year(int a) const { return years_[static_cast<std::size_t>(std::clamp(a, 1, count_) - 1)]; }
+
+void RatePath::SetYear(int a, const YearRates& rates) {
+  if (a < 1 || a > kForecastRows) return;
+  // Years skipped over repeat the last year given, as reading them did.
+  for (int y = count_ + 1; y < a; ++y) years_[static_cast<std::size_t>(y - 1)] = Year(count_);
+  years_[static_cast<std::size_t>(a - 1)] = rates;
+  count_ = std::max(count_, a);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "engine/ForecastTable.h"
+#include "model/PlanRecord.h"
+
+// The market rates of one forecast year, in percent like the plan's fields:
+// the returns and the real-estate growth are above inflation.
+struct YearRates {
+  long double Inflation = 0.0L;
+  long double TaxableReturn = 0.0L;
+  long double TaxDeferredReturn = 0.0L;
+  long double RealEstateGrowth = 0.0L;
+};
+
+// The rates of each forecast year, year 1 being the plan's current year. Years
+// past the last one given repeat it; an empty path holds the record's start
+// rates. docs/rate-paths.md says which year's rate each step of a run uses.
+class RatePath {
+ public:
+  RatePath();
+  // Years beyond the forecast's 80 rows are dropped.
+  explicit RatePath(const std::vector<YearRates>& years);
+
+  // The plan's own rates in every year: what a forecast without a path uses.
+  static RatePath FromPlan(const PlanRecord& plan);
+  static RatePath Constant(const YearRates& rates);
+
+  int Years() const { return count_; }
+  // Year a >= 1.
+  const YearRates& Year(int a) const;
+  void SetYear(int a, const YearRates& rates);
+
+ private:
+  std::array<YearRates, kForecastRows> years_{};
+  int count_ = 0;
+};

@@ -1,0 +1,172 @@
+#include "engine/RunFactors.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/Factors.h"
+#include "engine/IncomeTax.h"
+#include "engine/PowerMemo.h"
+#include "model/FilingStatus.h"
+#include "model/HomeSituation.h"
+
+namespace {
+
+using RowValues = std::array<long double, kForecastRows + 1>;
+
+bool SameFactor(long double a, long double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+
+// out[m] for first <= m <= last: the product of `history` years at row b's
+// factor (years before the forecast) and of the factors of rows b .. b + m - 1,
+// multiplied in year order. While the rows repeat row b's factor the product is
+// one power of it, as a rate that never changes gives.
+void SpanProducts(PowerMemo& powers, const RowValues& factors, int b, std::int64_t history, int first, int last,
+                  long double* out) {
+  const long double base = factors[static_cast<std::size_t>(b)];
+  bool constant = true;
+  long double running = 1.0L;
+  for (int m = 0; m <= last; ++m) {
+    if (m > 0) {
+      const long double factor = factors[static_cast<std::size_t>(b + m - 1)];
+      if (constant && !SameFactor(factor, base)) {
+        constant = false;
+        running = m - 1 >= first ? out[m - 1] : powers.Power(base, history + m - 1);
+      }
+      if (!constant) running *= factor;
+    }
+    if (m >= first) out[m] = constant ? powers.Power(base, history + m) : running;
+  }
+}
+
+// The product of the factors of rows 1 .. k.
+long double ProductFromFirstRow(PowerMemo& powers, const RowValues& factors, int k) {
+  RowValues products{};
+  SpanProducts(powers, factors, 1, 0, k, k, products.data());
+  return products[static_cast<std::size_t>(k)];
+}
+
+}  // namespace
+
+RunFactors::RunFactors(const PlanRecord& plan, const RatePath& path)
+    : plan(plan), rows(RowCount(plan)), built_(std::max(rows, 1)) {
+  PowerMemo powers;
+  FillInflation(powers, path);
+  for (int a = 1; a <= built_; ++a) {
+    const YearRates& rates = path.Year(a);
+    taxableGrowth_[a] = GrowthFactorOf(rates.Inflation, rates.TaxableReturn);
+    deferredGrowth_[a] = GrowthFactorOf(rates.Inflation, rates.TaxDeferredReturn);
+    propertyGrowth_[a] = GrowthFactorOf(rates.Inflation, rates.RealEstateGrowth);
+  }
+  FillPerson(powers, 0, plan.Age1, plan.EmploymentStartAge1, plan.RetireAge1, plan.SalaryGrowth1, plan.PensionAge1,
+             plan.PensionCola1, plan.SocialSecurityAge1, path);
+  FillPerson(powers, 1, plan.Age2, plan.EmploymentStartAge2, plan.RetireAge2, plan.SalaryGrowth2, plan.PensionAge2,
+             plan.PensionCola2, plan.SocialSecurityAge2, path);
+  stateTaxFactor_ = {StateTaxFactor1(plan), StateTaxFactor2(plan)};
+  // Only a purchase asks for the price growth, always over the years to the move.
+  const std::int64_t move = plan.YearsToMove;
+  if (BuysAtMove(plan.HomeStatus) && move >= 1 && move < rows) {
+    propertyAtMove_ = ProductFromFirstRow(powers, propertyGrowth_, static_cast<int>(move));
+    propertyAtMoveKnown_ = true;
+  }
+}
+
+void RunFactors::FillInflation(PowerMemo& powers, const RatePath& path) {
+  RowValues guarded{};
+  bool allPositive = true;
+  for (int a = 1; a <= built_; ++a) {
+    const long double inflation = path.Year(a).Inflation;
+    rawInflation_[a] = InflationFactorOf(inflation);
+    guarded[a] = inflation > 0.0L ? rawInflation_[a] : 1.0L;
+    allPositive = allPositive && inflation > 0.0L;
+  }
+  // Runs read indices of at most rows - 1 years.
+  const int last = std::max(rows - 1, 0);
+  SpanProducts(powers, rawInflation_, 1, 0, 0, last, rawIndex_.data());
+  // With inflation positive in every year both indices are the same products.
+  if (allPositive) {
+    inflationIndex_ = rawIndex_;
+  } else {
+    SpanProducts(powers, guarded, 1, 0, 0, last, inflationIndex_.data());
+  }
+  // The tax index spans the same years, before the forecast as well. Year 1's
+  // is the wage base's, wanted even when the plan leaves no row to show.
+  taxIndex_.fill(1.0L);
+  const std::int64_t start = 2006 - static_cast<std::int64_t>(plan.CurrentYear);
+  if (start > built_) return;
+  const int b = static_cast<int>(std::max<std::int64_t>(start, 1));
+  SpanProducts(powers, guarded, b, b - start, start >= 1 ? 1 : 0, built_ - b, taxIndex_.data() + b);
+}
+
+long double RunFactors::TaxCurveDivisor(int a) const {
+  const auto i = static_cast<std::size_t>(std::clamp(a, 0, kForecastRows));
+  if (!taxCurveDivisorKnown_[i]) {
+    const long double t = taxIndex_[i];
+    const bool joint = FilingStatusOf(plan.FilingStatus) == FilingStatus::Jointly;
+    taxCurveDivisor_[i] = t == 1.0L ? 1.0L : std::pow(t, TaxCurveExponent(joint) - 1.0L);
+    taxCurveDivisorKnown_[i] = true;
+  }
+  return taxCurveDivisor_[i];
+}
+
+long double RunFactors::InflationOver(PowerMemo& powers, std::int64_t n) const {
+  // Years before the forecast take the first year's rate.
+  if (n < 0) return powers.Power(rawInflation_[1], n);
+  return rawIndex_[static_cast<std::size_t>(std::min<std::int64_t>(n, rows))];
+}
+
+void RunFactors::FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int32_t startAge, std::int32_t retireAge,
+                            long double growth, std::int32_t pensionAge, long double cola, std::int32_t benefitAge,
+                            const RatePath& path) {
+  // Row a is the year person p is age + a - 1.
+  const auto rowOf = [age](std::int64_t ageThen) { return ageThen - age + 1; };
+
+  // Salary: entered in current dollars as of the start age, then escalated
+  // by inflation plus the salary growth from the start on.
+  const std::int64_t start = rowOf(startAge);
+  const std::int64_t firstPaid = std::max<std::int64_t>(start, 1);
+  const std::int64_t lastPaid = std::min<std::int64_t>(rowOf(retireAge) - 1, built_);
+  if (firstPaid <= lastPaid) {
+    RowValues escalation{};
+    for (int a = 1; a <= built_; ++a) escalation[a] = GrowthFactorOf(path.Year(a).Inflation, growth);
+    const int b = static_cast<int>(firstPaid);
+    long double* out = salary_[p].data() + b;
+    SpanProducts(powers, escalation, b, b - start, 0, static_cast<int>(lastPaid) - b, out);
+    const long double base = startAge == age ? 1.0L : InflationOver(powers, static_cast<std::int64_t>(startAge) - age);
+    for (int a = b; a <= lastPaid; ++a) {
+      const long double& factor = salary_[p][a];
+      salary_[p][a] = a == start ? base : base * factor;
+    }
+  }
+
+  // Pension: current dollars as of the pension age, then the fixed COLA.
+  const std::int64_t pensionStart = rowOf(pensionAge);
+  if (pensionStart <= built_) {
+    const long double base =
+        pensionAge == age ? 1.0L : InflationOver(powers, static_cast<std::int64_t>(pensionAge) - age);
+    const long double colaFactor = 1.0L + cola / 100.0L;
+    for (int a = static_cast<int>(std::max<std::int64_t>(pensionStart, 1)); a <= built_; ++a) {
+      const std::int64_t years = a - pensionStart;
+      pension_[p][a] = years == 0 ? base : base * powers.Power(colaFactor, years);
+    }
+  }
+
+  // Social Security: inflated from today.
+  for (int a = static_cast<int>(std::clamp<std::int64_t>(rowOf(benefitAge), 1, built_ + 1)); a <= built_; ++a) {
+    benefit_[p][a] = rawIndex_[a - 1];
+  }
+}
+
+long double RunFactors::PropertyIndex(std::int64_t k) const {
+  if (propertyAtMoveKnown_ && k == plan.YearsToMove) return propertyAtMove_;
+  PowerMemo powers;
+  return ProductFromFirstRow(powers, propertyGrowth_, static_cast<int>(std::clamp<std::int64_t>(k, 0, rows)));
+}
+
+long double RunFactors::Annuity(std::int64_t n) const {
+  if (n < 1 || n >= kCachedTerms) return AnnuityFactorAt(plan.MortgageRate, n);
+  const auto i = static_cast<std::size_t>(n);
+  if (!annuityKnown_[i]) {
+    annuity_[i] = AnnuityFactorAt(plan.MortgageRate, n);
+    annuityKnown_[i] = true;
+  }
+  return annuity_[i];
+}

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# End-to-end checks of `prevora-cli forecast PLAN --rates FILE`. Arguments: the CLI binary, the source folder.
+set -u
+cli="$1"
+src="$2"
+plan="$src/resources/Double.plan"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+header="Year,Inflation,TaxableReturn,TaxDeferredReturn,RealEstateGrowth"
+plain=$("$cli" forecast "$plan" --all-fields --format tsv) || fail "run without rates exited $?"
+first=$(printf '%s\n' "$plain" | sed -n 2p | cut -f1)
+years=$(($(printf '%s\n' "$plain" | wc -l) - 1))
+
+
+# The plan's own rates (plan file lines 51 and 53-55) give the plan's own
+# forecast; rows past the forecast are ignored.
+line() { sed -n "$1p" "$plan" | tr -d '\r'; }
+inflation=$(line 51) estate=$(line 53) taxable=$(line 54) deferred=$(line 55)
+{
+  echo "$header"
+  for ((i = 0; i < years + 5; i++)); do echo "$((first + i)),$inflation,$taxable,$deferred,$estate"; done
+} >"$work/own.csv"
+own=$("$cli" forecast "$plan" --all-fields --format tsv --rates "$work/own.csv") || fail "own rates exited $?"
+[ "$own" = "$plain" ] || fail "the plan's own rates changed the forecast"
+
+# rates YEARS INFLATION: the plan's own rates in the first year, then others.
+rates() {
+  echo "$header"
+  echo "$first,$inflation,$taxable,$deferred,$estate"
+  for ((i = 1; i < $1; i++)); do echo "$((first + i)),$2,4,5,1"; done
+}
+
+# Other rates from year 2 on change later years, not the first, and
+# --current-dollars applies.
+rates "$years" 9 >"$work/high.csv"
+high=$("$cli" forecast "$plan" --format csv --current-dollars --rates "$work/high.csv") || fail "high rates exited $?"
+[ "$(printf '%s\n' "$high" | sed -n 2p)" = "$("$cli" forecast "$plan" --format csv --current-dollars | sed -n 2p)" ] ||
+  fail "other rates changed the first year"
+[ "$(printf '%s\n' "$high" | tail -n 1)" != "$("$cli" forecast "$plan" --format csv --current-dollars | tail -n 1)" ] ||
+  fail "other rates left the last year as it was"
+
+# Each refusal: exit status 2 and a message naming the file and the line.
+refuse() {
+  local name="$1" expected="$2"
+  local out
+  out=$("$cli" forecast "$plan" --rates "$work/$name" 2>&1 >/dev/null)
+  local status=$?
+  [ $status -eq 2 ] || fail "$name: exit status $status, not 2"
+  printf '%s\n' "$out" | grep -qF -- "$expected" || fail "$name: message '$out' lacks '$expected'"
+}
+rates $((years - 1)) 2 >"$work/short.csv"
+refuse short.csv "short.csv:$((years + 1)): the file ends before the rates of $((first + years - 1))"
+{ echo "$header"; echo "$first,2,4,5"; } >"$work/missing.csv"
+refuse missing.csv "missing.csv:2: expected 5 columns, found 4"
+{ echo "$header"; echo "$first,2,4,5,1,7"; } >"$work/extra.csv"
+refuse extra.csv "extra.csv:2: expected 5 columns, found 6"
+{ echo "$header"; echo "$first,2,four,5,1"; } >"$work/word.csv"
+refuse word.csv "word.csv:2: TaxableReturn \"four\" is not a finite number"
+{ echo "$header"; echo "$first,nan,4,5,1"; } >"$work/nan.csv"
+refuse nan.csv "nan.csv:2: Inflation \"nan\" is not a finite number"
+{ echo "$header"; echo "$first,2,4,5,inf"; } >"$work/inf.csv"
+refuse inf.csv "inf.csv:2: RealEstateGrowth \"inf\" is not a finite number"
+echo "Year,Rate" >"$work/header.csv"
+refuse header.csv "header.csv:1: expected the header $header"
+refuse absent.csv "absent.csv"
+
+"$cli" forecast "$plan" --rates >/dev/null 2>&1
+[ $? -eq 1 ] || fail "--rates without a file must be a usage error"
+"$cli" --help | grep -qF -- "--rates FILE" || fail "--help does not show --rates"
+
+exit $((failures > 0))
