@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "views/BitmapExport.h"
+#include "render/BitmapExport.h"
 
 // The bitmap is saved by the same rules as a plan: never into a pipe or a
 // device, under any legal name, and a private picture stays private.
