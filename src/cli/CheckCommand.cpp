@@ -1,29 +1,82 @@
 #include <cstdio>
+#include <optional>
+#include <string>
 
+#include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "model/PlanFile.h"
+#include "cli/OptionTable.h"
+#include "engine/ForecastTable.h"
+#include "model/JsonText.h"
+#include "model/PlanRecord.h"
 #include "model/ReadableText.h"
 
-int RunCheckCommand(const CliArgs& args) {
-  if (args.size() != 1) {
-    std::fprintf(stderr, "Usage: %s\n", kCheckUsage);
-    return 1;
-  }
-  PlanRecord plan;
-  const PlanFileResult result = ReadPlanFile(plan, args[0]);
-  if (result.missing) {
-    std::fprintf(stderr, "prevora-cli: there is no plan file \"%s\"\n", args[0].c_str());
-    return 2;
-  }
-  if (!result.ok) {
-    std::fprintf(stderr, "prevora-cli: %s\n", result.message.c_str());
-    return 2;
-  }
+namespace {
+
+struct CheckOptions {
+  std::string plan;
+  bool json = false;
+};
+
+const char* StoreFormat(CheckOptions& options, const std::string& format) {
+  if (format != "text" && format != "json") return "unknown format";
+  options.json = format == "json";
+  return nullptr;
+}
+
+const CliOption<CheckOptions> kCheckOptions[] = {
+    {.name = "--format", .store = StoreFormat},
+};
+
+// Any argument but an option names the plan, so plans whose names start with
+// a single dash are still read.
+const CommandSyntax<CheckOptions> kCheckSyntax{
+    .usage = kCheckUsage,
+    .errorStyle = UsageErrorStyle::UsageOnly,
+    .options = kCheckOptions,
+    .plan = &CheckOptions::plan,
+    .namesPlan = LacksDoubleDash,
+};
+
+void PrintText(const PlanRecord& plan) {
   // Names come from the file: shown escaped, so none can steer the terminal.
   std::printf("Plan: %s\n", ReadableText(plan.PlanFileName).c_str());
   std::printf("Persons: %d\n", plan.SecondPerson ? 2 : 1);
   std::printf("Person 1: %s, age %d\n", ReadableText(plan.Name1).c_str(), static_cast<int>(plan.Age1));
   if (plan.SecondPerson)
     std::printf("Person 2: %s, age %d\n", ReadableText(plan.Name2).c_str(), static_cast<int>(plan.Age2));
+  std::printf("Current year: %d\n", static_cast<int>(plan.CurrentYear));
+  std::printf("Forecast years: %d\n", RowCount(plan));
+}
+
+void PrintJson(const PlanRecord& plan) {
+  std::string names = JsonQuoted(plan.Name1);
+  std::string ages = std::to_string(plan.Age1);
+  if (plan.SecondPerson) {
+    names += ", " + JsonQuoted(plan.Name2);
+    ages += ", " + std::to_string(plan.Age2);
+  }
+  std::printf(
+      "{\n  \"name\": %s,\n  \"persons\": %d,\n  \"names\": [%s],\n  \"ages\": [%s],\n  \"currentYear\": %d,\n"
+      "  \"rows\": %d\n}\n",
+      JsonQuoted(plan.PlanFileName).c_str(), plan.SecondPerson ? 2 : 1, names.c_str(), ages.c_str(),
+      static_cast<int>(plan.CurrentYear), RowCount(plan));
+}
+
+}  // namespace
+
+int RunCheckCommand(const CliArgs& args) {
+  CheckOptions options;
+  if (const std::optional<int> status = ParseCommandLine(args, kCheckSyntax, options)) return *status;
+  PlanRecord plan;
+  if (!LoadPlanForCli(options.plan, plan)) return 2;
+  if (options.json) {
+    PrintJson(plan);
+  } else {
+    PrintText(plan);
+  }
+  if (std::fflush(stdout) != 0) {
+    std::fputs("prevora-cli: could not write the summary\n", stderr);
+    return 2;
+  }
   return 0;
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 // Each subcommand takes its arguments (after the subcommand name) and returns
-// the process exit status: 0 success, 1 usage error, 2 unreadable plan or failed output.
+// the process exit status that kExitStatusNotes documents.
 using CliArgs = std::vector<std::string>;
 
 struct CliCommand {
@@ -15,9 +15,9 @@ struct CliCommand {
 
 // One usage line per command, shown by --help and with every usage error.
 inline constexpr const char* kSampleUsage = "prevora-cli sample FILE";
-inline constexpr const char* kCheckUsage = "prevora-cli check FILE";
+inline constexpr const char* kCheckUsage = "prevora-cli check PLAN [--format text|json]";
 inline constexpr const char* kForecastUsage =
-    "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv] [--rates FILE]";
+    "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]";
 inline constexpr const char* kGraphUsage =
     "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]";
 inline constexpr const char* kPrintPlanUsage = "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars]";
@@ -51,6 +51,18 @@ inline constexpr const char* kOptionNotes =
     "savings, drew tax-deferred savings early, borrowed against the home, took new debt. The headline is the\n"
     "share that never took new debt; p10..p90 are the net worths that 10..90 % of trials stay below.\n"
     "--trial N prints one trial's year table. A model's odds are not a promise.";
+inline constexpr const char* kFormatNotes =
+    "--format json writes what the text shows for programs: forecast and --trial N an array of one object a\n"
+    "year keyed by the TSV header's field names, with whole numbers; check an object with the plan's name,\n"
+    "persons, names, ages, current year and rows (forecast years).";
+// What --help says about exit statuses; the man page takes them from there.
+inline constexpr const char* kExitStatusNotes =
+    "Exit status:\n"
+    "  0  The command did its work.\n"
+    "  1  The command line is wrong: an unknown command, a missing argument or a bad option or value.\n"
+    "     The usage or the reason is shown on standard error.\n"
+    "  2  A plan or another input file cannot be read or holds something invalid, or the output cannot\n"
+    "     be written. The reason is shown on standard error.";
 
 int RunSampleCommand(const CliArgs& args);
 int RunCheckCommand(const CliArgs& args);

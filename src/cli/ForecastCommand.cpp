@@ -25,6 +25,8 @@ const char* StoreFormat(ForecastOptions& options, const std::string& format) {
     options.format = TableFormat::Tsv;
   } else if (format == "csv") {
     options.format = TableFormat::Csv;
+  } else if (format == "json") {
+    options.format = TableFormat::Json;
   } else {
     return "unknown format";
   }

@@ -44,6 +44,20 @@ std::unique_ptr<PathModel> BuildModel(const SimulateOptions& options, const Plan
   return std::make_unique<HistoricalModel>(plan, history.history, options.historical);
 }
 
+TableFormat TableFormatOf(SimulateFormat format) {
+  switch (format) {
+    case SimulateFormat::Json:
+      return TableFormat::Json;
+    case SimulateFormat::Csv:
+      return TableFormat::Csv;
+    case SimulateFormat::Tsv:
+      return TableFormat::Tsv;
+    case SimulateFormat::Text:
+      break;
+  }
+  return TableFormat::Text;
+}
+
 // A progress line for a person watching; redirected output stays clean.
 void ShowProgress(int done, int total) {
   std::fprintf(stderr, "\rSimulating: %d of %d trials", done, total);
@@ -57,10 +71,7 @@ int PrintTrial(const SimulateOptions& options, const PlanRecord& plan, const Pat
   }
   const TrialReplay replay = ReplayTrial(plan, model, options.trial - 1);
   const ForecastTable& table = options.currentDollars ? replay.currentTable : replay.table;
-  const TableFormat format = options.format == SimulateFormat::Csv   ? TableFormat::Csv
-                             : options.format == SimulateFormat::Tsv ? TableFormat::Tsv
-                                                                     : TableFormat::Text;
-  PrintYearTable(plan, table, options.allFields, format);
+  PrintYearTable(plan, table, options.allFields, TableFormatOf(options.format));
   return 0;
 }
 

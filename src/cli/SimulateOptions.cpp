@@ -171,9 +171,6 @@ class Parser {
     if (options_.trial == 0 && (tableOnly || options_.format == SimulateFormat::Tsv)) {
       error_ = "--all-fields and --format tsv apply to --trial N only";
     }
-    if (options_.trial > 0 && options_.format == SimulateFormat::Json) {
-      error_ = "--trial N prints a year table: --format text, tsv or csv";
-    }
     if (options_.threads == 0) {
       options_.threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxOddsThreads);
     }

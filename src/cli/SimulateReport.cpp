@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/JsonText.h"
 #include "model/NumberFormat.h"
 
 namespace {
@@ -22,24 +23,6 @@ std::string Number(long double value) {
   char text[48];
   std::snprintf(text, sizeof text, "%.10Lg", value);
   return text;
-}
-
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (byte < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-      out += escape;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
 }
 
 const BandValues& ChosenView(const YearBands& year, bool currentDollars) {
@@ -145,7 +128,7 @@ std::string JsonSettings(const SimulateOptions& options, const HistoricalModel* 
     return "{\"model\": \"montecarlo\", \"deviations\": {" + deviations + "}, \"correlations\": {" + correlations +
            "}}";
   }
-  return "{\"model\": \"historical\", \"history\": " + JsonString(options.history) +
+  return "{\"model\": \"historical\", \"history\": " + JsonQuoted(options.history) +
          ", \"firstYear\": " + std::to_string(historical->FirstYear()) +
          ", \"lastYear\": " + std::to_string(historical->LastYear()) +
          ", \"completeOnly\": " + (options.historical.completeOnly ? "true" : "false") +
@@ -156,7 +139,7 @@ std::string JsonSettings(const SimulateOptions& options, const HistoricalModel* 
 }
 
 void PrintJson(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical) {
-  std::printf("{\n  \"plan\": %s,\n  \"settings\": %s,\n", JsonString(options.plan).c_str(),
+  std::printf("{\n  \"plan\": %s,\n  \"settings\": %s,\n", JsonQuoted(options.plan).c_str(),
               JsonSettings(options, historical).c_str());
   std::printf("  \"seed\": %s,\n  \"trials\": %d,\n",
               historical ? "null" : std::to_string(options.monteCarlo.seed).c_str(), result.trials);
@@ -177,7 +160,7 @@ void PrintJson(const SimulateOptions& options, const OddsResult& result, const H
                 static_cast<long long>(year.year), static_cast<long long>(year.age1), JsonBands(year.current).c_str(),
                 JsonBands(year.inflated).c_str(), i + 1 < result.years.size() ? "," : "");
   }
-  std::printf("  ],\n  \"caution\": %s\n}\n", JsonString(kCaution).c_str());
+  std::printf("  ],\n  \"caution\": %s\n}\n", JsonQuoted(kCaution).c_str());
 }
 
 }  // namespace

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <string>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "engine/ForecastColumns.h"
+#include "model/JsonText.h"
 #include "model/NumberFormat.h"
 
 namespace {
@@ -63,6 +64,21 @@ void PrintAligned(const std::vector<std::vector<std::string>>& rows) {
   }
 }
 
+// Every cell but the header is an integer: written as a JSON number.
+void PrintJson(const std::vector<std::vector<std::string>>& rows) {
+  const std::vector<std::string>& header = rows.front();
+  std::fputs("[", stdout);
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    std::string line = r > 1 ? ",\n  {" : "\n  {";
+    for (std::size_t c = 0; c < header.size(); ++c) {
+      if (c > 0) line += ", ";
+      line += JsonQuoted(header[c]) + ": " + rows[r][c];
+    }
+    std::fputs((line + "}").c_str(), stdout);
+  }
+  std::fputs(rows.size() > 1 ? "\n]\n" : "]\n", stdout);
+}
+
 }  // namespace
 
 void PrintYearTable(const PlanRecord& plan, const ForecastTable& table, bool allFields, TableFormat format) {
@@ -76,6 +92,9 @@ void PrintYearTable(const PlanRecord& plan, const ForecastTable& table, bool all
       break;
     case TableFormat::Csv:
       PrintSeparated(rows, ',');
+      break;
+    case TableFormat::Json:
+      PrintJson(rows);
       break;
   }
 }

@@ -3,9 +3,10 @@
 #include "engine/ForecastTable.h"
 #include "model/PlanRecord.h"
 
-enum class TableFormat { Text, Tsv, Csv };
+enum class TableFormat { Text, Tsv, Csv, Json };
 
 // Prints the used years of a forecast table on stdout: Year, Age1 and the plan
 // page's money columns (every field with `allFields`), aligned under the
-// page's titles as text or with field names as TSV or CSV.
+// page's titles as text, with field names as TSV or CSV, or as a JSON array
+// of one object a year keyed by the field names.
 void PrintYearTable(const PlanRecord& plan, const ForecastTable& table, bool allFields, TableFormat format);

@@ -36,7 +36,8 @@ offers "a.plan folder two words.plan" forecast ""
 offers "two words.plan" check tw
 offers "--all-fields --current-dollars --format --help --rates" forecast a.plan --
 offers "--current-dollars --curves" print-graph a.plan --pdf out.pdf --cu
-offers "csv text tsv" forecast a.plan --format ""
+offers "csv json text tsv" forecast a.plan --format ""
+offers "json text" check a.plan --format ""
 offers "csv" forecast a.plan --format c
 offers "folder out.pdf" print-plan a.plan --pdf ""
 offers "folder picture.bmp picture.png" graph a.plan --out ""

@@ -38,9 +38,13 @@ for command in $commands; do
   grep -qE "^ +prevora-cli $command( |$)" <<<"$cli_text" || fail "prevora-cli.1 lacks the $command command"
 done
 
-# The exit codes the page documents are the ones the tool returns.
+# The exit codes the page documents are the ones --help gives, once, and the
+# ones the tool returns.
 documented=$(sed -n '/^EXIT STATUS$/,/^[A-Z]/p' <<<"$cli_text" | grep -oE '^ +[0-9]+ ' | tr -d ' ' | paste -sd,)
 [ "$documented" = "0,1,2" ] || fail "prevora-cli.1 documents exit codes $documented"
+[ "$(grep -cx 'EXIT STATUS' <<<"$cli_text")" -eq 1 ] || fail "prevora-cli.1 has more than one EXIT STATUS section"
+in_help=$("$cli" --help | sed -n '/^Exit status:$/,/^$/p' | grep -oE '^  [0-9]+ ' | tr -d ' ' | paste -sd,)
+[ "$in_help" = "$documented" ] || fail "prevora-cli --help gives exit codes '$in_help', the page $documented"
 status=0
 "$cli" no-such-command 2>/dev/null || status=$?
 [ "$status" -eq 1 ] || fail "an unknown command exits with $status, the page says 1"

@@ -20,11 +20,17 @@ expect() {
   [ "$(cat "$work/err")" = "$want" ] || fail "$* said: $(cat "$work/err")"
 }
 
-forecast_usage="Usage: prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv] [--rates FILE]"
+forecast_usage="Usage: prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]"
 expect "$forecast_usage" forecast "$plan" --format xml
 expect "$forecast_usage" forecast "$plan" --format
 expect "$forecast_usage" forecast "$plan" -x
 expect "$forecast_usage" forecast "$plan" "$plan"
+
+check_usage="Usage: prevora-cli check PLAN [--format text|json]"
+expect "$check_usage" check "$plan" --format yaml
+expect "$check_usage" check "$plan" --format
+expect "$check_usage" check "$plan" "$plan"
+expect "$check_usage" check
 
 graph_usage="Usage: prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]"
 expect "prevora-cli: unexpected argument '--bogus'
