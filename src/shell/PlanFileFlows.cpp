@@ -104,7 +104,10 @@ bool OpenPlan(Session& session, Platform& platform, QWidget* page) {
 bool SavePlan(Session& session, Platform& platform, QWidget* page) { return SaveCurrent(session, platform, page); }
 
 std::optional<QString> OpenOtherPlan(const Session& session, Platform& platform, QWidget* page, PlanRecord& other) {
-  const std::optional<QString> path = platform.prompts.OpenFile(page, PlanDialog(session, "Compare With Plan File"));
+  FileDialogRequest request = PlanDialog(session, "Compare With Plan File");
+  // The current plan's own name would only compare it with itself.
+  request.proposedName.clear();
+  const std::optional<QString> path = platform.prompts.OpenFile(page, request);
   if (!path || !ReadOrTell(other, *path, platform, page)) return std::nullopt;
   return path;
 }

@@ -36,6 +36,7 @@ QTableWidget* TextTable(const QString& name, const QString& accessibleName, cons
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setWordWrap(false);
   table->horizontalHeader()->setStretchLastSection(true);
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
   return table;
 }
 
@@ -111,6 +112,7 @@ QWidget* ComparisonPage::BuildSummaryTab() {
   summary_ = TextTable("SummaryTable", "Summary, today's dollars", {"", "Base", "Other", "Difference"});
   summary_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   summary_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  summary_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   chart_ = new AttributionChart;
   auto* scroll = new QScrollArea;
   scroll->setObjectName("AttributionScroll");
@@ -130,7 +132,7 @@ QWidget* ComparisonPage::BuildSummaryTab() {
 
 QWidget* ComparisonPage::BuildChangesTab() {
   auto* tab = new QWidget;
-  changes_ = TextTable("InputChanges", "Input changes", {"Page", "Field", "Base", "Other", ""});
+  changes_ = TextTable("InputChanges", "Input changes", {"Page", "Field", "Base", "Other", "Note"});
   auto* layout = new QVBoxLayout(tab);
   layout->addWidget(Heading(changes_, "Fields whose values differ, in plan file order"));
   layout->addWidget(changes_, 1);

@@ -84,8 +84,11 @@ QString AttributionHeading(const Comparison& comparison) {
   const Attribution& attribution = comparison.attribution;
   const std::size_t n = comparison.inputs.changedInputs.size();
   const bool shapley = attribution.method == AttributionMethod::Shapley;
-  QString heading = QString("Change in %1 (today's dollars): %2 over %3 changed input%4, total %5")
-                        .arg(Text(MetricName(comparison.options.metric)), shapley ? "Shapley" : "sequential")
+  const ComparisonMetric& metric = comparison.options.metric;
+  const bool netWorth = metric.field == DefaultMetric().field && !metric.summed;
+  const QString figure = netWorth ? "net worth in the last year" : Text(MetricName(metric));
+  QString heading = QString("What each changed input did to %1 (today's dollars): %2 over %3 changed input%4, total %5")
+                        .arg(figure, shapley ? "Shapley" : "sequential")
                         .arg(n)
                         .arg(n == 1 ? "" : "s")
                         .arg(Text(FormatDollars(attribution.total)));

@@ -32,6 +32,7 @@ struct AttributionBar {
 // not zero.
 std::vector<AttributionBar> SortedAttributionBars(const Comparison& comparison);
 
-// "Change in NetWorth:last (today's dollars): Shapley over 6 changed inputs,
-// total $195,621", and the note when the method is not the one asked for.
+// "What each changed input did to net worth in the last year (today's
+// dollars): Shapley over 6 changed inputs, total $195,621", and the note when
+// the method is not the one asked for.
 QString AttributionHeading(const Comparison& comparison);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -83,6 +84,7 @@ TEST_F(ComparisonPageTest, OpensFromTheGraphPagesFileMenuWithTheSummaryAndTheAtt
   ASSERT_EQ(program.Current(), Page());
   ASSERT_EQ(program.scripted.prompts.dialogs.size(), 1u);
   EXPECT_TRUE(program.scripted.prompts.dialogs[0].filter.contains("*.plan"));
+  EXPECT_TRUE(program.scripted.prompts.dialogs[0].proposedName.isEmpty());
   EXPECT_TRUE(program.scripted.prompts.shown.empty());
   EXPECT_EQ(program.window->windowTitle(), "Comparison Page [ Double ]");
 
@@ -94,6 +96,10 @@ TEST_F(ComparisonPageTest, OpensFromTheGraphPagesFileMenuWithTheSummaryAndTheAtt
   EXPECT_EQ(Cell("SummaryTable", 1, 1), "none");
   EXPECT_EQ(Cell("SummaryTable", 4, 3), "$179,307");
 
+  const QString heading = Page()->findChild<QLabel*>("AttributionHeading")->text();
+  EXPECT_TRUE(heading.contains("net worth in the last year (today's dollars): Shapley over 6 changed inputs, "
+                               "total $195,621"))
+      << heading.toStdString();
   std::vector<std::string> order;
   for (const AttributionBar& bar : Page()->findChild<AttributionChart*>()->Bars())
     order.push_back(bar.detail.toStdString());
