@@ -22,3 +22,7 @@ std::string ComparisonCsv(const Comparison& comparison);
 // The words a report uses for a changed field: "Income Page > First Person >
 // Total annual salary at start age".
 std::string FieldPlace(int line);
+
+// One cell of a summary line: dollars, a calendar year or "none"; a
+// difference of years reads "+2 years".
+std::string SummaryCellText(const SummaryLine& line, const std::optional<std::int64_t>& value, bool difference);

@@ -46,19 +46,12 @@ void AppendChanges(std::string& out, const char* heading, const std::vector<Fiel
   out += "\n";
 }
 
-std::string SummaryCell(const SummaryLine& line, const std::optional<std::int64_t>& value, bool difference) {
-  if (!value) return line.isYear ? (difference ? "" : "none") : "";
-  if (!line.isYear) return FormatDollars(*value);
-  if (!difference) return std::to_string(*value);
-  return (*value > 0 ? "+" : "") + std::to_string(*value) + (*value == 1 || *value == -1 ? " year" : " years");
-}
-
 void AppendSummary(std::string& out, const Comparison& comparison) {
   out += "Summary (today's dollars)\n";
   Rows rows = {{"", "Base", "Other", "Difference"}};
   for (const SummaryLine& line : comparison.summary) {
-    rows.push_back({"  " + std::string(line.title), SummaryCell(line, line.base, false),
-                    SummaryCell(line, line.other, false), SummaryCell(line, line.difference, true)});
+    rows.push_back({"  " + std::string(line.title), SummaryCellText(line, line.base, false),
+                    SummaryCellText(line, line.other, false), SummaryCellText(line, line.difference, true)});
   }
   AppendAligned(out, rows);
   out += "\n";
@@ -103,6 +96,13 @@ void AppendYears(std::string& out, const Comparison& comparison) {
 }
 
 }  // namespace
+
+std::string SummaryCellText(const SummaryLine& line, const std::optional<std::int64_t>& value, bool difference) {
+  if (!value) return line.isYear ? (difference ? "" : "none") : "";
+  if (!line.isYear) return FormatDollars(*value);
+  if (!difference) return std::to_string(*value);
+  return (*value > 0 ? "+" : "") + std::to_string(*value) + (*value == 1 || *value == -1 ? " year" : " years");
+}
 
 std::string FieldPlace(int line) {
   const PlanFieldLabel& label = PlanFieldLabels()[static_cast<std::size_t>(line)];

@@ -53,6 +53,16 @@ bool SaveCurrent(Session& session, Platform& platform, QWidget* page) {
   return WriteTo(session, platform, page, path->toStdString());
 }
 
+// Reads the plan at `path` into `plan` (unchanged on failure) or shows the reader's message.
+bool ReadOrTell(PlanRecord& plan, const QString& path, Platform& platform, QWidget* page) {
+  const PlanFileResult result = ReadPlanFile(plan, path.toStdString());
+  if (result.ok && !result.missing) return true;
+  const std::string message =
+      result.missing ? "The plan file '" + path.toStdString() + "' does not exist." : result.message;
+  platform.prompts.Error(page, QString::fromStdString(message));
+  return false;
+}
+
 }  // namespace
 
 bool SaveFirst(Session& session, Platform& platform, QWidget* page) {
@@ -85,17 +95,19 @@ bool NewPlan(Session& session, Platform& platform, QWidget* page) {
 bool OpenPlan(Session& session, Platform& platform, QWidget* page) {
   if (!SaveFirst(session, platform, page)) return false;
   const std::optional<QString> path = platform.prompts.OpenFile(page, PlanDialog(session, "Open Plan File"));
-  if (!path) return false;
-  const PlanFileResult result = ReadPlanFile(session.plan, path->toStdString());
-  if (!result.ok || result.missing) {
-    const std::string message =
-        result.missing ? "The plan file '" + path->toStdString() + "' does not exist." : result.message;
-    platform.prompts.Error(page, QString::fromStdString(message));
-    return false;
-  }
+  if (!path || !ReadOrTell(session.plan, *path, platform, page)) return false;
   ResetWorkingValues(session.working);
   session.PlanDirectory = FolderOf(*path);
   return true;
 }
 
 bool SavePlan(Session& session, Platform& platform, QWidget* page) { return SaveCurrent(session, platform, page); }
+
+std::optional<QString> OpenOtherPlan(const Session& session, Platform& platform, QWidget* page, PlanRecord& other) {
+  FileDialogRequest request = PlanDialog(session, "Compare With Plan File");
+  // The current plan's own name would only compare it with itself.
+  request.proposedName.clear();
+  const std::optional<QString> path = platform.prompts.OpenFile(page, request);
+  if (!path || !ReadOrTell(other, *path, platform, page)) return std::nullopt;
+  return path;
+}

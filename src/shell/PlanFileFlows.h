@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QString>
+#include <optional>
+
 class QWidget;
+struct PlanRecord;
 struct Session;
 struct Platform;
 
@@ -17,3 +21,6 @@ bool NewPlan(Session& session, Platform& platform, QWidget* page);
 bool OpenPlan(Session& session, Platform& platform, QWidget* page);
 // The save dialog and the write. True when the plan was written.
 bool SavePlan(Session& session, Platform& platform, QWidget* page);
+// The open dialog and the read of a second plan into `other`, for a
+// comparison; the current plan stays as it is. The path when a plan was read.
+std::optional<QString> OpenOtherPlan(const Session& session, Platform& platform, QWidget* page, PlanRecord& other);

@@ -7,6 +7,7 @@
 #include "engine/ForecastTable.h"
 #include "model/PlanRecord.h"
 #include "model/PlanWorkingValues.h"
+#include "shell/ComparisonState.h"
 
 // Page numbers: the number in each page's class name.
 enum PageNumber : int {
@@ -29,6 +30,7 @@ enum PageNumber : int {
   kHomeStatusPage = 17,
   kTextPage = 18,
   kAboutPage = 20,
+  kComparisonPage = 21,
 };
 
 // Screens less than this high force the small-screen sizes on the pages.
@@ -79,6 +81,8 @@ struct Session {
   // Result views: the shared dollar switch and the graph's curve check boxes.
   bool CurrentDollars = false;
   std::array<bool, 8> CurveShown{true, true, true, true, true, true, true, true};
+  // The second plan while a comparison is open.
+  ComparisonState comparison;
 
   WindowGeometry geometry;
 

@@ -45,7 +45,9 @@ constexpr int kRowHeight = 19;
 const QColor kCellColour(0, 255, 255);
 const QColor kFixedColour(255, 255, 0);
 
-void SetCell(QTableWidget& grid, int row, int column, const QString& text) {
+}  // namespace
+
+void SetPlanCell(QTableWidget& grid, int row, int column, const QString& text) {
   QTableWidgetItem* item = grid.item(row - 1, column);
   if (!item) {
     item = new QTableWidgetItem;
@@ -60,8 +62,6 @@ void SetCell(QTableWidget& grid, int row, int column, const QString& text) {
   }
   item->setText(text);
 }
-
-}  // namespace
 
 void SetupPlanGrid(QTableWidget& grid) {
   grid.setObjectName("sgrid");
@@ -104,9 +104,9 @@ void SetPlanRows(QTableWidget& grid, const Session& session) {
   const int years = RowCount(session.plan);
   grid.setRowCount(years);
   for (int r = 1; r <= years; ++r) {
-    SetCell(grid, r, kAgeColumn, QString::number(static_cast<std::int64_t>(session.plan.Age1) + r - 1));
-    SetCell(grid, r, 7, QString());
-    SetCell(grid, r, 11, QString());
+    SetPlanCell(grid, r, kAgeColumn, QString::number(static_cast<std::int64_t>(session.plan.Age1) + r - 1));
+    SetPlanCell(grid, r, 7, QString());
+    SetPlanCell(grid, r, 11, QString());
   }
   // Like any spreadsheet, the grid always has a selected cell, the first year's
   // net worth to begin with, so Copy Selection never comes up empty.
@@ -120,7 +120,7 @@ void FillPlanGrid(QTableWidget& grid, const Session& session) {
     const YearRecord& year = session.table.Year(r);
     for (int c = 0; c < kPlanColumnCount; ++c) {
       if (kPlanColumns[c].field == nullptr) continue;
-      SetCell(grid, r, c, QString::fromStdString(FormatDollars(year.*kPlanColumns[c].field)));
+      SetPlanCell(grid, r, c, QString::fromStdString(FormatDollars(year.*kPlanColumns[c].field)));
     }
   }
 }

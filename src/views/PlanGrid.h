@@ -28,6 +28,9 @@ extern const std::array<PlanColumn, kPlanColumnCount> kPlanColumns;
 void SetupPlanGrid(QTableWidget& grid);
 // Row count, the age column and the empty separator columns for the plan.
 void SetPlanRows(QTableWidget& grid, const Session& session);
+// Sets the text of grid row `row` (r >= 1), making the cell on first use: the
+// age column fixed and never selected, the others selectable.
+void SetPlanCell(QTableWidget& grid, int row, int column, const QString& text);
 // The money cells of every used year from the forecast table.
 void FillPlanGrid(QTableWidget& grid, const Session& session);
 

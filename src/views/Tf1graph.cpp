@@ -14,6 +14,7 @@
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
 #include "shell/WindowSettings.h"
+#include "views/ComparisonCommands.h"
 #include "views/GraphResizeRule.h"
 
 namespace {
@@ -67,6 +68,7 @@ void Tf1graph::BuildMenu() {
   AddMenuCommand(file, "&Save", "Save1", [this] { Save1Click(); });
   AddMenuCommand(file, "&Print Graph", "PrintGraph1", [this] { PrintGraphClicked(); });
   AddMenuCommand(file, "Save &Bitmap", "SaveBitmap1", [this] { SaveBitmapClicked(); });
+  AddComparisonCommands(file, *this, session_, platform_, navigator_);
   AddMenuCommand(file, "E&xit", "Exit1", [this] { Exit1Click(); });
 
   QMenu* setup = AddSetupMenu(bar, kGraphPage, "Assu&mptions", [this](int page) { GoTo(page); });

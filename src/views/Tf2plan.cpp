@@ -13,6 +13,8 @@
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
 #include "shell/WindowSettings.h"
+#include "views/ComparisonCommands.h"
+#include "views/GridClipboard.h"
 #include "views/PlanGrid.h"
 #include "views/PlanPageSize.h"
 
@@ -50,6 +52,7 @@ void Tf2plan::BuildMenus() {
   AddMenuCommand(file, "&Open", "Open1", [this] { Open1Click(); });
   AddMenuCommand(file, "&Save", "Save1", [this] { Save1Click(); });
   AddMenuCommand(file, "&Print Plan", "PrintPlan1", [this] { PrintPlan1Click(); });
+  AddComparisonCommands(file, *this, session_, platform_, navigator_);
   AddMenuCommand(file, "E&xit", "Exit1", [this] { Exit1Click(); });
   AddSetupMenu(bar, kPlanPage, "Assu&mptions", [this](int page) { GoTo(page); });
   AddMenuCommand(bar, "&Graph", "Graph1", [this] { GoTo(kGraphPage); });
@@ -134,31 +137,10 @@ void Tf2plan::Curr1Click() {
 }
 
 void Tf2plan::CopySelection1Click() {
-  const QList<QTableWidgetSelectionRange> ranges = sgrid_->selectedRanges();
-  int top = 0;
-  int left = 0;
-  int bottom = 0;
-  int right = 0;
-  if (!ranges.isEmpty()) {
-    const QTableWidgetSelectionRange& range = ranges.constFirst();
-    top = range.topRow() + 1;
-    left = range.leftColumn();
-    bottom = range.bottomRow() + 1;
-    right = range.rightColumn();
-  } else if (sgrid_->currentRow() >= 0 && sgrid_->currentColumn() >= 0) {
-    top = bottom = sgrid_->currentRow() + 1;
-    left = right = sgrid_->currentColumn();
-  } else {
-    return;
-  }
-  platform_.desktop.SetClipboardText(PlanGridText(*sgrid_, top, left, bottom, right));
-  sgrid_->setCurrentCell(top - 1, left, QItemSelectionModel::ClearAndSelect);
+  if (const auto text = CopySelectionText(*sgrid_)) platform_.desktop.SetClipboardText(*text);
 }
 
-void Tf2plan::CopyAll1Click() {
-  if (sgrid_->rowCount() > 0) sgrid_->setCurrentCell(0, 1, QItemSelectionModel::ClearAndSelect);
-  platform_.desktop.SetClipboardText(PlanGridText(*sgrid_, 0, 0, PlanGridRows(*sgrid_) - 1, kPlanColumnCount - 1));
-}
+void Tf2plan::CopyAll1Click() { platform_.desktop.SetClipboardText(CopyAllText(*sgrid_)); }
 
 QSize Tf2plan::HeldSize(QSize size) const { return PlanPageHeldSize(size, session_.geometry, session_.plan.Age1); }
 

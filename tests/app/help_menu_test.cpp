@@ -56,6 +56,7 @@ const PageHelp kPageHelp[] = {
     {kOtherExpensePage, 2000, 2000},
     {kAutoExpensePage, 2100, 2100},
     {kEducationPage, 2200, 2200},
+    {kComparisonPage, 2300, 2300},
 };
 
 TEST(HelpMenuTest, F1AsksForThePagesOwnContextNumber) {

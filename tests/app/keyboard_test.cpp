@@ -14,7 +14,7 @@
 namespace {
 
 const int kDataPages[] = {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
-const int kAllPages[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 20};
+const int kAllPages[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 20, 21};
 
 class KeyboardTest : public ::testing::Test {
  protected:

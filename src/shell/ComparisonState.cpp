@@ -1,0 +1,38 @@
+#include "shell/ComparisonState.h"
+
+#include <algorithm>
+
+#include "compare/ComparisonForecast.h"
+#include "engine/ForecastTable.h"
+
+namespace {
+
+std::vector<std::int64_t> NetWorthSeries(const PlanRecord& plan, bool currentDollars) {
+  const ForecastTable table = ForecastOf(plan, currentDollars);
+  std::vector<std::int64_t> series;
+  const int years = std::clamp(RowCount(plan), 0, kForecastRows);
+  series.reserve(static_cast<std::size_t>(years));
+  for (int a = 1; a <= years; ++a) series.push_back(table.Year(a).NetWorth);
+  return series;
+}
+
+}  // namespace
+
+void ComparisonState::Open(const std::string& path, const PlanRecord& plan, int fromPage) {
+  open = true;
+  returnPage = fromPage;
+  otherPath = path;
+  other = plan;
+  netWorthInflated = NetWorthSeries(plan, false);
+  netWorthToday = NetWorthSeries(plan, true);
+}
+
+void ComparisonState::Close() { *this = ComparisonState{}; }
+
+const std::vector<std::int64_t>& ComparisonState::NetWorth(bool currentDollars) const {
+  return currentDollars ? netWorthToday : netWorthInflated;
+}
+
+std::int64_t ComparisonState::FirstIndexOn(const PlanRecord& current) const {
+  return static_cast<std::int64_t>(other.CurrentYear) - static_cast<std::int64_t>(current.CurrentYear);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/PlanRecord.h"
+
+// The second plan of an open comparison, kept beside the current plan (which
+// a comparison never changes) until the comparison is closed. The graph reads
+// the other plan's net worth from here to draw it as a dashed curve.
+struct ComparisonState {
+  bool open = false;
+  // The page the comparison was opened from; Close returns there.
+  int returnPage = 0;
+  std::string otherPath;
+  PlanRecord other;
+  // The other plan's net worth per forecast year, from its current year on:
+  // in each year's own dollars and in today's dollars.
+  std::vector<std::int64_t> netWorthInflated;
+  std::vector<std::int64_t> netWorthToday;
+  // The "Compare" curve option: the dashed curve is drawn on the graph.
+  bool curveShown = false;
+
+  // Holds `plan` (read from `path`) as the other plan, opened from page `fromPage`.
+  // The curve option keeps its state when one comparison replaces another.
+  void Open(const std::string& path, const PlanRecord& plan, int fromPage);
+  // Forgets the other plan; the curve option goes off.
+  void Close();
+
+  // The net worth series in the graph's dollar view.
+  const std::vector<std::int64_t>& NetWorth(bool currentDollars) const;
+  // Plan year index, on a graph of `current`, of the series' first value: the
+  // curves line up by calendar year.
+  std::int64_t FirstIndexOn(const PlanRecord& current) const;
+  // The dashed curve is due on the graph.
+  bool CurveDue() const { return open && curveShown; }
+};

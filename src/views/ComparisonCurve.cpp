@@ -1,0 +1,49 @@
+#include "views/ComparisonCurve.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include "views/GraphCurves.h"
+#include "views/GraphGeometry.h"
+
+namespace {
+
+constexpr int kNetWorthCurve = 1;
+
+}  // namespace
+
+void DrawComparisonCurve(QPainter& painter, const PlotFrame& frame, std::int64_t assetsScale, std::int64_t firstIndex,
+                         const std::vector<std::int64_t>& values, int lineOffset) {
+  if (values.size() < 2) return;
+  const std::int64_t scale = assetsScale > 0 ? assetsScale : AxisMaximum(0);
+  const std::int64_t top = 1000 * scale;
+  const std::int64_t bottom = -200 * scale;
+  const auto onAxis = [&](std::int64_t value) { return bottom <= value && value <= top; };
+
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  QPen pen(CurveColour(kNetWorthCurve));
+  pen.setWidth(0);
+  pen.setDashPattern({static_cast<qreal>(kComparisonDash), static_cast<qreal>(kComparisonGap)});
+  pen.setCapStyle(Qt::FlatCap);
+  painter.setPen(pen);
+  // One polyline per stretch on the axis, so the dashes run on across years.
+  QPolygon stretch;
+  const auto flush = [&] {
+    if (stretch.size() >= 2) {
+      painter.drawPolyline(stretch);
+      if (lineOffset != 0) painter.drawPolyline(stretch.translated(0, lineOffset));
+    }
+    stretch.clear();
+  };
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const int x = frame.X(firstIndex + static_cast<std::int64_t>(i));
+    if (!onAxis(values[i]) || x < frame.left || x > frame.Right()) {
+      flush();
+      continue;
+    }
+    stretch << QPoint(x, frame.Y(values[i], scale));
+  }
+  flush();
+  painter.restore();
+}

@@ -1,0 +1,197 @@
+#include "views/ComparisonPage.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/NumberFormat.h"
+#include "shell/PageMenus.h"
+#include "views/AttributionChart.h"
+#include "views/ComparisonRows.h"
+#include "views/DifferenceGrid.h"
+#include "views/GridClipboard.h"
+#include "views/PlanGrid.h"
+
+namespace {
+
+constexpr int kHelpContext = 2300;
+const char* const kCaptionTitle = "Comparison Page [ ";
+
+QTableWidget* TextTable(const QString& name, const QString& accessibleName, const QStringList& titles) {
+  auto* table = new QTableWidget;
+  table->setObjectName(name);
+  table->setAccessibleName(accessibleName);
+  table->setColumnCount(static_cast<int>(titles.size()));
+  table->setHorizontalHeaderLabels(titles);
+  table->verticalHeader()->hide();
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setWordWrap(false);
+  table->horizontalHeader()->setStretchLastSection(true);
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+  return table;
+}
+
+// Text columns to the left, money and years to the right.
+void FillTextTable(QTableWidget& table, const std::vector<QStringList>& rows, int firstNumberColumn,
+                   int lastNumberColumn) {
+  table.setRowCount(static_cast<int>(rows.size()));
+  for (int r = 0; r < table.rowCount(); ++r) {
+    const QStringList& row = rows[static_cast<std::size_t>(r)];
+    for (int c = 0; c < table.columnCount(); ++c) {
+      auto* item = new QTableWidgetItem(c < row.size() ? row[c] : QString());
+      const bool number = c >= firstNumberColumn && c <= lastNumberColumn;
+      item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+      table.setItem(r, c, item);
+    }
+  }
+  table.resizeColumnsToContents();
+}
+
+QLabel* Heading(QWidget* buddy, const QString& text = {}) {
+  auto* label = new QLabel(text);
+  label->setWordWrap(true);
+  label->setBuddy(buddy);
+  return label;
+}
+
+}  // namespace
+
+ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : Page(kComparisonPage, session, platform, navigator, parent),
+      plans_(new QLabel(Content())),
+      curve_(new QCheckBox("Show the other plan's net worth on the graph as a &dashed curve", Content())),
+      tabs_(new QTabWidget(Content())) {
+  setObjectName("ComparisonPage");
+  SetHelpContext(kHelpContext);
+  plans_->setObjectName("ComparedPlans");
+  plans_->setWordWrap(true);
+  plans_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  curve_->setObjectName("CompareCurve");
+  curve_->setAccessibleName("Compare curve on the graph");
+  connect(curve_, &QCheckBox::toggled, this, [this](bool on) { session_.comparison.curveShown = on; });
+  tabs_->setObjectName("ComparisonTabs");
+  tabs_->addTab(BuildSummaryTab(), "&Summary");
+  tabs_->addTab(BuildChangesTab(), "&Input Changes");
+  tabs_->addTab(BuildYearsTab(), "&Years");
+  auto* layout = new QVBoxLayout(Content());
+  layout->setContentsMargins(8, 6, 8, 8);
+  layout->addWidget(plans_);
+  layout->addWidget(curve_);
+  layout->addWidget(tabs_, 1);
+  BuildMenus();
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] { CloseComparison(); });
+  SetCaptionTitle(kCaptionTitle);
+}
+
+void ComparisonPage::BuildMenus() {
+  QMenuBar* bar = MenuBar();
+  QMenu* file = bar->addMenu("&File");
+  file->setObjectName("File1");
+  AddMenuCommand(file, "&Close Comparison", "Close1", [this] { CloseComparison(); });
+  QMenu* copy = bar->addMenu("&Copy");
+  copy->setObjectName("Copy1");
+  AddMenuCommand(copy, "Copy &Selection", "CopySelection1", [this] { CopySelection(); });
+  AddMenuCommand(copy, "Copy &All", "CopyAll1", [this] { CopyAll(); });
+  // The comparison stays open on the graph, where the dashed curve shows it.
+  AddMenuCommand(bar, "&Graph", "Graph1", [this] { GoTo(kGraphPage); });
+  AddWindowMenu(bar, *this, WindowMenuOptions{kHelpContext});
+}
+
+QWidget* ComparisonPage::BuildSummaryTab() {
+  auto* tab = new QWidget;
+  summary_ = TextTable("SummaryTable", "Summary, today's dollars", {"", "Base", "Other", "Difference"});
+  summary_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  summary_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  summary_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  chart_ = new AttributionChart;
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName("AttributionScroll");
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(chart_);
+  scroll->setFrameShape(QFrame::NoFrame);
+  summaryHeading_ = Heading(summary_, "Summary (today's dollars)");
+  attributionHeading_ = Heading(chart_);
+  attributionHeading_->setObjectName("AttributionHeading");
+  auto* layout = new QVBoxLayout(tab);
+  layout->addWidget(summaryHeading_);
+  layout->addWidget(summary_);
+  layout->addWidget(attributionHeading_);
+  layout->addWidget(scroll, 1);
+  return tab;
+}
+
+QWidget* ComparisonPage::BuildChangesTab() {
+  auto* tab = new QWidget;
+  changes_ = TextTable("InputChanges", "Input changes", {"Page", "Field", "Base", "Other", "Note"});
+  auto* layout = new QVBoxLayout(tab);
+  layout->addWidget(Heading(changes_, "Fields whose values differ, in plan file order"));
+  layout->addWidget(changes_, 1);
+  return tab;
+}
+
+QWidget* ComparisonPage::BuildYearsTab() {
+  auto* tab = new QWidget;
+  years_ = new QTableWidget;
+  SetupPlanGrid(*years_);
+  years_->setObjectName("DifferenceGrid");
+  years_->setAccessibleName("Year by year differences, other minus base");
+  yearsHeading_ = Heading(years_);
+  yearsHeading_->setObjectName("YearsHeading");
+  auto* layout = new QVBoxLayout(tab);
+  layout->addWidget(yearsHeading_);
+  layout->addWidget(years_, 1);
+  return tab;
+}
+
+QSize ComparisonPage::MinimumPageSize() const {
+  return {session_.geometry.MinPageWidth, session_.geometry.SmallScreenHeight};
+}
+
+void ComparisonPage::PageResized(QSize size) { size_ = size - QSize(0, MenuBar()->sizeHint().height()); }
+
+void ComparisonPage::Refresh() {
+  SetCaptionTitle(kCaptionTitle);
+  const ComparisonState& state = session_.comparison;
+  if (!state.open) return;
+  ComparisonOptions options;
+  options.currentDollars = session_.CurrentDollars;
+  comparison_ = ComparePlans(session_.plan, state.other, options);
+
+  plans_->setText(
+      QString("Base: %1 (the current plan)\nOther: %2")
+          .arg(QString::fromStdString(session_.plan.PlanFileName), QString::fromStdString(state.otherPath)));
+  curve_->setChecked(state.curveShown);
+  summaryHeading_->setText(comparison_.Identical() ? "No differences: the plans differ in nothing but their names."
+                                                   : "Summary (today's dollars)");
+  FillTextTable(*summary_, SummaryRows(comparison_), 1, 3);
+  attributionHeading_->setText(AttributionHeading(comparison_));
+  chart_->SetBars(SortedAttributionBars(comparison_));
+  FillTextTable(*changes_, InputChangeRows(comparison_.inputs), 2, 3);
+  yearsHeading_->setText(
+      QString("Other - base, in %1").arg(options.currentDollars ? "today's dollars" : "each year's own dollars"));
+  FillDifferenceGrid(*years_, session_.plan, comparison_.years);
+}
+
+void ComparisonPage::CloseComparison() {
+  const int back = session_.comparison.returnPage;
+  session_.comparison.Close();
+  session_.SuppressRefresh = true;
+  navigator_.ReturnToPage(kComparisonPage, back > 0 ? back : kGraphPage);
+  session_.SuppressRefresh = false;
+}
+
+void ComparisonPage::CopySelection() {
+  if (const auto text = CopySelectionText(*years_)) platform_.desktop.SetClipboardText(*text);
+}
+
+void ComparisonPage::CopyAll() { platform_.desktop.SetClipboardText(CopyAllText(*years_)); }

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "compare/Comparison.h"
+#include "shell/Page.h"
+
+class AttributionChart;
+class QCheckBox;
+class QLabel;
+class QTabWidget;
+class QTableWidget;
+
+// The current plan (base) against a second plan (other): what inputs changed,
+// the headline figures, how much of the change each input caused and the
+// year-by-year differences. Reads the session's plan and never changes it.
+class ComparisonPage : public Page {
+  Q_OBJECT
+
+ public:
+  ComparisonPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+
+  bool IsResizable() const override { return true; }
+  QSize PageSize() const override { return size_; }
+  QSize MinimumPageSize() const override;
+  void PageResized(QSize size) override;
+  void FormCloseQuery() override { CloseComparison(); }
+
+  const Comparison& Shown() const { return comparison_; }
+
+  // Forgets the other plan and returns to the page the comparison came from,
+  // as that page was left.
+  void CloseComparison();
+  void CopySelection();
+  void CopyAll();
+
+ protected:
+  void Refresh() override;
+
+ private:
+  void BuildMenus();
+  QWidget* BuildSummaryTab();
+  QWidget* BuildChangesTab();
+  QWidget* BuildYearsTab();
+
+  Comparison comparison_;
+  QSize size_{820, 560};
+  QLabel* plans_;
+  QCheckBox* curve_;
+  QTabWidget* tabs_;
+  QLabel* summaryHeading_ = nullptr;
+  QTableWidget* summary_ = nullptr;
+  QLabel* attributionHeading_ = nullptr;
+  AttributionChart* chart_ = nullptr;
+  QTableWidget* changes_ = nullptr;
+  QLabel* yearsHeading_ = nullptr;
+  QTableWidget* years_ = nullptr;
+};

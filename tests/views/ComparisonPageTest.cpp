@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstring>
+
+#include "compare/ComparisonForecast.h"
+#include "model/PlanFile.h"
+#include "support/TestProgram.h"
+#include "views/AttributionChart.h"
+#include "views/ComparisonPage.h"
+#include "views/PlanGrid.h"
+
+namespace {
+
+const QString kBasePlan = PREVORA_TEST_DATA "/../../resources/Double.plan";
+// The sample plan with a name, the retirement age, a salary, a pension and
+// its age, inflation, groceries and an event changed (see double_compare.txt).
+const QString kOtherPlan = PREVORA_TEST_DATA "/double_compare.plan";
+
+// The current plan exactly: its file image and its table's bytes.
+struct PlanSnapshot {
+  std::string file;
+  std::string table;
+  bool operator==(const PlanSnapshot&) const = default;
+};
+
+PlanSnapshot Snapshot(const Session& session) {
+  std::string table(sizeof session.table.rows, '\0');
+  std::memcpy(table.data(), session.table.rows.data(), table.size());
+  return {PlanFileText(session.plan), table};
+}
+
+class ComparisonPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ReadPlanFile(program.session.plan, kBasePlan.toStdString()).ok);
+    program.Current()->FormActivate();
+    ActivateWindow();
+  }
+
+  // Keys go to the active window; a closed menu hands the activation back a moment later.
+  void ActivateWindow() {
+    program.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(program.window.get()));
+  }
+
+  ComparisonPage* Page() { return qobject_cast<ComparisonPage*>(program.PageAt(kComparisonPage)); }
+  QTableWidget* Table(const char* name) { return Page()->findChild<QTableWidget*>(name); }
+  QString Cell(const char* table, int row, int column) {
+    const QTableWidgetItem* item = Table(table)->item(row, column);
+    return item ? item->text() : QString();
+  }
+
+  // Alt+F and then `key` on the visible page.
+  void FileMenuKey(Qt::Key key) {
+    ActivateWindow();
+    QTest::keyClick(program.window.get(), Qt::Key_F, Qt::AltModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->objectName(), "File1");
+    QTest::keyClick(menu, key);
+  }
+
+  // File > Compare with... from the keyboard, the dialog answering `path`.
+  void CompareByKeyboard(const QString& path) {
+    program.scripted.prompts.fileAnswers.push_back(path);
+    FileMenuKey(Qt::Key_W);
+  }
+
+  TestProgram program;
+};
+
+}  // namespace
+
+TEST_F(ComparisonPageTest, OpensFromTheGraphPagesFileMenuWithTheSummaryAndTheAttributionLargestFirst) {
+  CompareByKeyboard(kOtherPlan);
+  ASSERT_EQ(program.Current(), Page());
+  ASSERT_EQ(program.scripted.prompts.dialogs.size(), 1u);
+  EXPECT_TRUE(program.scripted.prompts.dialogs[0].filter.contains("*.plan"));
+  EXPECT_TRUE(program.scripted.prompts.dialogs[0].proposedName.isEmpty());
+  EXPECT_TRUE(program.scripted.prompts.shown.empty());
+  EXPECT_EQ(program.window->windowTitle(), "Comparison Page [ Double ]");
+
+  // Base, other and difference as the command line's comparison of the same plans gives them.
+  EXPECT_EQ(Cell("SummaryTable", 0, 0), "Net worth in the last year");
+  EXPECT_EQ(Cell("SummaryTable", 0, 1), "$2,001,561");
+  EXPECT_EQ(Cell("SummaryTable", 0, 2), "$2,197,182");
+  EXPECT_EQ(Cell("SummaryTable", 0, 3), "$195,621");
+  EXPECT_EQ(Cell("SummaryTable", 1, 1), "none");
+  EXPECT_EQ(Cell("SummaryTable", 4, 3), "$179,307");
+
+  const QString heading = Page()->findChild<QLabel*>("AttributionHeading")->text();
+  EXPECT_TRUE(heading.contains("net worth in the last year (today's dollars): Shapley over 6 changed inputs, "
+                               "total $195,621"))
+      << heading.toStdString();
+  std::vector<std::string> order;
+  for (const AttributionBar& bar : Page()->findChild<AttributionChart*>()->Bars())
+    order.push_back(bar.detail.toStdString());
+  EXPECT_EQ(order, (std::vector<std::string>{"RetireAge1", "Salary1", "Groceries", "InflationRate",
+                                             "PensionAge1 + Pension1", "EventAmount1", "rounding"}));
+
+  // The input changes name the page and the words beside the box.
+  EXPECT_EQ(Cell("InputChanges", 1, 0), "Personel Data Page");
+  EXPECT_EQ(Cell("InputChanges", 1, 1), "First Person: Expected retirment age");
+  EXPECT_EQ(Cell("InputChanges", 1, 2), "65");
+  EXPECT_EQ(Cell("InputChanges", 1, 3), "67");
+  EXPECT_EQ(Table("InputChanges")->rowCount(), 11);
+}
+
+TEST_F(ComparisonPageTest, CopyCommandsPutTheYearDifferencesOnTheClipboardAsThePlanPageDoes) {
+  CompareByKeyboard(kOtherPlan);
+  ASSERT_EQ(program.Current(), Page());
+  program.Trigger("CopyAll1");
+  const QString text = program.scripted.desktop.clipboard;
+  ASSERT_TRUE(text.endsWith("\r\n"));
+  const QStringList lines = text.chopped(2).split("\r\n");
+  ASSERT_EQ(lines.size(), 47);  // the title row and ages 45 to 90
+  QStringList titles;
+  for (const PlanColumn& column : kPlanColumns) titles << column.title;
+  EXPECT_EQ(lines[0], titles.join('\t'));
+  // Age 46: net worth $6,792 higher, the same mortgage.
+  const QStringList age46 = lines[2].split('\t');
+  EXPECT_EQ(age46[0], "46");
+  EXPECT_EQ(age46[1], "$6,792");
+  EXPECT_EQ(age46[5], "$0");
+
+  program.Trigger("CopySelection1");
+  EXPECT_EQ(program.scripted.desktop.clipboard, "$0\r\n");  // Copy All left the first year's net worth current
+}
+
+TEST_F(ComparisonPageTest, TheComparisonNeverChangesTheCurrentPlanAndEscapeReturnsWhereItCameFrom) {
+  for (int origin : {kGraphPage, kPlanPage}) {
+    program.window->SwitchPageValidated(kPersonalPage, origin);
+    const PlanSnapshot before = Snapshot(program.session);
+    CompareByKeyboard(kOtherPlan);
+    ASSERT_EQ(program.Current(), Page()) << origin;
+    EXPECT_TRUE(Snapshot(program.session) == before) << origin;
+
+    ActivateWindow();
+    QTest::keyClick(program.window.get(), Qt::Key_Escape);
+    EXPECT_EQ(program.Current()->PageNumber(), origin);
+    EXPECT_TRUE(Snapshot(program.session) == before) << origin;
+    EXPECT_FALSE(program.session.comparison.open);
+  }
+}
+
+TEST_F(ComparisonPageTest, ABadSecondPlanShowsTheReadersMessageAndChangesNothing) {
+  QTemporaryDir dir;
+  const QString bad = dir.filePath("bad.plan");
+  QFile file(bad);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("Bad.plan\r\n1\r\nJohn\r\nthirty\r\n");
+  file.close();
+  PlanRecord scratch;
+  const PlanFileResult expected = ReadPlanFile(scratch, bad.toStdString());
+  ASSERT_FALSE(expected.ok);
+
+  const PlanSnapshot before = Snapshot(program.session);
+  CompareByKeyboard(bad);
+  CompareByKeyboard(dir.filePath("missing.plan"));
+  EXPECT_EQ(program.Current()->PageNumber(), kGraphPage);
+  ASSERT_EQ(program.scripted.prompts.shown.size(), 2u);
+  EXPECT_EQ(program.scripted.prompts.shown[0].kind, ShownPrompt::Error);
+  EXPECT_EQ(program.scripted.prompts.shown[0].text.toStdString(), expected.message);
+  EXPECT_TRUE(program.scripted.prompts.shown[1].text.contains("does not exist"));
+  EXPECT_FALSE(program.session.comparison.open);
+  EXPECT_TRUE(Snapshot(program.session) == before);
+
+  // A cancelled dialog does nothing either.
+  program.Trigger("CompareWith1");
+  EXPECT_EQ(program.Current()->PageNumber(), kGraphPage);
+  EXPECT_EQ(program.scripted.prompts.shown.size(), 2u);
+}
+
+TEST_F(ComparisonPageTest, TheCompareCurveStaysWithTheOpenComparisonOnTheGraphAndGoesOffWhenItCloses) {
+  CompareByKeyboard(kOtherPlan);
+  auto* curve = Page()->findChild<QCheckBox*>("CompareCurve");
+  ASSERT_NE(curve, nullptr);
+  EXPECT_FALSE(curve->isChecked());
+  ActivateWindow();
+  QTest::keyClick(program.window.get(), Qt::Key_D, Qt::AltModifier);
+  // A mnemonic clicks the box the way a mouse does, a moment later.
+  for (int wait = 0; wait < 50 && !curve->isChecked(); ++wait) QTest::qWait(20);
+  EXPECT_TRUE(curve->isChecked());
+  const ComparisonState& state = program.session.comparison;
+  EXPECT_TRUE(state.CurveDue());
+
+  // The series the graph draws: the other plan's net worth in the graph's dollars.
+  PlanRecord other;
+  ASSERT_TRUE(ReadPlanFile(other, kOtherPlan.toStdString()).ok);
+  const ForecastTable table = ForecastOf(other, program.session.CurrentDollars);
+  ASSERT_EQ(state.NetWorth(program.session.CurrentDollars).size(), 46u);
+  EXPECT_EQ(state.NetWorth(program.session.CurrentDollars)[45], table.Year(46).NetWorth);
+  EXPECT_EQ(state.FirstIndexOn(program.session.plan), 0);
+
+  // The graph with the comparison open, and back to it from the graph's File menu.
+  program.Trigger("Graph1");
+  EXPECT_EQ(program.Current()->PageNumber(), kGraphPage);
+  EXPECT_TRUE(state.CurveDue());
+  FileMenuKey(Qt::Key_M);
+  ASSERT_EQ(program.Current(), Page());
+  EXPECT_TRUE(curve->isChecked());
+
+  program.Trigger("Close1");
+  EXPECT_EQ(program.Current()->PageNumber(), kGraphPage);
+  EXPECT_FALSE(state.open);
+  EXPECT_FALSE(state.curveShown);
+  EXPECT_TRUE(state.NetWorth(false).empty());
+  // Nothing to show once it is closed.
+  FileMenuKey(Qt::Key_M);
+  EXPECT_EQ(program.Current()->PageNumber(), kGraphPage);
+  EXPECT_FALSE(program.Current()->findChild<QAction*>("ShowComparison1")->isEnabled());
+  if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+}
