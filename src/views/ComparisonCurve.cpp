@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPen>
 
-#include "views/GraphCurves.h"
-#include "views/GraphGeometry.h"
+#include "render/GraphCurves.h"
+#include "render/GraphGeometry.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "compare/Difference.h"
-#include "compare/YearFields.h"
+#include "engine/ForecastColumns.h"
 #include "model/NumberFormat.h"
 #include "model/PlanRecord.h"
 #include "views/PlanGrid.h"
@@ -15,9 +15,7 @@ constexpr int kNetWorthColumn = 1;
 
 // The position of `field` among the compared year fields.
 std::size_t FieldIndex(std::int64_t YearRecord::*field) {
-  const auto& fields = YearFields();
-  const auto it = std::find_if(fields.begin(), fields.end(), [&](const YearField& f) { return f.member == field; });
-  return static_cast<std::size_t>(it - fields.begin());
+  return static_cast<std::size_t>(&ForecastColumnOf(field) - kForecastColumns.data());
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <QPainter>
 
 #include "views/ComparisonCurve.h"
-#include "views/GraphCurves.h"
-#include "views/GraphGeometry.h"
+#include "render/GraphCurves.h"
+#include "render/GraphGeometry.h"
 
 namespace {
 
