@@ -9,8 +9,12 @@ namespace {
 const QColor kReadOnlyColour(0, 255, 255);  // aqua
 }
 
-DataPage::DataPage(int number, Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
-    : Page(number, session, platform, navigator, parent) {}
+DataPage::DataPage(PageId id, Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : Page(id, session, platform, navigator, parent) {}
+
+LeaveDecision DataPage::DecideLeaving(PageId, LeaveBy) {
+  return ValidatePage() ? LeaveDecision::Go() : LeaveDecision::Stay();
+}
 
 QLabel* DataPage::AddLabel(const QString& objectName, const QString& caption, QRect geometry) {
   auto* label = new QLabel(caption, Content());

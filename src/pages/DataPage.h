@@ -13,12 +13,16 @@ class DataPage : public Page {
   Q_OBJECT
 
  public:
-  DataPage(int number, Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+  DataPage(PageId id, Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
 
   bool IsDataEntry() const override { return true; }
-  bool Validate() override { return ValidatePage(); }
+  // A page whose boxes hold something to correct keeps the user.
+  LeaveDecision DecideLeaving(PageId to, LeaveBy by) override;
   bool IsResizable() const override { return false; }
   bool FollowsSmallScreenRule() const override { return true; }
+
+  // The box that edits `field` on this page, or null.
+  virtual QLineEdit* EditFor(const PlanField& field) const { return bindings_.EditFor(field); }
 
  protected:
   // Boxes to plan record: stores what parsed, reports the first problem and

@@ -47,6 +47,8 @@ class EntryBindings {
   ParseOutcome Parse(PlanRecord& plan) const;
   // Shows only the boxes bound to these fields (a total after Update).
   void FillField(const PlanRecord& plan, const PlanField& field) const;
+  // The box bound to `field`, or null.
+  QLineEdit* EditFor(const PlanField& field) const;
 
  private:
   struct Binding {

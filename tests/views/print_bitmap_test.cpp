@@ -7,7 +7,7 @@
 
 #include "support/TestProgram.h"
 #include "views/BitmapExport.h"
-#include "views/Tf1graph.h"
+#include "views/GraphPage.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ TEST(BitmapExport, FailedWriteKeepsTheOldFile) {
 
 TEST(SaveBitmap, GraphPageSavesThePictureItShows) {
   TestProgram program;
-  auto* graph = qobject_cast<Tf1graph*>(program.PageAt(kGraphPage));
+  auto* graph = qobject_cast<GraphPage*>(program.PageAt(PageId::Graph));
   ASSERT_NE(graph, nullptr);
   QTemporaryDir dir;
   const QString path = dir.filePath("JohnSmith.bmp");
