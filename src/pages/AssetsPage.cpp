@@ -8,11 +8,12 @@
 
 namespace {
 
-constexpr int kLeft = 10;
-constexpr int kRight = 526;
-constexpr int kRowHeight = 24;
-constexpr int kEditWidth = 110;
-constexpr int kEditLeft = kRight - kEditWidth;
+constexpr PageGrid kGrid = kWidePageGrid;
+
+EntryRow Row(const char* labelName, const char* words, const char* editName, PlanField field,
+             EntryKind kind = EntryKind::Dollars, bool readOnly = false) {
+  return {labelName, words, editName, field, kind, readOnly, LabelText::Leaders};
+}
 
 }  // namespace
 
@@ -26,36 +27,31 @@ AssetsPage::AssetsPage(Session& session, Platform& platform, Navigator& navigato
 
 void AssetsPage::BuildControls() {
   auto heading = [this](const char* name, const char* text, int top) {
-    AddHeading(name, text, QRect(kLeft, top, 300, 20));
-  };
-  auto row = [this](const char* labelName, const char* words, const char* editName, PlanField field, EntryKind kind,
-                    int top) {
-    bindings_.Bind(AddLeaderRow(labelName, words, editName, QRect(kEditLeft, top, kEditWidth, kRowHeight - 2), kLeft),
-                   field, kind);
+    AddHeading(name, text, QRect(kGrid.left, top, 300, 20));
   };
 
   heading("Label1", "Investments", 8);
-  row("Label2", "Taxable Balance", "Edit1", &PlanRecord::TaxableBalance, EntryKind::Dollars, 32);
-  row("Label3", "Tax Deferred Balance", "Edit2", &PlanRecord::TaxDeferredBalance, EntryKind::Dollars, 56);
+  AddEntryRows({Row("Label2", "Taxable Balance", "Edit1", &PlanRecord::TaxableBalance),
+                Row("Label3", "Tax Deferred Balance", "Edit2", &PlanRecord::TaxDeferredBalance)},
+               kGrid, 32);
   heading("Label5", "Current Debt", 88);
-  row("Label4", "Total Current Debt", "Edit4", &PlanRecord::CurrentDebt, EntryKind::Dollars, 112);
-  row("Label6", "Years Remaining on Debt", "Edit6", &PlanRecord::DebtYears, EntryKind::Whole, 136);
+  AddEntryRows({Row("Label4", "Total Current Debt", "Edit4", &PlanRecord::CurrentDebt),
+                Row("Label6", "Years Remaining on Debt", "Edit6", &PlanRecord::DebtYears, EntryKind::Whole)},
+               kGrid, 112);
   heading("Label10", "Home Assets", 168);
 
   auto* button = new QPushButton("Home Status/Assets", Content());
   button->setObjectName("Button1");
-  button->setGeometry(kLeft, 192, 160, 26);
+  button->setGeometry(kGrid.left, 192, 160, 26);
   button->setToolTip("Important home status details");
   button->setProperty(kTargetPageProperty, static_cast<int>(PageId::HomeStatus));
   connect(button, &QPushButton::clicked, this, &AssetsPage::OpenHomeStatus);
-  bindings_.Bind(AddEdit("Edit7", QRect(kEditLeft, 194, kEditWidth, kRowHeight - 2), true),
-                 &PlanRecord::CurrentHomeEquity, EntryKind::Dollars, true);
+  // The home equity box stands beside the button, without a label of its own.
+  AddEntryRows({{"", "", "Edit7", &PlanRecord::CurrentHomeEquity, EntryKind::Dollars, true}}, kGrid, 194);
+  AddEntryRows({Row("Label9", "Current Net Worth", "Edit8", &PlanRecord::CurrentNetWorth, EntryKind::Dollars, true)},
+               kGrid, 230);
 
-  bindings_.Bind(AddLeaderRow("Label9", "Current Net Worth", "Edit8", QRect(kEditLeft, 230, kEditWidth, kRowHeight - 2),
-                              kLeft, true),
-                 &PlanRecord::CurrentNetWorth, EntryKind::Dollars, true);
-
-  AddMemo("Memo1", QRect(kLeft, 266, kRight - kLeft, 226), assets_texts::Instructions());
+  AddMemo("Memo1", QRect(kGrid.left, 266, kGrid.right - kGrid.left, 226), assets_texts::Instructions());
 }
 
 void AssetsPage::BuildMenu() {

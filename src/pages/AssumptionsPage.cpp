@@ -37,7 +37,7 @@ AssumptionsPage::AssumptionsPage(Session& session, Platform& platform, Navigator
   SetHelpContext(kHelpContext);
   SetClientSize(QSize(500, 518));
   BuildMenu();
-  AddEntryRows(AssumptionRows(), 10, 26, 16, 484, 90);
+  AddEntryRows(AssumptionRows(), kAssumptionsPageGrid, 10);
   AddMemo("Memo1", QRect(8, 300, 484, 212), kInstructions);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/EntryRows.h"
+#include "pages/PageGrid.h"
 #include "shell/Page.h"
 
 class QLabel;
@@ -53,10 +54,11 @@ class DataPage : public Page {
   // A label with its dot leaders at `labelRect` and its box at `editRect`,
   // bound to the row's field in bindings_.
   QLineEdit* AddEntryRow(const EntryRow& row, QRect labelRect, QRect editRect);
-  // Rows stacked from `top`, one every `rowHeight` pixels: labels from
-  // `labelLeft` up to the box column, boxes `editWidth` wide ending at `right`.
-  void AddEntryRows(const std::vector<EntryRow>& rows, int top, int rowHeight, int labelLeft, int right,
-                    int editWidth);
+  // Rows stacked on `grid` from `top`, each bound to its field in bindings_;
+  // returns the boxes in row order.
+  std::vector<QLineEdit*> AddEntryRows(const std::vector<EntryRow>& rows, const PageGrid& grid, int top);
+  // The same rows left unbound, for a page that reads them in an order of its own.
+  std::vector<QLineEdit*> AddRows(const std::vector<EntryRow>& rows, const PageGrid& grid, int top);
 
   EntryBindings bindings_;
 };

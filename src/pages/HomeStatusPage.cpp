@@ -16,11 +16,7 @@
 
 namespace {
 
-constexpr int kLeft = 10;
-constexpr int kRight = 526;
-constexpr int kRowHeight = 24;
-constexpr int kEditWidth = 110;
-constexpr int kEditLeft = kRight - kEditWidth;
+constexpr PageGrid kGrid = kWidePageGrid;
 constexpr int kFirstRowTop = 84;
 
 // The record field behind each remembered figure, in HomeFigure order.
@@ -49,7 +45,7 @@ constexpr std::array<HomeSituation, 5> kSituations = {HomeSituation::Rent, HomeS
 // never overlap.
 int RowTop(int row) {
   const int slot = row == 9 ? 1 : (row == 1 ? 0 : row);
-  return kFirstRowTop + slot * kRowHeight;
+  return kFirstRowTop + slot * kGrid.rowHeight;
 }
 
 void ClearCurrentHome(PlanRecord& plan) {
@@ -81,7 +77,7 @@ void HomeStatusPage::BuildControls() {
   panel->setObjectName("Panel1");
   panel->setFrameShape(QFrame::Panel);
   panel->setFrameShadow(QFrame::Raised);
-  panel->setGeometry(kLeft, 8, kRight - kLeft, 66);
+  panel->setGeometry(kGrid.left, 8, kGrid.right - kGrid.left, 66);
   panel->setToolTip("Select home status radio button");
   // Three columns: rent and own; the two planned purchases; the move to renting.
   const QRect places[5] = {QRect(8, 8, 64, 22), QRect(8, 36, 64, 22), QRect(76, 8, 256, 22), QRect(76, 36, 256, 22),
@@ -100,11 +96,11 @@ void HomeStatusPage::BuildControls() {
   for (int row = 1; row <= 9; ++row) {
     const int top = RowTop(row);
     labels_[row - 1] =
-        AddLabel(QString("Label%1").arg(row), QString(), QRect(kLeft, top + 2, kEditLeft - kLeft - 4, kRowHeight - 4));
-    edits_[row - 1] = AddEdit(QString("Edit%1").arg(row), QRect(kEditLeft, top, kEditWidth, kRowHeight - 2));
+        AddLabel(QString("Label%1").arg(row), QString(), QRect(kGrid.left, top + 2, kGrid.EditLeft() - kGrid.left - 4, kGrid.rowHeight - 4));
+    edits_[row - 1] = AddEdit(QString("Edit%1").arg(row), QRect(kGrid.EditLeft(), top, kGrid.editWidth, kGrid.rowHeight - 2));
   }
-  const int memoTop = RowTop(8) + kRowHeight + 8;
-  memo_ = AddMemo("Memo1", QRect(kLeft, memoTop, kRight - kLeft, 492 - memoTop), QString());
+  const int memoTop = RowTop(8) + kGrid.rowHeight + 8;
+  memo_ = AddMemo("Memo1", QRect(kGrid.left, memoTop, kGrid.right - kGrid.left, 492 - memoTop), QString());
 }
 
 void HomeStatusPage::BuildMenu() {

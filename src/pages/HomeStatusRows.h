@@ -48,13 +48,12 @@ inline const std::vector<HomeStatusRow>& HomeStatusRows(HomeSituation situation)
       {6, kNewHomePrice, "New Purchase Price Current Dollars"},
       {7, kNewMortgage, "New Mortgage Loan Current Dollars"},
       {8, kNewHomeTaxes, "New Real Estate Taxes Current Dollars"}};
-  static const std::vector<HomeStatusRow> ownThenRent = {
-      {1, kHomeValue, "Market Value of Home Current Dollars"},
-      {2, kHomeTaxes, "Annual Real Estate Taxes Current Dollars"},
-      {3, kMortgageBalance, "Current Mortgage Balance"},
-      {4, kMortgageYears, "Years Left to Pay on Mortgage"},
-      {6, kYearsToMove, "Years Before You Expect to Sell"},
-      {8, kAnnualRent, "Rent You Expect to Pay Current Dollars"}};
+  static const std::vector<HomeStatusRow> ownThenRent = {{1, kHomeValue, "Market Value of Home Current Dollars"},
+                                                         {2, kHomeTaxes, "Annual Real Estate Taxes Current Dollars"},
+                                                         {3, kMortgageBalance, "Current Mortgage Balance"},
+                                                         {4, kMortgageYears, "Years Left to Pay on Mortgage"},
+                                                         {6, kYearsToMove, "Years Before You Expect to Sell"},
+                                                         {8, kAnnualRent, "Rent You Expect to Pay Current Dollars"}};
   static const std::vector<HomeStatusRow> none;
   switch (situation) {
     case HomeSituation::Rent:

@@ -8,10 +8,7 @@
 
 namespace {
 
-constexpr int kLeft = 10;
-constexpr int kRight = 526;
-constexpr int kRowHeight = 24;
-constexpr int kEditWidth = 110;
+constexpr PageGrid kGrid = kWidePageGrid;
 
 // Starts at `age` the events an amount was entered for while their age was
 // still zero; true when an age changed.
@@ -45,43 +42,32 @@ IncomePage::IncomePage(Session& session, Platform& platform, Navigator& navigato
 }
 
 void IncomePage::BuildControls() {
-  struct Row {
-    const char* labelName;
-    const char* words;
-    const char* editName;
-    std::int64_t PlanRecord::* field;
+  auto row = [](const char* labelName, const char* words, const char* editName, std::int64_t PlanRecord::*field) {
+    return EntryRow{labelName, words, editName, field, EntryKind::Dollars, false, LabelText::Leaders};
   };
-  const Row person1[] = {
-      {"Label1", "Total annual salary at start age", "Edit2", &PlanRecord::Salary1},
-      {"Label2", "Tax deferred contributions", "Edit3", &PlanRecord::DeferredContribution1},
-      {"Label3", "Total private pensions in current dollars", "Edit4", &PlanRecord::Pension1},
-      {"Label4", "Social Security in current dollars", "Edit5", &PlanRecord::SocialSecurity1},
+  const std::vector<EntryRow> person1 = {
+      row("Label1", "Total annual salary at start age", "Edit2", &PlanRecord::Salary1),
+      row("Label2", "Tax deferred contributions", "Edit3", &PlanRecord::DeferredContribution1),
+      row("Label3", "Total private pensions in current dollars", "Edit4", &PlanRecord::Pension1),
+      row("Label4", "Social Security in current dollars", "Edit5", &PlanRecord::SocialSecurity1),
   };
-  const Row person2[] = {
-      {"Label6", "Total annual salary at start age", "Edit7", &PlanRecord::Salary2},
-      {"Label7", "Tax deferred savings including employers", "Edit8", &PlanRecord::DeferredContribution2},
-      {"Label8", "Total private pensions in current dollars", "Edit9", &PlanRecord::Pension2},
-      {"Label12", "Social Security in current dollars", "Edit10", &PlanRecord::SocialSecurity2},
+  const std::vector<EntryRow> person2 = {
+      row("Label6", "Total annual salary at start age", "Edit7", &PlanRecord::Salary2),
+      row("Label7", "Tax deferred savings including employers", "Edit8", &PlanRecord::DeferredContribution2),
+      row("Label8", "Total private pensions in current dollars", "Edit9", &PlanRecord::Pension2),
+      row("Label12", "Social Security in current dollars", "Edit10", &PlanRecord::SocialSecurity2),
   };
-  const int editLeft = kRight - kEditWidth;
-  auto addRows = [&](const Row(&rows)[4], int top, std::vector<QWidget*>* block) {
-    int y = top;
-    for (const Row& row : rows) {
-      QLineEdit* edit =
-          AddLeaderRow(row.labelName, row.words, row.editName, QRect(editLeft, y, kEditWidth, kRowHeight - 2), kLeft);
-      bindings_.Bind(edit, row.field, EntryKind::Dollars);
-      if (block) block->insert(block->end(), {findChild<QLabel*>(row.labelName), edit});
-      y += kRowHeight;
-    }
-  };
+  const int width = kGrid.right - kGrid.left;
 
-  heading1_ = AddHeading("Label10", QString(), QRect(kLeft, 8, kRight - kLeft, 20));
-  addRows(person1, 32, nullptr);
-  heading2_ = AddHeading("Label9", QString(), QRect(kLeft, 136, kRight - kLeft, 20));
+  heading1_ = AddHeading("Label10", QString(), QRect(kGrid.left, 8, width, 20));
+  AddEntryRows(person1, kGrid, 32);
+  heading2_ = AddHeading("Label9", QString(), QRect(kGrid.left, 136, width, 20));
   secondPersonBlock_.push_back(heading2_);
-  addRows(person2, 160, &secondPersonBlock_);
+  const std::vector<QLineEdit*> edits = AddEntryRows(person2, kGrid, 160);
+  for (std::size_t i = 0; i < person2.size(); ++i)
+    secondPersonBlock_.insert(secondPersonBlock_.end(), {findChild<QLabel*>(person2[i].labelName), edits[i]});
 
-  AddMemo("Memo1", QRect(kLeft, 266, kRight - kLeft, 226), income_texts::Instructions());
+  AddMemo("Memo1", QRect(kGrid.left, 266, width, 226), income_texts::Instructions());
 }
 
 void IncomePage::BuildMenu() {

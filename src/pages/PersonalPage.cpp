@@ -10,11 +10,8 @@
 
 namespace {
 
-constexpr int kLeft = 10;
-constexpr int kRight = 526;
-constexpr int kRowHeight = 22;
+constexpr PageGrid kGrid = kPersonalPageGrid;
 constexpr int kNameWidth = 300;
-constexpr int kAgeWidth = 60;
 
 }  // namespace
 
@@ -27,65 +24,54 @@ PersonalPage::PersonalPage(Session& session, Platform& platform, Navigator& navi
 }
 
 void PersonalPage::BuildControls() {
-  struct Row {
-    const char* labelName;
-    const char* words;
-    const char* editName;
-    std::int32_t PlanRecord::* field;  // null for the name box
+  auto name = [](const char* labelName, const char* words, const char* editName, std::string PlanRecord::*field) {
+    return EntryRow{labelName, words, editName, field, EntryKind::Text, false, LabelText::Leaders, kNameWidth};
+  };
+  auto age = [](const char* labelName, const char* words, const char* editName, std::int32_t PlanRecord::*field) {
+    return EntryRow{labelName, words, editName, field, EntryKind::Whole, false, LabelText::Leaders};
   };
   // Screen order, which is also the tab order.
-  const Row person1[] = {
-      {"Label2", "Name #1", "Edit1", nullptr},
-      {"Label3", "Current age", "Edit2", &PlanRecord::Age1},
-      {"Label14", "Employment start age", "Edit10", &PlanRecord::EmploymentStartAge1},
-      {"Label4", "Expected retirment age", "Edit3", &PlanRecord::RetireAge1},
-      {"Label16", "Expected private pension starting age", "Edit12", &PlanRecord::PensionAge1},
-      {"Label5", "Expected Social Security starting age", "Edit4", &PlanRecord::SocialSecurityAge1},
+  const std::vector<EntryRow> person1 = {
+      name("Label2", "Name #1", "Edit1", &PlanRecord::Name1),
+      age("Label3", "Current age", "Edit2", &PlanRecord::Age1),
+      age("Label14", "Employment start age", "Edit10", &PlanRecord::EmploymentStartAge1),
+      age("Label4", "Expected retirment age", "Edit3", &PlanRecord::RetireAge1),
+      age("Label16", "Expected private pension starting age", "Edit12", &PlanRecord::PensionAge1),
+      age("Label5", "Expected Social Security starting age", "Edit4", &PlanRecord::SocialSecurityAge1),
   };
-  const Row person2[] = {
-      {"Label7", "Name #2", "Edit5", nullptr},
-      {"Label8", "Current age", "Edit6", &PlanRecord::Age2},
-      {"Label15", "Employment start age", "Edit11", &PlanRecord::EmploymentStartAge2},
-      {"Label9", "Expected retirment age", "Edit7", &PlanRecord::RetireAge2},
-      {"Label13", "Expected private pension starting age", "Edit9", &PlanRecord::PensionAge2},
-      {"Label11", "Expected Social Security starting age", "Edit8", &PlanRecord::SocialSecurityAge2},
-  };
-
-  auto addRows = [this](const Row(&rows)[6], int top) {
-    std::array<QLineEdit*, 6> edits{};
-    int y = top;
-    for (int i = 0; i < 6; ++i) {
-      const int width = rows[i].field ? kAgeWidth : kNameWidth;
-      edits[i] = AddLeaderRow(rows[i].labelName, rows[i].words, rows[i].editName,
-                              QRect(kRight - width, y, width, kRowHeight - 2), kLeft);
-      y += kRowHeight;
-    }
-    return edits;
+  const std::vector<EntryRow> person2 = {
+      name("Label7", "Name #2", "Edit5", &PlanRecord::Name2),
+      age("Label8", "Current age", "Edit6", &PlanRecord::Age2),
+      age("Label15", "Employment start age", "Edit11", &PlanRecord::EmploymentStartAge2),
+      age("Label9", "Expected retirment age", "Edit7", &PlanRecord::RetireAge2),
+      age("Label13", "Expected private pension starting age", "Edit9", &PlanRecord::PensionAge2),
+      age("Label11", "Expected Social Security starting age", "Edit8", &PlanRecord::SocialSecurityAge2),
   };
 
-  AddHeading("Label1", "First Person", QRect(kLeft, 6, 200, 20));
-  const std::array<QLineEdit*, 6> first = addRows(person1, 28);
+  AddHeading("Label1", "First Person", QRect(kGrid.left, 6, 200, 20));
+  const std::vector<QLineEdit*> first = AddRows(person1, kGrid, 28);
   name1Edit_ = first[0];
   name1Edit_->setToolTip("First Person Name");
 
-  QLabel* heading2 = AddHeading("Label6", "Second Person", QRect(kLeft, 166, 110, 20));
+  QLabel* heading2 = AddHeading("Label6", "Second Person", QRect(kGrid.left, 166, 110, 20));
   secondPersonBox_ = new QCheckBox(Content());
   secondPersonBox_->setObjectName("CheckBox2");
-  secondPersonBox_->setGeometry(kLeft + heading2->fontMetrics().horizontalAdvance(heading2->text()) + 8, 167, 20, 18);
+  secondPersonBox_->setGeometry(kGrid.left + heading2->fontMetrics().horizontalAdvance(heading2->text()) + 8, 167, 20,
+                                18);
   secondPersonBox_->setToolTip("Remove or Add Second Person");
   secondPersonBox_->setFocusPolicy(Qt::NoFocus);
-  const std::array<QLineEdit*, 6> second = addRows(person2, 188);
+  const std::vector<QLineEdit*> second = AddRows(person2, kGrid, 188);
   name2Edit_ = second[0];
   name2Edit_->setToolTip("Second Person Name");
 
   // Parse order of the ages: current, employment, retirement, Social Security, pension.
-  for (int i : {1, 2, 3, 5, 4}) {
+  for (std::size_t i : {1, 2, 3, 5, 4}) {
     ages1_.Bind(first[i], person1[i].field, EntryKind::Whole);
     ages2_.Bind(second[i], person2[i].field, EntryKind::Whole);
   }
   secondPersonEdits_ = {second[0], second[1], second[3], second[5], second[4], second[2]};
 
-  AddMemo("Memo1", QRect(kLeft, 324, kRight - kLeft, 168), person_texts::Instructions());
+  AddMemo("Memo1", QRect(kGrid.left, 324, kGrid.right - kGrid.left, 168), person_texts::Instructions());
 
   connect(secondPersonBox_, &QCheckBox::toggled, this, &PersonalPage::SecondPersonToggled);
   connect(name2Edit_, &QLineEdit::textChanged, this, &PersonalPage::SecondNameEdited);
@@ -123,7 +109,8 @@ void PersonalPage::FillPersonalPage() {
 void PersonalPage::SecondPersonToggled(bool checked) {
   restoring_ = true;
   if (checked) {
-    for (std::size_t i = 0; i < secondPersonEdits_.size(); ++i) secondPersonEdits_[i]->setText(keptSecondPersonTexts_[i]);
+    for (std::size_t i = 0; i < secondPersonEdits_.size(); ++i)
+      secondPersonEdits_[i]->setText(keptSecondPersonTexts_[i]);
   } else {
     for (std::size_t i = 0; i < secondPersonEdits_.size(); ++i) {
       keptSecondPersonTexts_[i] = secondPersonEdits_[i]->text();
@@ -152,7 +139,8 @@ bool PersonalPage::ValidatePersonalPage() {
   const bool twoPersons = secondPersonBox_->isChecked();
   if (twoPersons) {
     plan.SecondPerson = true;
-    if (FilingStatusOf(plan.FilingStatus) == FilingStatus::OneSingle) plan.FilingStatus = StoredValue(FilingStatus::Jointly);
+    if (FilingStatusOf(plan.FilingStatus) == FilingStatus::OneSingle)
+      plan.FilingStatus = StoredValue(FilingStatus::Jointly);
     const ParseOutcome second = ages2_.Parse(plan);
     outcome.error = outcome.error || second.error;
     outcome.blank = outcome.blank || second.blank;

@@ -43,10 +43,6 @@ const PlanField kFicaFields[] = {&PlanRecord::SocialSecurityTax1, &PlanRecord::M
 constexpr std::array<FilingStatus, 4> kStatuses = {FilingStatus::OneSingle, FilingStatus::Jointly,
                                                    FilingStatus::TwoSingles, FilingStatus::Separately};
 
-constexpr int kLabelLeft = 16;
-constexpr int kRight = 484;
-constexpr int kEditWidth = 110;
-constexpr int kRowHeight = 24;
 
 }  // namespace
 
@@ -95,14 +91,13 @@ void TaxesPage::BuildControls() {
   QFont headingFont = font();
   headingFont.setBold(true);
   headingFont.setUnderline(true);
-  heading1_ = AddLabel("Label10", QString(), QRect(kLabelLeft, 76, 300, 20));
+  heading1_ = AddLabel("Label10", QString(), QRect(kTaxesPageGrid.left, 76, 300, 20));
   heading1_->setFont(headingFont);
-  AddEntryRows(FirstPersonRows(), 98, kRowHeight, kLabelLeft, kRight, kEditWidth);
-  heading2_ = AddLabel("Label9", QString(), QRect(kLabelLeft, 196, 300, 20));
+  AddEntryRows(FirstPersonRows(), kTaxesPageGrid, 98);
+  heading2_ = AddLabel("Label9", QString(), QRect(kTaxesPageGrid.left, 196, 300, 20));
   heading2_->setFont(headingFont);
-  AddEntryRows(SecondPersonRows(), 218, kRowHeight, kLabelLeft, kRight, kEditWidth);
-  AddEntryRows({{"Label11", kTotal, "Edit9", &PlanRecord::TaxTotal, EntryKind::Dollars, true}}, 322, kRowHeight,
-               kLabelLeft, kRight, kEditWidth);
+  AddEntryRows(SecondPersonRows(), kTaxesPageGrid, 218);
+  AddEntryRows({{"Label11", kTotal, "Edit9", &PlanRecord::TaxTotal, EntryKind::Dollars, true}}, kTaxesPageGrid, 322);
   AddMemo("Memo1", QRect(8, 354, 484, 158),
           QString(kInstructions) + kUpdateInstructions + kNumberFormatInstructions);
 

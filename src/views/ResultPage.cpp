@@ -26,7 +26,8 @@ void ResultPage::AddFileMenu(const std::vector<FileCommand>& ownCommands) {
   AddMenuCommand(file, "&New", "New1", [this] { OnNew(); });
   AddMenuCommand(file, "&Open", "Open1", [this] { OnOpen(); });
   AddMenuCommand(file, "&Save", "Save1", [this] { OnSave(); });
-  for (const FileCommand& command : ownCommands) AddMenuCommand(file, command.caption, command.objectName, command.handler);
+  for (const FileCommand& command : ownCommands)
+    AddMenuCommand(file, command.caption, command.objectName, command.handler);
   AddMenuCommand(file, "E&xit", "Exit1", [this] { OnExit(); });
 }
 

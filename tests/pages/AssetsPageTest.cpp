@@ -11,10 +11,7 @@ namespace {
 
 class AssetsPage : public DataPageFixture {
  protected:
-  void SetUp() override {
-    OpenPage(PageId::Assets);
-  }
-
+  void SetUp() override { OpenPage(PageId::Assets); }
 };
 
 TEST_F(AssetsPage, FillShowsBalancesEquityAndNetWorth) {

@@ -24,7 +24,6 @@ class AssumptionsPage : public DataPageFixture {
     program.Open(PageId::Assumptions);
     ASSERT_EQ(CurrentPage(), PageId::Assumptions);
   }
-
 };
 
 TEST_F(AssumptionsPage, FillShowsYearAndRatesInTheirFormats) {
@@ -127,8 +126,7 @@ TEST_F(AssumptionsPage, DefaultFillsTheBoxesButStoresNothingUntilValidated) {
   ASSERT_EQ(Text("Edit2"), "4.00");
   program.Type(&PlanRecord::CurrentYear, "2009");
   program.Run(Command::Default);
-  const QStringList expected = {"2005", "2.50", "6.00", "1.50", "1.50", "3.00",
-                                "1.00", "1.00", "0.00", "0.00", "10.0"};
+  const QStringList expected = {"2005", "2.50", "6.00", "1.50", "1.50", "3.00", "1.00", "1.00", "0.00", "0.00", "10.0"};
   for (int i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(program.Edit(QString("Edit%1").arg(i + 1))->text(), expected[i]) << i + 1;
   }

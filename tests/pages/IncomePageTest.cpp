@@ -13,9 +13,7 @@ const QString kNotice =
 
 class IncomePage : public DataPageFixture {
  protected:
-  void SetUp() override {
-    OpenPage(PageId::Income);
-  }
+  void SetUp() override { OpenPage(PageId::Income); }
 
   bool Visible(const char* name) const { return program.Current()->findChild<QWidget*>(name)->isVisible(); }
 };

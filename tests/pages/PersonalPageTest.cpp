@@ -9,9 +9,7 @@ namespace {
 
 class PersonPage : public DataPageFixture {
  protected:
-  void SetUp() override {
-    OpenPage(PageId::Personal);
-  }
+  void SetUp() override { OpenPage(PageId::Personal); }
 
   QCheckBox* SecondPersonBox() const { return program.Current()->findChild<QCheckBox*>("CheckBox2"); }
   // Leaves for the income page, as the Setup menu does.
@@ -46,9 +44,9 @@ TEST_F(PersonPage, CurrentAgesAreClampedOnLeaving) {
 
 TEST_F(PersonPage, EventAgesBeforeTheCurrentAgeAreMovedForward) {
   program.Type(&PlanRecord::Age1, "30");
-  program.Type(&PlanRecord::RetireAge1, "20");   // retirement
+  program.Type(&PlanRecord::RetireAge1, "20");           // retirement
   program.Type(&PlanRecord::EmploymentStartAge1, "25");  // employment start
-  program.Type(&PlanRecord::PensionAge1, "0");   // pension
+  program.Type(&PlanRecord::PensionAge1, "0");           // pension
   program.Type(&PlanRecord::SocialSecurityAge1, "29");   // Social Security
   program.Type(&PlanRecord::Age2, "40");
   program.Type(&PlanRecord::RetireAge2, "39");
@@ -194,7 +192,7 @@ TEST_F(PersonPage, TabOrderFollowsTheRowsAndSkipsTheCheckBoxAndMemo) {
     if (widget->focusPolicy() & Qt::TabFocus && widget->isVisible()) order << widget->objectName();
     widget = widget->nextInFocusChain();
   } while (widget != start);
-  const QStringList expected{"Edit1", "Edit2", "Edit10", "Edit3",  "Edit12", "Edit4",
+  const QStringList expected{"Edit1", "Edit2", "Edit10", "Edit3", "Edit12", "Edit4",
                              "Edit5", "Edit6", "Edit11", "Edit7", "Edit9",  "Edit8"};
   EXPECT_EQ(order.mid(0, expected.size()), expected);
 }
