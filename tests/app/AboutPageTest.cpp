@@ -143,19 +143,19 @@ TEST(AboutBoxProgramTest, OpenedFromADataPageItReturnsWithoutValidationOrRefill)
   ASSERT_EQ(program.Current(), page);
   ASSERT_EQ(page->refills, 1);
 
-  program.Trigger("About1");
+  program.Run(Command::About);
   ASSERT_EQ(program.Current()->Id(), PageId::About);
   EXPECT_EQ(program.session.LastPageLeft, PageId::SpecialEvents);
   EXPECT_EQ(program.window->windowTitle(), "About Page [JohnSmith ]");
 
-  program.Trigger("Return1");
+  program.Run(Command::Return);
   EXPECT_EQ(program.Current(), page);
   EXPECT_EQ(page->refills, 1);
   EXPECT_EQ(page->validations, 0);
   EXPECT_FALSE(program.session.SuppressRefresh);
 
   // Its close box does the same.
-  program.Trigger("About1");
+  program.Run(Command::About);
   program.window->close();
   EXPECT_EQ(program.Current(), page);
   EXPECT_EQ(page->refills, 1);

@@ -93,7 +93,7 @@ TEST_F(NavigationTest, ClosingTheGraphPageAsksToSaveAndCancelKeepsTheProgramOpen
 
 TEST_F(NavigationTest, ExitAfterNoStoresTheWindowSettingsAndEnds) {
   program.scripted.prompts.answers = {PromptButton::No};
-  program.Trigger("Exit1");
+  program.Run(Command::Exit);
   EXPECT_TRUE(program.session.Exiting);
   EXPECT_TRUE(program.scripted.settings.Contains("myTop"));
   EXPECT_EQ(program.scripted.settings.Integer("myWidthg"), program.session.geometry.GraphWidth);

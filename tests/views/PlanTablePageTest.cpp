@@ -74,7 +74,7 @@ TEST_F(PlanPageTest, OldestPlanHasOneRow) {
 
 TEST_F(PlanPageTest, CopyAllPutsTheWholeGridOnTheClipboard) {
   ShowPlanFrom(PageId::Personal);
-  program.Trigger("CopyAll1");
+  program.Run(Command::CopyAll);
   const QString text = program.scripted.desktop.clipboard;
   ASSERT_TRUE(text.endsWith("\r\n"));
   const QStringList lines = text.chopped(2).split("\r\n");
@@ -94,12 +94,12 @@ TEST_F(PlanPageTest, CopyAllPutsTheWholeGridOnTheClipboard) {
 TEST_F(PlanPageTest, CopySelectionCopiesTheRectangleAndCollapsesIt) {
   ShowPlanFrom(PageId::Personal);
   Grid()->setCurrentCell(2, 3, QItemSelectionModel::ClearAndSelect);
-  program.Trigger("CopySelection1");
+  program.Run(Command::CopySelection);
   EXPECT_EQ(program.scripted.desktop.clipboard, Cell(3, 3) + "\r\n");
 
   Grid()->clearSelection();
   Grid()->setRangeSelected(QTableWidgetSelectionRange(4, 6, 5, 8), true);
-  program.Trigger("CopySelection1");
+  program.Run(Command::CopySelection);
   EXPECT_EQ(program.scripted.desktop.clipboard,
             Cell(5, 6) + "\t\t" + Cell(5, 8) + "\r\n" + Cell(6, 6) + "\t\t" + Cell(6, 8) + "\r\n");
   const QList<QTableWidgetSelectionRange> ranges = Grid()->selectedRanges();
@@ -111,7 +111,7 @@ TEST_F(PlanPageTest, CopySelectionCopiesTheRectangleAndCollapsesIt) {
 
 TEST_F(PlanPageTest, CopySelectionRightAfterArrivalCopiesTheFirstYearsNetWorth) {
   ShowPlanFrom(PageId::Personal);
-  program.Trigger("CopySelection1");
+  program.Run(Command::CopySelection);
   EXPECT_EQ(program.scripted.desktop.clipboard, Cell(1, 1) + "\r\n");
   EXPECT_NE(Cell(1, 1), "");
 
@@ -140,7 +140,7 @@ TEST_F(PlanPageTest, DollarSwitchConvertsTheTableAndBack) {
   ASSERT_TRUE(Curr1()->isChecked());
   EXPECT_EQ(Curr1()->text(), "&Dollars(Inflation Adjusted)");
 
-  program.Trigger("Curr1");
+  program.Run(Command::SwitchDollars);
   EXPECT_TRUE(program.session.CurrentDollars);
   EXPECT_FALSE(Curr1()->isChecked());
   EXPECT_EQ(Curr1()->text(), "&Dollars(Current 2005)");
@@ -148,7 +148,7 @@ TEST_F(PlanPageTest, DollarSwitchConvertsTheTableAndBack) {
   ToCurrentDollars(program.session.plan, current);
   EXPECT_EQ(Cell(40, 1), Money(current.Year(40).NetWorth));
 
-  program.Trigger("Curr1");
+  program.Run(Command::SwitchDollars);
   EXPECT_FALSE(program.session.CurrentDollars);
   EXPECT_TRUE(Curr1()->isChecked());
   EXPECT_EQ(Curr1()->text(), "&Dollars(Inflation Adjusted)");
@@ -168,15 +168,15 @@ TEST_F(PlanPageTest, DollarItemIsTwinnedWithTheGraphPage) {
   auto* graph = program.PageAt(PageId::Graph);
   if (!graph) GTEST_SKIP() << "no graph page in this build";
   program.Open(PageId::PlanTable);
-  program.Trigger("Curr1");
-  program.Trigger("Graph1");
+  program.Run(Command::SwitchDollars);
+  program.LeaveFor(PageId::Graph);
   ASSERT_EQ(program.Current(), graph);
   auto* twin = graph->findChild<QAction*>("DollarsInflationAdjusted1");
   ASSERT_NE(twin, nullptr);
   EXPECT_FALSE(twin->isChecked());
   EXPECT_EQ(twin->text(), "&Dollars(Current 2005)");
-  program.Trigger("DollarsInflationAdjusted1");
-  program.Trigger("Plan1");
+  program.Run(Command::SwitchDollars);
+  program.LeaveFor(PageId::PlanTable);
   EXPECT_TRUE(Curr1()->isChecked());
   EXPECT_EQ(Curr1()->text(), "&Dollars(Inflation Adjusted)");
   EXPECT_EQ(Cell(40, 1), Money(program.session.table.Year(40).NetWorth));
@@ -184,11 +184,11 @@ TEST_F(PlanPageTest, DollarItemIsTwinnedWithTheGraphPage) {
 
 TEST_F(PlanPageTest, NewShowsTheSamplePlanInTheChosenViewWithEveryCurveOn) {
   ShowPlanFrom(PageId::Personal);
-  program.Trigger("Curr1");
+  program.Run(Command::SwitchDollars);
   program.session.plan.Age1 = 60;
   program.session.CurveShown.fill(false);
   program.scripted.prompts.answers.push_back(PromptButton::No);
-  program.Trigger("New1");
+  program.Run(Command::New);
   EXPECT_EQ(program.session.plan.Age1, 30);
   EXPECT_EQ(PlanGridRows(*Grid()), 62);
   EXPECT_EQ(Curr1()->text(), QString("&Dollars(Current %1)").arg(ClockYear()));
@@ -202,14 +202,14 @@ TEST_F(PlanPageTest, CancelledNewChangesNothing) {
   ShowPlanFrom(PageId::Personal);
   program.session.plan.Age1 = 60;
   program.scripted.prompts.answers.push_back(PromptButton::Cancel);
-  program.Trigger("New1");
+  program.Run(Command::New);
   EXPECT_EQ(program.session.plan.Age1, 60);
   EXPECT_FALSE(program.scripted.settings.Contains("myTop"));
 }
 
 TEST_F(PlanPageTest, CancelledPrinterDialogPrintsNothing) {
   ShowPlanFrom(PageId::Personal);
-  program.Trigger("PrintPlan1");
+  program.Run(Command::Print);
   EXPECT_EQ(program.scripted.prompts.printerDialogs, 1);
   EXPECT_TRUE(program.scripted.prompts.shown.empty());
 }
@@ -258,7 +258,7 @@ TEST_F(PlanPageTest, CloseBoxAndGraphItemReturnToTheGraphPage) {
   EXPECT_FALSE(program.session.Exiting);
 
   ShowPlanFrom(PageId::Graph);
-  program.Trigger("Graph1");
+  program.LeaveFor(PageId::Graph);
   EXPECT_EQ(program.Current(), program.PageAt(PageId::Graph));
   EXPECT_EQ(program.session.LastPageLeft, PageId::PlanTable);
 }

@@ -74,7 +74,7 @@ TEST(SaveBitmap, GraphPageSavesThePictureItShows) {
   QTemporaryDir dir;
   const QString path = dir.filePath("JohnSmith.bmp");
   program.scripted.prompts.fileAnswers.push_back(path);
-  program.Trigger("SaveBitmap1");
+  program.Run(Command::SaveBitmap);
 
   ASSERT_EQ(program.scripted.prompts.dialogs.size(), 1u);
   const FileDialogRequest& request = program.scripted.prompts.dialogs[0];
@@ -93,20 +93,20 @@ TEST(SaveBitmap, GraphPageSavesThePictureItShows) {
 
 TEST(SaveBitmap, CancelWritesNothingAndFailureIsShown) {
   TestProgram program;
-  program.Trigger("SaveBitmap1");
+  program.Run(Command::SaveBitmap);
   EXPECT_EQ(program.scripted.prompts.dialogs.size(), 1u);
   EXPECT_TRUE(program.scripted.prompts.shown.empty());
 
   QTemporaryDir dir;
   program.scripted.prompts.fileAnswers.push_back(dir.filePath("no/such/folder/x.bmp"));
-  program.Trigger("SaveBitmap1");
+  program.Run(Command::SaveBitmap);
   ASSERT_EQ(program.scripted.prompts.shown.size(), 1u);
   EXPECT_EQ(program.scripted.prompts.shown[0].kind, ShownPrompt::Error);
 }
 
 TEST(PrintGraphCommand, CancelledPrinterDialogPrintsNothing) {
   TestProgram program;
-  program.Trigger("PrintGraph1");
+  program.Run(Command::Print);
   EXPECT_EQ(program.scripted.prompts.printerDialogs, 1);
   EXPECT_TRUE(program.scripted.prompts.shown.empty());
 }
