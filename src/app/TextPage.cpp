@@ -45,12 +45,12 @@ TextPage::TextPage(PageId id, const QString& caption, bool memoFillsPage, Sessio
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(memo_);
   }
-  Instructions();
+  ClearMemo();
 }
 
 void TextPage::CloseRequested() { ReturnToPageLeft(); }
 
-void TextPage::Instructions() { memo_->clear(); }
+void TextPage::ClearMemo() { memo_->clear(); }
 
 void TextPage::ReturnToPageLeft() {
   // Only data and result pages can be returned to; anything else would leave

@@ -24,7 +24,7 @@ class TextPage : public Page {
   TextPage(PageId id, const QString& caption, bool memoFillsPage, Session& session, Platform& platform,
            Navigator& navigator, QWidget* parent);
 
-  void Instructions();
+  void ClearMemo();
   // Back to the page the user came from, exactly as it was left.
   void ReturnToPageLeft();
 

@@ -61,7 +61,7 @@ class Page : public QWidget {
   void ShowAbout() { GoTo(PageId::About); }
 
  protected:
-  // The page's refill from the plan (its fill routine).
+  // Fills the page again from the plan.
   virtual void Refresh() {}
 
   void SetFixedPageSize(QSize size) { fixedSize_ = size; }
