@@ -30,7 +30,7 @@ struct GraphLegendEntry {
 //   fonts          printer default face, 16 pt underlined / 12 pt plain
 //   texts          title without the width test, "(Inflation Adjusted Dollars in
 //                  Thousands)" or "(Current Year N Dollars in Thousands)"
-//   scales         those of the last screen drawing (GraphPage::Scales())
+//   scales         those of the last screen drawing (Tf1graph::Scales())
 //   curveOrder     2, 4, 7, 8, 5, 6, 3, 1
 //   legend         positions in u; legendOnlyShownCurves true
 struct GraphParameters {
