@@ -37,7 +37,7 @@ TEST_F(NavigationTest, EveryPageOfTheProgramExists) {
 
 TEST_F(NavigationTest, ASwitchFromADataPageStoresItsEntriesAndRerunsTheForecastOnTheGraph) {
   program.Open(PageId::Assets);
-  program.Type("Edit1", "50,000");
+  program.Type(&PlanRecord::TaxableBalance, "50,000");
   program.LeaveFor(PageId::Graph);
 
   EXPECT_EQ(program.Current()->Id(), PageId::Graph);
@@ -48,7 +48,7 @@ TEST_F(NavigationTest, ASwitchFromADataPageStoresItsEntriesAndRerunsTheForecastO
 
 TEST_F(NavigationTest, AFailedValidationKeepsThePageAndTheLastPageLeft) {
   program.Open(PageId::Personal);
-  program.Type("Edit2", "twelve");
+  program.Type(&PlanRecord::Age1, "twelve");
   program.LeaveFor(PageId::Graph);
 
   EXPECT_EQ(program.Current()->Id(), PageId::Personal);
@@ -58,7 +58,7 @@ TEST_F(NavigationTest, AFailedValidationKeepsThePageAndTheLastPageLeft) {
 
 TEST_F(NavigationTest, TheAboutBoxNeitherValidatesNorRefillsThePageItReturnsTo) {
   program.Open(PageId::Personal);
-  program.Type("Edit2", "twelve");
+  program.Type(&PlanRecord::Age1, "twelve");
   program.Run(Command::About);
   EXPECT_EQ(program.Current()->Id(), PageId::About);
   EXPECT_TRUE(program.scripted.prompts.shown.empty());
@@ -71,11 +71,11 @@ TEST_F(NavigationTest, TheAboutBoxNeitherValidatesNorRefillsThePageItReturnsTo) 
 
 TEST_F(NavigationTest, TheCloseBoxOfADataPageValidatesThenShowsTheGraphPage) {
   program.Open(PageId::Income);
-  program.Type("Edit2", "-5");
+  program.Type(&PlanRecord::Salary1, "-5");
   program.window->close();
   EXPECT_EQ(program.Current()->Id(), PageId::Income);
 
-  program.Type("Edit2", "0");
+  program.Type(&PlanRecord::Salary1, "0");
   program.window->close();
   EXPECT_EQ(program.Current()->Id(), PageId::Graph);
   EXPECT_EQ(program.session.LastPageLeft, PageId::Income);
@@ -100,7 +100,7 @@ TEST_F(NavigationTest, ExitAfterNoStoresTheWindowSettingsAndEnds) {
   EXPECT_EQ(program.scripted.settings.Text("PathFileName"), "JohnSmith.plan");
 }
 
-TEST_F(NavigationTest, ShowPageByNumberIgnoresNumbersOutsideTheDataAndResultPages) {
+TEST_F(NavigationTest, ShowPageAsLeftIgnoresPagesOtherThanTheDataAndResultPages) {
   program.window->ShowPageAsLeft(PageId::Text);
   program.window->ShowPageAsLeft(static_cast<PageId>(-1));
   EXPECT_EQ(program.Current()->Id(), PageId::Graph);

@@ -29,11 +29,11 @@ TEST_F(EducationPageTest, YearsBeforeANewCurrentYearMoveUpAtTheNextVisit) {
 
 TEST_F(EducationPageTest, ReadsEveryStudentAndReportsABadEntry) {
   program.Open(PageId::Education);
-  program.Type("Edit1", "2,011");
-  program.Type("Edit2", "2,009");  // an end before the start is the user's business
-  program.Type("Edit3", "12,000.50");
-  program.Type("Edit8", "$30,000");
-  program.Type("Edit15", "10");
+  program.Type(&PlanRecord::EduStartYear1, "2,011");
+  program.Type(&PlanRecord::EduEndYear1, "2,009");  // an end before the start is the user's business
+  program.Type(&PlanRecord::EduCost1, "12,000.50");
+  program.Type(&PlanRecord::EduCost2, "$30,000");
+  program.Type(&PlanRecord::EduDebtYears3, "10");
   program.Trigger("Summary1");
   EXPECT_EQ(CurrentPage(), PageId::Education);
   EXPECT_EQ(Messages(), QStringList{"Data entry error please correct."});
@@ -43,7 +43,7 @@ TEST_F(EducationPageTest, ReadsEveryStudentAndReportsABadEntry) {
   EXPECT_EQ(Plan().EduCost2, 30000);
   EXPECT_EQ(Plan().EduDebtYears3, 10);
 
-  program.Type("Edit3", "12,000");
+  program.Type(&PlanRecord::EduCost1, "12,000");
   program.window->close();
   EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
   EXPECT_EQ(Plan().EduCost1, 12000);
@@ -60,7 +60,7 @@ TEST_F(EducationPageTest, InstructionsAreReloadedEvenWhenTheBoxesAreNot) {
   EXPECT_EQ(program.Current()->findChild<QAction*>("Update1"), nullptr);
 
   memo->setPlainText("scrolled away");
-  program.Type("Edit3", "4,000");
+  program.Type(&PlanRecord::EduCost1, "4,000");
   program.Run(Command::About);
   program.window->ShowPageAsLeft(PageId::Education);
   EXPECT_EQ(memo->toPlainText(), instructions);
@@ -69,12 +69,12 @@ TEST_F(EducationPageTest, InstructionsAreReloadedEvenWhenTheBoxesAreNot) {
 
 TEST_F(EducationPageTest, StudentsCostInTheirSchoolYearsOnly) {
   program.Open(PageId::Education);
-  program.Type("Edit1", "2010");
-  program.Type("Edit2", "2012");
-  program.Type("Edit3", "5,000");
-  program.Type("Edit6", "2011");
-  program.Type("Edit7", "2015");
-  program.Type("Edit8", "10,000");
+  program.Type(&PlanRecord::EduStartYear1, "2010");
+  program.Type(&PlanRecord::EduEndYear1, "2012");
+  program.Type(&PlanRecord::EduCost1, "5,000");
+  program.Type(&PlanRecord::EduStartYear2, "2011");
+  program.Type(&PlanRecord::EduEndYear2, "2015");
+  program.Type(&PlanRecord::EduCost2, "10,000");
   program.Trigger("Summary1");
   ASSERT_EQ(CurrentPage(), PageId::ExpenseSummary);
   // Only a student starting this year is on the summary.

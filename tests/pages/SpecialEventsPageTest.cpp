@@ -27,8 +27,8 @@ TEST_F(EventsPageTest, EventYearsBeforeANewCurrentYearMoveUp) {
 
 TEST_F(EventsPageTest, PastEventYearIsRefusedButUpdateStillShowsTheTotal) {
   program.Open(PageId::SpecialEvents);
-  program.Type("Edit13", "2009");
-  program.Type("Edit1", "100");
+  program.Type(&PlanRecord::EventYear1, "2009");
+  program.Type(&PlanRecord::OtherAmount1, "100");
   program.Trigger("Summary1");
   EXPECT_EQ(CurrentPage(), PageId::SpecialEvents);
   EXPECT_EQ(Messages(), QStringList{kEventYearError});
@@ -46,15 +46,15 @@ TEST_F(EventsPageTest, PastEventYearIsRefusedButUpdateStillShowsTheTotal) {
 
 TEST_F(EventsPageTest, BadAmountIsReportedBeforeTheYearCheck) {
   program.Open(PageId::SpecialEvents);
-  program.Type("Edit13", "2009");
-  program.Type("Edit14", "5.5");
+  program.Type(&PlanRecord::EventYear1, "2009");
+  program.Type(&PlanRecord::EventAmount1, "5.5");
   program.Trigger("Summary1");
   EXPECT_EQ(Messages(), QStringList{"Data entry error please correct."});
 }
 
 TEST_F(EventsPageTest, YearWithACommaIsAWholeYear) {
   program.Open(PageId::SpecialEvents);
-  program.Type("Edit16", "2,011");
+  program.Type(&PlanRecord::EventYear2, "2,011");
   program.Trigger("Summary1");
   EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
   EXPECT_EQ(Plan().EventYear2, 2011);
@@ -62,11 +62,11 @@ TEST_F(EventsPageTest, YearWithACommaIsAWholeYear) {
 
 TEST_F(EventsPageTest, OnlyThisYearsEventsJoinTheTotal) {
   program.Open(PageId::SpecialEvents);
-  program.Type("Edit14", "5,000");
-  program.Type("Edit16", "2012");
-  program.Type("Edit17", "7,000");
-  program.Type("Edit1", "100");
-  program.Type("Edit5", "200");
+  program.Type(&PlanRecord::EventAmount1, "5,000");
+  program.Type(&PlanRecord::EventYear2, "2012");
+  program.Type(&PlanRecord::EventAmount2, "7,000");
+  program.Type(&PlanRecord::OtherAmount1, "100");
+  program.Type(&PlanRecord::OtherAmount5, "200");
   program.Run(Command::Update);
   EXPECT_EQ(program.Edit("Edit11")->text(), "$5,300");
   EXPECT_EQ(Plan().OtherAnnualTotal, 300);
@@ -88,9 +88,9 @@ TEST_F(EventsPageTest, TitlesAreStoredAsTypedAndEmptyOnesSurviveThePlanFile) {
   EXPECT_EQ(title->text(), "One Time Special Event #1");
   EXPECT_EQ(title->focusPolicy(), Qt::ClickFocus);
   EXPECT_EQ(title->palette().color(QPalette::Base), QColor(Qt::yellow));
-  program.Type("Edit12", "");
-  program.Type("Edit6", "Boat club");
-  program.Type("Edit10", "");
+  program.Type(&PlanRecord::EventTitle1, "");
+  program.Type(&PlanRecord::OtherTitle1, "Boat club");
+  program.Type(&PlanRecord::OtherTitle5, "");
   program.Trigger("Summary1");
   EXPECT_EQ(Plan().EventTitle1, "");
   EXPECT_EQ(Plan().OtherTitle1, "Boat club");
