@@ -103,6 +103,13 @@ void HomeStatusPage::BuildControls() {
   memo_ = AddMemo("Memo1", QRect(kGrid.left, memoTop, kGrid.right - kGrid.left, 492 - memoTop), QString());
 }
 
+QLineEdit* HomeStatusPage::EditFor(const PlanField& field) const {
+  for (const HomeStatusRow& row : HomeStatusRows(HomeSituationOf(session_.plan.HomeStatus))) {
+    if (kFigureFields[row.figure].field == field) return edits_[row.row - 1];
+  }
+  return nullptr;
+}
+
 void HomeStatusPage::BuildMenu() {
   AddMenuCommand(MenuBar(), "&Return", "Return1", [this] { ReturnToAssets(); });
   QMenu* windows = AddWindowMenu(MenuBar(), *this, {kHelpContext});

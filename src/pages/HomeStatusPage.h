@@ -17,6 +17,8 @@ class HomeStatusPage : public DataPage {
   HomeStatusPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
 
   int HelpContext() const override { return kHelpContext; }
+  // The box of the chosen situation that holds `field`.
+  QLineEdit* EditFor(const PlanField& field) const override;
   void Hidden() override;
   void CloseRequested() override { ReturnToAssets(); }
 

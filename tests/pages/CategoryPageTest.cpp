@@ -37,7 +37,7 @@ TEST_F(CategoryPageTest, BlankBoxIsReadAsZero) {
   Plan().HomeUtilities = 500;
   program.Open(PageId::HomeExpenses);
   EXPECT_EQ(program.Edit("Edit2")->text(), "$500");
-  program.Type("Edit2", "  ");
+  program.Type(&PlanRecord::HomeUtilities, "  ");
   program.Run(Command::Return);
   EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
   EXPECT_EQ(Plan().HomeUtilities, 0);
@@ -60,9 +60,9 @@ TEST_F(CategoryPageTest, HomeComputedBoxesCannotBeTypedInto) {
 
 TEST_F(CategoryPageTest, BadEntryKeepsThePageButStoresTheOthersAndTheirTotal) {
   program.Open(PageId::FoodExpenses);
-  program.Type("Edit1", "100");
-  program.Type("Edit2", "12.5");
-  program.Type("Edit3", "300");
+  program.Type(&PlanRecord::Groceries, "100");
+  program.Type(&PlanRecord::DryCleaning, "12.5");
+  program.Type(&PlanRecord::Clothes, "300");
   program.Trigger("Summary1");
   EXPECT_EQ(CurrentPage(), PageId::FoodExpenses);
   EXPECT_EQ(Messages(), QStringList{kDataEntryError});
@@ -70,7 +70,7 @@ TEST_F(CategoryPageTest, BadEntryKeepsThePageButStoresTheOthersAndTheirTotal) {
   EXPECT_EQ(Plan().Clothes, 300);
   EXPECT_EQ(Plan().FoodTotal, 400);
 
-  program.Type("Edit4", "(-$5)");
+  program.Type(&PlanRecord::Grooming, "(-$5)");
   program.Run(Command::Update);
   EXPECT_EQ(Messages().size(), 2);
   EXPECT_EQ(program.Edit("Edit9")->text(), "$400");
@@ -78,8 +78,8 @@ TEST_F(CategoryPageTest, BadEntryKeepsThePageButStoresTheOthersAndTheirTotal) {
   // The close box refuses too, and returns to the summary once the entries parse.
   program.window->close();
   EXPECT_EQ(CurrentPage(), PageId::FoodExpenses);
-  program.Type("Edit2", "");
-  program.Type("Edit4", "5");
+  program.Type(&PlanRecord::DryCleaning, "");
+  program.Type(&PlanRecord::Grooming, "5");
   program.window->close();
   EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
   EXPECT_EQ(Plan().FoodTotal, 405);
@@ -99,8 +99,8 @@ TEST_F(CategoryPageTest, MedicalPageOfAOnePersonPlanStoresNothingForPersonTwo) {
   for (const char* name : {"Edit5", "Edit6", "Edit7", "Edit8"}) {
     EXPECT_FALSE(program.Edit(name)->isVisibleTo(page)) << name;
   }
-  program.Type("Edit1", "2,000");
-  program.Type("Edit5", "700");
+  program.Type(&PlanRecord::MedPremiums1, "2,000");
+  program.Type(&PlanRecord::MedPremiums2, "700");
   program.Trigger("Summary1");
   EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
   EXPECT_EQ(Plan().MedPremiums1, 2000);
@@ -114,8 +114,8 @@ TEST_F(CategoryPageTest, MedicalPageOfATwoPersonPlanReadsBothBlocks) {
   Page* page = program.Current();
   EXPECT_EQ(page->findChild<QLabel*>("Label9")->text(), "Mary Smith");
   EXPECT_TRUE(program.Edit("Edit8")->isVisibleTo(page));
-  program.Type("Edit2", "300");
-  program.Type("Edit8", "1,250");
+  program.Type(&PlanRecord::MedCopays1, "300");
+  program.Type(&PlanRecord::MedOther2, "1,250");
   program.Run(Command::Update);
   EXPECT_EQ(program.Edit("Edit9")->text(), "$1,550");
   EXPECT_EQ(Plan().MedOther2, 1250);
@@ -124,10 +124,10 @@ TEST_F(CategoryPageTest, MedicalPageOfATwoPersonPlanReadsBothBlocks) {
 TEST_F(CategoryPageTest, SecondCarWithNoPeriodsLosesItsCostWhileTheFirstKeepsIt) {
   program.Open(PageId::AutoExpenses);
   EXPECT_EQ(program.Current()->findChild<QAction*>("Update1"), nullptr);
-  program.Type("Edit1", "800");
+  program.Type(&PlanRecord::AutoMaintenance, "800");
   for (const char* years : {"Edit4", "Edit5", "Edit7", "Edit8"}) program.Type(years, "0");
-  program.Type("Edit6", "20,000");
-  program.Type("Edit9", "20,000");
+  program.Type(&PlanRecord::CarReplaceCost1, "20,000");
+  program.Type(&PlanRecord::CarReplaceCost2, "20,000");
   program.Trigger("Summary1");
   EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
   EXPECT_EQ(Plan().CarReplaceCost1, 20000);
@@ -142,8 +142,8 @@ TEST_F(CategoryPageTest, SecondCarWithNoPeriodsLosesItsCostWhileTheFirstKeepsIt)
 
 TEST_F(CategoryPageTest, AutomobileYearsAreWholeNumbers) {
   program.Open(PageId::AutoExpenses);
-  program.Type("Edit11", "2.5");
-  program.Type("Edit10", "4");
+  program.Type(&PlanRecord::CarYearsLeft3, "2.5");
+  program.Type(&PlanRecord::CarYearsHad3, "4");
   program.Trigger("Summary1");
   EXPECT_EQ(CurrentPage(), PageId::AutoExpenses);
   EXPECT_EQ(Messages(), QStringList{kDataEntryError});
@@ -152,7 +152,7 @@ TEST_F(CategoryPageTest, AutomobileYearsAreWholeNumbers) {
 
 TEST_F(CategoryPageTest, AboutLeavesWithoutValidatingAndComesBackUnchanged) {
   program.Open(PageId::CommunicationExpenses);
-  program.Type("Edit1", "oops");
+  program.Type(&PlanRecord::HomePhone, "oops");
   program.Run(Command::About);
   EXPECT_TRUE(Messages().isEmpty());
   EXPECT_EQ(program.session.LastPageLeft, PageId::CommunicationExpenses);
@@ -246,8 +246,8 @@ TEST_F(CategoryPageTest, InstructionMemosScrollOnlyUpAndDown) {
 
 TEST_F(CategoryPageTest, HomeEntriesReachEveryForecastYear) {
   program.Open(PageId::HomeExpenses);
-  program.Type("Edit1", "1,000");
-  program.Type("Edit4", "500");
+  program.Type(&PlanRecord::HomeInsurance, "1,000");
+  program.Type(&PlanRecord::HomeRepair, "500");
   program.Run(Command::Return);
   program.session.RunForecastForView();
   EXPECT_EQ(Expenses(1), 1500);
@@ -257,10 +257,10 @@ TEST_F(CategoryPageTest, HomeEntriesReachEveryForecastYear) {
 
 TEST_F(CategoryPageTest, CarReplacementsComeBackEveryPeriod) {
   program.Open(PageId::AutoExpenses);
-  program.Type("Edit1", "1,000");
-  program.Type("Edit4", "3");
-  program.Type("Edit5", "2");
-  program.Type("Edit6", "20,000");
+  program.Type(&PlanRecord::AutoMaintenance, "1,000");
+  program.Type(&PlanRecord::CarYearsHad1, "3");
+  program.Type(&PlanRecord::CarYearsLeft1, "2");
+  program.Type(&PlanRecord::CarReplaceCost1, "20,000");
   program.Trigger("Summary1");
   program.session.RunForecastForView();
   EXPECT_EQ(Expenses(1), 1000);
@@ -274,8 +274,8 @@ TEST_F(CategoryPageTest, MedicalCostsAreNotReducedAtRetirement) {
   Plan().RetireAge1 = Plan().Age1 + 2;
   Plan().RetireAge2 = Plan().Age2 + 2;
   program.Open(PageId::MedicalExpenses);
-  program.Type("Edit1", "1,000");
-  program.Type("Edit5", "2,000");
+  program.Type(&PlanRecord::MedPremiums1, "1,000");
+  program.Type(&PlanRecord::MedPremiums2, "2,000");
   program.Trigger("Summary1");
   program.session.RunForecastForView();
   EXPECT_EQ(Expenses(1), 3000);

@@ -116,7 +116,7 @@ TEST_F(ExpenseSummaryPage, CategoryButtonsOpenTheirPagesWithoutValidating) {
   };
   for (const auto& [button, page] : buttons) {
     OpenSummary();
-    program.Type("Edit1", "not a number");
+    program.Type(&PlanRecord::SummaryHome, "not a number");
     program.session.LastPageLeft = PageId::Graph;
     Click(button);
     EXPECT_TRUE(Messages().isEmpty()) << button;
@@ -130,22 +130,22 @@ TEST_F(ExpenseSummaryPage, ReturningFromACategoryPageRefills) {
   OpenSummary();
   Click("Button3");
   if (CurrentPage() != PageId::MedicalExpenses) GTEST_SKIP() << "medical page not in the program";
-  program.Type("Edit1", "1,500");  // the first medical premium
+  program.Type(&PlanRecord::MedPremiums1, "1,500");
   program.window->close();
   ASSERT_EQ(CurrentPage(), PageId::ExpenseSummary);
-  EXPECT_EQ(Text("Edit3"), "$1,500");
-  EXPECT_EQ(Text("Edit10"), "$1,500");
+  EXPECT_EQ(Text(&PlanRecord::SummaryMedical), "$1,500");
+  EXPECT_EQ(Text(&PlanRecord::ExpenseTotal), "$1,500");
 }
 
 TEST_F(ExpenseSummaryPage, ValidationReadsTheCategoryBoxesBack) {
   OpenSummary();
-  program.Type("Edit4", "$250");
+  program.Type(&PlanRecord::SummaryCommunication, "$250");
   program.LeaveFor(PageId::Assumptions);
   EXPECT_EQ(CurrentPage(), PageId::Assumptions);
   EXPECT_EQ(plan.SummaryCommunication, 250);
 
   OpenSummary();
-  program.Type("Edit6", "12.5");
+  program.Type(&PlanRecord::SummaryFood, "12.5");
   program.LeaveFor(PageId::Assumptions);
   EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
   EXPECT_EQ(Messages(), QStringList{kDataEntryError});

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "model/HomeSituation.h"
 #include "support/DataPageFixture.h"
 
 namespace {
@@ -23,9 +24,10 @@ class HomeStatusPage : public DataPageFixture {
     QCoreApplication::processEvents();
     program.scripted.prompts.Clear();
   }
-  void Choose(int situation) {
-    QTest::mouseClick(program.Current()->findChild<QRadioButton*>(QString("RadioButton%1").arg(situation)),
-                      Qt::LeftButton);
+  // Clicks the situation's button, as the user does.
+  void Choose(HomeSituation situation) {
+    const QString button = QString("RadioButton%1").arg(StoredValue(situation));
+    QTest::mouseClick(program.Current()->findChild<QRadioButton*>(button), Qt::LeftButton);
   }
   bool Shows(const char* edit) const { return program.Edit(edit)->isVisible(); }
   QString Label(int row) const {
@@ -47,13 +49,13 @@ TEST_F(HomeStatusPage, OwnComputesTheMortgagePaymentAndClearsTheRest) {
   plan.MortgageRate = 6.0L;
   plan.NewHomePrice = 400000;
   plan.AnnualRent = 9000;
-  Choose(2);
+  Choose(HomeSituation::Own);
   EXPECT_EQ(Label(3), "Current Market Value of Home");
   EXPECT_EQ(Label(6), "Years Left to Pay on Mortgage");
-  program.Type("Edit3", "$300,000");
-  program.Type("Edit4", "$4,000");
-  program.Type("Edit5", "$200,000");
-  program.Type("Edit6", "30");
+  program.Type(&PlanRecord::HomeValue, "$300,000");
+  program.Type(&PlanRecord::HomeTaxes, "$4,000");
+  program.Type(&PlanRecord::MortgageBalance, "$200,000");
+  program.Type(&PlanRecord::MortgageYears, "30");
   program.Run(Command::Return);
   EXPECT_EQ(program.Current()->Id(), PageId::Assets);
   EXPECT_EQ(plan.HomeStatus, 2);
@@ -73,7 +75,7 @@ TEST_F(HomeStatusPage, RentClearsEveryHomeFigure) {
   plan.MortgageYears = 20;
   plan.YearsToMove = 7;
   plan.NewMortgage = 90000;
-  program.Type("Edit9", "12,000");
+  program.Type(&PlanRecord::AnnualRent, "12,000");
   program.Run(Command::Return);
   EXPECT_EQ(plan.HomeMortgageOrRent, 12000);
   EXPECT_EQ(plan.HomeRealEstateTax, 0);
@@ -84,11 +86,11 @@ TEST_F(HomeStatusPage, RentClearsEveryHomeFigure) {
 }
 
 TEST_F(HomeStatusPage, ZeroYearsBeforeAPurchaseBecomeOne) {
-  Choose(3);
+  Choose(HomeSituation::RentThenBuy);
   EXPECT_EQ(Label(3), "Number of Years before Home Purchase");
-  program.Type("Edit3", "0");
-  program.Type("Edit4", "350000");
-  program.Type("Edit9", "15000");
+  program.Type(&PlanRecord::YearsToMove, "0");
+  program.Type(&PlanRecord::NewHomePrice, "350000");
+  program.Type(&PlanRecord::AnnualRent, "15000");
   program.Run(Command::Return);
   EXPECT_EQ(program.Current()->Id(), PageId::Assets);
   EXPECT_EQ(plan.YearsToMove, 1);
@@ -101,7 +103,7 @@ TEST_F(HomeStatusPage, InstructionsFollowTheSituation) {
   auto memo = [this] { return program.Current()->findChild<QPlainTextEdit*>("Memo1")->toPlainText(); };
   EXPECT_TRUE(memo().startsWith("INSTRUCTIONS\nThe \"rent\" item has been selected above."));
   EXPECT_FALSE(memo().contains("AUTOMATIC ADJUSTMENTS"));
-  Choose(3);
+  Choose(HomeSituation::RentThenBuy);
   EXPECT_TRUE(memo().startsWith("INSTRUCTION\nThe \"rent but expect to buy\" item has been selected above."));
   EXPECT_TRUE(memo().contains("If you try to enter zero for years till purchase the program will automatically "
                               "reset the years to one."));
@@ -110,34 +112,34 @@ TEST_F(HomeStatusPage, InstructionsFollowTheSituation) {
 }
 
 TEST_F(HomeStatusPage, TextsFollowTheQuantityAcrossSituations) {
-  Choose(2);
-  program.Type("Edit3", "$310,000");
-  program.Type("Edit6", "22");
-  Choose(4);
+  Choose(HomeSituation::Own);
+  program.Type(&PlanRecord::HomeValue, "$310,000");
+  program.Type(&PlanRecord::MortgageYears, "22");
+  Choose(HomeSituation::OwnThenBuyAnother);
   EXPECT_EQ(Text("Edit1"), "$310,000");
   EXPECT_EQ(Text("Edit4"), "22");
   EXPECT_EQ(Label(1), "Market Value of Home Current Dollars");
-  program.Type("Edit1", "$320,000");
-  Choose(2);
+  program.Type(&PlanRecord::HomeValue, "$320,000");
+  Choose(HomeSituation::Own);
   EXPECT_EQ(Text("Edit3"), "$320,000");
 
-  Choose(1);
+  Choose(HomeSituation::Rent);
   EXPECT_FALSE(Shows("Edit3"));
-  Choose(2);
+  Choose(HomeSituation::Own);
   EXPECT_EQ(Text("Edit3"), "$320,000");
   EXPECT_EQ(Text("Edit6"), "22");
 }
 
 TEST_F(HomeStatusPage, ZeroYearsLeftMakeTheWholeBalanceOneYearsPayment) {
-  Choose(5);
+  Choose(HomeSituation::OwnThenRent);
   EXPECT_FALSE(Shows("Edit5"));
   EXPECT_FALSE(Shows("Edit7"));
   EXPECT_EQ(Label(8), "Rent You Expect to Pay Current Dollars");
   plan.NewHomePrice = 123;
-  program.Type("Edit3", "40000");
-  program.Type("Edit4", "0");
-  program.Type("Edit6", "3");
-  program.Type("Edit8", "10000");
+  program.Type(&PlanRecord::MortgageBalance, "40000");
+  program.Type(&PlanRecord::MortgageYears, "0");
+  program.Type(&PlanRecord::YearsToMove, "3");
+  program.Type(&PlanRecord::AnnualRent, "10000");
   program.Run(Command::Return);
   EXPECT_EQ(plan.HomeMortgageOrRent, 40000);
   EXPECT_EQ(plan.YearsToMove, 3);
@@ -147,9 +149,9 @@ TEST_F(HomeStatusPage, ZeroYearsLeftMakeTheWholeBalanceOneYearsPayment) {
 
 TEST_F(HomeStatusPage, WrongEntryKeepsThePageAndThePreviousResults) {
   plan.HomeMortgageOrRent = 777;
-  Choose(4);
-  program.Type("Edit1", "abc");
-  program.Type("Edit5", "4");
+  Choose(HomeSituation::OwnThenBuyAnother);
+  program.Type(&PlanRecord::HomeValue, "abc");
+  program.Type(&PlanRecord::YearsToMove, "4");
   plan.AnnualRent = 5000;
   program.Run(Command::Return);
   EXPECT_EQ(program.Current()->Id(), PageId::HomeStatus);
@@ -160,7 +162,7 @@ TEST_F(HomeStatusPage, WrongEntryKeepsThePageAndThePreviousResults) {
 }
 
 TEST_F(HomeStatusPage, CloseBoxReturnsToTheAssetsPage) {
-  program.Type("Edit9", "800");
+  program.Type(&PlanRecord::AnnualRent, "800");
   program.Current()->CloseRequested();
   EXPECT_EQ(program.Current()->Id(), PageId::Assets);
   EXPECT_EQ(plan.AnnualRent, 800);
@@ -175,8 +177,8 @@ TEST_F(HomeStatusPage, MenuHasReturnAndWindows) {
 }
 
 TEST_F(HomeStatusPage, AboutLeavesWithoutValidationAndComesBackUnchanged) {
-  Choose(2);
-  program.Type("Edit3", "abc");
+  Choose(HomeSituation::Own);
+  program.Type(&PlanRecord::HomeValue, "abc");
   program.Run(Command::About);
   EXPECT_TRUE(program.scripted.prompts.shown.empty());
   ASSERT_EQ(program.Current()->Id(), PageId::About);
@@ -192,8 +194,8 @@ TEST_F(HomeStatusPage, AboutLeavesWithoutValidationAndComesBackUnchanged) {
 }
 
 TEST_F(HomeStatusPage, EachVisitShowsThePlanFiguresUnderTheCheckedSituation) {
-  Choose(4);
-  program.Type("Edit1", "$1");
+  Choose(HomeSituation::OwnThenBuyAnother);
+  program.Type(&PlanRecord::HomeValue, "$1");
   program.Run(Command::Return);
   ASSERT_EQ(program.Current()->Id(), PageId::Assets);
   // A plan opened meanwhile with another situation and other figures.
