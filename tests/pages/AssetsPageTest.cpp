@@ -97,8 +97,8 @@ TEST_F(AssetsPage, HomeStatusButtonLeadsThereAndReturnShowsTheNewEquity) {
   EXPECT_EQ(program.session.LastPageLeft, PageId::Assets);
   QCoreApplication::processEvents();  // the page fills at its first paint
   program.Current()->findChild<QRadioButton*>("RadioButton2")->click();
-  program.Type("Edit3", "250000");
-  program.Type("Edit5", "100000");
+  program.Type(&PlanRecord::HomeValue, "250000");
+  program.Type(&PlanRecord::MortgageBalance, "100000");
   program.Run(Command::Return);
   ASSERT_EQ(program.Current()->Id(), PageId::Assets);
   EXPECT_EQ(Text("Edit7"), "$150,000");
