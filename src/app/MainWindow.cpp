@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QStackedWidget>
 
+#include "app/PageRegistry.h"
 #include "shell/Page.h"
 #include "shell/Session.h"
 #include "shell/WindowSettings.h"
@@ -16,32 +17,41 @@ MainWindow::MainWindow(Session& session, Platform& platform)
 }
 
 void MainWindow::AddPage(Page* page) {
-  pages_[page->PageNumber()] = page;
+  pages_[page->Id()] = page;
   stack_->addWidget(page);
   connect(page, &QWidget::windowTitleChanged, this, [this, page](const QString& title) {
     if (CurrentPage() == page) setWindowTitle(title);
   });
 }
 
-Page* MainWindow::PageAt(int number) const {
-  const auto it = pages_.find(number);
+Page* MainWindow::PageAt(PageId id) const {
+  const auto it = pages_.find(id);
   return it == pages_.end() ? nullptr : it->second;
 }
 
 Page* MainWindow::CurrentPage() const { return qobject_cast<Page*>(stack_->currentWidget()); }
 
 void MainWindow::ShowFirstPage() {
-  if (Page* graph = PageAt(kGraphPage)) Show(graph);
+  if (Page* graph = PageAt(PageId::Graph)) Show(graph);
   show();
 }
 
-void MainWindow::SwitchPage(int from, int to) {
+void MainWindow::SwitchPage(PageId from, PageId to) { Leave(from, to, LeaveBy::Command); }
+
+void MainWindow::LeaveByCloseBox(PageId from, PageId to) { Leave(from, to, LeaveBy::CloseBox); }
+
+void MainWindow::Leave(PageId from, PageId to, LeaveBy by) {
   Page* source = PageAt(from);
-  if (source && source->IsDataEntry() && to != kAboutPage && !source->Validate()) return;
-  SwitchPageValidated(from, to);
+  PageId target = to;
+  if (source && to != PageId::About) {
+    const LeaveDecision decision = source->DecideLeaving(to, by);
+    if (decision.kind == LeaveDecision::Kind::Stay) return;
+    target = decision.Target(to);
+  }
+  SwitchPageValidated(from, target);
 }
 
-void MainWindow::SwitchPageValidated(int from, int to) {
+void MainWindow::SwitchPageValidated(PageId from, PageId to) {
   Page* target = PageAt(to);
   if (!target) return;
   HideCurrent();
@@ -49,16 +59,16 @@ void MainWindow::SwitchPageValidated(int from, int to) {
   Show(target);
 }
 
-void MainWindow::ReturnToPage(int, int to) {
+void MainWindow::ReturnToPage(PageId, PageId to) {
   Page* target = PageAt(to);
   if (!target) return;
   HideCurrent();
   Show(target);
 }
 
-void MainWindow::ShowPageByNumber(int n) {
-  if (n < 1 || n > 17) return;
-  Page* target = PageAt(n);
+void MainWindow::ShowPageAsLeft(PageId page) {
+  if (!CanShowAsLeft(page)) return;
+  Page* target = PageAt(page);
   if (!target) return;
   session_.SuppressRefresh = true;
   HideCurrent();
@@ -98,13 +108,13 @@ void MainWindow::HideCurrent() {
   if (!current) return;
   session_.LastTop = WindowTop();
   session_.LastLeft = WindowLeft();
-  current->FormHide();
+  current->Hidden();
 }
 
 void MainWindow::Show(Page* page) {
   stack_->setCurrentWidget(page);
   ApplySizeRule();
-  page->FormActivate();
+  page->Activate();
   setWindowTitle(page->windowTitle());
   FocusFirstEntry(page);
 }
@@ -127,7 +137,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
-  if (Page* page = CurrentPage()) page->FormCloseQuery();
+  if (Page* page = CurrentPage()) page->CloseRequested();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <map>
 
+#include "shell/LeaveDecision.h"
 #include "shell/Navigator.h"
 
 class QStackedWidget;
@@ -19,15 +20,16 @@ class MainWindow : public QMainWindow, public Navigator {
   MainWindow(Session& session, Platform& platform);
 
   void AddPage(Page* page);
-  Page* PageAt(int number) const;
+  Page* PageAt(PageId id) const;
   Page* CurrentPage() const;
   // Shows the graph page and runs its activation: the program's first refresh.
   void ShowFirstPage();
 
-  void SwitchPage(int from, int to) override;
-  void SwitchPageValidated(int from, int to) override;
-  void ReturnToPage(int from, int to) override;
-  void ShowPageByNumber(int n) override;
+  void SwitchPage(PageId from, PageId to) override;
+  void LeaveByCloseBox(PageId from, PageId to) override;
+  void SwitchPageValidated(PageId from, PageId to) override;
+  void ReturnToPage(PageId from, PageId to) override;
+  void ShowPageAsLeft(PageId page) override;
   void ExitProgram() override;
   void ApplySizeRule() override;
   int WindowTop() const override;
@@ -38,6 +40,8 @@ class MainWindow : public QMainWindow, public Navigator {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The one place a page's leave decision is applied.
+  void Leave(PageId from, PageId to, LeaveBy by);
   void HideCurrent();
   void Show(Page* page);
   void FocusFirstEntry(Page* page);
@@ -45,5 +49,5 @@ class MainWindow : public QMainWindow, public Navigator {
   Session& session_;
   Platform& platform_;
   QStackedWidget* stack_;
-  std::map<int, Page*> pages_;
+  std::map<PageId, Page*> pages_;
 };

@@ -6,7 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
-#include "app/PageFactory.h"
+#include "app/PageRegistry.h"
 #include "app/ProgramIdentity.h"
 #include "app/StartUp.h"
 #include "platform/Platform.h"

@@ -1,6 +1,6 @@
 #include "engine/PageTotals.h"
 #include "model/NumberFormat.h"
-#include "pages/CategoryPages.h"
+#include "pages/CategoryLayouts.h"
 #include "pages/CategoryTexts.h"
 
 namespace {
@@ -55,7 +55,7 @@ QString Instructions(std::initializer_list<const char*> blocks) {
 
 CategoryPageLayout HomeExpenseLayout() {
   CategoryPageLayout layout;
-  layout.number = kHomeExpensePage;
+  layout.id = PageId::HomeExpenses;
   layout.title = "Home Expense Page [ ";
   layout.designCaption = "Home Annual Expenses";
   layout.helpContext = 1500;
@@ -83,7 +83,7 @@ CategoryPageLayout HomeExpenseLayout() {
 
 CategoryPageLayout AutoExpenseLayout() {
   CategoryPageLayout layout;
-  layout.number = kAutoExpensePage;
+  layout.id = PageId::AutoExpenses;
   layout.title = "Automobile Expense Page [ ";
   layout.designCaption = "Automobile Expenses";
   layout.helpContext = 2100;
@@ -114,7 +114,7 @@ CategoryPageLayout AutoExpenseLayout() {
 
 CategoryPageLayout MedicalExpenseLayout() {
   CategoryPageLayout layout;
-  layout.number = kMedicalExpensePage;
+  layout.id = PageId::MedicalExpenses;
   layout.title = "Medical Expense Page [ ";
   layout.designCaption = "Medical Annual Expenses";
   layout.helpContext = 1600;
@@ -145,7 +145,7 @@ CategoryPageLayout MedicalExpenseLayout() {
 
 CategoryPageLayout CommunicationExpenseLayout() {
   CategoryPageLayout layout;
-  layout.number = kCommunicationExpensePage;
+  layout.id = PageId::CommunicationExpenses;
   layout.title = "Communication Expense Page [ ";
   layout.designCaption = "Communication Expenses";
   layout.helpContext = 1700;
@@ -171,7 +171,7 @@ CategoryPageLayout CommunicationExpenseLayout() {
 
 CategoryPageLayout EntertainmentExpenseLayout() {
   CategoryPageLayout layout;
-  layout.number = kEntertainmentExpensePage;
+  layout.id = PageId::EntertainmentExpenses;
   layout.title = "Entertainment Gift Expense Page [ ";
   layout.designCaption = "Entertainment and Gift Expenses";
   layout.helpContext = 1800;
@@ -201,7 +201,7 @@ CategoryPageLayout EntertainmentExpenseLayout() {
 
 CategoryPageLayout FoodExpenseLayout() {
   CategoryPageLayout layout;
-  layout.number = kFoodExpensePage;
+  layout.id = PageId::FoodExpenses;
   layout.title = "Food Personal Expense Page [ ";
   layout.designCaption = "Food & Personal Annual Expenses";
   layout.helpContext = 1900;

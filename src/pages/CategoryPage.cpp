@@ -19,7 +19,7 @@ void MakeRed(QLabel* label) {
 
 CategoryPage::CategoryPage(CategoryPageLayout layout, Session& session, Platform& platform, Navigator& navigator,
                            QWidget* parent)
-    : CategoryPageBase(layout.number, layout.designCaption, layout.helpContext, session, platform, navigator, parent),
+    : CategoryPageBase(layout.id, layout.designCaption, layout.helpContext, session, platform, navigator, parent),
       layout_(std::move(layout)) {
   BuildLines();
   BuildMenu({layout_.update, layout_.returnName, layout_.window});
@@ -68,6 +68,11 @@ void CategoryPage::BuildLines() {
   }
   ApplyFonts();
   AddInstructions(y + 8, layout_.instructions, layout_.instructionsHint);
+}
+
+QLineEdit* CategoryPage::EditFor(const PlanField& field) const {
+  QLineEdit* edit = bindings_.EditFor(field);
+  return edit ? edit : secondBindings_.EditFor(field);
 }
 
 void CategoryPage::Refresh() {

@@ -28,7 +28,7 @@ struct CategoryLine {
 
 // Everything that tells one list page of expenses from another.
 struct CategoryPageLayout {
-  int number = 0;
+  PageId id = PageId::HomeExpenses;
   QString title;  // runtime caption, up to the plan name
   QString designCaption;
   int helpContext = 0;
@@ -52,6 +52,8 @@ class CategoryPage : public CategoryPageBase {
  public:
   CategoryPage(CategoryPageLayout layout, Session& session, Platform& platform, Navigator& navigator,
                QWidget* parent = nullptr);
+
+  QLineEdit* EditFor(const PlanField& field) const override;
 
  protected:
   void Refresh() override;

@@ -6,16 +6,16 @@
 
 #include "pages/CategoryTexts.h"
 
-CategoryPageBase::CategoryPageBase(int number, const QString& designCaption, int helpContext, Session& session,
+CategoryPageBase::CategoryPageBase(PageId id, const QString& designCaption, int helpContext, Session& session,
                                    Platform& platform, Navigator& navigator, QWidget* parent)
-    : DataPage(number, session, platform, navigator, parent) {
+    : DataPage(id, session, platform, navigator, parent) {
   setWindowTitle(designCaption);
   SetHelpContext(helpContext);
   SetClientSize(QSize(kPageWidth, kPageHeight));
   SetPageColour(Qt::yellow);
 }
 
-void CategoryPageBase::FormCloseQuery() { ReturnToSummary(); }
+void CategoryPageBase::CloseRequested() { ReturnToSummary(); }
 
 void CategoryPageBase::BuildMenu(const MenuItems& items) {
   if (items.update) AddMenuCommand(MenuBar(), "&Update", "Update1", [this] { UpdateTotal(); });
@@ -26,7 +26,7 @@ void CategoryPageBase::BuildMenu(const MenuItems& items) {
 }
 
 void CategoryPageBase::ReturnToSummary() {
-  if (ValidatePage()) navigator_.ReturnToPage(PageNumber(), kExpensePage);
+  if (ValidatePage()) navigator_.ReturnToPage(Id(), PageId::ExpenseSummary);
 }
 
 void CategoryPageBase::ShowDataEntryError() { ShowError(kDataEntryError); }

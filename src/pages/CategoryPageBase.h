@@ -13,11 +13,11 @@ class CategoryPageBase : public DataPage {
   Q_OBJECT
 
  public:
-  CategoryPageBase(int number, const QString& designCaption, int helpContext, Session& session,
+  CategoryPageBase(PageId id, const QString& designCaption, int helpContext, Session& session,
                    Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
 
   // The close box returns to the expense summary, not to the graph page.
-  void FormCloseQuery() override;
+  void CloseRequested() override;
 
  protected:
   struct MenuItems {

@@ -9,8 +9,12 @@ namespace {
 const QColor kReadOnlyColour(0, 255, 255);  // aqua
 }
 
-DataPage::DataPage(int number, Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
-    : Page(number, session, platform, navigator, parent) {}
+DataPage::DataPage(PageId id, Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : Page(id, session, platform, navigator, parent) {}
+
+LeaveDecision DataPage::DecideLeaving(PageId, LeaveBy) {
+  return ValidatePage() ? LeaveDecision::Go() : LeaveDecision::Stay();
+}
 
 QLabel* DataPage::AddLabel(const QString& objectName, const QString& caption, QRect geometry) {
   auto* label = new QLabel(caption, Content());
@@ -96,13 +100,26 @@ QLineEdit* DataPage::AddEntryRow(const EntryRow& row, QRect labelRect, QRect edi
   return edit;
 }
 
-void DataPage::AddEntryRows(const std::vector<EntryRow>& rows, int top, int rowHeight, int labelLeft, int right,
-                            int editWidth) {
-  const int editLeft = right - editWidth;
+std::vector<QLineEdit*> DataPage::AddRows(const std::vector<EntryRow>& rows, const PageGrid& grid, int top) {
+  std::vector<QLineEdit*> edits;
   int y = top;
   for (const EntryRow& row : rows) {
-    AddEntryRow(row, QRect(labelLeft, y, editLeft - labelLeft - 4, rowHeight - 2),
-                QRect(editLeft, y, editWidth, rowHeight - 2));
-    y += rowHeight;
+    const int width = row.editWidth > 0 ? row.editWidth : grid.editWidth;
+    const QRect editRect(grid.right - width, y, width, grid.rowHeight - 2);
+    if (row.label == LabelText::Leaders) {
+      edits.push_back(AddLeaderRow(row.labelName, row.caption, row.editName, editRect, grid.left, row.readOnly));
+    } else {
+      if (!row.caption.isEmpty())
+        AddLabel(row.labelName, row.caption, QRect(grid.left, y, editRect.left() - grid.left - 4, grid.rowHeight - 2));
+      edits.push_back(AddEdit(row.editName, editRect, row.readOnly));
+    }
+    y += grid.rowHeight;
   }
+  return edits;
+}
+
+std::vector<QLineEdit*> DataPage::AddEntryRows(const std::vector<EntryRow>& rows, const PageGrid& grid, int top) {
+  const std::vector<QLineEdit*> edits = AddRows(rows, grid, top);
+  for (std::size_t i = 0; i < rows.size(); ++i) bindings_.Bind(edits[i], rows[i].field, rows[i].kind, rows[i].readOnly);
+  return edits;
 }

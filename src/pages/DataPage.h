@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/EntryRows.h"
+#include "pages/PageGrid.h"
 #include "shell/Page.h"
 
 class QLabel;
@@ -13,12 +14,16 @@ class DataPage : public Page {
   Q_OBJECT
 
  public:
-  DataPage(int number, Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+  DataPage(PageId id, Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
 
   bool IsDataEntry() const override { return true; }
-  bool Validate() override { return ValidatePage(); }
+  // A page whose boxes hold something to correct keeps the user.
+  LeaveDecision DecideLeaving(PageId to, LeaveBy by) override;
   bool IsResizable() const override { return false; }
   bool FollowsSmallScreenRule() const override { return true; }
+
+  // The box that edits `field` on this page, or null.
+  virtual QLineEdit* EditFor(const PlanField& field) const { return bindings_.EditFor(field); }
 
  protected:
   // Boxes to plan record: stores what parsed, reports the first problem and
@@ -49,10 +54,11 @@ class DataPage : public Page {
   // A label with its dot leaders at `labelRect` and its box at `editRect`,
   // bound to the row's field in bindings_.
   QLineEdit* AddEntryRow(const EntryRow& row, QRect labelRect, QRect editRect);
-  // Rows stacked from `top`, one every `rowHeight` pixels: labels from
-  // `labelLeft` up to the box column, boxes `editWidth` wide ending at `right`.
-  void AddEntryRows(const std::vector<EntryRow>& rows, int top, int rowHeight, int labelLeft, int right,
-                    int editWidth);
+  // Rows stacked on `grid` from `top`, each bound to its field in bindings_;
+  // returns the boxes in row order.
+  std::vector<QLineEdit*> AddEntryRows(const std::vector<EntryRow>& rows, const PageGrid& grid, int top);
+  // The same rows left unbound, for a page that reads them in an order of its own.
+  std::vector<QLineEdit*> AddRows(const std::vector<EntryRow>& rows, const PageGrid& grid, int top);
 
   EntryBindings bindings_;
 };

@@ -52,8 +52,8 @@ QString Name(const char* kind, int number) { return QString("%1%2").arg(kind).ar
 
 }  // namespace
 
-Tf15edu::Tf15edu(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
-    : CategoryPageBase(kEducationPage, "Education Expenses", 2200, session, platform, navigator, parent) {
+EducationPage::EducationPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : CategoryPageBase(PageId::Education, "Education Expenses", 2200, session, platform, navigator, parent) {
   for (int student = 0; student < 3; ++student) BuildStudent(student, kTop + student * kBlockHeight);
   ApplyFonts();
   memo_ = AddInstructions(kTop + 3 * kBlockHeight + 4, QString(), kScrollHint);
@@ -62,7 +62,7 @@ Tf15edu::Tf15edu(Session& session, Platform& platform, Navigator& navigator, QWi
 
 // Student k (0-based): heading Label(16+k), boxes Edit(5k+1) .. Edit(5k+5),
 // their labels Label(5k+1) .. Label(5k+5).
-void Tf15edu::BuildStudent(int student, int top) {
+void EducationPage::BuildStudent(int student, int top) {
   const StudentFields& fields = kStudents[student];
   const int first = 5 * student + 1;
   const int amountLeft = kBoxRight - kAmountWidth;
@@ -98,7 +98,7 @@ void Tf15edu::BuildStudent(int student, int top) {
 
 // The memo is reloaded at every showing, also when the page comes back from
 // the about box without a refill.
-void Tf15edu::showEvent(QShowEvent* event) {
+void EducationPage::showEvent(QShowEvent* event) {
   CategoryPageBase::showEvent(event);
   if (event->spontaneous()) return;
   memo_->setPlainText(QString::fromLatin1(kEducationInstructions) + kNumberFormatInstructions +
@@ -106,7 +106,7 @@ void Tf15edu::showEvent(QShowEvent* event) {
 }
 
 // Schooling and loan payments cannot lie in the past.
-void Tf15edu::MoveYearsUp() {
+void EducationPage::MoveYearsUp() {
   PlanRecord& plan = session_.plan;
   for (const StudentFields& fields : kStudents) {
     plan.*fields.startYear = std::max(plan.*fields.startYear, plan.CurrentYear);
@@ -115,13 +115,13 @@ void Tf15edu::MoveYearsUp() {
   }
 }
 
-void Tf15edu::Refresh() {
+void EducationPage::Refresh() {
   SetCaptionTitle(kTitle);
   MoveYearsUp();
   bindings_.Fill(session_.plan);
 }
 
-bool Tf15edu::ValidatePage() {
+bool EducationPage::ValidatePage() {
   if (bindings_.Parse(session_.plan).error) {
     ShowDataEntryError();
     return false;

@@ -6,11 +6,11 @@ class QPlainTextEdit;
 
 // Education expenses: three students, each with a span of calendar years, an
 // annual cost and an optional future student loan.
-class Tf15edu : public CategoryPageBase {
+class EducationPage : public CategoryPageBase {
   Q_OBJECT
 
  public:
-  Tf15edu(Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+  EducationPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
 
  protected:
   void Refresh() override;

@@ -69,6 +69,13 @@ void EntryBindings::FillField(const PlanRecord& plan, const PlanField& field) co
   }
 }
 
+QLineEdit* EntryBindings::EditFor(const PlanField& field) const {
+  for (const Binding& b : bindings_) {
+    if (b.field == field) return b.edit;
+  }
+  return nullptr;
+}
+
 ParseOutcome EntryBindings::Parse(PlanRecord& plan) const {
   ParseOutcome outcome;
   for (const Binding& b : bindings_) {

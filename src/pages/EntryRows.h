@@ -23,14 +23,22 @@ enum class EntryKind {
   Text,      // as typed
 };
 
+// How a row's label reads.
+enum class LabelText {
+  Given,    // the caption as written, dots included where it has them
+  Leaders,  // the caption's words followed by dots up to the box
+};
+
 // One labelled box of a data page.
 struct EntryRow {
   QString labelName;  // object name of the label ("" for none)
-  QString caption;    // label text, dot leaders included
+  QString caption;    // label text
   QString editName;   // object name of the box
   PlanField field;
   EntryKind kind = EntryKind::Dollars;
   bool readOnly = false;
+  LabelText label = LabelText::Given;
+  int editWidth = 0;  // 0: the page grid's
 };
 
 struct ParseOutcome {
@@ -47,6 +55,8 @@ class EntryBindings {
   ParseOutcome Parse(PlanRecord& plan) const;
   // Shows only the boxes bound to these fields (a total after Update).
   void FillField(const PlanRecord& plan, const PlanField& field) const;
+  // The box bound to `field`, or null.
+  QLineEdit* EditFor(const PlanField& field) const;
 
  private:
   struct Binding {

@@ -2,45 +2,70 @@
 
 #include <vector>
 
-// Which rows each home situation shows, what they are called and which of the
-// nine remembered quantities (T1..T9: home value, real estate taxes, mortgage
-// balance, mortgage years, years to move, purchase price, new mortgage, new
-// real estate taxes, rent) each row holds.
+#include "model/HomeSituation.h"
+
+// The nine figures the home status page remembers across a change of
+// situation, in the order of the working values' HomeEditTexts.
+enum HomeFigure : int {
+  kHomeValue,
+  kHomeTaxes,
+  kMortgageBalance,
+  kMortgageYears,
+  kYearsToMove,
+  kNewHomePrice,
+  kNewMortgage,
+  kNewHomeTaxes,
+  kAnnualRent,
+};
+
+// One row a home situation shows: where it sits, which figure it holds and
+// what it is called.
 struct HomeStatusRow {
-  int row;       // 1..9 (Label/Edit number)
-  int quantity;  // 0..8 for T1..T9
+  int row;  // 1..9 (Label/Edit number)
+  HomeFigure figure;
   const char* words;
 };
 
-// Situations 1 rent, 2 own, 3 rent but expect to buy, 4 own but expect to
-// sell and buy again, 5 own but expect to rent.
-inline const std::vector<HomeStatusRow>& HomeStatusRows(int situation) {
-  static const std::vector<HomeStatusRow> rows[5] = {
-      {{9, 8, "Annual Rent"}},
-      {{3, 0, "Current Market Value of Home"},
-       {4, 1, "Annual Real Estate Taxes"},
-       {5, 2, "Current Mortgage Balance"},
-       {6, 3, "Years Left to Pay on Mortgage"}},
-      {{3, 4, "Number of Years before Home Purchase"},
-       {4, 5, "Expected Purchase Price Current Dollars"},
-       {5, 6, "Expected Mortgage Loan Current Dollars"},
-       {6, 7, "Expected Real Estate Taxes Current Dollars"},
-       {9, 8, "Annual Rent"}},
-      {{1, 0, "Market Value of Home Current Dollars"},
-       {2, 1, "Annual Real Estate Taxes Current Dollars"},
-       {3, 2, "Current Mortgage Balance"},
-       {4, 3, "Years Left to Pay on Mortgage"},
-       {5, 4, "Years before new Home Purchase"},
-       {6, 5, "New Purchase Price Current Dollars"},
-       {7, 6, "New Mortgage Loan Current Dollars"},
-       {8, 7, "New Real Estate Taxes Current Dollars"}},
-      {{1, 0, "Market Value of Home Current Dollars"},
-       {2, 1, "Annual Real Estate Taxes Current Dollars"},
-       {3, 2, "Current Mortgage Balance"},
-       {4, 3, "Years Left to Pay on Mortgage"},
-       {6, 4, "Years Before You Expect to Sell"},
-       {8, 8, "Rent You Expect to Pay Current Dollars"}},
-  };
+// The rows of `situation`; none for a number the page does not know.
+inline const std::vector<HomeStatusRow>& HomeStatusRows(HomeSituation situation) {
+  static const std::vector<HomeStatusRow> rent = {{9, kAnnualRent, "Annual Rent"}};
+  static const std::vector<HomeStatusRow> own = {{3, kHomeValue, "Current Market Value of Home"},
+                                                 {4, kHomeTaxes, "Annual Real Estate Taxes"},
+                                                 {5, kMortgageBalance, "Current Mortgage Balance"},
+                                                 {6, kMortgageYears, "Years Left to Pay on Mortgage"}};
+  static const std::vector<HomeStatusRow> rentThenBuy = {
+      {3, kYearsToMove, "Number of Years before Home Purchase"},
+      {4, kNewHomePrice, "Expected Purchase Price Current Dollars"},
+      {5, kNewMortgage, "Expected Mortgage Loan Current Dollars"},
+      {6, kNewHomeTaxes, "Expected Real Estate Taxes Current Dollars"},
+      {9, kAnnualRent, "Annual Rent"}};
+  static const std::vector<HomeStatusRow> ownThenBuyAnother = {
+      {1, kHomeValue, "Market Value of Home Current Dollars"},
+      {2, kHomeTaxes, "Annual Real Estate Taxes Current Dollars"},
+      {3, kMortgageBalance, "Current Mortgage Balance"},
+      {4, kMortgageYears, "Years Left to Pay on Mortgage"},
+      {5, kYearsToMove, "Years before new Home Purchase"},
+      {6, kNewHomePrice, "New Purchase Price Current Dollars"},
+      {7, kNewMortgage, "New Mortgage Loan Current Dollars"},
+      {8, kNewHomeTaxes, "New Real Estate Taxes Current Dollars"}};
+  static const std::vector<HomeStatusRow> ownThenRent = {{1, kHomeValue, "Market Value of Home Current Dollars"},
+                                                         {2, kHomeTaxes, "Annual Real Estate Taxes Current Dollars"},
+                                                         {3, kMortgageBalance, "Current Mortgage Balance"},
+                                                         {4, kMortgageYears, "Years Left to Pay on Mortgage"},
+                                                         {6, kYearsToMove, "Years Before You Expect to Sell"},
+                                                         {8, kAnnualRent, "Rent You Expect to Pay Current Dollars"}};
   static const std::vector<HomeStatusRow> none;
-  return situation >= 1 && situation <= 5 ? rows[situation - 1] : none;
+  switch (situation) {
+    case HomeSituation::Rent:
+      return rent;
+    case HomeSituation::Own:
+      return own;
+    case HomeSituation::RentThenBuy:
+      return rentThenBuy;
+    case HomeSituation::OwnThenBuyAnother:
+      return ownThenBuyAnother;
+    case HomeSituation::OwnThenRent:
+      return ownThenRent;
+  }
+  return none;
 }

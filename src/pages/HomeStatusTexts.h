@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 
+#include "model/HomeSituation.h"
 #include "model/NumberFormat.h"
 
 // Texts of the home status page.
@@ -71,12 +72,26 @@ inline constexpr const char* kOwnRent =
     "Enter the rent in today's dollars; the model adjusts it for inflation.\r\n\r\n"
     "AUTOMATIC ADJUSTMENTS\r\n";
 
-// The instructions shown for situation 1 to 5.
-inline QString Instructions(int situation) {
+// The instructions shown for a situation the page offers.
+inline QString Instructions(HomeSituation situation) {
   const QString tail = QString::fromLatin1(kNumberFormatInstructions) + QString::fromLatin1(kFinished);
-  if (situation == 1) return QString::fromLatin1(kRent) + tail;
-  const char* texts[] = {kOwn, kRentBuy, kOwnSell, kOwnRent};
-  return QString::fromLatin1(texts[situation - 2]) + QString::fromLatin1(kAdjustments) + tail;
+  const char* text = kOwnRent;
+  switch (situation) {
+    case HomeSituation::Rent:
+      return QString::fromLatin1(kRent) + tail;
+    case HomeSituation::Own:
+      text = kOwn;
+      break;
+    case HomeSituation::RentThenBuy:
+      text = kRentBuy;
+      break;
+    case HomeSituation::OwnThenBuyAnother:
+      text = kOwnSell;
+      break;
+    case HomeSituation::OwnThenRent:
+      break;
+  }
+  return QString::fromLatin1(text) + QString::fromLatin1(kAdjustments) + tail;
 }
 
 }  // namespace home_status_texts

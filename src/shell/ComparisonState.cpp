@@ -18,7 +18,7 @@ std::vector<std::int64_t> NetWorthSeries(const PlanRecord& plan, bool currentDol
 
 }  // namespace
 
-void ComparisonState::Open(const std::string& path, const PlanRecord& plan, int fromPage) {
+void ComparisonState::Open(const std::string& path, const PlanRecord& plan, PageId fromPage) {
   open = true;
   returnPage = fromPage;
   otherPath = path;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/PlanRecord.h"
+#include "shell/PageId.h"
 
 // The second plan of an open comparison, kept beside the current plan (which
 // a comparison never changes) until the comparison is closed. The graph reads
@@ -12,7 +13,7 @@
 struct ComparisonState {
   bool open = false;
   // The page the comparison was opened from; Close returns there.
-  int returnPage = 0;
+  PageId returnPage = PageId::Graph;
   std::string otherPath;
   PlanRecord other;
   // The other plan's net worth per forecast year, from its current year on:
@@ -24,7 +25,7 @@ struct ComparisonState {
 
   // Holds `plan` (read from `path`) as the other plan, opened from page `fromPage`.
   // The curve option keeps its state when one comparison replaces another.
-  void Open(const std::string& path, const PlanRecord& plan, int fromPage);
+  void Open(const std::string& path, const PlanRecord& plan, PageId fromPage);
   // Forgets the other plan; the curve option goes off.
   void Close();
 

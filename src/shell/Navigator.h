@@ -1,19 +1,25 @@
 #pragma once
 
+#include "shell/PageId.h"
+
 // The shell's side of page navigation, as the pages see it.
 class Navigator {
  public:
   virtual ~Navigator() = default;
-  // The page switch from page `from` to page `to`: a data-entry page validates
-  // first (except before the about box) and stays when that fails.
-  virtual void SwitchPage(int from, int to) = 0;
-  // The same switch for a page that has already validated (its close box).
-  virtual void SwitchPageValidated(int from, int to) = 0;
+  // A menu command of page `from` asks for page `to`: the page decides first
+  // whether and where it may be left (not before the about box, which every
+  // page may open as it is).
+  virtual void SwitchPage(PageId from, PageId to) = 0;
+  // The same for the window's close box, which asks for page `to`.
+  virtual void LeaveByCloseBox(PageId from, PageId to) = 0;
+  // Shows `to` after `from` has decided by itself that it may be left.
+  virtual void SwitchPageValidated(PageId from, PageId to) = 0;
   // Hides `from` and shows `to` without validation and without touching
-  // LastPageLeft (a category page returning to the expense summary).
-  virtual void ReturnToPage(int from, int to) = 0;
-  // Shows page n (1..17) without its refill; other numbers show nothing.
-  virtual void ShowPageByNumber(int n) = 0;
+  // LastPageLeft (a detail page returning to the page that opened it).
+  virtual void ReturnToPage(PageId from, PageId to) = 0;
+  // Shows `page` as it was left, without its refill; only the data and result
+  // pages can be shown this way, any other id shows nothing.
+  virtual void ShowPageAsLeft(PageId page) = 0;
   // Ends the program after the caller asked the save question; stores the
   // window settings with the position of the page that holds the menu.
   virtual void ExitProgram() = 0;

@@ -8,12 +8,12 @@
 
 #include "model/NumberFormat.h"
 
-Page::Page(int number, Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+Page::Page(PageId id, Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
     : QWidget(parent),
       session_(session),
       platform_(platform),
       navigator_(navigator),
-      number_(number),
+      id_(id),
       menuBar_(new QMenuBar(this)),
       content_(new QWidget(this)) {
   auto* layout = new QVBoxLayout(this);
@@ -35,7 +35,7 @@ QSize Page::PageSize() const {
   return fixedSize_;
 }
 
-void Page::FormActivate() {
+void Page::Activate() {
   if (session_.SuppressRefresh) {
     session_.SuppressRefresh = false;
     return;
@@ -43,9 +43,8 @@ void Page::FormActivate() {
   Refresh();
 }
 
-void Page::FormCloseQuery() {
-  if (IsDataEntry() && !Validate()) return;
-  navigator_.SwitchPageValidated(number_, kGraphPage);
+void Page::CloseRequested() {
+  navigator_.LeaveByCloseBox(id_, PageId::Graph);
 }
 
 void Page::SetCaptionTitle(const QString& title) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "platform/Platform.h"
+#include "shell/LeaveDecision.h"
 #include "shell/Navigator.h"
 #include "shell/Session.h"
 
@@ -18,23 +19,25 @@ class Page : public QWidget {
   Q_OBJECT
 
  public:
-  Page(int number, Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+  Page(PageId id, Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
 
-  int PageNumber() const { return number_; }
+  PageId Id() const { return id_; }
   QMenuBar* MenuBar() const { return menuBar_; }
   QWidget* Content() const { return content_; }
 
-  // Data-entry pages validate before they may be left.
+  // Data-entry pages check their boxes before they may be left.
   virtual bool IsDataEntry() const { return false; }
-  virtual bool Validate() { return true; }
+  // Whether and where the user may go when asking for page `to`.
+  virtual LeaveDecision DecideLeaving(PageId, LeaveBy) { return LeaveDecision::Go(); }
 
   // Called by the shell when the page becomes the visible one: refills it
   // unless the shell asked for a return without refill.
-  void FormActivate();
+  void Activate();
   // Called by the shell when the page is hidden by a switch.
-  virtual void FormHide() {}
-  // The window's close box was pressed while this page was visible.
-  virtual void FormCloseQuery();
+  virtual void Hidden() {}
+  // The window's close box was pressed while this page was visible: the
+  // graph page is asked for.
+  virtual void CloseRequested();
 
   // Size rule: fixed pages keep PageSize(); resizable pages start at
   // PageSize() and may not go below MinimumPageSize(). Sizes are of the area
@@ -55,10 +58,10 @@ class Page : public QWidget {
   void OpenHelpTopic(int context);
   void OpenHtmlHelp();
   void OpenHomePage();
-  void ShowAbout() { GoTo(kAboutPage); }
+  void ShowAbout() { GoTo(PageId::About); }
 
  protected:
-  // The page's refill from the plan (its fill routine).
+  // Fills the page again from the plan.
   virtual void Refresh() {}
 
   void SetFixedPageSize(QSize size) { fixedSize_ = size; }
@@ -66,7 +69,7 @@ class Page : public QWidget {
   // Title + "[ " + plan name up to its first "." + " ]".
   void SetCaptionTitle(const QString& title);
 
-  void GoTo(int page) { navigator_.SwitchPage(number_, page); }
+  void GoTo(PageId page) { navigator_.SwitchPage(id_, page); }
   void ShowError(const QString& text) { platform_.prompts.Error(this, text); }
   void ShowInformation(const QString& text) { platform_.prompts.Information(this, text); }
 
@@ -75,7 +78,7 @@ class Page : public QWidget {
   Navigator& navigator_;
 
  private:
-  int number_;
+  PageId id_;
   int helpContext_ = 0;
   QSize fixedSize_{536, 500};
   QMenuBar* menuBar_;

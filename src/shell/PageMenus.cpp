@@ -29,24 +29,40 @@ QAction* AddMenuCommand(QMenu* menu, const QString& caption, const QString& obje
   return action;
 }
 
-QMenu* AddSetupMenu(QMenuBar* bar, int currentPage, const QString& assumptionsCaption,
-                    std::function<void(int)> goTo) {
+namespace {
+
+QAction* MarkTarget(QAction* action, PageId page) {
+  action->setProperty(kTargetPageProperty, static_cast<int>(page));
+  return action;
+}
+
+}  // namespace
+
+QAction* AddGoToCommand(QMenuBar* bar, PageId page, std::function<void(PageId)> goTo) {
+  const bool graph = page == PageId::Graph;
+  return MarkTarget(AddMenuCommand(bar, graph ? "&Graph" : "&Plan", graph ? "Graph1" : "Plan1",
+                                   [goTo = std::move(goTo), page] { goTo(page); }),
+                    page);
+}
+
+QMenu* AddSetupMenu(QMenuBar* bar, PageId currentPage, const QString& assumptionsCaption,
+                    std::function<void(PageId)> goTo) {
   struct Item {
     const char* caption;
     const char* objectName;
-    int page;
+    PageId page;
   };
   const Item items[] = {
-      {"&Personal Data", "PersonalData1", kPersonalPage}, {"&Assets", "Assets1", kAssetsPage},
-      {"&Income", "Income1", kIncomePage},                {"&Taxes", "axes1", kTaxesPage},
-      {"&Expenses", "Expenses1", kExpensePage},           {nullptr, "Assumptions1", kAssumptionsPage},
+      {"&Personal Data", "PersonalData1", PageId::Personal}, {"&Assets", "Assets1", PageId::Assets},
+      {"&Income", "Income1", PageId::Income},                {"&Taxes", "axes1", PageId::Taxes},
+      {"&Expenses", "Expenses1", PageId::ExpenseSummary},           {nullptr, "Assumptions1", PageId::Assumptions},
   };
   QMenu* menu = bar->addMenu("&Setup");
   menu->setObjectName("Setup1");
   for (const Item& item : items) {
     const QString caption = item.caption ? QString(item.caption) : assumptionsCaption;
-    const int page = item.page;
-    QAction* action = AddMenuCommand(menu, caption, item.objectName, [goTo, page] { goTo(page); });
+    const PageId page = item.page;
+    QAction* action = MarkTarget(AddMenuCommand(menu, caption, item.objectName, [goTo, page] { goTo(page); }), page);
     if (page == currentPage) {
       action->setCheckable(true);
       action->setChecked(true);

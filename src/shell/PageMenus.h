@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "shell/PageId.h"
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -16,10 +18,17 @@ QAction* AddMenuCommand(QMenuBar* bar, const QString& caption, const QString& ob
 QAction* AddMenuCommand(QMenu* menu, const QString& caption, const QString& objectName,
                         std::function<void()> handler);
 
+// The property naming the page a command leads to, so a command can be
+// found by where it goes.
+inline constexpr char kTargetPageProperty[] = "targetPage";
+
+// "&Graph" or "&Plan": the top-level command leading to that result page.
+QAction* AddGoToCommand(QMenuBar* bar, PageId page, std::function<void(PageId)> goTo);
+
 // "&Setup" with the six data pages; the item of `currentPage` is checked and disabled.
-// `goTo` receives the chosen page number.
-QMenu* AddSetupMenu(QMenuBar* bar, int currentPage, const QString& assumptionsCaption,
-                    std::function<void(int)> goTo);
+// `goTo` receives the chosen page.
+QMenu* AddSetupMenu(QMenuBar* bar, PageId currentPage, const QString& assumptionsCaption,
+                    std::function<void(PageId)> goTo);
 
 struct WindowMenuOptions {
   int helpContext = 0;

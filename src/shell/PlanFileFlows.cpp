@@ -19,8 +19,7 @@ FileDialogRequest PlanDialog(const Session& session, const QString& title) {
   request.title = title;
   request.filter = "Plan Files (*.plan)";
   request.defaultExtension = "plan";
-  const std::string& folder = session.PlanDirectory.empty() ? session.working.PlanFolder : session.PlanDirectory;
-  request.initialFolder = QString::fromStdString(folder);
+  request.initialFolder = QString::fromStdString(session.CurrentPlanFolder());
   request.proposedName = QString::fromStdString(CaptionPlanName(session.plan.PlanFileName));
   return request;
 }

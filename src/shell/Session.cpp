@@ -18,6 +18,8 @@ void Session::SwitchDollars() {
   }
 }
 
-std::string Session::PlanPath() const {
-  return (PlanDirectory.empty() ? working.PlanFolder : PlanDirectory) + plan.PlanFileName;
+const std::string& Session::CurrentPlanFolder() const {
+  return PlanDirectory.empty() ? working.PlanFolder : PlanDirectory;
 }
+
+std::string Session::PlanPath() const { return CurrentPlanFolder() + plan.PlanFileName; }

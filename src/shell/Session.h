@@ -8,30 +8,7 @@
 #include "model/PlanRecord.h"
 #include "model/PlanWorkingValues.h"
 #include "shell/ComparisonState.h"
-
-// Page numbers: the number in each page's class name.
-enum PageNumber : int {
-  kGraphPage = 1,
-  kPlanPage = 2,
-  kPersonalPage = 3,
-  kExpensePage = 4,
-  kIncomePage = 5,
-  kAssetsPage = 6,
-  kTaxesPage = 7,
-  kAssumptionsPage = 8,
-  kHomeExpensePage = 9,
-  kAutoExpensePage = 10,
-  kMedicalExpensePage = 11,
-  kCommunicationExpensePage = 12,
-  kEntertainmentExpensePage = 13,
-  kFoodExpensePage = 14,
-  kEducationPage = 15,
-  kOtherExpensePage = 16,
-  kHomeStatusPage = 17,
-  kTextPage = 18,
-  kAboutPage = 20,
-  kComparisonPage = 21,
-};
+#include "shell/PageId.h"
 
 // Screens less than this high force the small-screen sizes on the pages.
 inline constexpr int kSmallScreenLimit = 560;
@@ -64,19 +41,19 @@ struct Session {
   // empty until then, which means PlanFolder.
   std::string PlanDirectory;
 
+  // The folder plans are read from and written to: the current plan's own
+  // folder once it has one, the plan folder before that. The plan dialogs and
+  // the bitmap dialog open there.
+  const std::string& CurrentPlanFolder() const;
   // Full path of the current plan: its own folder joined with PlanFileName.
   std::string PlanPath() const;
 
   // Navigation.
-  int LastPageLeft = kGraphPage;
+  PageId LastPageLeft = PageId::Graph;
   bool SuppressRefresh = false;
   bool Exiting = false;
   int LastTop = 20;
   int LastLeft = 20;
-
-  // Cross-page requests raised by one page's validation for the next switch.
-  bool PersonalPageDue = false;
-  bool PersonalPageRequested = false;
 
   // Result views: the shared dollar switch and the graph's curve check boxes.
   bool CurrentDollars = false;

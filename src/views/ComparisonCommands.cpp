@@ -13,8 +13,8 @@ void AddComparisonCommands(QMenu* file, Page& page, Session& session, Platform& 
                  [&] { CompareWithPlan(page, session, platform, navigator); });
   QAction* show = AddMenuCommand(file, "Show Co&mparison", "ShowComparison1", [&] {
     if (!session.comparison.open) return;
-    session.comparison.returnPage = page.PageNumber();
-    navigator.SwitchPage(page.PageNumber(), kComparisonPage);
+    session.comparison.returnPage = page.Id();
+    navigator.SwitchPage(page.Id(), PageId::Comparison);
   });
   show->setEnabled(session.comparison.open);
   QObject::connect(file, &QMenu::aboutToShow, show, [show, &session] { show->setEnabled(session.comparison.open); });
@@ -24,6 +24,6 @@ void CompareWithPlan(Page& page, Session& session, Platform& platform, Navigator
   PlanRecord other;
   const std::optional<QString> path = OpenOtherPlan(session, platform, &page, other);
   if (!path) return;
-  session.comparison.Open(path->toStdString(), other, page.PageNumber());
-  navigator.SwitchPage(page.PageNumber(), kComparisonPage);
+  session.comparison.Open(path->toStdString(), other, page.Id());
+  navigator.SwitchPage(page.Id(), PageId::Comparison);
 }

@@ -66,7 +66,7 @@ QLabel* Heading(QWidget* buddy, const QString& text = {}) {
 }  // namespace
 
 ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
-    : Page(kComparisonPage, session, platform, navigator, parent),
+    : Page(PageId::Comparison, session, platform, navigator, parent),
       plans_(new QLabel(Content())),
       curve_(new QCheckBox("Show the other plan's net worth on the graph as a &dashed curve", Content())),
       tabs_(new QTabWidget(Content())) {
@@ -103,7 +103,7 @@ void ComparisonPage::BuildMenus() {
   AddMenuCommand(copy, "Copy &Selection", "CopySelection1", [this] { CopySelection(); });
   AddMenuCommand(copy, "Copy &All", "CopyAll1", [this] { CopyAll(); });
   // The comparison stays open on the graph, where the dashed curve shows it.
-  AddMenuCommand(bar, "&Graph", "Graph1", [this] { GoTo(kGraphPage); });
+  AddMenuCommand(bar, "&Graph", "Graph1", [this] { GoTo(PageId::Graph); });
   AddWindowMenu(bar, *this, WindowMenuOptions{kHelpContext});
 }
 
@@ -183,10 +183,10 @@ void ComparisonPage::Refresh() {
 }
 
 void ComparisonPage::CloseComparison() {
-  const int back = session_.comparison.returnPage;
+  const PageId back = session_.comparison.returnPage;
   session_.comparison.Close();
   session_.SuppressRefresh = true;
-  navigator_.ReturnToPage(kComparisonPage, back > 0 ? back : kGraphPage);
+  navigator_.ReturnToPage(PageId::Comparison, back);
   session_.SuppressRefresh = false;
 }
 

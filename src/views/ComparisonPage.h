@@ -22,7 +22,7 @@ class ComparisonPage : public Page {
   QSize PageSize() const override { return size_; }
   QSize MinimumPageSize() const override;
   void PageResized(QSize size) override;
-  void FormCloseQuery() override { CloseComparison(); }
+  void CloseRequested() override { CloseComparison(); }
 
   const Comparison& Shown() const { return comparison_; }
 

@@ -2,9 +2,9 @@
 
 #include "render/GraphPrinting.h"
 #include "views/BitmapSaving.h"
-#include "views/Tf1graph.h"
+#include "views/GraphPage.h"
 
-void PrintGraphCommand(Tf1graph& page) {
+void PrintGraphCommand(GraphPage& page) {
   Session& session = page.GraphSession();
   Platform& platform = page.GraphPlatform();
   QPrinter printer(QPrinter::HighResolution);
@@ -13,6 +13,6 @@ void PrintGraphCommand(Tf1graph& page) {
   if (!PrintGraph(printer, job)) platform.prompts.Error(&page, "The graph could not be printed: the printer did not start.");
 }
 
-void SaveBitmapCommand(Tf1graph& page) {
+void SaveBitmapCommand(GraphPage& page) {
   SaveBitmapFile(&page, page.VisibleGraph(), page.GraphSession(), page.GraphPlatform());
 }

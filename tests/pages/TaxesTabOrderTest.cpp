@@ -17,8 +17,8 @@ class TaxesTabOrderTest : public ::testing::Test {
     program.session.plan.FilingStatus = 3;
     program.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(program.window.get()));
-    program.Open(kTaxesPage);
-    ASSERT_EQ(program.Current()->PageNumber(), kTaxesPage);
+    program.Open(PageId::Taxes);
+    ASSERT_EQ(program.Current()->Id(), PageId::Taxes);
     program.Current()->grab();
   }
 

@@ -7,12 +7,12 @@
 
 #include "engine/Factors.h"
 #include "engine/Money.h"
-#include "support/TestProgram.h"
+#include "support/DataPageFixture.h"
 
 // The whole program on a plan whose forecast expenses are only what the
 // category pages add: no income, no taxes, no debt, and a taxable balance
 // that only keeps pace with inflation, large enough to pay for every shortfall.
-class ExpensePageTest : public ::testing::Test {
+class ExpensePageTest : public DataPageFixture {
  protected:
   ExpensePageTest() {
     PlanRecord quiet;
@@ -29,12 +29,10 @@ class ExpensePageTest : public ::testing::Test {
                                            &PlanRecord::EduStartYear3, &PlanRecord::EduEndYear3}) {
       quiet.*year = 2010;
     }
-    program.session.plan = quiet;
+    plan = quiet;
   }
 
   PlanRecord& Plan() { return program.session.plan; }
-  QStringList Shown() const { return program.scripted.prompts.Texts(); }
-  int CurrentPage() const { return program.Current() ? program.Current()->PageNumber() : 0; }
 
   // Forecast expenses of year a (1 = this year).
   std::int64_t Expenses(int a) const { return program.session.table.Year(a).Expenses; }
@@ -42,8 +40,4 @@ class ExpensePageTest : public ::testing::Test {
   std::int64_t Inflated(std::int64_t amount, int a) const {
     return RoundMoney(InflationIndex(program.session.plan, a - 1) * static_cast<long double>(amount));
   }
-
-  // Saves a picture of the visible page for a look at its layout.
-
-  TestProgram program;
 };

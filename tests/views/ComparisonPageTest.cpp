@@ -41,7 +41,7 @@ class ComparisonPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(ReadPlanFile(program.session.plan, kBasePlan.toStdString()).ok);
-    program.Current()->FormActivate();
+    program.Current()->Activate();
     ActivateWindow();
   }
 
@@ -51,7 +51,7 @@ class ComparisonPageTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(program.window.get()));
   }
 
-  ComparisonPage* Page() { return qobject_cast<ComparisonPage*>(program.PageAt(kComparisonPage)); }
+  ComparisonPage* Page() { return qobject_cast<ComparisonPage*>(program.PageAt(PageId::Comparison)); }
   QTableWidget* Table(const char* name) { return Page()->findChild<QTableWidget*>(name); }
   QString Cell(const char* table, int row, int column) {
     const QTableWidgetItem* item = Table(table)->item(row, column);
@@ -136,8 +136,8 @@ TEST_F(ComparisonPageTest, CopyCommandsPutTheYearDifferencesOnTheClipboardAsTheP
 }
 
 TEST_F(ComparisonPageTest, TheComparisonNeverChangesTheCurrentPlanAndEscapeReturnsWhereItCameFrom) {
-  for (int origin : {kGraphPage, kPlanPage}) {
-    program.window->SwitchPageValidated(kPersonalPage, origin);
+  for (PageId origin : {PageId::Graph, PageId::PlanTable}) {
+    program.window->SwitchPageValidated(PageId::Personal, origin);
     const PlanSnapshot before = Snapshot(program.session);
     CompareByKeyboard(kOtherPlan);
     ASSERT_EQ(program.Current(), Page()) << origin;
@@ -145,7 +145,7 @@ TEST_F(ComparisonPageTest, TheComparisonNeverChangesTheCurrentPlanAndEscapeRetur
 
     ActivateWindow();
     QTest::keyClick(program.window.get(), Qt::Key_Escape);
-    EXPECT_EQ(program.Current()->PageNumber(), origin);
+    EXPECT_EQ(program.Current()->Id(), origin);
     EXPECT_TRUE(Snapshot(program.session) == before) << origin;
     EXPECT_FALSE(program.session.comparison.open);
   }
@@ -165,7 +165,7 @@ TEST_F(ComparisonPageTest, ABadSecondPlanShowsTheReadersMessageAndChangesNothing
   const PlanSnapshot before = Snapshot(program.session);
   CompareByKeyboard(bad);
   CompareByKeyboard(dir.filePath("missing.plan"));
-  EXPECT_EQ(program.Current()->PageNumber(), kGraphPage);
+  EXPECT_EQ(program.Current()->Id(), PageId::Graph);
   ASSERT_EQ(program.scripted.prompts.shown.size(), 2u);
   EXPECT_EQ(program.scripted.prompts.shown[0].kind, ShownPrompt::Error);
   EXPECT_EQ(program.scripted.prompts.shown[0].text.toStdString(), expected.message);
@@ -175,7 +175,7 @@ TEST_F(ComparisonPageTest, ABadSecondPlanShowsTheReadersMessageAndChangesNothing
 
   // A cancelled dialog does nothing either.
   program.Trigger("CompareWith1");
-  EXPECT_EQ(program.Current()->PageNumber(), kGraphPage);
+  EXPECT_EQ(program.Current()->Id(), PageId::Graph);
   EXPECT_EQ(program.scripted.prompts.shown.size(), 2u);
 }
 
@@ -202,20 +202,20 @@ TEST_F(ComparisonPageTest, TheCompareCurveStaysWithTheOpenComparisonOnTheGraphAn
 
   // The graph with the comparison open, and back to it from the graph's File menu.
   program.Trigger("Graph1");
-  EXPECT_EQ(program.Current()->PageNumber(), kGraphPage);
+  EXPECT_EQ(program.Current()->Id(), PageId::Graph);
   EXPECT_TRUE(state.CurveDue());
   FileMenuKey(Qt::Key_M);
   ASSERT_EQ(program.Current(), Page());
   EXPECT_TRUE(curve->isChecked());
 
   program.Trigger("Close1");
-  EXPECT_EQ(program.Current()->PageNumber(), kGraphPage);
+  EXPECT_EQ(program.Current()->Id(), PageId::Graph);
   EXPECT_FALSE(state.open);
   EXPECT_FALSE(state.curveShown);
   EXPECT_TRUE(state.NetWorth(false).empty());
   // Nothing to show once it is closed.
   FileMenuKey(Qt::Key_M);
-  EXPECT_EQ(program.Current()->PageNumber(), kGraphPage);
+  EXPECT_EQ(program.Current()->Id(), PageId::Graph);
   EXPECT_FALSE(program.Current()->findChild<QAction*>("ShowComparison1")->isEnabled());
   if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
 }

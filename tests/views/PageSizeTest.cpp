@@ -13,9 +13,9 @@ namespace {
 
 class PageSizeTest : public ::testing::Test {
  protected:
-  QSize ShownSize(int page) {
-    program.window->SwitchPageValidated(program.Current()->PageNumber(), page);
-    EXPECT_EQ(program.Current()->PageNumber(), page);
+  QSize ShownSize(PageId page) {
+    program.window->SwitchPageValidated(program.Current()->Id(), page);
+    EXPECT_EQ(program.Current()->Id(), page);
     return program.window->size();
   }
 
@@ -26,9 +26,9 @@ class PageSizeTest : public ::testing::Test {
 TEST_F(PageSizeTest, GraphAndPlanPagesShowTheSameStoredSize) {
   g.GraphWidth = g.PlanWidth = 506;
   g.GraphHeight = g.PlanHeight = 574;
-  EXPECT_EQ(ShownSize(kPlanPage), QSize(506, 574));
-  EXPECT_EQ(ShownSize(kGraphPage), QSize(506, 574));
-  EXPECT_EQ(ShownSize(kPlanPage), QSize(506, 574));
+  EXPECT_EQ(ShownSize(PageId::PlanTable), QSize(506, 574));
+  EXPECT_EQ(ShownSize(PageId::Graph), QSize(506, 574));
+  EXPECT_EQ(ShownSize(PageId::PlanTable), QSize(506, 574));
   EXPECT_EQ(g.PlanHeight, 574);
 }
 
@@ -36,13 +36,13 @@ TEST_F(PageSizeTest, ThePlanPageStaysWithinTheScreenHeight) {
   g.ScreenHeight = 700;
   EXPECT_EQ(PlanPageHeldSize(QSize(800, 900), g, 30), QSize(800, 700));
   g.PlanHeight = 900;
-  EXPECT_LE(ShownSize(kPlanPage).height(), 700);
+  EXPECT_LE(ShownSize(PageId::PlanTable).height(), 700);
 }
 
 TEST_F(PageSizeTest, ExtremeGraphSizesDoNotOverflow) {
   g.GraphWidth = INT_MIN;
   g.GraphHeight = INT_MIN;
-  const QSize page = program.PageAt(kGraphPage)->PageSize();
+  const QSize page = program.PageAt(PageId::Graph)->PageSize();
   EXPECT_GE(page.width(), 0);
   EXPECT_GE(page.height(), 0);
 }

@@ -4,16 +4,16 @@
 #include <QTemporaryDir>
 
 #include "support/TestProgram.h"
-#include "views/Tf1graph.h"
+#include "views/GraphPage.h"
 
 TEST(SaveBitmap, GraphPageSavesThePictureItShows) {
   TestProgram program;
-  auto* graph = qobject_cast<Tf1graph*>(program.PageAt(kGraphPage));
+  auto* graph = qobject_cast<GraphPage*>(program.PageAt(PageId::Graph));
   ASSERT_NE(graph, nullptr);
   QTemporaryDir dir;
   const QString path = dir.filePath("JohnSmith.bmp");
   program.scripted.prompts.fileAnswers.push_back(path);
-  program.Trigger("SaveBitmap1");
+  program.Run(Command::SaveBitmap);
 
   ASSERT_EQ(program.scripted.prompts.dialogs.size(), 1u);
   const FileDialogRequest& request = program.scripted.prompts.dialogs[0];
@@ -32,20 +32,20 @@ TEST(SaveBitmap, GraphPageSavesThePictureItShows) {
 
 TEST(SaveBitmap, CancelWritesNothingAndFailureIsShown) {
   TestProgram program;
-  program.Trigger("SaveBitmap1");
+  program.Run(Command::SaveBitmap);
   EXPECT_EQ(program.scripted.prompts.dialogs.size(), 1u);
   EXPECT_TRUE(program.scripted.prompts.shown.empty());
 
   QTemporaryDir dir;
   program.scripted.prompts.fileAnswers.push_back(dir.filePath("no/such/folder/x.bmp"));
-  program.Trigger("SaveBitmap1");
+  program.Run(Command::SaveBitmap);
   ASSERT_EQ(program.scripted.prompts.shown.size(), 1u);
   EXPECT_EQ(program.scripted.prompts.shown[0].kind, ShownPrompt::Error);
 }
 
 TEST(PrintGraphCommand, CancelledPrinterDialogPrintsNothing) {
   TestProgram program;
-  program.Trigger("PrintGraph1");
+  program.Run(Command::Print);
   EXPECT_EQ(program.scripted.prompts.printerDialogs, 1);
   EXPECT_TRUE(program.scripted.prompts.shown.empty());
 }

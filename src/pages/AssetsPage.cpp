@@ -1,0 +1,95 @@
+#include "pages/AssetsPage.h"
+
+#include <QPushButton>
+
+#include "engine/PageTotals.h"
+#include "pages/AssetsTexts.h"
+#include "shell/PageMenus.h"
+
+namespace {
+
+constexpr PageGrid kGrid = kWidePageGrid;
+
+EntryRow Row(const char* labelName, const char* words, const char* editName, PlanField field,
+             EntryKind kind = EntryKind::Dollars, bool readOnly = false) {
+  return {labelName, words, editName, field, kind, readOnly, LabelText::Leaders};
+}
+
+}  // namespace
+
+AssetsPage::AssetsPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : DataPage(PageId::Assets, session, platform, navigator, parent) {
+  setWindowTitle("Assets");
+  SetClientSize(QSize(536, 500));
+  BuildControls();
+  BuildMenu();
+}
+
+void AssetsPage::BuildControls() {
+  auto heading = [this](const char* name, const char* text, int top) {
+    AddHeading(name, text, QRect(kGrid.left, top, 300, 20));
+  };
+
+  heading("Label1", "Investments", 8);
+  AddEntryRows({Row("Label2", "Taxable Balance", "Edit1", &PlanRecord::TaxableBalance),
+                Row("Label3", "Tax Deferred Balance", "Edit2", &PlanRecord::TaxDeferredBalance)},
+               kGrid, 32);
+  heading("Label5", "Current Debt", 88);
+  AddEntryRows({Row("Label4", "Total Current Debt", "Edit4", &PlanRecord::CurrentDebt),
+                Row("Label6", "Years Remaining on Debt", "Edit6", &PlanRecord::DebtYears, EntryKind::Whole)},
+               kGrid, 112);
+  heading("Label10", "Home Assets", 168);
+
+  auto* button = new QPushButton("Home Status/Assets", Content());
+  button->setObjectName("Button1");
+  button->setGeometry(kGrid.left, 192, 160, 26);
+  button->setToolTip("Important home status details");
+  button->setProperty(kTargetPageProperty, static_cast<int>(PageId::HomeStatus));
+  connect(button, &QPushButton::clicked, this, &AssetsPage::OpenHomeStatus);
+  // The home equity box stands beside the button, without a label of its own.
+  AddEntryRows({{"", "", "Edit7", &PlanRecord::CurrentHomeEquity, EntryKind::Dollars, true}}, kGrid, 194);
+  AddEntryRows({Row("Label9", "Current Net Worth", "Edit8", &PlanRecord::CurrentNetWorth, EntryKind::Dollars, true)},
+               kGrid, 230);
+
+  AddMemo("Memo1", QRect(kGrid.left, 266, kGrid.right - kGrid.left, 226), assets_texts::Instructions());
+}
+
+void AssetsPage::BuildMenu() {
+  AddMenuCommand(MenuBar(), "&Update", "Update1", [this] { UpdateTotals(); });
+  AddSetupMenu(MenuBar(), PageId::Assets, "Assu&mptions", [this](PageId page) { GoTo(page); });
+  AddGoToCommand(MenuBar(), PageId::Graph, [this](PageId page) { GoTo(page); });
+  AddGoToCommand(MenuBar(), PageId::PlanTable, [this](PageId page) { GoTo(page); });
+  AddWindowMenu(MenuBar(), *this, {kHelpContext});
+}
+
+void AssetsPage::FillAssetsPage() {
+  UpdateNetWorth();
+  SetCaptionTitle(assets_texts::kTitle);
+  bindings_.Fill(session_.plan);
+}
+
+void AssetsPage::UpdateNetWorth() {
+  RecomputeCurrentNetWorth(session_.plan);
+  bindings_.FillField(session_.plan, &PlanRecord::CurrentNetWorth);
+}
+
+bool AssetsPage::ValidateAssetsPage() {
+  PlanRecord& plan = session_.plan;
+  if (bindings_.Parse(plan).error) {
+    ShowError(assets_texts::kDataError);
+    return false;
+  }
+  // The expense summary sets the payment outright; here a new debt may only
+  // raise it.
+  const std::int64_t payment = ComputeDebtPayment(plan);
+  if (payment > plan.DebtPayment) plan.DebtPayment = payment;
+  UpdateNetWorth();
+  return true;
+}
+
+void AssetsPage::UpdateTotals() {
+  ValidateAssetsPage();
+  UpdateNetWorth();
+}
+
+void AssetsPage::OpenHomeStatus() { GoTo(PageId::HomeStatus); }

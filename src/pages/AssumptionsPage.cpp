@@ -1,0 +1,90 @@
+#include "pages/AssumptionsPage.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+#include "model/NumberFormat.h"
+#include "pages/AssumptionsTexts.h"
+#include "shell/PageMenus.h"
+
+namespace {
+
+using namespace assumptions_texts;
+
+constexpr std::int32_t kFirstCalendarYear = 2005;
+
+std::vector<EntryRow> AssumptionRows() {
+  return {
+      {"Label1", kCurrentYear, "Edit1", &PlanRecord::CurrentYear, EntryKind::Whole},
+      {"Label2", kInflation, "Edit2", &PlanRecord::InflationRate, EntryKind::Decimal2},
+      {"Label3", kMortgageRate, "Edit3", &PlanRecord::MortgageRate, EntryKind::Decimal2},
+      {"Label10", kRealEstate, "Edit4", &PlanRecord::RealEstateGrowth, EntryKind::Decimal2},
+      {"Label4", kTaxable, "Edit5", &PlanRecord::TaxableReturn, EntryKind::Decimal2},
+      {"Label5", kTaxDeferred, "Edit6", &PlanRecord::TaxDeferredReturn, EntryKind::Decimal2},
+      {"Label6", kSalary1, "Edit7", &PlanRecord::SalaryGrowth1, EntryKind::Decimal2},
+      {"Label7", kSalary2, "Edit8", &PlanRecord::SalaryGrowth2, EntryKind::Decimal2},
+      {"Label8", kPension1, "Edit9", &PlanRecord::PensionCola1, EntryKind::Decimal2},
+      {"Label9", kPension2, "Edit10", &PlanRecord::PensionCola2, EntryKind::Decimal2},
+      {"Label11", kReduction, "Edit11", &PlanRecord::RetirementReduction, EntryKind::Decimal1},
+  };
+}
+
+}  // namespace
+
+AssumptionsPage::AssumptionsPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : DataPage(PageId::Assumptions, session, platform, navigator, parent) {
+  setWindowTitle(kDesignCaption);
+  SetHelpContext(kHelpContext);
+  SetClientSize(QSize(500, 518));
+  BuildMenu();
+  AddEntryRows(AssumptionRows(), kAssumptionsPageGrid, 10);
+  AddMemo("Memo1", QRect(8, 300, 484, 212), kInstructions);
+}
+
+void AssumptionsPage::BuildMenu() {
+  AddGoToCommand(MenuBar(), PageId::Graph, [this](PageId page) { GoTo(page); });
+  AddSetupMenu(MenuBar(), PageId::Assumptions, "&Assumptions", [this](PageId page) { GoTo(page); });
+  AddGoToCommand(MenuBar(), PageId::PlanTable, [this](PageId page) { GoTo(page); });
+  AddWindowMenu(MenuBar(), *this, {kHelpContext, kHtmlHelpCaption, "HelpHTM1", "OrvexGraphicsHomePage1"});
+  QAction* defaults = AddMenuCommand(MenuBar(), "&Default", "Default1", [this] { RestoreDefaultRates(); });
+  defaults->setToolTip(kDefaultHint);
+  defaults->setStatusTip(kDefaultHint);
+}
+
+void AssumptionsPage::FillAssumptionsPage() {
+  SetCaptionTitle(kTitle);
+  bindings_.Fill(session_.plan);
+  session_.working.PreviousYear = session_.plan.CurrentYear;
+}
+
+void AssumptionsPage::RestoreDefaultRates() {
+  // A fresh record holds the sample rates that "&Default" puts back.
+  const PlanRecord defaults;
+  for (const EntryRow& row : AssumptionRows()) {
+    const PlanRecord& source = row.editName == "Edit1" ? session_.plan : defaults;
+    Content()->findChild<QLineEdit*>(row.editName)->setText(FormatEntry(source, row.field, row.kind));
+  }
+  session_.working.PreviousYear = session_.plan.CurrentYear;
+}
+
+bool AssumptionsPage::ValidateAssumptionsPage() {
+  PlanRecord& plan = session_.plan;
+  if (bindings_.Parse(plan).error) {
+    ShowError(kDataEntryError);
+    return false;
+  }
+  if (plan.CurrentYear < kFirstCalendarYear) {
+    ShowError(kYearTooEarly);
+    return false;
+  }
+  return true;
+}
+
+LeaveDecision AssumptionsPage::DecideLeaving(PageId, LeaveBy by) {
+  if (!ValidateAssumptionsPage()) return LeaveDecision::Stay();
+  if (session_.plan.CurrentYear == session_.working.PreviousYear ||
+      platform_.prompts.Question(this, kYearChanged, QuestionKind::YesNo) != PromptButton::Yes) {
+    return LeaveDecision::Go();
+  }
+  return by == LeaveBy::CloseBox ? LeaveDecision::Stay() : LeaveDecision::GoInsteadTo(PageId::Personal);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "pages/DataPage.h"
+
+// The assumptions page: the current calendar year and the ten rates of the
+// forecast, the only page that takes decimal and negative entries.
+class AssumptionsPage : public DataPage {
+  Q_OBJECT
+
+ public:
+  AssumptionsPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+
+  int HelpContext() const override { return kHelpContext; }
+  // A Yes to the question about a changed year leads to the personal data
+  // page instead of the page asked for; by the close box it keeps the page open.
+  LeaveDecision DecideLeaving(PageId to, LeaveBy by) override;
+
+ protected:
+  void Refresh() override { FillAssumptionsPage(); }
+  bool ValidatePage() override { return ValidateAssumptionsPage(); }
+
+ private:
+  static constexpr int kHelpContext = 1400;
+
+  void BuildMenu();
+  void FillAssumptionsPage();
+  bool ValidateAssumptionsPage();
+  void RestoreDefaultRates();
+};

@@ -1,0 +1,220 @@
+#include "pages/TaxesPage.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "engine/PageTotals.h"
+#include "model/NumberFormat.h"
+#include "pages/CategoryTexts.h"
+#include "pages/RadioGroupTabStop.h"
+#include "pages/TaxesTexts.h"
+#include "shell/PageMenus.h"
+
+namespace {
+
+using namespace taxes_texts;
+
+const QColor kGroupColour(0, 128, 0);
+
+std::vector<EntryRow> FirstPersonRows() {
+  return {
+      {"Label1", kFederalTax, "Edit1", &PlanRecord::FederalTax1, EntryKind::Dollars, false},
+      {"Label2", kStateTax, "Edit2", &PlanRecord::StateTax1, EntryKind::Dollars, false},
+      {"Label3", kSocialSecurityTax, "Edit3", &PlanRecord::SocialSecurityTax1, EntryKind::Dollars, true},
+      {"Label4", kMedicareTax, "Edit4", &PlanRecord::MedicareTax1, EntryKind::Dollars, true},
+  };
+}
+
+std::vector<EntryRow> SecondPersonRows() {
+  return {
+      {"Label5", kFederalTax, "Edit5", &PlanRecord::FederalTax2, EntryKind::Dollars, false},
+      {"Label6", kStateTax, "Edit6", &PlanRecord::StateTax2, EntryKind::Dollars, false},
+      {"Label7", kSocialSecurityTax, "Edit7", &PlanRecord::SocialSecurityTax2, EntryKind::Dollars, true},
+      {"Label8", kMedicareTax, "Edit8", &PlanRecord::MedicareTax2, EntryKind::Dollars, true},
+  };
+}
+
+const PlanField kFicaFields[] = {&PlanRecord::SocialSecurityTax1, &PlanRecord::MedicareTax1,
+                                 &PlanRecord::SocialSecurityTax2, &PlanRecord::MedicareTax2};
+
+// The statuses in the order of their buttons.
+constexpr std::array<FilingStatus, 4> kStatuses = {FilingStatus::OneSingle, FilingStatus::Jointly,
+                                                   FilingStatus::TwoSingles, FilingStatus::Separately};
+
+
+}  // namespace
+
+TaxesPage::TaxesPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : DataPage(PageId::Taxes, session, platform, navigator, parent) {
+  setWindowTitle(kDesignCaption);
+  SetHelpContext(kHelpContext);
+  SetClientSize(QSize(500, 518));
+  BuildMenu();
+  BuildControls();
+}
+
+void TaxesPage::BuildMenu() {
+  AddMenuCommand(MenuBar(), "&Update", "Update1", [this] { UpdateTotals(); });
+  AddSetupMenu(MenuBar(), PageId::Taxes, "Assu&mptions", [this](PageId page) { GoTo(page); });
+  AddGoToCommand(MenuBar(), PageId::Graph, [this](PageId page) { GoTo(page); });
+  AddGoToCommand(MenuBar(), PageId::PlanTable, [this](PageId page) { GoTo(page); });
+  AddWindowMenu(MenuBar(), *this, {kHelpContext, kHtmlHelpCaption, "HelpHTMVista1", "OrvexGraphicsHomePage1"});
+}
+
+void TaxesPage::BuildControls() {
+  group_ = new QGroupBox(kFilingStatusGroup, Content());
+  group_->setObjectName("GroupBox1");
+  group_->setGeometry(8, 4, 484, 66);
+  group_->setAutoFillBackground(true);
+  QPalette groupPalette = group_->palette();
+  groupPalette.setColor(QPalette::Window, kGroupColour);
+  groupPalette.setColor(QPalette::WindowText, Qt::white);
+  group_->setPalette(groupPalette);
+  const char* captions[] = {kOneSinglePerson, kMarriedJointly, kTwoSinglePersons, kMarriedSeparately};
+  for (int i = 0; i < 4; ++i) {
+    auto* button = new QRadioButton(captions[i], group_);
+    button->setObjectName(QString("RadioButton%1").arg(i + 1));
+    button->setGeometry(i < 2 ? 16 : 260, i % 2 == 0 ? 20 : 42, 210, 20);
+    statusButtons_[static_cast<std::size_t>(i)] = button;
+  }
+  // One Single Person has no action of its own; the other three set the
+  // status as soon as they are checked, by the user or by the fill.
+  for (std::size_t i = 1; i < kStatuses.size(); ++i) {
+    const FilingStatus status = kStatuses[i];
+    connect(statusButtons_[i], &QRadioButton::toggled, this, [this, status](bool checked) {
+      if (checked) FilingStatusChosen(status);
+    });
+  }
+
+  QFont headingFont = font();
+  headingFont.setBold(true);
+  headingFont.setUnderline(true);
+  heading1_ = AddLabel("Label10", QString(), QRect(kTaxesPageGrid.left, 76, 300, 20));
+  heading1_->setFont(headingFont);
+  AddEntryRows(FirstPersonRows(), kTaxesPageGrid, 98);
+  heading2_ = AddLabel("Label9", QString(), QRect(kTaxesPageGrid.left, 196, 300, 20));
+  heading2_->setFont(headingFont);
+  AddEntryRows(SecondPersonRows(), kTaxesPageGrid, 218);
+  AddEntryRows({{"Label11", kTotal, "Edit9", &PlanRecord::TaxTotal, EntryKind::Dollars, true}}, kTaxesPageGrid, 322);
+  AddMemo("Memo1", QRect(8, 354, 484, 158),
+          QString(kInstructions) + kUpdateInstructions + kNumberFormatInstructions);
+
+  for (int i = 0; i < 8; ++i) {
+    amountEdits_[static_cast<std::size_t>(i)] = Content()->findChild<QLineEdit*>(QString("Edit%1").arg(i + 1));
+  }
+  for (int i = 0; i < 4; ++i) {
+    secondLabels_[static_cast<std::size_t>(i)] = Content()->findChild<QLabel*>(QString("Label%1").arg(i + 5));
+    secondEdits_[static_cast<std::size_t>(i)] = amountEdits_[static_cast<std::size_t>(i + 4)];
+  }
+  // Tab order: person 1's taxes, person 2's taxes, then the status group.
+  setTabOrder(amountEdits_[0], amountEdits_[1]);
+  setTabOrder(amountEdits_[1], amountEdits_[4]);
+  setTabOrder(amountEdits_[4], amountEdits_[5]);
+  setTabOrder(amountEdits_[5], statusButtons_[0]);
+}
+
+void TaxesPage::Refresh() {
+  fillDue_ = true;
+  update();
+}
+
+void TaxesPage::paintEvent(QPaintEvent* event) {
+  DataPage::paintEvent(event);
+  FillIfDue();
+}
+
+void TaxesPage::FillIfDue() {
+  if (!fillDue_) return;
+  fillDue_ = false;
+  FicaStep();
+  FillTaxesPage();
+  SelectFilingStatusButton();
+}
+
+void TaxesPage::FillTaxesPage() {
+  const PlanRecord& plan = session_.plan;
+  ShowSecondPersonLayout(plan.SecondPerson);
+  SetCaptionTitle(kTitle);
+  heading1_->setText(QString::fromStdString(plan.Name1));
+  heading2_->setText(QString::fromStdString(plan.Name2));
+  bindings_.Fill(plan);
+}
+
+void TaxesPage::SelectFilingStatusButton() {
+  // A status the page does not know shows as separate filing.
+  const FilingStatus status = FilingStatusOf(session_.plan.FilingStatus);
+  const auto known = std::find(kStatuses.begin(), kStatuses.end(), status);
+  const std::size_t index = known == kStatuses.end() ? kStatuses.size() - 1 : static_cast<std::size_t>(known - kStatuses.begin());
+  statusButtons_[index]->setChecked(true);
+  PlaceRadioGroupInTabChain(amountEdits_[5], statusButtons_);
+  ShowSecondPersonIncomeTaxRows(session_.plan.SecondPerson && status != FilingStatus::Jointly);
+}
+
+FilingStatus TaxesPage::ReadFilingStatus() const {
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (statusButtons_[i]->isChecked()) return kStatuses[i];
+  }
+  return FilingStatus::Separately;
+}
+
+void TaxesPage::FilingStatusChosen(FilingStatus status) {
+  session_.plan.FilingStatus = StoredValue(status);
+  ShowSecondPersonIncomeTaxRows(status != FilingStatus::Jointly && session_.plan.SecondPerson);
+  RecomputeTaxTotal(session_.plan);
+  ShowTaxTotal();
+}
+
+void TaxesPage::FicaStep() {
+  RecomputeCurrentFica(session_.plan);
+  for (const PlanField& field : kFicaFields) bindings_.FillField(session_.plan, field);
+  ShowTaxTotal();
+}
+
+void TaxesPage::ShowTaxTotal() { bindings_.FillField(session_.plan, &PlanRecord::TaxTotal); }
+
+void TaxesPage::ShowSecondPersonLayout(bool twoPersons) {
+  statusButtons_[0]->setEnabled(!twoPersons);
+  for (std::size_t i = 1; i < 4; ++i) statusButtons_[i]->setEnabled(twoPersons);
+  heading2_->setVisible(twoPersons);
+  for (std::size_t i = 0; i < 4; ++i) {
+    secondLabels_[i]->setVisible(twoPersons);
+    secondEdits_[i]->setVisible(twoPersons);
+  }
+}
+
+void TaxesPage::ShowSecondPersonIncomeTaxRows(bool shown) {
+  for (std::size_t i = 0; i < 2; ++i) {
+    secondLabels_[i]->setVisible(shown);
+    secondEdits_[i]->setVisible(shown);
+  }
+}
+
+bool TaxesPage::ValidateTaxesPage() {
+  FillIfDue();
+  PlanRecord& plan = session_.plan;
+  std::vector<EntryRow> rows = FirstPersonRows();
+  for (EntryRow& row : SecondPersonRows()) rows.push_back(row);
+  // The read-only FICA boxes are read back too; the FICA step replaces them.
+  bool error = false;
+  bool blank = false;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (ParseEntry(amountEdits_[i]->text(), plan, rows[i].field, blank) != 0) error = true;
+  }
+  FicaStep();
+  if (error) ShowError(kDataEntryError);
+  plan.FilingStatus = StoredValue(ReadFilingStatus());
+  return !error;
+}
+
+void TaxesPage::UpdateTotals() {
+  ValidateTaxesPage();
+  FicaStep();
+}
+
+void TaxesPage::Hidden() {
+  FillIfDue();
+  session_.plan.FilingStatus = StoredValue(ReadFilingStatus());
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+
+#include "render/GraphDrawing.h"
+#include "views/ResultPage.h"
+
+class QAction;
+class QCheckBox;
+
+// The picture control: shows the graph bitmap from its top-left corner.
+class GraphPicture : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit GraphPicture(QWidget* parent = nullptr);
+  void SetImage(const QImage& image);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage image_;
+};
+
+// The page the program opens on: the forecast as a graph of four asset
+// curves and four cash-flow curves, with the program's main menu.
+class GraphPage : public ResultPage {
+  Q_OBJECT
+
+ public:
+  GraphPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+
+  QSize PageSize() const override;
+  QSize MinimumPageSize() const override;
+  void PageResized(QSize size) override;
+  void CloseRequested() override;
+
+  // Caption, the forecast unless the plan page was left last, and the drawing.
+  void RefreshGraphPage();
+  // Redraws from the table, the check boxes and the dollar switch.
+  void DrawGraph();
+  // Curve check box `index` was clicked.
+  void CurveToggled(int index);
+
+  // What printing and the bitmap export work from.
+  Session& GraphSession() { return session_; }
+  Platform& GraphPlatform() { return platform_; }
+  // The whole off-screen bitmap of the last drawing.
+  const QImage& GraphBitmap() const { return bitmap_; }
+  // The part of the bitmap the picture shows.
+  QImage VisibleGraph() const;
+  GraphPicture* Picture() const { return picture_; }
+  // Axis tops of the last drawing; the printed graph uses them.
+  GraphScales Scales() const { return scales_; }
+
+ public slots:
+  void PrintGraphClicked();
+  void SaveBitmapClicked();
+
+ protected:
+  void Refresh() override;
+  void ShowForecast() override { DrawGraph(); }
+  void ShowReplacedPlan() override;
+
+ private:
+  void BuildMenu();
+  void BuildCheckBoxes();
+  void SyncCheckBoxes();
+  void PlaceCheckBoxes();
+  int MenuHeight() const;
+  QSize CanvasSize() const;
+  int ScreenWidth() const;
+  int ScreenHeight() const;
+
+  GraphPicture* picture_;
+  std::array<QCheckBox*, kCurveCount> checkBoxes_{};
+  QImage bitmap_;
+  GraphScales scales_;
+  // The size rule is armed once start-up is done; its first call takes the stored width.
+  bool CreateDone_ = false;
+  bool FirstResize_ = false;
+};
+
+// The "&Print Graph" and "Save &Bitmap" commands, defined with the printing code.
+void PrintGraphCommand(GraphPage& page);
+void SaveBitmapCommand(GraphPage& page);

@@ -1,0 +1,100 @@
+#include "views/PlanTablePage.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "engine/ForecastTable.h"
+#include "render/PlanPrinting.h"
+#include "shell/PageMenus.h"
+#include "views/GridClipboard.h"
+#include "views/PlanGrid.h"
+#include "views/PlanPageSize.h"
+
+namespace {
+
+constexpr int kPlanHelpContext = 500;
+
+}  // namespace
+
+PlanTablePage::PlanTablePage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : ResultPage(PageId::PlanTable, session, platform, navigator, parent), grid_(new QTableWidget(Content())) {
+  setWindowTitle("Plan");
+  SetHelpContext(kPlanHelpContext);
+  QPalette palette = Content()->palette();
+  palette.setColor(QPalette::Window, QColor(0, 255, 255));
+  Content()->setPalette(palette);
+  Content()->setAutoFillBackground(true);
+  auto* layout = new QVBoxLayout(Content());
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(grid_);
+  SetupPlanGrid(*grid_);
+  BuildMenus();
+}
+
+void PlanTablePage::BuildMenus() {
+  QMenuBar* bar = MenuBar();
+  AddFileMenu({{"&Print Plan", "PrintPlan1", [this] { OnPrint(); }}});
+  AddSetupMenu(bar, PageId::PlanTable, "Assu&mptions", [this](PageId page) { GoTo(page); });
+  AddGoToCommand(bar, PageId::Graph, [this](PageId page) { GoTo(page); });
+  QMenu* copy = bar->addMenu("&Copy");
+  copy->setObjectName("Copy1");
+  AddMenuCommand(copy, "Copy &Selection", "CopySelection1", [this] { CopySelection(); });
+  AddMenuCommand(copy, "Copy &All", "CopyAll1", [this] { CopyAll(); });
+  AddWindowMenu(bar, *this, WindowMenuOptions{kPlanHelpContext});
+  AddDollarsItem("Curr1");
+}
+
+void PlanTablePage::showEvent(QShowEvent* event) {
+  UpdateDollarsItem();
+  Page::showEvent(event);
+}
+
+void PlanTablePage::Refresh() { ShowPlanPage(); }
+
+void PlanTablePage::ShowPlanPage() { ShowPlanPage(session_.LastPageLeft != PageId::Graph); }
+
+void PlanTablePage::ShowPlanPage(bool runForecast) {
+  SetCaptionTitle("Plan Page [ ");
+  if (runForecast) session_.RunForecastForView();
+  UpdateDollarsItem();
+  SetPlanRows(*grid_, session_);
+  FillPlanGrid(*grid_, session_);
+}
+
+void PlanTablePage::OnPrint() {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!platform_.prompts.ChoosePrinter(this, printer)) return;
+  if (PrintPlanTable(printer, PlanPrintJob{session_.plan, session_.table, session_.CurrentDollars}) == 0)
+    ShowError("The plan could not be printed: the printer did not start.");
+}
+
+void PlanTablePage::ShowForecast() { FillPlanGrid(*grid_, session_); }
+
+void PlanTablePage::CopySelection() {
+  if (const auto text = CopySelectionText(*grid_)) platform_.desktop.SetClipboardText(*text);
+}
+
+void PlanTablePage::CopyAll() { platform_.desktop.SetClipboardText(CopyAllText(*grid_)); }
+
+QSize PlanTablePage::HeldSize(QSize size) const {
+  return PlanPageHeldSize(size, session_.geometry, session_.plan.Age1);
+}
+
+QSize PlanTablePage::PageSize() const {
+  return HeldSize(QSize(session_.geometry.PlanWidth, session_.geometry.PlanHeight)) -
+         QSize(0, MenuBar()->sizeHint().height());
+}
+
+QSize PlanTablePage::MinimumPageSize() const {
+  return QSize(session_.geometry.MinPageWidth, session_.geometry.MinPageHeight - MenuBar()->sizeHint().height());
+}
+
+void PlanTablePage::PageResized(QSize size) {
+  const QSize held = HeldSize(size);
+  session_.geometry.PlanWidth = held.width();
+  session_.geometry.PlanHeight = held.height();
+  if (held != size) navigator_.ApplySizeRule();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "views/ResultPage.h"
+
+class QAction;
+class QTableWidget;
+
+// The plan page: the forecast as a read-only grid, one row per year of the
+// first person's age, in the dollar view shared with the graph page.
+class PlanTablePage : public ResultPage {
+  Q_OBJECT
+
+ public:
+  PlanTablePage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+
+  QSize PageSize() const override;
+  QSize MinimumPageSize() const override;
+  void PageResized(QSize size) override;
+
+  // Brings the page up to date; re-runs the forecast unless the user came
+  // from the graph page, which leaves the table as it showed it.
+  void ShowPlanPage();
+
+  void OnPrint();
+  void CopySelection();
+  void CopyAll();
+
+ protected:
+  void Refresh() override;
+  void showEvent(QShowEvent* event) override;
+  void ShowForecast() override;
+  void ShowReplacedPlan() override { ShowPlanPage(false); }
+
+ private:
+  void BuildMenus();
+  void ShowPlanPage(bool runForecast);
+  QSize HeldSize(QSize size) const;
+
+  QTableWidget* grid_;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "shell/Page.h"
+
+class QAction;
+
+// What the graph and plan pages share: the File menu's plan commands, the
+// dollar switch item and the steps after a plan is created or opened.
+class ResultPage : public Page {
+  Q_OBJECT
+
+ public:
+  ResultPage(PageId id, Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+
+  bool IsResizable() const override { return true; }
+
+  // The File menu and Dollars commands.
+  void OnNew();
+  void OnOpen();
+  void OnSave();
+  void OnExit();
+  void SwitchDollars();
+
+ protected:
+  struct FileCommand {
+    QString caption;
+    QString objectName;
+    std::function<void()> handler;
+  };
+  // "&File" with New, Open, Save, the page's own commands and Exit.
+  void AddFileMenu(const std::vector<FileCommand>& ownCommands);
+  // The dollar switch at the right end of the menu bar.
+  void AddDollarsItem(const QString& objectName);
+  // The item's check mark and caption follow the session's switch, the one
+  // truth shared by both pages.
+  void UpdateDollarsItem();
+  void StoreWindowSettings();
+
+  // Shows the table as it is now, in the shown dollars.
+  virtual void ShowForecast() = 0;
+  // Shows the freshly computed forecast of a new or opened plan.
+  virtual void ShowReplacedPlan() = 0;
+
+ private:
+  void AfterPlanReplaced();
+
+  QAction* dollarsItem_ = nullptr;
+};

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTest>
+
+#include "engine/Forecast.h"
+#include "engine/PageTotals.h"
+#include "model/NumberFormat.h"
+#include "model/SamplePlan.h"
+#include "support/DataPageFixture.h"
+
+namespace {
+
+constexpr const char* kDataEntryError = "Data entry error please correct.";
+
+class ExpenseSummaryPage : public DataPageFixture {
+ protected:
+  ExpenseSummaryPage() { ResetPlan(plan, 2010); }
+
+  void OpenSummary() {
+    OpenPage(PageId::ExpenseSummary);
+  }
+  void Click(const char* button) {
+    auto* widget = program.Current()->findChild<QPushButton*>(button);
+    ASSERT_NE(widget, nullptr) << button;
+    QTest::mouseClick(widget, Qt::LeftButton);
+  }
+
+};
+
+TEST_F(ExpenseSummaryPage, SamplePlanShowsNothingButZeros) {
+  OpenSummary();
+  for (int i = 1; i <= 11; ++i) EXPECT_EQ(program.Edit(QString("Edit%1").arg(i))->text(), "$0") << i;
+  EXPECT_EQ(program.window->windowTitle(), "Expense Summary Page [ JohnSmith ]");
+}
+
+TEST_F(ExpenseSummaryPage, EventOfThisYearReachesTheOtherLine) {
+  plan.EventYear1 = 2010;
+  plan.EventAmount1 = 1'000;
+  plan.EventYear2 = 2011;
+  plan.EventAmount2 = 5'000;
+  RecomputeOtherTotal(plan);  // as the special events page stores it
+  OpenSummary();
+  EXPECT_EQ(Text("Edit8"), "$1,000");
+  EXPECT_EQ(Text("Edit10"), "$1,000");
+}
+
+TEST_F(ExpenseSummaryPage, StudentStartingThisYearReachesTheEducationLine) {
+  plan.EduStartYear1 = 2010;
+  plan.EduCost1 = 12'000;
+  plan.EduStartYear2 = 2011;
+  plan.EduCost2 = 9'000;
+  OpenSummary();
+  EXPECT_EQ(Text("Edit7"), "$12,000");
+  EXPECT_EQ(Text("Edit10"), "$12,000");
+  EXPECT_EQ(plan.SummaryEducation, 12'000);
+}
+
+TEST_F(ExpenseSummaryPage, DebtWithNoYearsLeftIsPaidWhole) {
+  plan.CurrentDebt = 10'000;
+  plan.DebtYears = 0;
+  OpenSummary();
+  EXPECT_EQ(Text("Edit9"), "$10,000");
+  EXPECT_EQ(Text("Edit10"), "$10,000");
+}
+
+TEST_F(ExpenseSummaryPage, TotalsAgreeWithTheForecastsFirstYear) {
+  plan.CurrentYear = 2005;
+  plan.Salary1 = 60'000;
+  plan.EmploymentStartAge1 = plan.Age1;
+  plan.FederalTax1 = 7'000;
+  plan.StateTax1 = 1'200;
+  plan.HomeTaxes = 2'500;
+  plan.HomeUtilities = 3'000;
+  plan.MedicalTotal = 4'000;
+  plan.AutoTotal = 2'200;
+  plan.CurrentDebt = 20'000;
+  plan.DebtYears = 5;
+  OpenSummary();
+
+  PlanRecord forecastPlan = plan;
+  ForecastTable table;
+  RunForecast(forecastPlan, table);
+  EXPECT_EQ(Text("Edit11"), QString::fromStdString(FormatDollars(table.Year(1).IncomeTaxes)));
+  EXPECT_EQ(forecastPlan.ExpenseTotal, plan.ExpenseTotal);
+  EXPECT_EQ(forecastPlan.DebtPayment, plan.DebtPayment);
+  EXPECT_EQ(forecastPlan.SummaryHome, plan.SummaryHome);
+  EXPECT_EQ(Text("Edit1"), "$5,500");
+  EXPECT_EQ(Text("Edit3"), "$4,000");
+  EXPECT_EQ(Text("Edit2"), "$2,200");
+  // 7,000 + 1,200 + 3,720 Social Security + 870 Medicare.
+  EXPECT_EQ(Text("Edit11"), "$12,790");
+  EXPECT_EQ(Text("Edit10"), QString::fromStdString(FormatDollars(5'500 + 4'000 + 2'200 + 12'790 +
+                                                                 plan.DebtPayment)));
+}
+
+TEST_F(ExpenseSummaryPage, ExplanationButtons) {
+  OpenSummary();
+  Click("Button9");
+  Click("Button10");
+  EXPECT_EQ(Messages(), (QStringList{"The debt expense is taken\r\nfrom the assets page. If you\r\nwish to revise "
+                                     "it click on\r\nthe Setup menu item and \r\nthen select Assets page.",
+                                     "The FICA and income tax expenses \r\nare taken from the taxes page "
+                                     "and\r\ncalculations using the income page.\r\nIf wish to revise them click "
+                                     "on \r\nthe Setup menu item and then\r\nselect the desired page."}));
+  EXPECT_EQ(program.scripted.prompts.shown[0].kind, ShownPrompt::Information);
+  EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
+}
+
+TEST_F(ExpenseSummaryPage, CategoryButtonsOpenTheirPagesWithoutValidating) {
+  const std::pair<const char*, PageId> buttons[] = {
+      {"Button1", PageId::HomeExpenses},          {"Button2", PageId::AutoExpenses},
+      {"Button3", PageId::MedicalExpenses},       {"Button4", PageId::CommunicationExpenses},
+      {"Button5", PageId::EntertainmentExpenses}, {"Button6", PageId::FoodExpenses},
+      {"Button7", PageId::Education},            {"Button8", PageId::SpecialEvents},
+  };
+  for (const auto& [button, page] : buttons) {
+    OpenSummary();
+    program.Type(&PlanRecord::SummaryHome, "not a number");
+    program.session.LastPageLeft = PageId::Graph;
+    Click(button);
+    EXPECT_TRUE(Messages().isEmpty()) << button;
+    if (!program.PageAt(page)) continue;  // a page not yet in the program: the button does nothing
+    EXPECT_EQ(CurrentPage(), page) << button;
+    EXPECT_EQ(program.session.LastPageLeft, PageId::ExpenseSummary) << button;
+  }
+}
+
+TEST_F(ExpenseSummaryPage, ReturningFromACategoryPageRefills) {
+  OpenSummary();
+  Click("Button3");
+  if (CurrentPage() != PageId::MedicalExpenses) GTEST_SKIP() << "medical page not in the program";
+  program.Type(&PlanRecord::MedPremiums1, "1,500");
+  program.window->close();
+  ASSERT_EQ(CurrentPage(), PageId::ExpenseSummary);
+  EXPECT_EQ(Text(&PlanRecord::SummaryMedical), "$1,500");
+  EXPECT_EQ(Text(&PlanRecord::ExpenseTotal), "$1,500");
+}
+
+TEST_F(ExpenseSummaryPage, ValidationReadsTheCategoryBoxesBack) {
+  OpenSummary();
+  program.Type(&PlanRecord::SummaryCommunication, "$250");
+  program.LeaveFor(PageId::Assumptions);
+  EXPECT_EQ(CurrentPage(), PageId::Assumptions);
+  EXPECT_EQ(plan.SummaryCommunication, 250);
+
+  OpenSummary();
+  program.Type(&PlanRecord::SummaryFood, "12.5");
+  program.LeaveFor(PageId::Assumptions);
+  EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
+  EXPECT_EQ(Messages(), QStringList{kDataEntryError});
+  program.window->close();
+  EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
+}
+
+TEST_F(ExpenseSummaryPage, NegativeTotalFromAPlanFileDoesNotTrapTheUser) {
+  plan.FoodTotal = -300;
+  OpenSummary();
+  EXPECT_EQ(Text("Edit6"), "(-$300)");
+  program.LeaveFor(PageId::Assumptions);
+  EXPECT_TRUE(Messages().isEmpty());
+  EXPECT_EQ(CurrentPage(), PageId::Assumptions);
+  EXPECT_EQ(plan.SummaryFood, -300);
+}
+
+TEST_F(ExpenseSummaryPage, SetupItemsCarryThisPagesNames) {
+  OpenSummary();
+  auto* self = program.Current()->findChild<QAction*>("Expenses2");
+  ASSERT_NE(self, nullptr);
+  EXPECT_EQ(self->text(), "&Expenses");
+  EXPECT_FALSE(self->isEnabled());
+  auto* personal = program.Current()->findChild<QAction*>("Expenses1");
+  ASSERT_NE(personal, nullptr);
+  EXPECT_EQ(personal->text(), "&Personal Data");
+  program.Trigger("Expenses1");
+  EXPECT_EQ(CurrentPage(), PageId::Personal);
+}
+
+}  // namespace

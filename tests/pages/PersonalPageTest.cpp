@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QTest>
+
+#include "support/DataPageFixture.h"
+
+namespace {
+
+class PersonPage : public DataPageFixture {
+ protected:
+  void SetUp() override { OpenPage(PageId::Personal); }
+
+  QCheckBox* SecondPersonBox() const { return program.Current()->findChild<QCheckBox*>("CheckBox2"); }
+  // Leaves for the income page, as the Setup menu does.
+  void Leave() { program.LeaveFor(PageId::Income); }
+};
+
+TEST_F(PersonPage, FillShowsNamesAgesAndCaption) {
+  EXPECT_EQ(Text("Edit1"), "John Smith");
+  EXPECT_EQ(Text("Edit2"), "30");
+  EXPECT_EQ(Text("Edit5"), "Mary Smith");
+  EXPECT_EQ(Text("Edit6"), "28");
+  EXPECT_TRUE(SecondPersonBox()->isChecked());
+  EXPECT_EQ(program.window->windowTitle(), "Personel Data Page [ JohnSmith ]");
+}
+
+TEST_F(PersonPage, CurrentAgesAreClampedOnLeaving) {
+  program.Type(&PlanRecord::Age1, "14");
+  program.Type(&PlanRecord::Age2, "14");
+  Leave();
+  EXPECT_EQ(plan.Age1, 15);
+  EXPECT_EQ(plan.Age2, 15);
+  EXPECT_EQ(program.Current()->Id(), PageId::Income);
+
+  program.Open(PageId::Personal);
+  program.Type(&PlanRecord::Age1, "95");
+  program.Type(&PlanRecord::Age2, "95");
+  Leave();
+  EXPECT_EQ(plan.Age1, 90);
+  EXPECT_EQ(plan.Age2, 95);
+  EXPECT_TRUE(Messages().isEmpty());
+}
+
+TEST_F(PersonPage, EventAgesBeforeTheCurrentAgeAreMovedForward) {
+  program.Type(&PlanRecord::Age1, "30");
+  program.Type(&PlanRecord::RetireAge1, "20");           // retirement
+  program.Type(&PlanRecord::EmploymentStartAge1, "25");  // employment start
+  program.Type(&PlanRecord::PensionAge1, "0");           // pension
+  program.Type(&PlanRecord::SocialSecurityAge1, "29");   // Social Security
+  program.Type(&PlanRecord::Age2, "40");
+  program.Type(&PlanRecord::RetireAge2, "39");
+  program.Type(&PlanRecord::EmploymentStartAge2, "41");
+  Leave();
+  EXPECT_EQ(plan.RetireAge1, 65);
+  EXPECT_EQ(plan.EmploymentStartAge1, 30);
+  EXPECT_EQ(plan.PensionAge1, 0);
+  EXPECT_EQ(plan.SocialSecurityAge1, 65);
+  EXPECT_EQ(plan.RetireAge2, 65);
+  EXPECT_EQ(plan.EmploymentStartAge2, 41);
+}
+
+TEST_F(PersonPage, EntryProblemsKeepTheUserOnThePageWithTheFirstMessage) {
+  struct Case {
+    const char* name1;
+    const char* age1;
+    const char* name2;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"John", "12.5", "Mary", "Data entry error please correct."},
+      {"John", "-5", "Mary", "Data entry error please correct."},
+      {"", "abc", "Mary", "Data entry error please correct."},
+      {"", "30", "", "Please enter Name #1."},
+      {"John", "30", "", "Please enter Name #2 or uncheck Second person."},
+      {"John", "", "Mary", "Age entry can not be blank"},
+  };
+  for (const Case& c : cases) {
+    program.scripted.prompts.Clear();
+    program.Type(&PlanRecord::Name1, c.name1);
+    program.Type(&PlanRecord::Age1, c.age1);
+    program.Type(&PlanRecord::Name2, c.name2);
+    Leave();
+    EXPECT_EQ(program.Current()->Id(), PageId::Personal) << c.age1;
+    ASSERT_EQ(program.scripted.prompts.shown.size(), 1u) << c.age1;
+    EXPECT_EQ(program.scripted.prompts.shown[0].kind, ShownPrompt::Error);
+    EXPECT_EQ(Messages()[0], c.message);
+  }
+}
+
+TEST_F(PersonPage, FailedValidationStoresWhatParsedButAdjustsNothing) {
+  program.Type(&PlanRecord::Age1, "10");
+  program.Type(&PlanRecord::RetireAge1, "x");
+  program.Type(&PlanRecord::Name1, "Jack");
+  Leave();
+  EXPECT_EQ(plan.Name1, "Jack");
+  EXPECT_EQ(plan.Age1, 10);
+  EXPECT_EQ(Text("Edit3"), "x");
+}
+
+TEST_F(PersonPage, SwitchingTheSecondPersonOffAndOnRestoresTheSixTexts) {
+  program.Type(&PlanRecord::Name2, "Ann Lee");
+  program.Type(&PlanRecord::Age2, "41");
+  program.Type(&PlanRecord::PensionAge2, "62");
+  SecondPersonBox()->click();
+  for (const char* edit : {"Edit5", "Edit6", "Edit7", "Edit8", "Edit9", "Edit11"}) EXPECT_EQ(Text(edit), "") << edit;
+  SecondPersonBox()->click();
+  EXPECT_EQ(Text("Edit5"), "Ann Lee");
+  EXPECT_EQ(Text("Edit6"), "41");
+  EXPECT_EQ(Text("Edit9"), "62");
+}
+
+TEST_F(PersonPage, OnePersonPlanClearsPersonTwoAndFilesSingle) {
+  plan.EmploymentStartAge2 = 30;
+  plan.PensionAge2 = 60;
+  Refill();
+  SecondPersonBox()->click();
+  Leave();
+  EXPECT_FALSE(plan.SecondPerson);
+  EXPECT_EQ(plan.Name2, "");
+  EXPECT_EQ(plan.Age2, 15);
+  EXPECT_EQ(plan.FilingStatus, 1);
+  EXPECT_EQ(plan.PensionAge2, 60);
+  EXPECT_EQ(plan.EmploymentStartAge2, 30);
+
+  program.Open(PageId::Personal);
+  EXPECT_FALSE(SecondPersonBox()->isChecked());
+  EXPECT_EQ(Text("Edit5"), "");
+  SecondPersonBox()->click();
+  EXPECT_EQ(Text("Edit5"), "Mary Smith");
+  Leave();
+  EXPECT_TRUE(plan.SecondPerson);
+  EXPECT_EQ(plan.FilingStatus, 2);
+}
+
+TEST(PersonPageFresh, TypingASecondNameSwitchesTheSecondPersonOnAndKeepsTheTyping) {
+  TestProgram program;
+  program.session.plan.SecondPerson = false;
+  program.Open(PageId::Personal);
+  auto* box = program.Current()->findChild<QCheckBox*>("CheckBox2");
+  ASSERT_FALSE(box->isChecked());
+  QTest::keyClicks(program.Edit("Edit5"), "Ann");
+  EXPECT_TRUE(box->isChecked());
+  EXPECT_EQ(program.Edit("Edit5")->text(), "Ann");
+  // Nothing was kept yet on a plan loaded without a second person.
+  EXPECT_EQ(program.Edit("Edit6")->text(), "0");
+  EXPECT_EQ(program.Edit("Edit11")->text(), "0");
+}
+
+TEST(PersonPageFresh, CheckingTheBoxOnAOnePersonPlanFillsTheSixBoxesWithZero) {
+  TestProgram program;
+  program.session.plan.SecondPerson = false;
+  program.Open(PageId::Personal);
+  auto* box = program.Current()->findChild<QCheckBox*>("CheckBox2");
+  ASSERT_FALSE(box->isChecked());
+  box->click();
+  for (const char* edit : {"Edit5", "Edit6", "Edit7", "Edit8", "Edit9", "Edit11"})
+    EXPECT_EQ(program.Edit(edit)->text(), "0") << edit;
+  // "0" is a name, so the page may be left, with the second person on.
+  program.LeaveFor(PageId::Income);
+  EXPECT_EQ(program.Current()->Id(), PageId::Income);
+  EXPECT_TRUE(program.session.plan.SecondPerson);
+  EXPECT_EQ(program.session.plan.Name2, "0");
+}
+
+TEST_F(PersonPage, AboutDoesNotValidateAndReturnsToTheUnvalidatedTexts) {
+  program.Type(&PlanRecord::Age1, "12.5");
+  program.Run(Command::About);
+  EXPECT_TRUE(Messages().isEmpty());
+  if (program.Current()->Id() != PageId::About) GTEST_SKIP() << "no about box in this build";
+  EXPECT_EQ(program.session.LastPageLeft, PageId::Personal);
+  program.window->ShowPageAsLeft(program.session.LastPageLeft);
+  EXPECT_EQ(Text("Edit2"), "12.5");
+}
+
+TEST_F(PersonPage, CloseBoxValidatesThenShowsTheGraphPage) {
+  program.Type(&PlanRecord::Age1, "abc");
+  program.Current()->CloseRequested();
+  EXPECT_EQ(program.Current()->Id(), PageId::Personal);
+  program.Type(&PlanRecord::Age1, "44");
+  program.Current()->CloseRequested();
+  EXPECT_EQ(program.Current()->Id(), PageId::Graph);
+  EXPECT_EQ(program.session.LastPageLeft, PageId::Personal);
+  EXPECT_EQ(plan.Age1, 44);
+}
+
+TEST_F(PersonPage, TabOrderFollowsTheRowsAndSkipsTheCheckBoxAndMemo) {
+  QStringList order;
+  QWidget* start = program.Edit("Edit1");
+  QWidget* widget = start;
+  do {
+    if (widget->focusPolicy() & Qt::TabFocus && widget->isVisible()) order << widget->objectName();
+    widget = widget->nextInFocusChain();
+  } while (widget != start);
+  const QStringList expected{"Edit1", "Edit2", "Edit10", "Edit3", "Edit12", "Edit4",
+                             "Edit5", "Edit6", "Edit11", "Edit7", "Edit9",  "Edit8"};
+  EXPECT_EQ(order.mid(0, expected.size()), expected);
+}
+
+TEST_F(PersonPage, MenuMarksThisPageAndHelpUsesItsTopic) {
+  QAction* own = program.Current()->findChild<QAction*>("PersonalData1");
+  ASSERT_NE(own, nullptr);
+  EXPECT_TRUE(own->isChecked());
+  EXPECT_FALSE(own->isEnabled());
+  program.Trigger("Help1");
+  EXPECT_EQ(program.scripted.desktop.helpTopics, std::vector<int>{800});
+}
+
+}  // namespace

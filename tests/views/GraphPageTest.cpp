@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "engine/DollarViews.h"
+#include "engine/Forecast.h"
+#include "model/PlanFile.h"
+#include "model/SamplePlan.h"
+#include "support/RecordingNavigator.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestProgram.h"
+#include "render/GraphCurves.h"
+#include "views/GraphPage.h"
+
+namespace {
+
+class GraphPageTest : public ::testing::Test {
+ protected:
+  GraphPageTest() : page(session, scripted.platform, navigator) {
+    QDir folder(dir.path());
+    session.working.PlanFolder = folder.absolutePath().toStdString() + "/";
+    ReadPlanFile(session.plan, PREVORA_TEST_DATA "/../../resources/Double.plan");
+    session.plan.PlanFileName = "JohnSmith.plan";
+    page.Activate();
+  }
+
+  QAction* Item(const QString& name) const { return page.findChild<QAction*>(name); }
+  void Trigger(const QString& name) {
+    QAction* action = Item(name);
+    ASSERT_NE(action, nullptr) << name.toStdString();
+    action->trigger();
+  }
+  QCheckBox* Box(int number) const { return page.findChild<QCheckBox*>(QString("CheckBox%1").arg(number)); }
+  QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+  // A first-year figure the forecast always overwrites.
+  void MarkTable() { session.table.Year(1).NetWorth = 123'456'789; }
+  bool TableMarked() const { return session.table.Year(1).NetWorth == 123'456'789; }
+
+  QTemporaryDir dir;
+  Session session;
+  ScriptedPlatform scripted;
+  RecordingNavigator navigator;
+  GraphPage page;
+};
+
+TEST_F(GraphPageTest, MainMenuHasItsItemsInOrder) {
+  const QList<QAction*> top = page.MenuBar()->actions();
+  ASSERT_EQ(top.size(), 5);
+  EXPECT_EQ(top[0]->text(), "&File");
+  EXPECT_EQ(top[1]->text(), "&Setup");
+  EXPECT_EQ(top[2]->objectName(), "Plan1");
+  EXPECT_EQ(top[3]->text(), "&Window");
+  EXPECT_EQ(top[4]->objectName(), "DollarsInflationAdjusted1");
+  EXPECT_TRUE(top[4]->isChecked());
+  const char* file[][2] = {{"New1", "&New"},          {"Open1", "&Open"},          {"Save1", "&Save"},
+                           {"PrintGraph1", "&Print Graph"}, {"SaveBitmap1", "Save &Bitmap"}, {"Exit1", "E&xit"}};
+  for (const auto& item : file) {
+    ASSERT_NE(Item(item[0]), nullptr) << item[0];
+    EXPECT_EQ(Item(item[0])->text(), item[1]);
+  }
+  for (const char* name : {"PersonelData1", "Assets1", "Income1", "axes1", "Expenses1", "Assumptions1", "Help1",
+                           "HelpHTM1", "OrvexGraphicsHomePage1", "About1"}) {
+    EXPECT_NE(Item(name), nullptr) << name;
+  }
+  EXPECT_EQ(page.windowTitle(), "Graph Page [ JohnSmith ]");
+}
+
+TEST_F(GraphPageTest, MenuItemsSwitchPages) {
+  Trigger("Plan1");
+  Trigger("axes1");
+  Trigger("Assumptions1");
+  EXPECT_EQ(navigator.switches, (std::vector<PageId>{PageId::PlanTable, PageId::Taxes, PageId::Assumptions}));
+}
+
+TEST_F(GraphPageTest, DollarSwitchConvertsTheTableBothWays) {
+  const ForecastTable inflated = session.table;
+  Trigger("DollarsInflationAdjusted1");
+  EXPECT_TRUE(session.CurrentDollars);
+  EXPECT_FALSE(Item("DollarsInflationAdjusted1")->isChecked());
+  EXPECT_EQ(Item("DollarsInflationAdjusted1")->text(), QString("&Dollars(Current %1)").arg(session.plan.CurrentYear));
+  ForecastTable current = inflated;
+  ToCurrentDollars(session.plan, current);
+  const int last = RowCount(session.plan);
+  EXPECT_EQ(session.table.Year(last).NetWorth, current.Year(last).NetWorth);
+  EXPECT_NE(session.table.Year(last).NetWorth, inflated.Year(last).NetWorth);
+
+  Trigger("DollarsInflationAdjusted1");
+  EXPECT_FALSE(session.CurrentDollars);
+  EXPECT_TRUE(Item("DollarsInflationAdjusted1")->isChecked());
+  EXPECT_EQ(Item("DollarsInflationAdjusted1")->text(), "&Dollars(Inflation Adjusted)");
+  EXPECT_NEAR(static_cast<double>(session.table.Year(last).NetWorth),
+              static_cast<double>(inflated.Year(last).NetWorth), 2.0);
+}
+
+TEST_F(GraphPageTest, CheckBoxesHideCurvesWithoutRunningTheForecast) {
+  ASSERT_NE(Box(7), nullptr);
+  EXPECT_EQ(Box(7)->size(), QSize(15, 17));
+  const QColor red = CurveColour(5);
+  auto plotReds = [&] {
+    int count = 0;
+    const QImage image = page.GraphBitmap();
+    for (int y = 45; y < 400; ++y)
+      for (int x = 90; x < 417; ++x) count += image.pixelColor(x, y) == red;
+    return count;
+  };
+  EXPECT_GT(plotReds(), 0);
+  MarkTable();
+  page.show();
+  QTest::mouseClick(Box(7), Qt::LeftButton);
+  EXPECT_FALSE(session.CurveShown[4]);
+  EXPECT_EQ(plotReds(), 0);
+  EXPECT_TRUE(TableMarked());
+  Box(7)->click();
+  EXPECT_TRUE(session.CurveShown[4]);
+}
+
+TEST_F(GraphPageTest, ComingBackFromThePlanPageKeepsTheTable) {
+  MarkTable();
+  session.LastPageLeft = PageId::PlanTable;
+  page.Activate();
+  EXPECT_TRUE(TableMarked());
+  session.LastPageLeft = PageId::Income;
+  page.Activate();
+  EXPECT_FALSE(TableMarked());
+}
+
+TEST_F(GraphPageTest, NewAfterNoResetsThePlanAndTicksEveryCurve) {
+  session.plan.Name1 = "Changed";
+  session.CurveShown[2] = false;
+  scripted.prompts.answers = {PromptButton::No};
+  Trigger("New1");
+  EXPECT_EQ(session.plan.Name1, "John Smith");
+  EXPECT_TRUE(Box(5)->isChecked());
+  EXPECT_TRUE(session.CurveShown[2]);
+  EXPECT_EQ(scripted.settings.values.value("myTop").toInt(), 33);
+  EXPECT_EQ(scripted.settings.values.value("myLeft").toInt(), 44);
+}
+
+TEST_F(GraphPageTest, NewRunsTheForecastOnceEvenAfterThePlanPage) {
+  session.LastPageLeft = PageId::PlanTable;
+  MarkTable();
+  scripted.prompts.answers = {PromptButton::No};
+  Trigger("New1");
+  EXPECT_FALSE(TableMarked());
+}
+
+TEST_F(GraphPageTest, CancelStopsNewOpenAndExit) {
+  session.plan.Name1 = "Changed";
+  scripted.prompts.answers = {PromptButton::Cancel, PromptButton::Cancel, PromptButton::Cancel, PromptButton::Cancel};
+  Trigger("New1");
+  Trigger("Open1");
+  Trigger("Exit1");
+  page.CloseRequested();
+  EXPECT_EQ(session.plan.Name1, "Changed");
+  EXPECT_EQ(navigator.exits, 0);
+  EXPECT_TRUE(scripted.prompts.dialogs.empty());
+  EXPECT_TRUE(scripted.settings.values.isEmpty());
+  EXPECT_EQ(scripted.prompts.shown.size(), 4u);
+}
+
+TEST_F(GraphPageTest, YesOnTheSamplePlanAsksWhereToSave) {
+  session.plan.Name1 = "Changed";
+  scripted.prompts.answers = {PromptButton::Yes};
+  scripted.prompts.fileAnswers = {Path("Renamed.plan")};
+  Trigger("New1");
+  ASSERT_EQ(scripted.prompts.dialogs.size(), 1u);
+  EXPECT_TRUE(QFile::exists(Path("Renamed.plan")));
+  EXPECT_EQ(session.plan.Name1, "John Smith");
+}
+
+TEST_F(GraphPageTest, YesOnANamedPlanWritesIntoItsFolder) {
+  session.plan.PlanFileName = "Ours.plan";
+  session.plan.Name1 = "Changed";
+  scripted.prompts.answers = {PromptButton::Yes};
+  Trigger("Exit1");
+  EXPECT_TRUE(scripted.prompts.dialogs.empty());
+  EXPECT_TRUE(QFile::exists(Path("Ours.plan")));
+  EXPECT_EQ(navigator.exits, 1);
+}
+
+TEST_F(GraphPageTest, YesThenCancellingTheSaveDialogStops) {
+  session.plan.Name1 = "Changed";
+  scripted.prompts.answers = {PromptButton::Yes, PromptButton::Yes};
+  scripted.prompts.fileAnswers = {std::nullopt, std::nullopt};
+  Trigger("New1");
+  page.CloseRequested();
+  EXPECT_EQ(session.plan.Name1, "Changed");
+  EXPECT_EQ(navigator.exits, 0);
+  EXPECT_EQ(scripted.prompts.dialogs.size(), 2u);
+}
+
+TEST_F(GraphPageTest, OpenLoadsForecastsAndShowsEveryCurve) {
+  PlanRecord other;
+  other.Name1 = "Ann Other";
+  other.Age1 = 50;
+  ASSERT_TRUE(WritePlanFile(other, Path("Other.plan").toStdString()).ok);
+  session.CurveShown.fill(false);
+  session.LastPageLeft = PageId::PlanTable;
+  MarkTable();
+  scripted.prompts.answers = {PromptButton::No};
+  scripted.prompts.fileAnswers = {Path("Other.plan")};
+  Trigger("Open1");
+  EXPECT_EQ(session.plan.Name1, "Ann Other");
+  EXPECT_FALSE(TableMarked());
+  EXPECT_EQ(session.CurveShown, (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
+  EXPECT_EQ(page.windowTitle(), "Graph Page [ Other ]");
+  EXPECT_TRUE(scripted.settings.values.value("PathFileName").toString().endsWith("Other.plan"));
+}
+
+TEST_F(GraphPageTest, SaveShowsTheNewNameAndStoresTheSettings) {
+  scripted.prompts.fileAnswers = {Path("Kept.plan")};
+  Trigger("Save1");
+  EXPECT_TRUE(QFile::exists(Path("Kept.plan")));
+  EXPECT_EQ(page.windowTitle(), "Graph Page [ Kept ]");
+  EXPECT_TRUE(scripted.settings.values.contains("myWidthg"));
+}
+
+TEST_F(GraphPageTest, CurrentDollarsSurviveNewWithTheNewYearInTheCaption) {
+  Trigger("DollarsInflationAdjusted1");
+  session.plan.CurrentYear = 1999;
+  scripted.prompts.answers = {PromptButton::No};
+  Trigger("New1");
+  EXPECT_TRUE(session.CurrentDollars);
+  EXPECT_NE(session.plan.CurrentYear, 1999);
+  EXPECT_EQ(Item("DollarsInflationAdjusted1")->text(), QString("&Dollars(Current %1)").arg(session.plan.CurrentYear));
+}
+
+// The whole program: the graph page is the first page and its dollar item
+// has a twin on the plan page.
+TEST(GraphPageInProgram, IsTheFirstPageAndTwinsThePlanPageDollarItem) {
+  TestProgram program;
+  ASSERT_NE(program.Current(), nullptr);
+  EXPECT_EQ(program.Current()->Id(), PageId::Graph);
+  EXPECT_EQ(program.window->windowTitle(), "Graph Page [ JohnSmith ]");
+  program.Trigger("DollarsInflationAdjusted1");
+  program.Trigger("Plan1");
+  ASSERT_EQ(program.Current()->Id(), PageId::PlanTable);
+  auto* twin = program.Current()->findChild<QAction*>("Curr1");
+  ASSERT_NE(twin, nullptr);
+  EXPECT_FALSE(twin->isChecked());
+  EXPECT_TRUE(twin->text().startsWith("&Dollars(Current "));
+}
+
+TEST(GraphPageInProgram, WindowResizeMovesTheCheckBoxesAndSnapsToTheMinimum) {
+  TestProgram program;
+  program.window->resize(900, 700);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(program.session.geometry.GraphWidth, 900);
+  EXPECT_EQ(program.session.geometry.GraphHeight, 700);
+  auto* box = program.Current()->findChild<QCheckBox*>("CheckBox8");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->pos(), QPoint(900 - 148, 700 - 131));
+  program.window->resize(300, 300);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(program.session.geometry.GraphWidth, 506);
+}
+
+}  // namespace
