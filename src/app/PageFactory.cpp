@@ -13,6 +13,7 @@
 #include "pages/Tf17assets.h"
 #include "app/Tf18help.h"
 #include "app/Tf20about.h"
+#include "views/OddsPage.h"
 #include "views/Tf1graph.h"
 #include "views/Tf2plan.h"
 
@@ -39,4 +40,5 @@ void CreatePages(MainWindow& window, Session& session, Platform& platform) {
   window.AddPage(new Tf17assets(session, platform, window));
   window.AddPage(new Tf18help(session, platform, window));
   window.AddPage(new Tf20about(session, platform, window));
+  window.AddPage(new OddsPage(session, platform, window));
 }

@@ -29,6 +29,7 @@ enum PageNumber : int {
   kHomeStatusPage = 17,
   kTextPage = 18,
   kAboutPage = 20,
+  kOddsPage = 21,
 };
 
 // Screens less than this high force the small-screen sizes on the pages.

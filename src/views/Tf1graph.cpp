@@ -75,6 +75,7 @@ void Tf1graph::BuildMenu() {
     if (action->objectName() == "PersonalData1") action->setObjectName("PersonelData1");
   }
   AddMenuCommand(bar, "&Plan", "Plan1", [this] { GoTo(kPlanPage); });
+  AddMenuCommand(bar, "&Odds", "Odds1", [this] { GoTo(kOddsPage); });
   // F1 opens this page's topic; the menu's help item opens the contents.
   AddWindowMenu(bar, *this, WindowMenuOptions{0});
 

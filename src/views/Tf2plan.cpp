@@ -52,6 +52,7 @@ void Tf2plan::BuildMenus() {
   AddMenuCommand(file, "E&xit", "Exit1", [this] { Exit1Click(); });
   AddSetupMenu(bar, kPlanPage, "Assu&mptions", [this](int page) { GoTo(page); });
   AddMenuCommand(bar, "&Graph", "Graph1", [this] { GoTo(kGraphPage); });
+  AddMenuCommand(bar, "&Odds", "Odds1", [this] { GoTo(kOddsPage); });
   QMenu* copy = bar->addMenu("&Copy");
   copy->setObjectName("Copy1");
   AddMenuCommand(copy, "Copy &Selection", "CopySelection1", [this] { CopySelection1Click(); });
