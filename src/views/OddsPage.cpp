@@ -72,7 +72,6 @@ OddsPage::OddsPage(Session& session, Platform& platform, Navigator& navigator, Q
   connect(worst_, &QPushButton::clicked, this, &OddsPage::ShowWorstTrialClicked);
   connect(close_, &QPushButton::clicked, this, &OddsPage::CloseClicked);
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &OddsPage::EscapePressed);
-  form_->SetValues(LoadOddsSettings(platform_.settings));
   SetCaptionTitle(kCaptionTitle);
   ClearResult(kNoRunYet);
 }
@@ -152,6 +151,7 @@ QSize OddsPage::MinimumPageSize() const { return {800, 560}; }
 
 void OddsPage::Refresh() {
   SetCaptionTitle(kCaptionTitle);
+  form_->SetValues(LoadOddsSettings(platform_.settings));
   const int from = session_.LastPageLeft;
   if (from == kGraphPage || from == kPlanPage) origin_ = from;
   // Odds belong to the plan they ran on.
