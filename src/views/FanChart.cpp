@@ -13,6 +13,10 @@ constexpr int kRightMargin = 16;
 constexpr int kTopMargin = 28;
 constexpr int kBottomMargin = 40;
 constexpr int kTargetRows = 5;
+// Lognormal returns give the top decile a long tail; letting it set the
+// scale would flatten the median. The top is held to this many times the
+// highest p75, and the band runs off the top beyond it.
+constexpr long double kTopOverP75 = 2.5L;
 constexpr std::size_t kP10 = 0;
 constexpr std::size_t kP25 = 1;
 constexpr std::size_t kP50 = 2;
@@ -33,7 +37,8 @@ QPolygon BandPolygon(const FanChartScale& scale, const std::vector<YearBands>& y
                      std::size_t lower) {
   QPolygon polygon;
   for (const YearBands& year : years) polygon << QPoint(scale.X(year.age1), scale.Y(year.current[upper]));
-  for (auto it = years.rbegin(); it != years.rend(); ++it) polygon << QPoint(scale.X(it->age1), scale.Y(it->current[lower]));
+  for (auto it = years.rbegin(); it != years.rend(); ++it)
+    polygon << QPoint(scale.X(it->age1), scale.Y(it->current[lower]));
   return polygon;
 }
 
@@ -81,8 +86,8 @@ void DrawLegend(QPainter& painter, const FanChartScale& scale) {
 }  // namespace
 
 int FanChartScale::X(std::int64_t age) const {
-  const long double share =
-      static_cast<long double>(age - firstAge) / static_cast<long double>(std::max<std::int64_t>(lastAge - firstAge, 1));
+  const long double share = static_cast<long double>(age - firstAge) /
+                            static_cast<long double>(std::max<std::int64_t>(lastAge - firstAge, 1));
   return plot.left() + static_cast<int>(std::lround(share * plot.width()));
 }
 
@@ -99,10 +104,13 @@ FanChartScale MakeFanChartScale(const QRect& area, const std::vector<YearBands>&
   scale.lastAge = std::max(years.back().age1, scale.firstAge + 1);
   long double low = 0.0L;
   long double high = 0.0L;
+  long double highP75 = 0.0L;
   for (const YearBands& year : years) {
     low = std::min(low, static_cast<long double>(year.current[kP10]));
     high = std::max(high, static_cast<long double>(year.current[kP90]));
+    highP75 = std::max(highP75, static_cast<long double>(year.current[kP75]));
   }
+  if (highP75 > 0.0L) high = std::min(high, kTopOverP75 * highP75);
   scale.step = RoundStep(std::max(high - low, 1.0L));
   scale.low = std::floor(low / scale.step) * scale.step;
   scale.high = std::max(std::ceil(high / scale.step) * scale.step, scale.low + scale.step);
@@ -114,7 +122,8 @@ void DrawFanChart(QPainter& painter, const QRect& area, const std::vector<YearBa
   painter.fillRect(area, Qt::white);
   if (years.empty()) {
     painter.setPen(QColor(90, 90, 90));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, "Run the odds to see how net worth spreads over the years.");
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
+                     "Run the odds to see how net worth spreads over the years.");
     painter.restore();
     return;
   }
@@ -135,9 +144,9 @@ void DrawFanChart(QPainter& painter, const QRect& area, const std::vector<YearBa
   painter.setPen(Qt::black);
   painter.drawRect(scale.plot);
   const QFontMetrics metrics = painter.fontMetrics();
-  painter.drawText(QRect(scale.plot.left(), scale.plot.bottom() + 6 + metrics.height(), scale.plot.width(),
-                         metrics.height()),
-                   Qt::AlignHCenter, "Age of the first person; net worth in today's dollars");
+  painter.drawText(
+      QRect(scale.plot.left(), scale.plot.bottom() + 6 + metrics.height(), scale.plot.width(), metrics.height()),
+      Qt::AlignHCenter, "Age of the first person; net worth in today's dollars");
   DrawLegend(painter, scale);
   painter.restore();
 }

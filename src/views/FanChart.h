@@ -30,7 +30,8 @@ struct FanChartScale {
 };
 
 // The scale for the years' today's-dollar bands in `area`: ages along the
-// bottom, a round dollar range that holds every p10 and p90 and zero.
+// bottom, a round dollar range that holds zero, every p10 and every p90 up
+// to two and a half times the highest p75.
 FanChartScale MakeFanChartScale(const QRect& area, const std::vector<YearBands>& years);
 
 // Draws net worth's spread in today's dollars against person 1's age: the

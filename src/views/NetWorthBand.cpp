@@ -22,8 +22,7 @@ constexpr std::int64_t kFarBeyondAxis = 1000;
 BandPoint PointOf(const PlotFrame& frame, std::int64_t assetsScale, std::size_t k, const YearBands& year,
                   std::size_t band, bool currentDollars) {
   const std::int64_t limit = std::clamp<std::int64_t>(assetsScale, 1, 1'000'000) * 1000 * kFarBeyondAxis;
-  const std::int64_t value =
-      std::clamp(currentDollars ? year.current[band] : year.inflated[band], -limit, limit);
+  const std::int64_t value = std::clamp(currentDollars ? year.current[band] : year.inflated[band], -limit, limit);
   return {static_cast<long double>(frame.X(static_cast<std::int64_t>(k))),
           static_cast<long double>(frame.Y(value, assetsScale))};
 }

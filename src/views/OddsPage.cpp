@@ -106,7 +106,7 @@ QWidget* OddsPage::BuildResults() {
   details_->setWordWrap(true);
   levelBar_->setObjectName("OddsLevelBar");
   levelBar_->setAccessibleName("Shortfall levels");
-  levelBar_->setMinimumHeight(78);
+  levelBar_->setMinimumHeight(100);
   levelBar_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   fanChart_->setObjectName("OddsFanChart");
   fanChart_->setAccessibleName("Net worth bands, today's dollars");
@@ -127,7 +127,7 @@ QWidget* OddsPage::BuildResults() {
 
 QWidget* OddsPage::BuildControls() {
   auto* controls = new QWidget;
-  controls->setFixedWidth(340);
+  controls->setFixedWidth(380);
   auto* layout = new QVBoxLayout(controls);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(form_);
@@ -145,9 +145,9 @@ QWidget* OddsPage::BuildControls() {
   return controls;
 }
 
-QSize OddsPage::PageSize() const { return {940, 620}; }
+QSize OddsPage::PageSize() const { return {980, 660}; }
 
-QSize OddsPage::MinimumPageSize() const { return {800, 560}; }
+QSize OddsPage::MinimumPageSize() const { return {840, 600}; }
 
 void OddsPage::Refresh() {
   SetCaptionTitle(kCaptionTitle);
@@ -155,7 +155,8 @@ void OddsPage::Refresh() {
   const int from = session_.LastPageLeft;
   if (from == kGraphPage || from == kPlanPage) origin_ = from;
   // Odds belong to the plan they ran on.
-  if (result_ && !(resultPlan_ == session_.plan)) ClearResult("The plan has changed since the last run. " + QString(kNoRunYet));
+  if (result_ && !(resultPlan_ == session_.plan))
+    ClearResult("The plan has changed since the last run. " + QString(kNoRunYet));
 }
 
 bool OddsPage::IsRunning() const { return run_ != nullptr; }
@@ -185,7 +186,8 @@ void OddsPage::CancelClicked() {
   run_.reset();
   SetRunning(false);
   if (result_) {
-    details_->setText(OddsDetails(*result_, *resultModel_) + "\nThe last run was cancelled; these are the odds of the run before it.");
+    details_->setText(OddsDetails(*result_, *resultModel_) +
+                      "\nThe last run was cancelled; these are the odds of the run before it.");
   } else {
     ClearResult("Cancelled. " + QString(kNoRunYet));
   }
@@ -232,11 +234,13 @@ void OddsPage::ShowResult() {
   headline_->setText(OddsHeadline(*result));
   details_->setText(OddsDetails(*result, *resultModel_));
   LevelShares shares{};
-  for (int k = 0; k < kShortfallLevelCount; ++k) shares[static_cast<std::size_t>(k)] = result->LevelShare(static_cast<ShortfallLevel>(k));
+  for (int k = 0; k < kShortfallLevelCount; ++k)
+    shares[static_cast<std::size_t>(k)] = result->LevelShare(static_cast<ShortfallLevel>(k));
   levelBar_->SetDrawer([shares](QPainter& painter, const QRect& area) { DrawLevelBar(painter, area, shares); });
   levelBar_->setAccessibleDescription(LevelsDescription(*result));
-  fanChart_->SetDrawer(
-      [result](QPainter& painter, const QRect& area) { DrawFanChart(painter, area.adjusted(0, 0, -1, -1), result->years); });
+  fanChart_->SetDrawer([result](QPainter& painter, const QRect& area) {
+    DrawFanChart(painter, area.adjusted(0, 0, -1, -1), result->years);
+  });
   SetRunning(false);
 }
 

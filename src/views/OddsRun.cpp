@@ -42,7 +42,8 @@ void OddsRun::Work() {
   control.threads = threads_;
   control.cancel = &cancel_;
   control.progress = [this](int done, int total) {
-    QMetaObject::invokeMethod(this, [this, done, total] { emit Progress(done, total); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, done, total] { emit Progress(done, total); }, Qt::QueuedConnection);
   };
   std::shared_ptr<const OddsResult> result;
   QString error;
@@ -54,7 +55,8 @@ void OddsRun::Work() {
   } catch (const std::exception& e) {
     error = QString("The simulation stopped: %1").arg(e.what());
   }
-  QMetaObject::invokeMethod(this, [this, result, error] { Deliver(result, error); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, result, error] { Deliver(result, error); }, Qt::QueuedConnection);
 }
 
 void OddsRun::Deliver(std::shared_ptr<const OddsResult> result, const QString& error) {

@@ -11,8 +11,8 @@ namespace {
 const QString kModelKey = "Odds/Model";
 const QString kTrialsKey = "Odds/Trials";
 const QString kSeedKey = "Odds/Seed";
-const std::array<QString, kRateSeriesCount> kDeviationKeys = {
-    "Odds/DeviationInflation", "Odds/DeviationTaxable", "Odds/DeviationDeferred", "Odds/DeviationRealEstate"};
+const std::array<QString, kRateSeriesCount> kDeviationKeys = {"Odds/DeviationInflation", "Odds/DeviationTaxable",
+                                                              "Odds/DeviationDeferred", "Odds/DeviationRealEstate"};
 const QString kCorrelationKey = "Odds/CorrelationReturns";
 const QString kStocksTaxableKey = "Odds/StocksTaxable";
 const QString kStocksDeferredKey = "Odds/StocksDeferred";
@@ -44,21 +44,25 @@ double ReturnsCorrelation(const OddsSettings& settings) {
 }
 
 void SetReturnsCorrelation(OddsSettings& settings, double value) {
-  settings.monteCarlo.correlation.Set(RateSeries::TaxableReturn, RateSeries::DeferredReturn, std::clamp(value, -1.0, 1.0));
+  settings.monteCarlo.correlation.Set(RateSeries::TaxableReturn, RateSeries::DeferredReturn,
+                                      std::clamp(value, -1.0, 1.0));
 }
 
 OddsSettings LoadOddsSettings(const SettingsStore& store) {
   OddsSettings settings;
-  settings.model = WholeValue(store, kModelKey, 0, 0, 1) == 1 ? OddsModelChoice::Historical : OddsModelChoice::MonteCarlo;
+  settings.model =
+      WholeValue(store, kModelKey, 0, 0, 1) == 1 ? OddsModelChoice::Historical : OddsModelChoice::MonteCarlo;
   MonteCarloSettings& mc = settings.monteCarlo;
   mc.trials = WholeValue(store, kTrialsKey, mc.trials, kOddsMinTrials, kOddsMaxTrials);
   mc.seed = static_cast<std::uint64_t>(WholeValue(store, kSeedKey, static_cast<int>(mc.seed), 0, kOddsMaxSeed));
   for (std::size_t k = 0; k < kDeviationKeys.size(); ++k) {
-    mc.deviations[k] = DecimalValue(store, kDeviationKeys[k], static_cast<double>(mc.deviations[k]), 0.0, kOddsMaxDeviation);
+    mc.deviations[k] =
+        DecimalValue(store, kDeviationKeys[k], static_cast<double>(mc.deviations[k]), 0.0, kOddsMaxDeviation);
   }
   SetReturnsCorrelation(settings, DecimalValue(store, kCorrelationKey, ReturnsCorrelation(settings), -1.0, 1.0));
   HistoricalSettings& history = settings.historical;
-  history.stocksTaxable = DecimalValue(store, kStocksTaxableKey, static_cast<double>(history.stocksTaxable), 0.0, 100.0);
+  history.stocksTaxable =
+      DecimalValue(store, kStocksTaxableKey, static_cast<double>(history.stocksTaxable), 0.0, 100.0);
   history.stocksDeferred =
       DecimalValue(store, kStocksDeferredKey, static_cast<double>(history.stocksDeferred), 0.0, 100.0);
   history.completeOnly = WholeValue(store, kCompleteOnlyKey, 0, 0, 1) == 1;

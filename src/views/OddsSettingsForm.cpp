@@ -18,10 +18,9 @@ namespace {
 // Captions carry the mnemonics; the page's own buttons and menus use the
 // letters these leave free.
 const std::array<const char*, kRateSeriesCount> kDeviationCaptions = {
-    "&Inflation swing (points):", "Ta&xable return swing (points):", "Tax-&deferred return swing (points):",
-    "Real estate swin&g (points):"};
-const std::array<const char*, kRateSeriesCount> kDeviationNames = {
-    "OddsDeviationInflation", "OddsDeviationTaxable", "OddsDeviationDeferred", "OddsDeviationRealEstate"};
+    "&Inflation swing:", "Ta&xable return swing:", "Tax-&deferred return swing:", "Real estate swin&g:"};
+const std::array<const char*, kRateSeriesCount> kDeviationNames = {"OddsDeviationInflation", "OddsDeviationTaxable",
+                                                                   "OddsDeviationDeferred", "OddsDeviationRealEstate"};
 
 QString PlainCaption(const QString& caption) {
   QString plain = caption;
@@ -38,8 +37,10 @@ void AddRow(QFormLayout& form, const QString& caption, QWidget* field, QWidget* 
   form.addRow(label, field);
 }
 
-QDoubleSpinBox* DecimalBox(const QString& name, double low, double high, double step, int decimals) {
+QDoubleSpinBox* DecimalBox(const QString& name, double low, double high, double step, int decimals,
+                           const QString& suffix = QString()) {
   auto* box = new QDoubleSpinBox;
+  box->setSuffix(suffix);
   box->setObjectName(name);
   box->setRange(low, high);
   box->setSingleStep(step);
@@ -58,12 +59,12 @@ OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
       correlation_(DecimalBox("OddsCorrelationReturns", -1.0, 1.0, 0.05, 2)),
       historyFile_(new QLineEdit),
       browse_(new QPushButton("&Browse...")),
-      stocksTaxable_(DecimalBox("OddsStocksTaxable", 0.0, 100.0, 5.0, 1)),
-      stocksDeferred_(DecimalBox("OddsStocksDeferred", 0.0, 100.0, 5.0, 1)),
+      stocksTaxable_(DecimalBox("OddsStocksTaxable", 0.0, 100.0, 5.0, 1, " %")),
+      stocksDeferred_(DecimalBox("OddsStocksDeferred", 0.0, 100.0, 5.0, 1, " %")),
       completeOnly_(new QCheckBox("Com&plete windows only")) {
   model_->setObjectName("OddsModel");
-  model_->addItem("Monte Carlo: random markets");
-  model_->addItem("History: replay a market history file");
+  model_->addItem("Monte Carlo");
+  model_->addItem("Historical replay");
   trials_->setObjectName("OddsTrials");
   trials_->setRange(kOddsMinTrials, kOddsMaxTrials);
   trials_->setSingleStep(1000);
@@ -83,7 +84,7 @@ OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
   AddRow(*form, "&Trials:", trials_);
   AddRow(*form, "&Seed:", seed_);
   for (std::size_t k = 0; k < deviations_.size(); ++k) {
-    deviations_[k] = DecimalBox(kDeviationNames[k], 0.0, kOddsMaxDeviation, 0.5, 2);
+    deviations_[k] = DecimalBox(kDeviationNames[k], 0.0, kOddsMaxDeviation, 0.5, 2, " points");
     AddRow(*form, kDeviationCaptions[k], deviations_[k]);
   }
   AddRow(*form, "Returns corre&lation:", correlation_);
@@ -93,8 +94,8 @@ OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
   fileLayout->addWidget(historyFile_, 1);
   fileLayout->addWidget(browse_);
   AddRow(*form, "Histor&y file:", fileRow, historyFile_);
-  AddRow(*form, "Stoc&ks in taxable (%):", stocksTaxable_);
-  AddRow(*form, "Stocks in tax-de&ferred (%):", stocksDeferred_);
+  AddRow(*form, "Stoc&ks in taxable:", stocksTaxable_);
+  AddRow(*form, "Stocks in tax-de&ferred:", stocksDeferred_);
   form->addRow(QString(), completeOnly_);
 
   connect(browse_, &QPushButton::clicked, this, &OddsSettingsForm::BrowseClicked);

@@ -71,6 +71,22 @@ TEST(FanChartTest, BandsLieBetweenTheirPercentilesInOrderWithTheMedianInside) {
   }
 }
 
+TEST(FanChartTest, ALongTopTailRunsOffTheTopInsteadOfFlatteningTheMedian) {
+  std::vector<YearBands> years = SpreadingYears(40);
+  YearBands& last = years.back();
+  last.current[4] = 100 * last.current[3];
+  const FanChartScale scale = MakeFanChartScale(QRect(0, 0, 800, 500), years);
+  EXPECT_LE(scale.high, 2.5L * last.current[3] + scale.step);
+  EXPECT_GE(scale.high, static_cast<long double>(years[30].current[4]));
+  QImage image = Blank(800, 500);
+  QPainter painter(&image);
+  DrawFanChart(painter, image.rect(), years);
+  painter.end();
+  const int x = scale.X(last.age1) - 1;
+  EXPECT_EQ(image.pixelColor(x, scale.plot.top() + 2), kFanOuterBand);
+  EXPECT_EQ(image.pixelColor(x, scale.plot.top() - 2), QColor(Qt::white)) << "clipped to the plot";
+}
+
 TEST(FanChartTest, ExtremeAndEmptyInputsDrawWithoutOverflow) {
   std::vector<YearBands> years = SpreadingYears(3);
   years[1].current = {INT64_MIN, INT64_MIN, 0, INT64_MAX, INT64_MAX};

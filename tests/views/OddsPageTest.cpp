@@ -100,7 +100,8 @@ TEST_F(OddsPageTest, TabVisitsTheSettingsThenTheCommandsAndEachHasAnAccessibleNa
   QWidget* first = Control<QWidget>("OddsModel");
   first->setFocus(Qt::TabFocusReason);
   QStringList visited;
-  for (QWidget* focus = QApplication::focusWidget(); focus && visited.size() < 40; focus = QApplication::focusWidget()) {
+  for (QWidget* focus = QApplication::focusWidget(); focus && visited.size() < 40;
+       focus = QApplication::focusWidget()) {
     if (!visited.isEmpty() && focus == first) break;
     EXPECT_FALSE(focus->accessibleName().isEmpty()) << focus->objectName().toStdString();
     visited << focus->objectName();
@@ -192,7 +193,8 @@ TEST_F(OddsPageTest, WorstTrialOpensThatTrialsTableAsReplayedAlone) {
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(dialog->isVisible());
   const int worst = result->WorstTrial();
-  EXPECT_TRUE(dialog->windowTitle().contains(QString("trial %1,").arg(worst + 1))) << dialog->windowTitle().toStdString();
+  EXPECT_TRUE(dialog->windowTitle().contains(QString("trial %1,").arg(worst + 1)))
+      << dialog->windowTitle().toStdString();
 
   MonteCarloSettings settings;
   settings.trials = 40;
@@ -238,7 +240,8 @@ TEST_F(OddsPageTest, HistoryFileIsChosenThroughTheOpenDialogAndABadOneIsReported
   EXPECT_FALSE(Odds()->IsRunning());
   ASSERT_EQ(program.scripted.prompts.shown.size(), 1u);
   EXPECT_EQ(program.scripted.prompts.shown[0].kind, ShownPrompt::Error);
-  EXPECT_TRUE(program.scripted.prompts.shown[0].text.contains(path + ":3:")) << program.scripted.prompts.Texts().join('|').toStdString();
+  EXPECT_TRUE(program.scripted.prompts.shown[0].text.contains(path + ":3:"))
+      << program.scripted.prompts.Texts().join('|').toStdString();
 
   ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
   file.write("Year,Inflation,Stocks,Bonds\n2001,2,8,4\n2002,2,-9,4\n2003,3,20,5\n");
