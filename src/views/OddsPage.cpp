@@ -199,6 +199,7 @@ void OddsPage::ShowProgress(int done, int total) {
 }
 
 void OddsPage::RunFinished(std::shared_ptr<const OddsResult> result, const QString& error) {
+  if (!run_ || sender() != run_.get()) return;
   // The run emitted this signal; it is deleted once control is back in the event loop.
   OddsRun* run = run_.release();
   run->deleteLater();

@@ -67,6 +67,7 @@ void Tf1graph::BuildMenu() {
   AddMenuCommand(file, "&Save", "Save1", [this] { Save1Click(); });
   AddMenuCommand(file, "&Print Graph", "PrintGraph1", [this] { PrintGraphClicked(); });
   AddMenuCommand(file, "Save &Bitmap", "SaveBitmap1", [this] { SaveBitmapClicked(); });
+  AddMenuCommand(file, "O&dds...", "Odds1", [this] { GoTo(kOddsPage); });
   AddMenuCommand(file, "E&xit", "Exit1", [this] { Exit1Click(); });
 
   QMenu* setup = AddSetupMenu(bar, kGraphPage, "Assu&mptions", [this](int page) { GoTo(page); });
@@ -75,7 +76,6 @@ void Tf1graph::BuildMenu() {
     if (action->objectName() == "PersonalData1") action->setObjectName("PersonelData1");
   }
   AddMenuCommand(bar, "&Plan", "Plan1", [this] { GoTo(kPlanPage); });
-  AddMenuCommand(bar, "&Odds", "Odds1", [this] { GoTo(kOddsPage); });
   // F1 opens this page's topic; the menu's help item opens the contents.
   AddWindowMenu(bar, *this, WindowMenuOptions{0});
 

@@ -49,10 +49,10 @@ void Tf2plan::BuildMenus() {
   AddMenuCommand(file, "&Open", "Open1", [this] { Open1Click(); });
   AddMenuCommand(file, "&Save", "Save1", [this] { Save1Click(); });
   AddMenuCommand(file, "&Print Plan", "PrintPlan1", [this] { PrintPlan1Click(); });
+  AddMenuCommand(file, "O&dds...", "Odds1", [this] { GoTo(kOddsPage); });
   AddMenuCommand(file, "E&xit", "Exit1", [this] { Exit1Click(); });
   AddSetupMenu(bar, kPlanPage, "Assu&mptions", [this](int page) { GoTo(page); });
   AddMenuCommand(bar, "&Graph", "Graph1", [this] { GoTo(kGraphPage); });
-  AddMenuCommand(bar, "&Odds", "Odds1", [this] { GoTo(kOddsPage); });
   QMenu* copy = bar->addMenu("&Copy");
   copy->setObjectName("Copy1");
   AddMenuCommand(copy, "Copy &Selection", "CopySelection1", [this] { CopySelection1Click(); });
