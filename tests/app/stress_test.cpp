@@ -32,7 +32,7 @@ const QStringList kExtremes = {
 
 const YearRecord kEmptyYear{};
 
-const int kPages[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 20};
+const int kPages[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 20, 21};
 
 std::vector<QLineEdit*> EditableBoxes(Page* page) {
   std::vector<QLineEdit*> boxes;
