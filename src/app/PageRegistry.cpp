@@ -18,6 +18,7 @@
 #include "pages/TaxesPage.h"
 #include "views/ComparisonPage.h"
 #include "views/GraphPage.h"
+#include "views/OddsPage.h"
 #include "views/PlanTablePage.h"
 
 namespace {
@@ -53,6 +54,7 @@ const std::array kPages = {
     PageEntry{PageId::Text, false, Make<TextPage>},
     PageEntry{PageId::About, false, Make<AboutPage>},
     PageEntry{PageId::Comparison, false, Make<ComparisonPage>},
+    PageEntry{PageId::Odds, false, Make<OddsPage>},
 };
 
 }  // namespace

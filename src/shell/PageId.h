@@ -22,4 +22,5 @@ enum class PageId {
   Text,
   About,
   Comparison,
+  Odds,
 };

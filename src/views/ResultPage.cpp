@@ -30,6 +30,7 @@ void ResultPage::AddFileMenu(const std::vector<FileCommand>& ownCommands) {
   for (const FileCommand& command : ownCommands)
     AddMenuCommand(file, command.caption, command.objectName, command.handler);
   AddComparisonCommands(file, *this, session_, platform_, navigator_);
+  AddMenuCommand(file, "O&dds...", "Odds1", [this] { GoTo(PageId::Odds); });
   AddMenuCommand(file, "E&xit", "Exit1", [this] { OnExit(); });
 }
 

@@ -36,7 +36,8 @@ const PageId kPages[] = {PageId::Graph, PageId::PlanTable, PageId::Personal, Pag
                             PageId::Assets, PageId::Taxes, PageId::Assumptions, PageId::HomeExpenses,
                             PageId::AutoExpenses, PageId::MedicalExpenses, PageId::CommunicationExpenses,
                             PageId::EntertainmentExpenses, PageId::FoodExpenses, PageId::Education,
-                            PageId::SpecialEvents, PageId::HomeStatus, PageId::About};
+                            PageId::SpecialEvents, PageId::HomeStatus, PageId::About,
+                         PageId::Comparison, PageId::Odds};
 
 std::vector<QLineEdit*> EditableBoxes(Page* page) {
   std::vector<QLineEdit*> boxes;

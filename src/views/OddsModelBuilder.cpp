@@ -1,0 +1,42 @@
+#include "views/OddsModelBuilder.h"
+
+#include "odds/MarketHistory.h"
+
+namespace {
+
+QString Sentence(const std::string& text) {
+  QString sentence = QString::fromStdString(text);
+  if (!sentence.isEmpty()) sentence[0] = sentence[0].toUpper();
+  return sentence + ".";
+}
+
+}  // namespace
+
+OddsModelBuild BuildOddsModel(const PlanRecord& plan, const OddsSettings& settings) {
+  OddsModelBuild build;
+  if (settings.model == OddsModelChoice::MonteCarlo) {
+    const std::string problem = MonteCarloModel::SettingsProblem(settings.monteCarlo);
+    if (!problem.empty()) {
+      build.error = Sentence(problem);
+    } else {
+      build.model = std::make_shared<MonteCarloModel>(plan, settings.monteCarlo);
+    }
+    return build;
+  }
+  if (settings.historyFile.isEmpty()) {
+    build.error = "Choose a market history file (Browse) to replay history.";
+    return build;
+  }
+  const MarketHistoryResult history = ReadMarketHistory(settings.historyFile.toStdString());
+  if (!history.ok()) {
+    build.error = "The market history could not be used:\n" + QString::fromStdString(history.error);
+    return build;
+  }
+  const std::string problem = HistoricalModel::SettingsProblem(plan, history.history, settings.historical);
+  if (!problem.empty()) {
+    build.error = Sentence(problem);
+    return build;
+  }
+  build.model = std::make_shared<HistoricalModel>(plan, history.history, settings.historical);
+  return build;
+}

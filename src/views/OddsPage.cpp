@@ -1,0 +1,289 @@
+#include "views/OddsPage.h"
+
+#include <QAction>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "odds/OddsRunner.h"
+#include "shell/PageMenus.h"
+#include "views/ChartView.h"
+#include "views/FanChart.h"
+#include "views/LevelBar.h"
+#include "views/OddsModelBuilder.h"
+#include "views/OddsRun.h"
+#include "views/OddsSettingsForm.h"
+#include "views/OddsSummary.h"
+#include "views/TrialTableDialog.h"
+
+namespace {
+
+constexpr int kOddsHelpContext = 2400;
+const char* const kCaptionTitle = "Odds Page [ ";
+const char* const kCaution =
+    "A model's odds are not a promise: markets can do what no model and no history contains. "
+    "Compare plans and settings with them rather than read them as a forecast.";
+const char* const kNoRunYet = "Press Run to see how likely the plan is to hold.";
+
+QString LevelsDescription(const OddsResult& result) {
+  QStringList parts;
+  for (int k = 0; k < kShortfallLevelCount; ++k) {
+    const auto level = static_cast<ShortfallLevel>(k);
+    parts << LevelLegendText(level, result.LevelShare(level));
+  }
+  return parts.join(", ");
+}
+
+QPushButton* Button(const QString& caption, const QString& name, const QString& accessibleName) {
+  auto* button = new QPushButton(caption);
+  button->setObjectName(name);
+  button->setAccessibleName(accessibleName);
+  return button;
+}
+
+}  // namespace
+
+OddsPage::OddsPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
+    : Page(PageId::Odds, session, platform, navigator, parent),
+      form_(new OddsSettingsForm(platform.prompts)),
+      headline_(new QLabel(kNoRunYet)),
+      details_(new QLabel),
+      levelBar_(new ChartView),
+      fanChart_(new ChartView),
+      progress_(new QProgressBar),
+      runButton_(Button("&Run", "OddsRun", "Run the simulation")),
+      cancel_(Button("C&ancel", "OddsCancel", "Cancel the simulation")),
+      worst_(Button("S&how worst trial", "OddsWorstTrial", "Show the worst trial's year table")),
+      close_(Button("Clos&e", "OddsClose", "Close the odds page")) {
+  setObjectName("OddsPage");
+  SetHelpContext(kOddsHelpContext);
+  auto* layout = new QHBoxLayout(Content());
+  layout->addWidget(BuildResults(), 1);
+  layout->addWidget(BuildControls());
+  BuildMenu();
+  connect(runButton_, &QPushButton::clicked, this, &OddsPage::RunClicked);
+  connect(cancel_, &QPushButton::clicked, this, &OddsPage::CancelClicked);
+  connect(worst_, &QPushButton::clicked, this, &OddsPage::ShowWorstTrialClicked);
+  connect(close_, &QPushButton::clicked, this, &OddsPage::CloseClicked);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &OddsPage::EscapePressed);
+  SetCaptionTitle(kCaptionTitle);
+  ClearResult(kNoRunYet);
+}
+
+OddsPage::~OddsPage() = default;
+
+void OddsPage::BuildMenu() {
+  QMenu* odds = MenuBar()->addMenu("&Odds");
+  odds->setObjectName("Odds1");
+  runItem_ = AddMenuCommand(odds, "&Run", "RunOdds1", [this] { RunClicked(); });
+  runItem_->setShortcut(QKeySequence(Qt::Key_F5));
+  worstItem_ = AddMenuCommand(odds, "Show &Worst Trial", "WorstTrial1", [this] { ShowWorstTrialClicked(); });
+  odds->addSeparator();
+  AddMenuCommand(odds, "&Close", "CloseOdds1", [this] { CloseClicked(); });
+  AddWindowMenu(MenuBar(), *this, WindowMenuOptions{kOddsHelpContext});
+}
+
+QWidget* OddsPage::BuildResults() {
+  auto* results = new QWidget;
+  auto* layout = new QVBoxLayout(results);
+  layout->setContentsMargins(0, 0, 0, 0);
+  headline_->setObjectName("OddsHeadline");
+  headline_->setAccessibleName("Headline");
+  QFont large = headline_->font();
+  large.setPointSizeF(large.pointSizeF() * 1.8);
+  large.setBold(true);
+  headline_->setFont(large);
+  headline_->setWordWrap(true);
+  headline_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  details_->setObjectName("OddsDetails");
+  details_->setAccessibleName("Details");
+  details_->setWordWrap(true);
+  levelBar_->setObjectName("OddsLevelBar");
+  levelBar_->setAccessibleName("Shortfall levels");
+  levelBar_->setMinimumHeight(100);
+  levelBar_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  fanChart_->setObjectName("OddsFanChart");
+  fanChart_->setAccessibleName("Net worth bands, today's dollars");
+  fanChart_->setMinimumSize(360, 240);
+  auto* caution = new QLabel(kCaution);
+  caution->setObjectName("OddsCaution");
+  caution->setWordWrap(true);
+  QFont small = caution->font();
+  small.setItalic(true);
+  caution->setFont(small);
+  layout->addWidget(headline_);
+  layout->addWidget(details_);
+  layout->addWidget(levelBar_);
+  layout->addWidget(fanChart_, 1);
+  layout->addWidget(caution);
+  return results;
+}
+
+QWidget* OddsPage::BuildControls() {
+  auto* controls = new QWidget;
+  controls->setFixedWidth(380);
+  auto* layout = new QVBoxLayout(controls);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(form_);
+  progress_->setObjectName("OddsProgress");
+  progress_->setAccessibleName("Simulation progress");
+  progress_->setFormat("%v of %m trials");
+  layout->addWidget(progress_);
+  auto* runRow = new QHBoxLayout;
+  runRow->addWidget(runButton_);
+  runRow->addWidget(cancel_);
+  layout->addLayout(runRow);
+  layout->addWidget(worst_);
+  layout->addStretch(1);
+  layout->addWidget(close_);
+  return controls;
+}
+
+QSize OddsPage::PageSize() const { return {980, 660}; }
+
+QSize OddsPage::MinimumPageSize() const { return {840, 600}; }
+
+void OddsPage::Refresh() {
+  SetCaptionTitle(kCaptionTitle);
+  form_->SetValues(LoadOddsSettings(platform_.settings));
+  const PageId from = session_.LastPageLeft;
+  if (from == PageId::Graph || from == PageId::PlanTable) origin_ = from;
+  // Odds belong to the plan they ran on.
+  if (result_ && !(resultPlan_ == session_.plan))
+    ClearResult("The plan has changed since the last run. " + QString(kNoRunYet));
+}
+
+bool OddsPage::IsRunning() const { return run_ != nullptr; }
+
+void OddsPage::RunClicked() {
+  if (IsRunning()) return;
+  const OddsSettings settings = form_->Values();
+  SaveOddsSettings(platform_.settings, settings);
+  const OddsModelBuild build = BuildOddsModel(session_.plan, settings);
+  if (!build.model) {
+    ShowError(build.error);
+    return;
+  }
+  run_ = std::make_unique<OddsRun>(session_.plan, build.model);
+  connect(run_.get(), &OddsRun::Progress, this, &OddsPage::ShowProgress);
+  connect(run_.get(), &OddsRun::Finished, this, &OddsPage::RunFinished);
+  progress_->setRange(0, build.model->TrialCount());
+  progress_->setValue(0);
+  SetRunning(true);
+  run_->Start();
+}
+
+// Dropping the run stops its trials and waits the few milliseconds its
+// threads need to notice; its result, if one was on the way, is discarded.
+void OddsPage::CancelClicked() {
+  if (!IsRunning()) return;
+  run_.reset();
+  SetRunning(false);
+  if (result_) {
+    details_->setText(OddsDetails(*result_, *resultModel_) +
+                      "\nThe last run was cancelled; these are the odds of the run before it.");
+  } else {
+    ClearResult("Cancelled. " + QString(kNoRunYet));
+  }
+}
+
+void OddsPage::ShowProgress(int done, int total) {
+  progress_->setRange(0, total);
+  progress_->setValue(done);
+}
+
+void OddsPage::RunFinished(std::shared_ptr<const OddsResult> result, const QString& error) {
+  if (!run_ || sender() != run_.get()) return;
+  // The run emitted this signal; it is deleted once control is back in the event loop.
+  OddsRun* run = run_.release();
+  run->deleteLater();
+  SetRunning(false);
+  if (!result) {
+    if (!error.isEmpty()) ShowError(error);
+    return;
+  }
+  result_ = std::move(result);
+  resultModel_ = run->Model();
+  resultPlan_ = run->Plan();
+  ShowResult();
+}
+
+void OddsPage::SetRunning(bool running) {
+  form_->setEnabled(!running);
+  runButton_->setEnabled(!running);
+  runItem_->setEnabled(!running);
+  cancel_->setEnabled(running);
+  progress_->setVisible(running);
+  const bool worstReady = !running && result_ != nullptr;
+  worst_->setEnabled(worstReady);
+  worstItem_->setEnabled(worstReady);
+  if (running) {
+    cancel_->setFocus();
+  } else if (cancel_->hasFocus() || !focusWidget()) {
+    runButton_->setFocus();
+  }
+}
+
+void OddsPage::ShowResult() {
+  const std::shared_ptr<const OddsResult> result = result_;
+  headline_->setText(OddsHeadline(*result));
+  details_->setText(OddsDetails(*result, *resultModel_));
+  LevelShares shares{};
+  for (int k = 0; k < kShortfallLevelCount; ++k)
+    shares[static_cast<std::size_t>(k)] = result->LevelShare(static_cast<ShortfallLevel>(k));
+  levelBar_->SetDrawer([shares](QPainter& painter, const QRect& area) { DrawLevelBar(painter, area, shares); });
+  levelBar_->setAccessibleDescription(LevelsDescription(*result));
+  fanChart_->SetDrawer([result](QPainter& painter, const QRect& area) {
+    DrawFanChart(painter, area.adjusted(0, 0, -1, -1), result->years);
+  });
+  SetRunning(false);
+}
+
+void OddsPage::ClearResult(const QString& note) {
+  result_.reset();
+  resultModel_.reset();
+  headline_->setText(note);
+  details_->clear();
+  levelBar_->SetDrawer([](QPainter& painter, const QRect& area) { DrawLevelBar(painter, area, LevelShares{}); });
+  levelBar_->setAccessibleDescription(QString());
+  fanChart_->SetDrawer([](QPainter& painter, const QRect& area) { DrawFanChart(painter, area, {}); });
+  SetRunning(IsRunning());
+}
+
+void OddsPage::ShowWorstTrialClicked() {
+  if (!result_ || !resultModel_ || result_->trialSummaries.empty()) return;
+  const int worst = result_->WorstTrial();
+  const TrialReplay replay = ReplayTrial(resultPlan_, *resultModel_, worst);
+  if (trialTable_) trialTable_->close();
+  trialTable_ = new TrialTableDialog(resultPlan_, replay, WorstTrialTitle(*result_, *resultModel_), this);
+  trialTable_->setAttribute(Qt::WA_DeleteOnClose);
+  trialTable_->show();
+}
+
+// Escape stops a run first; pressed again it leaves the page.
+void OddsPage::EscapePressed() {
+  if (IsRunning()) {
+    CancelClicked();
+  } else {
+    CloseClicked();
+  }
+}
+
+void OddsPage::CloseClicked() { GoTo(origin_); }
+
+void OddsPage::Hidden() {
+  run_.reset();
+  SetRunning(false);
+  if (trialTable_) trialTable_->close();
+  SaveOddsSettings(platform_.settings, form_->Values());
+}
+
+void OddsPage::CloseRequested() { CloseClicked(); }
+
+TrialTableDialog* OddsPage::TrialTable() const { return trialTable_.data(); }

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QPointer>
+#include <memory>
+
+#include "odds/OddsResult.h"
+#include "odds/PathModel.h"
+#include "shell/Page.h"
+
+class ChartView;
+class OddsRun;
+class OddsSettingsForm;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class TrialTableDialog;
+
+// The odds of the plan: many market paths (or a replayed history) run in the
+// background, graded by how deep their shortfalls went. Shows the headline,
+// the levels as one bar, the fan of net worth, and the settings; returns to
+// the page it was opened from.
+class OddsPage : public Page {
+  Q_OBJECT
+
+ public:
+  OddsPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+  ~OddsPage() override;
+
+  bool IsResizable() const override { return true; }
+  QSize PageSize() const override;
+  QSize MinimumPageSize() const override;
+  void Hidden() override;
+  void CloseRequested() override;
+
+  void RunClicked();
+  void CancelClicked();
+  void ShowWorstTrialClicked();
+  void CloseClicked();
+
+  bool IsRunning() const;
+  // The last finished run's result, null before one or after the plan changed.
+  const OddsResult* Result() const { return result_.get(); }
+  // The open trial table, if any.
+  TrialTableDialog* TrialTable() const;
+  OddsSettingsForm* SettingsForm() const { return form_; }
+
+ protected:
+  void Refresh() override;
+
+ private:
+  void BuildMenu();
+  QWidget* BuildResults();
+  QWidget* BuildControls();
+  void RunFinished(std::shared_ptr<const OddsResult> result, const QString& error);
+  void ShowProgress(int done, int total);
+  void SetRunning(bool running);
+  void ShowResult();
+  void ClearResult(const QString& note);
+  void EscapePressed();
+
+  PageId origin_ = PageId::Graph;
+  std::unique_ptr<OddsRun> run_;
+  std::shared_ptr<const OddsResult> result_;
+  std::shared_ptr<const PathModel> resultModel_;
+  PlanRecord resultPlan_;
+
+  OddsSettingsForm* form_;
+  QLabel* headline_;
+  QLabel* details_;
+  ChartView* levelBar_;
+  ChartView* fanChart_;
+  QProgressBar* progress_;
+  QPushButton* runButton_;
+  QPushButton* cancel_;
+  QPushButton* worst_;
+  QPushButton* close_;
+  QAction* runItem_ = nullptr;
+  QAction* worstItem_ = nullptr;
+  QPointer<TrialTableDialog> trialTable_;
+};
