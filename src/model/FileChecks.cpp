@@ -20,3 +20,9 @@ std::string FileTypeProblem(mode_t mode) {
   if (S_ISSOCK(mode)) return "it is a socket, not a regular file";
   return "it is not a regular file";
 }
+
+std::string FileToReadProblem(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) return {};
+  return FileTypeProblem(info.st_mode);
+}

@@ -7,6 +7,9 @@
 #include <optional>
 #include <sstream>
 
+#include "model/CsvFields.h"
+#include "model/FileChecks.h"
+
 namespace {
 
 // A century of data is a few kilobytes; anything far larger is not a history file.
@@ -16,31 +19,6 @@ constexpr std::size_t kMaxYears = 10000;
 enum Column { kYear, kInflation, kStocks, kBonds, kRealEstate, kColumnCount };
 constexpr std::array<const char*, kColumnCount> kColumnNames = {"Year", "Inflation", "Stocks", "Bonds", "RealEstate"};
 
-std::string Trim(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  const std::size_t last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
-std::vector<std::string> SplitFields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t comma = line.find(',', start);
-    fields.push_back(Trim(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start)));
-    if (comma == std::string::npos) return fields;
-    start = comma + 1;
-  }
-}
-
-std::optional<long double> ParseNumber(const std::string& text) {
-  long double value = 0.0L;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
 
 std::optional<std::int32_t> ParseYear(const std::string& text) {
   std::int32_t value = 0;
@@ -62,7 +40,7 @@ class Parser {
       ++lineNumber_;
       if (!line.empty() && line.back() == '\r') line.pop_back();
       if (lineNumber_ == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
-      if (Trim(line).empty()) continue;
+      if (TrimCsvField(line).empty()) continue;
       const bool good = headerSeen ? ReadRow(line) : ReadHeader(line);
       if (!good) return result_;
       headerSeen = true;
@@ -84,7 +62,7 @@ class Parser {
  private:
   bool ReadHeader(const std::string& line) {
     positions_.fill(-1);
-    const std::vector<std::string> fields = SplitFields(line);
+    const std::vector<std::string> fields = SplitCsvFields(line);
     for (std::size_t i = 0; i < fields.size(); ++i) {
       int column = 0;
       while (column < kColumnCount && fields[i] != kColumnNames[static_cast<std::size_t>(column)]) ++column;
@@ -104,7 +82,7 @@ class Parser {
   }
 
   bool ReadRow(const std::string& line) {
-    const std::vector<std::string> fields = SplitFields(line);
+    const std::vector<std::string> fields = SplitCsvFields(line);
     if (fields.size() != columnCount_) {
       return Failed("expected " + std::to_string(columnCount_) + " values, found " + std::to_string(fields.size()));
     }
@@ -130,7 +108,7 @@ class Parser {
       const int position = positions_[static_cast<std::size_t>(column)];
       if (position < 0) continue;
       const std::string& text = fields[static_cast<std::size_t>(position)];
-      const std::optional<long double> value = ParseNumber(text);
+      const std::optional<long double> value = ParseCsvNumber(text);
       const char* columnName = kColumnNames[static_cast<std::size_t>(column)];
       if (!value) return Failed(std::string(columnName) + " \"" + text + "\" is not a finite number");
       // A change of -100 % or less would leave nothing, or less than nothing.
@@ -161,6 +139,10 @@ MarketHistoryResult ParseMarketHistory(const std::string& text, const std::strin
 
 MarketHistoryResult ReadMarketHistory(const std::string& path) {
   MarketHistoryResult result;
+  if (const std::string problem = FileToReadProblem(path); !problem.empty()) {
+    result.error = path + ": cannot read the history file: " + problem;
+    return result;
+  }
   std::ifstream file(path, std::ios::binary);
   if (!file) {
     result.error = path + ": cannot open the history file";

@@ -75,4 +75,11 @@ refuse absent.csv "absent.csv"
 [ $? -eq 1 ] || fail "--rates without a file must be a usage error"
 "$cli" --help | grep -qF -- "--rates FILE" || fail "--help does not show --rates"
 
+# A named pipe is refused at once instead of waiting for a writer.
+mkfifo "$work/pipe.csv"
+message=$(timeout 10 "$cli" forecast "$plan" --rates "$work/pipe.csv" 2>&1 >/dev/null)
+status=$?
+[ $status -eq 2 ] || fail "a pipe as the rate file must exit 2, got $status"
+case "$message" in *"named pipe"*) ;; *) fail "pipe message: $message" ;; esac
+
 exit $((failures > 0))

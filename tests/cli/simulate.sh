@@ -98,5 +98,12 @@ status=$?
 [ $? -eq 2 ] || fail "missing plan must exit 2"
 "$cli" --help | grep -q 'prevora-cli simulate PLAN' || fail "--help lists simulate"
 
+# A named pipe as the history file is refused at once.
+mkfifo "$work/pipe.csv"
+message=$(timeout 10 "$cli" simulate "$plan" --model historical --history "$work/pipe.csv" 2>&1 >/dev/null)
+status=$?
+[ $status -eq 2 ] || fail "a pipe as the history file must exit 2, got $status"
+case "$message" in *"named pipe"*) ;; *) fail "history pipe message: $message" ;; esac
+
 [ "$failures" -eq 0 ] || exit 1
 echo "simulate: all checks passed"
