@@ -11,6 +11,7 @@
 #include "engine/Forecast.h"
 #include "engine/RatePathCsv.h"
 #include "model/PlanFile.h"
+#include "model/ReadableText.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ std::unique_ptr<QGuiApplication> StartOffscreenGui() {
 bool LoadPlanForCli(const std::string& path, PlanRecord& plan) {
   const PlanFileResult result = ReadPlanFile(plan, path);
   if (result.missing) {
-    std::fprintf(stderr, "prevora-cli: there is no plan file \"%s\"\n", path.c_str());
+    std::fprintf(stderr, "prevora-cli: there is no plan file \"%s\"\n", ReadableText(path).c_str());
     return false;
   }
   if (!result.ok) {

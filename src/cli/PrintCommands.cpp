@@ -1,3 +1,4 @@
+#include <QBuffer>
 #include <QPdfWriter>
 #include <QString>
 #include <array>
@@ -8,7 +9,9 @@
 #include "cli/Commands.h"
 #include "cli/OptionTable.h"
 #include "engine/ForecastTable.h"
+#include "model/FileSave.h"
 #include "model/PlanRecord.h"
+#include "model/ReadableText.h"
 #include "render/GraphGeometry.h"
 #include "render/GraphPrinting.h"
 #include "render/PlanPrinting.h"
@@ -51,13 +54,16 @@ constexpr CommandSyntax<PrintOptions> PrintSyntax(const char* usage, std::span<c
 const CommandSyntax<PrintOptions> kPrintPlanSyntax = PrintSyntax(kPrintPlanUsage, kPrintPlanOptions);
 const CommandSyntax<PrintOptions> kPrintGraphSyntax = PrintSyntax(kPrintGraphUsage, kPrintGraphOptions);
 
-int CannotWrite(const std::string& path) {
-  std::fprintf(stderr, "prevora-cli: cannot write \"%s\"\n", path.c_str());
+int CannotWrite(const std::string& path, const std::string& problem) {
+  std::fprintf(stderr, "prevora-cli: cannot write \"%s\"%s\n", ReadableText(path).c_str(),
+               problem.empty() ? "" : (": " + problem).c_str());
   return 2;
 }
 
 // The steps both print commands share; `print` draws the forecast on the PDF
-// writer and says whether the writer started.
+// writer and says whether the writer started. The document is made in memory
+// and saved like a plan, so a pipe or a device is never written to and a
+// failure leaves any old file as it was.
 template <typename PrintStep>
 int RunPrintCommand(const CliArgs& args, const CommandSyntax<PrintOptions>& syntax, PrintStep print) {
   PrintOptions options;
@@ -66,9 +72,15 @@ int RunPrintCommand(const CliArgs& args, const CommandSyntax<PrintOptions>& synt
   PlanRecord plan;
   ForecastTable table;
   if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table)) return 2;
-  QPdfWriter pdf(QString::fromStdString(options.pdf));
-  SetUpLetterPdf(pdf);
-  if (!print(pdf, options, plan, table)) return CannotWrite(options.pdf);
+  QBuffer document;
+  document.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&document);
+    SetUpLetterPdf(pdf);
+    if (!print(pdf, options, plan, table)) return CannotWrite(options.pdf, {});
+  }
+  const std::string problem = SaveFileContents(options.pdf, document.data().toStdString());
+  if (!problem.empty()) return CannotWrite(options.pdf, problem);
   return 0;
 }
 

@@ -30,6 +30,10 @@ refused "it is a named pipe" graph "$work/pipe.png" --out "$work/pipe.png"
 "$cli" sample "$work/Fresh.plan"
 refused "it is a named pipe" graph "$work/Fresh.plan" --out "$work/pipe.png"
 [ -p "$work/pipe.png" ] || fail "graph replaced the named pipe"
+mkfifo "$work/pipe.pdf"
+refused "it is a named pipe" print-plan "$work/Fresh.plan" --pdf "$work/pipe.pdf"
+refused "it is a named pipe" print-graph "$work/Fresh.plan" --pdf "$work/pipe.pdf"
+[ -p "$work/pipe.pdf" ] || fail "printing replaced the named pipe"
 
 # A plan whose first line is 300 MB long (sparse, so it costs no disk).
 cp "$work/Fresh.plan" "$work/Huge.plan"
