@@ -30,7 +30,7 @@ std::array<LoanFields, 3> Loans(const PlanRecord& plan, const EngineWork& work) 
 
 std::string LoanLabel(int i) { return "student loan " + std::to_string(i + 1) + " balance"; }
 
-std::string RateLabel(const RunFactors& run) { return "interest at " + FactorText(run.plan.MortgageRate) + " %"; }
+std::string RateLabel(const RunFactors& run) { return "interest at " + RateText(run.plan.MortgageRate) + " %"; }
 
 void TraceLoanBalance(const RunFactors& run, int a, int i, const LoanFields& loan) {
   const int slot = kStudentLoanSlot + i;

@@ -35,7 +35,7 @@ void TracePropertyTax(const RunFactors& run, const ForecastTable& table, int a) 
 }  // namespace
 
 std::string AnnuityLabel(const RunFactors& run, std::int64_t years) {
-  return "level payment per dollar over " + std::to_string(years) + " years at " + FactorText(run.plan.MortgageRate) +
+  return "level payment per dollar over " + std::to_string(years) + " years at " + RateText(run.plan.MortgageRate) +
          " %";
 }
 
@@ -122,7 +122,7 @@ void TraceOwnedHome(const RunFactors& run, const ForecastTable& table, int a, st
     if (reborrowed) owed.Cell(a - 1, kHomeEquityBorrowing, last.HomeEquityBorrowing);
     ExplainTerms terms = owed;
     terms.ScaledStep("interest", std::move(owed), run.plan.MortgageRate / 100.0L,
-                     "mortgage rate " + FactorText(run.plan.MortgageRate) + " %");
+                     "mortgage rate " + RateText(run.plan.MortgageRate) + " %");
     terms.Cell(a, kMortgagePayment, year.MortgagePayment, true);
     RecordNode(*run.trace, a, kMortgage, year.Mortgage, std::move(terms), 1);
   }

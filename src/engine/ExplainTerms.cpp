@@ -7,6 +7,12 @@
 
 std::string FactorText(long double value) {
   char text[64];
+  std::snprintf(text, sizeof text, "%#.7Lg", value);
+  return text;
+}
+
+std::string RateText(long double value) {
+  char text[64];
   std::snprintf(text, sizeof text, "%.7Lg", value);
   return text;
 }

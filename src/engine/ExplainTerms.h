@@ -8,6 +8,8 @@
 
 // A factor or rate as labels show it: 7 significant digits.
 std::string FactorText(long double value);
+// A rate inside words: "6.5" (up to 7 significant digits, no trailing zeros).
+std::string RateText(long double value);
 
 // Builds the terms of one node of the trace. Each scaled term is rounded to
 // whole dollars once, as the engine does; Close adds what the roundings left.

@@ -160,8 +160,9 @@ Explanation ExplainedForecast::Explain(int a, int slot, bool currentDollars, int
     term.scaled = true;
     term.base = inflated_.Year(a).*field;
     term.factor = 1.0L / inflation_[static_cast<std::size_t>(a - 1)];
-    term.factorLabel = "1 / inflation index " + std::to_string(plan_.CurrentYear) + " to " +
-                       std::to_string(result.year) + " of " + FactorText(inflation_[static_cast<std::size_t>(a - 1)]);
+    term.factorLabel = "1 / (inflation index " + std::to_string(plan_.CurrentYear) + " to " +
+                       std::to_string(result.year) + " = " + FactorText(inflation_[static_cast<std::size_t>(a - 1)]) +
+                       ")";
     result.terms.push_back(ItemOf(term, depth == 1 ? 2 : depth, seen));
     result.terms.back().text =
         FieldTitle(slot) + " " + std::to_string(result.year) + " in its year's dollars" + Times(term);

@@ -24,7 +24,7 @@ struct ExplainItem {
   bool collapsed = false;    // stands for a node whose terms are not shown here
   bool scaled = false;       // base x factor: the terms then add up to the base
   std::int64_t base = 0;
-  bool subtracted = false;   // a cell taken away: its terms add up to the cell, not the amount
+  bool subtracted = false;  // a cell taken away: its terms add up to the cell, not the amount
   std::vector<ExplainItem> terms;
 };
 
