@@ -66,6 +66,19 @@ BENCHMARK(BM_ForecastRichPlan);
 void BM_LegacyForecastRichPlan(benchmark::State& state) { RunLegacyOnPlan(state, kRichPlan, false); }
 BENCHMARK(BM_LegacyForecastRichPlan);
 
+// The same run recording its explanation of every cell ("Why this number?").
+void BM_ForecastRichPlanTraced(benchmark::State& state) {
+  PlanRecord plan;
+  if (!ReadPlan(state, kRichPlan, plan)) return;
+  for (auto _ : state) {
+    ExplainTrace trace;
+    Forecast forecast = RunForecast(plan, RatePath::FromPlan(plan), &trace);
+    benchmark::DoNotOptimize(forecast);
+    benchmark::DoNotOptimize(trace);
+  }
+}
+BENCHMARK(BM_ForecastRichPlanTraced);
+
 // What a page does when it shows today's dollars: the run and the conversion.
 void BM_ForecastRichPlanCurrentDollars(benchmark::State& state) { RunOnPlan(state, kRichPlan, true); }
 BENCHMARK(BM_ForecastRichPlanCurrentDollars);

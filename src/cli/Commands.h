@@ -18,6 +18,8 @@ inline constexpr const char* kSampleUsage = "prevora-cli sample FILE";
 inline constexpr const char* kCheckUsage = "prevora-cli check PLAN [--format text|json]";
 inline constexpr const char* kForecastUsage =
     "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]";
+inline constexpr const char* kExplainUsage =
+    "prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]";
 inline constexpr const char* kGraphUsage =
     "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]";
 inline constexpr const char* kPrintPlanUsage = "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars]";
@@ -54,7 +56,12 @@ inline constexpr const char* kOptionNotes =
 inline constexpr const char* kFormatNotes =
     "--format json writes what the text shows for programs: forecast and --trial N an array of one object a\n"
     "year keyed by the TSV header's field names, with whole numbers; check an object with the plan's name,\n"
-    "persons, names, ages, current year and rows (forecast years).";
+    "persons, names, ages, current year and rows (forecast years).\n\n"
+    "explain shows how one cell of the year table is reached: NAME is a field of the TSV header of\n"
+    "forecast --all-fields, YEAR a calendar year of the forecast. Each term is a plan input (with its page),\n"
+    "a factor, another cell or a rounding, and the terms add up to the cell. --depth N shows other cells'\n"
+    "terms N - 1 levels deep (default 1; 0 for no limit, each cell once); json gives field, year, age,\n"
+    "view, value and the terms.";
 // What --help says about exit statuses; the man page takes them from there.
 inline constexpr const char* kExitStatusNotes =
     "Exit status:\n"
@@ -70,5 +77,6 @@ int RunPrintPlanCommand(const CliArgs& args);
 int RunPrintGraphCommand(const CliArgs& args);
 int RunGraphCommand(const CliArgs& args);
 int RunForecastCommand(const CliArgs& args);
+int RunExplainCommand(const CliArgs& args);
 int RunDiffCommand(const CliArgs& args);
 int RunSimulateCommand(const CliArgs& args);

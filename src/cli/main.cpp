@@ -10,6 +10,7 @@ const CliCommand kCommands[] = {
     {"sample", kSampleUsage, RunSampleCommand},
     {"check", kCheckUsage, RunCheckCommand},
     {"forecast", kForecastUsage, RunForecastCommand},
+    {"explain", kExplainUsage, RunExplainCommand},
     {"graph", kGraphUsage, RunGraphCommand},
     {"print-plan", kPrintPlanUsage, RunPrintPlanCommand},
     {"print-graph", kPrintGraphUsage, RunPrintGraphCommand},

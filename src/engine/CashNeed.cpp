@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/ExplainSteps.h"
 #include "engine/Factors.h"
 #include "engine/Home.h"
 #include "engine/Money.h"
@@ -35,7 +36,9 @@ std::int64_t InterestOn(const PlanRecord& plan, std::int64_t balance) {
 
 bool MayDrawDeferred(const PlanRecord& plan, int j) { return static_cast<std::int64_t>(plan.Age1) + j >= 60; }
 
-void CoverCashNeed(const RunFactors& run, ForecastTable& table, int j) {
+namespace {
+
+void CoverCashNeedSteps(const RunFactors& run, ForecastTable& table, int j) {
   const PlanRecord& plan = run.plan;
   YearRecord& year = table.Year(j);
   std::int64_t need = SubMoney(year.Expenses, year.Income);
@@ -85,14 +88,21 @@ void CoverCashNeed(const RunFactors& run, ForecastTable& table, int j) {
 
   // Not floored: a mortgage above 75 percent of the value gives a negative
   // limit, which the home step ignores and which enlarges the new debt.
-  const std::int64_t limit =
-      RoundMoney(year.Property * kHomeEquityLimit - table.work.MortgageOwed);
+  const std::int64_t limit = RoundMoney(year.Property * kHomeEquityLimit - table.work.MortgageOwed);
   if (rest <= limit) {
     year.HomeEquityBorrowing = rest;
   } else {
     year.HomeEquityBorrowing = limit;
     year.UnfundedShortfall = SubMoney(rest, limit);
   }
+}
+
+}  // namespace
+
+void CoverCashNeed(const RunFactors& run, ForecastTable& table, int j) {
+  CoverCashNeedSteps(run, table, j);
+  if (run.trace) [[unlikely]]
+    TraceCashNeed(run, table, j);
 }
 
 void InitFirstYearDebt(const RunFactors& run, ForecastTable& table) {
@@ -110,6 +120,8 @@ void InitFirstYearDebt(const RunFactors& run, ForecastTable& table) {
     otherDebt = AddMoney(otherDebt, loan.debt);
   }
   year.OtherDebt = otherDebt;
+  if (run.trace) [[unlikely]]
+    TraceFirstYearDebt(run, table);
 }
 
 std::int64_t UpdateOtherDebt(const RunFactors& run, ForecastTable& table, int a) {
@@ -161,6 +173,11 @@ std::int64_t UpdateOtherDebt(const RunFactors& run, ForecastTable& table, int a)
   }
 
   year.LoanPayments = AddMoney(loanPayments, payment);
-  return SumMoney({table.work.StudentLoanBalance1, table.work.StudentLoanBalance2, table.work.StudentLoanBalance3,
-                   year.OtherDebtBalance});
+  const std::int64_t otherDebt = SumMoney({table.work.StudentLoanBalance1, table.work.StudentLoanBalance2,
+                                           table.work.StudentLoanBalance3, year.OtherDebtBalance});
+  if (run.trace) [[unlikely]] {
+    year.OtherDebt = otherDebt;
+    TraceOtherDebt(run, table, a);
+  }
+  return otherDebt;
 }

@@ -9,10 +9,10 @@
 namespace {
 
 constexpr std::array<std::int64_t YearRecord::*, 16> kConvertedFields = {
-    &YearRecord::NetWorth,     &YearRecord::TaxDeferred,    &YearRecord::TaxableInvest, &YearRecord::Property,
-    &YearRecord::HomeEquity,   &YearRecord::Mortgage,       &YearRecord::OtherDebt,     &YearRecord::Expenses,
-    &YearRecord::IncomeTaxes,  &YearRecord::PropertyTax,    &YearRecord::Income,        &YearRecord::Salaries,
-    &YearRecord::Pensions,     &YearRecord::SocialSecurity, &YearRecord::InvestReturn,  &YearRecord::Distribution};
+    &YearRecord::NetWorth,    &YearRecord::TaxDeferred,    &YearRecord::TaxableInvest, &YearRecord::Property,
+    &YearRecord::HomeEquity,  &YearRecord::Mortgage,       &YearRecord::OtherDebt,     &YearRecord::Expenses,
+    &YearRecord::IncomeTaxes, &YearRecord::PropertyTax,    &YearRecord::Income,        &YearRecord::Salaries,
+    &YearRecord::Pensions,    &YearRecord::SocialSecurity, &YearRecord::InvestReturn,  &YearRecord::Distribution};
 
 template <typename Convert>
 void ConvertRows(const InflationIndices& index, int rows, ForecastTable& table, Convert convert) {
@@ -25,6 +25,10 @@ void ConvertRows(const InflationIndices& index, int rows, ForecastTable& table, 
 }
 
 }  // namespace
+
+bool ConvertsToCurrentDollars(std::int64_t YearRecord::*field) {
+  return std::find(kConvertedFields.begin(), kConvertedFields.end(), field) != kConvertedFields.end();
+}
 
 InflationIndices PlanInflationIndices(const PlanRecord& plan) {
   InflationIndices index{};

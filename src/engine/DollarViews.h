@@ -8,6 +8,9 @@
 // Each row's inflation index (row a at a - 1): the year's dollars per dollar of today.
 using InflationIndices = std::array<long double, kForecastRows>;
 
+// Whether the dollar views convert the field (the bookkeeping fields stay as run).
+bool ConvertsToCurrentDollars(std::int64_t YearRecord::*field);
+
 // The indices of the plan's own inflation rate.
 InflationIndices PlanInflationIndices(const PlanRecord& plan);
 

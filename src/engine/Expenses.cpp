@@ -8,14 +8,6 @@ namespace {
 
 constexpr long double kHomeChangeFactor = 1.3L;
 
-std::int64_t CarCostDue(std::int32_t had, std::int32_t left, std::int64_t cost, std::int64_t k) {
-  const std::int64_t period = static_cast<std::int64_t>(had) + left;
-  if (period <= 0) return 0;
-  // A car bought this year (nothing had yet) is replaced a year earlier in each cycle.
-  const std::int64_t due = had != 0 ? left : static_cast<std::int64_t>(left) - 1;
-  return k % period == due ? cost : 0;
-}
-
 std::int64_t StudentCost(const RunFactors& run, std::int32_t start, std::int32_t end, std::int64_t cost,
                          std::int64_t k) {
   const std::int64_t year = static_cast<std::int64_t>(run.plan.CurrentYear) + k;
@@ -37,6 +29,14 @@ std::int64_t ScaleToNewHome(const PlanRecord& plan, std::int64_t cost) {
 }
 
 }  // namespace
+
+std::int64_t CarCostDue(std::int32_t had, std::int32_t left, std::int64_t cost, std::int64_t k) {
+  const std::int64_t period = static_cast<std::int64_t>(had) + left;
+  if (period <= 0) return 0;
+  // A car bought this year (nothing had yet) is replaced a year earlier in each cycle.
+  const std::int64_t due = had != 0 ? left : static_cast<std::int64_t>(left) - 1;
+  return k % period == due ? cost : 0;
+}
 
 long double RetirementExpenseFactor(const PlanRecord& plan, std::int64_t k) {
   const std::int64_t age1 = plan.Age1;
@@ -98,27 +98,26 @@ std::int64_t ComputeExpenses(const RunFactors& run, ForecastTable& table, int a)
   const std::int64_t events = EventsIn(plan, static_cast<std::int64_t>(plan.CurrentYear) + k);
   const std::int64_t reducible =
       SumMoney({plan.CommunicationTotal, plan.EntertainmentTotal, plan.FoodTotal, plan.OtherAnnualTotal,
-                plan.AutoMaintenance, plan.AutoInsurance, plan.AutoFuel, CarReplacementCost(plan, k),
-                work.HomeCostsB});
+                plan.AutoMaintenance, plan.AutoInsurance, plan.AutoFuel, CarReplacementCost(plan, k), work.HomeCostsB});
   const std::int64_t reduced = RoundMoney(RetirementExpenseFactor(plan, k) * reducible);
   const std::int64_t living = RoundMoney(
       run.InflationIndex(k) * SumMoney({reduced, plan.MedicalTotal, work.CurrentRent, work.HomeCostsA, events}));
-  return SumMoney({year.LoanPayments, year.IncomeTaxes, year.PropertyTax, EducationCost(run, k),
-                   year.MortgagePayment, living});
+  return SumMoney(
+      {year.LoanPayments, year.IncomeTaxes, year.PropertyTax, EducationCost(run, k), year.MortgagePayment, living});
 }
 
 std::int64_t FirstYearExpenses(const PlanRecord& plan, const ForecastTable& table) {
   const YearRecord& year = table.Year(1);
   const std::int32_t thisYear = plan.CurrentYear;
-  const std::int64_t education = SumMoney({plan.EduStartYear1 == thisYear ? plan.EduCost1 : 0,
-                                           plan.EduStartYear2 == thisYear ? plan.EduCost2 : 0,
-                                           plan.EduStartYear3 == thisYear ? plan.EduCost3 : 0});
-  const std::int64_t cars =
-      SumMoney({plan.CarYearsLeft1 == 0 ? plan.CarReplaceCost1 : 0,
-                plan.CarYearsLeft2 == 0 && plan.CarYearsHad2 != 0 ? plan.CarReplaceCost2 : 0,
-                plan.CarYearsLeft3 == 0 && plan.CarYearsHad3 != 0 ? plan.CarReplaceCost3 : 0});
-  return SumMoney({year.LoanPayments, year.IncomeTaxes, year.PropertyTax, education, cars, table.work.CurrentRent,
-                   year.MortgagePayment, plan.AutoMaintenance, plan.AutoInsurance, plan.AutoFuel, plan.HomeInsurance,
-                   plan.HomeUtilities, plan.HomeRepair, plan.HomeSupplies, plan.HomeMisc, plan.CommunicationTotal,
-                   plan.EntertainmentTotal, plan.FoodTotal, plan.OtherTotal, plan.MedicalTotal});
+  const std::int64_t education =
+      SumMoney({plan.EduStartYear1 == thisYear ? plan.EduCost1 : 0, plan.EduStartYear2 == thisYear ? plan.EduCost2 : 0,
+                plan.EduStartYear3 == thisYear ? plan.EduCost3 : 0});
+  const std::int64_t cars = SumMoney({plan.CarYearsLeft1 == 0 ? plan.CarReplaceCost1 : 0,
+                                      plan.CarYearsLeft2 == 0 && plan.CarYearsHad2 != 0 ? plan.CarReplaceCost2 : 0,
+                                      plan.CarYearsLeft3 == 0 && plan.CarYearsHad3 != 0 ? plan.CarReplaceCost3 : 0});
+  return SumMoney(
+      {year.LoanPayments,       year.IncomeTaxes,        year.PropertyTax,     education,          cars,
+       table.work.CurrentRent,  year.MortgagePayment,    plan.AutoMaintenance, plan.AutoInsurance, plan.AutoFuel,
+       plan.HomeInsurance,      plan.HomeUtilities,      plan.HomeRepair,      plan.HomeSupplies,  plan.HomeMisc,
+       plan.CommunicationTotal, plan.EntertainmentTotal, plan.FoodTotal,       plan.OtherTotal,    plan.MedicalTotal});
 }

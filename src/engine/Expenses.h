@@ -21,6 +21,9 @@ std::int64_t FirstYearExpenses(const PlanRecord& plan, const ForecastTable& tabl
 // reached k years from now.
 long double RetirementExpenseFactor(const PlanRecord& plan, std::int64_t k);
 
+// The replacement cost of one car when it is due k years from now, else 0.
+std::int64_t CarCostDue(std::int32_t had, std::int32_t left, std::int64_t cost, std::int64_t k);
+
 // Replacement costs of the cars due k years from now, in current dollars.
 std::int64_t CarReplacementCost(const PlanRecord& plan, std::int64_t k);
 

@@ -4,6 +4,7 @@
 
 #include "engine/CashNeed.h"
 #include "engine/Expenses.h"
+#include "engine/ExplainSteps.h"
 #include "engine/Factors.h"
 #include "engine/Home.h"
 #include "engine/IncomeTax.h"
@@ -57,6 +58,14 @@ void InitFirstYear(const RunFactors& run, ForecastTable& table) {
   InitFirstYearHome(run, table);
   year.Expenses = FirstYearExpenses(plan, table);
   year.NetWorth = NetWorthOf(year);
+  if (run.trace) [[unlikely]] {
+    TraceFirstYearBalances(run, table);
+    TraceIncomeParts(run, table, 1);
+    TraceInvestReturn(run, table, 1);
+    TraceDistribution(run, table, 1);
+    TraceFirstYearExpenses(run, table);
+    TraceIncomeAndNetWorth(run, table, 1);
+  }
 }
 
 void RunForecastYear(const RunFactors& run, ForecastTable& table, int a) {
@@ -84,15 +93,23 @@ void RunForecastYear(const RunFactors& run, ForecastTable& table, int a) {
   year.IncomeTaxes = ComputeIncomeTaxes(run, table, a);
   year.Expenses = ComputeExpenses(run, table, a);
   year.NetWorth = NetWorthOf(year);
+  if (run.trace) [[unlikely]] {
+    TraceBalances(run, table, a, c1, c2);
+    TraceIncomeParts(run, table, a);
+    TraceInvestReturn(run, table, a);
+    TraceDistribution(run, table, a);
+    TraceExpenses(run, table, a);
+    TraceIncomeAndNetWorth(run, table, a);
+  }
 }
 
-Forecast RunForecast(const PlanRecord& plan, const RatePath& path) {
+Forecast RunForecast(const PlanRecord& plan, const RatePath& path, ExplainTrace* trace) {
   // The run reads the plan as the program shows it after a run: the expense
   // summary refreshed and the mortgage rate at its floor.
   PlanRecord working = plan;
   RaiseMortgageRateToFloor(working);
   // The factors read none of the values the refresh writes.
-  const RunFactors run(working, path);
+  const RunFactors run(working, path, trace);
   RefreshExpenseSummary(working, run.Annuity(working.DebtYears), run.WageBaseIndex());
 
   Forecast forecast{};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/DollarViews.h"
+#include "engine/ExplainTrace.h"
 #include "engine/ForecastTable.h"
 #include "engine/PlanUpdates.h"
 #include "engine/RatePath.h"
@@ -18,8 +19,9 @@ struct Forecast {
 
 // Recomputes the whole table from the plan and the path. Reads nothing but its
 // arguments and writes nothing but its result, so runs may go on at once on
-// any number of threads.
-Forecast RunForecast(const PlanRecord& plan, const RatePath& path);
+// any number of threads. With a trace, the run also records in it how it
+// reached every cell (engine/ExplainTrace.h); the table is the same.
+Forecast RunForecast(const PlanRecord& plan, const RatePath& path, ExplainTrace* trace = nullptr);
 
 // The run a page or the command line shows: converted to today's dollars when asked.
 Forecast ForecastInView(const PlanRecord& plan, const RatePath& path, bool currentDollars);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/ExplainSteps.h"
 #include "engine/Factors.h"
 #include "engine/Money.h"
 #include "model/HomeSituation.h"
@@ -64,6 +65,8 @@ void Purchase(const RunFactors& run, ForecastTable& table, int a) {
   year.PropertyTax = RoundMoney(run.InflationIndex(k) * work.CurrentPropertyTax);
   year.Property = RoundMoney(run.PropertyIndex(k) * plan.NewHomePrice);
   year.HomeEquity = SubMoney(year.Property, work.MortgageOwed);
+  if (run.trace) [[unlikely]]
+    TracePurchase(run, table, a);
 }
 
 void Sale(const PlanRecord& plan, ForecastTable& table, int a) {
@@ -98,6 +101,8 @@ void InitFirstYearHome(const RunFactors& run, ForecastTable& table) {
     ClearHomeValues(year);
     work.CurrentRent = plan.AnnualRent;
   }
+  if (run.trace) [[unlikely]]
+    TraceFirstYearHome(run, table);
 }
 
 void UpdateOwnedHome(const RunFactors& run, ForecastTable& table, int a) {
@@ -106,6 +111,7 @@ void UpdateOwnedHome(const RunFactors& run, ForecastTable& table, int a) {
   YearRecord& year = table.Year(a);
   const YearRecord& last = table.Year(a - 1);
   const std::int64_t k = a - 1;
+  const std::int64_t owedBefore = work.MortgageOwed;
 
   if (last.HomeEquityBorrowing > 0) {
     const std::int64_t oldPayment = RoundMoney(run.Annuity(work.MortgageTerm) * work.MortgagePrincipal);
@@ -137,6 +143,8 @@ void UpdateOwnedHome(const RunFactors& run, ForecastTable& table, int a) {
   // Last year's value grows at last year's rate.
   year.Property = RoundMoney(run.PropertyGrowth(a - 1) * last.Property);
   year.HomeEquity = SubMoney(year.Property, work.MortgageOwed);
+  if (run.trace) [[unlikely]]
+    TraceOwnedHome(run, table, a, owedBefore, last.HomeEquityBorrowing > 0);
 }
 
 void UpdateHome(const RunFactors& run, ForecastTable& table, int a) {
@@ -146,6 +154,8 @@ void UpdateHome(const RunFactors& run, ForecastTable& table, int a) {
   switch (HomeSituationOf(plan.HomeStatus)) {
     case HomeSituation::Rent:
       ClearHomeValues(table.Year(a));
+      if (run.trace) [[unlikely]]
+        TraceNoHome(run, table, a, "renting: no home owned");
       break;
     case HomeSituation::Own:
       UpdateOwnedHome(run, table, a);
@@ -153,6 +163,8 @@ void UpdateHome(const RunFactors& run, ForecastTable& table, int a) {
     case HomeSituation::RentThenBuy:
       if (k < move) {
         ClearHomeValues(table.Year(a));
+        if (run.trace) [[unlikely]]
+          TraceNoHome(run, table, a, "renting until the home is bought");
       } else if (k == move) {
         Purchase(run, table, a);
       } else {
@@ -171,9 +183,13 @@ void UpdateHome(const RunFactors& run, ForecastTable& table, int a) {
         UpdateOwnedHome(run, table, a);
       } else if (k == move) {
         Sale(plan, table, a);
+        if (run.trace) [[unlikely]]
+          TraceNoHome(run, table, a, "the home is sold this year");
       } else {
         table.work.CurrentRent = plan.AnnualRent;
         ClearHomeValues(table.Year(a));
+        if (run.trace) [[unlikely]]
+          TraceNoHome(run, table, a, "renting since the home was sold");
       }
       break;
     default:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/ExplainSteps.h"
 #include "engine/Factors.h"
 #include "engine/Money.h"
 #include "model/FilingStatus.h"
@@ -81,56 +82,86 @@ long double StateTaxFactor1(const PlanRecord& plan) { return StateTaxFactor(plan
 long double StateTaxFactor2(const PlanRecord& plan) { return StateTaxFactor(plan.StateTax2, plan.FederalTax2); }
 
 std::int64_t ComputeIncomeTaxes(const RunFactors& run, const ForecastTable& table, int a) {
+  const IncomeTaxSteps steps = IncomeTaxStepsOf(run, table, a);
+  if (run.trace) [[unlikely]]
+    TraceIncomeTaxes(run, table, a, steps);
+  return steps.total;
+}
+
+IncomeTaxSteps IncomeTaxStepsOf(const RunFactors& run, const ForecastTable& table, int a) {
   const PlanRecord& plan = run.plan;
   const YearRecord& year = table.Year(a);
+  IncomeTaxSteps steps;
+  TaxedPerson& p1 = steps.persons[0];
+  TaxedPerson& p2 = steps.persons[1];
   const long double t = run.TaxIndex(a);
+  steps.taxIndex = t;
+  steps.filing = plan.FilingStatus;
   // The curve's divisor is asked only for a year with taxable income.
   const auto onCurve = [&run, a](long double w, bool joint) {
     return w == 0.0L ? 0.0L : FederalTaxOnCurve(w, run.TaxCurveDivisor(a), joint);
   };
   const long double wageIndex = run.WageBaseIndex();
-  const std::int64_t s1 = RoundMoney(run.Salary(0, a) * plan.Salary1);
-  const std::int64_t s2 = RoundMoney(run.Salary(1, a) * plan.Salary2);
+  p1.salary = RoundMoney(run.Salary(0, a) * plan.Salary1);
+  p2.salary = RoundMoney(run.Salary(1, a) * plan.Salary2);
+  p1.socialSecurityTax = SocialSecurityTaxAt(wageIndex, p1.salary);
+  p2.socialSecurityTax = SocialSecurityTaxAt(wageIndex, p2.salary);
+  p1.medicareTax = MedicareTax(p1.salary);
+  p2.medicareTax = MedicareTax(p2.salary);
   const long double b1 = run.Benefit(0, a) * plan.SocialSecurity1;
   const long double b2 = run.Benefit(1, a) * plan.SocialSecurity2;
   const long double other1 = GrossIncome1(run, table, a) - b1;
   const long double other2 = GrossIncome2(run, table, a) - b2;
+  p1.otherIncome = RoundMoney(other1);
+  p2.otherIncome = RoundMoney(other2);
   const long double itemized = FloorAtZero(year.Mortgage * plan.MortgageRate / 100.0L + year.PropertyTax);
+  steps.itemized = itemized;
   const FilingStatus status = FilingStatusOf(plan.FilingStatus);
 
   if (status == FilingStatus::OneSingle) {
-    const std::int64_t u = RoundMoney(other1);
-    const std::int64_t taxable = AddMoney(u, TaxableSocialSecurity(plan, u, t, RoundMoney(b1)));
-    const long double w = FloorAtZero(taxable - std::max(itemized, kSingleDeduction * t) - kSingleExemption * t);
-    const long double federal = onCurve(w, false);
-    return SumMoney({SocialSecurityTaxAt(wageIndex, s1), RoundMoney(run.StateTaxFactor(0) * federal), MedicareTax(s1)});
+    const std::int64_t u = p1.otherIncome;
+    p1.benefit = RoundMoney(b1);
+    p1.taxable = AddMoney(u, TaxableSocialSecurity(plan, u, t, p1.benefit));
+    p1.deduction = std::max(itemized, kSingleDeduction * t);
+    p1.exemption = kSingleExemption * t;
+    p1.curveIncome = FloorAtZero(p1.taxable - p1.deduction - p1.exemption);
+    p1.federal = onCurve(p1.curveIncome, false);
+    steps.total = SumMoney({p1.socialSecurityTax, RoundMoney(run.StateTaxFactor(0) * p1.federal), p1.medicareTax});
+    return steps;
   }
 
   if (status == FilingStatus::Jointly) {
-    const std::int64_t u = AddMoney(RoundMoney(other1), RoundMoney(other2));
+    const std::int64_t u = AddMoney(p1.otherIncome, p2.otherIncome);
     // Person 1's factor indexes both benefits.
-    const std::int64_t benefit = RoundMoney(run.Benefit(0, a) * AddMoney(plan.SocialSecurity1, plan.SocialSecurity2));
-    const std::int64_t taxable = AddMoney(u, TaxableSocialSecurity(plan, u, t, benefit));
-    const long double w = FloorAtZero(taxable - std::max(itemized, kJointDeduction * t) - kJointExemption * t);
-    const long double federal = onCurve(w, true);
-    return SumMoney({SocialSecurityTaxAt(wageIndex, s1), MedicareTax(s1), SocialSecurityTaxAt(wageIndex, s2),
-                     MedicareTax(s2), RoundMoney(run.StateTaxFactor(0) * federal)});
+    p1.benefit = RoundMoney(run.Benefit(0, a) * AddMoney(plan.SocialSecurity1, plan.SocialSecurity2));
+    p1.taxable = AddMoney(u, TaxableSocialSecurity(plan, u, t, p1.benefit));
+    p1.deduction = std::max(itemized, kJointDeduction * t);
+    p1.exemption = kJointExemption * t;
+    p1.curveIncome = FloorAtZero(p1.taxable - p1.deduction - p1.exemption);
+    p1.federal = onCurve(p1.curveIncome, true);
+    steps.total = SumMoney({p1.socialSecurityTax, p1.medicareTax, p2.socialSecurityTax, p2.medicareTax,
+                            RoundMoney(run.StateTaxFactor(0) * p1.federal)});
+    return steps;
   }
 
   // Two single persons or married filing separately (and any status a plan
   // file may hold beyond the four): each person is taxed as a single person.
-  const std::int64_t u1 = RoundMoney(other1);
-  const std::int64_t g1 = AddMoney(u1, TaxableSocialSecurity(plan, u1, t, RoundMoney(b1)));
-  const std::int64_t u2 = RoundMoney(other2);
-  const std::int64_t g2 = AddMoney(u2, TaxableSocialSecurity(plan, u2, t, RoundMoney(b2)));
+  steps.federalReturns = 2;
+  p1.benefit = RoundMoney(b1);
+  p2.benefit = RoundMoney(b2);
+  p1.taxable = AddMoney(p1.otherIncome, TaxableSocialSecurity(plan, p1.otherIncome, t, p1.benefit));
+  p2.taxable = AddMoney(p2.otherIncome, TaxableSocialSecurity(plan, p2.otherIncome, t, p2.benefit));
   const long double standard = kSingleDeduction * t;
-  long double deduction1 = standard;
-  long double deduction2 = standard;
-  if (itemized > standard) (g1 >= g2 ? deduction1 : deduction2) = itemized;
-  const long double w1 = FloorAtZero(g1 - deduction1 - kSingleExemption * t);
-  const long double w2 = FloorAtZero(g2 - deduction2 - kSingleExemption * t);
-  const long double f1 = onCurve(w1, false);
-  const long double f2 = onCurve(w2, false);
-  return RoundMoney(SocialSecurityTaxAt(wageIndex, s1) + run.StateTaxFactor(0) * f1 + MedicareTax(s1) +
-                    SocialSecurityTaxAt(wageIndex, s2) + run.StateTaxFactor(1) * f2 + MedicareTax(s2));
+  p1.deduction = standard;
+  p2.deduction = standard;
+  if (itemized > standard) (p1.taxable >= p2.taxable ? p1.deduction : p2.deduction) = itemized;
+  p1.exemption = kSingleExemption * t;
+  p2.exemption = kSingleExemption * t;
+  p1.curveIncome = FloorAtZero(p1.taxable - p1.deduction - p1.exemption);
+  p2.curveIncome = FloorAtZero(p2.taxable - p2.deduction - p2.exemption);
+  p1.federal = onCurve(p1.curveIncome, false);
+  p2.federal = onCurve(p2.curveIncome, false);
+  steps.total = RoundMoney(p1.socialSecurityTax + run.StateTaxFactor(0) * p1.federal + p1.medicareTax +
+                           p2.socialSecurityTax + run.StateTaxFactor(1) * p2.federal + p2.medicareTax);
+  return steps;
 }

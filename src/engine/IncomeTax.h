@@ -14,6 +14,32 @@
 // state and city income tax of the filing status.
 std::int64_t ComputeIncomeTaxes(const RunFactors& run, const ForecastTable& table, int a);
 
+// One taxed person's figures of a year (for a joint return, person 1's entry
+// holds the couple's income, benefit and federal figures).
+struct TaxedPerson {
+  std::int64_t salary = 0;
+  std::int64_t socialSecurityTax = 0;
+  std::int64_t medicareTax = 0;
+  std::int64_t otherIncome = 0;  // gross income for taxes less the benefit
+  std::int64_t benefit = 0;      // the benefit the taxable part is taken of
+  std::int64_t taxable = 0;      // other income plus the taxable part of the benefit
+  long double deduction = 0.0L;
+  long double exemption = 0.0L;
+  long double curveIncome = 0.0L;  // taxable less deduction and exemption, at least 0
+  long double federal = 0.0L;
+};
+
+// Every figure ComputeIncomeTaxes reaches its total through, for explanations.
+struct IncomeTaxSteps {
+  int filing = 0;  // FilingStatus as stored
+  long double taxIndex = 1.0L;
+  long double itemized = 0.0L;
+  TaxedPerson persons[2];
+  int federalReturns = 1;  // 2 when each person is taxed as a single person
+  std::int64_t total = 0;
+};
+IncomeTaxSteps IncomeTaxStepsOf(const RunFactors& run, const ForecastTable& table, int a);
+
 // A person's income for tax purposes in year a: salary, pension, benefit, half
 // of the investment return and half of last year's distributions.
 std::int64_t GrossIncome1(const RunFactors& run, const ForecastTable& table, int a);

@@ -46,8 +46,8 @@ long double ProductFromFirstRow(PowerMemo& powers, const RowValues& factors, int
 
 }  // namespace
 
-RunFactors::RunFactors(const PlanRecord& plan, const RatePath& path)
-    : plan(plan), rows(RowCount(plan)), built_(std::max(rows, 1)) {
+RunFactors::RunFactors(const PlanRecord& plan, const RatePath& path, ExplainTrace* trace)
+    : plan(plan), rows(RowCount(plan)), trace(trace), built_(std::max(rows, 1)) {
   PowerMemo powers;
   FillInflation(powers, path);
   for (int a = 1; a <= built_; ++a) {

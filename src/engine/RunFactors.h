@@ -7,6 +7,7 @@
 #include "engine/RatePath.h"
 #include "model/PlanRecord.h"
 
+class ExplainTrace;
 class PowerMemo;
 
 // Every factor one run uses, computed once from the plan and the rate path
@@ -20,11 +21,13 @@ class PowerMemo;
 // caches fill as the run asks for loan terms and taxed years.
 class RunFactors {
  public:
-  // The plan must outlive this object and must not change while it is used.
-  RunFactors(const PlanRecord& plan, const RatePath& path);
+  // The plan must outlive this object and must not change while it is used;
+  // so must the trace, which the run fills when it is given one.
+  RunFactors(const PlanRecord& plan, const RatePath& path, ExplainTrace* trace = nullptr);
 
   const PlanRecord& plan;
   const int rows;
+  ExplainTrace* const trace;
 
   // Inflation index k = a - 1 years from now (1 when inflation is not positive).
   long double InflationIndex(std::int64_t k) const { return AtRow(inflationIndex_, k); }

@@ -30,7 +30,7 @@ cd "$work" || exit 1
 mkdir folder
 touch a.plan "two words.plan" notes.txt out.pdf picture.png picture.bmp
 
-offers "--help check diff forecast graph print-graph print-plan sample simulate" ""
+offers "--help check diff explain forecast graph print-graph print-plan sample simulate" ""
 offers "print-graph print-plan" pr
 offers "a.plan folder two words.plan" forecast ""
 offers "two words.plan" check tw
@@ -43,4 +43,6 @@ offers "folder out.pdf" print-plan a.plan --pdf ""
 offers "folder picture.bmp picture.png" graph a.plan --out ""
 offers "" graph a.plan --size ""
 offers "a.plan folder two words.plan" forecast --current-dollars ""
+offers "--current-dollars --depth --field --format --help --year" explain a.plan --
+offers "json text" explain a.plan --format ""
 echo "completion: ok"

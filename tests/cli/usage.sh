@@ -26,6 +26,12 @@ expect "$forecast_usage" forecast "$plan" --format
 expect "$forecast_usage" forecast "$plan" -x
 expect "$forecast_usage" forecast "$plan" "$plan"
 
+explain_usage="Usage: prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]"
+expect "prevora-cli: --format takes text or json
+$explain_usage" explain "$plan" --year 2040 --field NetWorth --format xml
+expect "prevora-cli: a plan, --year and --field are required
+$explain_usage" explain "$plan" --field NetWorth
+
 check_usage="Usage: prevora-cli check PLAN [--format text|json]"
 expect "$check_usage" check "$plan" --format yaml
 expect "$check_usage" check "$plan" --format

@@ -1,0 +1,144 @@
+#include <algorithm>
+
+#include "engine/ExplainSteps.h"
+#include "engine/Factors.h"
+
+namespace {
+
+constexpr int kNetWorth = SlotOf(&YearRecord::NetWorth);
+constexpr int kTaxDeferred = SlotOf(&YearRecord::TaxDeferred);
+constexpr int kTaxableInvest = SlotOf(&YearRecord::TaxableInvest);
+constexpr int kHomeEquity = SlotOf(&YearRecord::HomeEquity);
+constexpr int kOtherDebt = SlotOf(&YearRecord::OtherDebt);
+constexpr int kIncome = SlotOf(&YearRecord::Income);
+constexpr int kSalaries = SlotOf(&YearRecord::Salaries);
+constexpr int kPensions = SlotOf(&YearRecord::Pensions);
+constexpr int kSocialSecurity = SlotOf(&YearRecord::SocialSecurity);
+constexpr int kInvestReturn = SlotOf(&YearRecord::InvestReturn);
+constexpr int kDistribution = SlotOf(&YearRecord::Distribution);
+constexpr int kTaxableWithdrawal = SlotOf(&YearRecord::TaxableWithdrawal);
+constexpr int kDeferredWithdrawal = SlotOf(&YearRecord::DeferredWithdrawal);
+constexpr int kIncomeTaxes = SlotOf(&YearRecord::IncomeTaxes);
+
+// Person p's amount scaled by the year's factor; nothing when either is zero.
+void AddPersonTerm(ExplainTerms& terms, const char* name, std::int64_t amount, long double factor,
+                   const std::string& factorLabel) {
+  if (amount != 0 && factor != 0.0L) terms.ScaledInput(name, amount, factor, factorLabel);
+}
+
+void TraceTwoPersons(const RunFactors& run, int a, int slot, std::int64_t value, const char* name1, const char* name2,
+                     std::int64_t amount1, std::int64_t amount2, long double f1, long double f2, const char* what) {
+  ExplainTerms terms;
+  AddPersonTerm(terms, name1, amount1, f1, std::string(what) + " of person 1" + InYear(run, a));
+  AddPersonTerm(terms, name2, amount2, f2, std::string(what) + " of person 2" + InYear(run, a));
+  RecordNode(*run.trace, a, slot, value, std::move(terms), 1);
+}
+
+}  // namespace
+
+std::int64_t CalendarYear(const RunFactors& run, int a) {
+  return static_cast<std::int64_t>(run.plan.CurrentYear) + a - 1;
+}
+
+std::string InYear(const RunFactors& run, int a) { return " in " + std::to_string(CalendarYear(run, a)); }
+
+void TraceFirstYearBalances(const RunFactors& run, const ForecastTable& table) {
+  const YearRecord& year = table.Year(1);
+  RecordNode(*run.trace, 1, kTaxDeferred, year.TaxDeferred,
+             std::move(ExplainTerms().Input("TaxDeferredBalance", year.TaxDeferred)));
+  RecordNode(*run.trace, 1, kTaxableInvest, year.TaxableInvest,
+             std::move(ExplainTerms().Input("TaxableBalance", year.TaxableInvest)));
+  RecordNode(*run.trace, 1, kIncomeTaxes, year.IncomeTaxes,
+             std::move(ExplainTerms().Input("TaxTotal", year.IncomeTaxes)));
+}
+
+void TraceIncomeParts(const RunFactors& run, const ForecastTable& table, int a) {
+  const PlanRecord& plan = run.plan;
+  const YearRecord& year = table.Year(a);
+  TraceTwoPersons(run, a, kSalaries, year.Salaries, "Salary1", "Salary2", plan.Salary1, plan.Salary2, run.Salary(0, a),
+                  run.Salary(1, a), "salary factor");
+  TraceTwoPersons(run, a, kPensions, year.Pensions, "Pension1", "Pension2", plan.Pension1, plan.Pension2,
+                  run.Pension(0, a), run.Pension(1, a), "pension factor");
+  TraceTwoPersons(run, a, kSocialSecurity, year.SocialSecurity, "SocialSecurity1", "SocialSecurity2",
+                  plan.SocialSecurity1, plan.SocialSecurity2, run.Benefit(0, a), run.Benefit(1, a),
+                  "Social Security factor");
+}
+
+void TraceInvestReturn(const RunFactors& run, const ForecastTable& table, int a) {
+  const YearRecord& year = table.Year(a);
+  ExplainTerms terms;
+  terms.ScaledCell(a, kTaxableInvest, year.TaxableInvest, run.TaxableGrowth(a) - 1.0L,
+                   "taxable return" + InYear(run, a));
+  RecordNode(*run.trace, a, kInvestReturn, year.InvestReturn, std::move(terms));
+}
+
+ExplainTerms RequiredDistributionTerms(const RunFactors& run, const ForecastTable& table, int a) {
+  ExplainTerms terms;
+  const std::int64_t age = static_cast<std::int64_t>(run.plan.Age1) + a - 1;
+  if (age < 71) return terms;
+  const int k = std::max(a - 1, 1);
+  const long double divisor = DistributionDivisor(age);
+  terms.ScaledCell(k, kTaxDeferred, table.Year(k).TaxDeferred, 1.0L / divisor,
+                   "1 / distribution divisor " + std::to_string(static_cast<double>(divisor)).substr(0, 4) +
+                       " at age " + std::to_string(age));
+  return terms;
+}
+
+void TraceDistribution(const RunFactors& run, const ForecastTable& table, int a) {
+  const std::int64_t value = table.Year(a).Distribution;
+  const std::int64_t required = RequiredDistribution(run.plan, table, a);
+  ExplainTerms terms;
+  if (a > 1 && value != required && value == table.Year(a - 1).DeferredWithdrawal) {
+    terms.Cell(a - 1, kDeferredWithdrawal, value);
+    RecordNode(*run.trace, a, kDistribution, value, std::move(terms));
+    return;
+  }
+  if (value == 0 && required <= 0) {
+    RecordNote(*run.trace, a, kDistribution, value,
+               "no required distribution before person 1 is 71 and no tax-deferred withdrawal last year");
+    return;
+  }
+  terms.Step("required minimum distribution", RequiredDistributionTerms(run, table, a), required, 1);
+  RecordNode(*run.trace, a, kDistribution, value, std::move(terms));
+}
+
+void TraceIncomeAndNetWorth(const RunFactors& run, const ForecastTable& table, int a) {
+  const YearRecord& year = table.Year(a);
+  ExplainTerms income;
+  for (const int slot : {kSalaries, kPensions, kSocialSecurity, kInvestReturn, kDistribution}) {
+    income.Cell(a, slot, year.*kForecastColumns[static_cast<std::size_t>(slot)].field);
+  }
+  RecordNode(*run.trace, a, kIncome, year.Income, std::move(income));
+  ExplainTerms worth;
+  worth.Cell(a, kTaxDeferred, year.TaxDeferred)
+      .Cell(a, kTaxableInvest, year.TaxableInvest)
+      .Cell(a, kHomeEquity, year.HomeEquity)
+      .Cell(a, kOtherDebt, year.OtherDebt, true);
+  RecordNode(*run.trace, a, kNetWorth, year.NetWorth, std::move(worth));
+}
+
+void TraceBalances(const RunFactors& run, const ForecastTable& table, int a, std::int64_t c1, std::int64_t c2) {
+  const YearRecord& year = table.Year(a);
+  const YearRecord& last = table.Year(a - 1);
+  if (table.work.DeferredExhausted) {
+    RecordNote(*run.trace, a, kTaxDeferred, year.TaxDeferred,
+               "the tax-deferred account was emptied to cover a shortfall");
+  } else {
+    ExplainTerms terms;
+    if (c1 != 0) {
+      terms.ScaledInput("DeferredContribution1", run.plan.DeferredContribution1, run.Salary(0, a - 1),
+                        "salary factor of person 1" + InYear(run, a - 1));
+    }
+    if (c2 != 0) {
+      terms.ScaledInput("DeferredContribution2", run.plan.DeferredContribution2, run.Salary(1, a - 1),
+                        "salary factor of person 2" + InYear(run, a - 1));
+    }
+    terms.ScaledCell(a - 1, kTaxDeferred, last.TaxDeferred, run.DeferredGrowth(a - 1),
+                     "tax-deferred growth" + InYear(run, a - 1));
+    terms.Cell(a, kDistribution, year.Distribution, true);
+    RecordNode(*run.trace, a, kTaxDeferred, year.TaxDeferred, std::move(terms));
+  }
+  ExplainTerms taxable;
+  taxable.Cell(a - 1, kTaxableInvest, last.TaxableInvest).Cell(a - 1, kTaxableWithdrawal, last.TaxableWithdrawal, true);
+  RecordNode(*run.trace, a, kTaxableInvest, year.TaxableInvest, std::move(taxable));
+}

@@ -1,0 +1,171 @@
+#include "engine/ExplainTerms.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "engine/Money.h"
+
+std::string FactorText(long double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%#.7Lg", value);
+  return text;
+}
+
+std::string RateText(long double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.7Lg", value);
+  return text;
+}
+
+ExplainTerms& ExplainTerms::Input(const char* name, std::int64_t amount) {
+  ExplainTerm term;
+  term.kind = ExplainKind::Input;
+  term.input = name;
+  term.amount = amount;
+  terms_.push_back(std::move(term));
+  return *this;
+}
+
+ExplainTerms& ExplainTerms::Scaled(ExplainTerm term, std::int64_t base, long double factor, std::string factorLabel) {
+  term.scaled = true;
+  term.base = base;
+  term.factor = factor;
+  term.factorLabel = std::move(factorLabel);
+  term.amount = RoundMoney(base * factor);
+  ++roundings_;
+  terms_.push_back(std::move(term));
+  return *this;
+}
+
+ExplainTerms& ExplainTerms::ScaledInput(const char* name, std::int64_t base, long double factor,
+                                        std::string factorLabel) {
+  ExplainTerm term;
+  term.kind = ExplainKind::Input;
+  term.input = name;
+  return Scaled(std::move(term), base, factor, std::move(factorLabel));
+}
+
+ExplainTerms& ExplainTerms::Cell(int row, int slot, std::int64_t value, bool negative) {
+  ExplainTerm term;
+  term.kind = ExplainKind::Cell;
+  term.row = row;
+  term.slot = slot;
+  term.amount = negative ? SubMoney(0, value) : value;
+  terms_.push_back(std::move(term));
+  return *this;
+}
+
+ExplainTerms& ExplainTerms::ScaledCell(int row, int slot, std::int64_t base, long double factor,
+                                       std::string factorLabel) {
+  ExplainTerm term;
+  term.kind = ExplainKind::Cell;
+  term.row = row;
+  term.slot = slot;
+  return Scaled(std::move(term), base, factor, std::move(factorLabel));
+}
+
+ExplainTerms& ExplainTerms::Carried(std::string label, int row, int slot, std::int64_t value) {
+  ExplainTerm term;
+  term.label = std::move(label);
+  term.row = row;
+  term.slot = slot;
+  term.amount = value;
+  terms_.push_back(std::move(term));
+  return *this;
+}
+
+ExplainTerms& ExplainTerms::Amount(std::string label, std::int64_t amount) {
+  ExplainTerm term;
+  term.label = std::move(label);
+  term.amount = amount;
+  terms_.push_back(std::move(term));
+  return *this;
+}
+
+ExplainTerms& ExplainTerms::Step(std::string label, ExplainTerms parts, std::int64_t amount, int engineRoundings) {
+  ExplainTerm term;
+  term.label = std::move(label);
+  term.amount = amount;
+  term.roundings = parts.Roundings() + engineRoundings;
+  term.terms = parts.Close(amount);
+  terms_.push_back(std::move(term));
+  return *this;
+}
+
+ExplainTerms& ExplainTerms::ScaledStep(std::string label, ExplainTerms parts, long double factor,
+                                       std::string factorLabel) {
+  ExplainTerm term;
+  term.label = std::move(label);
+  const std::int64_t base = parts.Sum();
+  term.roundings = parts.Roundings();
+  term.terms = parts.Close(base);
+  return Scaled(std::move(term), base, factor, std::move(factorLabel));
+}
+
+ExplainTerms& ExplainTerms::Rated(std::string label, ExplainTerms parts, long double rate, std::string rateLabel,
+                                  std::int64_t amount) {
+  ExplainTerm term;
+  term.label = std::move(label);
+  term.scaled = true;
+  term.base = parts.Sum();
+  term.roundings = parts.Roundings();
+  term.terms = parts.Close(term.base);
+  term.factor = rate;
+  term.factorLabel = std::move(rateLabel);
+  term.amount = amount;
+  terms_.push_back(std::move(term));
+  return *this;
+}
+
+ExplainTerms& ExplainTerms::ScaledAmount(std::string label, std::int64_t base, long double factor,
+                                         std::string factorLabel) {
+  ExplainTerm term;
+  term.label = std::move(label);
+  return Scaled(std::move(term), base, factor, std::move(factorLabel));
+}
+
+ExplainTerms& ExplainTerms::Factor(std::string label, long double value) {
+  ExplainTerm term;
+  term.kind = ExplainKind::Factor;
+  term.label = std::move(label);
+  term.factor = value;
+  terms_.push_back(std::move(term));
+  return *this;
+}
+
+std::int64_t ExplainTerms::Sum() const {
+  std::int64_t sum = 0;
+  for (const ExplainTerm& term : terms_) {
+    if (term.kind != ExplainKind::Factor) sum = AddMoney(sum, term.amount);
+  }
+  return sum;
+}
+
+std::vector<ExplainTerm> ExplainTerms::Close(std::int64_t amount) {
+  const std::int64_t rest = SubMoney(amount, Sum());
+  if (rest != 0) {
+    ExplainTerm term;
+    term.kind = ExplainKind::Rounding;
+    term.label = "rounding";
+    term.amount = rest;
+    terms_.push_back(std::move(term));
+  }
+  return std::move(terms_);
+}
+
+void RecordNode(ExplainTrace& trace, int a, int slot, std::int64_t amount, ExplainTerms terms, int engineRoundings) {
+  ExplainNode node;
+  node.recorded = true;
+  node.amount = amount;
+  node.roundings = terms.Roundings() + engineRoundings;
+  node.terms = terms.Close(amount);
+  trace.Record(a, slot, std::move(node));
+}
+
+void RecordNote(ExplainTrace& trace, int a, int slot, std::int64_t amount, std::string note) {
+  ExplainNode node;
+  node.recorded = true;
+  node.amount = amount;
+  node.note = std::move(note);
+  trace.Record(a, slot, std::move(node));
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/ExplainTrace.h"
+
+// A factor or rate as labels show it: 7 significant digits.
+std::string FactorText(long double value);
+// A rate inside words: "6.5" (up to 7 significant digits, no trailing zeros).
+std::string RateText(long double value);
+
+// Builds the terms of one node of the trace. Each scaled term is rounded to
+// whole dollars once, as the engine does; Close adds what the roundings left.
+class ExplainTerms {
+ public:
+  ExplainTerms& Input(const char* name, std::int64_t amount);
+  ExplainTerms& ScaledInput(const char* name, std::int64_t base, long double factor, std::string factorLabel);
+  // `row` is a year index; `negative` subtracts the cell.
+  ExplainTerms& Cell(int row, int slot, std::int64_t value, bool negative = false);
+  ExplainTerms& ScaledCell(int row, int slot, std::int64_t base, long double factor, std::string factorLabel);
+  // A balance the run carries (slot from kStudentLoanSlot on).
+  ExplainTerms& Carried(std::string label, int row, int slot, std::int64_t value);
+  // An amount with no terms of its own: a constant, or a value carried without an entry.
+  ExplainTerms& Amount(std::string label, std::int64_t amount);
+  // An intermediate amount the engine computed, explained by `parts`.
+  ExplainTerms& Step(std::string label, ExplainTerms parts, std::int64_t amount, int engineRoundings = 0);
+  // base x factor rounded once, the base explained by `parts`.
+  ExplainTerms& ScaledStep(std::string label, ExplainTerms parts, long double factor, std::string factorLabel);
+  // A scaled term whose amount the engine computed another way (rate shown rounded).
+  ExplainTerms& Rated(std::string label, ExplainTerms parts, long double rate, std::string rateLabel,
+                      std::int64_t amount);
+  ExplainTerms& ScaledAmount(std::string label, std::int64_t base, long double factor, std::string factorLabel);
+  ExplainTerms& Factor(std::string label, long double value);
+
+  // The sum of the money terms (saturating, as the engine's sums).
+  std::int64_t Sum() const;
+  // Appends a rounding term for whatever the terms leave of `amount`.
+  std::vector<ExplainTerm> Close(std::int64_t amount);
+  int Roundings() const { return roundings_; }
+
+ private:
+  ExplainTerms& Scaled(ExplainTerm term, std::int64_t base, long double factor, std::string factorLabel);
+  std::vector<ExplainTerm> terms_;
+  int roundings_ = 0;
+};
+
+// Records the node of cell (or carried balance) `slot` of year a. `engineRoundings`
+// counts the roundings of the engine's step that the terms do not repeat.
+void RecordNode(ExplainTrace& trace, int a, int slot, std::int64_t amount, ExplainTerms terms, int engineRoundings = 0);
+// A node whose amount has no terms: `note` says why.
+void RecordNote(ExplainTrace& trace, int a, int slot, std::int64_t amount, std::string note);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/Explanation.h"
+
+// What the "Why this number?" window shows, without widgets: one cell's
+// explanation from a traced run of the plan, the terms of any cell it names
+// on demand, and the text the window copies.
+class ExplainModel {
+ public:
+  ExplainModel(const PlanRecord& plan, const RatePath& path);
+
+  // Explains `field` (a year-table field name) in calendar `year`; false when
+  // either is not in the forecast.
+  bool Select(const std::string& field, std::int64_t year, bool currentDollars);
+  const Explanation& Current() const { return current_; }
+
+  // The terms of the cell or balance a collapsed item stands for.
+  std::vector<ExplainItem> TermsOf(const ExplainItem& item) const;
+  // A term that names another cell of the table: its field and year.
+  static bool IsCell(const ExplainItem& item) { return item.kind == ExplainKind::Cell && item.year != 0; }
+  // "+$1,234  words" as the copied text shows a term.
+  static std::string LineOf(const ExplainItem& item);
+
+  std::string Text() const { return ExplanationText(current_); }
+
+ private:
+  ExplainedForecast forecast_;
+  std::int64_t firstYear_;
+  Explanation current_;
+};

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# explain: a handful of the sample plan's cells against their kept text, the
+# JSON shape and its closure, and the refusals (unknown field, year outside the
+# forecast, unreadable plan: status 2; a bad command line: status 1).
+set -euo pipefail
+cli="$1"
+src="$2"
+plan="$src/resources/Double.plan"
+golden="$src/tests/data/explain"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+command -v jq >/dev/null || fail "jq missing (scripts/deps.sh installs it)"
+
+# same NAME ARGS...: the explanation is the kept text.
+same() {
+  local name="$1"
+  shift
+  "$cli" explain "$plan" "$@" >"$work/$name" || fail "$name: exited $?"
+  diff -u "$golden/$name" "$work/$name" >&2 || fail "$name differs from tests/data/explain/$name"
+}
+same income_taxes_2040.txt --year 2040 --field IncomeTaxes
+same expenses_2040.txt --year 2040 --field Expenses
+same net_worth_2040_current.txt --year 2040 --field NetWorth --current-dollars --depth 2
+same mortgage_2035.txt --year 2035 --field Mortgage --depth 3
+same distribution_2057.txt --year 2057 --field Distribution --depth 2
+same other_debt_2026.txt --year 2026 --field OtherDebt
+
+# The JSON's root is the forecast's cell, and at every level the money terms
+# add up to the amount (a scaled term's to its base, which the label shows).
+"$cli" explain "$plan" --year 2040 --field IncomeTaxes --format json --depth 0 >"$work/json"
+[ "$(jq -c '[.field, .year, .age, .view, .value]' "$work/json")" = '["IncomeTaxes",2040,59,"inflated",69899]' ] ||
+  fail "json root: $(jq -c '[.field, .year, .age, .view, .value]' "$work/json")"
+value=$("$cli" forecast "$plan" --all-fields --format json | jq '.[] | select(.Year == 2040) | .IncomeTaxes')
+[ "$value" = 69899 ] || fail "forecast says $value"
+[ "$(jq '[.terms[] | select(.kind != "factor") | .amount] | add' "$work/json")" = 69899 ] || fail "json terms do not add up"
+kinds=$(jq -r '[.. | objects | .kind? // empty] | unique | join(" ")' "$work/json")
+[ "$kinds" = "cell factor input rounding step" ] || [ "$kinds" = "cell factor input step" ] || fail "kinds: $kinds"
+jq -e '[.. | objects | select(.kind == "input") | has("field") and has("page")] | all' "$work/json" >/dev/null ||
+  fail "an input term lacks its field or page"
+"$cli" explain "$plan" --year 2040 --field NetWorth --current-dollars --format json | jq -e '.view == "current"' >/dev/null ||
+  fail "current dollars view"
+
+# refused ARGS...: status 2, nothing on stdout, a reason on stderr.
+refused() {
+  local status=0
+  "$cli" explain "$@" >"$work/out" 2>"$work/err" || status=$?
+  [ "$status" -eq 2 ] || fail "explain $* exited with $status, expected 2"
+  [ ! -s "$work/out" ] || fail "explain $* wrote to stdout"
+  grep -q "^prevora-cli: " "$work/err" || fail "explain $* gave no reason"
+}
+refused "$plan" --year 2040 --field Taxes
+refused "$plan" --year 2025 --field NetWorth
+refused "$plan" --year 2072 --field NetWorth
+refused "$work/missing.plan" --year 2040 --field NetWorth
+printf 'not a plan\n' >"$work/bad.plan"
+refused "$work/bad.plan" --year 2040 --field NetWorth
+grep -q "2026 to 2071" <("$cli" explain "$plan" --year 2072 --field NetWorth 2>&1) || fail "the range is not named"
+
+# usage ARGS...: status 1 with the usage line.
+usage() {
+  local status=0
+  "$cli" explain "$@" >"$work/out" 2>"$work/err" || status=$?
+  [ "$status" -eq 1 ] || fail "explain $* exited with $status, expected 1"
+  grep -q "Usage: prevora-cli explain PLAN" "$work/err" || fail "explain $*: no usage line"
+}
+usage "$plan" --year 2040
+usage "$plan" --field NetWorth
+usage "$plan" --year soon --field NetWorth
+usage "$plan" --year 2040 --field NetWorth --depth -1
+usage "$plan" --year 2040 --field NetWorth --format xml
+echo "explain: ok"
