@@ -1,14 +1,17 @@
 #include "views/PlanTablePage.h"
 
+#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "engine/ForecastColumns.h"
 #include "engine/ForecastTable.h"
 #include "render/PlanPrinting.h"
 #include "shell/PageMenus.h"
+#include "views/ExplainCommands.h"
 #include "views/GridClipboard.h"
 #include "views/PlanGrid.h"
 #include "views/PlanPageSize.h"
@@ -32,6 +35,14 @@ PlanTablePage::PlanTablePage(Session& session, Platform& platform, Navigator& na
   layout->addWidget(grid_);
   SetupPlanGrid(*grid_);
   BuildMenus();
+  // Right-click on a cell or Ctrl+E: where the number comes from.
+  auto* explain = new QAction("Why this number?", grid_);
+  explain->setObjectName("WhyThisNumber1");
+  explain->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  explain->setShortcutContext(Qt::WidgetShortcut);
+  connect(explain, &QAction::triggered, this, [this] { ExplainCurrentCell(); });
+  grid_->addAction(explain);
+  grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void PlanTablePage::BuildMenus() {
@@ -69,6 +80,28 @@ void PlanTablePage::OnPrint() {
   if (!platform_.prompts.ChoosePrinter(this, printer)) return;
   if (PrintPlanTable(printer, PlanPrintJob{session_.plan, session_.table, session_.CurrentDollars}) == 0)
     ShowError("The plan could not be printed: the printer did not start.");
+}
+
+void PlanTablePage::ExplainCurrentCell() {
+  const int column = grid_->currentColumn();
+  const int row = grid_->currentRow();
+  if (column < 0 || column >= kPlanColumnCount || row < 0) return;
+  const auto field = kPlanColumns[static_cast<std::size_t>(column)].field;
+  if (field == nullptr) return;
+  OpenExplanation(this, session_, platform_, field, row + 1,
+                  [this](const QString& name, int year) { SelectCell(name, year); });
+}
+
+void PlanTablePage::SelectCell(const QString& field, int year) {
+  const int row = year - session_.plan.CurrentYear;
+  if (row < 0 || row >= grid_->rowCount()) return;
+  for (int c = 0; c < kPlanColumnCount; ++c) {
+    const auto member = kPlanColumns[static_cast<std::size_t>(c)].field;
+    if (member != nullptr && field == ForecastColumnOf(member).name) {
+      grid_->setCurrentCell(row, c, QItemSelectionModel::ClearAndSelect);
+      return;
+    }
+  }
 }
 
 void PlanTablePage::ShowForecast() { FillPlanGrid(*grid_, session_); }

@@ -24,6 +24,10 @@ class PlanTablePage : public ResultPage {
   void OnPrint();
   void CopySelection();
   void CopyAll();
+  // "Why this number?" on the current cell.
+  void ExplainCurrentCell();
+  // Selects `field` in calendar year `year` when the grid shows it.
+  void SelectCell(const QString& field, int year);
 
  protected:
   void Refresh() override;
