@@ -13,9 +13,9 @@ class PowerMemo;
 // Every factor one run uses, computed once from the plan and the rate path
 // before the first year: inflation and tax indices, yearly growth factors,
 // salary, pension and benefit factors, and the level-payment factors of the
-// loans. Each power of a constant rate is one powl call, exactly as a single
-// fixed rate always gave; where a path's rates change, products run on year
-// by year (docs/rate-paths.md).
+// loans. Each power of a constant rate is one powl call, which keeps a fixed
+// rate's forecast bit-identical to the golden tables; where a path's rates
+// change, products run on year by year (docs/rate-paths.md).
 //
 // A RunFactors belongs to one run on one thread: its payment and tax-curve
 // caches fill as the run asks for loan terms and taxed years.

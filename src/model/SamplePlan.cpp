@@ -16,7 +16,8 @@ void ResetPlan(PlanRecord& plan, std::int32_t clockYear) {
   plan.EduStartYear2 = plan.EduEndYear2 = clockYear;
   plan.EduStartYear3 = plan.EduEndYear3 = clockYear;
   plan.EventYear1 = plan.EventYear2 = plan.EventYear3 = plan.EventYear4 = plan.EventYear5 = clockYear;
-  // The start-up record still carries the older, shorter event titles.
+  // At start-up events 2 to 5 carry titles worded like event 1's, not the
+  // record's shorter defaults.
   plan.EventTitle2 = "One Time Special Event #2";
   plan.EventTitle3 = "One Time Special Event #3";
   plan.EventTitle4 = "One Time Special Event #4";

@@ -5,9 +5,8 @@
 
 namespace {
 
+constexpr PageGrid kGrid = kCategoryPageGrid;
 constexpr int kTop = 10;
-constexpr int kRowHeight = 26;
-constexpr int kYearsWidth = 58;
 
 void MakeRed(QLabel* label) {
   QPalette palette = label->palette();
@@ -21,53 +20,42 @@ CategoryPage::CategoryPage(CategoryPageLayout layout, Session& session, Platform
                            QWidget* parent)
     : CategoryPageBase(layout.id, layout.designCaption, layout.helpContext, session, platform, navigator, parent),
       layout_(std::move(layout)) {
-  BuildLines();
+  BuildRows();
   BuildMenu({layout_.update, layout_.returnName, layout_.window});
 }
 
-void CategoryPage::BuildLines() {
-  const int editLeft = kBoxRight - kAmountWidth;
-  int y = kTop;
-  for (const CategoryLine& line : layout_.lines) {
-    std::vector<QWidget*> widgets;
-    const QRect labelRect(kLabelLeft, y, editLeft - kLabelLeft - 4, kRowHeight - 2);
-    switch (line.kind) {
-      case CategoryLineKind::Heading: {
-        QLabel* label = AddLabel(line.entry.labelName, line.entry.caption, labelRect);
-        if (line.name) nameLabels_.emplace_back(label, line.name);
-        widgets.push_back(label);
-        break;
-      }
-      case CategoryLineKind::Entry: {
-        widgets.push_back(AddEdit(line.entry.editName, QRect(editLeft, y, kAmountWidth, kRowHeight - 2),
-                                  line.entry.readOnly));
-        widgets.push_back(AddLabel(line.entry.labelName, line.entry.caption, labelRect));
-        break;
-      }
-      case CategoryLineKind::YearsPair: {
-        // "Years Had [..]   Years Remaining [..]", the second box in the box column.
-        const int firstBoxLeft = 150;
-        widgets.push_back(AddLabel(line.entry.labelName, line.entry.caption,
-                                   QRect(kLabelLeft + 20, y, firstBoxLeft - kLabelLeft - 24, kRowHeight - 2)));
-        widgets.push_back(AddEdit(line.entry.editName, QRect(firstBoxLeft, y, kYearsWidth, kRowHeight - 2)));
-        widgets.push_back(AddLabel(line.second.labelName, line.second.caption,
-                                   QRect(firstBoxLeft + kYearsWidth + 20, y, 150, kRowHeight - 2)));
-        widgets.push_back(AddEdit(line.second.editName, QRect(editLeft, y, kYearsWidth, kRowHeight - 2)));
-        break;
-      }
-    }
-    if (line.red) MakeRed(qobject_cast<QLabel*>(widgets.back()));
-    for (QWidget* widget : widgets) {
-      auto* edit = qobject_cast<QLineEdit*>(widget);
-      if (!edit) continue;
-      const EntryRow& row = edit->objectName() == line.entry.editName ? line.entry : line.second;
-      (line.secondPerson ? secondBindings_ : bindings_).Bind(edit, row.field, row.kind, row.readOnly);
-    }
-    if (line.secondPerson) secondPersonWidgets_.insert(secondPersonWidgets_.end(), widgets.begin(), widgets.end());
-    y += kRowHeight;
+void CategoryPage::BuildRows() {
+  std::vector<EntryRow> rows = layout_.rows;
+  rows.insert(rows.end(), layout_.secondPersonRows.begin(), layout_.secondPersonRows.end());
+  if (layout_.total) rows.push_back(*layout_.total);
+  const std::vector<QLineEdit*> edits = AddRows(rows, kGrid, kTop);
+
+  const auto firstCount = static_cast<std::ptrdiff_t>(layout_.rows.size());
+  const auto secondEnd = firstCount + static_cast<std::ptrdiff_t>(layout_.secondPersonRows.size());
+  bindings_.BindRows(layout_.rows, {edits.begin(), edits.begin() + firstCount});
+  secondBindings_.BindRows(layout_.secondPersonRows, {edits.begin() + firstCount, edits.begin() + secondEnd});
+  if (layout_.total) {
+    bindings_.BindRows({*layout_.total}, {edits.back()});
+    if (layout_.redTotal) MakeRed(Content()->findChild<QLabel*>(layout_.total->labelName));
   }
+  secondPersonWidgets_ = WidgetsOf(layout_.secondPersonRows);
+  for (const EntryRow& row : rows) {
+    if (row.editName.isEmpty() && !std::holds_alternative<std::monostate>(row.field))
+      nameLabels_.emplace_back(Content()->findChild<QLabel*>(row.labelName), row.field);
+  }
+
   ApplyFonts();
-  AddInstructions(y + 8, layout_.instructions, layout_.instructionsHint);
+  AddInstructions(kTop + LineCount(rows) * kGrid.rowHeight + 8, layout_.instructions, layout_.instructionsHint);
+}
+
+std::vector<QWidget*> CategoryPage::WidgetsOf(const std::vector<EntryRow>& rows) const {
+  std::vector<QWidget*> widgets;
+  for (const EntryRow& row : rows) {
+    for (const QString& name : {row.labelName, row.editName}) {
+      if (!name.isEmpty()) widgets.push_back(Content()->findChild<QWidget*>(name));
+    }
+  }
+  return widgets;
 }
 
 QLineEdit* CategoryPage::EditFor(const PlanField& field) const {
@@ -77,16 +65,15 @@ QLineEdit* CategoryPage::EditFor(const PlanField& field) const {
 
 void CategoryPage::Refresh() {
   SetCaptionTitle(layout_.title);
-  for (const auto& [label, name] : nameLabels_) label->setText(QString::fromStdString(session_.plan.*name));
+  for (const auto& [label, field] : nameLabels_) label->setText(FormatEntry(session_.plan, field, EntryKind::Text));
   for (QWidget* widget : secondPersonWidgets_) widget->setVisible(session_.plan.SecondPerson);
   bindings_.Fill(session_.plan);
   secondBindings_.Fill(session_.plan);
 }
 
 void CategoryPage::ClearSecondPerson() {
-  for (const CategoryLine& line : layout_.lines) {
-    if (!line.secondPerson || line.kind != CategoryLineKind::Entry) continue;
-    std::visit([this](auto member) { session_.plan.*member = {}; }, line.entry.field);
+  for (const EntryRow& row : layout_.secondPersonRows) {
+    if (!row.editName.isEmpty()) ClearField(session_.plan, row.field);
   }
 }
 
@@ -110,5 +97,5 @@ bool CategoryPage::ValidatePage() {
 void CategoryPage::UpdateTotal() {
   ValidatePage();
   layout_.recompute(session_.plan);
-  if (layout_.total) bindings_.FillField(session_.plan, *layout_.total);
+  if (layout_.total) bindings_.FillField(session_.plan, layout_.total->field);
 }

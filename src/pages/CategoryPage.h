@@ -10,30 +10,18 @@
 
 class QLabel;
 
-enum class CategoryLineKind {
-  Entry,      // a labelled box
-  Heading,    // a label alone
-  YearsPair,  // two short labelled boxes on one row
-};
-
-// One line of a category page, top to bottom.
-struct CategoryLine {
-  CategoryLineKind kind = CategoryLineKind::Entry;
-  EntryRow entry;   // Heading: only labelName and caption are used
-  EntryRow second;  // YearsPair: the box right of `entry`
-  std::string PlanRecord::*name = nullptr;  // Heading showing a person's name
-  bool secondPerson = false;                // shown and read only in a two-person plan
-  bool red = false;
-};
-
 // Everything that tells one list page of expenses from another.
 struct CategoryPageLayout {
   PageId id = PageId::HomeExpenses;
   QString title;  // runtime caption, up to the plan name
   QString designCaption;
   int helpContext = 0;
-  std::vector<CategoryLine> lines;
-  std::optional<PlanField> total;  // the read-only total box, if the page shows one
+  std::vector<EntryRow> rows;
+  // Below `rows`: shown and read only in a two-person plan.
+  std::vector<EntryRow> secondPersonRows;
+  // The read-only total below them all, if the page shows one.
+  std::optional<EntryRow> total;
+  bool redTotal = false;
   std::int64_t (*recompute)(PlanRecord&) = nullptr;
   // The home page refreshes its computed boxes before reading the entries;
   // every other page totals what it has just read.
@@ -61,12 +49,15 @@ class CategoryPage : public CategoryPageBase {
   void UpdateTotal() override;
 
  private:
-  void BuildLines();
+  void BuildRows();
+  // Widgets of `rows` in build order, from the rows' object names.
+  std::vector<QWidget*> WidgetsOf(const std::vector<EntryRow>& rows) const;
   void ClearSecondPerson();
 
   CategoryPageLayout layout_;
   // Boxes of the second person, read only when there is one.
   EntryBindings secondBindings_;
   std::vector<QWidget*> secondPersonWidgets_;
-  std::vector<std::pair<QLabel*, std::string PlanRecord::*>> nameLabels_;
+  // Headings that show a name from the plan.
+  std::vector<std::pair<QLabel*, PlanField>> nameLabels_;
 };

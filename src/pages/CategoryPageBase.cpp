@@ -47,5 +47,6 @@ void CategoryPageBase::ApplyFonts() {
 }
 
 QPlainTextEdit* CategoryPageBase::AddInstructions(int top, const QString& text, const QString& hint) {
-  return AddMemo("Memo1", QRect(kLabelLeft, top, kPageWidth - 2 * kLabelLeft, kPageHeight - top - 10), text, hint);
+  const int left = kCategoryPageGrid.left;
+  return AddMemo("Memo1", QRect(left, top, kPageWidth - 2 * left, kPageHeight - top - 10), text, hint);
 }

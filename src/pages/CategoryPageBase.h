@@ -13,8 +13,8 @@ class CategoryPageBase : public DataPage {
   Q_OBJECT
 
  public:
-  CategoryPageBase(PageId id, const QString& designCaption, int helpContext, Session& session,
-                   Platform& platform, Navigator& navigator, QWidget* parent = nullptr);
+  CategoryPageBase(PageId id, const QString& designCaption, int helpContext, Session& session, Platform& platform,
+                   Navigator& navigator, QWidget* parent = nullptr);
 
   // The close box returns to the expense summary, not to the graph page.
   void CloseRequested() override;
@@ -39,11 +39,9 @@ class CategoryPageBase : public DataPage {
 
   // Bold fonts on every label and box built so far.
   void ApplyFonts();
+  // The memo from `top` to the foot of the page, as wide as the rows.
   QPlainTextEdit* AddInstructions(int top, const QString& text, const QString& hint);
 
   static constexpr int kPageWidth = 500;
   static constexpr int kPageHeight = 518;
-  static constexpr int kBoxRight = 480;
-  static constexpr int kAmountWidth = 98;
-  static constexpr int kLabelLeft = 12;
 };

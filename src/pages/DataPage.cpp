@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace {
 const QColor kReadOnlyColour(0, 255, 255);  // aqua
@@ -49,13 +50,6 @@ QLabel* DataPage::AddHeading(const QString& objectName, const QString& text, QRe
   return label;
 }
 
-QLineEdit* DataPage::AddLeaderRow(const QString& labelName, const QString& words, const QString& editName,
-                                  QRect editRect, int labelLeft, bool readOnly) {
-  AddLeaderLabel(labelName, words,
-                 QRect(labelLeft, editRect.top() + 2, editRect.left() - labelLeft - 4, editRect.height() - 2));
-  return AddEdit(editName, editRect, readOnly);
-}
-
 QLineEdit* DataPage::AddEdit(const QString& objectName, QRect geometry, bool readOnly) {
   auto* edit = new QLineEdit(Content());
   edit->setObjectName(objectName);
@@ -70,8 +64,7 @@ QLineEdit* DataPage::AddEdit(const QString& objectName, QRect geometry, bool rea
   return edit;
 }
 
-QPlainTextEdit* DataPage::AddMemo(const QString& objectName, QRect geometry, const QString& text,
-                                  const QString& hint) {
+QPlainTextEdit* DataPage::AddMemo(const QString& objectName, QRect geometry, const QString& text, const QString& hint) {
   auto* memo = new QPlainTextEdit(Content());
   memo->setObjectName(objectName);
   memo->setGeometry(geometry);
@@ -93,33 +86,35 @@ void DataPage::SetPageColour(const QColor& colour) {
   Content()->setPalette(palette);
 }
 
-QLineEdit* DataPage::AddEntryRow(const EntryRow& row, QRect labelRect, QRect editRect) {
-  if (!row.caption.isEmpty()) AddLabel(row.labelName, row.caption, labelRect);
-  QLineEdit* edit = AddEdit(row.editName, editRect, row.readOnly);
-  bindings_.Bind(edit, row.field, row.kind, row.readOnly);
-  return edit;
-}
-
 std::vector<QLineEdit*> DataPage::AddRows(const std::vector<EntryRow>& rows, const PageGrid& grid, int top) {
   std::vector<QLineEdit*> edits;
-  int y = top;
+  int y = top - grid.rowHeight;
   for (const EntryRow& row : rows) {
-    const int width = row.editWidth > 0 ? row.editWidth : grid.editWidth;
-    const QRect editRect(grid.right - width, y, width, grid.rowHeight - 2);
-    if (row.label == LabelText::Leaders) {
-      edits.push_back(AddLeaderRow(row.labelName, row.caption, row.editName, editRect, grid.left, row.readOnly));
-    } else {
-      if (!row.caption.isEmpty())
-        AddLabel(row.labelName, row.caption, QRect(grid.left, y, editRect.left() - grid.left - 4, grid.rowHeight - 2));
-      edits.push_back(AddEdit(row.editName, editRect, row.readOnly));
+    if (!row.place.sameLine) y += grid.rowHeight;
+    const RowRects rects = PlaceRow(row, grid, y);
+    if (!row.labelName.isEmpty()) {
+      switch (row.label) {
+        case LabelText::Given:
+          AddLabel(row.labelName, row.caption, rects.label);
+          break;
+        case LabelText::Leaders:
+          AddLeaderLabel(row.labelName, row.caption, rects.label);
+          break;
+        case LabelText::Button: {
+          auto* button = new QPushButton(row.caption, Content());
+          button->setObjectName(row.labelName);
+          button->setGeometry(rects.label);
+          break;
+        }
+      }
     }
-    y += grid.rowHeight;
+    edits.push_back(row.editName.isEmpty() ? nullptr : AddEdit(row.editName, rects.edit, row.readOnly));
   }
   return edits;
 }
 
 std::vector<QLineEdit*> DataPage::AddEntryRows(const std::vector<EntryRow>& rows, const PageGrid& grid, int top) {
-  const std::vector<QLineEdit*> edits = AddRows(rows, grid, top);
-  for (std::size_t i = 0; i < rows.size(); ++i) bindings_.Bind(edits[i], rows[i].field, rows[i].kind, rows[i].readOnly);
+  std::vector<QLineEdit*> edits = AddRows(rows, grid, top);
+  bindings_.BindRows(rows, edits);
   return edits;
 }

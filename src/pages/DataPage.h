@@ -42,20 +42,13 @@ class DataPage : public Page {
   static void SetLeaderText(QLabel* label, const QString& words);
   // A bold, underlined heading.
   QLabel* AddHeading(const QString& objectName, const QString& text, QRect geometry);
-  // A box at `editRect` and, level with it, a label from `labelLeft` whose
-  // words are followed by dots up to the box.
-  QLineEdit* AddLeaderRow(const QString& labelName, const QString& words, const QString& editName, QRect editRect,
-                          int labelLeft, bool readOnly = false);
   QLineEdit* AddEdit(const QString& objectName, QRect geometry, bool readOnly = false);
   QPlainTextEdit* AddMemo(const QString& objectName, QRect geometry, const QString& text,
                           const QString& hint = QStringLiteral("Scroll for more instructions"));
   void SetPageColour(const QColor& colour);
 
-  // A label with its dot leaders at `labelRect` and its box at `editRect`,
-  // bound to the row's field in bindings_.
-  QLineEdit* AddEntryRow(const EntryRow& row, QRect labelRect, QRect editRect);
-  // Rows stacked on `grid` from `top`, each bound to its field in bindings_;
-  // returns the boxes in row order.
+  // Rows stacked on `grid` from `top`, each bound to its field in bindings_
+  // in parse order; returns the boxes in row order (null for a row without one).
   std::vector<QLineEdit*> AddEntryRows(const std::vector<EntryRow>& rows, const PageGrid& grid, int top);
   // The same rows left unbound, for a page that reads them in an order of its own.
   std::vector<QLineEdit*> AddRows(const std::vector<EntryRow>& rows, const PageGrid& grid, int top);

@@ -43,57 +43,65 @@ const StudentFields kStudents[3] = {
      &PlanRecord::EduDebtYears3},
 };
 
+constexpr PageGrid kGrid = kEducationPageGrid;
 constexpr int kTop = 6;
-constexpr int kRowHeight = 21;
-constexpr int kBlockHeight = 5 * kRowHeight + 2;
-constexpr int kYearWidth = 58;
+// A little air between one student and the next.
+constexpr int kStudentGap = 2;
 
 QString Name(const char* kind, int number) { return QString("%1%2").arg(kind).arg(number); }
+
+// Student k (0-based): heading Label(16+k), boxes Edit(5k+1) .. Edit(5k+5),
+// their labels Label(5k+1) .. Label(5k+5).
+std::vector<EntryRow> StudentRows(int student) {
+  const StudentFields& fields = kStudents[student];
+  const int n = 5 * student + 1;
+  const auto years = [&](int i, const char* words, std::int32_t PlanRecord::*field, RowPlace place) {
+    return EntryRow{Name("Label", n + i), words, Name("Edit", n + i), field, EntryKind::Whole, false, LabelText::Given,
+                    kYearsBoxWidth,       place};
+  };
+  const auto dollars = [&](int i, const char* words, std::int64_t PlanRecord::*field) {
+    return EntryRow{Name("Label", n + i),
+                    words,
+                    Name("Edit", n + i),
+                    field,
+                    EntryKind::Dollars,
+                    false,
+                    LabelText::Given,
+                    0,
+                    {.labelLeft = kIndentedLabelLeft}};
+  };
+  return {
+      {Name("Label", 16 + student),
+       QString("Student #%1").arg(student + 1),
+       "",
+       {},
+       EntryKind::Dollars,
+       false,
+       LabelText::Given,
+       0,
+       {.labelWidth = 200}},
+      years(0, "Start Year.....", fields.startYear, {.labelLeft = kIndentedLabelLeft, .editLeft = kYearsBoxLeft}),
+      years(1, "End Year....", fields.endYear, {.labelLeft = kYearsBoxLeft + kYearsBoxWidth + 40, .sameLine = true}),
+      dollars(2, "Annual Costs in current Dollars.......................", fields.cost),
+      dollars(3, "Total Debt at completition................................", fields.debt),
+      years(4, "Number of Years to Pay off Debt.....................", fields.debtYears,
+            {.labelLeft = kIndentedLabelLeft}),
+  };
+}
 
 }  // namespace
 
 EducationPage::EducationPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
     : CategoryPageBase(PageId::Education, "Education Expenses", 2200, session, platform, navigator, parent) {
-  for (int student = 0; student < 3; ++student) BuildStudent(student, kTop + student * kBlockHeight);
+  int top = kTop;
+  for (int student = 0; student < 3; ++student) {
+    const std::vector<EntryRow> rows = StudentRows(student);
+    AddEntryRows(rows, kGrid, top);
+    top += LineCount(rows) * kGrid.rowHeight + kStudentGap;
+  }
   ApplyFonts();
-  memo_ = AddInstructions(kTop + 3 * kBlockHeight + 4, QString(), kScrollHint);
+  memo_ = AddInstructions(top + 4, QString(), kScrollHint);
   BuildMenu({false, "Summary1", {}});
-}
-
-// Student k (0-based): heading Label(16+k), boxes Edit(5k+1) .. Edit(5k+5),
-// their labels Label(5k+1) .. Label(5k+5).
-void EducationPage::BuildStudent(int student, int top) {
-  const StudentFields& fields = kStudents[student];
-  const int first = 5 * student + 1;
-  const int amountLeft = kBoxRight - kAmountWidth;
-  const int labelWidth = amountLeft - kLabelLeft - 4;
-  const int h = kRowHeight - 2;
-  AddLabel(Name("Label", 16 + student), QString("Student #%1").arg(student + 1), QRect(kLabelLeft, top, 200, h));
-  int y = top + kRowHeight;
-  const int startBoxLeft = 150;
-  const std::vector<std::pair<EntryRow, QRect>> boxes = {
-      {{Name("Label", first), "Start Year.....", Name("Edit", first), fields.startYear, EntryKind::Whole},
-       QRect(startBoxLeft, y, kYearWidth, h)},
-      {{Name("Label", first + 1), "End Year....", Name("Edit", first + 1), fields.endYear, EntryKind::Whole},
-       QRect(amountLeft, y, kYearWidth, h)},
-      {{Name("Label", first + 2), "Annual Costs in current Dollars.......................", Name("Edit", first + 2),
-        fields.cost, EntryKind::Dollars},
-       QRect(amountLeft, y + kRowHeight, kAmountWidth, h)},
-      {{Name("Label", first + 3), "Total Debt at completition................................",
-        Name("Edit", first + 3), fields.debt, EntryKind::Dollars},
-       QRect(amountLeft, y + 2 * kRowHeight, kAmountWidth, h)},
-      {{Name("Label", first + 4), "Number of Years to Pay off Debt.....................", Name("Edit", first + 4),
-        fields.debtYears, EntryKind::Whole},
-       QRect(amountLeft, y + 3 * kRowHeight, kYearWidth, h)},
-  };
-  const QRect labels[] = {
-      QRect(kLabelLeft + 20, y, startBoxLeft - kLabelLeft - 24, h),
-      QRect(startBoxLeft + kYearWidth + 40, y, amountLeft - startBoxLeft - kYearWidth - 44, h),
-      QRect(kLabelLeft + 20, y + kRowHeight, labelWidth - 20, h),
-      QRect(kLabelLeft + 20, y + 2 * kRowHeight, labelWidth - 20, h),
-      QRect(kLabelLeft + 20, y + 3 * kRowHeight, labelWidth - 20, h),
-  };
-  for (std::size_t i = 0; i < boxes.size(); ++i) AddEntryRow(boxes[i].first, labels[i], boxes[i].second);
 }
 
 // The memo is reloaded at every showing, also when the page comes back from
@@ -101,8 +109,7 @@ void EducationPage::BuildStudent(int student, int top) {
 void EducationPage::showEvent(QShowEvent* event) {
   CategoryPageBase::showEvent(event);
   if (event->spontaneous()) return;
-  memo_->setPlainText(QString::fromLatin1(kEducationInstructions) + kNumberFormatInstructions +
-                      kFinishedInstructions);
+  memo_->setPlainText(QString::fromLatin1(kEducationInstructions) + kNumberFormatInstructions + kFinishedInstructions);
 }
 
 // Schooling and loan payments cannot lie in the past.

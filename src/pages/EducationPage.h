@@ -18,7 +18,6 @@ class EducationPage : public CategoryPageBase {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void BuildStudent(int student, int top);
   void MoveYearsUp();
 
   QPlainTextEdit* memo_ = nullptr;

@@ -1,6 +1,8 @@
 #include "pages/EntryRows.h"
 
 #include <QLineEdit>
+#include <algorithm>
+#include <numeric>
 
 #include "model/NumberFormat.h"
 
@@ -20,6 +22,7 @@ int DecimalsOf(EntryKind kind) { return kind == EntryKind::Decimal1 ? 1 : 2; }
 QString FormatEntry(const PlanRecord& plan, const PlanField& field, EntryKind kind) {
   return std::visit(
       Overloaded{
+          [](std::monostate) { return QString(); },
           [&](std::int32_t PlanRecord::*member) {
             const std::int32_t value = plan.*member;
             return kind == EntryKind::Dollars ? QString::fromStdString(FormatDollars(value)) : QString::number(value);
@@ -40,6 +43,7 @@ std::int32_t ParseEntry(const QString& text, PlanRecord& plan, const PlanField& 
   const std::string entry = text.toStdString();
   std::int32_t errorCode = 0;
   std::visit(Overloaded{
+                 [](std::monostate) {},
                  [&](std::int32_t PlanRecord::*member) {
                    if (ParseWholeEntry(entry, plan.*member, errorCode)) blank = true;
                  },
@@ -53,6 +57,43 @@ std::int32_t ParseEntry(const QString& text, PlanRecord& plan, const PlanField& 
              },
              field);
   return errorCode;
+}
+
+RowRects PlaceRow(const EntryRow& row, const PageGrid& grid, int top) {
+  const int editWidth = row.editWidth > 0 ? row.editWidth : grid.editWidth;
+  int editLeft = row.place.editLeft;
+  if (editLeft == 0) editLeft = grid.alignBoxesLeft ? grid.EditLeft() : grid.right - editWidth;
+  const int boxHeight = grid.BoxHeight();
+  const QRect edit(editLeft, top, editWidth, boxHeight);
+  const int labelLeft = row.place.labelLeft > 0 ? row.place.labelLeft : grid.left;
+  const int labelWidth = row.place.labelWidth > 0 ? row.place.labelWidth : editLeft - labelLeft - 4;
+  // Leader dots sit two pixels lower, on the box's text line.
+  const QRect label = row.label == LabelText::Leaders ? QRect(labelLeft, top + 2, labelWidth, boxHeight - 2)
+                                                      : QRect(labelLeft, top, labelWidth, boxHeight);
+  return {label, edit};
+}
+
+int LineCount(const std::vector<EntryRow>& rows) {
+  return static_cast<int>(
+      std::count_if(rows.begin(), rows.end(), [](const EntryRow& row) { return !row.place.sameLine; }));
+}
+
+std::vector<std::size_t> ParseOrder(const std::vector<EntryRow>& rows) {
+  std::vector<std::size_t> order(rows.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(),
+                   [&rows](std::size_t a, std::size_t b) { return rows[a].parseOrder < rows[b].parseOrder; });
+  return order;
+}
+
+void EntryBindings::BindRows(const std::vector<EntryRow>& rows, const std::vector<QLineEdit*>& edits) {
+  for (std::size_t i : ParseOrder(rows)) {
+    if (i < edits.size() && edits[i]) Bind(edits[i], rows[i].field, rows[i].kind, rows[i].readOnly);
+  }
+}
+
+void ClearField(PlanRecord& plan, const PlanField& field) {
+  std::visit(Overloaded{[](std::monostate) {}, [&plan](auto member) { plan.*member = {}; }}, field);
 }
 
 void EntryBindings::Bind(QLineEdit* edit, PlanField field, EntryKind kind, bool readOnly) {

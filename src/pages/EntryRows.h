@@ -1,18 +1,23 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "model/PlanRecord.h"
+#include "pages/PageGrid.h"
+#include "shell/PageId.h"
 
 class QLineEdit;
 
-// A record field an edit box shows, whatever its kind.
-using PlanField = std::variant<std::int32_t PlanRecord::*, std::int64_t PlanRecord::*, long double PlanRecord::*,
-                               std::string PlanRecord::*>;
+// A record field an edit box shows, whatever its kind; monostate for a row
+// that shows none (a heading).
+using PlanField = std::variant<std::monostate, std::int32_t PlanRecord::*, std::int64_t PlanRecord::*,
+                               long double PlanRecord::*, std::string PlanRecord::*>;
 
 // How a box shows and reads its field.
 enum class EntryKind {
@@ -27,19 +32,47 @@ enum class EntryKind {
 enum class LabelText {
   Given,    // the caption as written, dots included where it has them
   Leaders,  // the caption's words followed by dots up to the box
+  Button,   // a push button with the caption; the page says what it does
 };
 
-// One labelled box of a data page.
+// Where a row leaves its page grid; 0 keeps the grid's place.
+struct RowPlace {
+  int labelLeft = 0;
+  int labelWidth = 0;     // 0: up to the box
+  int editLeft = 0;       // 0: the grid's box column
+  bool sameLine = false;  // beside the row before instead of below it
+};
+
+// One row of a data page: a label, a box, or both. A row without a box
+// and with a text field is a heading that shows the field.
 struct EntryRow {
   QString labelName;  // object name of the label ("" for none)
-  QString caption;    // label text
-  QString editName;   // object name of the box
+  QString caption;    // label text, or the words before the leader dots
+  QString editName;   // object name of the box ("" for none)
   PlanField field;
   EntryKind kind = EntryKind::Dollars;
   bool readOnly = false;
   LabelText label = LabelText::Given;
   int editWidth = 0;  // 0: the page grid's
+  RowPlace place = {};
+  // Where the box is read among the page's boxes, when the page's rule fixes
+  // an order other than the rows'; equal values keep row order.
+  int parseOrder = 0;
+  // A Button label opens this page or, without one, shows `note`.
+  std::optional<PageId> opens = {};
+  QString note = {};
 };
+
+// The label's and the box's rectangles of `row` on `grid`, on the line at `top`.
+struct RowRects {
+  QRect label;
+  QRect edit;
+};
+RowRects PlaceRow(const EntryRow& row, const PageGrid& grid, int top);
+// How many lines `rows` take (rows beside another take none of their own).
+int LineCount(const std::vector<EntryRow>& rows);
+// The row indices in the order their boxes are read.
+std::vector<std::size_t> ParseOrder(const std::vector<EntryRow>& rows);
 
 struct ParseOutcome {
   bool error = false;  // some box did not parse (its field kept its value)
@@ -51,6 +84,8 @@ struct ParseOutcome {
 class EntryBindings {
  public:
   void Bind(QLineEdit* edit, PlanField field, EntryKind kind, bool readOnly = false);
+  // Binds the boxes built for `rows` (null for a row without one), in parse order.
+  void BindRows(const std::vector<EntryRow>& rows, const std::vector<QLineEdit*>& edits);
   void Fill(const PlanRecord& plan) const;
   ParseOutcome Parse(PlanRecord& plan) const;
   // Shows only the boxes bound to these fields (a total after Update).
@@ -70,6 +105,8 @@ class EntryBindings {
 
 // The text a box shows for a field of the given kind.
 QString FormatEntry(const PlanRecord& plan, const PlanField& field, EntryKind kind);
+// Sets the field to zero or empty.
+void ClearField(PlanRecord& plan, const PlanField& field);
 // Reads one box into its field (the parser follows the field's width).
 // Returns the parser's error code (0 = stored); sets `blank` on a blank box.
 std::int32_t ParseEntry(const QString& text, PlanRecord& plan, const PlanField& field, bool& blank);

@@ -16,47 +16,59 @@ using namespace expense_summary_texts;
 
 const QColor kMaroon(128, 0, 0);
 
-// One summary line: its button, the box that shows the amount and where the
-// button leads (a category page, or an explanation of a transferred amount).
-struct SummaryLine {
-  const char* buttonName;
-  const char* caption;
-  const char* editName;
-  PlanField field;
-  PageId categoryPage;  // ignored by an explanation line
-  const char* explanation;
-};
-
-const SummaryLine kLines[] = {
-    {"Button1", "Home Expenses", "Edit1", &PlanRecord::SummaryHome, PageId::HomeExpenses, nullptr},
-    {"Button3", "Medical Expenses", "Edit3", &PlanRecord::SummaryMedical, PageId::MedicalExpenses, nullptr},
-    {"Button4", "Communications Expenses", "Edit4", &PlanRecord::SummaryCommunication, PageId::CommunicationExpenses,
-     nullptr},
-    {"Button5", "Entertainment and Gift Expenses", "Edit5", &PlanRecord::SummaryEntertainment,
-     PageId::EntertainmentExpenses, nullptr},
-    {"Button6", "Food && Personal Expenses", "Edit6", &PlanRecord::SummaryFood, PageId::FoodExpenses, nullptr},
-    {"Button8", "Special Events and Other Expenses", "Edit8", &PlanRecord::SummaryOther, PageId::SpecialEvents,
-     nullptr},
-    {"Button2", "Automobile Expenses", "Edit2", &PlanRecord::SummaryAuto, PageId::AutoExpenses, nullptr},
-    {"Button7", "Education Expenses", "Edit7", &PlanRecord::SummaryEducation, PageId::Education, nullptr},
-    {"Button9", "Current Debt  Expense", "Edit9", &PlanRecord::DebtPayment, PageId::ExpenseSummary,
-     kDebtExplanation},
-    {"Button10", "Current FICA and Income Tax Expense", "Edit11", &PlanRecord::TaxTotal, PageId::ExpenseSummary,
-     kTaxExplanation},
-};
-
-// The category boxes read back, in box order.
-const std::pair<const char*, PlanField> kReadBack[] = {
-    {"Edit1", &PlanRecord::SummaryHome},          {"Edit2", &PlanRecord::SummaryAuto},
-    {"Edit3", &PlanRecord::SummaryMedical},       {"Edit4", &PlanRecord::SummaryCommunication},
-    {"Edit5", &PlanRecord::SummaryEntertainment}, {"Edit6", &PlanRecord::SummaryFood},
-    {"Edit7", &PlanRecord::SummaryEducation},     {"Edit8", &PlanRecord::SummaryOther},
-};
-
+constexpr PageGrid kGrid = kExpenseSummaryGrid;
 constexpr int kTop = 10;
-constexpr int kRowHeight = 28;
-constexpr QRect kButtonColumn(16, 0, 260, 24);
-constexpr QRect kBoxColumn(364, 0, 120, 24);
+constexpr int kButtonWidth = 260;
+
+// A line whose button opens the category page behind its amount.
+EntryRow CategoryLine(int number, const char* caption, PlanField field, PageId page) {
+  return {QString("Button%1").arg(number),
+          caption,
+          QString("Edit%1").arg(number),
+          field,
+          EntryKind::Dollars,
+          true,
+          LabelText::Button,
+          0,
+          {.labelWidth = kButtonWidth},
+          number,
+          page};
+}
+
+// A line whose amount comes from another page; its button says which.
+EntryRow TakenLine(const char* buttonName, const char* caption, int editNumber, PlanField field, const char* note) {
+  return {buttonName,        caption, QString("Edit%1").arg(editNumber), field,      EntryKind::Dollars, true,
+          LabelText::Button, 0,       {.labelWidth = kButtonWidth},      editNumber, std::nullopt,       note};
+}
+
+// Boxes are read back in the order of their numbers; only the category
+// amounts are read.
+const std::vector<EntryRow>& Lines() {
+  static const std::vector<EntryRow> lines = {
+      CategoryLine(1, "Home Expenses", &PlanRecord::SummaryHome, PageId::HomeExpenses),
+      CategoryLine(3, "Medical Expenses", &PlanRecord::SummaryMedical, PageId::MedicalExpenses),
+      CategoryLine(4, "Communications Expenses", &PlanRecord::SummaryCommunication, PageId::CommunicationExpenses),
+      CategoryLine(5, "Entertainment and Gift Expenses", &PlanRecord::SummaryEntertainment,
+                   PageId::EntertainmentExpenses),
+      CategoryLine(6, "Food && Personal Expenses", &PlanRecord::SummaryFood, PageId::FoodExpenses),
+      CategoryLine(8, "Special Events and Other Expenses", &PlanRecord::SummaryOther, PageId::SpecialEvents),
+      CategoryLine(2, "Automobile Expenses", &PlanRecord::SummaryAuto, PageId::AutoExpenses),
+      CategoryLine(7, "Education Expenses", &PlanRecord::SummaryEducation, PageId::Education),
+      TakenLine("Button9", "Current Debt  Expense", 9, &PlanRecord::DebtPayment, kDebtExplanation),
+      TakenLine("Button10", "Current FICA and Income Tax Expense", 11, &PlanRecord::TaxTotal, kTaxExplanation),
+      {"Label2",
+       kTotal,
+       "Edit10",
+       &PlanRecord::ExpenseTotal,
+       EntryKind::Dollars,
+       true,
+       LabelText::Given,
+       0,
+       {.labelWidth = kButtonWidth},
+       10},
+  };
+  return lines;
+}
 
 }  // namespace
 
@@ -87,33 +99,28 @@ void ExpenseSummaryPage::BuildMenu() {
 }
 
 void ExpenseSummaryPage::BuildLines() {
-  int y = kTop;
-  for (const SummaryLine& line : kLines) {
-    auto* button = new QPushButton(line.caption, Content());
-    button->setObjectName(line.buttonName);
-    button->setGeometry(kButtonColumn.translated(0, y));
-    if (line.explanation) {
-      button->setFocusPolicy(Qt::NoFocus);
-      const QString text = line.explanation;
-      connect(button, &QPushButton::clicked, this, [this, text] { ShowInformation(text); });
-    } else {
+  AddEntryRows(Lines(), kGrid, kTop);
+  for (const EntryRow& line : Lines()) {
+    if (line.label != LabelText::Button) continue;
+    auto* button = Content()->findChild<QPushButton*>(line.labelName);
+    if (line.opens) {
       button->setToolTip(kCategoryHint);
-      const PageId page = line.categoryPage;
+      const PageId page = *line.opens;
       button->setProperty(kTargetPageProperty, static_cast<int>(page));
       connect(button, &QPushButton::clicked, this, [this, page] { OpenCategoryPage(page); });
+    } else {
+      button->setFocusPolicy(Qt::NoFocus);
+      const QString text = line.note;
+      connect(button, &QPushButton::clicked, this, [this, text] { ShowInformation(text); });
     }
-    bindings_.Bind(AddEdit(line.editName, kBoxColumn.translated(0, y), true), line.field, EntryKind::Dollars, true);
-    y += kRowHeight;
   }
-  QLabel* total = AddLabel("Label2", kTotal, kButtonColumn.translated(0, y));
+  QLabel* total = Content()->findChild<QLabel*>("Label2");
   QPalette palette = total->palette();
   palette.setColor(QPalette::WindowText, Qt::white);
   total->setPalette(palette);
   QFont bold = total->font();
   bold.setBold(true);
   total->setFont(bold);
-  bindings_.Bind(AddEdit("Edit10", kBoxColumn.translated(0, y), true), &PlanRecord::ExpenseTotal,
-                 EntryKind::Dollars, true);
 }
 
 void ExpenseSummaryPage::FillExpenseSummaryPage() {
@@ -126,8 +133,11 @@ void ExpenseSummaryPage::FillExpenseSummaryPage() {
 bool ExpenseSummaryPage::ValidateExpenseSummaryPage() {
   PlanRecord& plan = session_.plan;
   bool error = false;
-  for (const auto& [editName, field] : kReadBack) {
-    const QString text = Content()->findChild<QLineEdit*>(editName)->text();
+  const std::vector<EntryRow>& lines = Lines();
+  for (std::size_t i : ParseOrder(lines)) {
+    if (!lines[i].opens) continue;
+    const PlanField& field = lines[i].field;
+    const QString text = Content()->findChild<QLineEdit*>(lines[i].editName)->text();
     bool blank = false;
     // A negative total (from a plan file) shows in the money format the
     // dollar parser refuses; the program's own text of the stored value is

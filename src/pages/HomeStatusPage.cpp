@@ -19,23 +19,6 @@ namespace {
 constexpr PageGrid kGrid = kWidePageGrid;
 constexpr int kFirstRowTop = 84;
 
-// The record field behind each remembered figure, in HomeFigure order.
-struct FigureField {
-  PlanField field;
-  EntryKind kind;
-};
-const std::array<FigureField, 9> kFigureFields = {{
-    {&PlanRecord::HomeValue, EntryKind::Dollars},
-    {&PlanRecord::HomeTaxes, EntryKind::Dollars},
-    {&PlanRecord::MortgageBalance, EntryKind::Dollars},
-    {&PlanRecord::MortgageYears, EntryKind::Whole},
-    {&PlanRecord::YearsToMove, EntryKind::Whole},
-    {&PlanRecord::NewHomePrice, EntryKind::Dollars},
-    {&PlanRecord::NewMortgage, EntryKind::Dollars},
-    {&PlanRecord::NewHomeTaxes, EntryKind::Dollars},
-    {&PlanRecord::AnnualRent, EntryKind::Dollars},
-}};
-
 // The situations in the order of their buttons.
 constexpr std::array<HomeSituation, 5> kSituations = {HomeSituation::Rent, HomeSituation::Own,
                                                       HomeSituation::RentThenBuy, HomeSituation::OwnThenBuyAnother,
@@ -93,22 +76,24 @@ void HomeStatusPage::BuildControls() {
     buttons_[i] = button;
   }
 
+  // Rows 1..9 stand empty until a situation gives them words and figures.
   for (int row = 1; row <= 9; ++row) {
-    const int top = RowTop(row);
-    labels_[row - 1] =
-        AddLabel(QString("Label%1").arg(row), QString(), QRect(kGrid.left, top + 2, kGrid.EditLeft() - kGrid.left - 4, kGrid.rowHeight - 4));
-    edits_[row - 1] = AddEdit(QString("Edit%1").arg(row), QRect(kGrid.EditLeft(), top, kGrid.editWidth, kGrid.rowHeight - 2));
+    const EntryRow empty = home_status_rows::Row(row, "", {});
+    edits_[row - 1] = AddRows({empty}, kGrid, RowTop(row)).front();
+    labels_[row - 1] = Content()->findChild<QLabel*>(empty.labelName);
   }
   const int memoTop = RowTop(8) + kGrid.rowHeight + 8;
   memo_ = AddMemo("Memo1", QRect(kGrid.left, memoTop, kGrid.right - kGrid.left, 492 - memoTop), QString());
 }
 
 QLineEdit* HomeStatusPage::EditFor(const PlanField& field) const {
-  for (const HomeStatusRow& row : HomeStatusRows(HomeSituationOf(session_.plan.HomeStatus))) {
-    if (kFigureFields[row.figure].field == field) return edits_[row.row - 1];
+  for (const EntryRow& row : HomeStatusRows(HomeSituationOf(session_.plan.HomeStatus))) {
+    if (row.field == field) return EditOf(row);
   }
   return nullptr;
 }
+
+QLineEdit* HomeStatusPage::EditOf(const EntryRow& row) const { return Content()->findChild<QLineEdit*>(row.editName); }
 
 void HomeStatusPage::BuildMenu() {
   AddMenuCommand(MenuBar(), "&Return", "Return1", [this] { ReturnToAssets(); });
@@ -137,9 +122,8 @@ void HomeStatusPage::FillHomeStatusPage() {
   const PlanRecord& plan = session_.plan;
   SetCaptionTitle(home_status_texts::kTitle);
   for (QLineEdit* edit : edits_) edit->setText("$0");
-  for (const HomeStatusRow& row : HomeStatusRows(HomeSituationOf(plan.HomeStatus))) {
-    const FigureField& figure = kFigureFields[row.figure];
-    edits_[row.row - 1]->setText(FormatEntry(plan, figure.field, figure.kind));
+  for (const EntryRow& row : HomeStatusRows(HomeSituationOf(plan.HomeStatus))) {
+    EditOf(row)->setText(FormatEntry(plan, row.field, row.kind));
   }
   SelectHomeStatusButton();
 }
@@ -157,15 +141,15 @@ void HomeStatusPage::SelectHomeStatusButton() {
 void HomeStatusPage::SituationChosen(HomeSituation situation) {
   KeepTypedTexts(HomeSituationOf(session_.plan.HomeStatus));
   ShowSituationLayout(situation);
-  for (const HomeStatusRow& row : HomeStatusRows(situation)) {
-    edits_[row.row - 1]->setText(QString::fromStdString(session_.working.HomeEditTexts[row.figure]));
+  for (const EntryRow& row : HomeStatusRows(situation)) {
+    EditOf(row)->setText(QString::fromStdString(session_.working.HomeEditTexts[HomeFigureIndex(row.field)]));
   }
   session_.plan.HomeStatus = StoredValue(situation);
 }
 
 void HomeStatusPage::KeepTypedTexts(HomeSituation situation) {
-  for (const HomeStatusRow& row : HomeStatusRows(situation)) {
-    session_.working.HomeEditTexts[row.figure] = edits_[row.row - 1]->text().toStdString();
+  for (const EntryRow& row : HomeStatusRows(situation)) {
+    session_.working.HomeEditTexts[HomeFigureIndex(row.field)] = EditOf(row)->text().toStdString();
   }
 }
 
@@ -179,11 +163,11 @@ void HomeStatusPage::HideAllRows() {
 
 void HomeStatusPage::ShowSituationLayout(HomeSituation situation) {
   HideAllRows();
-  for (const HomeStatusRow& row : HomeStatusRows(situation)) {
-    QLabel* label = labels_[row.row - 1];
-    SetLeaderText(label, row.words);
+  for (const EntryRow& row : HomeStatusRows(situation)) {
+    QLabel* label = Content()->findChild<QLabel*>(row.labelName);
+    SetLeaderText(label, row.caption);
     label->show();
-    edits_[row.row - 1]->show();
+    EditOf(row)->show();
   }
   memo_->setPlainText(home_status_texts::Instructions(situation));
 }
@@ -202,9 +186,9 @@ bool HomeStatusPage::ValidateHomeStatusPage() {
   }
 
   bool error = false;
-  for (const HomeStatusRow& row : HomeStatusRows(situation)) {
+  for (const EntryRow& row : HomeStatusRows(situation)) {
     bool blank = false;
-    if (ParseEntry(edits_[row.row - 1]->text(), plan, kFigureFields[row.figure].field, blank) != 0) error = true;
+    if (ParseEntry(EditOf(row)->text(), plan, row.field, blank) != 0) error = true;
   }
 
   if (situation == HomeSituation::Own) {

@@ -45,6 +45,8 @@ class HomeStatusPage : public DataPage {
   // Shows the rows of `situation` under their labels, with its instructions.
   void ShowSituationLayout(HomeSituation situation);
   void ReturnToAssets();
+  // The box of one of the situation's rows.
+  QLineEdit* EditOf(const EntryRow& row) const;
 
   bool fillDue_ = false;
   std::array<QRadioButton*, 5> buttons_{};

@@ -58,12 +58,54 @@ const OtherFields kOthers[5] = {
     {&PlanRecord::OtherTitle5, &PlanRecord::OtherAmount5},
 };
 
+constexpr PageGrid kGrid = kSpecialEventsPageGrid;
 constexpr int kTop = 8;
-constexpr int kRowHeight = 24;
 constexpr int kYearWidth = 65;
+constexpr int kYearLeft = kGrid.EditLeft() - kYearWidth - 8;
 constexpr int kOtherTitleWidth = 338;
+constexpr int kHeaderWidth = 476;  // margin to margin
+
+// The order the boxes are read back: amounts and years first, then the
+// titles, which cannot fail.
+enum ReadBack { kOtherAmounts = 1, kEventYears, kEventAmounts, kOtherTitles, kEventTitles, kTotal };
 
 QString EditName(int number) { return QString("Edit%1").arg(number); }
+
+EntryRow Box(int number, PlanField field, EntryKind kind, int width, RowPlace place, int parseOrder) {
+  return {"", "", EditName(number), field, kind, false, LabelText::Given, width, place, parseOrder};
+}
+
+std::vector<EntryRow> Rows() {
+  const RowPlace titleColumn{.editLeft = kGrid.left};
+  const RowPlace beside{.sameLine = true};
+  std::vector<EntryRow> rows = {
+      {"Label2", kEventsHeader, "", {}, EntryKind::Dollars, false, LabelText::Given, 0, {.labelWidth = kHeaderWidth}}};
+  for (int i = 0; i < 5; ++i) {
+    const EventFields& event = kEvents[i];
+    rows.push_back(
+        Box(12 + 3 * i, event.title, EntryKind::Text, kYearLeft - kGrid.left - 8, titleColumn, kEventTitles));
+    rows.push_back(Box(13 + 3 * i, event.year, EntryKind::Whole, kYearWidth, {.editLeft = kYearLeft, .sameLine = true},
+                       kEventYears));
+    rows.push_back(Box(14 + 3 * i, event.amount, EntryKind::Dollars, 0, beside, kEventAmounts));
+  }
+  rows.push_back(
+      {"Label1", "Other Expenses", "", {}, EntryKind::Dollars, false, LabelText::Given, 0, {.labelWidth = 300}});
+  for (int i = 0; i < 5; ++i) {
+    rows.push_back(Box(6 + i, kOthers[i].title, EntryKind::Text, kOtherTitleWidth, titleColumn, kOtherTitles));
+    rows.push_back(Box(1 + i, kOthers[i].amount, EntryKind::Dollars, 0, beside, kOtherAmounts));
+  }
+  rows.push_back({"Label11",
+                  "Total Special and Other Expenses",
+                  "Edit11",
+                  &PlanRecord::OtherTotal,
+                  EntryKind::Dollars,
+                  true,
+                  LabelText::Given,
+                  0,
+                  {},
+                  kTotal});
+  return rows;
+}
 
 }  // namespace
 
@@ -75,57 +117,23 @@ SpecialEventsPage::SpecialEventsPage(Session& session, Platform& platform, Navig
 }
 
 void SpecialEventsPage::BuildRows() {
-  const int amountLeft = kBoxRight - kAmountWidth;
-  const int yearLeft = amountLeft - kYearWidth - 8;
-  const int h = kRowHeight - 2;
+  const std::vector<EntryRow> rows = Rows();
+  const std::vector<QLineEdit*> edits = AddEntryRows(rows, kGrid, kTop);
   // Titles are the user's own words, typed over in place: they look like the
   // page and are skipped by the tab key.
-  auto titleBox = [this](int number, QRect geometry) {
-    QLineEdit* edit = AddEdit(EditName(number), geometry);
-    edit->setFocusPolicy(Qt::ClickFocus);
-    QPalette palette = edit->palette();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].kind != EntryKind::Text) continue;
+    edits[i]->setFocusPolicy(Qt::ClickFocus);
+    QPalette palette = edits[i]->palette();
     palette.setColor(QPalette::Base, Qt::yellow);
-    edit->setPalette(palette);
-    return edit;
-  };
-
-  int y = kTop;
-  AddLabel("Label2", kEventsHeader, QRect(kLabelLeft, y, kPageWidth - 2 * kLabelLeft, h));
-  y += kRowHeight;
-  QLineEdit* eventTitles[5];
-  QLineEdit* eventYears[5];
-  QLineEdit* eventAmounts[5];
-  for (int i = 0; i < 5; ++i, y += kRowHeight) {
-    eventTitles[i] = titleBox(12 + 3 * i, QRect(kLabelLeft, y, yearLeft - kLabelLeft - 8, h));
-    eventYears[i] = AddEdit(EditName(13 + 3 * i), QRect(yearLeft, y, kYearWidth, h));
-    eventAmounts[i] = AddEdit(EditName(14 + 3 * i), QRect(amountLeft, y, kAmountWidth, h));
+    edits[i]->setPalette(palette);
   }
-  AddLabel("Label1", "Other Expenses", QRect(kLabelLeft, y, 300, h));
-  y += kRowHeight;
-  QLineEdit* otherTitles[5];
-  QLineEdit* otherAmounts[5];
-  for (int i = 0; i < 5; ++i, y += kRowHeight) {
-    otherTitles[i] = titleBox(6 + i, QRect(kLabelLeft, y, kOtherTitleWidth, h));
-    otherAmounts[i] = AddEdit(EditName(1 + i), QRect(amountLeft, y, kAmountWidth, h));
-  }
-  AddLabel("Label11", "Total Special and Other Expenses", QRect(kLabelLeft, y, amountLeft - kLabelLeft - 4, h));
-  QLineEdit* total = AddEdit("Edit11", QRect(amountLeft, y, kAmountWidth, h), true);
-  y += kRowHeight;
-
-  // Bound in the order the entries are read back: amounts and years first,
-  // then the titles, which cannot fail.
-  for (int i = 0; i < 5; ++i) bindings_.Bind(otherAmounts[i], kOthers[i].amount, EntryKind::Dollars);
-  for (int i = 0; i < 5; ++i) bindings_.Bind(eventYears[i], kEvents[i].year, EntryKind::Whole);
-  for (int i = 0; i < 5; ++i) bindings_.Bind(eventAmounts[i], kEvents[i].amount, EntryKind::Dollars);
-  for (int i = 0; i < 5; ++i) bindings_.Bind(otherTitles[i], kOthers[i].title, EntryKind::Text);
-  for (int i = 0; i < 5; ++i) bindings_.Bind(eventTitles[i], kEvents[i].title, EntryKind::Text);
-  bindings_.Bind(total, &PlanRecord::OtherTotal, EntryKind::Dollars, true);
 
   ApplyFonts();
   QString instructions = QString::fromLatin1(kEventsInstructions) + kUpdateInstructions;
   for (const char* piece : kEventsNote) instructions += piece;
   instructions += QString(kNumberFormatInstructions) + kFinishedInstructions;
-  AddInstructions(y + 6, instructions, kScrollHint);
+  AddInstructions(kTop + LineCount(rows) * kGrid.rowHeight + 6, instructions, kScrollHint);
 }
 
 void SpecialEventsPage::Refresh() {

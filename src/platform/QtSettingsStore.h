@@ -6,8 +6,8 @@
 
 #include "platform/SettingsStore.h"
 
-// User-scope settings under the organisation and application names the
-// program has always used, so an upgrade keeps a user's window and last plan.
+// User-scope settings under the program's organisation and application
+// names; they stay fixed, so an upgrade keeps a user's window and last plan.
 // A settings file that is not a regular file (a named pipe would block the
 // start) is left alone: the values then live in memory for this run only.
 class QtSettingsStore : public SettingsStore {

@@ -12,8 +12,7 @@ FileDialogRequest BitmapDialogRequest(const Session& session) {
   request.title = "Save Bitmap File";
   request.filter = "Bitmap Files (*.bmp)";
   request.defaultExtension = "bmp";
-  const std::string& folder = session.PlanDirectory.empty() ? session.working.PlanFolder : session.PlanDirectory;
-  request.initialFolder = QString::fromStdString(folder);
+  request.initialFolder = QString::fromStdString(session.CurrentPlanFolder());
   request.proposedName = QString::fromStdString(CaptionPlanName(session.plan.PlanFileName));
   request.confirmOverwrite = true;
   return request;

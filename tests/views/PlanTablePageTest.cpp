@@ -27,7 +27,7 @@ struct PlanPageTest : ::testing::Test {
 
   PlanTablePage* Plan() { return qobject_cast<PlanTablePage*>(program.PageAt(PageId::PlanTable)); }
   QTableWidget* Grid() { return Plan()->findChild<QTableWidget*>("sgrid"); }
-  QAction* Curr1() { return Plan()->findChild<QAction*>("Curr1"); }
+  QAction* DollarsItem() { return Plan()->findChild<QAction*>("Curr1"); }
   QString Cell(int row, int column) { return PlanCellText(*Grid(), row, column); }
   QString Money(std::int64_t value) { return QString::fromStdString(FormatDollars(value)); }
 
@@ -137,21 +137,21 @@ TEST_F(PlanPageTest, ComingFromTheGraphPageKeepsTheTableComingFromADataPageReRun
 TEST_F(PlanPageTest, DollarSwitchConvertsTheTableAndBack) {
   ShowPlanFrom(PageId::Personal);
   const ForecastTable inflated = program.session.table;
-  ASSERT_TRUE(Curr1()->isChecked());
-  EXPECT_EQ(Curr1()->text(), "&Dollars(Inflation Adjusted)");
+  ASSERT_TRUE(DollarsItem()->isChecked());
+  EXPECT_EQ(DollarsItem()->text(), "&Dollars(Inflation Adjusted)");
 
   program.Run(Command::SwitchDollars);
   EXPECT_TRUE(program.session.CurrentDollars);
-  EXPECT_FALSE(Curr1()->isChecked());
-  EXPECT_EQ(Curr1()->text(), "&Dollars(Current 2005)");
+  EXPECT_FALSE(DollarsItem()->isChecked());
+  EXPECT_EQ(DollarsItem()->text(), "&Dollars(Current 2005)");
   ForecastTable current = inflated;
   ToCurrentDollars(program.session.plan, current);
   EXPECT_EQ(Cell(40, 1), Money(current.Year(40).NetWorth));
 
   program.Run(Command::SwitchDollars);
   EXPECT_FALSE(program.session.CurrentDollars);
-  EXPECT_TRUE(Curr1()->isChecked());
-  EXPECT_EQ(Curr1()->text(), "&Dollars(Inflation Adjusted)");
+  EXPECT_TRUE(DollarsItem()->isChecked());
+  EXPECT_EQ(DollarsItem()->text(), "&Dollars(Inflation Adjusted)");
   EXPECT_LE(std::llabs(program.session.table.Year(40).NetWorth - inflated.Year(40).NetWorth), 1);
 }
 
@@ -159,8 +159,8 @@ TEST_F(PlanPageTest, DollarViewChosenElsewhereIsShownOnArrival) {
   program.session.CurrentDollars = true;
   program.session.RunForecastForView();
   ShowPlanFrom(PageId::Graph);
-  EXPECT_FALSE(Curr1()->isChecked());
-  EXPECT_EQ(Curr1()->text(), "&Dollars(Current 2005)");
+  EXPECT_FALSE(DollarsItem()->isChecked());
+  EXPECT_EQ(DollarsItem()->text(), "&Dollars(Current 2005)");
   EXPECT_EQ(Cell(40, 1), Money(FreshRun().Year(40).NetWorth));
 }
 
@@ -177,8 +177,8 @@ TEST_F(PlanPageTest, DollarItemIsTwinnedWithTheGraphPage) {
   EXPECT_EQ(twin->text(), "&Dollars(Current 2005)");
   program.Run(Command::SwitchDollars);
   program.LeaveFor(PageId::PlanTable);
-  EXPECT_TRUE(Curr1()->isChecked());
-  EXPECT_EQ(Curr1()->text(), "&Dollars(Inflation Adjusted)");
+  EXPECT_TRUE(DollarsItem()->isChecked());
+  EXPECT_EQ(DollarsItem()->text(), "&Dollars(Inflation Adjusted)");
   EXPECT_EQ(Cell(40, 1), Money(program.session.table.Year(40).NetWorth));
 }
 
@@ -191,7 +191,7 @@ TEST_F(PlanPageTest, NewShowsTheSamplePlanInTheChosenViewWithEveryCurveOn) {
   program.Run(Command::New);
   EXPECT_EQ(program.session.plan.Age1, 30);
   EXPECT_EQ(PlanGridRows(*Grid()), 62);
-  EXPECT_EQ(Curr1()->text(), QString("&Dollars(Current %1)").arg(ClockYear()));
+  EXPECT_EQ(DollarsItem()->text(), QString("&Dollars(Current %1)").arg(ClockYear()));
   EXPECT_TRUE(program.session.CurrentDollars);
   EXPECT_EQ(Cell(40, 1), Money(FreshRun().Year(40).NetWorth));
   for (bool shown : program.session.CurveShown) EXPECT_TRUE(shown);
