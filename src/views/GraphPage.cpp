@@ -12,6 +12,7 @@
 
 #include "render/GraphScreen.h"
 #include "shell/PageMenus.h"
+#include "views/GraphExplainMenu.h"
 #include "views/GraphResizeRule.h"
 
 namespace {
@@ -48,6 +49,8 @@ GraphPage::GraphPage(Session& session, Platform& platform, Navigator& navigator,
   auto* layout = new QVBoxLayout(Content());
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(picture_);
+  picture_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(picture_, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ExplainAt(at); });
   BuildMenu();
   BuildCheckBoxes();
   SetCaptionTitle(kCaptionTitle);
@@ -156,6 +159,13 @@ void GraphPage::DrawGraph() {
   bitmap_ = RenderScreenGraph(input, session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
                               GraphFontFamily(ScreenWidth()), &scales_);
   picture_->SetImage(bitmap_);
+}
+
+QMenu* GraphPage::ExplainAt(QPoint at) {
+  const GraphParameters drawing =
+      ScreenGraphParameters(session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(), session_.plan,
+                            session_.CurrentDollars, scales_, GraphFontFamily(ScreenWidth()));
+  return ShowGraphExplainMenu(picture_, at, session_, platform_, drawing);
 }
 
 QImage GraphPage::VisibleGraph() const { return bitmap_.copy(QRect(QPoint(0, 0), picture_->size())); }

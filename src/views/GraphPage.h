@@ -9,6 +9,7 @@
 
 class QAction;
 class QCheckBox;
+class QMenu;
 
 // The picture control: shows the graph bitmap from its top-left corner.
 class GraphPicture : public QWidget {
@@ -55,6 +56,9 @@ class GraphPage : public ResultPage {
   GraphPicture* Picture() const { return picture_; }
   // Axis tops of the last drawing; the printed graph uses them.
   GraphScales Scales() const { return scales_; }
+  // "Why this number?" for the curve point nearest `at` on the picture; the
+  // menu shown, or nullptr when no point is near.
+  QMenu* ExplainAt(QPoint at);
 
  public slots:
   void PrintGraphClicked();
