@@ -19,12 +19,33 @@ inline std::int64_t RoundMoney(long double value) {
   return std::llrint(value);  // default mode: halves to even
 }
 
-// Integer sums of stored amounts, saturating at the 64-bit range.
-std::int64_t AddMoney(std::int64_t a, std::int64_t b);
-std::int64_t SubMoney(std::int64_t a, std::int64_t b);
+// Integer sums of stored amounts, saturating at the 64-bit range. Inline:
+// every step of a forecast year adds money, many times a run.
+inline std::int64_t AddMoney(std::int64_t a, std::int64_t b) {
+  std::int64_t r;
+  if (__builtin_add_overflow(a, b, &r)) return a > 0 ? std::numeric_limits<std::int64_t>::max()
+                                                     : std::numeric_limits<std::int64_t>::min();
+  return r;
+}
+
+inline std::int64_t SubMoney(std::int64_t a, std::int64_t b) {
+  std::int64_t r;
+  if (__builtin_sub_overflow(a, b, &r)) return a >= 0 ? std::numeric_limits<std::int64_t>::max()
+                                                      : std::numeric_limits<std::int64_t>::min();
+  return r;
+}
 
 // Left-to-right saturating sum of several amounts.
-std::int64_t SumMoney(std::initializer_list<std::int64_t> amounts);
+inline std::int64_t SumMoney(std::initializer_list<std::int64_t> amounts) {
+  std::int64_t total = 0;
+  for (const std::int64_t amount : amounts) total = AddMoney(total, amount);
+  return total;
+}
 
 // Exact 64-bit product, saturating on overflow.
-std::int64_t MulMoney(std::int64_t a, std::int64_t b);
+inline std::int64_t MulMoney(std::int64_t a, std::int64_t b) {
+  std::int64_t r;
+  if (__builtin_mul_overflow(a, b, &r)) return ((a < 0) != (b < 0)) ? std::numeric_limits<std::int64_t>::min()
+                                                                     : std::numeric_limits<std::int64_t>::max();
+  return r;
+}
