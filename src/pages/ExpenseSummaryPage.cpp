@@ -96,6 +96,9 @@ void ExpenseSummaryPage::BuildLines() {
       button->setFocusPolicy(Qt::NoFocus);
       const QString text = line.explanation;
       connect(button, &QPushButton::clicked, this, [this, text] { ShowInformation(text); });
+      // Kept out of the Tab order, so reached by a key instead.
+      AddKeyFor(button, QKeySequence(Qt::ALT | (line.explanation == kDebtExplanation ? Qt::Key_D : Qt::Key_T)),
+                [button] { button->click(); });
     } else {
       button->setToolTip(kCategoryHint);
       const PageId page = line.categoryPage;

@@ -204,7 +204,7 @@ bool HomeStatusPage::ValidateHomeStatusPage() {
   bool error = false;
   for (const HomeStatusRow& row : HomeStatusRows(situation)) {
     bool blank = false;
-    if (ParseEntry(edits_[row.row - 1]->text(), plan, kFigureFields[row.figure].field, blank) != 0) error = true;
+    if (ParseBox(edits_[row.row - 1], plan, kFigureFields[row.figure].field, blank) != 0) error = true;
   }
 
   if (situation == HomeSituation::Own) {

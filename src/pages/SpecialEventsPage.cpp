@@ -112,6 +112,22 @@ void SpecialEventsPage::BuildRows() {
   QLineEdit* total = AddEdit("Edit11", QRect(amountLeft, y, kAmountWidth, h), true);
   y += kRowHeight;
 
+  // The titles are out of the Tab order: Alt+1 to Alt+5 reach the event
+  // titles, Alt+6 to Alt+0 the other expense titles.
+  for (int i = 0; i < 5; ++i) {
+    const QString event = QString("Special event %1").arg(i + 1);
+    eventTitles[i]->setAccessibleName(event + " title");
+    eventYears[i]->setAccessibleName(event + " year");
+    eventAmounts[i]->setAccessibleName(event + " cost");
+    const QString other = QString("Other expense %1").arg(i + 1);
+    otherTitles[i]->setAccessibleName(other + " title");
+    otherAmounts[i]->setAccessibleName(other + " amount");
+    eventTitles[i]->setToolTip(event + " title");
+    otherTitles[i]->setToolTip(other + " title");
+    AddKeyFor(eventTitles[i], QKeySequence(Qt::ALT | (Qt::Key_1 + i)));
+    AddKeyFor(otherTitles[i], QKeySequence(Qt::ALT | (i == 4 ? Qt::Key_0 : Qt::Key_6 + i)));
+  }
+
   // Bound in the order the entries are read back: amounts and years first,
   // then the titles, which cannot fail.
   for (int i = 0; i < 5; ++i) bindings_.Bind(otherAmounts[i], kOthers[i].amount, EntryKind::Dollars);
