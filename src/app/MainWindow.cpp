@@ -19,8 +19,8 @@ MainWindow::MainWindow(Session& session, Platform& platform)
 void MainWindow::AddPage(Page* page) {
   pages_[page->Id()] = page;
   stack_->addWidget(page);
-  connect(page, &QWidget::windowTitleChanged, this, [this, page](const QString& title) {
-    if (CurrentPage() == page) setWindowTitle(title);
+  connect(page, &QWidget::windowTitleChanged, this, [this, page] {
+    if (CurrentPage() == page) ShowCaptionOf(page);
   });
 }
 
@@ -33,6 +33,9 @@ Page* MainWindow::CurrentPage() const { return qobject_cast<Page*>(stack_->curre
 
 void MainWindow::ShowFirstPage() {
   if (Page* graph = PageAt(PageId::Graph)) Show(graph);
+  // The start plan as its first forecast leaves it is the plan as loaded.
+  session_.saved.Remember(session_.plan);
+  PlanStateChanged();
   show();
 }
 
@@ -100,6 +103,10 @@ void MainWindow::ApplySizeRule() {
   }
 }
 
+void MainWindow::PlanStateChanged() { setWindowModified(session_.IsModified()); }
+
+void MainWindow::ShowCaptionOf(const Page* page) { setWindowTitle(page->windowTitle() + "[*]"); }
+
 int MainWindow::WindowTop() const { return pos().y(); }
 int MainWindow::WindowLeft() const { return pos().x(); }
 
@@ -115,12 +122,17 @@ void MainWindow::Show(Page* page) {
   stack_->setCurrentWidget(page);
   ApplySizeRule();
   page->Activate();
-  setWindowTitle(page->windowTitle());
+  ShowCaptionOf(page);
+  PlanStateChanged();
   FocusFirstEntry(page);
 }
 
 // A data page opens with the cursor in its first box, ready for typing.
 void MainWindow::FocusFirstEntry(Page* page) {
+  if (QWidget* first = page->FirstFocus()) {
+    first->setFocus(Qt::OtherFocusReason);
+    return;
+  }
   page->setFocus();
   if (!page->IsDataEntry()) return;
   for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {

@@ -32,6 +32,7 @@ class MainWindow : public QMainWindow, public Navigator {
   void ShowPageAsLeft(PageId page) override;
   void ExitProgram() override;
   void ApplySizeRule() override;
+  void PlanStateChanged() override;
   int WindowTop() const override;
   int WindowLeft() const override;
 
@@ -45,6 +46,8 @@ class MainWindow : public QMainWindow, public Navigator {
   void HideCurrent();
   void Show(Page* page);
   void FocusFirstEntry(Page* page);
+  // The visible page's caption with the unsaved-change placeholder.
+  void ShowCaptionOf(const Page* page);
 
   Session& session_;
   Platform& platform_;

@@ -5,6 +5,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
+
+#include "pages/ControlNames.h"
 
 namespace {
 const QColor kReadOnlyColour(0, 255, 255);  // aqua
@@ -15,6 +18,51 @@ DataPage::DataPage(PageId id, Session& session, Platform& platform, Navigator& n
 
 LeaveDecision DataPage::DecideLeaving(PageId, LeaveBy) {
   return ValidatePage() ? LeaveDecision::Go() : LeaveDecision::Stay();
+}
+
+void DataPage::Activated() { NameControlsFromLabels(Content()); }
+
+namespace {
+
+// The first box, in Tab order, whose text did not parse.
+QLineEdit* FirstBoxInError(QWidget* page) {
+  for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+    auto* box = qobject_cast<QLineEdit*>(w);
+    if (box && page->isAncestorOf(box) && box->isVisibleTo(page) && box->property(kEntryErrorProperty).toBool())
+      return box;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void DataPage::ShowError(const QString& text) {
+  QLineEdit* box = FirstBoxInError(this);
+  if (!box) {
+    Page::ShowError(text);
+    return;
+  }
+  NameControlsFromLabels(Content());
+  const QString where = box->accessibleName();
+  Page::ShowError(where.isEmpty() ? text : text + '\n' + where);
+  // Each error is told once; the next reading marks the boxes again.
+  for (QLineEdit* edit : Content()->findChildren<QLineEdit*>()) edit->setProperty(kEntryErrorProperty, false);
+  box->setFocus(Qt::OtherFocusReason);
+  box->selectAll();
+}
+
+void DataPage::AddKeyFor(QWidget* control, const QKeySequence& key, std::function<void()> action) {
+  auto* shortcut = new QShortcut(key, this);
+  connect(shortcut, &QShortcut::activated, control, [action = std::move(action)] { action(); });
+  const QString shown = key.toString(QKeySequence::NativeText);
+  control->setToolTip(control->toolTip().isEmpty() ? shown : control->toolTip() + " (" + shown + ")");
+}
+
+void DataPage::AddKeyFor(QLineEdit* box, const QKeySequence& key) {
+  AddKeyFor(box, key, [box] {
+    box->setFocus(Qt::ShortcutFocusReason);
+    box->selectAll();
+  });
 }
 
 QLabel* DataPage::AddLabel(const QString& objectName, const QString& caption, QRect geometry) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QKeySequence>
+#include <functional>
+
 #include "pages/EntryRows.h"
 #include "pages/PageGrid.h"
 #include "shell/Page.h"
@@ -26,6 +29,16 @@ class DataPage : public Page {
   virtual QLineEdit* EditFor(const PlanField& field) const { return bindings_.EditFor(field); }
 
  protected:
+  // Labels may have changed with the plan: the controls' names follow them.
+  void Activated() override;
+  // A data error names the first box in error on a second line (its label
+  // words) and leaves the cursor in it with its text selected.
+  void ShowError(const QString& text) override;
+  // A key for a control the Tab key skips, shown in its tooltip.
+  void AddKeyFor(QWidget* control, const QKeySequence& key, std::function<void()> action);
+  // A key that puts the cursor in `box` with its text selected.
+  void AddKeyFor(QLineEdit* box, const QKeySequence& key);
+
   // Boxes to plan record: stores what parsed, reports the first problem and
   // returns false to keep the user on the page.
   virtual bool ValidatePage() = 0;

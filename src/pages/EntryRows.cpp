@@ -96,6 +96,12 @@ void ClearField(PlanRecord& plan, const PlanField& field) {
   std::visit(Overloaded{[](std::monostate) {}, [&plan](auto member) { plan.*member = {}; }}, field);
 }
 
+std::int32_t ParseBox(QLineEdit* edit, PlanRecord& plan, const PlanField& field, bool& blank) {
+  const std::int32_t errorCode = ParseEntry(edit->text(), plan, field, blank);
+  edit->setProperty(kEntryErrorProperty, errorCode != 0);
+  return errorCode;
+}
+
 void EntryBindings::Bind(QLineEdit* edit, PlanField field, EntryKind kind, bool readOnly) {
   bindings_.push_back({edit, field, kind, readOnly});
 }
@@ -121,7 +127,7 @@ ParseOutcome EntryBindings::Parse(PlanRecord& plan) const {
   ParseOutcome outcome;
   for (const Binding& b : bindings_) {
     if (b.readOnly) continue;
-    if (ParseEntry(b.edit->text(), plan, b.field, outcome.blank) != 0) outcome.error = true;
+    if (ParseBox(b.edit, plan, b.field, outcome.blank) != 0) outcome.error = true;
   }
   return outcome;
 }

@@ -103,6 +103,13 @@ class EntryBindings {
   std::vector<Binding> bindings_;
 };
 
+// Set on a box whose text did not parse at the last reading, cleared when it
+// does: the data error names the first such box and puts the cursor there.
+inline constexpr char kEntryErrorProperty[] = "entryError";
+
+// Reads `edit` into its field as ParseEntry does and marks the box by the outcome.
+std::int32_t ParseBox(QLineEdit* edit, PlanRecord& plan, const PlanField& field, bool& blank);
+
 // The text a box shows for a field of the given kind.
 QString FormatEntry(const PlanRecord& plan, const PlanField& field, EntryKind kind);
 // Sets the field to zero or empty.

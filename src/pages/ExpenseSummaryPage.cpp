@@ -112,6 +112,9 @@ void ExpenseSummaryPage::BuildLines() {
       button->setFocusPolicy(Qt::NoFocus);
       const QString text = line.note;
       connect(button, &QPushButton::clicked, this, [this, text] { ShowInformation(text); });
+      // Kept out of the Tab order, so reached by a key instead.
+      AddKeyFor(button, QKeySequence(Qt::ALT | (line.note == kDebtExplanation ? Qt::Key_D : Qt::Key_T)),
+                [button] { button->click(); });
     }
   }
   QLabel* total = Content()->findChild<QLabel*>("Label2");

@@ -129,6 +129,25 @@ void SpecialEventsPage::BuildRows() {
     edits[i]->setPalette(palette);
   }
 
+  // The titles are out of the Tab order: Alt+1 to Alt+5 reach the event
+  // titles, Alt+6 to Alt+0 the other expense titles.
+  const auto box = [this](int number) { return Content()->findChild<QLineEdit*>(EditName(number)); };
+  for (int i = 0; i < 5; ++i) {
+    const QString event = QString("Special event %1").arg(i + 1);
+    QLineEdit* eventTitle = box(12 + 3 * i);
+    eventTitle->setAccessibleName(event + " title");
+    eventTitle->setToolTip(event + " title");
+    box(13 + 3 * i)->setAccessibleName(event + " year");
+    box(14 + 3 * i)->setAccessibleName(event + " cost");
+    const QString other = QString("Other expense %1").arg(i + 1);
+    QLineEdit* otherTitle = box(6 + i);
+    otherTitle->setAccessibleName(other + " title");
+    otherTitle->setToolTip(other + " title");
+    box(1 + i)->setAccessibleName(other + " amount");
+    AddKeyFor(eventTitle, QKeySequence(Qt::ALT | (Qt::Key_1 + i)));
+    AddKeyFor(otherTitle, QKeySequence(Qt::ALT | (i == 4 ? Qt::Key_0 : Qt::Key_6 + i)));
+  }
+
   ApplyFonts();
   QString instructions = QString::fromLatin1(kEventsInstructions) + kUpdateInstructions;
   for (const char* piece : kEventsNote) instructions += piece;

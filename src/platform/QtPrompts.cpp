@@ -10,16 +10,22 @@ namespace {
 
 PromptButton ShowBox(QWidget* page, QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {
   QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, page);
+  // The text can be selected and copied, to quote it or look it up.
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   if (page) {
     box.adjustSize();
     const QPoint corner = page->window()->frameGeometry().topLeft();
     box.move(corner + QPoint(30, 90));
   }
   switch (box.exec()) {
-    case QMessageBox::Yes: return PromptButton::Yes;
-    case QMessageBox::No: return PromptButton::No;
-    case QMessageBox::Cancel: return PromptButton::Cancel;
-    default: return PromptButton::Ok;
+    case QMessageBox::Yes:
+      return PromptButton::Yes;
+    case QMessageBox::No:
+      return PromptButton::No;
+    case QMessageBox::Cancel:
+      return PromptButton::Cancel;
+    default:
+      return PromptButton::Ok;
   }
 }
 
@@ -38,7 +44,9 @@ void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
 
 }  // namespace
 
-void QtPrompts::Error(QWidget* page, const QString& text) { ShowBox(page, QMessageBox::Critical, text, QMessageBox::Ok); }
+void QtPrompts::Error(QWidget* page, const QString& text) {
+  ShowBox(page, QMessageBox::Critical, text, QMessageBox::Ok);
+}
 
 void QtPrompts::Information(QWidget* page, const QString& text) {
   ShowBox(page, QMessageBox::Information, text, QMessageBox::Ok);

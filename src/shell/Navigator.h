@@ -25,6 +25,9 @@ class Navigator {
   virtual void ExitProgram() = 0;
   // Re-applies the current page's size rule (after a page changes it).
   virtual void ApplySizeRule() = 0;
+  // The plan was saved, replaced or changed: the caption's unsaved-change
+  // marker follows.
+  virtual void PlanStateChanged() {}
   // Window position of the one visible page.
   virtual int WindowTop() const = 0;
   virtual int WindowLeft() const = 0;

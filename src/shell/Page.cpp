@@ -38,14 +38,13 @@ QSize Page::PageSize() const {
 void Page::Activate() {
   if (session_.SuppressRefresh) {
     session_.SuppressRefresh = false;
-    return;
+  } else {
+    Refresh();
   }
-  Refresh();
+  Activated();
 }
 
-void Page::CloseRequested() {
-  navigator_.LeaveByCloseBox(id_, PageId::Graph);
-}
+void Page::CloseRequested() { navigator_.LeaveByCloseBox(id_, PageId::Graph); }
 
 void Page::SetCaptionTitle(const QString& title) {
   setWindowTitle(QString::fromStdString(PageCaption(title.toStdString(), session_.plan.PlanFileName)));

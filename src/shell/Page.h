@@ -50,6 +50,10 @@ class Page : public QWidget {
   // The main window was resized; `size` is its new client size (resizable pages only).
   virtual void PageResized(QSize) {}
 
+  // The control that takes the keyboard when the page is shown; null for
+  // the page itself (data pages put the cursor in their first box).
+  virtual QWidget* FirstFocus() const { return nullptr; }
+
   // Help context number of the page's "&Help Win32" item (F1 may differ).
   virtual int HelpContext() const { return helpContext_; }
   virtual int F1HelpContext() const { return HelpContext(); }
@@ -63,6 +67,8 @@ class Page : public QWidget {
  protected:
   // Fills the page again from the plan.
   virtual void Refresh() {}
+  // The page became the visible one, refilled or as it was left.
+  virtual void Activated() {}
 
   void SetFixedPageSize(QSize size) { fixedSize_ = size; }
   void SetHelpContext(int context) { helpContext_ = context; }
@@ -70,7 +76,7 @@ class Page : public QWidget {
   void SetCaptionTitle(const QString& title);
 
   void GoTo(PageId page) { navigator_.SwitchPage(id_, page); }
-  void ShowError(const QString& text) { platform_.prompts.Error(this, text); }
+  virtual void ShowError(const QString& text) { platform_.prompts.Error(this, text); }
   void ShowInformation(const QString& text) { platform_.prompts.Information(this, text); }
 
   Session& session_;

@@ -22,11 +22,44 @@ QAction* AddMenuCommand(QMenuBar* bar, const QString& caption, const QString& ob
   return action;
 }
 
-QAction* AddMenuCommand(QMenu* menu, const QString& caption, const QString& objectName,
-                        std::function<void()> handler) {
+QAction* AddMenuCommand(QMenu* menu, const QString& caption, const QString& objectName, std::function<void()> handler) {
   QAction* action = menu->addAction(caption);
   Wire(action, objectName, std::move(handler));
   return action;
+}
+
+namespace {
+
+QKeySequence CommonBinding(QKeySequence::StandardKey key) {
+  switch (key) {
+    case QKeySequence::New:
+      return QKeySequence(Qt::CTRL | Qt::Key_N);
+    case QKeySequence::Open:
+      return QKeySequence(Qt::CTRL | Qt::Key_O);
+    case QKeySequence::Save:
+      return QKeySequence(Qt::CTRL | Qt::Key_S);
+    case QKeySequence::SaveAs:
+      return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    case QKeySequence::Print:
+      return QKeySequence(Qt::CTRL | Qt::Key_P);
+    case QKeySequence::Quit:
+      return QKeySequence(Qt::CTRL | Qt::Key_Q);
+    case QKeySequence::Copy:
+      return QKeySequence(Qt::CTRL | Qt::Key_C);
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
+void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key) {
+  const QList<QKeySequence> bindings = QKeySequence::keyBindings(key);
+  if (bindings.isEmpty()) {
+    action->setShortcut(CommonBinding(key));
+  } else {
+    action->setShortcuts(bindings);
+  }
 }
 
 namespace {
@@ -53,9 +86,12 @@ QMenu* AddSetupMenu(QMenuBar* bar, PageId currentPage, const QString& assumption
     PageId page;
   };
   const Item items[] = {
-      {"&Personal Data", "PersonalData1", PageId::Personal}, {"&Assets", "Assets1", PageId::Assets},
-      {"&Income", "Income1", PageId::Income},                {"&Taxes", "axes1", PageId::Taxes},
-      {"&Expenses", "Expenses1", PageId::ExpenseSummary},           {nullptr, "Assumptions1", PageId::Assumptions},
+      {"&Personal Data", "PersonalData1", PageId::Personal},
+      {"&Assets", "Assets1", PageId::Assets},
+      {"&Income", "Income1", PageId::Income},
+      {"&Taxes", "axes1", PageId::Taxes},
+      {"&Expenses", "Expenses1", PageId::ExpenseSummary},
+      {nullptr, "Assumptions1", PageId::Assumptions},
   };
   QMenu* menu = bar->addMenu("&Setup");
   menu->setObjectName("Setup1");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 #include <functional>
 
@@ -15,8 +16,12 @@ class Page;
 // and handlers are written once.
 QAction* AddMenuCommand(QMenuBar* bar, const QString& caption, const QString& objectName,
                         std::function<void()> handler);
-QAction* AddMenuCommand(QMenu* menu, const QString& caption, const QString& objectName,
-                        std::function<void()> handler);
+QAction* AddMenuCommand(QMenu* menu, const QString& caption, const QString& objectName, std::function<void()> handler);
+
+// Gives `action` the desktop's key for a standard command (Ctrl+S for Save
+// and so on); the menu shows it. A platform without a binding for the
+// command gets the common one, so the key works the same everywhere.
+void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key);
 
 // The property naming the page a command leads to, so a command can be
 // found by where it goes.

@@ -8,6 +8,7 @@
 #include "model/PlanFile.h"
 #include "model/SamplePlan.h"
 #include "platform/Platform.h"
+#include "shell/RecentPlans.h"
 #include "shell/Session.h"
 
 namespace {
@@ -35,6 +36,8 @@ bool WriteTo(Session& session, Platform& platform, QWidget* page, const std::str
     return false;
   }
   session.PlanDirectory = FolderOf(QString::fromStdString(path));
+  session.saved.Remember(session.plan);
+  AddRecentPlan(platform.settings, QString::fromStdString(path));
   return true;
 }
 
@@ -62,9 +65,26 @@ bool ReadOrTell(PlanRecord& plan, const QString& path, Platform& platform, QWidg
   return false;
 }
 
+// Whether Save may write without asking for a name: the plan has a name of
+// its own, was read from or saved to a folder, and that folder can be written.
+bool HasOwnWritablePlace(const Session& session) {
+  return session.plan.PlanFileName != kSampleName && !session.PlanDirectory.empty() &&
+         CanWriteBeside(session.PlanPath());
+}
+
+// The read of a chosen plan and what follows it.
+bool Load(Session& session, Platform& platform, QWidget* page, const QString& path) {
+  if (!ReadOrTell(session.plan, path, platform, page)) return false;
+  ResetWorkingValues(session.working);
+  session.PlanDirectory = FolderOf(path);
+  AddRecentPlan(platform.settings, path);
+  return true;
+}
+
 }  // namespace
 
 bool SaveFirst(Session& session, Platform& platform, QWidget* page) {
+  if (!session.IsModified()) return true;
   const std::string& name = session.plan.PlanFileName;
   const bool sample = name == kSampleName;
   const std::string what = sample ? "RENAME [" + name + "] and save it as a new file" : "save [" + name + "]";
@@ -94,13 +114,24 @@ bool NewPlan(Session& session, Platform& platform, QWidget* page) {
 bool OpenPlan(Session& session, Platform& platform, QWidget* page) {
   if (!SaveFirst(session, platform, page)) return false;
   const std::optional<QString> path = platform.prompts.OpenFile(page, PlanDialog(session, "Open Plan File"));
-  if (!path || !ReadOrTell(session.plan, *path, platform, page)) return false;
-  ResetWorkingValues(session.working);
-  session.PlanDirectory = FolderOf(*path);
-  return true;
+  return path && Load(session, platform, page, *path);
 }
 
-bool SavePlan(Session& session, Platform& platform, QWidget* page) { return SaveCurrent(session, platform, page); }
+bool OpenPlanAt(Session& session, Platform& platform, QWidget* page, const QString& path) {
+  if (!SaveFirst(session, platform, page)) return false;
+  if (QFileInfo::exists(path)) return Load(session, platform, page, path);
+  RemoveRecentPlan(platform.settings, path);
+  platform.prompts.Error(
+      page, QString("The plan file '%1' does not exist.\nIt was removed from the recent plans.").arg(path));
+  return false;
+}
+
+bool SavePlan(Session& session, Platform& platform, QWidget* page) {
+  if (!HasOwnWritablePlace(session)) return SaveCurrent(session, platform, page);
+  return WriteTo(session, platform, page, session.PlanPath());
+}
+
+bool SavePlanAs(Session& session, Platform& platform, QWidget* page) { return SaveCurrent(session, platform, page); }
 
 std::optional<QString> OpenOtherPlan(const Session& session, Platform& platform, QWidget* page, PlanRecord& other) {
   FileDialogRequest request = PlanDialog(session, "Compare With Plan File");

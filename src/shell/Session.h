@@ -9,6 +9,7 @@
 #include "model/PlanWorkingValues.h"
 #include "shell/ComparisonState.h"
 #include "shell/PageId.h"
+#include "shell/SavedPlanText.h"
 
 // Screens less than this high force the small-screen sizes on the pages.
 inline constexpr int kSmallScreenLimit = 560;
@@ -40,6 +41,9 @@ struct Session {
   // Folder the current plan was opened from or saved to (trailing separator);
   // empty until then, which means PlanFolder.
   std::string PlanDirectory;
+  // The plan as its file holds it, for the save-first question and the caption.
+  SavedPlanText saved;
+  bool IsModified() const { return saved.Differs(plan); }
 
   // The folder plans are read from and written to: the current plan's own
   // folder once it has one, the plan folder before that. The plan dialogs and

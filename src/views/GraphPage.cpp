@@ -60,7 +60,7 @@ GraphPage::GraphPage(Session& session, Platform& platform, Navigator& navigator,
 
 void GraphPage::BuildMenu() {
   QMenuBar* bar = MenuBar();
-  AddFileMenu({{"&Print Graph", "PrintGraph1", [this] { PrintGraphClicked(); }},
+  AddFileMenu({{"&Print Graph", "PrintGraph1", [this] { PrintGraphClicked(); }, QKeySequence::Print},
                {"Save &Bitmap", "SaveBitmap1", [this] { SaveBitmapClicked(); }}});
 
   QMenu* setup = AddSetupMenu(bar, PageId::Graph, "Assu&mptions", [this](PageId page) { GoTo(page); });
@@ -80,6 +80,7 @@ void GraphPage::BuildCheckBoxes() {
     auto* box = new QCheckBox(picture_);
     box->setObjectName(QString("CheckBox%1").arg(i + 3));
     box->setToolTip(CurveName(i + 1));
+    box->setAccessibleName(CurveName(i + 1));
     box->setGeometry(QRect(kCheckBoxStart[i], QSize(15, 17)));
     connect(box, &QCheckBox::clicked, this, [this, i] { CurveToggled(i); });
     checkBoxes_[static_cast<std::size_t>(i)] = box;

@@ -47,12 +47,13 @@ PlanTablePage::PlanTablePage(Session& session, Platform& platform, Navigator& na
 
 void PlanTablePage::BuildMenus() {
   QMenuBar* bar = MenuBar();
-  AddFileMenu({{"&Print Plan", "PrintPlan1", [this] { OnPrint(); }}});
+  AddFileMenu({{"&Print Plan", "PrintPlan1", [this] { OnPrint(); }, QKeySequence::Print}});
   AddSetupMenu(bar, PageId::PlanTable, "Assu&mptions", [this](PageId page) { GoTo(page); });
   AddGoToCommand(bar, PageId::Graph, [this](PageId page) { GoTo(page); });
   QMenu* copy = bar->addMenu("&Copy");
   copy->setObjectName("Copy1");
-  AddMenuCommand(copy, "Copy &Selection", "CopySelection1", [this] { CopySelection(); });
+  SetStandardShortcut(AddMenuCommand(copy, "Copy &Selection", "CopySelection1", [this] { CopySelection(); }),
+                      QKeySequence::Copy);
   AddMenuCommand(copy, "Copy &All", "CopyAll1", [this] { CopyAll(); });
   AddWindowMenu(bar, *this, WindowMenuOptions{kPlanHelpContext});
   AddDollarsItem("Curr1");
@@ -62,6 +63,8 @@ void PlanTablePage::showEvent(QShowEvent* event) {
   UpdateDollarsItem();
   Page::showEvent(event);
 }
+
+QWidget* PlanTablePage::FirstFocus() const { return grid_; }
 
 void PlanTablePage::Refresh() { ShowPlanPage(); }
 

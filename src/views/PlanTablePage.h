@@ -16,6 +16,8 @@ class PlanTablePage : public ResultPage {
   QSize PageSize() const override;
   QSize MinimumPageSize() const override;
   void PageResized(QSize size) override;
+  // Arrow keys and Shift+arrows select in the grid at once.
+  QWidget* FirstFocus() const override;
 
   // Brings the page up to date; re-runs the forecast unless the user came
   // from the graph page, which leaves the table as it showed it.

@@ -1,11 +1,14 @@
 #include "views/ResultPage.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
+#include "shell/RecentPlans.h"
 #include "shell/WindowSettings.h"
 #include "views/ComparisonCommands.h"
 
@@ -24,14 +27,37 @@ ResultPage::ResultPage(PageId id, Session& session, Platform& platform, Navigato
 void ResultPage::AddFileMenu(const std::vector<FileCommand>& ownCommands) {
   QMenu* file = MenuBar()->addMenu("&File");
   file->setObjectName("File1");
-  AddMenuCommand(file, "&New", "New1", [this] { OnNew(); });
-  AddMenuCommand(file, "&Open", "Open1", [this] { OnOpen(); });
-  AddMenuCommand(file, "&Save", "Save1", [this] { OnSave(); });
-  for (const FileCommand& command : ownCommands)
-    AddMenuCommand(file, command.caption, command.objectName, command.handler);
+  SetStandardShortcut(AddMenuCommand(file, "&New", "New1", [this] { OnNew(); }), QKeySequence::New);
+  SetStandardShortcut(AddMenuCommand(file, "&Open", "Open1", [this] { OnOpen(); }), QKeySequence::Open);
+  QMenu* recent = file->addMenu("Open &Recent");
+  recent->setObjectName("OpenRecent1");
+  connect(recent, &QMenu::aboutToShow, this, [this, recent] { FillRecentMenu(recent); });
+  FillRecentMenu(recent);
+  SetStandardShortcut(AddMenuCommand(file, "&Save", "Save1", [this] { OnSave(); }), QKeySequence::Save);
+  SetStandardShortcut(AddMenuCommand(file, "Save &As...", "SaveAs1", [this] { OnSaveAs(); }), QKeySequence::SaveAs);
+  for (const FileCommand& command : ownCommands) {
+    QAction* action = AddMenuCommand(file, command.caption, command.objectName, command.handler);
+    if (command.key != QKeySequence::UnknownKey) SetStandardShortcut(action, command.key);
+  }
   AddComparisonCommands(file, *this, session_, platform_, navigator_);
   AddMenuCommand(file, "O&dds...", "Odds1", [this] { GoTo(PageId::Odds); });
-  AddMenuCommand(file, "E&xit", "Exit1", [this] { OnExit(); });
+  SetStandardShortcut(AddMenuCommand(file, "E&xit", "Exit1", [this] { OnExit(); }), QKeySequence::Quit);
+}
+
+void ResultPage::FillRecentMenu(QMenu* menu) {
+  menu->clear();
+  const QStringList paths = RecentPlans(platform_.settings);
+  int number = 0;
+  for (const QString& path : paths) {
+    ++number;
+    const bool present = QFileInfo::exists(path);
+    QString caption = QString("&%1 %2").arg(number).arg(QDir::toNativeSeparators(path).replace('&', "&&"));
+    if (!present) caption += " (file not found)";
+    QAction* action =
+        AddMenuCommand(menu, caption, QString("RecentPlan%1").arg(number), [this, path] { OnOpenRecent(path); });
+    action->setEnabled(present);
+  }
+  if (paths.isEmpty()) menu->addAction("(no recent plans)")->setEnabled(false);
 }
 
 void ResultPage::AddDollarsItem(const QString& objectName) {
@@ -66,12 +92,27 @@ void ResultPage::AfterPlanReplaced() {
   session_.CurveShown.fill(true);
   UpdateDollarsItem();
   ShowReplacedPlan();
+  // The forecast fills in what the plan computes; that is not a change of the user's.
+  session_.saved.Remember(session_.plan);
+  navigator_.PlanStateChanged();
+}
+
+void ResultPage::OnOpenRecent(const QString& path) {
+  if (OpenPlanAt(session_, platform_, this, path)) AfterPlanReplaced();
 }
 
 void ResultPage::OnSave() {
-  if (!SavePlan(session_, platform_, this)) return;
+  if (SavePlan(session_, platform_, this)) AfterPlanSaved();
+}
+
+void ResultPage::OnSaveAs() {
+  if (SavePlanAs(session_, platform_, this)) AfterPlanSaved();
+}
+
+void ResultPage::AfterPlanSaved() {
   Refresh();
   StoreWindowSettings();
+  navigator_.PlanStateChanged();
 }
 
 void ResultPage::OnExit() {

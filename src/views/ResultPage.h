@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "shell/Page.h"
 
 class QAction;
+class QMenu;
 
 // What the graph and plan pages share: the File menu's plan commands, the
 // dollar switch item and the steps after a plan is created or opened.
@@ -22,6 +24,8 @@ class ResultPage : public Page {
   void OnNew();
   void OnOpen();
   void OnSave();
+  void OnSaveAs();
+  void OnOpenRecent(const QString& path);
   void OnExit();
   void SwitchDollars();
 
@@ -30,8 +34,10 @@ class ResultPage : public Page {
     QString caption;
     QString objectName;
     std::function<void()> handler;
+    QKeySequence::StandardKey key = QKeySequence::UnknownKey;
   };
-  // "&File" with New, Open, Save, the page's own commands and Exit.
+  // "&File" with New, Open, the recent plans, Save, Save As, the page's own
+  // commands and Exit.
   void AddFileMenu(const std::vector<FileCommand>& ownCommands);
   // The dollar switch at the right end of the menu bar.
   void AddDollarsItem(const QString& objectName);
@@ -47,6 +53,9 @@ class ResultPage : public Page {
 
  private:
   void AfterPlanReplaced();
+  void AfterPlanSaved();
+  // Lists the recent plans, those whose file is gone disabled.
+  void FillRecentMenu(QMenu* menu);
 
   QAction* dollarsItem_ = nullptr;
 };

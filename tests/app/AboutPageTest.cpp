@@ -146,7 +146,7 @@ TEST(AboutBoxProgramTest, OpenedFromADataPageItReturnsWithoutValidationOrRefill)
   program.Run(Command::About);
   ASSERT_EQ(program.Current()->Id(), PageId::About);
   EXPECT_EQ(program.session.LastPageLeft, PageId::SpecialEvents);
-  EXPECT_EQ(program.window->windowTitle(), "About Page [JohnSmith ]");
+  EXPECT_EQ(program.CaptionText(), "About Page [JohnSmith ]");
 
   program.Run(Command::Return);
   EXPECT_EQ(program.Current(), page);

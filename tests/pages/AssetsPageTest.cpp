@@ -27,7 +27,7 @@ TEST_F(AssetsPage, FillShowsBalancesEquityAndNetWorth) {
   EXPECT_EQ(Text("Edit6"), "4");
   EXPECT_EQ(Text("Edit7"), "$100,000");
   EXPECT_EQ(Text("Edit8"), "$262,000");
-  EXPECT_EQ(program.window->windowTitle(), "Asset Page [ JohnSmith ]");
+  EXPECT_EQ(program.CaptionText(), "Asset Page [ JohnSmith ]");
   EXPECT_TRUE(program.Edit("Edit8")->isReadOnly());
   EXPECT_EQ(program.Edit("Edit8")->focusPolicy(), Qt::NoFocus);
 }
@@ -81,14 +81,14 @@ TEST_F(AssetsPage, WrongEntryKeepsThePageAndTheOldPayment) {
   program.Type(&PlanRecord::DebtYears, "2.5");
   program.LeaveFor(PageId::Income);
   EXPECT_EQ(program.Current()->Id(), PageId::Assets);
-  EXPECT_EQ(program.scripted.prompts.Texts(), QStringList{"Data entry error please correct."});
+  EXPECT_EQ(program.scripted.prompts.FirstLines(), QStringList{"Data entry error please correct."});
   EXPECT_EQ(plan.CurrentDebt, 10000);
   EXPECT_EQ(plan.DebtPayment, 0);
 
   program.scripted.prompts.Clear();
   program.LeaveFor(PageId::HomeStatus);
   EXPECT_EQ(program.Current()->Id(), PageId::Assets);
-  EXPECT_EQ(program.scripted.prompts.Texts(), QStringList{"Data entry error please correct."});
+  EXPECT_EQ(program.scripted.prompts.FirstLines(), QStringList{"Data entry error please correct."});
 }
 
 TEST_F(AssetsPage, HomeStatusButtonLeadsThereAndReturnShowsTheNewEquity) {

@@ -36,7 +36,7 @@ TEST_F(EducationPageTest, ReadsEveryStudentAndReportsABadEntry) {
   program.Type(&PlanRecord::EduDebtYears3, "10");
   program.Trigger("Summary1");
   EXPECT_EQ(CurrentPage(), PageId::Education);
-  EXPECT_EQ(Messages(), QStringList{"Data entry error please correct."});
+  EXPECT_EQ(MessageFirstLines(), QStringList{"Data entry error please correct."});
   EXPECT_EQ(Plan().EduStartYear1, 2011);
   EXPECT_EQ(Plan().EduEndYear1, 2009);
   EXPECT_EQ(Plan().EduCost1, 0);

@@ -31,7 +31,7 @@ class ExpenseSummaryPage : public DataPageFixture {
 TEST_F(ExpenseSummaryPage, SamplePlanShowsNothingButZeros) {
   OpenSummary();
   for (int i = 1; i <= 11; ++i) EXPECT_EQ(program.Edit(QString("Edit%1").arg(i))->text(), "$0") << i;
-  EXPECT_EQ(program.window->windowTitle(), "Expense Summary Page [ JohnSmith ]");
+  EXPECT_EQ(program.CaptionText(), "Expense Summary Page [ JohnSmith ]");
 }
 
 TEST_F(ExpenseSummaryPage, EventOfThisYearReachesTheOtherLine) {

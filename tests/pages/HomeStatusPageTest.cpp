@@ -36,7 +36,7 @@ class HomeStatusPage : public DataPageFixture {
 };
 
 TEST_F(HomeStatusPage, FirstPaintFillsTheRowsOfTheCurrentSituation) {
-  EXPECT_EQ(program.window->windowTitle(), "Assets - Home Status Page [ JohnSmith ]");
+  EXPECT_EQ(program.CaptionText(), "Assets - Home Status Page [ JohnSmith ]");
   ASSERT_EQ(plan.HomeStatus, 1);
   EXPECT_TRUE(program.Current()->findChild<QRadioButton*>("RadioButton1")->isChecked());
   EXPECT_TRUE(Shows("Edit9"));
@@ -155,7 +155,7 @@ TEST_F(HomeStatusPage, WrongEntryKeepsThePageAndThePreviousResults) {
   plan.AnnualRent = 5000;
   program.Run(Command::Return);
   EXPECT_EQ(program.Current()->Id(), PageId::HomeStatus);
-  EXPECT_EQ(program.scripted.prompts.Texts(), QStringList{"Data entry error please correct."});
+  EXPECT_EQ(program.scripted.prompts.FirstLines(), QStringList{"Data entry error please correct."});
   EXPECT_EQ(plan.HomeMortgageOrRent, 777);
   EXPECT_EQ(plan.YearsToMove, 4);
   EXPECT_EQ(plan.AnnualRent, 0);

@@ -26,7 +26,7 @@ TEST_F(IncomePage, FillShowsAmountsAsMoneyAndNamesAsHeadings) {
   EXPECT_EQ(program.Edit("Edit10")->text(), "$1,234,567");
   EXPECT_EQ(program.Current()->findChild<QLabel*>("Label10")->text(), "John Smith");
   EXPECT_EQ(program.Current()->findChild<QLabel*>("Label9")->text(), "Mary Smith");
-  EXPECT_EQ(program.window->windowTitle(), "Income Page [ JohnSmith ]");
+  EXPECT_EQ(program.CaptionText(), "Income Page [ JohnSmith ]");
 }
 
 TEST_F(IncomePage, SalaryWithZeroAgesSetsDefaultsAndLeadsOnceToThePersonalPage) {
@@ -74,7 +74,7 @@ TEST_F(IncomePage, MalformedAmountKeepsThePageAndAdjustsNoAge) {
   program.Type(&PlanRecord::DeferredContribution1, "1200.50");
   program.LeaveFor(PageId::Assets);
   EXPECT_EQ(CurrentPage(), PageId::Income);
-  EXPECT_EQ(program.scripted.prompts.Texts(), QStringList{"Data entry error please correct."});
+  EXPECT_EQ(program.scripted.prompts.FirstLines(), QStringList{"Data entry error please correct."});
   EXPECT_EQ(plan.Salary1, 45000);
   EXPECT_EQ(plan.EmploymentStartAge1, 0);
 }

@@ -22,7 +22,7 @@ TEST_F(PersonPage, FillShowsNamesAgesAndCaption) {
   EXPECT_EQ(Text("Edit5"), "Mary Smith");
   EXPECT_EQ(Text("Edit6"), "28");
   EXPECT_TRUE(SecondPersonBox()->isChecked());
-  EXPECT_EQ(program.window->windowTitle(), "Personel Data Page [ JohnSmith ]");
+  EXPECT_EQ(program.CaptionText(), "Personel Data Page [ JohnSmith ]");
 }
 
 TEST_F(PersonPage, CurrentAgesAreClampedOnLeaving) {
@@ -84,7 +84,7 @@ TEST_F(PersonPage, EntryProblemsKeepTheUserOnThePageWithTheFirstMessage) {
     EXPECT_EQ(program.Current()->Id(), PageId::Personal) << c.age1;
     ASSERT_EQ(program.scripted.prompts.shown.size(), 1u) << c.age1;
     EXPECT_EQ(program.scripted.prompts.shown[0].kind, ShownPrompt::Error);
-    EXPECT_EQ(Messages()[0], c.message);
+    EXPECT_EQ(MessageFirstLines()[0], c.message);
   }
 }
 

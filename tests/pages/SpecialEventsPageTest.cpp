@@ -49,7 +49,7 @@ TEST_F(EventsPageTest, BadAmountIsReportedBeforeTheYearCheck) {
   program.Type(&PlanRecord::EventYear1, "2009");
   program.Type(&PlanRecord::EventAmount1, "5.5");
   program.Trigger("Summary1");
-  EXPECT_EQ(Messages(), QStringList{"Data entry error please correct."});
+  EXPECT_EQ(MessageFirstLines(), QStringList{"Data entry error please correct."});
 }
 
 TEST_F(EventsPageTest, YearWithACommaIsAWholeYear) {

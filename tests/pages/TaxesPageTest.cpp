@@ -54,7 +54,7 @@ TEST_F(TaxesPage, OnePersonFilesOnlyAsOneSinglePerson) {
   for (const char* name : {"Label5", "Label6", "Label7", "Label8", "Label9", "Edit5", "Edit6", "Edit7", "Edit8"}) {
     EXPECT_FALSE(Shown(name)) << name;
   }
-  EXPECT_EQ(program.window->windowTitle(), "FICA Income Tax Page [ JohnSmith ]");
+  EXPECT_EQ(program.CaptionText(), "FICA Income Tax Page [ JohnSmith ]");
 
   program.LeaveFor(PageId::Assumptions);
   EXPECT_EQ(CurrentPage(), PageId::Assumptions);
@@ -145,7 +145,7 @@ TEST_F(TaxesPage, FailedValidationStillRunsFicaAndReadsTheStatus) {
   plan.Salary1 = 60'000;
   program.LeaveFor(PageId::Assumptions);
   EXPECT_EQ(CurrentPage(), PageId::Taxes);
-  EXPECT_EQ(Messages(), QStringList{kDataEntryError});
+  EXPECT_EQ(MessageFirstLines(), QStringList{kDataEntryError});
   EXPECT_EQ(plan.FederalTax1, 6'000);
   EXPECT_EQ(plan.StateTax1, 1'500);
   EXPECT_EQ(plan.FilingStatus, 1);
@@ -168,7 +168,7 @@ TEST_F(TaxesPage, UpdateStoresEntriesAndShowsTheNewTotal) {
 
   program.Type(&PlanRecord::FederalTax2, "2.5");
   program.Run(Command::Update);
-  EXPECT_EQ(Messages(), QStringList{kDataEntryError});
+  EXPECT_EQ(MessageFirstLines(), QStringList{kDataEntryError});
   EXPECT_EQ(CurrentPage(), PageId::Taxes);
 }
 

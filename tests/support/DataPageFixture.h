@@ -27,6 +27,8 @@ class DataPageFixture : public ::testing::Test {
   }
   PageId CurrentPage() const { return program.Current() ? program.Current()->Id() : static_cast<PageId>(-1); }
   QStringList Messages() const { return program.scripted.prompts.Texts(); }
+  // The messages without the line a data error adds to name the box.
+  QStringList MessageFirstLines() const { return program.scripted.prompts.FirstLines(); }
 
   TestProgram program;
   PlanRecord& plan = program.session.plan;

@@ -19,14 +19,13 @@ class ExpensePageTest : public DataPageFixture {
     quiet.CurrentYear = 2010;
     quiet.TaxableBalance = 100'000'000;
     quiet.TaxableReturn = -quiet.InflationRate;
-    for (std::int64_t PlanRecord::*year : {&PlanRecord::EventYear1, &PlanRecord::EventYear2,
-                                           &PlanRecord::EventYear3, &PlanRecord::EventYear4,
-                                           &PlanRecord::EventYear5}) {
+    for (std::int64_t PlanRecord::*year : {&PlanRecord::EventYear1, &PlanRecord::EventYear2, &PlanRecord::EventYear3,
+                                           &PlanRecord::EventYear4, &PlanRecord::EventYear5}) {
       quiet.*year = 2010;
     }
-    for (std::int32_t PlanRecord::*year : {&PlanRecord::EduStartYear1, &PlanRecord::EduEndYear1,
-                                           &PlanRecord::EduStartYear2, &PlanRecord::EduEndYear2,
-                                           &PlanRecord::EduStartYear3, &PlanRecord::EduEndYear3}) {
+    for (std::int32_t PlanRecord::*year :
+         {&PlanRecord::EduStartYear1, &PlanRecord::EduEndYear1, &PlanRecord::EduStartYear2, &PlanRecord::EduEndYear2,
+          &PlanRecord::EduStartYear3, &PlanRecord::EduEndYear3}) {
       quiet.*year = 2010;
     }
     plan = quiet;

@@ -27,9 +27,7 @@ std::optional<QString> NextFile(std::deque<std::optional<QString>>& queue) {
 
 void ScriptedPrompts::Error(QWidget*, const QString& text) { shown.push_back({ShownPrompt::Error, text}); }
 
-void ScriptedPrompts::Information(QWidget*, const QString& text) {
-  shown.push_back({ShownPrompt::Information, text});
-}
+void ScriptedPrompts::Information(QWidget*, const QString& text) { shown.push_back({ShownPrompt::Information, text}); }
 
 PromptButton ScriptedPrompts::Warning(QWidget*, const QString& text, QuestionKind) {
   shown.push_back({ShownPrompt::Warning, text});
@@ -60,6 +58,12 @@ QStringList ScriptedPrompts::Texts() const {
   QStringList texts;
   for (const ShownPrompt& prompt : shown) texts << prompt.text;
   return texts;
+}
+
+QStringList ScriptedPrompts::FirstLines() const {
+  QStringList lines;
+  for (const ShownPrompt& prompt : shown) lines << prompt.text.section('\n', 0, 0);
+  return lines;
 }
 
 std::optional<int> MemorySettings::Integer(const QString& name) const {

@@ -39,7 +39,13 @@ class ScriptedPrompts : public Prompts {
 
   // Texts of everything shown, in order.
   QStringList Texts() const;
-  void Clear() { shown.clear(); dialogs.clear(); }
+  // The first line of each: the message itself, without the line a data
+  // error adds to name the box in error.
+  QStringList FirstLines() const;
+  void Clear() {
+    shown.clear();
+    dialogs.clear();
+  }
 };
 
 class MemorySettings : public SettingsStore {

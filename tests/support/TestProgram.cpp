@@ -62,6 +62,11 @@ TestProgram::~TestProgram() {
   window->close();
 }
 
+QString TestProgram::CaptionText() const {
+  QString title = window->windowTitle();
+  return title.remove("[*]");
+}
+
 void TestProgram::Open(PageId id) {
   Page* current = Current();
   window->SwitchPage(current ? current->Id() : PageId::Graph, id);

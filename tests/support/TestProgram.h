@@ -45,6 +45,9 @@ class TestProgram {
   ScriptedPlatform scripted;
   std::unique_ptr<MainWindow> window;
 
+  // The window caption without its unsaved-change marker (the window's
+  // isWindowModified() tells whether the desktop shows one).
+  QString CaptionText() const;
   Page* Current() const { return window->CurrentPage(); }
   Page* PageAt(PageId id) const { return window->PageAt(id); }
   // Shows page `id` the way a user would get there from the graph page.

@@ -86,7 +86,7 @@ TEST_F(ComparisonPageTest, OpensFromTheGraphPagesFileMenuWithTheSummaryAndTheAtt
   EXPECT_TRUE(program.scripted.prompts.dialogs[0].filter.contains("*.plan"));
   EXPECT_TRUE(program.scripted.prompts.dialogs[0].proposedName.isEmpty());
   EXPECT_TRUE(program.scripted.prompts.shown.empty());
-  EXPECT_EQ(program.window->windowTitle(), "Comparison Page [ Double ]");
+  EXPECT_EQ(program.CaptionText(), "Comparison Page [ Double ]");
 
   // Base, other and difference as the command line's comparison of the same plans gives them.
   EXPECT_EQ(Cell("SummaryTable", 0, 0), "Net worth in the last year");

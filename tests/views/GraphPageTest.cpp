@@ -237,7 +237,7 @@ TEST(GraphPageInProgram, IsTheFirstPageAndTwinsThePlanPageDollarItem) {
   TestProgram program;
   ASSERT_NE(program.Current(), nullptr);
   EXPECT_EQ(program.Current()->Id(), PageId::Graph);
-  EXPECT_EQ(program.window->windowTitle(), "Graph Page [ JohnSmith ]");
+  EXPECT_EQ(program.CaptionText(), "Graph Page [ JohnSmith ]");
   program.Trigger("DollarsInflationAdjusted1");
   program.Trigger("Plan1");
   ASSERT_EQ(program.Current()->Id(), PageId::PlanTable);

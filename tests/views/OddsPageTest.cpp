@@ -83,7 +83,7 @@ class OddsPageTest : public ::testing::Test {
 
 TEST_F(OddsPageTest, KeyboardOpensItFromTheGraphPageRunsAndEscapeReturns) {
   OpenOddsByKeyboard();
-  EXPECT_TRUE(program.window->windowTitle().startsWith("Odds Page"));
+  EXPECT_TRUE(program.CaptionText().startsWith("Odds Page"));
 
   // Alt and a label's letter reach its box; Alt+R presses Run.
   QTest::keyClick(program.window.get(), Qt::Key_T, Qt::AltModifier);

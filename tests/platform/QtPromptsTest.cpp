@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "platform/QtPrompts.h"
+
+namespace {
+
+TEST(QtPromptsTest, AMessageBoxTextCanBeSelectedAndCopied) {
+  Qt::TextInteractionFlags flags;
+  QString shown;
+  // The box runs its own loop: look at it from inside that loop, then close it.
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    flags = box->textInteractionFlags();
+    shown = box->text();
+    box->accept();
+  });
+  QtPrompts prompts;
+  prompts.Error(nullptr, "Data entry error please correct.\nTaxable Balance");
+  EXPECT_TRUE(flags.testFlag(Qt::TextSelectableByMouse));
+  EXPECT_EQ(shown, "Data entry error please correct.\nTaxable Balance");
+}
+
+}  // namespace
