@@ -13,9 +13,6 @@ struct PlotFrame;
 struct GraphBand {
   std::vector<std::int64_t> low;
   std::vector<std::int64_t> high;
-  // How far up the assets axis may grow to show the band; the rest is cut
-  // off at the top, so a wide band cannot squeeze the plan's own curves.
-  std::int64_t scaleReach = 0;
 };
 
 // A light green, so the net worth curve stays readable where it runs through the band.

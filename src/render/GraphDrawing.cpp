@@ -109,8 +109,14 @@ std::int64_t ComparisonMaximum(const PlanRecord& plan, const ComparisonSeries& s
 GraphScales InputScales(const GraphInput& input) {
   CurveMaxima maxima = ShownCurveMaxima(input.plan, input.table, input.shown);
   if (input.comparison) maxima.assets = std::max(maxima.assets, ComparisonMaximum(input.plan, *input.comparison));
-  if (input.band) maxima.assets = std::max(maxima.assets, input.band->scaleReach);
-  return {AxisMaximum(maxima.assets), AxisMaximum(maxima.cashFlow)};
+  std::int64_t assets = AxisMaximum(maxima.assets);
+  if (input.band && !input.band->high.empty()) {
+    const std::int64_t bandTop = *std::max_element(input.band->high.begin(), input.band->high.end());
+    // Just past the plan's own top, the scale table gives its next step.
+    const std::int64_t nextStep = AxisMaximum(1000 * assets + 1);
+    assets = std::min(nextStep, std::max(assets, AxisMaximum(bandTop)));
+  }
+  return {assets, AxisMaximum(maxima.cashFlow)};
 }
 
 void DrawGraph(QPainter& painter, const GraphParameters& parameters, const GraphInput& input) {

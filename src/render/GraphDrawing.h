@@ -94,7 +94,9 @@ struct GraphInput {
 };
 
 // Axis tops for the input: the shown curves, and on the assets axis the
-// comparison's years on the age axis and the band as far as it may reach.
+// comparison's years on the age axis and the band's high edge. The band may
+// raise the axis one step at most (a quarter to a half more), so a wide band
+// leaves the plan's own curves readable and is cut off at the top.
 GraphScales InputScales(const GraphInput& input);
 
 // Draws the whole graph of the plan's forecast on the painter's device:
