@@ -99,7 +99,7 @@ int RunPrintGraphCommand(const CliArgs& args) {
       args, kPrintGraphSyntax,
       [](QPdfWriter& pdf, const PrintOptions& options, const PlanRecord& plan, const ForecastTable& table) {
         // Without a screen drawing, the scales are those the screen would show.
-        const GraphPrintJob job{plan, table, options.currentDollars, options.shown,
+        const GraphPrintJob job{{plan, table, options.currentDollars, options.shown},
                                 ComputeScales(plan, table, options.shown)};
         return PrintGraph(pdf, job);
       });

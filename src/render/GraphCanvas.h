@@ -20,6 +20,9 @@ struct CanvasStyle {
   // Paper draws the downward triangle with three outlines (inset 2 and 4)
   // instead of two, so it stays bold at printer resolution.
   bool tripleDownTriangle = false;
+  // Pixels per unit of a dashed line's pattern: 1 on screen, more on paper
+  // so the dashes keep a visible length.
+  int dashUnit = 1;
 };
 
 enum class TextAnchor { Centre, Left, Right };

@@ -1,6 +1,7 @@
 #include "render/GraphDrawing.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "engine/ForecastTable.h"
 #include "model/PlanRecord.h"
@@ -93,21 +94,48 @@ void DrawLegend(GraphCanvas& canvas, const GraphParameters& p, const std::array<
   }
 }
 
+// The largest value of the comparison where the age axis shows it.
+std::int64_t ComparisonMaximum(const PlanRecord& plan, const ComparisonSeries& series) {
+  std::int64_t maximum = 0;
+  for (std::size_t i = 0; i < series.values.size(); ++i) {
+    if (OnAgeAxis(plan.Age1, series.firstIndex + static_cast<std::int64_t>(i)))
+      maximum = std::max(maximum, series.values[i]);
+  }
+  return maximum;
+}
+
 }  // namespace
 
-void DrawGraph(QPainter& painter, const GraphParameters& parameters, const PlanRecord& plan, const ForecastTable& table,
-               const std::array<bool, kCurveCount>& shown) {
+GraphScales InputScales(const GraphInput& input) {
+  CurveMaxima maxima = ShownCurveMaxima(input.plan, input.table, input.shown);
+  if (input.comparison) maxima.assets = std::max(maxima.assets, ComparisonMaximum(input.plan, *input.comparison));
+  std::int64_t assets = AxisMaximum(maxima.assets);
+  if (input.band && !input.band->high.empty()) {
+    const std::int64_t bandTop = *std::max_element(input.band->high.begin(), input.band->high.end());
+    // Just past the plan's own top, the scale table gives its next step.
+    const std::int64_t nextStep = AxisMaximum(1000 * assets + 1);
+    assets = std::min(nextStep, std::max(assets, AxisMaximum(bandTop)));
+  }
+  return {assets, AxisMaximum(maxima.cashFlow)};
+}
+
+void DrawGraph(QPainter& painter, const GraphParameters& parameters, const GraphInput& input) {
   painter.save();
   painter.fillRect(QRect(QPoint(0, 0), parameters.canvasSize), Qt::white);
   GraphCanvas canvas(painter, parameters.style);
   DrawGrid(canvas, parameters);
+  if (input.band) FillGraphBand(painter, parameters.frame, parameters.scales.assets, *input.band);
   DrawAxes(canvas, parameters);
   DrawCaptions(canvas, parameters);
   for (int curve : parameters.curveOrder) {
-    if (curve >= 1 && curve <= kCurveCount && shown[static_cast<std::size_t>(curve - 1)]) {
-      DrawCurve(canvas, parameters, plan, table, curve);
+    if (curve >= 1 && curve <= kCurveCount && input.shown[static_cast<std::size_t>(curve - 1)]) {
+      DrawCurve(canvas, parameters, input.plan, input.table, curve);
     }
   }
-  DrawLegend(canvas, parameters, shown);
+  if (input.comparison) {
+    DrawComparisonCurve(painter, parameters.frame, parameters.scales.assets, *input.comparison,
+                        parameters.style.thickLineOffset, parameters.style.dashUnit);
+  }
+  DrawLegend(canvas, parameters, input.shown);
   painter.restore();
 }

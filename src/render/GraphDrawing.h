@@ -5,7 +5,10 @@
 #include <QSize>
 #include <QString>
 #include <array>
+#include <optional>
 
+#include "render/ComparisonCurve.h"
+#include "render/GraphBand.h"
 #include "render/GraphCanvas.h"
 #include "render/GraphCurves.h"
 #include "render/GraphGeometry.h"
@@ -25,7 +28,7 @@ struct GraphLegendEntry {
 // graph fills the same struct from the page size in device pixels:
 //   frame          MakePlotFrame(Lm, Tm, PW, PH, Age1)
 //   style          {thinLineOffset 3, thickLineOffset 3, markerSize round(0.005 x page
-//                  width), tripleDownTriangle true}
+//                  width), tripleDownTriangle true, dashUnit round(0.002 x page width)}
 //   tick*, axis*, decadeOverhang   u
 //   fonts          printer default face, 16 pt underlined / 12 pt plain
 //   texts          title without the width test, "(Inflation Adjusted Dollars in
@@ -77,16 +80,26 @@ struct GraphParameters {
 };
 
 // What a graph shows: the plan's forecast table in the dollars it was
-// converted to, and the check box of each curve (index = curve - 1).
+// converted to, the check box of each curve (index = curve - 1) and the
+// extras drawn when present, in the same dollars.
 struct GraphInput {
   const PlanRecord& plan;
   const ForecastTable& table;
   bool currentDollars = false;
   std::array<bool, kCurveCount> shown{};
+  // Another plan's net worth, dashed over the curves.
+  std::optional<ComparisonSeries> comparison = std::nullopt;
+  // A band behind the curves.
+  std::optional<GraphBand> band = std::nullopt;
 };
 
+// Axis tops for the input: the shown curves, and on the assets axis the
+// comparison's years on the age axis and the band's high edge. The band may
+// raise the axis one step at most (a quarter to a half more), so a wide band
+// leaves the plan's own curves readable and is cut off at the top.
+GraphScales InputScales(const GraphInput& input);
+
 // Draws the whole graph of the plan's forecast on the painter's device:
-// white background, grid, axes, captions, labels, the shown curves and the
-// legend. `shown` holds the check box of each curve (index = curve - 1).
-void DrawGraph(QPainter& painter, const GraphParameters& parameters, const PlanRecord& plan, const ForecastTable& table,
-               const std::array<bool, kCurveCount>& shown);
+// white background, grid, the band, axes, captions, labels, the shown
+// curves, the comparison curve and the legend.
+void DrawGraph(QPainter& painter, const GraphParameters& parameters, const GraphInput& input);

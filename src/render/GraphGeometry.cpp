@@ -36,19 +36,24 @@ std::int64_t AxisMaximum(std::int64_t maximum) {
   return RoundMoney(d) / 1000;
 }
 
-GraphScales ComputeScales(const PlanRecord& plan, const ForecastTable& table,
-                          const std::array<bool, kCurveCount>& shown) {
-  std::int64_t assets = 0;
-  std::int64_t cashFlow = 0;
+CurveMaxima ShownCurveMaxima(const PlanRecord& plan, const ForecastTable& table,
+                             const std::array<bool, kCurveCount>& shown) {
+  CurveMaxima maxima;
   const int rows = RowCount(plan);
   for (int a = 1; a <= rows; ++a) {
     for (int n = 1; n <= kCurveCount; ++n) {
       if (!shown[static_cast<std::size_t>(n - 1)]) continue;
-      std::int64_t& maximum = IsAssetsCurve(n) ? assets : cashFlow;
+      std::int64_t& maximum = IsAssetsCurve(n) ? maxima.assets : maxima.cashFlow;
       maximum = std::max(maximum, CurveValue(table.Year(a), n));
     }
   }
-  return {AxisMaximum(assets), AxisMaximum(cashFlow)};
+  return maxima;
+}
+
+GraphScales ComputeScales(const PlanRecord& plan, const ForecastTable& table,
+                          const std::array<bool, kCurveCount>& shown) {
+  const CurveMaxima maxima = ShownCurveMaxima(plan, table, shown);
+  return {AxisMaximum(maxima.assets), AxisMaximum(maxima.cashFlow)};
 }
 
 std::string AxisLabelText(std::int64_t scale, int k) {
@@ -62,19 +67,39 @@ int DecadeCount(std::int32_t age1) {
 
 int StartAge(std::int32_t age1) { return 90 - 10 * DecadeCount(age1); }
 
+bool OnAgeAxis(std::int32_t age1, std::int64_t k) {
+  // Indexes this far out are off any axis; the bound keeps the sum in range.
+  constexpr std::int64_t kFarOff = std::int64_t{1} << 40;
+  if (k < -kFarOff || k > kFarOff) return false;
+  const std::int64_t age = static_cast<std::int64_t>(age1) + k;
+  return age >= StartAge(age1) && age <= 90;
+}
+
 int PlotFrame::RowStep() const { return RoundPixel(height / 6.0L); }
 int PlotFrame::MinorRowStep() const { return RoundPixel(height / 30.0L); }
 int PlotFrame::DecadeStep() const { return RoundPixel(static_cast<long double>(width) / decades); }
 int PlotFrame::MinorDecadeStep() const { return RoundPixel(static_cast<long double>(width) / decades / 5.0L); }
 
+namespace {
+
+// origin + offset, held inside the int range: a point far off the plot keeps
+// its direction instead of wrapping around.
+int ShiftPixel(int origin, int offset) {
+  const std::int64_t sum = static_cast<std::int64_t>(origin) + offset;
+  return static_cast<int>(
+      std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
 int PlotFrame::X(std::int64_t k) const {
-  const std::int64_t product = (static_cast<std::int64_t>(age1) + k - startAge) * width;
-  return left + RoundPixel(static_cast<long double>(product) / (90 - startAge));
+  const long double years = static_cast<long double>(age1) + static_cast<long double>(k) - startAge;
+  return ShiftPixel(left, RoundPixel(years * width / (90 - startAge)));
 }
 
 int PlotFrame::Y(std::int64_t value, std::int64_t scale) const {
   const long double top = 1000.0L * static_cast<long double>(std::max<std::int64_t>(scale, 1));
-  return this->top + RoundPixel((1.0L - static_cast<long double>(value) / top) * (5.0L * height / 6.0L));
+  return ShiftPixel(this->top, RoundPixel((1.0L - static_cast<long double>(value) / top) * (5.0L * height / 6.0L)));
 }
 
 PlotFrame MakePlotFrame(int left, int top, int width, int height, std::int32_t age1) {

@@ -23,6 +23,15 @@ struct GraphScales {
   std::int64_t cashFlow = 5;
 };
 
+// The largest value of the shown curves over the plan years, on each axis,
+// in dollars (0 when none is positive).
+struct CurveMaxima {
+  std::int64_t assets = 0;
+  std::int64_t cashFlow = 0;
+};
+CurveMaxima ShownCurveMaxima(const PlanRecord& plan, const ForecastTable& table,
+                             const std::array<bool, kCurveCount>& shown);
+
 // Scales from the plan years of the table, counting only the shown curves.
 GraphScales ComputeScales(const PlanRecord& plan, const ForecastTable& table,
                           const std::array<bool, kCurveCount>& shown);
@@ -36,6 +45,8 @@ std::string AxisLabelText(std::int64_t scale, int k);
 // a start age from 0 to 80.
 int DecadeCount(std::int32_t age1);
 int StartAge(std::int32_t age1);
+// Whether plan year index k lies on the age axis of a plan for a first person aged `age1`.
+bool OnAgeAxis(std::int32_t age1, std::int64_t k);
 
 // The plot box of one drawing and the mapping of years and dollars to pixels.
 struct PlotFrame {
@@ -56,6 +67,7 @@ struct PlotFrame {
   // x of plan year index k (0 = the current year).
   int X(std::int64_t k) const;
   // y of a value in dollars on an axis whose top is `scale` thousands.
+  // Both saturate at the int range for points far off the plot.
   int Y(std::int64_t value, std::int64_t scale) const;
 };
 

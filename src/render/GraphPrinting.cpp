@@ -21,7 +21,7 @@ GraphParameters PrinterGraphParameters(const PrinterPage& page, QSize canvasSize
   GraphParameters p;
   p.canvasSize = canvasSize;
   p.frame = MakePlotFrame(margin, top, plotWidth, plotHeight, plan.Age1);
-  p.style = CanvasStyle{3, 3, RoundPixel(0.005L * width), true};
+  p.style = CanvasStyle{3, 3, RoundPixel(0.005L * width), true, RoundPixel(0.002L * width)};
   p.tickLeftOverhang = u;
   p.tickRightOverhang = u;
   p.axisOverhang = u;
@@ -59,9 +59,10 @@ GraphParameters PrinterGraphParameters(const PrinterPage& page, QSize canvasSize
 
 void PrintGraph(QPainter& painter, const GraphPrintJob& job) {
   const QPaintDevice& device = *painter.device();
+  const GraphInput& input = job.input;
   const GraphParameters parameters = PrinterGraphParameters(
-      ReadPrinterPage(device), QSize(device.width(), device.height()), job.plan, job.currentDollars, job.scales);
-  DrawGraph(painter, parameters, job.plan, job.table, job.shown);
+      ReadPrinterPage(device), QSize(device.width(), device.height()), input.plan, input.currentDollars, job.scales);
+  DrawGraph(painter, parameters, input);
 }
 
 bool PrintGraph(QPagedPaintDevice& device, const GraphPrintJob& job) {

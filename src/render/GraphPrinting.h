@@ -11,8 +11,9 @@ struct PlanRecord;
 struct ForecastTable;
 
 // The printed graph: one page, the table as it stands, the shown curves
-// only, on the axis scales of the last screen drawing.
-struct GraphPrintJob : GraphInput {
+// only and the extras, on the axis scales of the last screen drawing.
+struct GraphPrintJob {
+  GraphInput input;
   GraphScales scales;
 };
 

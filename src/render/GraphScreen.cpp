@@ -101,7 +101,7 @@ void SetScreenResolution(QImage& image) {
 
 QImage RenderScreenGraph(const GraphInput& input, int width, int height, QSize canvasSize, const QString& fontFamily,
                          GraphScales* scales) {
-  const GraphScales used = ComputeScales(input.plan, input.table, input.shown);
+  const GraphScales used = InputScales(input);
   if (scales) *scales = used;
   QImage image(canvasSize, QImage::Format_RGB32);
   if (image.isNull()) return image;
@@ -109,6 +109,6 @@ QImage RenderScreenGraph(const GraphInput& input, int width, int height, QSize c
   QPainter painter(&image);
   const GraphParameters parameters =
       ScreenGraphParameters(width, height, canvasSize, input.plan, input.currentDollars, used, fontFamily);
-  DrawGraph(painter, parameters, input.plan, input.table, input.shown);
+  DrawGraph(painter, parameters, input);
   return image;
 }

@@ -8,6 +8,7 @@
 #include "model/PlanRecord.h"
 #include "model/PlanWorkingValues.h"
 #include "shell/ComparisonState.h"
+#include "shell/OddsState.h"
 #include "shell/PageId.h"
 #include "shell/SavedPlanText.h"
 
@@ -64,6 +65,8 @@ struct Session {
   std::array<bool, 8> CurveShown{true, true, true, true, true, true, true, true};
   // The second plan while a comparison is open.
   ComparisonState comparison;
+  // The last odds run's percentiles, for the graph's net-worth band.
+  OddsState odds;
 
   WindowGeometry geometry;
 

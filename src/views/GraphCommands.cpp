@@ -5,12 +5,12 @@
 #include "views/GraphPage.h"
 
 void PrintGraphCommand(GraphPage& page) {
-  Session& session = page.GraphSession();
   Platform& platform = page.GraphPlatform();
   QPrinter printer(QPrinter::HighResolution);
   if (!platform.prompts.ChoosePrinter(&page, printer)) return;
-  const GraphPrintJob job{session.plan, session.table, session.CurrentDollars, session.CurveShown, page.Scales()};
-  if (!PrintGraph(printer, job)) platform.prompts.Error(&page, "The graph could not be printed: the printer did not start.");
+  const GraphPrintJob job{page.CurrentInput(), page.Scales()};
+  if (!PrintGraph(printer, job))
+    platform.prompts.Error(&page, "The graph could not be printed: the printer did not start.");
 }
 
 void SaveBitmapCommand(GraphPage& page) {

@@ -3,17 +3,21 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "render/ComparisonCurve.h"
 #include "render/GraphScreen.h"
 #include "shell/PageMenus.h"
 #include "views/GraphExplainMenu.h"
 #include "views/GraphResizeRule.h"
+#include "views/NetWorthBand.h"
 
 namespace {
 
@@ -23,6 +27,48 @@ constexpr int kHelpContext = 400;
 // Start positions of the eight check boxes, beside their legend rows.
 const QPoint kCheckBoxStart[kCurveCount] = {{24, 426},  {24, 443},  {24, 461},  {24, 479},
                                             {363, 426}, {363, 444}, {363, 463}, {363, 482}};
+
+// The extras' boxes sit between the two legend columns, under the age
+// caption, on the rows of the third and fourth curves.
+constexpr int kExtraBoxOffsetFromCentre = 60;
+constexpr int kExtraBoxRowOffsets[] = {113, 95};
+
+QPoint ExtraBoxPosition(int row, int width, int height) {
+  return {width / 2 - kExtraBoxOffsetFromCentre, height - kExtraBoxRowOffsets[row]};
+}
+
+// The legend samples beside the extras' boxes: the dashed curve and the band.
+constexpr QSize kSampleSize(24, 12);
+
+QIcon ComparisonSample() {
+  QPixmap pixmap(kSampleSize);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  QPen pen(CurveColour(1));
+  pen.setWidth(0);
+  pen.setDashPattern({static_cast<qreal>(kComparisonDash), static_cast<qreal>(kComparisonGap)});
+  painter.setPen(pen);
+  const int middle = kSampleSize.height() / 2;
+  painter.drawLine(0, middle, kSampleSize.width() - 1, middle);
+  painter.drawLine(0, middle + 1, kSampleSize.width() - 1, middle + 1);
+  return QIcon(pixmap);
+}
+
+QIcon BandSample() {
+  QPixmap pixmap(kSampleSize);
+  pixmap.fill(kGraphBandColour);
+  return QIcon(pixmap);
+}
+
+QCheckBox* ExtraBox(QWidget* parent, const QString& text, const QString& name, const QString& tip, const QIcon& icon) {
+  auto* box = new QCheckBox(text, parent);
+  box->setObjectName(name);
+  box->setToolTip(tip);
+  box->setIcon(icon);
+  box->setIconSize(kSampleSize);
+  box->adjustSize();
+  return box;
+}
 
 }  // namespace
 
@@ -53,6 +99,7 @@ GraphPage::GraphPage(Session& session, Platform& platform, Navigator& navigator,
   connect(picture_, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ExplainAt(at); });
   BuildMenu();
   BuildCheckBoxes();
+  BuildExtraBoxes();
   SetCaptionTitle(kCaptionTitle);
   CreateDone_ = true;
   FirstResize_ = true;
@@ -85,6 +132,17 @@ void GraphPage::BuildCheckBoxes() {
     connect(box, &QCheckBox::clicked, this, [this, i] { CurveToggled(i); });
     checkBoxes_[static_cast<std::size_t>(i)] = box;
   }
+  SyncCheckBoxes();
+}
+
+void GraphPage::BuildExtraBoxes() {
+  compareBox_ = ExtraBox(picture_, "&Compare", "CompareCurve",
+                         "The compared plan's net worth as a dashed curve (File, Compare with...)", ComparisonSample());
+  bandBox_ = ExtraBox(picture_, "Net worth &band", "NetWorthBand",
+                      "The odds' net worth from p10 to p90 behind the curves (File, Odds...)", BandSample());
+  connect(compareBox_, &QCheckBox::clicked, this, [this] { CompareToggled(); });
+  connect(bandBox_, &QCheckBox::clicked, this, [this] { BandToggled(); });
+  PlaceCheckBoxes();
   SyncCheckBoxes();
 }
 
@@ -121,10 +179,13 @@ void GraphPage::PageResized(QSize size) {
 }
 
 void GraphPage::PlaceCheckBoxes() {
+  const int width = session_.geometry.GraphWidth;
+  const int height = session_.geometry.GraphHeight;
   for (int i = 0; i < kCurveCount; ++i) {
-    checkBoxes_[static_cast<std::size_t>(i)]->move(
-        CurveCheckBoxPosition(i, session_.geometry.GraphWidth, session_.geometry.GraphHeight));
+    checkBoxes_[static_cast<std::size_t>(i)]->move(CurveCheckBoxPosition(i, width, height));
   }
+  compareBox_->move(ExtraBoxPosition(0, width, height));
+  bandBox_->move(ExtraBoxPosition(1, width, height));
 }
 
 void GraphPage::Refresh() {
@@ -154,11 +215,31 @@ QSize GraphPage::CanvasSize() const {
   return {width, height};
 }
 
+GraphPage::Extras GraphPage::DueExtras() const {
+  const bool oddsOfThisPlan = session_.odds.plan == session_.plan;
+  return {session_.comparison.CurveDue(), session_.odds.BandDue() && oddsOfThisPlan};
+}
+
+GraphInput GraphPage::CurrentInput() const {
+  GraphInput input{session_.plan, session_.table, session_.CurrentDollars, session_.CurveShown};
+  const Extras due = DueExtras();
+  if (due.comparison) {
+    const ComparisonState& comparison = session_.comparison;
+    input.comparison =
+        ComparisonSeries{comparison.FirstIndexOn(session_.plan), comparison.NetWorth(session_.CurrentDollars)};
+  }
+  if (due.band) input.band = NetWorthBand(session_.odds.years, session_.CurrentDollars);
+  return input;
+}
+
 void GraphPage::DrawGraph() {
+  // Odds belong to the plan they ran on.
+  session_.odds.KeepOnlyFor(session_.plan);
   SyncCheckBoxes();
-  const GraphInput input{session_.plan, session_.table, session_.CurrentDollars, session_.CurveShown};
+  const GraphInput input = CurrentInput();
   bitmap_ = RenderScreenGraph(input, session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
                               GraphFontFamily(ScreenWidth()), &scales_);
+  drawnExtras_ = {input.comparison.has_value(), input.band.has_value()};
   picture_->SetImage(bitmap_);
 }
 
@@ -169,17 +250,40 @@ QMenu* GraphPage::ExplainAt(QPoint at) {
   return ShowGraphExplainMenu(picture_, at, session_, platform_, drawing);
 }
 
+// Closing the comparison returns here without a refill; the dashed curve
+// must go with it.
+void GraphPage::showEvent(QShowEvent* event) {
+  ResultPage::showEvent(event);
+  if (DueExtras() != drawnExtras_) DrawGraph();
+}
+
 QImage GraphPage::VisibleGraph() const { return bitmap_.copy(QRect(QPoint(0, 0), picture_->size())); }
 
 void GraphPage::SyncCheckBoxes() {
   for (int i = 0; i < kCurveCount; ++i) {
     checkBoxes_[static_cast<std::size_t>(i)]->setChecked(session_.CurveShown[static_cast<std::size_t>(i)]);
   }
+  if (!compareBox_) return;
+  compareBox_->setEnabled(session_.comparison.open);
+  compareBox_->setChecked(session_.comparison.CurveDue());
+  bandBox_->setEnabled(session_.odds.HasResult());
+  bandBox_->setChecked(session_.odds.BandDue());
 }
 
 void GraphPage::CurveToggled(int index) {
   const auto i = static_cast<std::size_t>(index);
   session_.CurveShown[i] = checkBoxes_[i]->isChecked();
+  DrawGraph();
+}
+
+void GraphPage::CompareToggled() {
+  // The box is enabled only while a comparison is open.
+  session_.comparison.curveShown = session_.comparison.open && compareBox_->isChecked();
+  DrawGraph();
+}
+
+void GraphPage::BandToggled() {
+  session_.odds.bandShown = session_.odds.HasResult() && bandBox_->isChecked();
   DrawGraph();
 }
 

@@ -45,6 +45,11 @@ class GraphPage : public ResultPage {
   void DrawGraph();
   // Curve check box `index` was clicked.
   void CurveToggled(int index);
+  // The "Compare" and "Net worth band" boxes were clicked.
+  void CompareToggled();
+  void BandToggled();
+  // What the graph shows now: the table, the curves and the extras that are due.
+  GraphInput CurrentInput() const;
 
   // What printing and the bitmap export work from.
   Session& GraphSession() { return session_; }
@@ -68,8 +73,17 @@ class GraphPage : public ResultPage {
   void Refresh() override;
   void ShowForecast() override { DrawGraph(); }
   void ShowReplacedPlan() override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  // Which extras a drawing carries: the comparison curve and the band.
+  struct Extras {
+    bool comparison = false;
+    bool band = false;
+    bool operator==(const Extras&) const = default;
+  };
+  Extras DueExtras() const;
+  void BuildExtraBoxes();
   void BuildMenu();
   void BuildCheckBoxes();
   void SyncCheckBoxes();
@@ -81,7 +95,10 @@ class GraphPage : public ResultPage {
 
   GraphPicture* picture_;
   std::array<QCheckBox*, kCurveCount> checkBoxes_{};
+  QCheckBox* compareBox_ = nullptr;
+  QCheckBox* bandBox_ = nullptr;
   QImage bitmap_;
+  Extras drawnExtras_;
   GraphScales scales_;
   // The size rule is armed once start-up is done; its first call takes the stored width.
   bool CreateDone_ = false;

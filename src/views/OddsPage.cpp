@@ -211,6 +211,8 @@ void OddsPage::RunFinished(std::shared_ptr<const OddsResult> result, const QStri
   result_ = std::move(result);
   resultModel_ = run->Model();
   resultPlan_ = run->Plan();
+  // The graph can show the band of the plan's net worth behind its curves.
+  session_.odds.Store(resultPlan_, result_->years);
   ShowResult();
 }
 

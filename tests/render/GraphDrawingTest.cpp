@@ -146,14 +146,92 @@ TEST_F(GraphDrawingTest, ValuesBelowTheAxisBottomLeaveAGap) {
   EXPECT_EQ(CountColour(image, QRect(QPoint(frame.X(0) + 5, 0), QPoint(frame.X(2) - 5, 399)), green), 0);
 }
 
+// The plot box of the 506 x 574 screen graph for the sample plan's first person.
+PlotFrame SampleFrame(const PlanRecord& plan) { return MakePlotFrame(90, 50, 326, 344, plan.Age1); }
+
+TEST_F(GraphDrawingTest, TheComparisonCurveRaisesTheAssetsAxisToItsYearsOnTheAgeAxisAndIsDrawnDashed) {
+  const GraphScales own = InputScales(Input());
+  std::int64_t highest = 0;
+  for (int a = 1; a <= RowCount(plan); ++a) highest = std::max(highest, table.Year(a).NetWorth);
+
+  // Three times the plan's net worth in the same years, and a huge value past age 90 that no axis shows.
+  GraphInput input = Input();
+  ComparisonSeries series;
+  for (int a = 1; a <= RowCount(plan); ++a) series.values.push_back(3 * table.Year(a).NetWorth);
+  series.values.push_back(1'000'000'000'000);
+  input.comparison = series;
+  GraphScales scales;
+  const QImage image = RenderScreenGraph(input, 506, 574, QSize(506, 574), "Times New Roman", &scales);
+  EXPECT_EQ(scales.assets, AxisMaximum(3 * highest));
+  EXPECT_GT(scales.assets, own.assets);
+  EXPECT_EQ(scales.cashFlow, own.cashFlow);
+  EXPECT_EQ(InputScales(input).assets, scales.assets);
+
+  // Dashes near the series' last year on the axis, where the plan's own curve is far below.
+  const PlotFrame frame = SampleFrame(plan);
+  const int last = RowCount(plan) - 1;
+  const std::size_t lastIndex = static_cast<std::size_t>(last);
+  const QPoint end(frame.X(last), frame.Y(series.values[lastIndex], scales.assets));
+  EXPECT_GT(CountColour(image, Around(end, 3), CurveColour(1)), 0);
+}
+
+TEST_F(GraphDrawingTest, TheBandLiesOverTheGridAndUnderTheCurvesAndRaisesTheAxisOneStepAtMost) {
+  const GraphScales own = InputScales(Input());
+  ASSERT_EQ(own.assets, 10'000);  // the sample plan's $10,000 thousand
+  GraphInput input = Input();
+  GraphBand band;
+  for (int a = 1; a <= RowCount(plan); ++a) {
+    band.low.push_back(table.Year(a).NetWorth / 2);
+    band.high.push_back(table.Year(a).NetWorth * 100);
+  }
+  input.band = band;
+  GraphScales scales;
+  const QImage image = RenderScreenGraph(input, 506, 574, QSize(506, 574), "Times New Roman", &scales);
+  // A hundred times the plan's net worth is cut off at the next step, $12,500 thousand.
+  EXPECT_EQ(scales.assets, 12'500);
+  EXPECT_EQ(scales.cashFlow, own.cashFlow);
+
+  const PlotFrame frame = SampleFrame(plan);
+  const QColor cyan(0, 255, 255);
+  for (const int k : {10, 25, 40}) {
+    const std::size_t i = static_cast<std::size_t>(k);
+    const int x = frame.X(k) + 2;
+    const int low = frame.Y(band.low[i], scales.assets);
+    // From the top of the plot down to p10: band, except where lines and curves lie on it.
+    const QRect column(QPoint(x, frame.top + 2), QPoint(x, low - 2));
+    EXPECT_GT(CountColour(image, column, kGraphBandColour), column.height() / 2) << k;
+    EXPECT_EQ(CountColour(image, column, cyan), 0) << "grid over the band at " << k;
+    EXPECT_EQ(CountColour(image, QRect(QPoint(x, low + 2), QPoint(x, frame.Bottom() - 1)), kGraphBandColour), 0) << k;
+    // The net worth marker's double ring lies on the band.
+    const QPoint marker(frame.X(k), frame.Y(table.Year(k + 1).NetWorth, scales.assets));
+    EXPECT_GT(CountColour(image, Around(marker, 3), CurveColour(1)), 15) << k;
+  }
+  // Nothing of the band outside the plot box.
+  EXPECT_EQ(CountColour(image, QRect(0, 0, 506, frame.top - 1), kGraphBandColour), 0);
+
+  // A band inside the plan's own axis leaves it alone; one just above raises it to take it in.
+  input.band->high.assign(band.high.size(), 9'000'000);
+  EXPECT_EQ(InputScales(input).assets, 10'000);
+  input.band->high.back() = 11'000'000;
+  EXPECT_EQ(InputScales(input).assets, 12'500);
+  // The smallest axis grows one step too.
+  shown.fill(false);
+  GraphInput small = Input();
+  small.band = GraphBand{{0, 0}, {1'000'000, 1'000'000}};
+  EXPECT_EQ(InputScales(small).assets, 10);
+}
+
 TEST_F(GraphDrawingTest, PlansNoPageCouldProduceStillDraw) {
   for (std::int32_t age : {90, 99, 10, -40, INT32_MIN, INT32_MAX}) {
     plan.Age1 = age;
     table.Year(1).NetWorth = INT64_MAX;
     table.Year(2).NetWorth = INT64_MIN;
     table.Year(80).Expenses = INT64_MAX;
-    const QImage image = Render(Input());
-    EXPECT_FALSE(image.isNull()) << age;
+    GraphInput input = Input();
+    input.comparison = ComparisonSeries{INT64_MIN / 2, {INT64_MIN, INT64_MAX, 0}};
+    input.band = GraphBand{{INT64_MIN, INT64_MIN}, {INT64_MAX, INT64_MAX}};
+    EXPECT_FALSE(Render(Input()).isNull()) << age;
+    EXPECT_FALSE(Render(input).isNull()) << age;
   }
   EXPECT_FALSE(Render(Input(), 10, 10).isNull());
 }

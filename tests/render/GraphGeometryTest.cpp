@@ -121,4 +121,26 @@ TEST(GraphScreenParameters, SizeStepAndLegendRows) {
   EXPECT_TRUE(p.titleFont.underline());
 }
 
+TEST(GraphPlotFrame, PointsFarOffThePlotSaturateInsteadOfWrappingAround) {
+  const PlotFrame frame = MakePlotFrame(90, 50, 326, 344, 45);
+  EXPECT_EQ(frame.Y(INT64_MIN, 1), INT_MAX);
+  EXPECT_LT(frame.Y(INT64_MAX, 1), -1'000'000'000);
+  EXPECT_EQ(frame.X(INT64_MAX), INT_MAX);
+  EXPECT_LT(frame.X(INT64_MIN), -1'000'000'000);
+  // Ordinary points are where they always were.
+  EXPECT_EQ(frame.X(0), 90 + 33);
+  EXPECT_EQ(frame.Y(0, 5), 50 + 287);
+}
+
+TEST(GraphPlotFrame, TheAgeAxisRunsFromItsStartAgeToNinety) {
+  // Age 45: the axis starts at 40.
+  EXPECT_TRUE(OnAgeAxis(45, -5));
+  EXPECT_FALSE(OnAgeAxis(45, -6));
+  EXPECT_TRUE(OnAgeAxis(45, 45));
+  EXPECT_FALSE(OnAgeAxis(45, 46));
+  for (const std::int64_t k : {INT64_MIN, INT64_MAX, std::int64_t{1} << 50}) EXPECT_FALSE(OnAgeAxis(45, k)) << k;
+  EXPECT_FALSE(OnAgeAxis(INT32_MAX, 0));
+  EXPECT_TRUE(OnAgeAxis(INT32_MIN, 0 - static_cast<std::int64_t>(INT32_MIN)));
+}
+
 }  // namespace

@@ -15,13 +15,26 @@ struct PrintedGraph {
   ForecastTable table;
   RecordingDevice device;
 
-  PrintedGraph(std::array<bool, kCurveCount> shown, bool currentDollars = false) {
+  PrintedGraph(std::array<bool, kCurveCount> shown, bool currentDollars = false, bool extras = false) {
     EXPECT_TRUE(ReadPlanFile(plan, PREVORA_TEST_DATA "/../../resources/Double.plan", 2005).ok);
     plan.Age1 = 30;
     plan.CurrentYear = 2005;
     RunForecast(plan, table);
+    GraphInput input{plan, table, currentDollars, shown};
+    if (extras) {
+      // Half the plan's net worth, dashed, and a band from zero to the plan's net worth.
+      ComparisonSeries series;
+      GraphBand band;
+      for (int a = 1; a <= RowCount(plan); ++a) {
+        series.values.push_back(table.Year(a).NetWorth / 2);
+        band.low.push_back(0);
+        band.high.push_back(table.Year(a).NetWorth);
+      }
+      input.comparison = series;
+      input.band = band;
+    }
     QPainter painter(&device);
-    PrintGraph(painter, GraphPrintJob{plan, table, currentDollars, shown, ComputeScales(plan, table, shown)});
+    PrintGraph(painter, GraphPrintJob{input, InputScales(input)});
   }
 
   QStringList Texts() const { return device.TextsOnPage(1); }
@@ -45,6 +58,23 @@ TEST(PrintGraph, OnlyShownCurvesAndTheirLegendEntriesArePrinted) {
   EXPECT_GT(printed.LinesIn(CurveColour(5)), 0);
   EXPECT_EQ(printed.LinesIn(CurveColour(2)), 0);
   EXPECT_EQ(printed.LinesIn(CurveColour(8)), 0);
+}
+
+TEST(PrintGraph, TheComparisonCurveAndTheBandArePrintedWithTheCurves) {
+  const std::array<bool, kCurveCount> none{};
+  const PrintedGraph plain(none);
+  const PrintedGraph extras(none, false, true);
+  const auto netWorthPolylines = [](const PrintedGraph& printed) {
+    int count = 0;
+    for (const RecordedPolygon& polygon : printed.device.Engine().polygons)
+      count += polygon.colour == CurveColour(1) && polygon.polygon.size() > 2 ? 1 : 0;
+    return count;
+  };
+  EXPECT_EQ(netWorthPolylines(plain), 0);
+  // The dashed curve is doubled three dots lower, like the printed curves.
+  EXPECT_EQ(netWorthPolylines(extras), 2);
+  // And one more polygon: the band.
+  EXPECT_EQ(extras.device.Engine().polygons.size(), plain.device.Engine().polygons.size() + 3);
 }
 
 TEST(PrintGraph, CaptionsNameTheDollarView) {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "render/GraphGeometry.h"
 #include "views/FanChart.h"
 #include "views/LevelBar.h"
 #include "views/NetWorthBand.h"
@@ -137,7 +138,7 @@ TEST(NetWorthBandTest, FillsBetweenP10AndP90OfTheShownDollarsInsideThePlotOnly) 
   for (const bool current : {true, false}) {
     QImage image = Blank(800, 500);
     QPainter painter(&image);
-    FillNetWorthBand(painter, frame, scale, years, current);
+    FillGraphBand(painter, frame, scale, NetWorthBand(years, current));
     painter.end();
     for (const std::int64_t k : {5, 20, 45}) {
       const YearBands& year = years[static_cast<std::size_t>(k)];
@@ -145,9 +146,9 @@ TEST(NetWorthBandTest, FillsBetweenP10AndP90OfTheShownDollarsInsideThePlotOnly) 
       const int x = frame.X(k) - 1;
       const int top = std::max(frame.Y(value(4), scale), frame.top);
       const int bottom = std::min(frame.Y(value(0), scale), frame.Bottom());
-      EXPECT_GE(CountColour(image, x, top + 2, bottom - 2, kNetWorthBandColour), bottom - top - 4) << k;
-      EXPECT_EQ(CountColour(image, x, 0, top - 3, kNetWorthBandColour), 0) << "above p90 or the plot at " << k;
-      EXPECT_EQ(CountColour(image, x, bottom + 3, image.height() - 1, kNetWorthBandColour), 0) << k;
+      EXPECT_GE(CountColour(image, x, top + 2, bottom - 2, kGraphBandColour), bottom - top - 4) << k;
+      EXPECT_EQ(CountColour(image, x, 0, top - 3, kGraphBandColour), 0) << "above p90 or the plot at " << k;
+      EXPECT_EQ(CountColour(image, x, bottom + 3, image.height() - 1, kGraphBandColour), 0) << k;
     }
   }
 }
@@ -158,13 +159,27 @@ TEST(NetWorthBandTest, ExtremeValuesStayInsideThePlotAndFewYearsDrawNothing) {
   const PlotFrame frame = MakePlotFrame(90, 50, 600, 360, 40);
   QImage image = Blank(800, 500);
   QPainter painter(&image);
-  FillNetWorthBand(painter, frame, 500, years, true);
-  FillNetWorthBand(painter, frame, 500, SpreadingYears(1), true);
+  FillGraphBand(painter, frame, 500, NetWorthBand(years, true));
+  FillGraphBand(painter, frame, 500, NetWorthBand(SpreadingYears(1), true));
   painter.end();
   EXPECT_EQ(image.pixelColor(frame.X(4), frame.top - 2), Qt::white);
   EXPECT_EQ(image.pixelColor(frame.X(4), frame.Bottom() + 2), Qt::white);
-  EXPECT_EQ(image.pixelColor(frame.X(4), frame.top + 5), kNetWorthBandColour);
-  EXPECT_EQ(image.pixelColor(frame.X(4), frame.Bottom() - 5), kNetWorthBandColour);
+  EXPECT_EQ(image.pixelColor(frame.X(4), frame.top + 5), kGraphBandColour);
+  EXPECT_EQ(image.pixelColor(frame.X(4), frame.Bottom() - 5), kGraphBandColour);
+}
+
+TEST(NetWorthBandTest, RunsFromP10ToP90OfTheShownDollars) {
+  const std::vector<YearBands> years = SpreadingYears(30);
+  for (const bool current : {true, false}) {
+    const GraphBand band = NetWorthBand(years, current);
+    ASSERT_EQ(band.low.size(), years.size());
+    ASSERT_EQ(band.high.size(), years.size());
+    for (const std::size_t k : {std::size_t{0}, std::size_t{29}}) {
+      const BandValues& values = current ? years[k].current : years[k].inflated;
+      EXPECT_EQ(band.low[k], values[0]);
+      EXPECT_EQ(band.high[k], values[4]);
+    }
+  }
 }
 
 }  // namespace

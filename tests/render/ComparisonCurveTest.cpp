@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "views/ComparisonCurve.h"
+#include "render/ComparisonCurve.h"
 #include "render/GraphCurves.h"
 #include "render/GraphGeometry.h"
 
@@ -19,7 +19,7 @@ QImage Draw(std::int64_t firstIndex, const std::vector<std::int64_t>& values, in
   QImage image(340, 300, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
-  DrawComparisonCurve(painter, kFrame, kScale, firstIndex, values, lineOffset);
+  DrawComparisonCurve(painter, kFrame, kScale, {firstIndex, values}, lineOffset);
   return image;
 }
 

@@ -1,7 +1,8 @@
-#include "views/ComparisonCurve.h"
+#include "render/ComparisonCurve.h"
 
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 
 #include "render/GraphCurves.h"
 #include "render/GraphGeometry.h"
@@ -12,10 +13,12 @@ constexpr int kNetWorthCurve = 1;
 
 }  // namespace
 
-void DrawComparisonCurve(QPainter& painter, const PlotFrame& frame, std::int64_t assetsScale, std::int64_t firstIndex,
-                         const std::vector<std::int64_t>& values, int lineOffset) {
+void DrawComparisonCurve(QPainter& painter, const PlotFrame& frame, std::int64_t assetsScale,
+                         const ComparisonSeries& series, int lineOffset, int dashUnit) {
+  const std::vector<std::int64_t>& values = series.values;
   if (values.size() < 2) return;
-  const std::int64_t scale = assetsScale > 0 ? assetsScale : AxisMaximum(0);
+  // Axis tops never pass a million thousands; the bounds below stay far from overflow.
+  const std::int64_t scale = assetsScale > 0 ? std::min<std::int64_t>(assetsScale, 1'000'000) : AxisMaximum(0);
   const std::int64_t top = 1000 * scale;
   const std::int64_t bottom = -200 * scale;
   const auto onAxis = [&](std::int64_t value) { return bottom <= value && value <= top; };
@@ -24,7 +27,8 @@ void DrawComparisonCurve(QPainter& painter, const PlotFrame& frame, std::int64_t
   painter.setRenderHint(QPainter::Antialiasing, false);
   QPen pen(CurveColour(kNetWorthCurve));
   pen.setWidth(0);
-  pen.setDashPattern({static_cast<qreal>(kComparisonDash), static_cast<qreal>(kComparisonGap)});
+  const qreal unit = std::max(dashUnit, 1);
+  pen.setDashPattern({kComparisonDash * unit, kComparisonGap * unit});
   pen.setCapStyle(Qt::FlatCap);
   painter.setPen(pen);
   // One polyline per stretch on the axis, so the dashes run on across years.
@@ -37,7 +41,7 @@ void DrawComparisonCurve(QPainter& painter, const PlotFrame& frame, std::int64_t
     stretch.clear();
   };
   for (std::size_t i = 0; i < values.size(); ++i) {
-    const int x = frame.X(firstIndex + static_cast<std::int64_t>(i));
+    const int x = frame.X(series.firstIndex + static_cast<std::int64_t>(i));
     if (!onAxis(values[i]) || x < frame.left || x > frame.Right()) {
       flush();
       continue;
