@@ -9,23 +9,12 @@
 #include "shell/PlanFileFlows.h"
 #include "shell/Session.h"
 #include "shell/WindowSettings.h"
+#include "support/PlanFolderFixture.h"
 #include "support/ScriptedPlatform.h"
 
 namespace {
 
-class PlanFileFlowsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetPlan(session.plan, 2026);
-    session.working.PlanFolder = folder.path().toStdString() + "/";
-  }
-
-  QString InFolder(const QString& name) const { return QDir(folder.path()).filePath(name); }
-
-  QTemporaryDir folder;
-  Session session;
-  ScriptedPlatform scripted;
-};
+using PlanFileFlowsTest = PlanFolderFixture;
 
 TEST_F(PlanFileFlowsTest, TheSampleNameAsksToRenameAndYesOpensTheSaveDialog) {
   scripted.prompts.answers = {PromptButton::Yes};

@@ -10,6 +10,7 @@
 #include "shell/RecentPlans.h"
 #include "shell/SavedPlanText.h"
 #include "shell/Session.h"
+#include "support/PlanFolderFixture.h"
 #include "support/ScriptedPlatform.h"
 
 namespace {
@@ -50,18 +51,7 @@ TEST(SavedPlanTextTest, OnlyAChangeThatWouldBeWrittenCounts) {
   EXPECT_FALSE(saved.Differs(plan));
 }
 
-class RecentPlanFlowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetPlan(session.plan, 2026);
-    session.working.PlanFolder = folder.path().toStdString() + "/";
-  }
-  QString InFolder(const QString& name) const { return QDir(folder.path()).filePath(name); }
-
-  QTemporaryDir folder;
-  Session session;
-  ScriptedPlatform scripted;
-};
+using RecentPlanFlowTest = PlanFolderFixture;
 
 TEST_F(RecentPlanFlowTest, SavingAndOpeningPutThePlanFirstAndAGoneFileIsDroppedWithANote) {
   scripted.prompts.fileAnswers = {InFolder("One.plan"), InFolder("Two.plan")};
