@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/Money.h"
+#include "engine/PowerMemo.h"
 
 namespace {
 
@@ -13,19 +14,12 @@ constexpr std::array<long double, 21> kDivisors = {
     17.1L, 16.3L, 15.5L, 14.8L, 14.1L, 13.4L, 12.7L, 12.0L, 11.4L, 11.0L};
 constexpr std::int64_t kFirstDivisorAge = 70;
 
-long double Power(long double base, std::int64_t exponent) {
-  return std::pow(base, static_cast<long double>(exponent));
-}
 
 }  // namespace
 
-long double InflationFactorOf(long double inflation) { return 1.0L + inflation / 100.0L; }
-
-long double GrowthFactorOf(long double inflation, long double rate) { return 1.0L + (inflation + rate) / 100.0L; }
-
 long double InflationIndex(const PlanRecord& plan, std::int64_t k) {
   if (!(plan.InflationRate > 0.0L) || k <= 0) return 1.0L;
-  return Power(InflationFactorOf(plan.InflationRate), k);
+  return WholePower(InflationFactorOf(plan.InflationRate), k);
 }
 
 long double InflationFactor(const PlanRecord& plan) { return InflationFactorOf(plan.InflationRate); }
@@ -45,7 +39,7 @@ long double DeferredGrowthFactor(const PlanRecord& plan) {
 long double AnnuityFactorAt(long double rate, std::int64_t n) {
   if (n < 1) return 1.0L;
   const long double r = rate / 100.0L;
-  const long double c = Power(1.0L + r, n);
+  const long double c = WholePower(1.0L + r, n);
   // A rate too small to compound in extended precision: the limit, 1/n.
   if (c == 1.0L) return 1.0L / static_cast<long double>(n);
   return r * c / (c - 1.0L);

@@ -11,8 +11,10 @@
 
 // 1 + inflation / 100 and 1 + (inflation + rate) / 100: one year's price change
 // and one year's growth of a rate above inflation.
-long double InflationFactorOf(long double inflation);
-long double GrowthFactorOf(long double inflation, long double rate);
+inline long double InflationFactorOf(long double inflation) { return 1.0L + inflation / 100.0L; }
+inline long double GrowthFactorOf(long double inflation, long double rate) {
+  return 1.0L + (inflation + rate) / 100.0L;
+}
 
 // (1 + InflationRate/100)^k, but exactly 1 when inflation is not positive or k <= 0.
 long double InflationIndex(const PlanRecord& plan, std::int64_t k);

@@ -16,7 +16,15 @@ inline std::int64_t RoundMoney(long double value) {
   if (value >= kLimit - 0.5L) return std::numeric_limits<std::int64_t>::max();
   // -2^63 - 0.5 is not representable, so everything from -2^63 on fits.
   if (value < -kLimit) return std::numeric_limits<std::int64_t>::min();
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+  // The one instruction llrintl itself runs, without the library call (a run
+  // rounds money thousands of times); default mode: halves to even.
+  std::int64_t rounded;
+  __asm__("fistpll %0" : "=m"(rounded) : "t"(value) : "st");
+  return rounded;
+#else
   return std::llrint(value);  // default mode: halves to even
+#endif
 }
 
 // Integer sums of stored amounts, saturating at the 64-bit range. Inline:

@@ -3,21 +3,31 @@
 #include <array>
 #include <cstdint>
 
+// std::pow(base, exponent) with the library call saved where the answer is
+// known to be the same bits: the first two powers of a finite base are exact
+// or one rounding, as the library's powl computes them too.
+long double WholePower(long double base, std::int64_t exponent);
+
 // std::pow of long double bases and whole exponents, each distinct pair
 // computed once: a run asks for the same powers from several factors (the
 // inflation index, the tax index, two persons growing at the same rate).
-// Holds at most kSlots pairs; past that it still answers, without remembering.
+// A run has few distinct bases, each raised to a run of consecutive
+// exponents, so powers are kept in one row per base. Bases beyond kBases and
+// exponents outside 0..kLastExponent are answered without being remembered.
 class PowerMemo {
  public:
   long double Power(long double base, std::int64_t exponent);
 
  private:
-  static constexpr std::size_t kSlots = 256;
-  struct Slot {
+  static constexpr int kBases = 8;
+  static constexpr std::int64_t kLastExponent = 191;
+  struct Row {
     long double base;
-    std::int64_t exponent;
-    long double value;
+    std::array<long double, kLastExponent + 1> values;  // read only where known says so
+    std::array<std::uint64_t, (kLastExponent + 64) / 64> known;
   };
-  std::array<Slot, kSlots> slots_;  // read only where used_ says so
-  std::array<std::uint64_t, kSlots / 64> used_{};
+  std::array<Row, kBases> rows_;  // the first `used_` are in use
+  int used_ = 0;
+
+  Row* RowOf(long double base);
 };

@@ -113,4 +113,16 @@ TEST(RoundMoneyTest, HalvesToEvenAndSaturatesAtBothEnds) {
   EXPECT_EQ(RoundMoney(std::numeric_limits<long double>::quiet_NaN()), 0);
 }
 
+TEST(RoundMoneyTest, AgreesWithTheLibraryInsideTheRange) {
+  // Halves, near-halves and large magnitudes, both signs.
+  long double value = 0.5L;
+  for (int i = 0; i < 4000; ++i) {
+    for (const long double v : {value, -value, value + 0.5L, std::nextafter(value + 0.5L, 0.0L)}) {
+      ASSERT_EQ(RoundMoney(v), std::llrint(v)) << static_cast<double>(v);
+    }
+    value = value * 1.0107L + 0.37L;
+    if (value > 9.0e18L) value = 0.5L + i;
+  }
+}
+
 }  // namespace
