@@ -5,6 +5,7 @@
 
 #include "model/PlanFile.h"
 #include "platform/SettingsStore.h"
+#include "shell/RecentPlans.h"
 #include "shell/Session.h"
 #include "shell/WindowSettings.h"
 
@@ -46,6 +47,8 @@ QString RunStartUp(Session& session, SettingsStore& settings, const StartUpInput
     const PlanFileResult result = ReadPlanFile(session.plan, startPlanPath.toStdString());
     if (result.ok && !result.missing) {
       session.PlanDirectory = WithSeparator(QFileInfo(startPlanPath).absolutePath()).toStdString();
+      // A plan opened from a file manager or a shell is one the user chose.
+      if (fromCommandLine) AddRecentPlan(settings, startPlanPath);
     } else if (!result.ok) {
       problem = QString::fromStdString(result.message) + (problem.isEmpty() ? "" : "\n\n" + problem);
     }

@@ -7,6 +7,7 @@
 #include "app/StartUp.h"
 #include "model/PlanFile.h"
 #include "model/SamplePlan.h"
+#include "shell/RecentPlans.h"
 #include "shell/Session.h"
 #include "support/ScriptedPlatform.h"
 
@@ -74,6 +75,29 @@ TEST_F(StartUpTest, CommandLineWordsJoinIntoOnePathAndTheStoredPathIsNotRead) {
 
   EXPECT_EQ(session.plan.Age1, 51);
   EXPECT_EQ(QString::fromStdString(session.PlanPath()), QDir(program.path()).filePath("my plans/the  plan.plan"));
+  // It heads Open Recent; the sample plan and the stored plan read on other
+  // starts are not added.
+  EXPECT_EQ(RecentPlans(settings), QStringList{path});
+}
+
+TEST_F(StartUpTest, OnlyAPlanReadFromTheCommandLineJoinsTheRecentPlans) {
+  WritePlan(QDir(program.path()).filePath("Double.plan"), 44);
+  RunStartUp(session, settings, Inputs());
+  EXPECT_TRUE(RecentPlans(settings).isEmpty());
+
+  // A damaged or missing plan named on the command line is not added either.
+  const QString damaged = QDir(program.path()).filePath("damaged.plan");
+  QFile file(damaged);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("not a plan\n");
+  file.close();
+  for (const QString& path : {damaged, QDir(program.path()).filePath("missing.plan")}) {
+    StartUpInputs inputs = Inputs();
+    inputs.planArguments = QStringList{path};
+    Session fresh;
+    RunStartUp(fresh, settings, inputs);
+    EXPECT_TRUE(RecentPlans(settings).isEmpty()) << path.toStdString();
+  }
 }
 
 TEST_F(StartUpTest, StoredValuesAreReadAndClampedToTheScreen) {
