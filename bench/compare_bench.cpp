@@ -5,6 +5,7 @@
 #include "compare/Comparison.h"
 #include "engine/PageTotals.h"
 #include "model/PlanFile.h"
+#include "support/TenChangedInputs.h"
 
 namespace {
 
@@ -23,16 +24,7 @@ void BM_CompareTenChangedInputs(benchmark::State& state) {
     return;
   }
   PlanRecord other = base;
-  other.Salary1 += 5000;
-  other.TaxableBalance += 20000;
-  other.InflationRate += 0.5L;
-  other.TaxableReturn -= 0.5L;
-  other.Groceries += 1000;
-  other.Vacations += 2000;
-  other.RetireAge1 += 2;
-  other.CurrentDebt += 3000;
-  other.HomeInsurance += 300;
-  other.RetirementReduction += 5;
+  ChangeTenInputs(other);
   RecomputeFoodTotal(other);
   RecomputeEntertainmentTotal(other);
   std::int64_t forecasts = 0;

@@ -8,6 +8,7 @@
 #include "compare/ComparisonForecast.h"
 #include "compare/PlanMixer.h"
 #include "engine/ForecastColumns.h"
+#include "support/TenChangedInputs.h"
 
 namespace {
 
@@ -141,16 +142,7 @@ TEST(ComparisonPropertiesTest, TenChangedInputsAreAttributedByShapley) {
   std::mt19937_64 random(16);
   const PlanRecord base = GeneratedPlan(random);
   PlanRecord other = base;
-  other.Salary1 += 5000;
-  other.TaxableBalance += 20000;
-  other.InflationRate += 0.5L;
-  other.TaxableReturn -= 0.5L;
-  other.Groceries += 1000;
-  other.Vacations += 2000;
-  other.RetireAge1 += 2;
-  other.CurrentDebt += 3000;
-  other.HomeInsurance += 300;
-  other.RetirementReduction += 5;
+  ChangeTenInputs(other);
   comparetest::StoreTotals(other);
   const Comparison comparison = ComparePlans(base, other, {});
   ASSERT_EQ(comparison.inputs.changedInputs.size(), 10u);
