@@ -9,6 +9,8 @@ namespace {
 // -0 (whose odd negative powers differ) never share a row.
 constexpr std::size_t kValueBytes = 10;
 
+bool SameBits(const long double& a, const long double& b) { return std::memcmp(&a, &b, kValueBytes) == 0; }
+
 }  // namespace
 
 long double WholePower(long double base, std::int64_t exponent) {
@@ -20,11 +22,17 @@ long double WholePower(long double base, std::int64_t exponent) {
 }
 
 PowerMemo::Row* PowerMemo::RowOf(long double base) {
+  // Factors ask for runs of powers of one base: the last row answers first.
+  if (used_ > 0 && SameBits(rows_[last_].base, base)) return &rows_[last_];
   for (int i = 0; i < used_; ++i) {
-    if (std::memcmp(&rows_[i].base, &base, kValueBytes) == 0) return &rows_[i];
+    if (SameBits(rows_[i].base, base)) {
+      last_ = i;
+      return &rows_[i];
+    }
   }
   if (used_ == kBases) return nullptr;
-  Row& row = rows_[used_++];
+  last_ = used_++;
+  Row& row = rows_[last_];
   row.base = base;
   row.known.fill(0);
   return &row;

@@ -28,6 +28,7 @@ class PowerMemo {
   };
   std::array<Row, kBases> rows_;  // the first `used_` are in use
   int used_ = 0;
+  int last_ = 0;  // the row the last power came from
 
   Row* RowOf(long double base);
 };
