@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "engine/Money.h"
 #include "engine/PowerMemo.h"
@@ -13,7 +12,6 @@ constexpr std::array<long double, 21> kDivisors = {
     26.5L, 25.6L, 24.7L, 23.8L, 22.9L, 22.0L, 21.2L, 20.3L, 19.5L, 18.7L, 17.9L,
     17.1L, 16.3L, 15.5L, 14.8L, 14.1L, 13.4L, 12.7L, 12.0L, 11.4L, 11.0L};
 constexpr std::int64_t kFirstDivisorAge = 70;
-
 
 }  // namespace
 
