@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -58,6 +59,37 @@ void BM_ForecastSamplePlan(benchmark::State& state) { RunOnPlan(state, kSamplePl
 BENCHMARK(BM_ForecastSamplePlan);
 void BM_LegacyForecastSamplePlan(benchmark::State& state) { RunLegacyOnPlan(state, kSamplePlan, false); }
 BENCHMARK(BM_LegacyForecastSamplePlan);
+
+// The two engines taking turns on the sample plan, so that both meet the same
+// machine from moment to moment: the ratio of their times is the figure that
+// carries from one machine to another.
+void BM_SamplePlanAgainstLegacy(benchmark::State& state) {
+  PlanRecord plan;
+  if (!ReadPlan(state, kSamplePlan, plan)) return;
+  legacy::PlanRecord oldPlan;
+  static_cast<PlanRecord&>(oldPlan) = plan;
+  legacy::ForecastTable table;
+  using Clock = std::chrono::steady_clock;
+  Clock::duration current{};
+  Clock::duration kept{};
+  for (auto _ : state) {
+    const Clock::time_point start = Clock::now();
+    Forecast forecast = ForecastInView(plan, RatePath::FromPlan(plan), false);
+    benchmark::DoNotOptimize(forecast);
+    const Clock::time_point middle = Clock::now();
+    legacy::RunForecast(oldPlan, table);
+    benchmark::DoNotOptimize(table);
+    kept += Clock::now() - middle;
+    current += middle - start;
+  }
+  const auto micros = [&state](Clock::duration total) {
+    return std::chrono::duration<double, std::micro>(total).count() / static_cast<double>(state.iterations());
+  };
+  state.counters["new_us"] = micros(current);
+  state.counters["legacy_us"] = micros(kept);
+  state.counters["ratio"] = micros(current) / micros(kept);
+}
+BENCHMARK(BM_SamplePlanAgainstLegacy);
 
 // Every model in use: separate filing, sale and purchase, students, events,
 // home-equity borrowing, an emptied tax-deferred account and new debt.
