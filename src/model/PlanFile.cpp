@@ -16,7 +16,6 @@ constexpr int kAge1Line = 4;
 constexpr std::int32_t kMinAge1 = 15;
 constexpr std::int32_t kMaxAge1 = 90;
 // Messages quote this many characters of a bad line.
-constexpr std::size_t kQuotedCharacters = 40;
 // "-9223372036854775808" and "-1.18973149535723e+4932" with room to spare.
 constexpr std::size_t kWidestNumberLine = 32;
 constexpr std::size_t kSpareBytes = 4096;

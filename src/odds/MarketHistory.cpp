@@ -9,6 +9,7 @@
 
 #include "model/CsvFields.h"
 #include "model/FileChecks.h"
+#include "model/ReadableText.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ constexpr std::size_t kMaxYears = 10000;
 enum Column { kYear, kInflation, kStocks, kBonds, kRealEstate, kColumnCount };
 constexpr std::array<const char*, kColumnCount> kColumnNames = {"Year", "Inflation", "Stocks", "Bonds", "RealEstate"};
 
+std::string Quoted(const std::string& field) { return ReadableText(field, kQuotedCharacters); }
 
 std::optional<std::int32_t> ParseYear(const std::string& text) {
   std::int32_t value = 0;
@@ -54,7 +56,7 @@ class Parser {
   }
 
   MarketHistoryResult Fail(const std::string& message) {
-    result_.error = name_ + ":" + std::to_string(lineNumber_) + ": " + message;
+    result_.error = ReadableText(name_) + ":" + std::to_string(lineNumber_) + ": " + message;
     result_.history = MarketHistory{};
     return result_;
   }
@@ -66,8 +68,8 @@ class Parser {
     for (std::size_t i = 0; i < fields.size(); ++i) {
       int column = 0;
       while (column < kColumnCount && fields[i] != kColumnNames[static_cast<std::size_t>(column)]) ++column;
-      if (column == kColumnCount) return Failed("unknown column \"" + fields[i] + "\" in the header");
-      if (positions_[static_cast<std::size_t>(column)] >= 0) return Failed("column " + fields[i] + " appears twice");
+      if (column == kColumnCount) return Failed("unknown column \"" + Quoted(fields[i]) + "\" in the header");
+      if (positions_[static_cast<std::size_t>(column)] >= 0) return Failed("column " + Quoted(fields[i]) + " appears twice");
       positions_[static_cast<std::size_t>(column)] = static_cast<int>(i);
     }
     for (int column = kYear; column < kRealEstate; ++column) {
@@ -90,7 +92,7 @@ class Parser {
     MarketYear row;
     const std::string& yearText = fields[static_cast<std::size_t>(positions_[kYear])];
     const std::optional<std::int32_t> year = ParseYear(yearText);
-    if (!year) return Failed("the year \"" + yearText + "\" is not a whole number");
+    if (!year) return Failed("the year \"" + Quoted(yearText) + "\" is not a whole number");
     row.year = *year;
     if (!result_.history.years.empty()) {
       const std::int32_t previous = result_.history.years.back().year;
@@ -110,9 +112,9 @@ class Parser {
       const std::string& text = fields[static_cast<std::size_t>(position)];
       const std::optional<long double> value = ParseCsvNumber(text);
       const char* columnName = kColumnNames[static_cast<std::size_t>(column)];
-      if (!value) return Failed(std::string(columnName) + " \"" + text + "\" is not a finite number");
+      if (!value) return Failed(std::string(columnName) + " \"" + Quoted(text) + "\" is not a finite number");
       // A change of -100 % or less would leave nothing, or less than nothing.
-      if (*value <= -100.0L) return Failed(std::string(columnName) + " " + text + " is -100 percent or less");
+      if (*value <= -100.0L) return Failed(std::string(columnName) + " " + Quoted(text) + " is -100 percent or less");
       row.*targets[static_cast<std::size_t>(column)] = *value;
     }
     result_.history.years.push_back(row);
@@ -140,23 +142,23 @@ MarketHistoryResult ParseMarketHistory(const std::string& text, const std::strin
 MarketHistoryResult ReadMarketHistory(const std::string& path) {
   MarketHistoryResult result;
   if (const std::string problem = FileToReadProblem(path); !problem.empty()) {
-    result.error = path + ": cannot read the history file: " + problem;
+    result.error = ReadableText(path) + ": cannot read the history file: " + problem;
     return result;
   }
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    result.error = path + ": cannot open the history file";
+    result.error = ReadableText(path) + ": cannot open the history file";
     return result;
   }
   std::string text(kMaxFileBytes + 1, '\0');
   file.read(text.data(), static_cast<std::streamsize>(text.size()));
   if (file.bad()) {
-    result.error = path + ": cannot read the history file";
+    result.error = ReadableText(path) + ": cannot read the history file";
     return result;
   }
   text.resize(static_cast<std::size_t>(file.gcount()));
   if (text.size() > kMaxFileBytes) {
-    result.error = path + ": the history file is larger than 4 MiB";
+    result.error = ReadableText(path) + ": the history file is larger than 4 MiB";
     return result;
   }
   return ParseMarketHistory(text, path);
