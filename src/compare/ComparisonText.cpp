@@ -5,6 +5,7 @@
 #include "engine/ForecastColumns.h"
 #include "model/NumberFormat.h"
 #include "model/PlanFieldLabels.h"
+#include "model/ReadableText.h"
 
 namespace {
 
@@ -29,8 +30,9 @@ void AppendAligned(std::string& out, const Rows& rows) {
   }
 }
 
+// Text from a plan file reaches a terminal: control characters are shown as escapes.
 std::string Shown(const FieldChange& change, const std::string& value) {
-  return change.role == FieldRole::Text ? "\"" + value + "\"" : value;
+  return change.role == FieldRole::Text ? "\"" + ReadableText(value) + "\"" : value;
 }
 
 void AppendChanges(std::string& out, const char* heading, const std::vector<FieldChange>& changes, bool ownChanges) {
@@ -113,7 +115,7 @@ std::string FieldPlace(int line) {
 
 std::string ComparisonText(const Comparison& comparison, const std::string& baseName, const std::string& otherName) {
   if (comparison.Identical()) return "no differences\n";
-  std::string out = "Base:  " + baseName + "\nOther: " + otherName + "\n\n";
+  std::string out = "Base:  " + ReadableText(baseName) + "\nOther: " + ReadableText(otherName) + "\n\n";
   AppendChanges(out, "Input changes", comparison.inputs.inputChanges, true);
   AppendChanges(out, "Follows from the changes", comparison.inputs.followingChanges, false);
   AppendSummary(out, comparison);

@@ -50,6 +50,20 @@ TEST(ComparisonReportTest, JsonEscapesQuotesControlsAndStrayBytes) {
   EXPECT_NE(json.find(R"("base": "a\u0009b")"), std::string::npos);
 }
 
+// The text report is read on a terminal: nothing from a plan file or its
+// name reaches it as a command.
+TEST(ComparisonReportTest, TextShowsControlCharactersAsEscapes) {
+  PlanRecord base;
+  ResetPlan(base, 2026);
+  PlanRecord other = base;
+  other.Name1 = "John \x1b[31mRed";
+  const std::string text = ComparisonText(ComparePlans(base, other, {}), "a\x1b]0;x\x07.plan", "b.plan");
+  EXPECT_EQ(text.find('\x1b'), std::string::npos) << text;
+  EXPECT_EQ(text.find('\x07'), std::string::npos) << text;
+  EXPECT_NE(text.find("\"John \\x1B[31mRed\""), std::string::npos) << text;
+  EXPECT_NE(text.find("Base:  a\\x1B]0;x\\x07.plan"), std::string::npos) << text;
+}
+
 TEST(ComparisonReportTest, CsvQuotesCellsWithSeparators) {
   PlanRecord base;
   ResetPlan(base, 2026);
