@@ -7,6 +7,7 @@
 
 #include "model/JsonText.h"
 #include "model/NumberFormat.h"
+#include "model/ReadableText.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ const BandValues& ChosenView(const YearBands& year, bool currentDollars) {
 }
 
 void PrintSettingsText(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical) {
-  std::printf("Plan: %s\n", options.plan.c_str());
+  std::printf("Plan: %s\n", ReadableText(options.plan).c_str());
   if (historical == nullptr) {
     const MonteCarloSettings& mc = options.monteCarlo;
     std::printf("Model: Monte Carlo, %d trials, seed %llu\n", result.trials, static_cast<unsigned long long>(mc.seed));
@@ -41,8 +42,9 @@ void PrintSettingsText(const SimulateOptions& options, const OddsResult& result,
                 Number(mc.correlation.Get(RateSeries::TaxableReturn, RateSeries::DeferredReturn)).c_str());
     return;
   }
-  std::printf("Model: history of %s, %d-%d (%d years), %d trials, one per start year\n", options.history.c_str(),
-              historical->FirstYear(), historical->LastYear(), historical->DataYears(), result.trials);
+  std::printf("Model: history of %s, %d-%d (%d years), %d trials, one per start year\n",
+              ReadableText(options.history).c_str(), historical->FirstYear(), historical->LastYear(),
+              historical->DataYears(), result.trials);
   if (historical->WrappedTrials() > 0) {
     std::printf("%d of them run past %d and wrap around to %d (--complete-only drops them)\n",
                 historical->WrappedTrials(), historical->LastYear(), historical->FirstYear());

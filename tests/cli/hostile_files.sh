@@ -50,4 +50,13 @@ grep -qxF 'Person 1: \x1B]0;owned\x07, age 30' <<<"$out" || fail "check printed:
 sed $'5s/.*/\x1b[2Jsixty\r/' "$work/Fresh.plan" >"$work/Damaged.plan"
 refused "'\\x1B[2Jsixty' is not a valid integer value (line 5 of" check "$work/Damaged.plan"
 
+# A plan name holding an escape, compared and simulated: the reports show it escaped.
+cp "$work/Fresh.plan" "$work/"$'\x1b[2J'"Other.plan"
+"$cli" diff "$work/Escape.plan" "$work/"$'\x1b[2J'"Other.plan" >"$work/out" || true
+grep -qF 'Base:  ' "$work/out" || fail "diff printed: $(cat -v "$work/out")"
+! grep -q $'\x1b' "$work/out" || fail "diff let an escape through: $(cat -v "$work/out")"
+"$cli" simulate "$work/"$'\x1b[2J'"Other.plan" --trials 20 >"$work/out"
+grep -qF 'Plan: '"$work"'/\x1B[2JOther.plan' "$work/out" || fail "simulate printed: $(cat -v "$work/out")"
+! grep -q $'\x1b' "$work/out" || fail "simulate let an escape through: $(cat -v "$work/out")"
+
 echo "hostile_files: all passed"
