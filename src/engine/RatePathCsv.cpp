@@ -34,8 +34,6 @@ LineRead ReadLine(std::istream& in, std::string& line) {
   return LineRead::Line;
 }
 
-std::string Quoted(const std::string& field) { return ReadableText(field, kQuotedCharacters); }
-
 RatePathRead Refuse(const std::string& fileName, std::size_t line, const std::string& why) {
   return {std::nullopt, ReadableText(fileName) + ":" + std::to_string(line) + ": " + why};
 }
@@ -79,12 +77,14 @@ RatePathRead ReadRatePathCsv(std::istream& in, const std::string& fileName, std:
     for (std::size_t c = 0; c < kColumns; ++c) {
       const std::optional<long double> value = ParseCsvNumber(fields[c]);
       if (!value) {
-        return Refuse(fileName, number, std::string(kColumnNames[c]) + " \"" + Quoted(fields[c]) + "\" is not a finite number");
+        return Refuse(fileName, number,
+                      std::string(kColumnNames[c]) + " \"" + ReadableExcerpt(fields[c]) + "\" is not a finite number");
       }
       values[c] = *value;
     }
     if (values[0] != static_cast<long double>(year)) {
-      return Refuse(fileName, number, "expected the year " + std::to_string(year) + ", found " + Quoted(fields[0]));
+      return Refuse(fileName, number,
+                    "expected the year " + std::to_string(year) + ", found " + ReadableExcerpt(fields[0]));
     }
     rates.push_back({values[1], values[2], values[3], values[4]});
   }

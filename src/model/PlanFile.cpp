@@ -20,7 +20,7 @@ constexpr std::int32_t kMaxAge1 = 90;
 constexpr std::size_t kWidestNumberLine = 32;
 constexpr std::size_t kSpareBytes = 4096;
 
-std::string Quoted(const std::string& line) { return "'" + ReadableText(line, kQuotedCharacters) + "'"; }
+std::string Quoted(const std::string& line) { return "'" + ReadableExcerpt(line) + "'"; }
 
 bool IsTextField(const PlanLineField& field) {
   return std::holds_alternative<std::string PlanRecord::*>(field);
@@ -116,7 +116,7 @@ PlanFileResult ReadPlanText(std::istream& in, PlanRecord& plan, std::int32_t clo
     if (!problem.empty()) return LineFailure(problem, lineNumber, sourceName);
     // The forecast has one row per year up to the first person's age 90.
     if (lineNumber == kAge1Line && (fresh.Age1 < kMinAge1 || fresh.Age1 > kMaxAge1)) {
-      const std::string age = ReadableText(line, kQuotedCharacters);
+      const std::string age = ReadableExcerpt(line);
       return LineFailure("The first person's age " + age + " is not between 15 and 90", lineNumber, sourceName);
     }
   }

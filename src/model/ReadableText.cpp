@@ -74,3 +74,8 @@ std::string ReadableText(std::string_view text, std::size_t longest) {
 bool HasControlCharacter(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return IsControl(static_cast<unsigned char>(c)); });
 }
+
+std::string ReadableExcerpt(std::string_view text) {
+  constexpr std::size_t kQuotedCharacters = 40;
+  return ReadableText(text, kQuotedCharacters);
+}

@@ -10,8 +10,8 @@
 // command. At most `longest` characters are kept; a longer text ends in "...".
 std::string ReadableText(std::string_view text, std::size_t longest = std::string_view::npos);
 
-// How much of a line from a file a message quotes.
-inline constexpr std::size_t kQuotedCharacters = 40;
+// A line or field from a file as a message quotes it: readable, at most 40 characters.
+std::string ReadableExcerpt(std::string_view text);
 
 // True when `text` holds a byte below 32 or DEL (line breaks, tabs, escapes, NUL).
 bool HasControlCharacter(std::string_view text);

@@ -20,8 +20,6 @@ constexpr std::size_t kMaxYears = 10000;
 enum Column { kYear, kInflation, kStocks, kBonds, kRealEstate, kColumnCount };
 constexpr std::array<const char*, kColumnCount> kColumnNames = {"Year", "Inflation", "Stocks", "Bonds", "RealEstate"};
 
-std::string Quoted(const std::string& field) { return ReadableText(field, kQuotedCharacters); }
-
 std::optional<std::int32_t> ParseYear(const std::string& text) {
   std::int32_t value = 0;
   const char* end = text.data() + text.size();
@@ -68,8 +66,9 @@ class Parser {
     for (std::size_t i = 0; i < fields.size(); ++i) {
       int column = 0;
       while (column < kColumnCount && fields[i] != kColumnNames[static_cast<std::size_t>(column)]) ++column;
-      if (column == kColumnCount) return Failed("unknown column \"" + Quoted(fields[i]) + "\" in the header");
-      if (positions_[static_cast<std::size_t>(column)] >= 0) return Failed("column " + Quoted(fields[i]) + " appears twice");
+      if (column == kColumnCount) return Failed("unknown column \"" + ReadableExcerpt(fields[i]) + "\" in the header");
+      if (positions_[static_cast<std::size_t>(column)] >= 0)
+        return Failed("column " + ReadableExcerpt(fields[i]) + " appears twice");
       positions_[static_cast<std::size_t>(column)] = static_cast<int>(i);
     }
     for (int column = kYear; column < kRealEstate; ++column) {
@@ -92,7 +91,7 @@ class Parser {
     MarketYear row;
     const std::string& yearText = fields[static_cast<std::size_t>(positions_[kYear])];
     const std::optional<std::int32_t> year = ParseYear(yearText);
-    if (!year) return Failed("the year \"" + Quoted(yearText) + "\" is not a whole number");
+    if (!year) return Failed("the year \"" + ReadableExcerpt(yearText) + "\" is not a whole number");
     row.year = *year;
     if (!result_.history.years.empty()) {
       const std::int32_t previous = result_.history.years.back().year;
@@ -112,9 +111,10 @@ class Parser {
       const std::string& text = fields[static_cast<std::size_t>(position)];
       const std::optional<long double> value = ParseCsvNumber(text);
       const char* columnName = kColumnNames[static_cast<std::size_t>(column)];
-      if (!value) return Failed(std::string(columnName) + " \"" + Quoted(text) + "\" is not a finite number");
+      if (!value) return Failed(std::string(columnName) + " \"" + ReadableExcerpt(text) + "\" is not a finite number");
       // A change of -100 % or less would leave nothing, or less than nothing.
-      if (*value <= -100.0L) return Failed(std::string(columnName) + " " + Quoted(text) + " is -100 percent or less");
+      if (*value <= -100.0L)
+        return Failed(std::string(columnName) + " " + ReadableExcerpt(text) + " is -100 percent or less");
       row.*targets[static_cast<std::size_t>(column)] = *value;
     }
     result_.history.years.push_back(row);
