@@ -25,7 +25,7 @@ AboutPage::AboutPage(Session& session, Platform& platform, Navigator& navigator,
   Content()->setPalette(palette);
 
   auto* icon = new QLabel(Content());
-  icon->setObjectName("Image1");
+  icon->setObjectName("Icon");
   icon->setGeometry(kIconPlace);
   icon->setPixmap(ProgramIcon().pixmap(kIconPlace.size()));
 

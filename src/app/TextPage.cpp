@@ -29,9 +29,9 @@ TextPage::TextPage(PageId id, const QString& caption, bool memoFillsPage, Sessio
     : Page(id, session, platform, navigator, parent), memo_(new QPlainTextEdit(Content())) {
   setWindowTitle(caption);
   SetFixedPageSize(kClientSize);
-  AddMenuCommand(MenuBar(), "&Return", "Return1", [this] { ReturnToPageLeft(); });
+  AddMenuCommand(MenuBar(), "&Return", "Return", [this] { ReturnToPageLeft(); });
 
-  memo_->setObjectName("Memo1");
+  memo_->setObjectName("Text");
   memo_->setReadOnly(true);
   memo_->setFocusPolicy(Qt::NoFocus);
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

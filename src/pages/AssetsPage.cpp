@@ -30,32 +30,35 @@ void AssetsPage::BuildControls() {
     AddHeading(name, text, QRect(kGrid.left, top, 300, 20));
   };
 
-  heading("Label1", "Investments", 8);
-  AddEntryRows({Row("Label2", "Taxable Balance", "Edit1", &PlanRecord::TaxableBalance),
-                Row("Label3", "Tax Deferred Balance", "Edit2", &PlanRecord::TaxDeferredBalance)},
-               kGrid, 32);
-  heading("Label5", "Current Debt", 88);
-  AddEntryRows({Row("Label4", "Total Current Debt", "Edit4", &PlanRecord::CurrentDebt),
-                Row("Label6", "Years Remaining on Debt", "Edit6", &PlanRecord::DebtYears, EntryKind::Whole)},
-               kGrid, 112);
-  heading("Label10", "Home Assets", 168);
+  heading("InvestmentsHeading", "Investments", 8);
+  AddEntryRows(
+      {Row("TaxableBalanceLabel", "Taxable Balance", "TaxableBalance", &PlanRecord::TaxableBalance),
+       Row("TaxDeferredBalanceLabel", "Tax Deferred Balance", "TaxDeferredBalance", &PlanRecord::TaxDeferredBalance)},
+      kGrid, 32);
+  heading("CurrentDebtHeading", "Current Debt", 88);
+  AddEntryRows(
+      {Row("CurrentDebtLabel", "Total Current Debt", "CurrentDebt", &PlanRecord::CurrentDebt),
+       Row("DebtYearsLabel", "Years Remaining on Debt", "DebtYears", &PlanRecord::DebtYears, EntryKind::Whole)},
+      kGrid, 112);
+  heading("HomeAssetsHeading", "Home Assets", 168);
 
   auto* button = new QPushButton("Home Status/Assets", Content());
-  button->setObjectName("Button1");
+  button->setObjectName("HomeStatusButton");
   button->setGeometry(kGrid.left, 192, 160, 26);
   button->setToolTip("Important home status details");
   button->setProperty(kTargetPageProperty, static_cast<int>(PageId::HomeStatus));
   connect(button, &QPushButton::clicked, this, &AssetsPage::OpenHomeStatus);
   // The home equity box stands beside the button, without a label of its own.
-  AddEntryRows({{"", "", "Edit7", &PlanRecord::CurrentHomeEquity, EntryKind::Dollars, true}}, kGrid, 194);
-  AddEntryRows({Row("Label9", "Current Net Worth", "Edit8", &PlanRecord::CurrentNetWorth, EntryKind::Dollars, true)},
+  AddEntryRows({{"", "", "CurrentHomeEquity", &PlanRecord::CurrentHomeEquity, EntryKind::Dollars, true}}, kGrid, 194);
+  AddEntryRows({Row("CurrentNetWorthLabel", "Current Net Worth", "CurrentNetWorth", &PlanRecord::CurrentNetWorth,
+                    EntryKind::Dollars, true)},
                kGrid, 230);
 
-  AddMemo("Memo1", QRect(kGrid.left, 266, kGrid.right - kGrid.left, 226), assets_texts::Instructions());
+  AddMemo("Instructions", QRect(kGrid.left, 266, kGrid.right - kGrid.left, 226), assets_texts::Instructions());
 }
 
 void AssetsPage::BuildMenu() {
-  AddMenuCommand(MenuBar(), "&Update", "Update1", [this] { UpdateTotals(); });
+  AddMenuCommand(MenuBar(), "&Update", "Update", [this] { UpdateTotals(); });
   AddSetupMenu(MenuBar(), PageId::Assets, "Assu&mptions", [this](PageId page) { GoTo(page); });
   AddGoToCommand(MenuBar(), PageId::Graph, [this](PageId page) { GoTo(page); });
   AddGoToCommand(MenuBar(), PageId::PlanTable, [this](PageId page) { GoTo(page); });

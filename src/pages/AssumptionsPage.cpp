@@ -15,17 +15,19 @@ constexpr std::int32_t kFirstCalendarYear = 2005;
 
 std::vector<EntryRow> AssumptionRows() {
   return {
-      {"Label1", kCurrentYear, "Edit1", &PlanRecord::CurrentYear, EntryKind::Whole},
-      {"Label2", kInflation, "Edit2", &PlanRecord::InflationRate, EntryKind::Decimal2},
-      {"Label3", kMortgageRate, "Edit3", &PlanRecord::MortgageRate, EntryKind::Decimal2},
-      {"Label10", kRealEstate, "Edit4", &PlanRecord::RealEstateGrowth, EntryKind::Decimal2},
-      {"Label4", kTaxable, "Edit5", &PlanRecord::TaxableReturn, EntryKind::Decimal2},
-      {"Label5", kTaxDeferred, "Edit6", &PlanRecord::TaxDeferredReturn, EntryKind::Decimal2},
-      {"Label6", kSalary1, "Edit7", &PlanRecord::SalaryGrowth1, EntryKind::Decimal2},
-      {"Label7", kSalary2, "Edit8", &PlanRecord::SalaryGrowth2, EntryKind::Decimal2},
-      {"Label8", kPension1, "Edit9", &PlanRecord::PensionCola1, EntryKind::Decimal2},
-      {"Label9", kPension2, "Edit10", &PlanRecord::PensionCola2, EntryKind::Decimal2},
-      {"Label11", kReduction, "Edit11", &PlanRecord::RetirementReduction, EntryKind::Decimal1},
+      {"CurrentYearLabel", kCurrentYear, "CurrentYear", &PlanRecord::CurrentYear, EntryKind::Whole},
+      {"InflationRateLabel", kInflation, "InflationRate", &PlanRecord::InflationRate, EntryKind::Decimal2},
+      {"MortgageRateLabel", kMortgageRate, "MortgageRate", &PlanRecord::MortgageRate, EntryKind::Decimal2},
+      {"RealEstateGrowthLabel", kRealEstate, "RealEstateGrowth", &PlanRecord::RealEstateGrowth, EntryKind::Decimal2},
+      {"TaxableReturnLabel", kTaxable, "TaxableReturn", &PlanRecord::TaxableReturn, EntryKind::Decimal2},
+      {"TaxDeferredReturnLabel", kTaxDeferred, "TaxDeferredReturn", &PlanRecord::TaxDeferredReturn,
+       EntryKind::Decimal2},
+      {"SalaryGrowth1Label", kSalary1, "SalaryGrowth1", &PlanRecord::SalaryGrowth1, EntryKind::Decimal2},
+      {"SalaryGrowth2Label", kSalary2, "SalaryGrowth2", &PlanRecord::SalaryGrowth2, EntryKind::Decimal2},
+      {"PensionCola1Label", kPension1, "PensionCola1", &PlanRecord::PensionCola1, EntryKind::Decimal2},
+      {"PensionCola2Label", kPension2, "PensionCola2", &PlanRecord::PensionCola2, EntryKind::Decimal2},
+      {"RetirementReductionLabel", kReduction, "RetirementReduction", &PlanRecord::RetirementReduction,
+       EntryKind::Decimal1},
   };
 }
 
@@ -38,15 +40,15 @@ AssumptionsPage::AssumptionsPage(Session& session, Platform& platform, Navigator
   SetClientSize(QSize(500, 518));
   BuildMenu();
   AddEntryRows(AssumptionRows(), kAssumptionsPageGrid, 10);
-  AddMemo("Memo1", QRect(8, 300, 484, 212), kInstructions);
+  AddMemo("Instructions", QRect(8, 300, 484, 212), kInstructions);
 }
 
 void AssumptionsPage::BuildMenu() {
   AddGoToCommand(MenuBar(), PageId::Graph, [this](PageId page) { GoTo(page); });
   AddSetupMenu(MenuBar(), PageId::Assumptions, "&Assumptions", [this](PageId page) { GoTo(page); });
   AddGoToCommand(MenuBar(), PageId::PlanTable, [this](PageId page) { GoTo(page); });
-  AddWindowMenu(MenuBar(), *this, {kHelpContext, kHtmlHelpCaption, "HelpHTM1", "OrvexGraphicsHomePage1"});
-  QAction* defaults = AddMenuCommand(MenuBar(), "&Default", "Default1", [this] { RestoreDefaultRates(); });
+  AddWindowMenu(MenuBar(), *this, {kHelpContext, kHtmlHelpCaption});
+  QAction* defaults = AddMenuCommand(MenuBar(), "&Default", "Defaults", [this] { RestoreDefaultRates(); });
   defaults->setToolTip(kDefaultHint);
   defaults->setStatusTip(kDefaultHint);
 }
@@ -61,7 +63,7 @@ void AssumptionsPage::RestoreDefaultRates() {
   // A fresh record holds the sample rates that "&Default" puts back.
   const PlanRecord defaults;
   for (const EntryRow& row : AssumptionRows()) {
-    const PlanRecord& source = row.editName == "Edit1" ? session_.plan : defaults;
+    const PlanRecord& source = row.field == PlanField(&PlanRecord::CurrentYear) ? session_.plan : defaults;
     Content()->findChild<QLineEdit*>(row.editName)->setText(FormatEntry(source, row.field, row.kind));
   }
   session_.working.PreviousYear = session_.plan.CurrentYear;

@@ -59,20 +59,24 @@ CategoryPageLayout HomeExpenseLayout() {
   layout.designCaption = "Home Annual Expenses";
   layout.helpContext = 1500;
   layout.rows = {
-      Entry("Label1", "Home Annual  Insurance..................................", "Edit1", &PlanRecord::HomeInsurance),
-      Entry("Label2", "Household Annual Utilities...............................", "Edit2", &PlanRecord::HomeUtilities),
-      Entry("Label3", "Household Supplies and Services....................", "Edit3", &PlanRecord::HomeSupplies),
-      Entry("Label4", "Redecorating, Repair and Replacement..........", "Edit4", &PlanRecord::HomeRepair),
-      Entry("Label8", "Miscellaneous Household Expenses................", "Edit5", &PlanRecord::HomeMisc),
-      Shown("Label7", "Mortgage or Rent from Assets Page................", "Edit6", &PlanRecord::HomeMortgageOrRent),
-      Shown("Label6", "Real Estate Taxes from Assets Page...............", "Edit7", &PlanRecord::HomeRealEstateTax),
+      Entry("HomeInsuranceLabel", "Home Annual  Insurance..................................", "HomeInsurance",
+            &PlanRecord::HomeInsurance),
+      Entry("HomeUtilitiesLabel", "Household Annual Utilities...............................", "HomeUtilities",
+            &PlanRecord::HomeUtilities),
+      Entry("HomeSuppliesLabel", "Household Supplies and Services....................", "HomeSupplies",
+            &PlanRecord::HomeSupplies),
+      Entry("HomeRepairLabel", "Redecorating, Repair and Replacement..........", "HomeRepair", &PlanRecord::HomeRepair),
+      Entry("HomeMiscLabel", "Miscellaneous Household Expenses................", "HomeMisc", &PlanRecord::HomeMisc),
+      Shown("HomeMortgageOrRentLabel", "Mortgage or Rent from Assets Page................", "HomeMortgageOrRent",
+            &PlanRecord::HomeMortgageOrRent),
+      Shown("HomeRealEstateTaxLabel", "Real Estate Taxes from Assets Page...............", "HomeRealEstateTax",
+            &PlanRecord::HomeRealEstateTax),
   };
-  layout.total = Shown("Label5", "Total Home Annual Expenses", "Edit8", &PlanRecord::HomeTotal);
+  layout.total = Shown("HomeTotalLabel", "Total Home Annual Expenses", "HomeTotal", &PlanRecord::HomeTotal);
   layout.redTotal = true;
   layout.recompute = RecomputeHomeTotal;
   layout.recomputeBeforeParsing = true;
-  layout.returnName = "Return1";
-  layout.window = {0, "Help HT&M  (Vista)", "HelpHTM1", "OrvexHomePage1"};
+  layout.window = {0, "Help HT&M  (Vista)"};
   layout.instructions =
       Instructions({kHomeInstructions, kUpdateInstructions, kNumberFormatInstructions, kFinishedInstructions});
   return layout;
@@ -85,25 +89,28 @@ CategoryPageLayout AutoExpenseLayout() {
   layout.designCaption = "Automobile Expenses";
   layout.helpContext = 2100;
   layout.rows = {
-      Heading("Label10", "Total Annual Operating Expenses"),
-      Entry("Label1", "Maintenance Costs...............................................", "Edit1",
-            &PlanRecord::AutoMaintenance),
-      Entry("Label2", "Insurance Costs...............................................", "Edit2",
+      Heading("OperatingHeading", "Total Annual Operating Expenses"),
+      Entry("AutoMaintenanceLabel", "Maintenance Costs...............................................",
+            "AutoMaintenance", &PlanRecord::AutoMaintenance),
+      Entry("AutoInsuranceLabel", "Insurance Costs...............................................", "AutoInsurance",
             &PlanRecord::AutoInsurance),
-      Entry("Label3", "Fuel Costs........................................................", "Edit3",
+      Entry("AutoFuelLabel", "Fuel Costs........................................................", "AutoFuel",
             &PlanRecord::AutoFuel),
-      Heading("Label4", "Automobile #1 Replacement Cost"),
-      YearsHad("Label5", "Edit4", &PlanRecord::CarYearsHad1),
-      YearsRemaining("Label6", "Edit5", &PlanRecord::CarYearsLeft1),
-      Entry("Label7", "Expected Net Replacement Cost.....................", "Edit6", &PlanRecord::CarReplaceCost1),
-      Heading("Label8", "Automobile #2 Replacement Cost"),
-      YearsHad("Label9", "Edit7", &PlanRecord::CarYearsHad2),
-      YearsRemaining("Label11", "Edit8", &PlanRecord::CarYearsLeft2),
-      Entry("Label12", "Expected Net Replacement Cost.....................", "Edit9", &PlanRecord::CarReplaceCost2),
-      Heading("Label13", "Automobile #3 Replacement Cost"),
-      YearsHad("Label14", "Edit10", &PlanRecord::CarYearsHad3),
-      YearsRemaining("Label15", "Edit11", &PlanRecord::CarYearsLeft3),
-      Entry("Label16", "Expected Net Replacement Cost.....................", "Edit12", &PlanRecord::CarReplaceCost3),
+      Heading("Car1Heading", "Automobile #1 Replacement Cost"),
+      YearsHad("CarYearsHad1Label", "CarYearsHad1", &PlanRecord::CarYearsHad1),
+      YearsRemaining("CarYearsLeft1Label", "CarYearsLeft1", &PlanRecord::CarYearsLeft1),
+      Entry("CarReplaceCost1Label", "Expected Net Replacement Cost.....................", "CarReplaceCost1",
+            &PlanRecord::CarReplaceCost1),
+      Heading("Car2Heading", "Automobile #2 Replacement Cost"),
+      YearsHad("CarYearsHad2Label", "CarYearsHad2", &PlanRecord::CarYearsHad2),
+      YearsRemaining("CarYearsLeft2Label", "CarYearsLeft2", &PlanRecord::CarYearsLeft2),
+      Entry("CarReplaceCost2Label", "Expected Net Replacement Cost.....................", "CarReplaceCost2",
+            &PlanRecord::CarReplaceCost2),
+      Heading("Car3Heading", "Automobile #3 Replacement Cost"),
+      YearsHad("CarYearsHad3Label", "CarYearsHad3", &PlanRecord::CarYearsHad3),
+      YearsRemaining("CarYearsLeft3Label", "CarYearsLeft3", &PlanRecord::CarYearsLeft3),
+      Entry("CarReplaceCost3Label", "Expected Net Replacement Cost.....................", "CarReplaceCost3",
+            &PlanRecord::CarReplaceCost3),
   };
   layout.recompute = RecomputeAutoTotal;
   layout.update = false;
@@ -123,20 +130,20 @@ CategoryPageLayout MedicalExpenseLayout() {
   const char* drugs = "Out of pocket drug costs..................................";
   const char* other = "Out of pocket medical costs.............................";
   layout.rows = {
-      NameHeading("Label10", &PlanRecord::Name1),
-      Entry("Label1", premiums, "Edit1", &PlanRecord::MedPremiums1),
-      Entry("Label2", copays, "Edit2", &PlanRecord::MedCopays1),
-      Entry("Label3", drugs, "Edit3", &PlanRecord::MedDrugs1),
-      Entry("Label4", other, "Edit4", &PlanRecord::MedOther1),
+      NameHeading("Name1Heading", &PlanRecord::Name1),
+      Entry("MedPremiums1Label", premiums, "MedPremiums1", &PlanRecord::MedPremiums1),
+      Entry("MedCopays1Label", copays, "MedCopays1", &PlanRecord::MedCopays1),
+      Entry("MedDrugs1Label", drugs, "MedDrugs1", &PlanRecord::MedDrugs1),
+      Entry("MedOther1Label", other, "MedOther1", &PlanRecord::MedOther1),
   };
   layout.secondPersonRows = {
-      NameHeading("Label9", &PlanRecord::Name2),
-      Entry("Label5", premiums, "Edit5", &PlanRecord::MedPremiums2),
-      Entry("Label6", copays, "Edit6", &PlanRecord::MedCopays2),
-      Entry("Label7", drugs, "Edit7", &PlanRecord::MedDrugs2),
-      Entry("Label8", other, "Edit8", &PlanRecord::MedOther2),
+      NameHeading("Name2Heading", &PlanRecord::Name2),
+      Entry("MedPremiums2Label", premiums, "MedPremiums2", &PlanRecord::MedPremiums2),
+      Entry("MedCopays2Label", copays, "MedCopays2", &PlanRecord::MedCopays2),
+      Entry("MedDrugs2Label", drugs, "MedDrugs2", &PlanRecord::MedDrugs2),
+      Entry("MedOther2Label", other, "MedOther2", &PlanRecord::MedOther2),
   };
-  layout.total = Shown("Label11", "Total medical annual expenses", "Edit9", &PlanRecord::MedicalTotal);
+  layout.total = Shown("MedicalTotalLabel", "Total medical annual expenses", "MedicalTotal", &PlanRecord::MedicalTotal);
   layout.recompute = RecomputeMedicalTotal;
   layout.instructions =
       Instructions({kMedicalInstructions, kNumberFormatInstructions, kUpdateInstructions, kFinishedInstructions});
@@ -151,17 +158,23 @@ CategoryPageLayout CommunicationExpenseLayout() {
   layout.designCaption = "Communication Expenses";
   layout.helpContext = 1700;
   layout.rows = {
-      Entry("Label1", "Home Phone Annual Bill..................................", "Edit1", &PlanRecord::HomePhone),
-      Entry("Label2", "Cell Phone Annual Bills....................................", "Edit2", &PlanRecord::CellPhone),
-      Entry("Label3", "Cable or Direct TV Annual Bills.........................", "Edit3", &PlanRecord::CableTv),
-      Entry("Label4", "Internet Access Annual Bill..............................", "Edit4",
+      Entry("HomePhoneLabel", "Home Phone Annual Bill..................................", "HomePhone",
+            &PlanRecord::HomePhone),
+      Entry("CellPhoneLabel", "Cell Phone Annual Bills....................................", "CellPhone",
+            &PlanRecord::CellPhone),
+      Entry("CableTvLabel", "Cable or Direct TV Annual Bills.........................", "CableTv",
+            &PlanRecord::CableTv),
+      Entry("InternetAccessLabel", "Internet Access Annual Bill..............................", "InternetAccess",
             &PlanRecord::InternetAccess),
-      Entry("Label5", "Electronic Gear Annual Purchases..................", "Edit5", &PlanRecord::ElectronicGear),
-      Entry("Label6", "Software Annual Purchases.............................", "Edit6", &PlanRecord::Software),
-      Entry("Label7", "Miscellaneous..................................................", "Edit7",
+      Entry("ElectronicGearLabel", "Electronic Gear Annual Purchases..................", "ElectronicGear",
+            &PlanRecord::ElectronicGear),
+      Entry("SoftwareLabel", "Software Annual Purchases.............................", "Software",
+            &PlanRecord::Software),
+      Entry("CommMiscLabel", "Miscellaneous..................................................", "CommMisc",
             &PlanRecord::CommMisc),
   };
-  layout.total = Shown("Label9", "Communications Total Annual Expenses", "Edit9", &PlanRecord::CommunicationTotal);
+  layout.total = Shown("CommunicationTotalLabel", "Communications Total Annual Expenses", "CommunicationTotal",
+                       &PlanRecord::CommunicationTotal);
   layout.recompute = RecomputeCommunicationTotal;
   layout.instructions =
       Instructions({kCommunicationInstructions, kNumberFormatInstructions, kUpdateInstructions, kFinishedInstructions});
@@ -176,21 +189,27 @@ CategoryPageLayout EntertainmentExpenseLayout() {
   layout.designCaption = "Entertainment and Gift Expenses";
   layout.helpContext = 1800;
   layout.rows = {
-      Heading("Label10", "Entertainment"),
-      Entry("Label1", "Vacations Annual Costs..................................", "Edit1", &PlanRecord::Vacations),
-      Entry("Label2", "Resturants Annual Costs...................................", "Edit2", &PlanRecord::Restaurants),
-      Entry("Label3", "Hobbies Annual Costs......................................", "Edit3", &PlanRecord::Hobbies),
-      Entry("Label4", "Miscellaneous Fun Costs..................................", "Edit4", &PlanRecord::FunMisc),
-      Heading("Label11", "Gifts Annual"),
-      Entry("Label5", "Total to Family..................................................", "Edit5",
+      Heading("EntertainmentHeading", "Entertainment"),
+      Entry("VacationsLabel", "Vacations Annual Costs..................................", "Vacations",
+            &PlanRecord::Vacations),
+      Entry("RestaurantsLabel", "Resturants Annual Costs...................................", "Restaurants",
+            &PlanRecord::Restaurants),
+      Entry("HobbiesLabel", "Hobbies Annual Costs......................................", "Hobbies",
+            &PlanRecord::Hobbies),
+      Entry("FunMiscLabel", "Miscellaneous Fun Costs..................................", "FunMisc",
+            &PlanRecord::FunMisc),
+      Heading("GiftsHeading", "Gifts Annual"),
+      Entry("GiftsFamilyLabel", "Total to Family..................................................", "GiftsFamily",
             &PlanRecord::GiftsFamily),
-      Entry("Label6", "Total to Friends................................................", "Edit6",
+      Entry("GiftsFriendsLabel", "Total to Friends................................................", "GiftsFriends",
             &PlanRecord::GiftsFriends),
-      Entry("Label7", "Total to Charity.................................................", "Edit7",
+      Entry("GiftsCharityLabel", "Total to Charity.................................................", "GiftsCharity",
             &PlanRecord::GiftsCharity),
-      Entry("Label8", "Miscellaneous Gift Costs..................................", "Edit8", &PlanRecord::GiftsMisc),
+      Entry("GiftsMiscLabel", "Miscellaneous Gift Costs..................................", "GiftsMisc",
+            &PlanRecord::GiftsMisc),
   };
-  layout.total = Shown("Label9", "Total Entertainment and Gift Expenses", "Edit9", &PlanRecord::EntertainmentTotal);
+  layout.total = Shown("EntertainmentTotalLabel", "Total Entertainment and Gift Expenses", "EntertainmentTotal",
+                       &PlanRecord::EntertainmentTotal);
   layout.recompute = RecomputeEntertainmentTotal;
   layout.instructions =
       Instructions({kEntertainmentInstructions, kNumberFormatInstructions, kUpdateInstructions, kFinishedInstructions});
@@ -205,16 +224,21 @@ CategoryPageLayout FoodExpenseLayout() {
   layout.designCaption = "Food & Personal Annual Expenses";
   layout.helpContext = 1900;
   layout.rows = {
-      Entry("Label1", "Total Annual Groceries Bills.............................", "Edit1", &PlanRecord::Groceries),
-      Entry("Label2", "Dry Cleaning Annual Costs...............................", "Edit2", &PlanRecord::DryCleaning),
-      Entry("Label3", "Annual Clothes Purchases.....................................", "Edit3", &PlanRecord::Clothes),
-      Entry("Label4", "Personal Grooming Annual Costs....................", "Edit4", &PlanRecord::Grooming),
-      Entry("Label5", "Annual Pocket Cash.........................................", "Edit5", &PlanRecord::PocketCash),
-      Entry("Label6", "Total Annual Life Insurance.............................", "Edit6", &PlanRecord::LifeInsurance),
-      Entry("Label7", "Miscellaneous..................................................", "Edit7",
+      Entry("GroceriesLabel", "Total Annual Groceries Bills.............................", "Groceries",
+            &PlanRecord::Groceries),
+      Entry("DryCleaningLabel", "Dry Cleaning Annual Costs...............................", "DryCleaning",
+            &PlanRecord::DryCleaning),
+      Entry("ClothesLabel", "Annual Clothes Purchases.....................................", "Clothes",
+            &PlanRecord::Clothes),
+      Entry("GroomingLabel", "Personal Grooming Annual Costs....................", "Grooming", &PlanRecord::Grooming),
+      Entry("PocketCashLabel", "Annual Pocket Cash.........................................", "PocketCash",
+            &PlanRecord::PocketCash),
+      Entry("LifeInsuranceLabel", "Total Annual Life Insurance.............................", "LifeInsurance",
+            &PlanRecord::LifeInsurance),
+      Entry("FoodMiscLabel", "Miscellaneous..................................................", "FoodMisc",
             &PlanRecord::FoodMisc),
   };
-  layout.total = Shown("Label9", "Food & Personal Total Annual Expenses", "Edit9", &PlanRecord::FoodTotal);
+  layout.total = Shown("FoodTotalLabel", "Food & Personal Total Annual Expenses", "FoodTotal", &PlanRecord::FoodTotal);
   layout.recompute = RecomputeFoodTotal;
   layout.instructions =
       Instructions({kFoodInstructions, kNumberFormatInstructions, kUpdateInstructions, kFinishedInstructions});

@@ -18,8 +18,8 @@ CategoryPageBase::CategoryPageBase(PageId id, const QString& designCaption, int 
 void CategoryPageBase::CloseRequested() { ReturnToSummary(); }
 
 void CategoryPageBase::BuildMenu(const MenuItems& items) {
-  if (items.update) AddMenuCommand(MenuBar(), "&Update", "Update1", [this] { UpdateTotal(); });
-  AddMenuCommand(MenuBar(), "&Return", items.returnName, [this] { ReturnToSummary(); });
+  if (items.update) AddMenuCommand(MenuBar(), "&Update", "Update", [this] { UpdateTotal(); });
+  AddMenuCommand(MenuBar(), "&Return", "Return", [this] { ReturnToSummary(); });
   WindowMenuOptions window = items.window;
   window.helpContext = HelpContext();
   AddWindowMenu(MenuBar(), *this, window);
@@ -48,5 +48,5 @@ void CategoryPageBase::ApplyFonts() {
 
 QPlainTextEdit* CategoryPageBase::AddInstructions(int top, const QString& text, const QString& hint) {
   const int left = kCategoryPageGrid.left;
-  return AddMemo("Memo1", QRect(left, top, kPageWidth - 2 * left, kPageHeight - top - 10), text, hint);
+  return AddMemo("Instructions", QRect(left, top, kPageWidth - 2 * left, kPageHeight - top - 10), text, hint);
 }

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "model/PlanFieldLabels.h"
+
 namespace {
 
 // Marks a name this unit gave, so the next run may replace it.
@@ -72,3 +74,19 @@ void NameControlsFromLabels(QWidget* content) {
     control->setProperty(kNamedFromLabel, true);
   }
 }
+
+QString BoxName(const PlanField& field) {
+  return std::visit(
+      [](auto member) -> QString {
+        if constexpr (!std::is_same_v<decltype(member), std::monostate>) {
+          for (const PlanFieldLabel& label : PlanFieldLabels()) {
+            const auto* same = std::get_if<decltype(member)>(&label.field);
+            if (same && *same == member) return QString::fromLatin1(label.name);
+          }
+        }
+        return {};
+      },
+      field);
+}
+
+QString LabelName(const PlanField& field) { return BoxName(field) + "Label"; }

@@ -6,6 +6,7 @@
 
 #include "model/NumberFormat.h"
 #include "pages/CategoryTexts.h"
+#include "pages/ControlNames.h"
 
 namespace {
 
@@ -48,21 +49,17 @@ constexpr int kTop = 6;
 // A little air between one student and the next.
 constexpr int kStudentGap = 2;
 
-QString Name(const char* kind, int number) { return QString("%1%2").arg(kind).arg(number); }
-
-// Student k (0-based): heading Label(16+k), boxes Edit(5k+1) .. Edit(5k+5),
-// their labels Label(5k+1) .. Label(5k+5).
+// Student k (0-based): a heading and the five boxes of that student.
 std::vector<EntryRow> StudentRows(int student) {
   const StudentFields& fields = kStudents[student];
-  const int n = 5 * student + 1;
-  const auto years = [&](int i, const char* words, std::int32_t PlanRecord::*field, RowPlace place) {
-    return EntryRow{Name("Label", n + i), words, Name("Edit", n + i), field, EntryKind::Whole, false, LabelText::Given,
-                    kYearsBoxWidth,       place};
+  const auto years = [&](const char* words, std::int32_t PlanRecord::*field, RowPlace place) {
+    return EntryRow{LabelName(field), words,          BoxName(field), field, EntryKind::Whole, false,
+                    LabelText::Given, kYearsBoxWidth, place};
   };
-  const auto dollars = [&](int i, const char* words, std::int64_t PlanRecord::*field) {
-    return EntryRow{Name("Label", n + i),
+  const auto dollars = [&](const char* words, std::int64_t PlanRecord::*field) {
+    return EntryRow{LabelName(field),
                     words,
-                    Name("Edit", n + i),
+                    BoxName(field),
                     field,
                     EntryKind::Dollars,
                     false,
@@ -71,7 +68,7 @@ std::vector<EntryRow> StudentRows(int student) {
                     {.labelLeft = kIndentedLabelLeft}};
   };
   return {
-      {Name("Label", 16 + student),
+      {QString("Student%1Heading").arg(student + 1),
        QString("Student #%1").arg(student + 1),
        "",
        {},
@@ -80,11 +77,11 @@ std::vector<EntryRow> StudentRows(int student) {
        LabelText::Given,
        0,
        {.labelWidth = 200}},
-      years(0, "Start Year.....", fields.startYear, {.labelLeft = kIndentedLabelLeft, .editLeft = kYearsBoxLeft}),
-      years(1, "End Year....", fields.endYear, {.labelLeft = kYearsBoxLeft + kYearsBoxWidth + 40, .sameLine = true}),
-      dollars(2, "Annual Costs in current Dollars.......................", fields.cost),
-      dollars(3, "Total Debt at completition................................", fields.debt),
-      years(4, "Number of Years to Pay off Debt.....................", fields.debtYears,
+      years("Start Year.....", fields.startYear, {.labelLeft = kIndentedLabelLeft, .editLeft = kYearsBoxLeft}),
+      years("End Year....", fields.endYear, {.labelLeft = kYearsBoxLeft + kYearsBoxWidth + 40, .sameLine = true}),
+      dollars("Annual Costs in current Dollars.......................", fields.cost),
+      dollars("Total Debt at completition................................", fields.debt),
+      years("Number of Years to Pay off Debt.....................", fields.debtYears,
             {.labelLeft = kIndentedLabelLeft}),
   };
 }
@@ -101,7 +98,7 @@ EducationPage::EducationPage(Session& session, Platform& platform, Navigator& na
   }
   ApplyFonts();
   memo_ = AddInstructions(top + 4, QString(), kScrollHint);
-  BuildMenu({false, "Summary1", {}});
+  BuildMenu({false, {}});
 }
 
 // The memo is reloaded at every showing, also when the page comes back from

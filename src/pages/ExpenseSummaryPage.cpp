@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "engine/PageTotals.h"
+#include "pages/ControlNames.h"
 #include "pages/ExpenseSummaryTexts.h"
 #include "shell/PageMenus.h"
 
@@ -22,9 +23,9 @@ constexpr int kButtonWidth = 260;
 
 // A line whose button opens the category page behind its amount.
 EntryRow CategoryLine(int number, const char* caption, PlanField field, PageId page) {
-  return {QString("Button%1").arg(number),
+  return {BoxName(field) + "Button",
           caption,
-          QString("Edit%1").arg(number),
+          BoxName(field),
           field,
           EntryKind::Dollars,
           true,
@@ -36,9 +37,10 @@ EntryRow CategoryLine(int number, const char* caption, PlanField field, PageId p
 }
 
 // A line whose amount comes from another page; its button says which.
-EntryRow TakenLine(const char* buttonName, const char* caption, int editNumber, PlanField field, const char* note) {
-  return {buttonName,        caption, QString("Edit%1").arg(editNumber), field,      EntryKind::Dollars, true,
-          LabelText::Button, 0,       {.labelWidth = kButtonWidth},      editNumber, std::nullopt,       note};
+EntryRow TakenLine(const char* caption, int readOrder, PlanField field, const char* note) {
+  return {BoxName(field) + "Button",    caption,   BoxName(field),    field,
+          EntryKind::Dollars,           true,      LabelText::Button, 0,
+          {.labelWidth = kButtonWidth}, readOrder, std::nullopt,      note};
 }
 
 // Boxes are read back in the order of their numbers; only the category
@@ -54,11 +56,11 @@ const std::vector<EntryRow>& Lines() {
       CategoryLine(8, "Special Events and Other Expenses", &PlanRecord::SummaryOther, PageId::SpecialEvents),
       CategoryLine(2, "Automobile Expenses", &PlanRecord::SummaryAuto, PageId::AutoExpenses),
       CategoryLine(7, "Education Expenses", &PlanRecord::SummaryEducation, PageId::Education),
-      TakenLine("Button9", "Current Debt  Expense", 9, &PlanRecord::DebtPayment, kDebtExplanation),
-      TakenLine("Button10", "Current FICA and Income Tax Expense", 11, &PlanRecord::TaxTotal, kTaxExplanation),
-      {"Label2",
+      TakenLine("Current Debt  Expense", 9, &PlanRecord::DebtPayment, kDebtExplanation),
+      TakenLine("Current FICA and Income Tax Expense", 11, &PlanRecord::TaxTotal, kTaxExplanation),
+      {"ExpenseTotalLabel",
        kTotal,
-       "Edit10",
+       "ExpenseTotal",
        &PlanRecord::ExpenseTotal,
        EntryKind::Dollars,
        true,
@@ -80,22 +82,14 @@ ExpenseSummaryPage::ExpenseSummaryPage(Session& session, Platform& platform, Nav
   SetPageColour(kMaroon);
   BuildMenu();
   BuildLines();
-  AddMemo("Memo1", QRect(8, 330, 484, 182), kInstructions);
+  AddMemo("Instructions", QRect(8, 330, 484, 182), kInstructions);
 }
 
 void ExpenseSummaryPage::BuildMenu() {
   AddGoToCommand(MenuBar(), PageId::Graph, [this](PageId page) { GoTo(page); });
-  QMenu* setup = AddSetupMenu(MenuBar(), PageId::ExpenseSummary, "Assu&mptions", [this](PageId page) { GoTo(page); });
-  // This page's setup items carry names of their own: the expenses item is
-  // Expenses2 and the personal data item Expenses1.
-  for (QAction* action : setup->actions()) {
-    if (action->objectName() == "Expenses1") action->setObjectName("Expenses2");
-  }
-  for (QAction* action : setup->actions()) {
-    if (action->objectName() == "PersonalData1") action->setObjectName("Expenses1");
-  }
+  AddSetupMenu(MenuBar(), PageId::ExpenseSummary, "Assu&mptions", [this](PageId page) { GoTo(page); });
   AddGoToCommand(MenuBar(), PageId::PlanTable, [this](PageId page) { GoTo(page); });
-  AddWindowMenu(MenuBar(), *this, {kHelpContext, "Help HT&M", "HelpHTM1", "OrvexGraphicsHomePage1"});
+  AddWindowMenu(MenuBar(), *this, {kHelpContext, "Help HT&M"});
 }
 
 void ExpenseSummaryPage::BuildLines() {
@@ -117,7 +111,7 @@ void ExpenseSummaryPage::BuildLines() {
                 [button] { button->click(); });
     }
   }
-  QLabel* total = Content()->findChild<QLabel*>("Label2");
+  QLabel* total = Content()->findChild<QLabel*>("ExpenseTotalLabel");
   QPalette palette = total->palette();
   palette.setColor(QPalette::WindowText, Qt::white);
   total->setPalette(palette);

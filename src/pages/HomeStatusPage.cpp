@@ -23,6 +23,8 @@ constexpr int kFirstRowTop = 84;
 constexpr std::array<HomeSituation, 5> kSituations = {HomeSituation::Rent, HomeSituation::Own,
                                                       HomeSituation::RentThenBuy, HomeSituation::OwnThenBuyAnother,
                                                       HomeSituation::OwnThenRent};
+// The buttons' object names, in the same order.
+const char* const kSituationNames[5] = {"Rent", "Own", "RentThenBuy", "OwnThenBuyAnother", "OwnThenRent"};
 
 // Row 9 sits between rows 1 and 2 on screen; the rows that share a situation
 // never overlap.
@@ -57,7 +59,7 @@ HomeStatusPage::HomeStatusPage(Session& session, Platform& platform, Navigator& 
 
 void HomeStatusPage::BuildControls() {
   auto* panel = new QFrame(Content());
-  panel->setObjectName("Panel1");
+  panel->setObjectName("HomeSituations");
   panel->setFrameShape(QFrame::Panel);
   panel->setFrameShadow(QFrame::Raised);
   panel->setGeometry(kGrid.left, 8, kGrid.right - kGrid.left, 66);
@@ -67,7 +69,7 @@ void HomeStatusPage::BuildControls() {
                            QRect(336, 8, 176, 22)};
   for (int i = 0; i < 5; ++i) {
     auto* button = new QRadioButton(home_status_texts::kButtonCaptions[i], panel);
-    button->setObjectName(QString("RadioButton%1").arg(i + 1));
+    button->setObjectName(kSituationNames[i]);
     button->setGeometry(places[i]);
     const HomeSituation situation = kSituations[i];
     connect(button, &QRadioButton::toggled, this, [this, situation](bool checked) {
@@ -83,7 +85,7 @@ void HomeStatusPage::BuildControls() {
     labels_[row - 1] = Content()->findChild<QLabel*>(empty.labelName);
   }
   const int memoTop = RowTop(8) + kGrid.rowHeight + 8;
-  memo_ = AddMemo("Memo1", QRect(kGrid.left, memoTop, kGrid.right - kGrid.left, 492 - memoTop), QString());
+  memo_ = AddMemo("Instructions", QRect(kGrid.left, memoTop, kGrid.right - kGrid.left, 492 - memoTop), QString());
 }
 
 QLineEdit* HomeStatusPage::EditFor(const PlanField& field) const {
@@ -96,10 +98,10 @@ QLineEdit* HomeStatusPage::EditFor(const PlanField& field) const {
 QLineEdit* HomeStatusPage::EditOf(const EntryRow& row) const { return Content()->findChild<QLineEdit*>(row.editName); }
 
 void HomeStatusPage::BuildMenu() {
-  AddMenuCommand(MenuBar(), "&Return", "Return1", [this] { ReturnToAssets(); });
+  AddMenuCommand(MenuBar(), "&Return", "Return", [this] { ReturnToAssets(); });
   QMenu* windows = AddWindowMenu(MenuBar(), *this, {kHelpContext});
   windows->setTitle("&Windows");
-  windows->setObjectName("Windows1");
+  windows->setObjectName("WindowMenu");
 }
 
 void HomeStatusPage::Refresh() {

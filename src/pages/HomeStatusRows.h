@@ -22,10 +22,11 @@ inline std::size_t HomeFigureIndex(const PlanField& field) {
 
 namespace home_status_rows {
 
-// Row n of the page is Label<n> and Edit<n>; which rows a situation uses
-// and what they hold differ from situation to situation.
+// Row n of the page is the box FigureRow<n> and its label; which rows a
+// situation uses and what they hold differ from situation to situation.
 inline EntryRow Row(int n, const char* words, PlanField field, EntryKind kind = EntryKind::Dollars) {
-  return {QString("Label%1").arg(n), words, QString("Edit%1").arg(n), field, kind, false, LabelText::Leaders};
+  return {
+      QString("FigureRow%1Label").arg(n), words, QString("FigureRow%1").arg(n), field, kind, false, LabelText::Leaders};
 }
 
 }  // namespace home_status_rows

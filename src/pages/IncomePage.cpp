@@ -46,28 +46,32 @@ void IncomePage::BuildControls() {
     return EntryRow{labelName, words, editName, field, EntryKind::Dollars, false, LabelText::Leaders};
   };
   const std::vector<EntryRow> person1 = {
-      row("Label1", "Total annual salary at start age", "Edit2", &PlanRecord::Salary1),
-      row("Label2", "Tax deferred contributions", "Edit3", &PlanRecord::DeferredContribution1),
-      row("Label3", "Total private pensions in current dollars", "Edit4", &PlanRecord::Pension1),
-      row("Label4", "Social Security in current dollars", "Edit5", &PlanRecord::SocialSecurity1),
+      row("Salary1Label", "Total annual salary at start age", "Salary1", &PlanRecord::Salary1),
+      row("DeferredContribution1Label", "Tax deferred contributions", "DeferredContribution1",
+          &PlanRecord::DeferredContribution1),
+      row("Pension1Label", "Total private pensions in current dollars", "Pension1", &PlanRecord::Pension1),
+      row("SocialSecurity1Label", "Social Security in current dollars", "SocialSecurity1",
+          &PlanRecord::SocialSecurity1),
   };
   const std::vector<EntryRow> person2 = {
-      row("Label6", "Total annual salary at start age", "Edit7", &PlanRecord::Salary2),
-      row("Label7", "Tax deferred savings including employers", "Edit8", &PlanRecord::DeferredContribution2),
-      row("Label8", "Total private pensions in current dollars", "Edit9", &PlanRecord::Pension2),
-      row("Label12", "Social Security in current dollars", "Edit10", &PlanRecord::SocialSecurity2),
+      row("Salary2Label", "Total annual salary at start age", "Salary2", &PlanRecord::Salary2),
+      row("DeferredContribution2Label", "Tax deferred savings including employers", "DeferredContribution2",
+          &PlanRecord::DeferredContribution2),
+      row("Pension2Label", "Total private pensions in current dollars", "Pension2", &PlanRecord::Pension2),
+      row("SocialSecurity2Label", "Social Security in current dollars", "SocialSecurity2",
+          &PlanRecord::SocialSecurity2),
   };
   const int width = kGrid.right - kGrid.left;
 
-  heading1_ = AddHeading("Label10", QString(), QRect(kGrid.left, 8, width, 20));
+  heading1_ = AddHeading("FirstPersonHeading", QString(), QRect(kGrid.left, 8, width, 20));
   AddEntryRows(person1, kGrid, 32);
-  heading2_ = AddHeading("Label9", QString(), QRect(kGrid.left, 136, width, 20));
+  heading2_ = AddHeading("SecondPersonHeading", QString(), QRect(kGrid.left, 136, width, 20));
   secondPersonBlock_.push_back(heading2_);
   const std::vector<QLineEdit*> edits = AddEntryRows(person2, kGrid, 160);
   for (std::size_t i = 0; i < person2.size(); ++i)
     secondPersonBlock_.insert(secondPersonBlock_.end(), {findChild<QLabel*>(person2[i].labelName), edits[i]});
 
-  AddMemo("Memo1", QRect(kGrid.left, 266, width, 226), income_texts::Instructions());
+  AddMemo("Instructions", QRect(kGrid.left, 266, width, 226), income_texts::Instructions());
 }
 
 void IncomePage::BuildMenu() {

@@ -32,30 +32,32 @@ void PersonalPage::BuildControls() {
   };
   // Screen order, which is also the tab order.
   const std::vector<EntryRow> person1 = {
-      name("Label2", "Name #1", "Edit1", &PlanRecord::Name1),
-      age("Label3", "Current age", "Edit2", &PlanRecord::Age1),
-      age("Label14", "Employment start age", "Edit10", &PlanRecord::EmploymentStartAge1),
-      age("Label4", "Expected retirment age", "Edit3", &PlanRecord::RetireAge1),
-      age("Label16", "Expected private pension starting age", "Edit12", &PlanRecord::PensionAge1),
-      age("Label5", "Expected Social Security starting age", "Edit4", &PlanRecord::SocialSecurityAge1),
+      name("Name1Label", "Name #1", "Name1", &PlanRecord::Name1),
+      age("Age1Label", "Current age", "Age1", &PlanRecord::Age1),
+      age("EmploymentStartAge1Label", "Employment start age", "EmploymentStartAge1", &PlanRecord::EmploymentStartAge1),
+      age("RetireAge1Label", "Expected retirment age", "RetireAge1", &PlanRecord::RetireAge1),
+      age("PensionAge1Label", "Expected private pension starting age", "PensionAge1", &PlanRecord::PensionAge1),
+      age("SocialSecurityAge1Label", "Expected Social Security starting age", "SocialSecurityAge1",
+          &PlanRecord::SocialSecurityAge1),
   };
   const std::vector<EntryRow> person2 = {
-      name("Label7", "Name #2", "Edit5", &PlanRecord::Name2),
-      age("Label8", "Current age", "Edit6", &PlanRecord::Age2),
-      age("Label15", "Employment start age", "Edit11", &PlanRecord::EmploymentStartAge2),
-      age("Label9", "Expected retirment age", "Edit7", &PlanRecord::RetireAge2),
-      age("Label13", "Expected private pension starting age", "Edit9", &PlanRecord::PensionAge2),
-      age("Label11", "Expected Social Security starting age", "Edit8", &PlanRecord::SocialSecurityAge2),
+      name("Name2Label", "Name #2", "Name2", &PlanRecord::Name2),
+      age("Age2Label", "Current age", "Age2", &PlanRecord::Age2),
+      age("EmploymentStartAge2Label", "Employment start age", "EmploymentStartAge2", &PlanRecord::EmploymentStartAge2),
+      age("RetireAge2Label", "Expected retirment age", "RetireAge2", &PlanRecord::RetireAge2),
+      age("PensionAge2Label", "Expected private pension starting age", "PensionAge2", &PlanRecord::PensionAge2),
+      age("SocialSecurityAge2Label", "Expected Social Security starting age", "SocialSecurityAge2",
+          &PlanRecord::SocialSecurityAge2),
   };
 
-  AddHeading("Label1", "First Person", QRect(kGrid.left, 6, 200, 20));
+  AddHeading("FirstPersonHeading", "First Person", QRect(kGrid.left, 6, 200, 20));
   const std::vector<QLineEdit*> first = AddRows(person1, kGrid, 28);
   name1Edit_ = first[0];
   name1Edit_->setToolTip("First Person Name");
 
-  QLabel* heading2 = AddHeading("Label6", "Second Person", QRect(kGrid.left, 166, 110, 20));
+  QLabel* heading2 = AddHeading("SecondPersonHeading", "Second Person", QRect(kGrid.left, 166, 110, 20));
   secondPersonBox_ = new QCheckBox(Content());
-  secondPersonBox_->setObjectName("CheckBox2");
+  secondPersonBox_->setObjectName("SecondPerson");
   secondPersonBox_->setGeometry(kGrid.left + heading2->fontMetrics().horizontalAdvance(heading2->text()) + 8, 167, 20,
                                 18);
   secondPersonBox_->setToolTip("Remove or Add Second Person");
@@ -73,7 +75,7 @@ void PersonalPage::BuildControls() {
   }
   secondPersonEdits_ = {second[0], second[1], second[3], second[5], second[4], second[2]};
 
-  AddMemo("Memo1", QRect(kGrid.left, 324, kGrid.right - kGrid.left, 168), person_texts::Instructions());
+  AddMemo("Instructions", QRect(kGrid.left, 324, kGrid.right - kGrid.left, 168), person_texts::Instructions());
 
   connect(secondPersonBox_, &QCheckBox::toggled, this, &PersonalPage::SecondPersonToggled);
   connect(name2Edit_, &QLineEdit::textChanged, this, &PersonalPage::SecondNameEdited);

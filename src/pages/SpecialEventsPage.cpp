@@ -5,6 +5,7 @@
 #include "engine/PageTotals.h"
 #include "model/NumberFormat.h"
 #include "pages/CategoryTexts.h"
+#include "pages/ControlNames.h"
 
 namespace {
 
@@ -69,34 +70,45 @@ constexpr int kHeaderWidth = 476;  // margin to margin
 // titles, which cannot fail.
 enum ReadBack { kOtherAmounts = 1, kEventYears, kEventAmounts, kOtherTitles, kEventTitles, kTotal };
 
-QString EditName(int number) { return QString("Edit%1").arg(number); }
-
-EntryRow Box(int number, PlanField field, EntryKind kind, int width, RowPlace place, int parseOrder) {
-  return {"", "", EditName(number), field, kind, false, LabelText::Given, width, place, parseOrder};
+EntryRow Box(PlanField field, EntryKind kind, int width, RowPlace place, int parseOrder) {
+  return {"", "", BoxName(field), field, kind, false, LabelText::Given, width, place, parseOrder};
 }
 
 std::vector<EntryRow> Rows() {
   const RowPlace titleColumn{.editLeft = kGrid.left};
   const RowPlace beside{.sameLine = true};
-  std::vector<EntryRow> rows = {
-      {"Label2", kEventsHeader, "", {}, EntryKind::Dollars, false, LabelText::Given, 0, {.labelWidth = kHeaderWidth}}};
+  std::vector<EntryRow> rows = {{"EventsHeading",
+                                 kEventsHeader,
+                                 "",
+                                 {},
+                                 EntryKind::Dollars,
+                                 false,
+                                 LabelText::Given,
+                                 0,
+                                 {.labelWidth = kHeaderWidth}}};
   for (int i = 0; i < 5; ++i) {
     const EventFields& event = kEvents[i];
+    rows.push_back(Box(event.title, EntryKind::Text, kYearLeft - kGrid.left - 8, titleColumn, kEventTitles));
     rows.push_back(
-        Box(12 + 3 * i, event.title, EntryKind::Text, kYearLeft - kGrid.left - 8, titleColumn, kEventTitles));
-    rows.push_back(Box(13 + 3 * i, event.year, EntryKind::Whole, kYearWidth, {.editLeft = kYearLeft, .sameLine = true},
-                       kEventYears));
-    rows.push_back(Box(14 + 3 * i, event.amount, EntryKind::Dollars, 0, beside, kEventAmounts));
+        Box(event.year, EntryKind::Whole, kYearWidth, {.editLeft = kYearLeft, .sameLine = true}, kEventYears));
+    rows.push_back(Box(event.amount, EntryKind::Dollars, 0, beside, kEventAmounts));
   }
-  rows.push_back(
-      {"Label1", "Other Expenses", "", {}, EntryKind::Dollars, false, LabelText::Given, 0, {.labelWidth = 300}});
+  rows.push_back({"OtherExpensesHeading",
+                  "Other Expenses",
+                  "",
+                  {},
+                  EntryKind::Dollars,
+                  false,
+                  LabelText::Given,
+                  0,
+                  {.labelWidth = 300}});
   for (int i = 0; i < 5; ++i) {
-    rows.push_back(Box(6 + i, kOthers[i].title, EntryKind::Text, kOtherTitleWidth, titleColumn, kOtherTitles));
-    rows.push_back(Box(1 + i, kOthers[i].amount, EntryKind::Dollars, 0, beside, kOtherAmounts));
+    rows.push_back(Box(kOthers[i].title, EntryKind::Text, kOtherTitleWidth, titleColumn, kOtherTitles));
+    rows.push_back(Box(kOthers[i].amount, EntryKind::Dollars, 0, beside, kOtherAmounts));
   }
-  rows.push_back({"Label11",
+  rows.push_back({"OtherTotalLabel",
                   "Total Special and Other Expenses",
-                  "Edit11",
+                  "OtherTotal",
                   &PlanRecord::OtherTotal,
                   EntryKind::Dollars,
                   true,
@@ -113,7 +125,7 @@ SpecialEventsPage::SpecialEventsPage(Session& session, Platform& platform, Navig
     : CategoryPageBase(PageId::SpecialEvents, "Special Events and Other Expenses", 2000, session, platform, navigator,
                        parent) {
   BuildRows();
-  BuildMenu({true, "Summary1", {}});
+  BuildMenu({true, {}});
 }
 
 void SpecialEventsPage::BuildRows() {
@@ -131,19 +143,19 @@ void SpecialEventsPage::BuildRows() {
 
   // The titles are out of the Tab order: Alt+1 to Alt+5 reach the event
   // titles, Alt+6 to Alt+0 the other expense titles.
-  const auto box = [this](int number) { return Content()->findChild<QLineEdit*>(EditName(number)); };
+  const auto box = [this](PlanField field) { return Content()->findChild<QLineEdit*>(BoxName(field)); };
   for (int i = 0; i < 5; ++i) {
     const QString event = QString("Special event %1").arg(i + 1);
-    QLineEdit* eventTitle = box(12 + 3 * i);
+    QLineEdit* eventTitle = box(kEvents[i].title);
     eventTitle->setAccessibleName(event + " title");
     eventTitle->setToolTip(event + " title");
-    box(13 + 3 * i)->setAccessibleName(event + " year");
-    box(14 + 3 * i)->setAccessibleName(event + " cost");
+    box(kEvents[i].year)->setAccessibleName(event + " year");
+    box(kEvents[i].amount)->setAccessibleName(event + " cost");
     const QString other = QString("Other expense %1").arg(i + 1);
-    QLineEdit* otherTitle = box(6 + i);
+    QLineEdit* otherTitle = box(kOthers[i].title);
     otherTitle->setAccessibleName(other + " title");
     otherTitle->setToolTip(other + " title");
-    box(1 + i)->setAccessibleName(other + " amount");
+    box(kOthers[i].amount)->setAccessibleName(other + " amount");
     AddKeyFor(eventTitle, QKeySequence(Qt::ALT | (Qt::Key_1 + i)));
     AddKeyFor(otherTitle, QKeySequence(Qt::ALT | (i == 4 ? Qt::Key_0 : Qt::Key_6 + i)));
   }

@@ -21,19 +21,21 @@ const QColor kGroupColour(0, 128, 0);
 
 std::vector<EntryRow> FirstPersonRows() {
   return {
-      {"Label1", kFederalTax, "Edit1", &PlanRecord::FederalTax1, EntryKind::Dollars, false},
-      {"Label2", kStateTax, "Edit2", &PlanRecord::StateTax1, EntryKind::Dollars, false},
-      {"Label3", kSocialSecurityTax, "Edit3", &PlanRecord::SocialSecurityTax1, EntryKind::Dollars, true},
-      {"Label4", kMedicareTax, "Edit4", &PlanRecord::MedicareTax1, EntryKind::Dollars, true},
+      {"FederalTax1Label", kFederalTax, "FederalTax1", &PlanRecord::FederalTax1, EntryKind::Dollars, false},
+      {"StateTax1Label", kStateTax, "StateTax1", &PlanRecord::StateTax1, EntryKind::Dollars, false},
+      {"SocialSecurityTax1Label", kSocialSecurityTax, "SocialSecurityTax1", &PlanRecord::SocialSecurityTax1,
+       EntryKind::Dollars, true},
+      {"MedicareTax1Label", kMedicareTax, "MedicareTax1", &PlanRecord::MedicareTax1, EntryKind::Dollars, true},
   };
 }
 
 std::vector<EntryRow> SecondPersonRows() {
   return {
-      {"Label5", kFederalTax, "Edit5", &PlanRecord::FederalTax2, EntryKind::Dollars, false},
-      {"Label6", kStateTax, "Edit6", &PlanRecord::StateTax2, EntryKind::Dollars, false},
-      {"Label7", kSocialSecurityTax, "Edit7", &PlanRecord::SocialSecurityTax2, EntryKind::Dollars, true},
-      {"Label8", kMedicareTax, "Edit8", &PlanRecord::MedicareTax2, EntryKind::Dollars, true},
+      {"FederalTax2Label", kFederalTax, "FederalTax2", &PlanRecord::FederalTax2, EntryKind::Dollars, false},
+      {"StateTax2Label", kStateTax, "StateTax2", &PlanRecord::StateTax2, EntryKind::Dollars, false},
+      {"SocialSecurityTax2Label", kSocialSecurityTax, "SocialSecurityTax2", &PlanRecord::SocialSecurityTax2,
+       EntryKind::Dollars, true},
+      {"MedicareTax2Label", kMedicareTax, "MedicareTax2", &PlanRecord::MedicareTax2, EntryKind::Dollars, true},
   };
 }
 
@@ -43,7 +45,8 @@ const PlanField kFicaFields[] = {&PlanRecord::SocialSecurityTax1, &PlanRecord::M
 // The statuses in the order of their buttons.
 constexpr std::array<FilingStatus, 4> kStatuses = {FilingStatus::OneSingle, FilingStatus::Jointly,
                                                    FilingStatus::TwoSingles, FilingStatus::Separately};
-
+// The buttons' object names, in the same order.
+const char* const kStatusNames[4] = {"OneSingle", "Jointly", "TwoSingles", "Separately"};
 
 }  // namespace
 
@@ -57,16 +60,16 @@ TaxesPage::TaxesPage(Session& session, Platform& platform, Navigator& navigator,
 }
 
 void TaxesPage::BuildMenu() {
-  AddMenuCommand(MenuBar(), "&Update", "Update1", [this] { UpdateTotals(); });
+  AddMenuCommand(MenuBar(), "&Update", "Update", [this] { UpdateTotals(); });
   AddSetupMenu(MenuBar(), PageId::Taxes, "Assu&mptions", [this](PageId page) { GoTo(page); });
   AddGoToCommand(MenuBar(), PageId::Graph, [this](PageId page) { GoTo(page); });
   AddGoToCommand(MenuBar(), PageId::PlanTable, [this](PageId page) { GoTo(page); });
-  AddWindowMenu(MenuBar(), *this, {kHelpContext, kHtmlHelpCaption, "HelpHTMVista1", "OrvexGraphicsHomePage1"});
+  AddWindowMenu(MenuBar(), *this, {kHelpContext, kHtmlHelpCaption});
 }
 
 void TaxesPage::BuildControls() {
   group_ = new QGroupBox(kFilingStatusGroup, Content());
-  group_->setObjectName("GroupBox1");
+  group_->setObjectName("FilingStatus");
   group_->setGeometry(8, 4, 484, 66);
   group_->setAutoFillBackground(true);
   QPalette groupPalette = group_->palette();
@@ -76,7 +79,7 @@ void TaxesPage::BuildControls() {
   const char* captions[] = {kOneSinglePerson, kMarriedJointly, kTwoSinglePersons, kMarriedSeparately};
   for (int i = 0; i < 4; ++i) {
     auto* button = new QRadioButton(captions[i], group_);
-    button->setObjectName(QString("RadioButton%1").arg(i + 1));
+    button->setObjectName(kStatusNames[i]);
     button->setGeometry(i < 2 ? 16 : 260, i % 2 == 0 ? 20 : 42, 210, 20);
     statusButtons_[static_cast<std::size_t>(i)] = button;
   }
@@ -92,21 +95,23 @@ void TaxesPage::BuildControls() {
   QFont headingFont = font();
   headingFont.setBold(true);
   headingFont.setUnderline(true);
-  heading1_ = AddLabel("Label10", QString(), QRect(kTaxesPageGrid.left, 76, 300, 20));
+  heading1_ = AddLabel("FirstPersonHeading", QString(), QRect(kTaxesPageGrid.left, 76, 300, 20));
   heading1_->setFont(headingFont);
   AddEntryRows(FirstPersonRows(), kTaxesPageGrid, 98);
-  heading2_ = AddLabel("Label9", QString(), QRect(kTaxesPageGrid.left, 196, 300, 20));
+  heading2_ = AddLabel("SecondPersonHeading", QString(), QRect(kTaxesPageGrid.left, 196, 300, 20));
   heading2_->setFont(headingFont);
   AddEntryRows(SecondPersonRows(), kTaxesPageGrid, 218);
-  AddEntryRows({{"Label11", kTotal, "Edit9", &PlanRecord::TaxTotal, EntryKind::Dollars, true}}, kTaxesPageGrid, 322);
-  AddMemo("Memo1", QRect(8, 354, 484, 158),
+  AddEntryRows({{"TaxTotalLabel", kTotal, "TaxTotal", &PlanRecord::TaxTotal, EntryKind::Dollars, true}}, kTaxesPageGrid,
+               322);
+  AddMemo("Instructions", QRect(8, 354, 484, 158),
           QString(kInstructions) + kUpdateInstructions + kNumberFormatInstructions);
 
-  for (int i = 0; i < 8; ++i) {
-    amountEdits_[static_cast<std::size_t>(i)] = Content()->findChild<QLineEdit*>(QString("Edit%1").arg(i + 1));
-  }
+  std::vector<EntryRow> rows = FirstPersonRows();
+  for (EntryRow& row : SecondPersonRows()) rows.push_back(row);
+  for (std::size_t i = 0; i < rows.size(); ++i) amountEdits_[i] = Content()->findChild<QLineEdit*>(rows[i].editName);
   for (int i = 0; i < 4; ++i) {
-    secondLabels_[static_cast<std::size_t>(i)] = Content()->findChild<QLabel*>(QString("Label%1").arg(i + 5));
+    secondLabels_[static_cast<std::size_t>(i)] =
+        Content()->findChild<QLabel*>(rows[static_cast<std::size_t>(i + 4)].labelName);
     secondEdits_[static_cast<std::size_t>(i)] = amountEdits_[static_cast<std::size_t>(i + 4)];
   }
   // Tab order: person 1's taxes, person 2's taxes, then the status group.

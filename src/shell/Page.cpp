@@ -21,7 +21,7 @@ Page::Page(PageId id, Session& session, Platform& platform, Navigator& navigator
   layout->setSpacing(0);
   layout->setMenuBar(menuBar_);
   layout->addWidget(content_, 1);
-  menuBar_->setObjectName("MainMenu1");
+  menuBar_->setObjectName("MainMenu");
   auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
   connect(f1, &QShortcut::activated, this, [this] { OpenHelpTopic(F1HelpContext()); });
 }

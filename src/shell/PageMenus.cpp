@@ -73,7 +73,7 @@ QAction* MarkTarget(QAction* action, PageId page) {
 
 QAction* AddGoToCommand(QMenuBar* bar, PageId page, std::function<void(PageId)> goTo) {
   const bool graph = page == PageId::Graph;
-  return MarkTarget(AddMenuCommand(bar, graph ? "&Graph" : "&Plan", graph ? "Graph1" : "Plan1",
+  return MarkTarget(AddMenuCommand(bar, graph ? "&Graph" : "&Plan", graph ? "Graph" : "Plan",
                                    [goTo = std::move(goTo), page] { goTo(page); }),
                     page);
 }
@@ -86,15 +86,15 @@ QMenu* AddSetupMenu(QMenuBar* bar, PageId currentPage, const QString& assumption
     PageId page;
   };
   const Item items[] = {
-      {"&Personal Data", "PersonalData1", PageId::Personal},
-      {"&Assets", "Assets1", PageId::Assets},
-      {"&Income", "Income1", PageId::Income},
-      {"&Taxes", "axes1", PageId::Taxes},
-      {"&Expenses", "Expenses1", PageId::ExpenseSummary},
-      {nullptr, "Assumptions1", PageId::Assumptions},
+      {"&Personal Data", "PersonalData", PageId::Personal},
+      {"&Assets", "Assets", PageId::Assets},
+      {"&Income", "Income", PageId::Income},
+      {"&Taxes", "Taxes", PageId::Taxes},
+      {"&Expenses", "Expenses", PageId::ExpenseSummary},
+      {nullptr, "Assumptions", PageId::Assumptions},
   };
   QMenu* menu = bar->addMenu("&Setup");
-  menu->setObjectName("Setup1");
+  menu->setObjectName("SetupMenu");
   for (const Item& item : items) {
     const QString caption = item.caption ? QString(item.caption) : assumptionsCaption;
     const PageId page = item.page;
@@ -110,12 +110,12 @@ QMenu* AddSetupMenu(QMenuBar* bar, PageId currentPage, const QString& assumption
 
 QMenu* AddWindowMenu(QMenuBar* bar, Page& page, const WindowMenuOptions& options) {
   QMenu* menu = bar->addMenu("&Window");
-  menu->setObjectName("Window1");
+  menu->setObjectName("WindowMenu");
   const int context = options.helpContext;
-  AddMenuCommand(menu, "&Help Win32", "Help1", [&page, context] { page.OpenHelpTopic(context); });
-  AddMenuCommand(menu, options.htmlHelpCaption, options.htmlHelpObjectName, [&page] { page.OpenHtmlHelp(); });
-  AddMenuCommand(menu, "&Orvex Graphics Home Page", options.homePageObjectName, [&page] { page.OpenHomePage(); });
-  menu->addSeparator()->setObjectName("N1");
-  AddMenuCommand(menu, "&About", "About1", [&page] { page.ShowAbout(); });
+  AddMenuCommand(menu, "&Help Win32", "HelpTopics", [&page, context] { page.OpenHelpTopic(context); });
+  AddMenuCommand(menu, options.htmlHelpCaption, "UserGuide", [&page] { page.OpenHtmlHelp(); });
+  AddMenuCommand(menu, "&Orvex Graphics Home Page", "HomePage", [&page] { page.OpenHomePage(); });
+  menu->addSeparator();
+  AddMenuCommand(menu, "&About", "About", [&page] { page.ShowAbout(); });
   return menu;
 }

@@ -38,8 +38,6 @@ QMenu* AddSetupMenu(QMenuBar* bar, PageId currentPage, const QString& assumption
 struct WindowMenuOptions {
   int helpContext = 0;
   QString htmlHelpCaption = "Help HT&M";
-  QString htmlHelpObjectName = "HelpHTM1";
-  QString homePageObjectName = "OrvexGraphicsHomePage1";
 };
 
 // "&Window": help by context number, the HTML help document, the maker's

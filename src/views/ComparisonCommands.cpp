@@ -9,9 +9,8 @@
 #include "shell/PlanFileFlows.h"
 
 void AddComparisonCommands(QMenu* file, Page& page, Session& session, Platform& platform, Navigator& navigator) {
-  AddMenuCommand(file, "Compare &with...", "CompareWith1",
-                 [&] { CompareWithPlan(page, session, platform, navigator); });
-  QAction* show = AddMenuCommand(file, "Show Co&mparison", "ShowComparison1", [&] {
+  AddMenuCommand(file, "Compare &with...", "CompareWith", [&] { CompareWithPlan(page, session, platform, navigator); });
+  QAction* show = AddMenuCommand(file, "Show Co&mparison", "ShowComparison", [&] {
     if (!session.comparison.open) return;
     session.comparison.returnPage = page.Id();
     navigator.SwitchPage(page.Id(), PageId::Comparison);

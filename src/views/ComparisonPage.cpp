@@ -96,14 +96,14 @@ ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& 
 void ComparisonPage::BuildMenus() {
   QMenuBar* bar = MenuBar();
   QMenu* file = bar->addMenu("&File");
-  file->setObjectName("File1");
-  AddMenuCommand(file, "&Close Comparison", "Close1", [this] { CloseComparison(); });
+  file->setObjectName("FileMenu");
+  AddMenuCommand(file, "&Close Comparison", "CloseComparison", [this] { CloseComparison(); });
   QMenu* copy = bar->addMenu("&Copy");
-  copy->setObjectName("Copy1");
-  AddMenuCommand(copy, "Copy &Selection", "CopySelection1", [this] { CopySelection(); });
-  AddMenuCommand(copy, "Copy &All", "CopyAll1", [this] { CopyAll(); });
+  copy->setObjectName("CopyMenu");
+  AddMenuCommand(copy, "Copy &Selection", "CopySelection", [this] { CopySelection(); });
+  AddMenuCommand(copy, "Copy &All", "CopyAll", [this] { CopyAll(); });
   // The comparison stays open on the graph, where the dashed curve shows it.
-  AddMenuCommand(bar, "&Graph", "Graph1", [this] { GoTo(PageId::Graph); });
+  AddMenuCommand(bar, "&Graph", "Graph", [this] { GoTo(PageId::Graph); });
   AddWindowMenu(bar, *this, WindowMenuOptions{kHelpContext});
 }
 

@@ -73,7 +73,7 @@ QCheckBox* ExtraBox(QWidget* parent, const QString& text, const QString& name, c
 }  // namespace
 
 GraphPicture::GraphPicture(QWidget* parent) : QWidget(parent) {
-  setObjectName("Image1");
+  setObjectName("GraphPicture");
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -90,7 +90,7 @@ void GraphPicture::paintEvent(QPaintEvent*) {
 
 GraphPage::GraphPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
     : ResultPage(PageId::Graph, session, platform, navigator, parent), picture_(new GraphPicture(Content())) {
-  setObjectName("f1graph");
+  setObjectName("GraphPage");
   SetHelpContext(kHelpContext);
   auto* layout = new QVBoxLayout(Content());
   layout->setContentsMargins(0, 0, 0, 0);
@@ -107,25 +107,21 @@ GraphPage::GraphPage(Session& session, Platform& platform, Navigator& navigator,
 
 void GraphPage::BuildMenu() {
   QMenuBar* bar = MenuBar();
-  AddFileMenu({{"&Print Graph", "PrintGraph1", [this] { PrintGraphClicked(); }, QKeySequence::Print},
-               {"Save &Bitmap", "SaveBitmap1", [this] { SaveBitmapClicked(); }}});
+  AddFileMenu({{"&Print Graph", "PrintGraph", [this] { PrintGraphClicked(); }, QKeySequence::Print},
+               {"Save &Bitmap", "SaveBitmap", [this] { SaveBitmapClicked(); }}});
 
-  QMenu* setup = AddSetupMenu(bar, PageId::Graph, "Assu&mptions", [this](PageId page) { GoTo(page); });
-  // This page's personal data item carries its own spelling.
-  for (QAction* action : setup->actions()) {
-    if (action->objectName() == "PersonalData1") action->setObjectName("PersonelData1");
-  }
+  AddSetupMenu(bar, PageId::Graph, "Assu&mptions", [this](PageId page) { GoTo(page); });
   AddGoToCommand(bar, PageId::PlanTable, [this](PageId page) { GoTo(page); });
   // F1 opens this page's topic; the menu's help item opens the contents.
   AddWindowMenu(bar, *this, WindowMenuOptions{0});
 
-  AddDollarsItem("DollarsInflationAdjusted1");
+  AddDollarsItem("SwitchDollars");
 }
 
 void GraphPage::BuildCheckBoxes() {
   for (int i = 0; i < kCurveCount; ++i) {
     auto* box = new QCheckBox(picture_);
-    box->setObjectName(QString("CheckBox%1").arg(i + 3));
+    box->setObjectName(QString(CurveName(i + 1)).remove(' ') + "Curve");
     box->setToolTip(CurveName(i + 1));
     box->setAccessibleName(CurveName(i + 1));
     box->setGeometry(QRect(kCheckBoxStart[i], QSize(15, 17)));

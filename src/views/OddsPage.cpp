@@ -80,12 +80,12 @@ OddsPage::~OddsPage() = default;
 
 void OddsPage::BuildMenu() {
   QMenu* odds = MenuBar()->addMenu("&Odds");
-  odds->setObjectName("Odds1");
-  runItem_ = AddMenuCommand(odds, "&Run", "RunOdds1", [this] { RunClicked(); });
+  odds->setObjectName("OddsMenu");
+  runItem_ = AddMenuCommand(odds, "&Run", "RunOdds", [this] { RunClicked(); });
   runItem_->setShortcut(QKeySequence(Qt::Key_F5));
-  worstItem_ = AddMenuCommand(odds, "Show &Worst Trial", "WorstTrial1", [this] { ShowWorstTrialClicked(); });
+  worstItem_ = AddMenuCommand(odds, "Show &Worst Trial", "ShowWorstTrial", [this] { ShowWorstTrialClicked(); });
   odds->addSeparator();
-  AddMenuCommand(odds, "&Close", "CloseOdds1", [this] { CloseClicked(); });
+  AddMenuCommand(odds, "&Close", "CloseOdds", [this] { CloseClicked(); });
   AddWindowMenu(MenuBar(), *this, WindowMenuOptions{kOddsHelpContext});
 }
 

@@ -64,7 +64,7 @@ void SetPlanCell(QTableWidget& grid, int row, int column, const QString& text) {
 }
 
 void SetupPlanGrid(QTableWidget& grid) {
-  grid.setObjectName("sgrid");
+  grid.setObjectName("PlanGrid");
   QFont font("MS Sans Serif", 8, QFont::Bold);
   grid.setFont(font);
   grid.setColumnCount(kPlanColumnCount);

@@ -37,7 +37,7 @@ PlanTablePage::PlanTablePage(Session& session, Platform& platform, Navigator& na
   BuildMenus();
   // Right-click on a cell or Ctrl+E: where the number comes from.
   auto* explain = new QAction("Why this number?", grid_);
-  explain->setObjectName("WhyThisNumber1");
+  explain->setObjectName("WhyThisNumber");
   explain->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   explain->setShortcutContext(Qt::WidgetShortcut);
   connect(explain, &QAction::triggered, this, [this] { ExplainCurrentCell(); });
@@ -47,16 +47,16 @@ PlanTablePage::PlanTablePage(Session& session, Platform& platform, Navigator& na
 
 void PlanTablePage::BuildMenus() {
   QMenuBar* bar = MenuBar();
-  AddFileMenu({{"&Print Plan", "PrintPlan1", [this] { OnPrint(); }, QKeySequence::Print}});
+  AddFileMenu({{"&Print Plan", "PrintPlan", [this] { OnPrint(); }, QKeySequence::Print}});
   AddSetupMenu(bar, PageId::PlanTable, "Assu&mptions", [this](PageId page) { GoTo(page); });
   AddGoToCommand(bar, PageId::Graph, [this](PageId page) { GoTo(page); });
   QMenu* copy = bar->addMenu("&Copy");
-  copy->setObjectName("Copy1");
-  SetStandardShortcut(AddMenuCommand(copy, "Copy &Selection", "CopySelection1", [this] { CopySelection(); }),
+  copy->setObjectName("CopyMenu");
+  SetStandardShortcut(AddMenuCommand(copy, "Copy &Selection", "CopySelection", [this] { CopySelection(); }),
                       QKeySequence::Copy);
-  AddMenuCommand(copy, "Copy &All", "CopyAll1", [this] { CopyAll(); });
+  AddMenuCommand(copy, "Copy &All", "CopyAll", [this] { CopyAll(); });
   AddWindowMenu(bar, *this, WindowMenuOptions{kPlanHelpContext});
-  AddDollarsItem("Curr1");
+  AddDollarsItem("SwitchDollars");
 }
 
 void PlanTablePage::showEvent(QShowEvent* event) {

@@ -26,22 +26,22 @@ ResultPage::ResultPage(PageId id, Session& session, Platform& platform, Navigato
 
 void ResultPage::AddFileMenu(const std::vector<FileCommand>& ownCommands) {
   QMenu* file = MenuBar()->addMenu("&File");
-  file->setObjectName("File1");
-  SetStandardShortcut(AddMenuCommand(file, "&New", "New1", [this] { OnNew(); }), QKeySequence::New);
-  SetStandardShortcut(AddMenuCommand(file, "&Open", "Open1", [this] { OnOpen(); }), QKeySequence::Open);
+  file->setObjectName("FileMenu");
+  SetStandardShortcut(AddMenuCommand(file, "&New", "New", [this] { OnNew(); }), QKeySequence::New);
+  SetStandardShortcut(AddMenuCommand(file, "&Open", "Open", [this] { OnOpen(); }), QKeySequence::Open);
   QMenu* recent = file->addMenu("Open &Recent");
-  recent->setObjectName("OpenRecent1");
+  recent->setObjectName("OpenRecent");
   connect(recent, &QMenu::aboutToShow, this, [this, recent] { FillRecentMenu(recent); });
   FillRecentMenu(recent);
-  SetStandardShortcut(AddMenuCommand(file, "&Save", "Save1", [this] { OnSave(); }), QKeySequence::Save);
-  SetStandardShortcut(AddMenuCommand(file, "Save &As...", "SaveAs1", [this] { OnSaveAs(); }), QKeySequence::SaveAs);
+  SetStandardShortcut(AddMenuCommand(file, "&Save", "Save", [this] { OnSave(); }), QKeySequence::Save);
+  SetStandardShortcut(AddMenuCommand(file, "Save &As...", "SaveAs", [this] { OnSaveAs(); }), QKeySequence::SaveAs);
   for (const FileCommand& command : ownCommands) {
     QAction* action = AddMenuCommand(file, command.caption, command.objectName, command.handler);
     if (command.key != QKeySequence::UnknownKey) SetStandardShortcut(action, command.key);
   }
   AddComparisonCommands(file, *this, session_, platform_, navigator_);
-  AddMenuCommand(file, "O&dds...", "Odds1", [this] { GoTo(PageId::Odds); });
-  SetStandardShortcut(AddMenuCommand(file, "E&xit", "Exit1", [this] { OnExit(); }), QKeySequence::Quit);
+  AddMenuCommand(file, "O&dds...", "Odds", [this] { GoTo(PageId::Odds); });
+  SetStandardShortcut(AddMenuCommand(file, "E&xit", "Exit", [this] { OnExit(); }), QKeySequence::Quit);
 }
 
 void ResultPage::FillRecentMenu(QMenu* menu) {

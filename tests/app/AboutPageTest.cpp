@@ -100,7 +100,7 @@ TEST_F(AboutBoxTest, CentringBalancesTheBlanksOnBothSides) {
 TEST_F(AboutBoxTest, ReturnAndCloseGoBackToThePageLeftLast) {
   AboutPage about(session, scripted.platform, navigator);
   session.LastPageLeft = PageId::ExpenseSummary;
-  auto* returnItem = about.findChild<QAction*>("Return1");
+  auto* returnItem = about.findChild<QAction*>("Return");
   ASSERT_NE(returnItem, nullptr);
   returnItem->trigger();
   about.CloseRequested();
@@ -165,7 +165,7 @@ TEST(AboutBoxProgramTest, TextPageIsEmptyWithItsOwnCaption) {
   TestProgram program;
   Page* text = program.PageAt(PageId::Text);
   ASSERT_NE(text, nullptr);
-  auto* memo = text->findChild<QPlainTextEdit*>("Memo1");
+  auto* memo = text->findChild<QPlainTextEdit*>("Text");
   ASSERT_NE(memo, nullptr);
   EXPECT_TRUE(memo->toPlainText().isEmpty());
   EXPECT_TRUE(memo->isReadOnly());

@@ -70,14 +70,14 @@ TEST_F(DesktopConventionsTest, MenusShowTheStandardKeysOfTheFileCommands) {
   for (PageId id : {PageId::Graph, PageId::PlanTable}) {
     program.Open(id);
     const auto key = [&](const char* item) { return program.Current()->findChild<QAction*>(item)->shortcut(); };
-    EXPECT_EQ(key("New1"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    EXPECT_EQ(key("Open1"), QKeySequence(Qt::CTRL | Qt::Key_O));
-    EXPECT_EQ(key("Save1"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_EQ(key("SaveAs1"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    EXPECT_EQ(key(id == PageId::Graph ? "PrintGraph1" : "PrintPlan1"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    EXPECT_EQ(key("Exit1"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(key("New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(key("Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(key("Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(key("SaveAs"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    EXPECT_EQ(key(id == PageId::Graph ? "PrintGraph" : "PrintPlan"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(key("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
   }
-  EXPECT_EQ(program.Current()->findChild<QAction*>("CopySelection1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+  EXPECT_EQ(program.Current()->findChild<QAction*>("CopySelection")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
 }
 
 TEST_F(DesktopConventionsTest, EachStandardKeyRunsItsCommandOnceWhicheverResultPageIsShown) {
@@ -129,7 +129,7 @@ TEST_F(DesktopConventionsTest, ThePlanGridHasTheKeyboardAndCtrlCCopiesTheSelecti
 
 TEST_F(DesktopConventionsTest, ControlsTheTabKeySkipsHaveKeysNamedInTheirTooltips) {
   program.Open(PageId::Personal);
-  auto* second = program.Current()->findChild<QCheckBox*>("CheckBox2");
+  auto* second = program.Current()->findChild<QCheckBox*>("SecondPerson");
   const bool before = second->isChecked();
   Press(Qt::Key_C, Qt::AltModifier);
   EXPECT_NE(second->isChecked(), before);
@@ -150,7 +150,8 @@ TEST_F(DesktopConventionsTest, ControlsTheTabKeySkipsHaveKeysNamedInTheirTooltip
   const struct {
     Qt::Key key;
     const char* box;
-  } titles[] = {{Qt::Key_1, "Edit12"}, {Qt::Key_5, "Edit24"}, {Qt::Key_6, "Edit6"}, {Qt::Key_0, "Edit10"}};
+  } titles[] = {
+      {Qt::Key_1, "EventTitle1"}, {Qt::Key_5, "EventTitle5"}, {Qt::Key_6, "OtherTitle1"}, {Qt::Key_0, "OtherTitle5"}};
   for (const auto& title : titles) {
     Press(title.key, Qt::AltModifier);
     QLineEdit* box = program.Edit(title.box);
@@ -204,7 +205,7 @@ TEST_F(DesktopConventionsTest, RecentPlansListsWhatWasOpenedAndDisablesWhatIsGon
       << "Open starts in the current plan's folder";
   QFile::remove(first);
 
-  auto* recent = program.Current()->findChild<QMenu*>("OpenRecent1");
+  auto* recent = program.Current()->findChild<QMenu*>("OpenRecent");
   ASSERT_NE(recent, nullptr);
   emit recent->aboutToShow();
   const QList<QAction*> items = recent->actions();
@@ -219,7 +220,7 @@ TEST_F(DesktopConventionsTest, RecentPlansListsWhatWasOpenedAndDisablesWhatIsGon
   emit recent->aboutToShow();
   ASSERT_TRUE(recent->actions()[0]->text().contains("First.plan"));
   program.Open(PageId::PlanTable);
-  auto* planRecent = program.Current()->findChild<QMenu*>("OpenRecent1");
+  auto* planRecent = program.Current()->findChild<QMenu*>("OpenRecent");
   emit planRecent->aboutToShow();
   planRecent->actions()[1]->trigger();
   EXPECT_EQ(program.session.plan.PlanFileName, "Second.plan");
@@ -261,7 +262,7 @@ TEST_F(DesktopConventionsTest, EveryEditBoxCheckBoxAndRadioButtonHasAnAccessible
   for (int n = 0; n <= static_cast<int>(PageId::Odds); ++n) {
     const auto id = static_cast<PageId>(n);
     if (!program.PageAt(id)) continue;
-    if (program.Current()->Id() == PageId::About) program.Trigger("Return1");
+    if (program.Current()->Id() == PageId::About) program.Trigger("Return");
     program.Open(id);
     if (program.Current()->Id() != id) continue;
     Page* page = program.Current();

@@ -67,7 +67,7 @@ TEST(HelpMenuTest, F1AsksForThePagesOwnContextNumber) {
   ASSERT_EQ(program.Current()->Id(), kProbeNumber);
 
   PressF1(program);
-  program.Trigger("Help1");
+  program.Trigger("HelpTopics");
 
   EXPECT_EQ(program.scripted.desktop.helpTopics, (std::vector<int>{4321, 1234}));
 }
@@ -94,7 +94,7 @@ TEST(HelpMenuTest, EveryPageAsksForItsTopicOnF1AndFromTheMenu) {
     program.scripted.desktop.helpTopics.clear();
 
     PressF1(program);
-    program.Trigger("Help1");
+    program.Trigger("HelpTopics");
 
     EXPECT_EQ(program.scripted.desktop.helpTopics, (std::vector<int>{expected.f1, expected.menu}))
         << "page " << expected.page;
@@ -114,11 +114,11 @@ TEST(HelpMenuTest, EveryPagesDocumentAndHomePageItemsOpenTheFilesBesideTheProgra
     program.Open(expected.page);
     ASSERT_EQ(program.Current()->Id(), expected.page);
     program.scripted.desktop.openedDocuments.clear();
-    const bool vista = program.Current()->findChild<QAction*>("HelpHTMVista1") != nullptr;
-    const bool shortName = program.Current()->findChild<QAction*>("OrvexHomePage1") != nullptr;
+    const bool vista = program.Current()->findChild<QAction*>("UserGuide") != nullptr;
+    const bool shortName = program.Current()->findChild<QAction*>("HomePage") != nullptr;
 
-    program.Trigger(vista ? "HelpHTMVista1" : "HelpHTM1");
-    program.Trigger(shortName ? "OrvexHomePage1" : "OrvexGraphicsHomePage1");
+    program.Trigger(vista ? "UserGuide" : "UserGuide");
+    program.Trigger(shortName ? "HomePage" : "HomePage");
 
     const QStringList& opened = program.scripted.desktop.openedDocuments;
     ASSERT_EQ(opened.size(), 2) << "page " << expected.page;
@@ -138,8 +138,8 @@ TEST(HelpMenuTest, HtmlHelpOpensTheDocumentBesideTheProgramWhateverTheCurrentFol
   QTemporaryDir elsewhere;
   ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
 
-  program.Trigger("HelpHTM1");
-  program.Trigger("OrvexGraphicsHomePage1");
+  program.Trigger("UserGuide");
+  program.Trigger("HomePage");
   QDir::setCurrent(previous);
 
   const QStringList& opened = program.scripted.desktop.openedDocuments;

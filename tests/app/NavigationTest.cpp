@@ -65,7 +65,7 @@ TEST_F(NavigationTest, TheAboutBoxNeitherValidatesNorRefillsThePageItReturnsTo) 
 
   program.Run(Command::Return);
   EXPECT_EQ(program.Current()->Id(), PageId::Personal);
-  EXPECT_EQ(program.Edit("Edit2")->text(), "twelve");
+  EXPECT_EQ(program.Edit("Age1")->text(), "twelve");
   EXPECT_FALSE(program.session.SuppressRefresh);
 }
 

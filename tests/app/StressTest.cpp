@@ -90,7 +90,7 @@ class ProgramStressTest : public ::testing::Test {
 
   // The page switch as a user reaches it: the about box only returns to the page it came from.
   void GoTo(PageId number) {
-    if (program->Current()->Id() == PageId::About) program->Current()->findChild<QAction*>("Return1")->trigger();
+    if (program->Current()->Id() == PageId::About) program->Current()->findChild<QAction*>("Return")->trigger();
     program->Open(number);
   }
 

@@ -23,21 +23,21 @@ TEST_F(AssetsPage, FillShowsBalancesEquityAndNetWorth) {
   plan.HomeValue = 300000;
   plan.MortgageBalance = 200000;
   Refill();
-  EXPECT_EQ(Text("Edit1"), "$50,000");
-  EXPECT_EQ(Text("Edit6"), "4");
-  EXPECT_EQ(Text("Edit7"), "$100,000");
-  EXPECT_EQ(Text("Edit8"), "$262,000");
+  EXPECT_EQ(Text("TaxableBalance"), "$50,000");
+  EXPECT_EQ(Text("DebtYears"), "4");
+  EXPECT_EQ(Text("CurrentHomeEquity"), "$100,000");
+  EXPECT_EQ(Text("CurrentNetWorth"), "$262,000");
   EXPECT_EQ(program.CaptionText(), "Asset Page [ JohnSmith ]");
-  EXPECT_TRUE(program.Edit("Edit8")->isReadOnly());
-  EXPECT_EQ(program.Edit("Edit8")->focusPolicy(), Qt::NoFocus);
+  EXPECT_TRUE(program.Edit("CurrentNetWorth")->isReadOnly());
+  EXPECT_EQ(program.Edit("CurrentNetWorth")->focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(AssetsPage, RentedHomeHasNoEquity) {
   plan.HomeStatus = 3;
   plan.HomeValue = 300000;
   Refill();
-  EXPECT_EQ(Text("Edit7"), "$0");
-  EXPECT_EQ(Text("Edit8"), "$0");
+  EXPECT_EQ(Text("CurrentHomeEquity"), "$0");
+  EXPECT_EQ(Text("CurrentNetWorth"), "$0");
 }
 
 TEST_F(AssetsPage, DebtPaymentIsOnlyEverRaised) {
@@ -71,7 +71,7 @@ TEST_F(AssetsPage, UpdateShowsANegativeNetWorthWithoutLeaving) {
   program.Type(&PlanRecord::CurrentDebt, "4000");
   program.Run(Command::Update);
   EXPECT_EQ(plan.CurrentNetWorth, -2500);
-  EXPECT_EQ(Text("Edit8"), "(-$2,500)");
+  EXPECT_EQ(Text("CurrentNetWorth"), "(-$2,500)");
   EXPECT_TRUE(program.scripted.prompts.shown.empty());
 }
 
@@ -96,34 +96,35 @@ TEST_F(AssetsPage, HomeStatusButtonLeadsThereAndReturnShowsTheNewEquity) {
   ASSERT_EQ(program.Current()->Id(), PageId::HomeStatus);
   EXPECT_EQ(program.session.LastPageLeft, PageId::Assets);
   QCoreApplication::processEvents();  // the page fills at its first paint
-  program.Current()->findChild<QRadioButton*>("RadioButton2")->click();
+  program.Current()->findChild<QRadioButton*>("Own")->click();
   program.Type(&PlanRecord::HomeValue, "250000");
   program.Type(&PlanRecord::MortgageBalance, "100000");
   program.Run(Command::Return);
   ASSERT_EQ(program.Current()->Id(), PageId::Assets);
-  EXPECT_EQ(Text("Edit7"), "$150,000");
+  EXPECT_EQ(Text("CurrentHomeEquity"), "$150,000");
 }
 
 TEST_F(AssetsPage, MenuOrderAndOwnItem) {
   QStringList top;
   for (QAction* action : program.Current()->MenuBar()->actions()) top << action->text();
   EXPECT_EQ(top, (QStringList{"&Update", "&Setup", "&Graph", "&Plan", "&Window"}));
-  QAction* own = program.Current()->findChild<QAction*>("Assets1");
+  QAction* own = program.Current()->findChild<QAction*>("Assets");
   EXPECT_TRUE(own->isChecked());
   EXPECT_FALSE(own->isEnabled());
 }
 
 TEST_F(AssetsPage, TabOrderRunsThroughTheEntriesToTheButtonAndSkipsTheTotals) {
   QStringList order;
-  QWidget* start = program.Edit("Edit1");
+  QWidget* start = program.Edit("TaxableBalance");
   QWidget* widget = start;
   do {
     if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisible()) order << widget->objectName();
     widget = widget->nextInFocusChain();
   } while (widget != start);
-  EXPECT_EQ(order, (QStringList{"Edit1", "Edit2", "Edit4", "Edit6", "Button1"}));
-  EXPECT_TRUE(program.Edit("Edit7")->isReadOnly());
-  EXPECT_EQ(program.Edit("Edit7")->palette().color(QPalette::Base), QColor(0, 255, 255));
+  EXPECT_EQ(order,
+            (QStringList{"TaxableBalance", "TaxDeferredBalance", "CurrentDebt", "DebtYears", "HomeStatusButton"}));
+  EXPECT_TRUE(program.Edit("CurrentHomeEquity")->isReadOnly());
+  EXPECT_EQ(program.Edit("CurrentHomeEquity")->palette().color(QPalette::Base), QColor(0, 255, 255));
 }
 
 }  // namespace

@@ -27,10 +27,10 @@ class AssumptionsPage : public DataPageFixture {
 };
 
 TEST_F(AssumptionsPage, FillShowsYearAndRatesInTheirFormats) {
-  EXPECT_EQ(Text("Edit1"), "2005");
-  EXPECT_EQ(Text("Edit2"), "2.50");
-  EXPECT_EQ(Text("Edit6"), "3.00");
-  EXPECT_EQ(Text("Edit11"), "10.0");
+  EXPECT_EQ(Text("CurrentYear"), "2005");
+  EXPECT_EQ(Text("InflationRate"), "2.50");
+  EXPECT_EQ(Text("TaxDeferredReturn"), "3.00");
+  EXPECT_EQ(Text("RetirementReduction"), "10.0");
   EXPECT_EQ(program.CaptionText(), "Assumptions Page [ JohnSmith ]");
   EXPECT_EQ(program.session.working.PreviousYear, 2005);
 }
@@ -101,9 +101,9 @@ TEST_F(AssumptionsPage, NegativeRatesInBothFormsAndTheirDisplay) {
   Reopen();
   EXPECT_EQ(plan.InflationRate, -1.0L);
   EXPECT_EQ(plan.SalaryGrowth1, -1.0L);
-  EXPECT_EQ(Text("Edit2"), "(-1.00)");
-  EXPECT_EQ(Text("Edit7"), "(-1.00)");
-  EXPECT_EQ(Text("Edit11"), "(-0.3)");
+  EXPECT_EQ(Text("InflationRate"), "(-1.00)");
+  EXPECT_EQ(Text("SalaryGrowth1"), "(-1.00)");
+  EXPECT_EQ(Text("RetirementReduction"), "(-0.3)");
   EXPECT_TRUE(Messages().isEmpty());
 }
 
@@ -123,13 +123,15 @@ TEST_F(AssumptionsPage, DefaultFillsTheBoxesButStoresNothingUntilValidated) {
   plan.RetirementReduction = 20.0L;
   plan.PensionCola2 = 1.25L;
   program.Open(PageId::Assumptions);
-  ASSERT_EQ(Text("Edit2"), "4.00");
+  ASSERT_EQ(Text("InflationRate"), "4.00");
   program.Type(&PlanRecord::CurrentYear, "2009");
   program.Run(Command::Default);
   const QStringList expected = {"2005", "2.50", "6.00", "1.50", "1.50", "3.00", "1.00", "1.00", "0.00", "0.00", "10.0"};
-  for (int i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(program.Edit(QString("Edit%1").arg(i + 1))->text(), expected[i]) << i + 1;
-  }
+  const QStringList boxes = {"CurrentYear",   "InflationRate",     "MortgageRate",       "RealEstateGrowth",
+                             "TaxableReturn", "TaxDeferredReturn", "SalaryGrowth1",      "SalaryGrowth2",
+                             "PensionCola1",  "PensionCola2",      "RetirementReduction"};
+  for (int i = 0; i < expected.size(); ++i)
+    EXPECT_EQ(program.Edit(boxes[i])->text(), expected[i]) << boxes[i].toStdString();
   EXPECT_EQ(plan.InflationRate, 4.0L);
 
   // Through the about box and back: the boxes are unchanged, the plan too.
@@ -137,7 +139,7 @@ TEST_F(AssumptionsPage, DefaultFillsTheBoxesButStoresNothingUntilValidated) {
   ASSERT_EQ(CurrentPage(), PageId::About);
   program.window->ShowPageAsLeft(program.session.LastPageLeft);
   ASSERT_EQ(CurrentPage(), PageId::Assumptions);
-  EXPECT_EQ(Text("Edit2"), "2.50");
+  EXPECT_EQ(Text("InflationRate"), "2.50");
   EXPECT_EQ(plan.InflationRate, 4.0L);
   EXPECT_EQ(plan.PensionCola2, 1.25L);
 
@@ -170,14 +172,14 @@ TEST_F(AssumptionsPage, ClosingWithValidEntriesShowsTheGraphPage) {
 }
 
 TEST_F(AssumptionsPage, MenuOfThePage) {
-  auto* self = program.Current()->findChild<QAction*>("Assumptions1");
+  auto* self = program.Current()->findChild<QAction*>("Assumptions");
   ASSERT_NE(self, nullptr);
   EXPECT_EQ(self->text(), "&Assumptions");
   EXPECT_FALSE(self->isEnabled());
-  auto* html = program.Current()->findChild<QAction*>("HelpHTM1");
+  auto* html = program.Current()->findChild<QAction*>("UserGuide");
   ASSERT_NE(html, nullptr);
   EXPECT_EQ(html->text(), "Help HT&M  (Vista)");
-  program.Trigger("Help1");
+  program.Trigger("HelpTopics");
   EXPECT_EQ(program.scripted.desktop.helpTopics, std::vector<int>{1400});
 }
 

@@ -18,12 +18,12 @@ TEST_F(CategoryPageTest, HomeUpdateShowsTotalAndReturnCarriesItToTheSummary) {
   program.Open(PageId::HomeExpenses);
   const PageId lastPageLeft = program.session.LastPageLeft;
   EXPECT_EQ(program.Current()->windowTitle(), "Home Expense Page [ JohnSmith ]");
-  EXPECT_EQ(program.Edit("Edit6")->text(), "$12,000");
+  EXPECT_EQ(program.Edit("HomeMortgageOrRent")->text(), "$12,000");
 
-  QTest::keyClicks(program.Edit("Edit1"), "1,200");
+  QTest::keyClicks(program.Edit("HomeInsurance"), "1,200");
   program.Run(Command::Update);
   // The real estate tax is refreshed from the assets page's figure before the total.
-  EXPECT_EQ(program.Edit("Edit8")->text(), "$16,200");
+  EXPECT_EQ(program.Edit("HomeTotal")->text(), "$16,200");
   EXPECT_TRUE(Messages().isEmpty());
 
   program.Run(Command::Return);
@@ -36,7 +36,7 @@ TEST_F(CategoryPageTest, HomeUpdateShowsTotalAndReturnCarriesItToTheSummary) {
 TEST_F(CategoryPageTest, BlankBoxIsReadAsZero) {
   Plan().HomeUtilities = 500;
   program.Open(PageId::HomeExpenses);
-  EXPECT_EQ(program.Edit("Edit2")->text(), "$500");
+  EXPECT_EQ(program.Edit("HomeUtilities")->text(), "$500");
   program.Type(&PlanRecord::HomeUtilities, "  ");
   program.Run(Command::Return);
   EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
@@ -47,13 +47,13 @@ TEST_F(CategoryPageTest, BlankBoxIsReadAsZero) {
 TEST_F(CategoryPageTest, HomeComputedBoxesCannotBeTypedInto) {
   Plan().HomeMortgageOrRent = 9000;
   program.Open(PageId::HomeExpenses);
-  for (const char* name : {"Edit6", "Edit7", "Edit8"}) {
+  for (const char* name : {"HomeMortgageOrRent", "HomeRealEstateTax", "HomeTotal"}) {
     QLineEdit* box = program.Edit(name);
     EXPECT_TRUE(box->isReadOnly()) << name;
     EXPECT_EQ(box->focusPolicy(), Qt::NoFocus) << name;
     EXPECT_EQ(box->palette().color(QPalette::Base), QColor(0, 255, 255)) << name;
   }
-  QTest::keyClicks(program.Edit("Edit6"), "5");
+  QTest::keyClicks(program.Edit("HomeMortgageOrRent"), "5");
   program.Run(Command::Return);
   EXPECT_EQ(Plan().HomeMortgageOrRent, 9000);
 }
@@ -63,7 +63,7 @@ TEST_F(CategoryPageTest, BadEntryKeepsThePageButStoresTheOthersAndTheirTotal) {
   program.Type(&PlanRecord::Groceries, "100");
   program.Type(&PlanRecord::DryCleaning, "12.5");
   program.Type(&PlanRecord::Clothes, "300");
-  program.Trigger("Summary1");
+  program.Trigger("Return");
   EXPECT_EQ(CurrentPage(), PageId::FoodExpenses);
   EXPECT_EQ(MessageFirstLines(), QStringList{kDataEntryError});
   EXPECT_EQ(Plan().Groceries, 100);
@@ -73,7 +73,7 @@ TEST_F(CategoryPageTest, BadEntryKeepsThePageButStoresTheOthersAndTheirTotal) {
   program.Type(&PlanRecord::Grooming, "(-$5)");
   program.Run(Command::Update);
   EXPECT_EQ(Messages().size(), 2);
-  EXPECT_EQ(program.Edit("Edit9")->text(), "$400");
+  EXPECT_EQ(program.Edit("FoodTotal")->text(), "$400");
 
   // The close box refuses too, and returns to the summary once the entries parse.
   program.window->close();
@@ -92,16 +92,17 @@ TEST_F(CategoryPageTest, MedicalPageOfAOnePersonPlanStoresNothingForPersonTwo) {
   Plan().MedOther2 = 50;
   program.Open(PageId::MedicalExpenses);
   Page* page = program.Current();
-  EXPECT_EQ(page->findChild<QLabel*>("Label10")->text(), "Ann Lee");
-  for (const char* name : {"Label5", "Label6", "Label7", "Label8", "Label9"}) {
+  EXPECT_EQ(page->findChild<QLabel*>("Name1Heading")->text(), "Ann Lee");
+  for (const char* name :
+       {"MedPremiums2Label", "MedCopays2Label", "MedDrugs2Label", "MedOther2Label", "Name2Heading"}) {
     EXPECT_FALSE(page->findChild<QLabel*>(name)->isVisibleTo(page)) << name;
   }
-  for (const char* name : {"Edit5", "Edit6", "Edit7", "Edit8"}) {
+  for (const char* name : {"MedPremiums2", "MedCopays2", "MedDrugs2", "MedOther2"}) {
     EXPECT_FALSE(program.Edit(name)->isVisibleTo(page)) << name;
   }
   program.Type(&PlanRecord::MedPremiums1, "2,000");
   program.Type(&PlanRecord::MedPremiums2, "700");
-  program.Trigger("Summary1");
+  program.Trigger("Return");
   EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
   EXPECT_EQ(Plan().MedPremiums1, 2000);
   EXPECT_EQ(Plan().MedPremiums2, 0);
@@ -112,23 +113,23 @@ TEST_F(CategoryPageTest, MedicalPageOfAOnePersonPlanStoresNothingForPersonTwo) {
 TEST_F(CategoryPageTest, MedicalPageOfATwoPersonPlanReadsBothBlocks) {
   program.Open(PageId::MedicalExpenses);
   Page* page = program.Current();
-  EXPECT_EQ(page->findChild<QLabel*>("Label9")->text(), "Mary Smith");
-  EXPECT_TRUE(program.Edit("Edit8")->isVisibleTo(page));
+  EXPECT_EQ(page->findChild<QLabel*>("Name2Heading")->text(), "Mary Smith");
+  EXPECT_TRUE(program.Edit("MedOther2")->isVisibleTo(page));
   program.Type(&PlanRecord::MedCopays1, "300");
   program.Type(&PlanRecord::MedOther2, "1,250");
   program.Run(Command::Update);
-  EXPECT_EQ(program.Edit("Edit9")->text(), "$1,550");
+  EXPECT_EQ(program.Edit("MedicalTotal")->text(), "$1,550");
   EXPECT_EQ(Plan().MedOther2, 1250);
 }
 
 TEST_F(CategoryPageTest, SecondCarWithNoPeriodsLosesItsCostWhileTheFirstKeepsIt) {
   program.Open(PageId::AutoExpenses);
-  EXPECT_EQ(program.Current()->findChild<QAction*>("Update1"), nullptr);
+  EXPECT_EQ(program.Current()->findChild<QAction*>("Update"), nullptr);
   program.Type(&PlanRecord::AutoMaintenance, "800");
-  for (const char* years : {"Edit4", "Edit5", "Edit7", "Edit8"}) program.Type(years, "0");
+  for (const char* years : {"CarYearsHad1", "CarYearsLeft1", "CarYearsHad2", "CarYearsLeft2"}) program.Type(years, "0");
   program.Type(&PlanRecord::CarReplaceCost1, "20,000");
   program.Type(&PlanRecord::CarReplaceCost2, "20,000");
-  program.Trigger("Summary1");
+  program.Trigger("Return");
   EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
   EXPECT_EQ(Plan().CarReplaceCost1, 20000);
   EXPECT_EQ(Plan().CarReplaceCost2, 0);
@@ -136,15 +137,15 @@ TEST_F(CategoryPageTest, SecondCarWithNoPeriodsLosesItsCostWhileTheFirstKeepsIt)
   EXPECT_EQ(Plan().SummaryAuto, 20800);
 
   program.Open(PageId::AutoExpenses);
-  EXPECT_EQ(program.Edit("Edit9")->text(), "$0");
-  EXPECT_EQ(program.Edit("Edit6")->text(), "$20,000");
+  EXPECT_EQ(program.Edit("CarReplaceCost2")->text(), "$0");
+  EXPECT_EQ(program.Edit("CarReplaceCost1")->text(), "$20,000");
 }
 
 TEST_F(CategoryPageTest, AutomobileYearsAreWholeNumbers) {
   program.Open(PageId::AutoExpenses);
   program.Type(&PlanRecord::CarYearsLeft3, "2.5");
   program.Type(&PlanRecord::CarYearsHad3, "4");
-  program.Trigger("Summary1");
+  program.Trigger("Return");
   EXPECT_EQ(CurrentPage(), PageId::AutoExpenses);
   EXPECT_EQ(MessageFirstLines(), QStringList{kDataEntryError});
   EXPECT_EQ(Plan().CarYearsHad3, 4);
@@ -157,7 +158,7 @@ TEST_F(CategoryPageTest, AboutLeavesWithoutValidatingAndComesBackUnchanged) {
   EXPECT_TRUE(Messages().isEmpty());
   EXPECT_EQ(program.session.LastPageLeft, PageId::CommunicationExpenses);
   program.window->ShowPageAsLeft(PageId::CommunicationExpenses);
-  EXPECT_EQ(program.Edit("Edit1")->text(), "oops");
+  EXPECT_EQ(program.Edit("HomePhone")->text(), "oops");
 }
 
 struct PageFacts {
@@ -172,17 +173,17 @@ struct PageFacts {
 
 TEST_F(CategoryPageTest, EachPageHasItsCaptionMenuHelpAndInstructions) {
   const PageFacts pages[] = {
-      {PageId::HomeExpenses, "Home Expense Page [ JohnSmith ]", 1500, true, "Return1", "Edit8",
+      {PageId::HomeExpenses, "Home Expense Page [ JohnSmith ]", 1500, true, "Return", "HomeTotal",
        "INSTRUCTIONS\r\nYou may need you check book"},
-      {PageId::AutoExpenses, "Automobile Expense Page [ JohnSmith ]", 2100, false, "Summary1", "",
+      {PageId::AutoExpenses, "Automobile Expense Page [ JohnSmith ]", 2100, false, "Return", "",
        "INSTRUCTIONS\r\nUse this page to enter all automobile expenses."},
-      {PageId::MedicalExpenses, "Medical Expense Page [ JohnSmith ]", 1600, true, "Summary1", "Edit9",
+      {PageId::MedicalExpenses, "Medical Expense Page [ JohnSmith ]", 1600, true, "Return", "MedicalTotal",
        "INSTRUCTIONS\r\nYou may need you check book"},
-      {PageId::CommunicationExpenses, "Communication Expense Page [ JohnSmith ]", 1700, true, "Summary1", "Edit9",
-       "INSTRUCTIONS\r\nYou may need you check book"},
-      {PageId::EntertainmentExpenses, "Entertainment Gift Expense Page [ JohnSmith ]", 1800, true, "Summary1", "Edit9",
-       "INSTRUCTIONS\r\nYou may need you check book"},
-      {PageId::FoodExpenses, "Food Personal Expense Page [ JohnSmith ]", 1900, true, "Summary1", "Edit9",
+      {PageId::CommunicationExpenses, "Communication Expense Page [ JohnSmith ]", 1700, true, "Return",
+       "CommunicationTotal", "INSTRUCTIONS\r\nYou may need you check book"},
+      {PageId::EntertainmentExpenses, "Entertainment Gift Expense Page [ JohnSmith ]", 1800, true, "Return",
+       "EntertainmentTotal", "INSTRUCTIONS\r\nYou may need you check book"},
+      {PageId::FoodExpenses, "Food Personal Expense Page [ JohnSmith ]", 1900, true, "Return", "FoodTotal",
        "INSTRUCTIONS\r\nYou may need you check book"},
   };
   for (const PageFacts& facts : pages) {
@@ -192,16 +193,16 @@ TEST_F(CategoryPageTest, EachPageHasItsCaptionMenuHelpAndInstructions) {
     ASSERT_EQ(page->Id(), facts.number);
     EXPECT_EQ(page->windowTitle(), facts.caption);
     EXPECT_EQ(page->PageSize(), QSize(500, 518));
-    EXPECT_EQ(page->findChild<QAction*>("Update1") != nullptr, facts.update);
+    EXPECT_EQ(page->findChild<QAction*>("Update") != nullptr, facts.update);
     EXPECT_NE(page->findChild<QAction*>(facts.returnItem), nullptr);
     if (!facts.totalBox.isEmpty()) {
       EXPECT_TRUE(program.Edit(facts.totalBox)->isReadOnly());
     }
 
-    program.Trigger("Help1");
+    program.Trigger("HelpTopics");
     EXPECT_EQ(program.scripted.desktop.helpTopics.back(), facts.helpContext);
 
-    auto* memo = page->findChild<QPlainTextEdit*>("Memo1");
+    auto* memo = page->findChild<QPlainTextEdit*>("Instructions");
     ASSERT_NE(memo, nullptr);
     QString text = memo->toPlainText();
     text.replace('\n', "\r\n");
@@ -233,7 +234,7 @@ TEST_F(CategoryPageTest, InstructionMemosScrollOnlyUpAndDown) {
     program.Open(number);
     ASSERT_EQ(CurrentPage(), number);
     program.window->grab();
-    auto* memo = program.Current()->findChild<QPlainTextEdit*>("Memo1");
+    auto* memo = program.Current()->findChild<QPlainTextEdit*>("Instructions");
     ASSERT_NE(memo, nullptr);
     EXPECT_TRUE(memo->verticalScrollBar()->isVisible());
     EXPECT_FALSE(memo->horizontalScrollBar()->isVisible());
@@ -261,7 +262,7 @@ TEST_F(CategoryPageTest, CarReplacementsComeBackEveryPeriod) {
   program.Type(&PlanRecord::CarYearsHad1, "3");
   program.Type(&PlanRecord::CarYearsLeft1, "2");
   program.Type(&PlanRecord::CarReplaceCost1, "20,000");
-  program.Trigger("Summary1");
+  program.Trigger("Return");
   program.session.RunForecastForView();
   EXPECT_EQ(Expenses(1), 1000);
   EXPECT_EQ(Expenses(2), Inflated(1000, 2));
@@ -276,7 +277,7 @@ TEST_F(CategoryPageTest, MedicalCostsAreNotReducedAtRetirement) {
   program.Open(PageId::MedicalExpenses);
   program.Type(&PlanRecord::MedPremiums1, "1,000");
   program.Type(&PlanRecord::MedPremiums2, "2,000");
-  program.Trigger("Summary1");
+  program.Trigger("Return");
   program.session.RunForecastForView();
   EXPECT_EQ(Expenses(1), 3000);
   EXPECT_EQ(Expenses(10), Inflated(3000, 10));
@@ -288,13 +289,13 @@ TEST_F(CategoryPageTest, DiscretionaryPagesAreReducedAfterRetirement) {
   const struct {
     PageId page;
     const char* box;
-  } entries[] = {{PageId::CommunicationExpenses, "Edit2"},
-                 {PageId::EntertainmentExpenses, "Edit5"},
-                 {PageId::FoodExpenses, "Edit7"}};
+  } entries[] = {{PageId::CommunicationExpenses, "CellPhone"},
+                 {PageId::EntertainmentExpenses, "GiftsFamily"},
+                 {PageId::FoodExpenses, "FoodMisc"}};
   for (const auto& entry : entries) {
     program.Open(entry.page);
     program.Type(entry.box, "1,000");
-    program.Trigger("Summary1");
+    program.Trigger("Return");
   }
   program.session.RunForecastForView();
   EXPECT_EQ(Expenses(1), 3000);

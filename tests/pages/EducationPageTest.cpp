@@ -16,11 +16,11 @@ TEST_F(EducationPageTest, YearsBeforeANewCurrentYearMoveUpAtTheNextVisit) {
   Plan().CurrentYear = 2012;
   program.Open(PageId::Education);
   EXPECT_EQ(program.Current()->windowTitle(), "Education Expense Page [ JohnSmith ]");
-  EXPECT_EQ(program.Edit("Edit1")->text(), "2012");
-  EXPECT_EQ(program.Edit("Edit2")->text(), "2012");
-  EXPECT_EQ(program.Edit("Edit6")->text(), "2015");
-  EXPECT_EQ(program.Edit("Edit7")->text(), "2019");
-  EXPECT_EQ(program.Edit("Edit15")->text(), "0");
+  EXPECT_EQ(program.Edit("EduStartYear1")->text(), "2012");
+  EXPECT_EQ(program.Edit("EduEndYear1")->text(), "2012");
+  EXPECT_EQ(program.Edit("EduStartYear2")->text(), "2015");
+  EXPECT_EQ(program.Edit("EduEndYear2")->text(), "2019");
+  EXPECT_EQ(program.Edit("EduDebtYears3")->text(), "0");
   // The corrections are made in the plan, not only on screen.
   EXPECT_EQ(Plan().EduStartYear1, 2012);
   EXPECT_EQ(Plan().EduEndYear1, 2012);
@@ -34,7 +34,7 @@ TEST_F(EducationPageTest, ReadsEveryStudentAndReportsABadEntry) {
   program.Type(&PlanRecord::EduCost1, "12,000.50");
   program.Type(&PlanRecord::EduCost2, "$30,000");
   program.Type(&PlanRecord::EduDebtYears3, "10");
-  program.Trigger("Summary1");
+  program.Trigger("Return");
   EXPECT_EQ(CurrentPage(), PageId::Education);
   EXPECT_EQ(MessageFirstLines(), QStringList{"Data entry error please correct."});
   EXPECT_EQ(Plan().EduStartYear1, 2011);
@@ -51,20 +51,20 @@ TEST_F(EducationPageTest, ReadsEveryStudentAndReportsABadEntry) {
 
 TEST_F(EducationPageTest, InstructionsAreReloadedEvenWhenTheBoxesAreNot) {
   program.Open(PageId::Education);
-  auto* memo = program.Current()->findChild<QPlainTextEdit*>("Memo1");
+  auto* memo = program.Current()->findChild<QPlainTextEdit*>("Instructions");
   ASSERT_NE(memo, nullptr);
   const QString instructions = memo->toPlainText();
   EXPECT_TRUE(instructions.startsWith("INSTRUCTIONS\nThis page is used to enter current or future"));
   EXPECT_GT(instructions.indexOf("NUMBER FORMAT"), instructions.indexOf("TOTAL DEBT"));
   EXPECT_TRUE(instructions.endsWith("to go back to the previous page."));
-  EXPECT_EQ(program.Current()->findChild<QAction*>("Update1"), nullptr);
+  EXPECT_EQ(program.Current()->findChild<QAction*>("Update"), nullptr);
 
   memo->setPlainText("scrolled away");
   program.Type(&PlanRecord::EduCost1, "4,000");
   program.Run(Command::About);
   program.window->ShowPageAsLeft(PageId::Education);
   EXPECT_EQ(memo->toPlainText(), instructions);
-  EXPECT_EQ(program.Edit("Edit3")->text(), "4,000");
+  EXPECT_EQ(program.Edit("EduCost1")->text(), "4,000");
 }
 
 TEST_F(EducationPageTest, StudentsCostInTheirSchoolYearsOnly) {
@@ -75,7 +75,7 @@ TEST_F(EducationPageTest, StudentsCostInTheirSchoolYearsOnly) {
   program.Type(&PlanRecord::EduStartYear2, "2011");
   program.Type(&PlanRecord::EduEndYear2, "2015");
   program.Type(&PlanRecord::EduCost2, "10,000");
-  program.Trigger("Summary1");
+  program.Trigger("Return");
   ASSERT_EQ(CurrentPage(), PageId::ExpenseSummary);
   // Only a student starting this year is on the summary.
   EXPECT_EQ(Plan().SummaryEducation, 5000);

@@ -8,7 +8,7 @@
 namespace {
 
 EntryRow Row(PlanField field, int parseOrder = 0) {
-  return {"Label1", "Words", "Edit1", field, EntryKind::Dollars, false, LabelText::Given, 0, {}, parseOrder};
+  return {"WordsLabel", "Words", "Words", field, EntryKind::Dollars, false, LabelText::Given, 0, {}, parseOrder};
 }
 
 }  // namespace

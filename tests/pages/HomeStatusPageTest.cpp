@@ -26,21 +26,23 @@ class HomeStatusPage : public DataPageFixture {
   }
   // Clicks the situation's button, as the user does.
   void Choose(HomeSituation situation) {
-    const QString button = QString("RadioButton%1").arg(StoredValue(situation));
+    const char* const names[] = {"Rent", "Own", "RentThenBuy", "OwnThenBuyAnother", "OwnThenRent"};
+    const QString button = names[StoredValue(situation) - 1];
     QTest::mouseClick(program.Current()->findChild<QRadioButton*>(button), Qt::LeftButton);
   }
   bool Shows(const char* edit) const { return program.Edit(edit)->isVisible(); }
   QString Label(int row) const {
-    return program.Current()->findChild<QLabel*>(QString("Label%1").arg(row))->text().section(" .", 0, 0);
+    return program.Current()->findChild<QLabel*>(QString("FigureRow%1Label").arg(row))->text().section(" .", 0, 0);
   }
 };
 
 TEST_F(HomeStatusPage, FirstPaintFillsTheRowsOfTheCurrentSituation) {
   EXPECT_EQ(program.CaptionText(), "Assets - Home Status Page [ JohnSmith ]");
   ASSERT_EQ(plan.HomeStatus, 1);
-  EXPECT_TRUE(program.Current()->findChild<QRadioButton*>("RadioButton1")->isChecked());
-  EXPECT_TRUE(Shows("Edit9"));
-  for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8"})
+  EXPECT_TRUE(program.Current()->findChild<QRadioButton*>("Rent")->isChecked());
+  EXPECT_TRUE(Shows("FigureRow9"));
+  for (const char* edit :
+       {"FigureRow1", "FigureRow2", "FigureRow3", "FigureRow4", "FigureRow5", "FigureRow6", "FigureRow7", "FigureRow8"})
     EXPECT_FALSE(Shows(edit)) << edit;
   EXPECT_EQ(Label(9), "Annual Rent");
 }
@@ -100,7 +102,7 @@ TEST_F(HomeStatusPage, ZeroYearsBeforeAPurchaseBecomeOne) {
 }
 
 TEST_F(HomeStatusPage, InstructionsFollowTheSituation) {
-  auto memo = [this] { return program.Current()->findChild<QPlainTextEdit*>("Memo1")->toPlainText(); };
+  auto memo = [this] { return program.Current()->findChild<QPlainTextEdit*>("Instructions")->toPlainText(); };
   EXPECT_TRUE(memo().startsWith("INSTRUCTIONS\nThe \"rent\" item has been selected above."));
   EXPECT_FALSE(memo().contains("AUTOMATIC ADJUSTMENTS"));
   Choose(HomeSituation::RentThenBuy);
@@ -116,24 +118,24 @@ TEST_F(HomeStatusPage, TextsFollowTheQuantityAcrossSituations) {
   program.Type(&PlanRecord::HomeValue, "$310,000");
   program.Type(&PlanRecord::MortgageYears, "22");
   Choose(HomeSituation::OwnThenBuyAnother);
-  EXPECT_EQ(Text("Edit1"), "$310,000");
-  EXPECT_EQ(Text("Edit4"), "22");
+  EXPECT_EQ(Text("FigureRow1"), "$310,000");
+  EXPECT_EQ(Text("FigureRow4"), "22");
   EXPECT_EQ(Label(1), "Market Value of Home Current Dollars");
   program.Type(&PlanRecord::HomeValue, "$320,000");
   Choose(HomeSituation::Own);
-  EXPECT_EQ(Text("Edit3"), "$320,000");
+  EXPECT_EQ(Text("FigureRow3"), "$320,000");
 
   Choose(HomeSituation::Rent);
-  EXPECT_FALSE(Shows("Edit3"));
+  EXPECT_FALSE(Shows("FigureRow3"));
   Choose(HomeSituation::Own);
-  EXPECT_EQ(Text("Edit3"), "$320,000");
-  EXPECT_EQ(Text("Edit6"), "22");
+  EXPECT_EQ(Text("FigureRow3"), "$320,000");
+  EXPECT_EQ(Text("FigureRow6"), "22");
 }
 
 TEST_F(HomeStatusPage, ZeroYearsLeftMakeTheWholeBalanceOneYearsPayment) {
   Choose(HomeSituation::OwnThenRent);
-  EXPECT_FALSE(Shows("Edit5"));
-  EXPECT_FALSE(Shows("Edit7"));
+  EXPECT_FALSE(Shows("FigureRow5"));
+  EXPECT_FALSE(Shows("FigureRow7"));
   EXPECT_EQ(Label(8), "Rent You Expect to Pay Current Dollars");
   plan.NewHomePrice = 123;
   program.Type(&PlanRecord::MortgageBalance, "40000");
@@ -172,7 +174,7 @@ TEST_F(HomeStatusPage, MenuHasReturnAndWindows) {
   QStringList top;
   for (QAction* action : program.Current()->MenuBar()->actions()) top << action->text();
   EXPECT_EQ(top, (QStringList{"&Return", "&Windows"}));
-  program.Trigger("Help1");
+  program.Trigger("HelpTopics");
   EXPECT_EQ(program.scripted.desktop.helpTopics, std::vector<int>{1000});
 }
 
@@ -188,8 +190,8 @@ TEST_F(HomeStatusPage, AboutLeavesWithoutValidationAndComesBackUnchanged) {
   program.window->ShowPageAsLeft(program.session.LastPageLeft);
   QCoreApplication::processEvents();
   ASSERT_EQ(program.Current()->Id(), PageId::HomeStatus);
-  EXPECT_TRUE(program.Current()->findChild<QRadioButton*>("RadioButton2")->isChecked());
-  EXPECT_EQ(Text("Edit3"), "abc");
+  EXPECT_TRUE(program.Current()->findChild<QRadioButton*>("Own")->isChecked());
+  EXPECT_EQ(Text("FigureRow3"), "abc");
   EXPECT_EQ(Label(3), "Current Market Value of Home");
 }
 
@@ -203,15 +205,15 @@ TEST_F(HomeStatusPage, EachVisitShowsThePlanFiguresUnderTheCheckedSituation) {
   plan.HomeValue = 280000;
   plan.MortgageYears = 12;
   Enter();
-  EXPECT_TRUE(program.Current()->findChild<QRadioButton*>("RadioButton2")->isChecked());
-  EXPECT_EQ(Text("Edit3"), "$280,000");
-  EXPECT_EQ(Text("Edit6"), "12");
-  EXPECT_FALSE(Shows("Edit1"));
+  EXPECT_TRUE(program.Current()->findChild<QRadioButton*>("Own")->isChecked());
+  EXPECT_EQ(Text("FigureRow3"), "$280,000");
+  EXPECT_EQ(Text("FigureRow6"), "12");
+  EXPECT_FALSE(Shows("FigureRow1"));
   // Same situation again: the figures are refilled under the labels already shown.
   program.Run(Command::Return);
   plan.HomeValue = 290000;
   Enter();
-  EXPECT_EQ(Text("Edit3"), "$290,000");
+  EXPECT_EQ(Text("FigureRow3"), "$290,000");
   EXPECT_EQ(Label(3), "Current Market Value of Home");
 }
 

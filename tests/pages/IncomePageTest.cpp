@@ -22,10 +22,10 @@ TEST_F(IncomePage, FillShowsAmountsAsMoneyAndNamesAsHeadings) {
   plan.Salary1 = 45000;
   plan.SocialSecurity2 = 1234567;
   Refill();
-  EXPECT_EQ(program.Edit("Edit2")->text(), "$45,000");
-  EXPECT_EQ(program.Edit("Edit10")->text(), "$1,234,567");
-  EXPECT_EQ(program.Current()->findChild<QLabel*>("Label10")->text(), "John Smith");
-  EXPECT_EQ(program.Current()->findChild<QLabel*>("Label9")->text(), "Mary Smith");
+  EXPECT_EQ(program.Edit("Salary1")->text(), "$45,000");
+  EXPECT_EQ(program.Edit("SocialSecurity2")->text(), "$1,234,567");
+  EXPECT_EQ(program.Current()->findChild<QLabel*>("FirstPersonHeading")->text(), "John Smith");
+  EXPECT_EQ(program.Current()->findChild<QLabel*>("SecondPersonHeading")->text(), "Mary Smith");
   EXPECT_EQ(program.CaptionText(), "Income Page [ JohnSmith ]");
 }
 
@@ -82,9 +82,10 @@ TEST_F(IncomePage, MalformedAmountKeepsThePageAndAdjustsNoAge) {
 TEST_F(IncomePage, OnePersonHidesTheSecondBlockButStillStoresIt) {
   plan.SecondPerson = false;
   Refill();
-  for (const char* name : {"Label9", "Label6", "Label7", "Label8", "Label12", "Edit7", "Edit8", "Edit9", "Edit10"})
+  for (const char* name : {"SecondPersonHeading", "Salary2Label", "DeferredContribution2Label", "Pension2Label",
+                           "SocialSecurity2Label", "Salary2", "DeferredContribution2", "Pension2", "SocialSecurity2"})
     EXPECT_FALSE(Visible(name)) << name;
-  EXPECT_TRUE(Visible("Edit2"));
+  EXPECT_TRUE(Visible("Salary1"));
   program.Type(&PlanRecord::Salary2, "30000");
   program.LeaveFor(PageId::Assets);
   EXPECT_EQ(plan.Salary2, 30000);

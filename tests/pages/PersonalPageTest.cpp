@@ -11,16 +11,16 @@ class PersonPage : public DataPageFixture {
  protected:
   void SetUp() override { OpenPage(PageId::Personal); }
 
-  QCheckBox* SecondPersonBox() const { return program.Current()->findChild<QCheckBox*>("CheckBox2"); }
+  QCheckBox* SecondPersonBox() const { return program.Current()->findChild<QCheckBox*>("SecondPerson"); }
   // Leaves for the income page, as the Setup menu does.
   void Leave() { program.LeaveFor(PageId::Income); }
 };
 
 TEST_F(PersonPage, FillShowsNamesAgesAndCaption) {
-  EXPECT_EQ(Text("Edit1"), "John Smith");
-  EXPECT_EQ(Text("Edit2"), "30");
-  EXPECT_EQ(Text("Edit5"), "Mary Smith");
-  EXPECT_EQ(Text("Edit6"), "28");
+  EXPECT_EQ(Text("Name1"), "John Smith");
+  EXPECT_EQ(Text("Age1"), "30");
+  EXPECT_EQ(Text("Name2"), "Mary Smith");
+  EXPECT_EQ(Text("Age2"), "28");
   EXPECT_TRUE(SecondPersonBox()->isChecked());
   EXPECT_EQ(program.CaptionText(), "Personel Data Page [ JohnSmith ]");
 }
@@ -95,7 +95,7 @@ TEST_F(PersonPage, FailedValidationStoresWhatParsedButAdjustsNothing) {
   Leave();
   EXPECT_EQ(plan.Name1, "Jack");
   EXPECT_EQ(plan.Age1, 10);
-  EXPECT_EQ(Text("Edit3"), "x");
+  EXPECT_EQ(Text("RetireAge1"), "x");
 }
 
 TEST_F(PersonPage, SwitchingTheSecondPersonOffAndOnRestoresTheSixTexts) {
@@ -103,11 +103,12 @@ TEST_F(PersonPage, SwitchingTheSecondPersonOffAndOnRestoresTheSixTexts) {
   program.Type(&PlanRecord::Age2, "41");
   program.Type(&PlanRecord::PensionAge2, "62");
   SecondPersonBox()->click();
-  for (const char* edit : {"Edit5", "Edit6", "Edit7", "Edit8", "Edit9", "Edit11"}) EXPECT_EQ(Text(edit), "") << edit;
+  for (const char* edit : {"Name2", "Age2", "RetireAge2", "SocialSecurityAge2", "PensionAge2", "EmploymentStartAge2"})
+    EXPECT_EQ(Text(edit), "") << edit;
   SecondPersonBox()->click();
-  EXPECT_EQ(Text("Edit5"), "Ann Lee");
-  EXPECT_EQ(Text("Edit6"), "41");
-  EXPECT_EQ(Text("Edit9"), "62");
+  EXPECT_EQ(Text("Name2"), "Ann Lee");
+  EXPECT_EQ(Text("Age2"), "41");
+  EXPECT_EQ(Text("PensionAge2"), "62");
 }
 
 TEST_F(PersonPage, OnePersonPlanClearsPersonTwoAndFilesSingle) {
@@ -125,9 +126,9 @@ TEST_F(PersonPage, OnePersonPlanClearsPersonTwoAndFilesSingle) {
 
   program.Open(PageId::Personal);
   EXPECT_FALSE(SecondPersonBox()->isChecked());
-  EXPECT_EQ(Text("Edit5"), "");
+  EXPECT_EQ(Text("Name2"), "");
   SecondPersonBox()->click();
-  EXPECT_EQ(Text("Edit5"), "Mary Smith");
+  EXPECT_EQ(Text("Name2"), "Mary Smith");
   Leave();
   EXPECT_TRUE(plan.SecondPerson);
   EXPECT_EQ(plan.FilingStatus, 2);
@@ -137,24 +138,24 @@ TEST(PersonPageFresh, TypingASecondNameSwitchesTheSecondPersonOnAndKeepsTheTypin
   TestProgram program;
   program.session.plan.SecondPerson = false;
   program.Open(PageId::Personal);
-  auto* box = program.Current()->findChild<QCheckBox*>("CheckBox2");
+  auto* box = program.Current()->findChild<QCheckBox*>("SecondPerson");
   ASSERT_FALSE(box->isChecked());
-  QTest::keyClicks(program.Edit("Edit5"), "Ann");
+  QTest::keyClicks(program.Edit("Name2"), "Ann");
   EXPECT_TRUE(box->isChecked());
-  EXPECT_EQ(program.Edit("Edit5")->text(), "Ann");
+  EXPECT_EQ(program.Edit("Name2")->text(), "Ann");
   // Nothing was kept yet on a plan loaded without a second person.
-  EXPECT_EQ(program.Edit("Edit6")->text(), "0");
-  EXPECT_EQ(program.Edit("Edit11")->text(), "0");
+  EXPECT_EQ(program.Edit("Age2")->text(), "0");
+  EXPECT_EQ(program.Edit("EmploymentStartAge2")->text(), "0");
 }
 
 TEST(PersonPageFresh, CheckingTheBoxOnAOnePersonPlanFillsTheSixBoxesWithZero) {
   TestProgram program;
   program.session.plan.SecondPerson = false;
   program.Open(PageId::Personal);
-  auto* box = program.Current()->findChild<QCheckBox*>("CheckBox2");
+  auto* box = program.Current()->findChild<QCheckBox*>("SecondPerson");
   ASSERT_FALSE(box->isChecked());
   box->click();
-  for (const char* edit : {"Edit5", "Edit6", "Edit7", "Edit8", "Edit9", "Edit11"})
+  for (const char* edit : {"Name2", "Age2", "RetireAge2", "SocialSecurityAge2", "PensionAge2", "EmploymentStartAge2"})
     EXPECT_EQ(program.Edit(edit)->text(), "0") << edit;
   // "0" is a name, so the page may be left, with the second person on.
   program.LeaveFor(PageId::Income);
@@ -170,7 +171,7 @@ TEST_F(PersonPage, AboutDoesNotValidateAndReturnsToTheUnvalidatedTexts) {
   if (program.Current()->Id() != PageId::About) GTEST_SKIP() << "no about box in this build";
   EXPECT_EQ(program.session.LastPageLeft, PageId::Personal);
   program.window->ShowPageAsLeft(program.session.LastPageLeft);
-  EXPECT_EQ(Text("Edit2"), "12.5");
+  EXPECT_EQ(Text("Age1"), "12.5");
 }
 
 TEST_F(PersonPage, CloseBoxValidatesThenShowsTheGraphPage) {
@@ -186,23 +187,23 @@ TEST_F(PersonPage, CloseBoxValidatesThenShowsTheGraphPage) {
 
 TEST_F(PersonPage, TabOrderFollowsTheRowsAndSkipsTheCheckBoxAndMemo) {
   QStringList order;
-  QWidget* start = program.Edit("Edit1");
+  QWidget* start = program.Edit("Name1");
   QWidget* widget = start;
   do {
     if (widget->focusPolicy() & Qt::TabFocus && widget->isVisible()) order << widget->objectName();
     widget = widget->nextInFocusChain();
   } while (widget != start);
-  const QStringList expected{"Edit1", "Edit2", "Edit10", "Edit3", "Edit12", "Edit4",
-                             "Edit5", "Edit6", "Edit11", "Edit7", "Edit9",  "Edit8"};
+  const QStringList expected{"Name1", "Age1", "EmploymentStartAge1", "RetireAge1", "PensionAge1", "SocialSecurityAge1",
+                             "Name2", "Age2", "EmploymentStartAge2", "RetireAge2", "PensionAge2", "SocialSecurityAge2"};
   EXPECT_EQ(order.mid(0, expected.size()), expected);
 }
 
 TEST_F(PersonPage, MenuMarksThisPageAndHelpUsesItsTopic) {
-  QAction* own = program.Current()->findChild<QAction*>("PersonalData1");
+  QAction* own = program.Current()->findChild<QAction*>("PersonalData");
   ASSERT_NE(own, nullptr);
   EXPECT_TRUE(own->isChecked());
   EXPECT_FALSE(own->isEnabled());
-  program.Trigger("Help1");
+  program.Trigger("HelpTopics");
   EXPECT_EQ(program.scripted.desktop.helpTopics, std::vector<int>{800});
 }
 

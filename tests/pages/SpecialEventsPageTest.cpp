@@ -19,9 +19,9 @@ TEST_F(EventsPageTest, EventYearsBeforeANewCurrentYearMoveUp) {
   Plan().CurrentYear = 2012;
   program.Open(PageId::SpecialEvents);
   EXPECT_EQ(program.Current()->windowTitle(), "Special Events and Other [ JohnSmith ]");
-  EXPECT_EQ(program.Edit("Edit13")->text(), "2012");
-  EXPECT_EQ(program.Edit("Edit16")->text(), "2012");
-  EXPECT_EQ(program.Edit("Edit19")->text(), "2015");
+  EXPECT_EQ(program.Edit("EventYear1")->text(), "2012");
+  EXPECT_EQ(program.Edit("EventYear2")->text(), "2012");
+  EXPECT_EQ(program.Edit("EventYear3")->text(), "2015");
   EXPECT_EQ(Plan().EventYear2, 2012);
 }
 
@@ -29,33 +29,33 @@ TEST_F(EventsPageTest, PastEventYearIsRefusedButUpdateStillShowsTheTotal) {
   program.Open(PageId::SpecialEvents);
   program.Type(&PlanRecord::EventYear1, "2009");
   program.Type(&PlanRecord::OtherAmount1, "100");
-  program.Trigger("Summary1");
+  program.Trigger("Return");
   EXPECT_EQ(CurrentPage(), PageId::SpecialEvents);
   EXPECT_EQ(Messages(), QStringList{kEventYearError});
 
   program.Run(Command::Update);
   EXPECT_EQ(Messages(), (QStringList{kEventYearError, kEventYearError}));
-  EXPECT_EQ(program.Edit("Edit11")->text(), "$100");
+  EXPECT_EQ(program.Edit("OtherTotal")->text(), "$100");
   EXPECT_EQ(Plan().EventYear1, 2009);
 
   // Left through About the year stays as typed; the next fill moves it up.
   program.Run(Command::About);
   program.Open(PageId::SpecialEvents);
-  EXPECT_EQ(program.Edit("Edit13")->text(), "2010");
+  EXPECT_EQ(program.Edit("EventYear1")->text(), "2010");
 }
 
 TEST_F(EventsPageTest, BadAmountIsReportedBeforeTheYearCheck) {
   program.Open(PageId::SpecialEvents);
   program.Type(&PlanRecord::EventYear1, "2009");
   program.Type(&PlanRecord::EventAmount1, "5.5");
-  program.Trigger("Summary1");
+  program.Trigger("Return");
   EXPECT_EQ(MessageFirstLines(), QStringList{"Data entry error please correct."});
 }
 
 TEST_F(EventsPageTest, YearWithACommaIsAWholeYear) {
   program.Open(PageId::SpecialEvents);
   program.Type(&PlanRecord::EventYear2, "2,011");
-  program.Trigger("Summary1");
+  program.Trigger("Return");
   EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
   EXPECT_EQ(Plan().EventYear2, 2011);
 }
@@ -68,11 +68,11 @@ TEST_F(EventsPageTest, OnlyThisYearsEventsJoinTheTotal) {
   program.Type(&PlanRecord::OtherAmount1, "100");
   program.Type(&PlanRecord::OtherAmount5, "200");
   program.Run(Command::Update);
-  EXPECT_EQ(program.Edit("Edit11")->text(), "$5,300");
+  EXPECT_EQ(program.Edit("OtherTotal")->text(), "$5,300");
   EXPECT_EQ(Plan().OtherAnnualTotal, 300);
   EXPECT_EQ(Plan().OtherTotal, 5300);
 
-  program.Trigger("Summary1");
+  program.Trigger("Return");
   ASSERT_EQ(CurrentPage(), PageId::ExpenseSummary);
   EXPECT_EQ(Plan().SummaryOther, 5300);
   program.session.RunForecastForView();
@@ -84,14 +84,14 @@ TEST_F(EventsPageTest, OnlyThisYearsEventsJoinTheTotal) {
 
 TEST_F(EventsPageTest, TitlesAreStoredAsTypedAndEmptyOnesSurviveThePlanFile) {
   program.Open(PageId::SpecialEvents);
-  QLineEdit* title = program.Edit("Edit12");
+  QLineEdit* title = program.Edit("EventTitle1");
   EXPECT_EQ(title->text(), "One Time Special Event #1");
   EXPECT_EQ(title->focusPolicy(), Qt::ClickFocus);
   EXPECT_EQ(title->palette().color(QPalette::Base), QColor(Qt::yellow));
   program.Type(&PlanRecord::EventTitle1, "");
   program.Type(&PlanRecord::OtherTitle1, "Boat club");
   program.Type(&PlanRecord::OtherTitle5, "");
-  program.Trigger("Summary1");
+  program.Trigger("Return");
   EXPECT_EQ(Plan().EventTitle1, "");
   EXPECT_EQ(Plan().OtherTitle1, "Boat club");
   EXPECT_EQ(Plan().OtherTitle5, "");

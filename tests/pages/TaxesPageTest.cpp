@@ -35,7 +35,8 @@ class TaxesPage : public DataPageFixture {
   }
 
   QRadioButton* Status(int n) const {
-    return program.Current()->findChild<QRadioButton*>(QString("RadioButton%1").arg(n));
+    const char* const names[] = {"OneSingle", "Jointly", "TwoSingles", "Separately"};
+    return program.Current()->findChild<QRadioButton*>(names[n - 1]);
   }
   bool Shown(const QString& name) const {
     auto* widget = program.Current()->findChild<QWidget*>(name);
@@ -51,7 +52,8 @@ TEST_F(TaxesPage, OnePersonFilesOnlyAsOneSinglePerson) {
   EXPECT_TRUE(Status(1)->isChecked());
   EXPECT_TRUE(Status(1)->isEnabled());
   for (int n = 2; n <= 4; ++n) EXPECT_FALSE(Status(n)->isEnabled()) << n;
-  for (const char* name : {"Label5", "Label6", "Label7", "Label8", "Label9", "Edit5", "Edit6", "Edit7", "Edit8"}) {
+  for (const char* name : {"FederalTax2Label", "StateTax2Label", "SocialSecurityTax2Label", "MedicareTax2Label",
+                           "SecondPersonHeading", "FederalTax2", "StateTax2", "SocialSecurityTax2", "MedicareTax2"}) {
     EXPECT_FALSE(Shown(name)) << name;
   }
   EXPECT_EQ(program.CaptionText(), "FICA Income Tax Page [ JohnSmith ]");
@@ -66,59 +68,59 @@ TEST_F(TaxesPage, JointFilingHidesAndLeavesOutPersonTwoIncomeTaxes) {
   OpenAndPaint();
   EXPECT_TRUE(Status(2)->isChecked());
   EXPECT_FALSE(Status(1)->isEnabled());
-  EXPECT_FALSE(Shown("Edit5"));
-  EXPECT_FALSE(Shown("Label6"));
-  EXPECT_TRUE(Shown("Edit7"));
-  EXPECT_TRUE(Shown("Label9"));
+  EXPECT_FALSE(Shown("FederalTax2"));
+  EXPECT_FALSE(Shown("StateTax2Label"));
+  EXPECT_TRUE(Shown("SocialSecurityTax2"));
+  EXPECT_TRUE(Shown("SecondPersonHeading"));
   // 6,000 + 1,000 + 3,100 Social Security + 725 Medicare.
-  EXPECT_EQ(Text("Edit9"), "$10,825");
+  EXPECT_EQ(Text("TaxTotal"), "$10,825");
   EXPECT_EQ(plan.TaxTotal, 10'825);
 
   QTest::mouseClick(Status(4), Qt::LeftButton);
   EXPECT_EQ(plan.FilingStatus, 4);
-  EXPECT_TRUE(Shown("Edit5"));
-  EXPECT_TRUE(Shown("Edit6"));
-  EXPECT_EQ(Text("Edit9"), "$13,325");
+  EXPECT_TRUE(Shown("FederalTax2"));
+  EXPECT_TRUE(Shown("StateTax2"));
+  EXPECT_EQ(Text("TaxTotal"), "$13,325");
 
   QTest::mouseClick(Status(2), Qt::LeftButton);
-  EXPECT_FALSE(Shown("Edit5"));
-  EXPECT_EQ(Text("Edit9"), "$10,825");
+  EXPECT_FALSE(Shown("FederalTax2"));
+  EXPECT_EQ(Text("TaxTotal"), "$10,825");
 
   // Hidden again on every showing while the status is joint.
   program.LeaveFor(PageId::Assumptions);
   ASSERT_EQ(CurrentPage(), PageId::Assumptions);
   EXPECT_EQ(plan.FilingStatus, 2);
   OpenAndPaint();
-  EXPECT_FALSE(Shown("Edit5"));
-  EXPECT_FALSE(Shown("Edit6"));
+  EXPECT_FALSE(Shown("FederalTax2"));
+  EXPECT_FALSE(Shown("StateTax2"));
 }
 
 TEST_F(TaxesPage, SeparateFilingShowsAndAddsPersonTwoIncomeTaxes) {
   plan.FilingStatus = 3;
   OpenAndPaint();
   EXPECT_TRUE(Status(3)->isChecked());
-  EXPECT_TRUE(Shown("Edit5"));
-  EXPECT_TRUE(Shown("Edit6"));
-  EXPECT_EQ(Text("Edit5"), "$2,000");
-  EXPECT_EQ(Text("Edit9"), "$13,325");
+  EXPECT_TRUE(Shown("FederalTax2"));
+  EXPECT_TRUE(Shown("StateTax2"));
+  EXPECT_EQ(Text("FederalTax2"), "$2,000");
+  EXPECT_EQ(Text("TaxTotal"), "$13,325");
 }
 
 TEST_F(TaxesPage, FicaOnlyForThePersonEmployedNow) {
   OpenAndPaint();
-  EXPECT_EQ(Text("Edit3"), "$3,100");
-  EXPECT_EQ(Text("Edit4"), "$725");
+  EXPECT_EQ(Text("SocialSecurityTax1"), "$3,100");
+  EXPECT_EQ(Text("MedicareTax1"), "$725");
   // Person 2 has a salary but starts work later: no FICA this year.
-  EXPECT_EQ(Text("Edit7"), "$0");
-  EXPECT_EQ(Text("Edit8"), "$0");
+  EXPECT_EQ(Text("SocialSecurityTax2"), "$0");
+  EXPECT_EQ(Text("MedicareTax2"), "$0");
   EXPECT_EQ(plan.SocialSecurityTax2, 0);
   EXPECT_EQ(plan.MedicareTax2, 0);
 }
 
 TEST_F(TaxesPage, FillHappensAtTheFirstPaintAfterActivation) {
   program.Open(PageId::Taxes);
-  QLineEdit* federal = program.Edit("Edit1");
+  QLineEdit* federal = program.Edit("FederalTax1");
   EXPECT_TRUE(QTest::qWaitFor([&] { return federal->text() == "$6,000"; }, 2000));
-  EXPECT_EQ(Text("Edit9"), "$10,825");
+  EXPECT_EQ(Text("TaxTotal"), "$10,825");
 }
 
 TEST_F(TaxesPage, LeavingBeforeAnyPaintStoresThePlanNotStaleBoxes) {
@@ -150,7 +152,7 @@ TEST_F(TaxesPage, FailedValidationStillRunsFicaAndReadsTheStatus) {
   EXPECT_EQ(plan.StateTax1, 1'500);
   EXPECT_EQ(plan.FilingStatus, 1);
   // The FICA step replaced what the read-only box held.
-  EXPECT_EQ(Text("Edit3"), "$3,720");
+  EXPECT_EQ(Text("SocialSecurityTax1"), "$3,720");
   EXPECT_EQ(plan.SocialSecurityTax1, 3'720);
 }
 
@@ -164,7 +166,7 @@ TEST_F(TaxesPage, UpdateStoresEntriesAndShowsTheNewTotal) {
   EXPECT_TRUE(Messages().isEmpty());
   EXPECT_EQ(plan.FederalTax1, 7'000);
   EXPECT_EQ(plan.StateTax2, 1'000);
-  EXPECT_EQ(Text("Edit9"), "$14,825");
+  EXPECT_EQ(Text("TaxTotal"), "$14,825");
 
   program.Type(&PlanRecord::FederalTax2, "2.5");
   program.Run(Command::Update);
@@ -187,14 +189,14 @@ TEST_F(TaxesPage, HidingReadsTheStatusBackWithoutValidating) {
 
 TEST_F(TaxesPage, MenusCarryTheirCaptions) {
   OpenAndPaint();
-  auto* html = program.Current()->findChild<QAction*>("HelpHTMVista1");
+  auto* html = program.Current()->findChild<QAction*>("UserGuide");
   ASSERT_NE(html, nullptr);
   EXPECT_EQ(html->text(), "Help HT&M  (Vista)");
-  auto* taxes = program.Current()->findChild<QAction*>("axes1");
+  auto* taxes = program.Current()->findChild<QAction*>("Taxes");
   ASSERT_NE(taxes, nullptr);
   EXPECT_TRUE(taxes->isChecked());
   EXPECT_FALSE(taxes->isEnabled());
-  program.Trigger("Help1");
+  program.Trigger("HelpTopics");
   EXPECT_EQ(program.scripted.desktop.helpTopics, std::vector<int>{1200});
 }
 

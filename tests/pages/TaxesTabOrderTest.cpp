@@ -25,7 +25,8 @@ class TaxesTabOrderTest : public ::testing::Test {
   static QWidget* Focus() { return QApplication::focusWidget(); }
   static QString FocusName() { return Focus() ? Focus()->objectName() : QString(); }
   QRadioButton* Status(int n) const {
-    return program.Current()->findChild<QRadioButton*>(QString("RadioButton%1").arg(n));
+    const char* const names[] = {"OneSingle", "Jointly", "TwoSingles", "Separately"};
+    return program.Current()->findChild<QRadioButton*>(names[n - 1]);
   }
 
   // Names of the controls Tab visits from Edit1, `count` presses.
@@ -43,19 +44,20 @@ class TaxesTabOrderTest : public ::testing::Test {
 };
 
 TEST_F(TaxesTabOrderTest, TabReachesTheChosenStatusAfterTheFourTaxBoxes) {
-  EXPECT_EQ(TabFrom("Edit1", 5), QStringList({"Edit1", "Edit2", "Edit5", "Edit6", "RadioButton3", "Edit1"}));
+  EXPECT_EQ(TabFrom("FederalTax1", 5),
+            QStringList({"FederalTax1", "StateTax1", "FederalTax2", "StateTax2", "TwoSingles", "FederalTax1"}));
   QTest::keyClick(Focus(), Qt::Key_Tab, Qt::ShiftModifier);
-  EXPECT_EQ(FocusName(), "RadioButton3");
+  EXPECT_EQ(FocusName(), "TwoSingles");
   QTest::keyClick(Focus(), Qt::Key_Tab, Qt::ShiftModifier);
-  EXPECT_EQ(FocusName(), "Edit6");
+  EXPECT_EQ(FocusName(), "StateTax2");
 
   // Filing jointly hides person 2's income taxes; the status still follows.
   QTest::mouseClick(Status(2), Qt::LeftButton);
-  EXPECT_EQ(TabFrom("Edit1", 2), QStringList({"Edit1", "Edit2", "RadioButton2"}));
+  EXPECT_EQ(TabFrom("FederalTax1", 2), QStringList({"FederalTax1", "StateTax1", "Jointly"}));
 }
 
 TEST_F(TaxesTabOrderTest, ArrowKeysMoveBetweenTheStatuses) {
-  TabFrom("Edit1", 4);
+  TabFrom("FederalTax1", 4);
   ASSERT_EQ(Focus(), Status(3));
   QTest::keyClick(Focus(), Qt::Key_Down);
   EXPECT_EQ(Focus(), Status(4));

@@ -15,31 +15,31 @@ namespace {
 QStringList ItemNames(Command command) {
   switch (command) {
     case Command::Update:
-      return {"Update1"};
+      return {"Update"};
     case Command::Return:
-      return {"Return1", "Summary1"};
+      return {"Return"};
     case Command::Default:
-      return {"Default1"};
+      return {"Defaults"};
     case Command::New:
-      return {"New1"};
+      return {"New"};
     case Command::Open:
-      return {"Open1"};
+      return {"Open"};
     case Command::Save:
-      return {"Save1"};
+      return {"Save"};
     case Command::Exit:
-      return {"Exit1"};
+      return {"Exit"};
     case Command::SwitchDollars:
-      return {"DollarsInflationAdjusted1", "Curr1"};
+      return {"SwitchDollars"};
     case Command::Print:
-      return {"PrintGraph1", "PrintPlan1"};
+      return {"PrintGraph", "PrintPlan"};
     case Command::SaveBitmap:
-      return {"SaveBitmap1"};
+      return {"SaveBitmap"};
     case Command::CopySelection:
-      return {"CopySelection1"};
+      return {"CopySelection"};
     case Command::CopyAll:
-      return {"CopyAll1"};
+      return {"CopyAll"};
     case Command::About:
-      return {"About1"};
+      return {"About"};
   }
   return {};
 }

@@ -64,7 +64,7 @@ class ComparisonPageTest : public ::testing::Test {
     QTest::keyClick(program.window.get(), Qt::Key_F, Qt::AltModifier);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->objectName(), "File1");
+    ASSERT_EQ(menu->objectName(), "FileMenu");
     QTest::keyClick(menu, key);
   }
 
@@ -117,7 +117,7 @@ TEST_F(ComparisonPageTest, OpensFromTheGraphPagesFileMenuWithTheSummaryAndTheAtt
 TEST_F(ComparisonPageTest, CopyCommandsPutTheYearDifferencesOnTheClipboardAsThePlanPageDoes) {
   CompareByKeyboard(kOtherPlan);
   ASSERT_EQ(program.Current(), Page());
-  program.Trigger("CopyAll1");
+  program.Trigger("CopyAll");
   const QString text = program.scripted.desktop.clipboard;
   ASSERT_TRUE(text.endsWith("\r\n"));
   const QStringList lines = text.chopped(2).split("\r\n");
@@ -131,7 +131,7 @@ TEST_F(ComparisonPageTest, CopyCommandsPutTheYearDifferencesOnTheClipboardAsTheP
   EXPECT_EQ(age46[1], "$6,792");
   EXPECT_EQ(age46[5], "$0");
 
-  program.Trigger("CopySelection1");
+  program.Trigger("CopySelection");
   EXPECT_EQ(program.scripted.desktop.clipboard, "$0\r\n");  // Copy All left the first year's net worth current
 }
 
@@ -174,7 +174,7 @@ TEST_F(ComparisonPageTest, ABadSecondPlanShowsTheReadersMessageAndChangesNothing
   EXPECT_TRUE(Snapshot(program.session) == before);
 
   // A cancelled dialog does nothing either.
-  program.Trigger("CompareWith1");
+  program.Trigger("CompareWith");
   EXPECT_EQ(program.Current()->Id(), PageId::Graph);
   EXPECT_EQ(program.scripted.prompts.shown.size(), 2u);
 }
@@ -201,14 +201,14 @@ TEST_F(ComparisonPageTest, TheCompareCurveStaysWithTheOpenComparisonOnTheGraphAn
   EXPECT_EQ(state.FirstIndexOn(program.session.plan), 0);
 
   // The graph with the comparison open, and back to it from the graph's File menu.
-  program.Trigger("Graph1");
+  program.Trigger("Graph");
   EXPECT_EQ(program.Current()->Id(), PageId::Graph);
   EXPECT_TRUE(state.CurveDue());
   FileMenuKey(Qt::Key_M);
   ASSERT_EQ(program.Current(), Page());
   EXPECT_TRUE(curve->isChecked());
 
-  program.Trigger("Close1");
+  program.Trigger("CloseComparison");
   EXPECT_EQ(program.Current()->Id(), PageId::Graph);
   EXPECT_FALSE(state.open);
   EXPECT_FALSE(state.curveShown);
@@ -216,6 +216,6 @@ TEST_F(ComparisonPageTest, TheCompareCurveStaysWithTheOpenComparisonOnTheGraphAn
   // Nothing to show once it is closed.
   FileMenuKey(Qt::Key_M);
   EXPECT_EQ(program.Current()->Id(), PageId::Graph);
-  EXPECT_FALSE(program.Current()->findChild<QAction*>("ShowComparison1")->isEnabled());
+  EXPECT_FALSE(program.Current()->findChild<QAction*>("ShowComparison")->isEnabled());
   if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
 }

@@ -81,7 +81,8 @@ class GraphPageTest : public ::testing::Test {
     ASSERT_NE(action, nullptr) << name.toStdString();
     action->trigger();
   }
-  QCheckBox* Box(int number) const { return page.findChild<QCheckBox*>(QString("CheckBox%1").arg(number)); }
+  // The tick of a curve, by the curve's name without blanks ("NetWorth").
+  QCheckBox* Box(const QString& curve) const { return page.findChild<QCheckBox*>(curve + "Curve"); }
   QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
   // A first-year figure the forecast always overwrites.
   void MarkTable() { session.table.Year(1).NetWorth = 123'456'789; }
@@ -99,57 +100,57 @@ TEST_F(GraphPageTest, MainMenuHasItsItemsInOrder) {
   ASSERT_EQ(top.size(), 5);
   EXPECT_EQ(top[0]->text(), "&File");
   EXPECT_EQ(top[1]->text(), "&Setup");
-  EXPECT_EQ(top[2]->objectName(), "Plan1");
+  EXPECT_EQ(top[2]->objectName(), "Plan");
   EXPECT_EQ(top[3]->text(), "&Window");
-  EXPECT_EQ(top[4]->objectName(), "DollarsInflationAdjusted1");
+  EXPECT_EQ(top[4]->objectName(), "SwitchDollars");
   EXPECT_TRUE(top[4]->isChecked());
-  const char* file[][2] = {{"New1", "&New"},
-                           {"Open1", "&Open"},
-                           {"Save1", "&Save"},
-                           {"PrintGraph1", "&Print Graph"},
-                           {"SaveBitmap1", "Save &Bitmap"},
-                           {"Exit1", "E&xit"}};
+  const char* file[][2] = {{"New", "&New"},
+                           {"Open", "&Open"},
+                           {"Save", "&Save"},
+                           {"PrintGraph", "&Print Graph"},
+                           {"SaveBitmap", "Save &Bitmap"},
+                           {"Exit", "E&xit"}};
   for (const auto& item : file) {
     ASSERT_NE(Item(item[0]), nullptr) << item[0];
     EXPECT_EQ(Item(item[0])->text(), item[1]);
   }
-  for (const char* name : {"PersonelData1", "Assets1", "Income1", "axes1", "Expenses1", "Assumptions1", "Help1",
-                           "HelpHTM1", "OrvexGraphicsHomePage1", "About1"}) {
+  for (const char* name : {"PersonalData", "Assets", "Income", "Taxes", "Expenses", "Assumptions", "HelpTopics",
+                           "UserGuide", "HomePage", "About"}) {
     EXPECT_NE(Item(name), nullptr) << name;
   }
   EXPECT_EQ(page.windowTitle(), "Graph Page [ JohnSmith ]");
 }
 
 TEST_F(GraphPageTest, MenuItemsSwitchPages) {
-  Trigger("Plan1");
-  Trigger("axes1");
-  Trigger("Assumptions1");
+  Trigger("Plan");
+  Trigger("Taxes");
+  Trigger("Assumptions");
   EXPECT_EQ(navigator.switches, (std::vector<PageId>{PageId::PlanTable, PageId::Taxes, PageId::Assumptions}));
 }
 
 TEST_F(GraphPageTest, DollarSwitchConvertsTheTableBothWays) {
   const ForecastTable inflated = session.table;
-  Trigger("DollarsInflationAdjusted1");
+  Trigger("SwitchDollars");
   EXPECT_TRUE(session.CurrentDollars);
-  EXPECT_FALSE(Item("DollarsInflationAdjusted1")->isChecked());
-  EXPECT_EQ(Item("DollarsInflationAdjusted1")->text(), QString("&Dollars(Current %1)").arg(session.plan.CurrentYear));
+  EXPECT_FALSE(Item("SwitchDollars")->isChecked());
+  EXPECT_EQ(Item("SwitchDollars")->text(), QString("&Dollars(Current %1)").arg(session.plan.CurrentYear));
   ForecastTable current = inflated;
   ToCurrentDollars(session.plan, current);
   const int last = RowCount(session.plan);
   EXPECT_EQ(session.table.Year(last).NetWorth, current.Year(last).NetWorth);
   EXPECT_NE(session.table.Year(last).NetWorth, inflated.Year(last).NetWorth);
 
-  Trigger("DollarsInflationAdjusted1");
+  Trigger("SwitchDollars");
   EXPECT_FALSE(session.CurrentDollars);
-  EXPECT_TRUE(Item("DollarsInflationAdjusted1")->isChecked());
-  EXPECT_EQ(Item("DollarsInflationAdjusted1")->text(), "&Dollars(Inflation Adjusted)");
+  EXPECT_TRUE(Item("SwitchDollars")->isChecked());
+  EXPECT_EQ(Item("SwitchDollars")->text(), "&Dollars(Inflation Adjusted)");
   EXPECT_NEAR(static_cast<double>(session.table.Year(last).NetWorth), static_cast<double>(inflated.Year(last).NetWorth),
               2.0);
 }
 
 TEST_F(GraphPageTest, CheckBoxesHideCurvesWithoutRunningTheForecast) {
-  ASSERT_NE(Box(7), nullptr);
-  EXPECT_EQ(Box(7)->size(), QSize(15, 17));
+  ASSERT_NE(Box("Expenses"), nullptr);
+  EXPECT_EQ(Box("Expenses")->size(), QSize(15, 17));
   const QColor red = CurveColour(5);
   auto plotReds = [&] {
     int count = 0;
@@ -161,11 +162,11 @@ TEST_F(GraphPageTest, CheckBoxesHideCurvesWithoutRunningTheForecast) {
   EXPECT_GT(plotReds(), 0);
   MarkTable();
   page.show();
-  QTest::mouseClick(Box(7), Qt::LeftButton);
+  QTest::mouseClick(Box("Expenses"), Qt::LeftButton);
   EXPECT_FALSE(session.CurveShown[4]);
   EXPECT_EQ(plotReds(), 0);
   EXPECT_TRUE(TableMarked());
-  Box(7)->click();
+  Box("Expenses")->click();
   EXPECT_TRUE(session.CurveShown[4]);
 }
 
@@ -188,13 +189,13 @@ TEST_F(GraphPageTest, CompareBoxDrawsTheComparedPlansNetWorthDashedWhileACompari
   QTest::mouseClick(compare, Qt::LeftButton);
   EXPECT_TRUE(session.comparison.curveShown);
   for (const bool current : {false, true}) {
-    if (current) Trigger("DollarsInflationAdjusted1");
+    if (current) Trigger("SwitchDollars");
     const CurveTrace trace = TraceComparedCurve(page.GraphBitmap(), session, page.Scales().assets);
     EXPECT_GT(trace.drawn, 40) << current;
     // Dashes: gaps of three in every seven pixels.
     EXPECT_GT(trace.blank, trace.drawn / 5) << current;
   }
-  Trigger("DollarsInflationAdjusted1");
+  Trigger("SwitchDollars");
 
   QTest::mouseClick(compare, Qt::LeftButton);
   EXPECT_FALSE(session.comparison.curveShown);
@@ -241,9 +242,9 @@ TEST_F(GraphPageTest, NewAfterNoResetsThePlanAndTicksEveryCurve) {
   session.plan.Name1 = "Changed";
   session.CurveShown[2] = false;
   scripted.prompts.answers = {PromptButton::No};
-  Trigger("New1");
+  Trigger("New");
   EXPECT_EQ(session.plan.Name1, "John Smith");
-  EXPECT_TRUE(Box(5)->isChecked());
+  EXPECT_TRUE(Box("PropertyNet")->isChecked());
   EXPECT_TRUE(session.CurveShown[2]);
   EXPECT_EQ(scripted.settings.values.value("myTop").toInt(), 33);
   EXPECT_EQ(scripted.settings.values.value("myLeft").toInt(), 44);
@@ -253,16 +254,16 @@ TEST_F(GraphPageTest, NewRunsTheForecastOnceEvenAfterThePlanPage) {
   session.LastPageLeft = PageId::PlanTable;
   MarkTable();
   scripted.prompts.answers = {PromptButton::No};
-  Trigger("New1");
+  Trigger("New");
   EXPECT_FALSE(TableMarked());
 }
 
 TEST_F(GraphPageTest, CancelStopsNewOpenAndExit) {
   session.plan.Name1 = "Changed";
   scripted.prompts.answers = {PromptButton::Cancel, PromptButton::Cancel, PromptButton::Cancel, PromptButton::Cancel};
-  Trigger("New1");
-  Trigger("Open1");
-  Trigger("Exit1");
+  Trigger("New");
+  Trigger("Open");
+  Trigger("Exit");
   page.CloseRequested();
   EXPECT_EQ(session.plan.Name1, "Changed");
   EXPECT_EQ(navigator.exits, 0);
@@ -275,7 +276,7 @@ TEST_F(GraphPageTest, YesOnTheSamplePlanAsksWhereToSave) {
   session.plan.Name1 = "Changed";
   scripted.prompts.answers = {PromptButton::Yes};
   scripted.prompts.fileAnswers = {Path("Renamed.plan")};
-  Trigger("New1");
+  Trigger("New");
   ASSERT_EQ(scripted.prompts.dialogs.size(), 1u);
   EXPECT_TRUE(QFile::exists(Path("Renamed.plan")));
   EXPECT_EQ(session.plan.Name1, "John Smith");
@@ -285,7 +286,7 @@ TEST_F(GraphPageTest, YesOnANamedPlanWritesIntoItsFolder) {
   session.plan.PlanFileName = "Ours.plan";
   session.plan.Name1 = "Changed";
   scripted.prompts.answers = {PromptButton::Yes};
-  Trigger("Exit1");
+  Trigger("Exit");
   EXPECT_TRUE(scripted.prompts.dialogs.empty());
   EXPECT_TRUE(QFile::exists(Path("Ours.plan")));
   EXPECT_EQ(navigator.exits, 1);
@@ -295,7 +296,7 @@ TEST_F(GraphPageTest, YesThenCancellingTheSaveDialogStops) {
   session.plan.Name1 = "Changed";
   scripted.prompts.answers = {PromptButton::Yes, PromptButton::Yes};
   scripted.prompts.fileAnswers = {std::nullopt, std::nullopt};
-  Trigger("New1");
+  Trigger("New");
   page.CloseRequested();
   EXPECT_EQ(session.plan.Name1, "Changed");
   EXPECT_EQ(navigator.exits, 0);
@@ -312,7 +313,7 @@ TEST_F(GraphPageTest, OpenLoadsForecastsAndShowsEveryCurve) {
   MarkTable();
   scripted.prompts.answers = {PromptButton::No};
   scripted.prompts.fileAnswers = {Path("Other.plan")};
-  Trigger("Open1");
+  Trigger("Open");
   EXPECT_EQ(session.plan.Name1, "Ann Other");
   EXPECT_FALSE(TableMarked());
   EXPECT_EQ(session.CurveShown, (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
@@ -322,20 +323,20 @@ TEST_F(GraphPageTest, OpenLoadsForecastsAndShowsEveryCurve) {
 
 TEST_F(GraphPageTest, SaveShowsTheNewNameAndStoresTheSettings) {
   scripted.prompts.fileAnswers = {Path("Kept.plan")};
-  Trigger("Save1");
+  Trigger("Save");
   EXPECT_TRUE(QFile::exists(Path("Kept.plan")));
   EXPECT_EQ(page.windowTitle(), "Graph Page [ Kept ]");
   EXPECT_TRUE(scripted.settings.values.contains("myWidthg"));
 }
 
 TEST_F(GraphPageTest, CurrentDollarsSurviveNewWithTheNewYearInTheCaption) {
-  Trigger("DollarsInflationAdjusted1");
+  Trigger("SwitchDollars");
   session.plan.CurrentYear = 1999;
   scripted.prompts.answers = {PromptButton::No};
-  Trigger("New1");
+  Trigger("New");
   EXPECT_TRUE(session.CurrentDollars);
   EXPECT_NE(session.plan.CurrentYear, 1999);
-  EXPECT_EQ(Item("DollarsInflationAdjusted1")->text(), QString("&Dollars(Current %1)").arg(session.plan.CurrentYear));
+  EXPECT_EQ(Item("SwitchDollars")->text(), QString("&Dollars(Current %1)").arg(session.plan.CurrentYear));
 }
 
 // The whole program: the graph page is the first page and its dollar item
@@ -345,10 +346,10 @@ TEST(GraphPageInProgram, IsTheFirstPageAndTwinsThePlanPageDollarItem) {
   ASSERT_NE(program.Current(), nullptr);
   EXPECT_EQ(program.Current()->Id(), PageId::Graph);
   EXPECT_EQ(program.CaptionText(), "Graph Page [ JohnSmith ]");
-  program.Trigger("DollarsInflationAdjusted1");
-  program.Trigger("Plan1");
+  program.Trigger("SwitchDollars");
+  program.Trigger("Plan");
   ASSERT_EQ(program.Current()->Id(), PageId::PlanTable);
-  auto* twin = program.Current()->findChild<QAction*>("Curr1");
+  auto* twin = program.Current()->findChild<QAction*>("SwitchDollars");
   ASSERT_NE(twin, nullptr);
   EXPECT_FALSE(twin->isChecked());
   EXPECT_TRUE(twin->text().startsWith("&Dollars(Current "));
@@ -365,8 +366,8 @@ class GraphPageExtras : public ::testing::Test {
   QCheckBox* GraphBox(const char* name) const { return Graph()->findChild<QCheckBox*>(name); }
   // File, Show Comparison: the menu enables the item as it opens.
   void ShowComparison() {
-    emit Graph()->findChild<QMenu*>("File1")->aboutToShow();
-    program.Trigger("ShowComparison1");
+    emit Graph()->findChild<QMenu*>("FileMenu")->aboutToShow();
+    program.Trigger("ShowComparison");
   }
 
   TestProgram program;
@@ -375,10 +376,10 @@ class GraphPageExtras : public ::testing::Test {
 TEST_F(GraphPageExtras, TheCompareBoxFollowsTheComparisonPagesBoxAndTheCurveGoesWhenTheComparisonCloses) {
   const QImage plain = Graph()->GraphBitmap();
   program.scripted.prompts.fileAnswers = {kComparedPlan};
-  program.Trigger("CompareWith1");
+  program.Trigger("CompareWith");
   ASSERT_EQ(program.Current()->Id(), PageId::Comparison);
   program.Current()->findChild<QCheckBox*>("CompareCurve")->click();
-  program.Trigger("Graph1");
+  program.Trigger("Graph");
   ASSERT_EQ(program.Current()->Id(), PageId::Graph);
   EXPECT_TRUE(GraphBox("CompareCurve")->isChecked());
   EXPECT_GT(TraceComparedCurve(Graph()->GraphBitmap(), program.session, Graph()->Scales().assets).drawn, 40);
@@ -390,7 +391,7 @@ TEST_F(GraphPageExtras, TheCompareBoxFollowsTheComparisonPagesBoxAndTheCurveGoes
   auto* pageBox = program.Current()->findChild<QCheckBox*>("CompareCurve");
   EXPECT_FALSE(pageBox->isChecked());
   pageBox->click();
-  program.Trigger("Graph1");
+  program.Trigger("Graph");
   EXPECT_TRUE(GraphBox("CompareCurve")->isChecked());
 
   // Closing returns to the graph as it was left, less the dashed curve, even
@@ -399,7 +400,7 @@ TEST_F(GraphPageExtras, TheCompareBoxFollowsTheComparisonPagesBoxAndTheCurveGoes
   ShowComparison();
   program.window->resize(graphSize);
   QCoreApplication::processEvents();
-  program.Trigger("Close1");
+  program.Trigger("CloseComparison");
   ASSERT_EQ(program.Current()->Id(), PageId::Graph);
   EXPECT_FALSE(GraphBox("CompareCurve")->isEnabled());
   EXPECT_FALSE(GraphBox("CompareCurve")->isChecked());
@@ -408,7 +409,7 @@ TEST_F(GraphPageExtras, TheCompareBoxFollowsTheComparisonPagesBoxAndTheCurveGoes
 
 TEST_F(GraphPageExtras, AfterASmallOddsRunTheBandBoxDrawsTheBandBetweenP10AndP90) {
   const QImage plain = Graph()->GraphBitmap();
-  program.Trigger("Odds1");
+  program.Trigger("Odds");
   ASSERT_EQ(program.Current()->Id(), PageId::Odds);
   auto* odds = qobject_cast<OddsPage*>(program.Current());
   odds->findChild<QSpinBox*>("OddsTrials")->setValue(30);
@@ -457,7 +458,7 @@ TEST(GraphPageInProgram, WindowResizeMovesTheCheckBoxesAndSnapsToTheMinimum) {
   QCoreApplication::processEvents();
   EXPECT_EQ(program.session.geometry.GraphWidth, 900);
   EXPECT_EQ(program.session.geometry.GraphHeight, 700);
-  auto* box = program.Current()->findChild<QCheckBox*>("CheckBox8");
+  auto* box = program.Current()->findChild<QCheckBox*>("IncomeCurve");
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->pos(), QPoint(900 - 148, 700 - 131));
   program.window->resize(300, 300);

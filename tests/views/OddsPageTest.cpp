@@ -53,7 +53,7 @@ class OddsPageTest : public ::testing::Test {
 
   void OpenOdds(PageId from = PageId::Graph) {
     program.Open(from);
-    program.Trigger("Odds1");
+    program.Trigger("Odds");
     ASSERT_EQ(program.Current()->Id(), PageId::Odds);
   }
 
@@ -101,7 +101,7 @@ TEST_F(OddsPageTest, KeyboardOpensItFromTheGraphPageRunsAndEscapeReturns) {
 
   QTest::keyClick(program.window.get(), Qt::Key_E, Qt::AltModifier);
   EXPECT_TRUE(QTest::qWaitFor([this] { return program.Current()->Id() == PageId::Graph; }, 2000));
-  program.Trigger("Odds1");
+  program.Trigger("Odds");
   QTest::keyClick(program.window.get(), Qt::Key_Escape);
   EXPECT_EQ(program.Current()->Id(), PageId::Graph);
 }
@@ -133,7 +133,7 @@ TEST_F(OddsPageTest, TabVisitsTheSettingsThenTheCommandsAndEachHasAnAccessibleNa
 
 TEST_F(OddsPageTest, CloseReturnsToThePageItCameFrom) {
   OpenOdds(PageId::PlanTable);
-  program.Trigger("CloseOdds1");
+  program.Trigger("CloseOdds");
   EXPECT_EQ(program.Current()->Id(), PageId::PlanTable);
   OpenOdds(PageId::Graph);
   Control<QPushButton>("OddsClose")->click();
@@ -173,7 +173,7 @@ TEST_F(OddsPageTest, LeavingThePageStopsTheRunAndAChangedPlanClearsTheOdds) {
   OpenOdds();
   SetTrials(kOddsMaxTrials);
   Control<QPushButton>("OddsRun")->click();
-  program.Trigger("CloseOdds1");
+  program.Trigger("CloseOdds");
   EXPECT_FALSE(Odds()->IsRunning());
 
   OpenOdds();
@@ -181,10 +181,10 @@ TEST_F(OddsPageTest, LeavingThePageStopsTheRunAndAChangedPlanClearsTheOdds) {
   Control<QPushButton>("OddsRun")->click();
   ASSERT_TRUE(WaitForRunEnd());
   ASSERT_NE(Odds()->Result(), nullptr);
-  program.Trigger("CloseOdds1");
+  program.Trigger("CloseOdds");
   OpenOdds();
   EXPECT_NE(Odds()->Result(), nullptr) << "an unchanged plan keeps its odds";
-  program.Trigger("CloseOdds1");
+  program.Trigger("CloseOdds");
   program.session.plan.Age1 += 1;
   OpenOdds();
   EXPECT_EQ(Odds()->Result(), nullptr);
@@ -200,7 +200,7 @@ TEST_F(OddsPageTest, WorstTrialOpensThatTrialsTableAsReplayedAlone) {
   const OddsResult* result = Odds()->Result();
   ASSERT_NE(result, nullptr);
 
-  program.Trigger("WorstTrial1");
+  program.Trigger("ShowWorstTrial");
   TrialTableDialog* dialog = Odds()->TrialTable();
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(dialog->isVisible());
@@ -296,7 +296,7 @@ TEST_F(OddsPageTest, SettingsAreRememberedAndHeldToTheirRangesWhenRead) {
   SetTrials(1234, 99);
   Control<QDoubleSpinBox>("OddsDeviationRealEstate")->setValue(3.25);
   Control<QDoubleSpinBox>("OddsCorrelationReturns")->setValue(0.5);
-  program.Trigger("CloseOdds1");
+  program.Trigger("CloseOdds");
 
   const OddsSettings saved = LoadOddsSettings(store);
   EXPECT_EQ(saved.model, OddsModelChoice::MonteCarlo);

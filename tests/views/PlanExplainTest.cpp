@@ -33,7 +33,7 @@ struct PlanExplainTest : ::testing::Test {
     QTest::keyClick(Grid(), Qt::Key_E, Qt::ControlModifier);
   }
 
-  QTableWidget* Grid() { return program.PageAt(PageId::PlanTable)->findChild<QTableWidget*>("sgrid"); }
+  QTableWidget* Grid() { return program.PageAt(PageId::PlanTable)->findChild<QTableWidget*>("PlanGrid"); }
 
   ExplainWindow* OpenWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {

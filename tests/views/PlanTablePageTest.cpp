@@ -26,8 +26,8 @@ struct PlanPageTest : ::testing::Test {
   }
 
   PlanTablePage* Plan() { return qobject_cast<PlanTablePage*>(program.PageAt(PageId::PlanTable)); }
-  QTableWidget* Grid() { return Plan()->findChild<QTableWidget*>("sgrid"); }
-  QAction* DollarsItem() { return Plan()->findChild<QAction*>("Curr1"); }
+  QTableWidget* Grid() { return Plan()->findChild<QTableWidget*>("PlanGrid"); }
+  QAction* DollarsItem() { return Plan()->findChild<QAction*>("SwitchDollars"); }
   QString Cell(int row, int column) { return PlanCellText(*Grid(), row, column); }
   QString Money(std::int64_t value) { return QString::fromStdString(FormatDollars(value)); }
 
@@ -171,7 +171,7 @@ TEST_F(PlanPageTest, DollarItemIsTwinnedWithTheGraphPage) {
   program.Run(Command::SwitchDollars);
   program.LeaveFor(PageId::Graph);
   ASSERT_EQ(program.Current(), graph);
-  auto* twin = graph->findChild<QAction*>("DollarsInflationAdjusted1");
+  auto* twin = graph->findChild<QAction*>("SwitchDollars");
   ASSERT_NE(twin, nullptr);
   EXPECT_FALSE(twin->isChecked());
   EXPECT_EQ(twin->text(), "&Dollars(Current 2005)");
@@ -243,10 +243,10 @@ TEST_F(PlanPageTest, MenusCarryTheirCaptions) {
   QStringList captions;
   for (QAction* action : Plan()->MenuBar()->actions()) captions << action->text();
   EXPECT_EQ(captions, QStringList({"&File", "&Setup", "&Graph", "&Copy", "&Window", "&Dollars(Inflation Adjusted)"}));
-  EXPECT_EQ(Plan()->findChild<QAction*>("PrintPlan1")->text(), "&Print Plan");
-  EXPECT_EQ(Plan()->findChild<QAction*>("CopySelection1")->text(), "Copy &Selection");
-  EXPECT_EQ(Plan()->findChild<QAction*>("CopyAll1")->text(), "Copy &All");
-  program.Trigger("Help1");
+  EXPECT_EQ(Plan()->findChild<QAction*>("PrintPlan")->text(), "&Print Plan");
+  EXPECT_EQ(Plan()->findChild<QAction*>("CopySelection")->text(), "Copy &Selection");
+  EXPECT_EQ(Plan()->findChild<QAction*>("CopyAll")->text(), "Copy &All");
+  program.Trigger("HelpTopics");
   EXPECT_EQ(program.scripted.desktop.helpTopics, std::vector<int>{500});
 }
 

@@ -64,14 +64,14 @@ struct PrintCommandTest : ::testing::Test {
 
 TEST_F(PrintCommandTest, PlanPagePrintsEveryPageOfThePlan) {
   window->SwitchPage(PageId::Graph, PageId::PlanTable);
-  Trigger("PrintPlan1");
+  Trigger("PrintPlan");
   EXPECT_EQ(prompts.printerDialogs, 1);
   EXPECT_TRUE(prompts.shown.empty());
   EXPECT_EQ(PdfPages(), 6);
 }
 
 TEST_F(PrintCommandTest, GraphPagePrintsOnePage) {
-  Trigger("PrintGraph1");
+  Trigger("PrintGraph");
   EXPECT_EQ(prompts.printerDialogs, 1);
   EXPECT_TRUE(prompts.shown.empty());
   EXPECT_EQ(PdfPages(), 1);
@@ -79,7 +79,7 @@ TEST_F(PrintCommandTest, GraphPagePrintsOnePage) {
 
 TEST_F(PrintCommandTest, PrinterThatDoesNotStartIsReported) {
   prompts.pdf = dir.filePath("no/such/folder/out.pdf");
-  Trigger("PrintGraph1");
+  Trigger("PrintGraph");
   ASSERT_EQ(prompts.shown.size(), 1u);
   EXPECT_EQ(prompts.shown[0].kind, ShownPrompt::Error);
 }
