@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/DollarViews.h"
 #include "model/JsonText.h"
 #include "model/NumberFormat.h"
 #include "model/ReadableText.h"
@@ -66,7 +67,9 @@ void PrintText(const SimulateOptions& options, const OddsResult& result, const H
   if (result.medianFirstNewDebtYear) {
     std::printf("Median first year of new debt: %lld\n", static_cast<long long>(*result.medianFirstNewDebtYear));
   }
-  std::printf("\nNet worth percentiles, %s:\n", options.currentDollars ? "today's dollars" : "each year's own dollars");
+  // Today's dollars are those of the first forecast year, the plan's current year.
+  const std::int32_t currentYear = result.years.empty() ? 0 : static_cast<std::int32_t>(result.years.front().year);
+  std::printf("\nNet worth percentiles, %s:\n", DollarViewPhrase(options.currentDollars, currentYear).c_str());
   std::vector<std::vector<std::string>> rows = {{"Year", "Age1", "p10", "p25", "p50", "p75", "p90"}};
   for (const YearBands& year : result.years) {
     std::vector<std::string> row = {std::to_string(year.year), std::to_string(year.age1)};

@@ -79,7 +79,7 @@ void AppendAttribution(std::string& out, const Comparison& comparison) {
 
 void AppendYears(std::string& out, const Comparison& comparison) {
   out += std::string("Result changes by year (other - base, ") +
-         (comparison.options.currentDollars ? "today's dollars" : "each year's own dollars") + ")\n";
+         (comparison.options.currentDollars ? "in today's dollars" : "in future dollars, each year's own") + ")\n";
   Rows rows;
   std::vector<std::string> header = {"Year", "Age1"};
   for (const ForecastColumn& field : kForecastColumns) header.emplace_back(field.name);

@@ -51,3 +51,14 @@ void ToCurrentDollars(const PlanRecord& plan, ForecastTable& table) {
 void ToInflatedDollars(const PlanRecord& plan, ForecastTable& table) {
   ToInflatedDollars(PlanInflationIndices(plan), RowCount(plan), table);
 }
+
+std::string DollarViewName(bool currentDollars, std::int32_t currentYear) {
+  if (!currentDollars) return "Future dollars (each year's own)";
+  return "Today's dollars (" + std::to_string(currentYear) + ")";
+}
+
+std::string DollarViewPhrase(bool currentDollars, std::int32_t currentYear) {
+  std::string phrase = DollarViewName(currentDollars, currentYear);
+  phrase[0] = static_cast<char>(phrase[0] - 'A' + 'a');
+  return phrase;
+}

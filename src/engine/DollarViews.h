@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <string>
 
 #include "engine/ForecastTable.h"
 #include "model/PlanRecord.h"
@@ -25,3 +27,10 @@ void ToInflatedDollars(const InflationIndices& index, int rows, ForecastTable& t
 // The same at the plan's own inflation rate over the plan's rows.
 void ToCurrentDollars(const PlanRecord& plan, ForecastTable& table);
 void ToInflatedDollars(const PlanRecord& plan, ForecastTable& table);
+
+// The two views as every page, printout and report names them: the future
+// view says whose dollars it counts in, so nobody takes it for today's money,
+// and today's view names the year of its dollars.
+std::string DollarViewName(bool currentDollars, std::int32_t currentYear);
+// The same with a small first letter, for use inside a sentence.
+std::string DollarViewPhrase(bool currentDollars, std::int32_t currentYear);

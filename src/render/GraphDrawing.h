@@ -31,8 +31,8 @@ struct GraphLegendEntry {
 //                  width), tripleDownTriangle true, dashUnit round(0.002 x page width)}
 //   tick*, axis*, decadeOverhang   u
 //   fonts          printer default face, 16 pt underlined / 12 pt plain
-//   texts          title without the width test, "(Inflation Adjusted Dollars in
-//                  Thousands)" or "(Current Year N Dollars in Thousands)"
+//   texts          title without the width test, the dollar view's name and
+//                  ", in thousands"
 //   scales         those of the last screen drawing
 //   curveOrder     2, 4, 7, 8, 5, 6, 3, 1
 //   legend         positions in u; legendOnlyShownCurves true

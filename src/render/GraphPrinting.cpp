@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <string>
 
+#include "engine/DollarViews.h"
 #include "model/PlanRecord.h"
 
 GraphParameters PrinterGraphParameters(const PrinterPage& page, QSize canvasSize, const PlanRecord& plan,
@@ -33,8 +34,7 @@ GraphParameters PrinterGraphParameters(const PrinterPage& page, QSize canvasSize
   if (plan.SecondPerson) title += " and " + plan.Name2;
   p.title = QString::fromStdString(title);
   p.axisCaption = QString::fromStdString("Age of " + plan.Name1);
-  p.unitCaption = currentDollars ? QString("(Current Year %1 Dollars in Thousands)").arg(plan.CurrentYear)
-                                 : QString("(Inflation Adjusted Dollars in Thousands)");
+  p.unitCaption = QString::fromStdString(DollarViewName(currentDollars, plan.CurrentYear)) + ", in thousands";
   p.titleAt = QPoint(centre, top - 13 * u);
   p.axisCaptionAt = QPoint(centre, top + plotHeight + 10 * u);
   p.unitCaptionAt = QPoint(centre, top - 3 * u);

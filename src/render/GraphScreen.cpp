@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "engine/DollarViews.h"
 #include "model/PlanRecord.h"
 
 namespace {
@@ -51,9 +52,10 @@ QString GraphTitle(const PlanRecord& plan, int width) {
 }
 
 QString UnitCaption(int plotWidth, bool currentDollars, std::int32_t currentYear) {
-  const QString unit = plotWidth > 400 ? " Dollars " : " $ ";
-  if (!currentDollars) return "(Inflation Adjusted" + unit + " in Thousands)";
-  return "(Current Year " + QString::number(currentYear) + unit + " in Thousands)";
+  QString name = QString::fromStdString(DollarViewName(currentDollars, currentYear));
+  // Between "Assets" and "Annual Cash Flow" a narrow plot has room for "$" only.
+  if (plotWidth <= 400) name.replace(" dollars", " $");
+  return name + ", in thousands";
 }
 
 GraphParameters ScreenGraphParameters(int width, int height, QSize canvasSize, const PlanRecord& plan,

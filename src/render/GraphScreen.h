@@ -18,7 +18,8 @@ QString GraphFontFamily(int screenWidth);
 
 // "Financial Graph for " and the names; the second name only when both fit the width.
 QString GraphTitle(const PlanRecord& plan, int width);
-// The caption under the title; " $ " instead of " Dollars " on narrow plots.
+// The caption under the title: the dollar view shown, "$" instead of
+// "dollars" on narrow plots.
 QString UnitCaption(int plotWidth, bool currentDollars, std::int32_t currentYear);
 
 // The screen graph for a window of outer size `width` by `height`, drawn on a

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/DollarViews.h"
 #include "engine/ForecastTable.h"
 #include "model/NumberFormat.h"
 #include "model/PlanRecord.h"
@@ -93,8 +94,7 @@ QString Subtitle(const PrintSection& section, bool twoPages, bool secondPage) {
 }
 
 QString DollarLine(const PlanRecord& plan, bool currentDollars) {
-  if (!currentDollars) return "(Dollars are Inflation Adjusted)";
-  return QString("(Dollars in Current Year %1)").arg(plan.CurrentYear);
+  return QString::fromStdString(DollarViewName(currentDollars, plan.CurrentYear));
 }
 
 void DrawGrid(GraphCanvas& canvas, const TableGeometry& g, const PrintSection& section, int columnWidth) {

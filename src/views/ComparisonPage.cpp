@@ -178,7 +178,7 @@ void ComparisonPage::Refresh() {
   chart_->SetBars(SortedAttributionBars(comparison_));
   FillTextTable(*changes_, InputChangeRows(comparison_.inputs), 2, 3);
   yearsHeading_->setText(
-      QString("Other - base, in %1").arg(options.currentDollars ? "today's dollars" : "each year's own dollars"));
+      QString("Other - base, in %1").arg(options.currentDollars ? "today's dollars" : "future dollars, each year's own"));
   FillDifferenceGrid(*years_, session_.plan, comparison_.years);
 }
 

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "engine/DollarViews.h"
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
 #include "shell/RecentPlans.h"
@@ -14,9 +15,10 @@
 
 namespace {
 
+// The view shown, by name; Alt+D reaches it through "dollars".
 QString DollarsCaption(const Session& session) {
-  if (!session.CurrentDollars) return "&Dollars(Inflation Adjusted)";
-  return QString("&Dollars(Current %1)").arg(session.plan.CurrentYear);
+  return QString::fromStdString(DollarViewName(session.CurrentDollars, session.plan.CurrentYear))
+      .replace(" dollars", " &dollars");
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ if command -v pdftotext >/dev/null; then
   [ "$subtitles" = "Assets - Page 1 of 2,Assets - Page 2 of 2,Expenses - Page 1 of 2,Expenses - Page 2 of 2,Income - Page 1 of 2,Income - Page 2 of 2" ] ||
     fail "plan pages out of order: $subtitles"
   older=$(pdftotext "$work/older.pdf" -)
-  grep -q "(Dollars in Current Year" <<<"$older" || fail "current-dollar plan printout lacks its caption"
+  grep -q "Today's dollars (" <<<"$older" || fail "current-dollar plan printout lacks its caption"
   text=$(pdftotext "$work/graph.pdf" -)
   grep -q "Net Worth" <<<"$text" || fail "graph legend lacks Net Worth"
   grep -q "Expenses" <<<"$text" || fail "graph legend lacks Expenses"

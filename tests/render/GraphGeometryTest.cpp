@@ -85,11 +85,11 @@ TEST(GraphPlotFrame, MapsYearsAndDollarsToPixels) {
   EXPECT_EQ(RoundPixel(1e30L), INT32_MAX);
 }
 
-TEST(GraphScreenTexts, UnitWordFollowsThePlotWidth) {
-  EXPECT_EQ(UnitCaption(506 - 180, false, 2005), "(Inflation Adjusted $  in Thousands)");
-  EXPECT_EQ(UnitCaption(600 - 180, false, 2005), "(Inflation Adjusted Dollars  in Thousands)");
-  EXPECT_EQ(UnitCaption(600 - 180, true, 2005), "(Current Year 2005 Dollars  in Thousands)");
-  EXPECT_EQ(UnitCaption(400, true, 2031), "(Current Year 2031 $  in Thousands)");
+TEST(GraphScreenTexts, UnitCaptionNamesTheDollarViewAndShortensOnNarrowPlots) {
+  EXPECT_EQ(UnitCaption(506 - 180, false, 2005), "Future $ (each year's own), in thousands");
+  EXPECT_EQ(UnitCaption(600 - 180, false, 2005), "Future dollars (each year's own), in thousands");
+  EXPECT_EQ(UnitCaption(600 - 180, true, 2005), "Today's dollars (2005), in thousands");
+  EXPECT_EQ(UnitCaption(400, true, 2031), "Today's $ (2031), in thousands");
 }
 
 TEST(GraphScreenTexts, TitleNamesBothPersonsOnlyWhenTheyFit) {

@@ -79,13 +79,13 @@ TEST(PrintGraph, TheComparisonCurveAndTheBandArePrintedWithTheCurves) {
 
 TEST(PrintGraph, CaptionsNameTheDollarView) {
   const PrintedGraph inflated(kAll);
-  EXPECT_TRUE(inflated.Texts().contains("(Inflation Adjusted Dollars in Thousands)"));
+  EXPECT_TRUE(inflated.Texts().contains("Future dollars (each year's own), in thousands"));
   EXPECT_TRUE(inflated.Texts().contains("Financial Graph for John Smith and Mary Smith"));
   EXPECT_TRUE(inflated.Texts().contains("Age of John Smith"));
   for (const char* age : {"30", "40", "50", "60", "70", "80", "90"}) EXPECT_TRUE(inflated.Texts().contains(age));
 
   const PrintedGraph current(kAll, true);
-  EXPECT_TRUE(current.Texts().contains("(Current Year 2005 Dollars in Thousands)"));
+  EXPECT_TRUE(current.Texts().contains("Today's dollars (2005), in thousands"));
 }
 
 TEST(PrintGraph, LinesAreDoubledThreeDotsApart) {

@@ -64,7 +64,7 @@ TEST(PrintPlanTable, ThirtyYearOldFillsSixPagesFortyAndTwentyOneRows) {
   for (int page = 1; page <= 6; ++page) {
     EXPECT_EQ(printed.Texts(page).value(0), "Financial Plan for John Smith and Mary Smith");
     EXPECT_EQ(Subtitle(printed, page), expected[page - 1]);
-    EXPECT_EQ(printed.Texts(page).value(2), "(Dollars are Inflation Adjusted)");
+    EXPECT_EQ(printed.Texts(page).value(2), "Future dollars (each year's own)");
     EXPECT_EQ(printed.Ages(page), page % 2 == 1 ? Range(30, 69) : Range(70, 90)) << "page " << page;
   }
 }
@@ -116,7 +116,7 @@ TEST(PrintPlanTable, SectionsPrintTheirColumnsAndHeadings) {
 
 TEST(PrintPlanTable, CurrentDollarsAreNamedAndPrinted) {
   const PrintedPlan printed(51, true);
-  EXPECT_EQ(printed.Texts(1).value(2), "(Dollars in Current Year 2005)");
+  EXPECT_EQ(printed.Texts(1).value(2), "Today's dollars (2005)");
   EXPECT_TRUE(printed.Texts(1).contains(QString::fromStdString(FormatDollars(printed.table.Year(40).NetWorth))));
 
   PlanRecord plan = printed.plan;

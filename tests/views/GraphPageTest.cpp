@@ -133,7 +133,7 @@ TEST_F(GraphPageTest, DollarSwitchConvertsTheTableBothWays) {
   Trigger("SwitchDollars");
   EXPECT_TRUE(session.CurrentDollars);
   EXPECT_FALSE(Item("SwitchDollars")->isChecked());
-  EXPECT_EQ(Item("SwitchDollars")->text(), QString("&Dollars(Current %1)").arg(session.plan.CurrentYear));
+  EXPECT_EQ(Item("SwitchDollars")->text(), QString("Today's &dollars (%1)").arg(session.plan.CurrentYear));
   ForecastTable current = inflated;
   ToCurrentDollars(session.plan, current);
   const int last = RowCount(session.plan);
@@ -143,7 +143,7 @@ TEST_F(GraphPageTest, DollarSwitchConvertsTheTableBothWays) {
   Trigger("SwitchDollars");
   EXPECT_FALSE(session.CurrentDollars);
   EXPECT_TRUE(Item("SwitchDollars")->isChecked());
-  EXPECT_EQ(Item("SwitchDollars")->text(), "&Dollars(Inflation Adjusted)");
+  EXPECT_EQ(Item("SwitchDollars")->text(), "Future &dollars (each year's own)");
   EXPECT_NEAR(static_cast<double>(session.table.Year(last).NetWorth), static_cast<double>(inflated.Year(last).NetWorth),
               2.0);
 }
@@ -336,7 +336,7 @@ TEST_F(GraphPageTest, CurrentDollarsSurviveNewWithTheNewYearInTheCaption) {
   Trigger("New");
   EXPECT_TRUE(session.CurrentDollars);
   EXPECT_NE(session.plan.CurrentYear, 1999);
-  EXPECT_EQ(Item("SwitchDollars")->text(), QString("&Dollars(Current %1)").arg(session.plan.CurrentYear));
+  EXPECT_EQ(Item("SwitchDollars")->text(), QString("Today's &dollars (%1)").arg(session.plan.CurrentYear));
 }
 
 // The whole program: the graph page is the first page and its dollar item
@@ -352,7 +352,7 @@ TEST(GraphPageInProgram, IsTheFirstPageAndTwinsThePlanPageDollarItem) {
   auto* twin = program.Current()->findChild<QAction*>("SwitchDollars");
   ASSERT_NE(twin, nullptr);
   EXPECT_FALSE(twin->isChecked());
-  EXPECT_TRUE(twin->text().startsWith("&Dollars(Current "));
+  EXPECT_TRUE(twin->text().startsWith("Today's &dollars ("));
 }
 
 // The program with the sample plan on its graph page.

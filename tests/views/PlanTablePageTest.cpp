@@ -138,12 +138,12 @@ TEST_F(PlanPageTest, DollarSwitchConvertsTheTableAndBack) {
   ShowPlanFrom(PageId::Personal);
   const ForecastTable inflated = program.session.table;
   ASSERT_TRUE(DollarsItem()->isChecked());
-  EXPECT_EQ(DollarsItem()->text(), "&Dollars(Inflation Adjusted)");
+  EXPECT_EQ(DollarsItem()->text(), "Future &dollars (each year's own)");
 
   program.Run(Command::SwitchDollars);
   EXPECT_TRUE(program.session.CurrentDollars);
   EXPECT_FALSE(DollarsItem()->isChecked());
-  EXPECT_EQ(DollarsItem()->text(), "&Dollars(Current 2005)");
+  EXPECT_EQ(DollarsItem()->text(), "Today's &dollars (2005)");
   ForecastTable current = inflated;
   ToCurrentDollars(program.session.plan, current);
   EXPECT_EQ(Cell(40, 1), Money(current.Year(40).NetWorth));
@@ -151,7 +151,7 @@ TEST_F(PlanPageTest, DollarSwitchConvertsTheTableAndBack) {
   program.Run(Command::SwitchDollars);
   EXPECT_FALSE(program.session.CurrentDollars);
   EXPECT_TRUE(DollarsItem()->isChecked());
-  EXPECT_EQ(DollarsItem()->text(), "&Dollars(Inflation Adjusted)");
+  EXPECT_EQ(DollarsItem()->text(), "Future &dollars (each year's own)");
   EXPECT_LE(std::llabs(program.session.table.Year(40).NetWorth - inflated.Year(40).NetWorth), 1);
 }
 
@@ -160,7 +160,7 @@ TEST_F(PlanPageTest, DollarViewChosenElsewhereIsShownOnArrival) {
   program.session.RunForecastForView();
   ShowPlanFrom(PageId::Graph);
   EXPECT_FALSE(DollarsItem()->isChecked());
-  EXPECT_EQ(DollarsItem()->text(), "&Dollars(Current 2005)");
+  EXPECT_EQ(DollarsItem()->text(), "Today's &dollars (2005)");
   EXPECT_EQ(Cell(40, 1), Money(FreshRun().Year(40).NetWorth));
 }
 
@@ -174,11 +174,11 @@ TEST_F(PlanPageTest, DollarItemIsTwinnedWithTheGraphPage) {
   auto* twin = graph->findChild<QAction*>("SwitchDollars");
   ASSERT_NE(twin, nullptr);
   EXPECT_FALSE(twin->isChecked());
-  EXPECT_EQ(twin->text(), "&Dollars(Current 2005)");
+  EXPECT_EQ(twin->text(), "Today's &dollars (2005)");
   program.Run(Command::SwitchDollars);
   program.LeaveFor(PageId::PlanTable);
   EXPECT_TRUE(DollarsItem()->isChecked());
-  EXPECT_EQ(DollarsItem()->text(), "&Dollars(Inflation Adjusted)");
+  EXPECT_EQ(DollarsItem()->text(), "Future &dollars (each year's own)");
   EXPECT_EQ(Cell(40, 1), Money(program.session.table.Year(40).NetWorth));
 }
 
@@ -191,7 +191,7 @@ TEST_F(PlanPageTest, NewShowsTheSamplePlanInTheChosenViewWithEveryCurveOn) {
   program.Run(Command::New);
   EXPECT_EQ(program.session.plan.Age1, 30);
   EXPECT_EQ(PlanGridRows(*Grid()), 62);
-  EXPECT_EQ(DollarsItem()->text(), QString("&Dollars(Current %1)").arg(ClockYear()));
+  EXPECT_EQ(DollarsItem()->text(), QString("Today's &dollars (%1)").arg(ClockYear()));
   EXPECT_TRUE(program.session.CurrentDollars);
   EXPECT_EQ(Cell(40, 1), Money(FreshRun().Year(40).NetWorth));
   for (bool shown : program.session.CurveShown) EXPECT_TRUE(shown);
@@ -242,7 +242,7 @@ TEST_F(PlanPageTest, MenusCarryTheirCaptions) {
   ShowPlanFrom(PageId::Personal);
   QStringList captions;
   for (QAction* action : Plan()->MenuBar()->actions()) captions << action->text();
-  EXPECT_EQ(captions, QStringList({"&File", "&Setup", "&Graph", "&Copy", "&Window", "&Dollars(Inflation Adjusted)"}));
+  EXPECT_EQ(captions, QStringList({"&File", "&Setup", "&Graph", "&Copy", "&Window", "Future &dollars (each year's own)"}));
   EXPECT_EQ(Plan()->findChild<QAction*>("PrintPlan")->text(), "&Print Plan");
   EXPECT_EQ(Plan()->findChild<QAction*>("CopySelection")->text(), "Copy &Selection");
   EXPECT_EQ(Plan()->findChild<QAction*>("CopyAll")->text(), "Copy &All");
