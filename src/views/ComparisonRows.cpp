@@ -125,7 +125,7 @@ QString AttributionNotes(const Comparison& comparison) {
             "own step changes.";
   if (attribution.rounding != 0) {
     notes += QString(
-                 " Each share is rounded to whole dollars; the rounding line (%1) is what that leaves over, so "
+                 " Each share is rounded to whole dollars; the rounding line, %1, is what that leaves over, so "
                  "the shares add up to the total exactly.")
                  .arg(Text(FormatDollars(attribution.rounding)));
   }

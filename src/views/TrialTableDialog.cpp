@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "odds/TrialForecast.h"
@@ -43,7 +44,9 @@ TrialTableDialog::TrialTableDialog(const PlanRecord& plan, const TrialReplay& re
   layout->addLayout(options);
   layout->addWidget(buttons);
   ShowTable();
-  resize(std::max(900, grid_->FullWidth() + 24), 560);
+  // As wide as the table, within the screen.
+  const int screenWidth = screen() ? screen()->availableGeometry().width() : 900;
+  resize(std::min(std::max(900, grid_->FullWidth() + 24), std::max(900, screenWidth - 40)), 560);
 }
 
 void TrialTableDialog::ShowTable() {

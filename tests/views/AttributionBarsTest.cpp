@@ -117,7 +117,7 @@ TEST(AttributionBarsTest, BarsShowTheInputsTwoValuesAndTheNotesSayInWordsHowTheC
   EXPECT_EQ(values["rounding"], "");
   const QString notes = AttributionNotes(shapley);
   EXPECT_TRUE(notes.startsWith("Shapley: each input's share is the average")) << notes.toStdString();
-  EXPECT_TRUE(notes.contains("the rounding line ($1) is what that leaves over")) << notes.toStdString();
+  EXPECT_TRUE(notes.contains("the rounding line, $1, is what that leaves over")) << notes.toStdString();
 
   ComparisonOptions oneByOne;
   oneByOne.method = AttributionMethod::Sequential;
