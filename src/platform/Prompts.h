@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -31,6 +32,9 @@ class Prompts {
   virtual PromptButton Warning(QWidget* page, const QString& text, QuestionKind kind) = 0;
   // A question shown as a notice (the information kind) with Yes and No.
   virtual PromptButton Question(QWidget* page, const QString& text, QuestionKind kind) = 0;
+  // A question answered by one of `choices` (button captions); the button of
+  // `proposed` has the focus. Returns the index chosen, nothing on Cancel.
+  virtual std::optional<int> Choose(QWidget* page, const QString& text, const QStringList& choices, int proposed) = 0;
   // Return the chosen path, or nothing when the user cancels.
   virtual std::optional<QString> OpenFile(QWidget* page, const FileDialogRequest& request) = 0;
   virtual std::optional<QString> SaveFile(QWidget* page, const FileDialogRequest& request) = 0;

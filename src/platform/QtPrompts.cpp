@@ -5,6 +5,9 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -58,6 +61,24 @@ PromptButton QtPrompts::Warning(QWidget* page, const QString& text, QuestionKind
 
 PromptButton QtPrompts::Question(QWidget* page, const QString& text, QuestionKind kind) {
   return ShowBox(page, QMessageBox::Information, text, ButtonsFor(kind));
+}
+
+std::optional<int> QtPrompts::Choose(QWidget* page, const QString& text, const QStringList& choices, int proposed) {
+  QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text, QMessageBox::NoButton, page);
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  std::vector<QAbstractButton*> buttons;
+  for (const QString& choice : choices) buttons.push_back(box.addButton(choice, QMessageBox::AcceptRole));
+  box.addButton(QMessageBox::Cancel);
+  if (proposed >= 0 && proposed < static_cast<int>(buttons.size()))
+    box.setDefaultButton(static_cast<QPushButton*>(buttons[static_cast<std::size_t>(proposed)]));
+  if (page) {
+    box.adjustSize();
+    box.move(page->window()->frameGeometry().topLeft() + QPoint(30, 90));
+  }
+  box.exec();
+  const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+  if (chosen == buttons.end()) return std::nullopt;
+  return static_cast<int>(chosen - buttons.begin());
 }
 
 std::optional<QString> QtPrompts::OpenFile(QWidget* page, const FileDialogRequest& request) {

@@ -18,8 +18,9 @@ std::vector<std::int64_t> NetWorthSeries(const PlanRecord& plan, bool currentDol
 
 }  // namespace
 
-void ComparisonState::Open(const std::string& path, const PlanRecord& plan, PageId fromPage) {
+void ComparisonState::Open(const std::string& path, const PlanRecord& plan, PageId fromPage, bool otherBase) {
   open = true;
+  otherIsBase = otherBase;
   returnPage = fromPage;
   otherPath = path;
   other = plan;
@@ -27,7 +28,11 @@ void ComparisonState::Open(const std::string& path, const PlanRecord& plan, Page
   netWorthToday = NetWorthSeries(plan, true);
 }
 
-void ComparisonState::Close() { *this = ComparisonState{}; }
+void ComparisonState::Close() {
+  ComparisonState closed;
+  closed.variantOf = std::move(variantOf);
+  *this = std::move(closed);
+}
 
 const std::vector<std::int64_t>& ComparisonState::NetWorth(bool currentDollars) const {
   return currentDollars ? netWorthToday : netWorthInflated;

@@ -22,10 +22,16 @@ struct ComparisonState {
   std::vector<std::int64_t> netWorthToday;
   // The "Compare" curve option: the dashed curve is drawn on the graph.
   bool curveShown = false;
+  // The differences read current - other instead of other - current.
+  bool otherIsBase = false;
+  // The file the current plan was last saved from under a new name (Save
+  // As): comparing with it proposes that original as the base. Kept when a
+  // comparison closes; empty once another plan is opened.
+  std::string variantOf;
 
   // Holds `plan` (read from `path`) as the other plan, opened from page `fromPage`.
   // The curve option keeps its state when one comparison replaces another.
-  void Open(const std::string& path, const PlanRecord& plan, PageId fromPage);
+  void Open(const std::string& path, const PlanRecord& plan, PageId fromPage, bool otherBase = false);
   // Forgets the other plan; the curve option goes off.
   void Close();
 

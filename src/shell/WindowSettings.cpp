@@ -14,11 +14,13 @@ namespace defaults = settings_defaults;
 // Positions closer than this to the right or bottom edge count as off the screen.
 constexpr int kVisibleCorner = 100;
 
-void WriteFirstRunValues(Session& session, SettingsStore& settings) {
+void WriteFirstRunValues(Session& session, SettingsStore& settings, int screenWidth) {
+  WindowGeometry& g = session.geometry;
+  g.PlanWidth = screenWidth > 0 ? std::min(defaults::kPlanWidth, screenWidth) : defaults::kPlanWidth;
   settings.SetInteger(keys::kTop, session.LastTop);
   settings.SetInteger(keys::kLeft, session.LastLeft);
   settings.SetInteger(keys::kPlanHeight, defaults::kHeight);
-  settings.SetInteger(keys::kPlanWidth, defaults::kWidth);
+  settings.SetInteger(keys::kPlanWidth, g.PlanWidth);
   settings.SetInteger(keys::kGraphHeight, defaults::kHeight);
   settings.SetInteger(keys::kGraphWidth, defaults::kWidth);
 }
@@ -55,7 +57,7 @@ bool ReadWindowSettings(Session& session, SettingsStore& settings, int screenWid
   WindowGeometry& g = session.geometry;
   const bool stored = settings.Contains(keys::kTop);
   if (!stored) {
-    WriteFirstRunValues(session, settings);
+    WriteFirstRunValues(session, settings, screenWidth);
   } else {
     // A value missing beside "myTop" keeps its start value.
     session.LastTop = settings.Integer(keys::kTop).value_or(session.LastTop);

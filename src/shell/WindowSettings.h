@@ -20,6 +20,8 @@ namespace settings_defaults {
 inline constexpr int kTop = 20;
 inline constexpr int kLeft = 20;
 inline constexpr int kWidth = 506;
+// Wide enough for every column the plan page shows by default.
+inline constexpr int kPlanWidth = 1260;
 inline constexpr int kHeight = 574;
 }  // namespace settings_defaults
 
@@ -31,7 +33,8 @@ inline constexpr int kLargestWindowSide = 16384;
 // minimum and the screen height (widths up to four screens), and a window
 // stored off the screen moved wholly onto it. `screenWidth` and
 // `screenHeight` are 0 when unknown. On the first run (nothing stored) it
-// writes the first-run values instead and returns false.
+// writes the first-run values instead (the plan page as wide as its columns,
+// within the screen) and returns false.
 bool ReadWindowSettings(Session& session, SettingsStore& settings, int screenWidth, int screenHeight);
 
 // Writes the window position, both result pages' sizes and the last plan path.

@@ -15,8 +15,11 @@ AttributionChart::AttributionChart(QWidget* parent) : QWidget(parent) {
 void AttributionChart::SetBars(std::vector<AttributionBar> bars) {
   bars_ = std::move(bars);
   QStringList lines;
-  for (const AttributionBar& bar : bars_)
-    lines << QString("%1 (%2): %3").arg(bar.name, bar.detail, QString::fromStdString(FormatDollars(bar.value)));
+  for (const AttributionBar& bar : bars_) {
+    const QString values = bar.values.isEmpty() ? QString() : " " + bar.values;
+    lines
+        << QString("%1 (%2)%3: %4").arg(bar.name, bar.detail, values, QString::fromStdString(FormatDollars(bar.value)));
+  }
   setAccessibleDescription(lines.join("; "));
   setToolTip(lines.join("\n"));
   updateGeometry();

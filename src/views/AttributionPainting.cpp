@@ -23,16 +23,21 @@ void PaintAttributionBars(QPainter& painter, const QRect& area, const std::vecto
   const int rowHeight = AttributionRowHeight(metrics);
 
   int valueWidth = 0;
+  int changeWidth = 0;
   long double largestGain = 0;
   long double largestLoss = 0;
   for (const AttributionBar& bar : bars) {
     valueWidth = std::max(valueWidth, metrics.horizontalAdvance(QString::fromStdString(FormatDollars(bar.value))));
+    changeWidth = std::max(changeWidth, metrics.horizontalAdvance(bar.values));
     long double& largest = bar.value < 0 ? largestLoss : largestGain;
     largest = std::max(largest, Magnitude(bar.value));
   }
   const int nameWidth = std::max(0, area.width() * 2 / 5 - kGap);
   const int barLeft = area.left() + nameWidth + kGap;
-  const int barWidth = std::max(1, area.right() - valueWidth - kGap - barLeft);
+  // The inputs' values take what room they need, up to a quarter of the width.
+  changeWidth = std::min(changeWidth, area.width() / 4);
+  const int changeLeft = area.right() - valueWidth - kGap - changeWidth;
+  const int barWidth = std::max(1, changeLeft - kGap - barLeft);
   const long double span = largestGain + largestLoss;
   const int zeroX = barLeft + (span > 0 ? static_cast<int>(barWidth * (largestLoss / span)) : 0);
 
@@ -46,6 +51,8 @@ void PaintAttributionBars(QPainter& painter, const QRect& area, const std::vecto
     painter.setPen(Qt::black);
     painter.drawText(QRect(row.left(), row.top(), nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                      metrics.elidedText(bar.name, Qt::ElideRight, nameWidth));
+    painter.drawText(QRect(changeLeft, row.top(), changeWidth, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
+                     metrics.elidedText(bar.values, Qt::ElideRight, changeWidth));
     painter.drawText(QRect(row.right() - valueWidth, row.top(), valueWidth, rowHeight),
                      Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(FormatDollars(bar.value)));
     if (bar.value != 0 && span > 0) {

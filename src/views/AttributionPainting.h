@@ -18,5 +18,6 @@ int AttributionRowHeight(const QFontMetrics& metrics);
 
 // Draws the bars top to bottom in `area`, one row each, in the painter's font: the name (elided to
 // fit), the bar from a common zero line (gains to the right, losses to the
-// left, lengths in proportion to the largest) and the amount.
+// left, lengths in proportion to the largest), the input's two values and
+// the amount.
 void PaintAttributionBars(QPainter& painter, const QRect& area, const std::vector<AttributionBar>& bars);

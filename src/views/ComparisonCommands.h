@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class Navigator;
 class Page;
 class QMenu;
@@ -12,5 +14,10 @@ struct Session;
 void AddComparisonCommands(QMenu* file, Page& page, Session& session, Platform& platform, Navigator& navigator);
 
 // The open dialog, the read (the reader's message on failure, nothing else
-// changes) and the comparison page. The current plan is not touched.
+// changes), the choice of the base and the comparison page. The current plan
+// is not touched.
 void CompareWithPlan(Page& page, Session& session, Platform& platform, Navigator& navigator);
+
+// After Save As: the plan at `previousPath` is what the current plan is a
+// variant of, when the save gave it a new path.
+void RememberSavedFrom(Session& session, const std::string& previousPath);

@@ -1,10 +1,12 @@
 #include "views/ComparisonPage.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
@@ -18,7 +20,7 @@
 #include "views/ComparisonRows.h"
 #include "views/DifferenceGrid.h"
 #include "views/GridClipboard.h"
-#include "views/PlanGrid.h"
+#include "views/YearGrid.h"
 
 namespace {
 
@@ -82,9 +84,15 @@ ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& 
   tabs_->addTab(BuildSummaryTab(), "&Summary");
   tabs_->addTab(BuildChangesTab(), "&Input Changes");
   tabs_->addTab(BuildYearsTab(), "&Years");
+  auto* swap = new QPushButton("Swap &base and other", Content());
+  swap->setObjectName("SwapBaseButton");
+  connect(swap, &QPushButton::clicked, this, [this] { SwapBase(); });
+  auto* plansRow = new QHBoxLayout;
+  plansRow->addWidget(plans_, 1);
+  plansRow->addWidget(swap, 0, Qt::AlignTop);
   auto* layout = new QVBoxLayout(Content());
   layout->setContentsMargins(8, 6, 8, 8);
-  layout->addWidget(plans_);
+  layout->addLayout(plansRow);
   layout->addWidget(curve_);
   layout->addWidget(tabs_, 1);
   BuildMenus();
@@ -97,6 +105,7 @@ void ComparisonPage::BuildMenus() {
   QMenuBar* bar = MenuBar();
   QMenu* file = bar->addMenu("&File");
   file->setObjectName("FileMenu");
+  AddMenuCommand(file, "S&wap Base and Other", "SwapBase", [this] { SwapBase(); });
   AddMenuCommand(file, "&Close Comparison", "CloseComparison", [this] { CloseComparison(); });
   QMenu* copy = bar->addMenu("&Copy");
   copy->setObjectName("CopyMenu");
@@ -122,11 +131,14 @@ QWidget* ComparisonPage::BuildSummaryTab() {
   summaryHeading_ = Heading(summary_, "Summary (today's dollars)");
   attributionHeading_ = Heading(chart_);
   attributionHeading_->setObjectName("AttributionHeading");
+  attributionNotes_ = Heading(chart_);
+  attributionNotes_->setObjectName("AttributionNotes");
   auto* layout = new QVBoxLayout(tab);
   layout->addWidget(summaryHeading_);
   layout->addWidget(summary_);
   layout->addWidget(attributionHeading_);
   layout->addWidget(scroll, 1);
+  layout->addWidget(attributionNotes_);
   return tab;
 }
 
@@ -141,8 +153,7 @@ QWidget* ComparisonPage::BuildChangesTab() {
 
 QWidget* ComparisonPage::BuildYearsTab() {
   auto* tab = new QWidget;
-  years_ = new QTableWidget;
-  SetupPlanGrid(*years_);
+  years_ = new YearGrid;
   years_->setObjectName("DifferenceGrid");
   years_->setAccessibleName("Year by year differences, other minus base");
   yearsHeading_ = Heading(years_);
@@ -165,21 +176,24 @@ void ComparisonPage::Refresh() {
   if (!state.open) return;
   ComparisonOptions options;
   options.currentDollars = session_.CurrentDollars;
-  comparison_ = ComparePlans(session_.plan, state.other, options);
+  const PlanRecord& base = state.otherIsBase ? state.other : session_.plan;
+  comparison_ = ComparePlans(base, state.otherIsBase ? session_.plan : state.other, options);
 
+  const QString current = QString::fromStdString(session_.plan.PlanFileName) + " (the current plan)";
+  const QString file = QString::fromStdString(state.otherPath);
   plans_->setText(
-      QString("Base: %1 (the current plan)\nOther: %2")
-          .arg(QString::fromStdString(session_.plan.PlanFileName), QString::fromStdString(state.otherPath)));
+      QString("Base: %1\nOther: %2").arg(state.otherIsBase ? file : current, state.otherIsBase ? current : file));
   curve_->setChecked(state.curveShown);
   summaryHeading_->setText(comparison_.Identical() ? "No differences: the plans differ in nothing but their names."
                                                    : "Summary (today's dollars)");
   FillTextTable(*summary_, SummaryRows(comparison_), 1, 3);
   attributionHeading_->setText(AttributionHeading(comparison_));
   chart_->SetBars(SortedAttributionBars(comparison_));
+  attributionNotes_->setText(AttributionNotes(comparison_));
   FillTextTable(*changes_, InputChangeRows(comparison_.inputs), 2, 3);
   yearsHeading_->setText(
       QString("Other - base, in %1").arg(options.currentDollars ? "today's dollars" : "future dollars, each year's own"));
-  FillDifferenceGrid(*years_, session_.plan, comparison_.years);
+  FillDifferenceGrid(*years_, base, comparison_.years);
 }
 
 void ComparisonPage::CloseComparison() {
@@ -188,6 +202,12 @@ void ComparisonPage::CloseComparison() {
   session_.SuppressRefresh = true;
   navigator_.ReturnToPage(PageId::Comparison, back);
   session_.SuppressRefresh = false;
+}
+
+void ComparisonPage::SwapBase() {
+  if (!session_.comparison.open) return;
+  session_.comparison.otherIsBase = !session_.comparison.otherIsBase;
+  Refresh();
 }
 
 void ComparisonPage::CopySelection() {

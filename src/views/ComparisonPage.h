@@ -8,8 +8,10 @@ class QCheckBox;
 class QLabel;
 class QTabWidget;
 class QTableWidget;
+class YearGrid;
 
-// The current plan (base) against a second plan (other): what inputs changed,
+// Two plans, the current one and a second one, either of them the base:
+// what inputs changed,
 // the headline figures, how much of the change each input caused and the
 // year-by-year differences. Reads the session's plan and never changes it.
 class ComparisonPage : public Page {
@@ -31,6 +33,8 @@ class ComparisonPage : public Page {
   void CloseComparison();
   void CopySelection();
   void CopyAll();
+  // Makes the other plan the base and the base the other.
+  void SwapBase();
 
  protected:
   void Refresh() override;
@@ -50,7 +54,8 @@ class ComparisonPage : public Page {
   QTableWidget* summary_ = nullptr;
   QLabel* attributionHeading_ = nullptr;
   AttributionChart* chart_ = nullptr;
+  QLabel* attributionNotes_ = nullptr;
   QTableWidget* changes_ = nullptr;
   QLabel* yearsHeading_ = nullptr;
-  QTableWidget* years_ = nullptr;
+  YearGrid* years_ = nullptr;
 };

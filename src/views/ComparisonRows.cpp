@@ -55,6 +55,22 @@ std::vector<QStringList> InputChangeRows(const PlanDiff& diff) {
   return rows;
 }
 
+namespace {
+
+// "base → other" for each field of the input, as the input changes list shows them.
+QString ChangedInputValues(const PlanDiff& diff, const ChangedInput& input) {
+  QStringList values;
+  for (int line : input.lines) {
+    const auto change = std::find_if(diff.inputChanges.begin(), diff.inputChanges.end(),
+                                     [line](const FieldChange& c) { return c.line == line; });
+    if (change != diff.inputChanges.end())
+      values << Shown(*change, change->baseValue) + " \u2192 " + Shown(*change, change->otherValue);
+  }
+  return values.join(", ");
+}
+
+}  // namespace
+
 QString ChangedInputWords(const ChangedInput& input) {
   QStringList words;
   for (int line : input.lines) words << Words(line);
@@ -67,7 +83,8 @@ std::vector<AttributionBar> SortedAttributionBars(const Comparison& comparison) 
   std::vector<AttributionBar> bars;
   const std::size_t n = std::min(inputs.size(), attribution.parts.size());
   for (std::size_t i = 0; i < n; ++i) {
-    bars.push_back({ChangedInputWords(inputs[i]), Text(InputName(inputs[i])), attribution.parts[i]});
+    bars.push_back({ChangedInputWords(inputs[i]), Text(InputName(inputs[i])), attribution.parts[i],
+                    ChangedInputValues(comparison.inputs, inputs[i])});
   }
   // Magnitudes compared as unsigned: the most negative figure has no positive twin.
   const auto magnitude = [](std::int64_t v) {
@@ -76,7 +93,8 @@ std::vector<AttributionBar> SortedAttributionBars(const Comparison& comparison) 
   std::stable_sort(bars.begin(), bars.end(), [&](const AttributionBar& a, const AttributionBar& b) {
     return magnitude(a.value) > magnitude(b.value);
   });
-  if (attribution.rounding != 0) bars.push_back({"rounding", "rounding", attribution.rounding});
+  if (attribution.rounding != 0)
+    bars.push_back({"Rounding to whole dollars", "rounding", attribution.rounding, QString()});
   return bars;
 }
 
@@ -94,4 +112,22 @@ QString AttributionHeading(const Comparison& comparison) {
                         .arg(Text(FormatDollars(attribution.total)));
   if (!attribution.note.empty()) heading += "\nNote: " + Text(attribution.note) + ".";
   return heading;
+}
+
+QString AttributionNotes(const Comparison& comparison) {
+  const Attribution& attribution = comparison.attribution;
+  if (comparison.inputs.changedInputs.empty()) return {};
+  QString notes =
+      attribution.method == AttributionMethod::Shapley
+          ? "Shapley: each input's share is the average of what it changes over every order in which the changes "
+            "could be made one by one, so no input gains or loses by coming first."
+          : "Sequential: the changes are made one at a time in plan file order, and each input's share is what its "
+            "own step changes.";
+  if (attribution.rounding != 0) {
+    notes += QString(
+                 " Each share is rounded to whole dollars; the rounding line, %1, is what that leaves over, so "
+                 "the shares add up to the total exactly.")
+                 .arg(Text(FormatDollars(attribution.rounding)));
+  }
+  return notes;
 }

@@ -20,17 +20,23 @@ std::vector<QStringList> InputChangeRows(const PlanDiff& diff);
 // its fields, each after its heading.
 QString ChangedInputWords(const ChangedInput& input);
 
-// One bar of the attribution: what it explains and its effect in dollars.
+// One bar of the attribution: what it explains, its effect in dollars and
+// the input's values in the two plans.
 struct AttributionBar {
   QString name;
   QString detail;  // the plan record's names of the fields
   std::int64_t value = 0;
+  QString values;  // "65 → 67"; a group's fields joined by ", "
 };
 
 // The attribution parts, largest effect first by magnitude (ties keep the
 // plan file order), then the rounding remainder on its own line when it is
 // not zero.
 std::vector<AttributionBar> SortedAttributionBars(const Comparison& comparison);
+
+// Under the chart: how the method shares the change out, and what the
+// rounding line is, in words.
+QString AttributionNotes(const Comparison& comparison);
 
 // "What each changed input did to net worth in the last year (today's
 // dollars): Shapley over 6 changed inputs, total $195,621", and the note when

@@ -4,11 +4,11 @@
 
 #include "compare/YearComparison.h"
 
-class QTableWidget;
+class YearGrid;
 struct PlanRecord;
 
-// The comparison's year table: the plan page's grid (same columns, look and
-// Copy commands) holding other - base for every year, labelled with the
-// base plan's first-person age in that calendar year. A year only one plan
-// covers says so in its net worth cell and leaves the other cells empty.
-void FillDifferenceGrid(QTableWidget& grid, const PlanRecord& base, const std::vector<YearComparison>& years);
+// The comparison's year table: the plan page's default columns (same look
+// and Copy commands) holding other - base for every calendar year either plan
+// covers, with the base plan's ages in that year. A year only one plan covers
+// says so in its net worth cell and leaves the other cells empty.
+void FillDifferenceGrid(YearGrid& grid, const PlanRecord& base, const std::vector<YearComparison>& years);

@@ -1,10 +1,8 @@
 #include "views/GridClipboard.h"
 
-#include <QTableWidget>
+#include "views/YearGrid.h"
 
-#include "views/PlanGrid.h"
-
-std::optional<QString> CopySelectionText(QTableWidget& grid) {
+std::optional<QString> CopySelectionText(YearGrid& grid) {
   const QList<QTableWidgetSelectionRange> ranges = grid.selectedRanges();
   int top = 0;
   int left = 0;
@@ -22,12 +20,12 @@ std::optional<QString> CopySelectionText(QTableWidget& grid) {
   } else {
     return std::nullopt;
   }
-  const QString text = PlanGridText(grid, top, left, bottom, right);
+  const QString text = grid.Text(top, left, bottom, right);
   grid.setCurrentCell(top - 1, left, QItemSelectionModel::ClearAndSelect);
   return text;
 }
 
-QString CopyAllText(QTableWidget& grid) {
-  if (grid.rowCount() > 0) grid.setCurrentCell(0, 1, QItemSelectionModel::ClearAndSelect);
-  return PlanGridText(grid, 0, 0, PlanGridRows(grid) - 1, grid.columnCount() - 1);
+QString CopyAllText(YearGrid& grid) {
+  if (grid.rowCount() > 0) grid.setCurrentCell(0, grid.FirstMoneyColumn(), QItemSelectionModel::ClearAndSelect);
+  return grid.Text(0, 0, grid.Rows() - 1, grid.columnCount() - 1);
 }

@@ -263,7 +263,8 @@ void OddsPage::ShowWorstTrialClicked() {
   const int worst = result_->WorstTrial();
   const TrialReplay replay = ReplayTrial(resultPlan_, *resultModel_, worst);
   if (trialTable_) trialTable_->close();
-  trialTable_ = new TrialTableDialog(resultPlan_, replay, WorstTrialTitle(*result_, *resultModel_), this);
+  trialTable_ =
+      new TrialTableDialog(resultPlan_, replay, WorstTrialTitle(*result_, *resultModel_), platform_.settings, this);
   trialTable_->setAttribute(Qt::WA_DeleteOnClose);
   trialTable_->show();
 }

@@ -4,7 +4,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "engine/ForecastColumns.h"
@@ -13,8 +12,9 @@
 #include "shell/PageMenus.h"
 #include "views/ExplainCommands.h"
 #include "views/GridClipboard.h"
-#include "views/PlanGrid.h"
 #include "views/PlanPageSize.h"
+#include "views/YearColumnMenu.h"
+#include "views/YearGrid.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ constexpr int kPlanHelpContext = 500;
 }  // namespace
 
 PlanTablePage::PlanTablePage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
-    : ResultPage(PageId::PlanTable, session, platform, navigator, parent), grid_(new QTableWidget(Content())) {
+    : ResultPage(PageId::PlanTable, session, platform, navigator, parent), grid_(new YearGrid(Content())) {
   setWindowTitle("Plan");
   SetHelpContext(kPlanHelpContext);
   QPalette palette = Content()->palette();
@@ -33,7 +33,6 @@ PlanTablePage::PlanTablePage(Session& session, Platform& platform, Navigator& na
   auto* layout = new QVBoxLayout(Content());
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(grid_);
-  SetupPlanGrid(*grid_);
   BuildMenus();
   // Right-click on a cell or Ctrl+E: where the number comes from.
   auto* explain = new QAction("Why this number?", grid_);
@@ -55,6 +54,7 @@ void PlanTablePage::BuildMenus() {
   SetStandardShortcut(AddMenuCommand(copy, "Copy &Selection", "CopySelection", [this] { CopySelection(); }),
                       QKeySequence::Copy);
   AddMenuCommand(copy, "Copy &All", "CopyAll", [this] { CopyAll(); });
+  bar->addMenu(NewYearColumnMenu(this, platform_.settings, [this] { ShowTable(); }));
   AddWindowMenu(bar, *this, WindowMenuOptions{kPlanHelpContext});
   AddDollarsItem("SwitchDollars");
 }
@@ -74,8 +74,12 @@ void PlanTablePage::ShowPlanPage(bool runForecast) {
   SetCaptionTitle("Plan Page [ ");
   if (runForecast) session_.RunForecastForView();
   UpdateDollarsItem();
-  SetPlanRows(*grid_, session_);
-  FillPlanGrid(*grid_, session_);
+  ShowTable();
+}
+
+void PlanTablePage::ShowTable() {
+  grid_->SetColumns(YearTableColumns(session_.plan.SecondPerson, RememberedYearFields(platform_.settings)));
+  grid_->ShowYears(session_.plan, session_.table);
 }
 
 void PlanTablePage::OnPrint() {
@@ -86,11 +90,9 @@ void PlanTablePage::OnPrint() {
 }
 
 void PlanTablePage::ExplainCurrentCell() {
-  const int column = grid_->currentColumn();
   const int row = grid_->currentRow();
-  if (column < 0 || column >= kPlanColumnCount || row < 0) return;
-  const auto field = kPlanColumns[static_cast<std::size_t>(column)].field;
-  if (field == nullptr) return;
+  const YearField field = grid_->FieldAt(grid_->currentColumn());
+  if (row < 0 || field == nullptr) return;
   OpenExplanation(this, session_, platform_, field, row + 1,
                   [this](const QString& name, int year) { SelectCell(name, year); });
 }
@@ -98,16 +100,12 @@ void PlanTablePage::ExplainCurrentCell() {
 void PlanTablePage::SelectCell(const QString& field, int year) {
   const int row = year - session_.plan.CurrentYear;
   if (row < 0 || row >= grid_->rowCount()) return;
-  for (int c = 0; c < kPlanColumnCount; ++c) {
-    const auto member = kPlanColumns[static_cast<std::size_t>(c)].field;
-    if (member != nullptr && field == ForecastColumnOf(member).name) {
-      grid_->setCurrentCell(row, c, QItemSelectionModel::ClearAndSelect);
-      return;
-    }
-  }
+  const ForecastColumn* column = FindForecastColumn(field.toStdString());
+  const int c = column ? grid_->ColumnOf(column->field) : -1;
+  if (c >= 0) grid_->setCurrentCell(row, c, QItemSelectionModel::ClearAndSelect);
 }
 
-void PlanTablePage::ShowForecast() { FillPlanGrid(*grid_, session_); }
+void PlanTablePage::ShowForecast() { ShowTable(); }
 
 void PlanTablePage::CopySelection() {
   if (const auto text = CopySelectionText(*grid_)) platform_.desktop.SetClipboardText(*text);

@@ -2,11 +2,10 @@
 
 #include "views/ResultPage.h"
 
-class QAction;
-class QTableWidget;
+class YearGrid;
 
-// The plan page: the forecast as a read-only grid, one row per year of the
-// first person's age, in the dollar view shared with the graph page.
+// The plan page: the forecast as a read-only grid, one row per year, in the
+// dollar view shared with the graph page, with the fields the user chose.
 class PlanTablePage : public ResultPage {
   Q_OBJECT
 
@@ -40,7 +39,9 @@ class PlanTablePage : public ResultPage {
  private:
   void BuildMenus();
   void ShowPlanPage(bool runForecast);
+  // The year table with the columns the user chose, in the session's dollar view.
+  void ShowTable();
   QSize HeldSize(QSize size) const;
 
-  QTableWidget* grid_;
+  YearGrid* grid_;
 };

@@ -89,6 +89,7 @@ void ResultPage::OnOpen() {
 // A new or opened plan is forecast at once, whichever page was left last,
 // and shows every curve again.
 void ResultPage::AfterPlanReplaced() {
+  session_.comparison.variantOf.clear();
   StoreWindowSettings();
   session_.RunForecastForView();
   session_.CurveShown.fill(true);
@@ -104,14 +105,17 @@ void ResultPage::OnOpenRecent(const QString& path) {
 }
 
 void ResultPage::OnSave() {
-  if (SavePlan(session_, platform_, this)) AfterPlanSaved();
+  const std::string previousPath = session_.PlanPath();
+  if (SavePlan(session_, platform_, this)) AfterPlanSaved(previousPath);
 }
 
 void ResultPage::OnSaveAs() {
-  if (SavePlanAs(session_, platform_, this)) AfterPlanSaved();
+  const std::string previousPath = session_.PlanPath();
+  if (SavePlanAs(session_, platform_, this)) AfterPlanSaved(previousPath);
 }
 
-void ResultPage::AfterPlanSaved() {
+void ResultPage::AfterPlanSaved(const std::string& previousPath) {
+  RememberSavedFrom(session_, previousPath);
   Refresh();
   StoreWindowSettings();
   navigator_.PlanStateChanged();

@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QString>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "shell/Page.h"
@@ -53,7 +54,8 @@ class ResultPage : public Page {
 
  private:
   void AfterPlanReplaced();
-  void AfterPlanSaved();
+  // `previousPath`: where the plan was before the save (a new name makes it a variant of that plan).
+  void AfterPlanSaved(const std::string& previousPath);
   // Lists the recent plans, those whose file is gone disabled.
   void FillRecentMenu(QMenu* menu);
 

@@ -2,26 +2,31 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "odds/TrialForecast.h"
-#include "views/PlanGrid.h"
+#include "views/YearColumnMenu.h"
+#include "views/YearGrid.h"
 
 TrialTableDialog::TrialTableDialog(const PlanRecord& plan, const TrialReplay& replay, const QString& title,
-                                   QWidget* parent)
+                                   SettingsStore& settings, QWidget* parent)
     : QDialog(parent),
+      plan_(plan),
       replay_(replay),
-      grid_(new QTableWidget(this)),
+      settings_(settings),
+      grid_(new YearGrid(this)),
       todaysDollars_(new QCheckBox("&Today's dollars", this)) {
   setObjectName("TrialTableDialog");
   setWindowTitle(title);
-  trial_.plan = plan;
   grid_->setAccessibleName("Year table of the trial");
   todaysDollars_->setObjectName("TrialTodaysDollars");
-  SetupPlanGrid(*grid_);
+  auto* columns = new QPushButton("C&olumns", this);
+  columns->setObjectName("TrialColumns");
+  columns->setMenu(NewYearColumnMenu(this, settings_, [this] { ShowTable(); }));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   buttons->button(QDialogButtonBox::Close)->setText("&Close");
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -32,15 +37,19 @@ TrialTableDialog::TrialTableDialog(const PlanRecord& plan, const TrialReplay& re
   caption->setObjectName("TrialTitle");
   layout->addWidget(caption);
   layout->addWidget(grid_, 1);
-  layout->addWidget(todaysDollars_);
+  auto* options = new QHBoxLayout;
+  options->addWidget(todaysDollars_);
+  options->addStretch(1);
+  options->addWidget(columns);
+  layout->addLayout(options);
   layout->addWidget(buttons);
-  resize(900, 560);
   ShowTable();
+  // As wide as the table, within the screen.
+  const int screenWidth = screen() ? screen()->availableGeometry().width() : 900;
+  resize(std::min(std::max(900, grid_->FullWidth() + 24), std::max(900, screenWidth - 40)), 560);
 }
 
 void TrialTableDialog::ShowTable() {
-  trial_.CurrentDollars = todaysDollars_->isChecked();
-  trial_.table = trial_.CurrentDollars ? replay_.currentTable : replay_.table;
-  SetPlanRows(*grid_, trial_);
-  FillPlanGrid(*grid_, trial_);
+  grid_->SetColumns(YearTableColumns(plan_.SecondPerson, RememberedYearFields(settings_)));
+  grid_->ShowYears(plan_, todaysDollars_->isChecked() ? replay_.currentTable : replay_.table);
 }

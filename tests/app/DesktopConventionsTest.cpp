@@ -15,7 +15,7 @@
 
 #include "model/PlanFile.h"
 #include "support/TestProgram.h"
-#include "views/PlanGrid.h"
+#include "views/YearGrid.h"
 
 // The program as a desktop user drives it: standard keys, keys for the
 // controls Tab skips, the unsaved-change rule, recent plans, data errors that
@@ -113,7 +113,7 @@ TEST_F(DesktopConventionsTest, EachStandardKeyRunsItsCommandOnceWhicheverResultP
 
 TEST_F(DesktopConventionsTest, ThePlanGridHasTheKeyboardAndCtrlCCopiesTheSelection) {
   program.Open(PageId::PlanTable);
-  auto* grid = qobject_cast<QTableWidget*>(QApplication::focusWidget());
+  auto* grid = qobject_cast<YearGrid*>(QApplication::focusWidget());
   ASSERT_NE(grid, nullptr);
   Press(Qt::Key_Down, Qt::ShiftModifier);
   Press(Qt::Key_Right, Qt::ShiftModifier);
@@ -124,7 +124,7 @@ TEST_F(DesktopConventionsTest, ThePlanGridHasTheKeyboardAndCtrlCCopiesTheSelecti
   EXPECT_EQ(range.columnCount(), 2);
   Press(Qt::Key_C);
   EXPECT_EQ(program.scripted.desktop.clipboard,
-            PlanGridText(*grid, range.topRow() + 1, range.leftColumn(), range.bottomRow() + 1, range.rightColumn()));
+            grid->Text(range.topRow() + 1, range.leftColumn(), range.bottomRow() + 1, range.rightColumn()));
 }
 
 TEST_F(DesktopConventionsTest, ControlsTheTabKeySkipsHaveKeysNamedInTheirTooltips) {

@@ -68,6 +68,14 @@ TEST_F(WindowSettingsTest, TheFirstRunWritesTheDefaultsUnderTheirNames) {
   EXPECT_FALSE(ReadWindowSettings(session, settings, 1920, 1080));
   EXPECT_EQ(settings.Integer(keys::kGraphWidth), settings_defaults::kWidth);
   EXPECT_EQ(settings.Integer(keys::kPlanHeight), settings_defaults::kHeight);
+  EXPECT_EQ(settings.Integer(keys::kPlanWidth), 1260);
+  // On a narrower screen the plan page is as wide as the screen; a stored width stays.
+  settings.values.clear();
+  ReadWindowSettings(session, settings, 1024, 768);
+  EXPECT_EQ(session.geometry.PlanWidth, 1024);
+  settings.SetInteger(keys::kPlanWidth, 700);
+  ReadWindowSettings(session, settings, 1920, 1080);
+  EXPECT_EQ(session.geometry.PlanWidth, 700);
   SaveWindowSettings(session, settings, 33, 44);
   EXPECT_EQ(settings.Integer(keys::kTop), 33);
   EXPECT_EQ(settings.Integer(keys::kLeft), 44);

@@ -39,6 +39,11 @@ PromptButton ScriptedPrompts::Question(QWidget*, const QString& text, QuestionKi
   return Next(answers, PromptButton::Cancel);
 }
 
+std::optional<int> ScriptedPrompts::Choose(QWidget*, const QString& text, const QStringList& options, int proposed) {
+  choices.push_back({text, options, proposed});
+  return Next(choiceAnswers, std::optional<int>(proposed));
+}
+
 std::optional<QString> ScriptedPrompts::OpenFile(QWidget*, const FileDialogRequest& request) {
   dialogs.push_back(request);
   return NextFile(fileAnswers);

@@ -25,6 +25,8 @@ class ScriptedPrompts : public Prompts {
   void Information(QWidget* page, const QString& text) override;
   PromptButton Warning(QWidget* page, const QString& text, QuestionKind kind) override;
   PromptButton Question(QWidget* page, const QString& text, QuestionKind kind) override;
+  // An unscripted choice takes the proposed one.
+  std::optional<int> Choose(QWidget* page, const QString& text, const QStringList& choices, int proposed) override;
   std::optional<QString> OpenFile(QWidget* page, const FileDialogRequest& request) override;
   std::optional<QString> SaveFile(QWidget* page, const FileDialogRequest& request) override;
   bool ChoosePrinter(QWidget* page, QPrinter& printer) override;
@@ -32,9 +34,16 @@ class ScriptedPrompts : public Prompts {
   std::deque<PromptButton> answers;
   std::deque<std::optional<QString>> fileAnswers;
   std::deque<bool> printerAnswers;
+  std::deque<std::optional<int>> choiceAnswers;
 
   std::vector<ShownPrompt> shown;
   std::vector<FileDialogRequest> dialogs;
+  struct AskedChoice {
+    QString text;
+    QStringList choices;
+    int proposed;
+  };
+  std::vector<AskedChoice> choices;
   int printerDialogs = 0;
 
   // Texts of everything shown, in order.

@@ -3,8 +3,10 @@
 #include <QImage>
 #include <QPainter>
 #include <limits>
+#include <map>
 
 #include "model/PlanFieldLabels.h"
+#include "model/PlanFile.h"
 #include "views/AttributionPainting.h"
 #include "views/ComparisonRows.h"
 
@@ -67,7 +69,8 @@ TEST(AttributionBarsTest, LargestEffectFirstWhateverItsSignTiesInPlanOrderRoundi
 }
 
 TEST(AttributionBarsTest, GainsAndLossesInTheirColoursFromOneZeroLineInProportion) {
-  std::vector<AttributionBar> bars{{"gain", "g", 100'000}, {"loss", "l", -50'000}, {"nothing", "n", 0}};
+  std::vector<AttributionBar> bars{
+      {"gain", "g", 100'000, "1 → 2"}, {"loss", "l", -50'000, "3 → 4"}, {"nothing", "n", 0, "5 → 6"}};
   QImage image(600, 200, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
@@ -99,4 +102,42 @@ TEST(AttributionBarsTest, GainsAndLossesInTheirColoursFromOneZeroLineInProportio
   const int lossStart = leftmost(second, kLossColour);
   EXPECT_LT(lossStart, gainStart);
   EXPECT_GE(lossStart, 600 * 2 / 5);  // right of the names
+}
+
+TEST(AttributionBarsTest, BarsShowTheInputsTwoValuesAndTheNotesSayInWordsHowTheChangeIsSharedOut) {
+  PlanRecord base;
+  PlanRecord other;
+  ASSERT_TRUE(ReadPlanFile(base, PREVORA_TEST_DATA "/../../resources/Double.plan").ok);
+  ASSERT_TRUE(ReadPlanFile(other, PREVORA_TEST_DATA "/double_compare.plan").ok);
+  const Comparison shapley = ComparePlans(base, other, {});
+  std::map<std::string, QString> values;
+  for (const AttributionBar& bar : SortedAttributionBars(shapley)) values[bar.detail.toStdString()] = bar.values;
+  EXPECT_EQ(values["RetireAge1"], "65 → 67");
+  EXPECT_EQ(values["PensionAge1 + Pension1"], "65 → 62, 18000 → 15000");
+  EXPECT_EQ(values["rounding"], "");
+  const QString notes = AttributionNotes(shapley);
+  EXPECT_TRUE(notes.startsWith("Shapley: each input's share is the average")) << notes.toStdString();
+  EXPECT_TRUE(notes.contains("the rounding line, $1, is what that leaves over")) << notes.toStdString();
+
+  ComparisonOptions oneByOne;
+  oneByOne.method = AttributionMethod::Sequential;
+  const QString sequential = AttributionNotes(ComparePlans(base, other, oneByOne));
+  EXPECT_TRUE(sequential.startsWith("Sequential: the changes are made one at a time")) << sequential.toStdString();
+  EXPECT_FALSE(sequential.contains("rounding"));
+  EXPECT_EQ(AttributionNotes(ComparePlans(base, base, {})), "");
+
+  // The values stand beside the amount: painted text appears right of the bars' zero line.
+  QImage image(900, 60, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  PaintAttributionBars(painter, image.rect(), {{"name", "n", 10, "65 → 67"}});
+  painter.end();
+  int textRightOfBar = 0;
+  for (int x = 700; x < 870; ++x) {
+    for (int y = 0; y < 60; ++y) {
+      const QColor pixel = image.pixelColor(x, y);
+      textRightOfBar += pixel.red() < 100 && pixel.green() < 100 && pixel.blue() < 100;
+    }
+  }
+  EXPECT_GT(textRightOfBar, 0);
 }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,7 +16,7 @@
 #include "support/TestProgram.h"
 #include "views/AttributionChart.h"
 #include "views/ComparisonPage.h"
-#include "views/PlanGrid.h"
+#include "views/YearGrid.h"
 
 namespace {
 
@@ -122,14 +123,14 @@ TEST_F(ComparisonPageTest, CopyCommandsPutTheYearDifferencesOnTheClipboardAsTheP
   ASSERT_TRUE(text.endsWith("\r\n"));
   const QStringList lines = text.chopped(2).split("\r\n");
   ASSERT_EQ(lines.size(), 47);  // the title row and ages 45 to 90
-  QStringList titles;
-  for (const PlanColumn& column : kPlanColumns) titles << column.title;
-  EXPECT_EQ(lines[0], titles.join('\t'));
+  EXPECT_EQ(lines[0],
+            "Year\tAge1\tAge2\tNet Worth\tTax Deferred\tTaxable Invest\tProperty\tMortgage\tOther Debt\tExpenses\t"
+            "Income Taxes\tProperty Tax\tIncome\tSalaries\tPensions\tSocial Security\tInvest Return\tDistribution");
   // Age 46: net worth $6,792 higher, the same mortgage.
   const QStringList age46 = lines[2].split('\t');
-  EXPECT_EQ(age46[0], "46");
-  EXPECT_EQ(age46[1], "$6,792");
-  EXPECT_EQ(age46[5], "$0");
+  EXPECT_EQ(age46.mid(0, 3), QStringList({QString::number(program.session.plan.CurrentYear + 1), "46", "44"}));
+  EXPECT_EQ(age46[3], "$6,792");
+  EXPECT_EQ(age46[7], "$0");
 
   program.Trigger("CopySelection");
   EXPECT_EQ(program.scripted.desktop.clipboard, "$0\r\n");  // Copy All left the first year's net worth current
@@ -218,4 +219,69 @@ TEST_F(ComparisonPageTest, TheCompareCurveStaysWithTheOpenComparisonOnTheGraphAn
   EXPECT_EQ(program.Current()->Id(), PageId::Graph);
   EXPECT_FALSE(program.Current()->findChild<QAction*>("ShowComparison")->isEnabled());
   if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+}
+
+TEST_F(ComparisonPageTest, TheBaseIsChosenWhenComparingAndSwapExchangesItWithoutTouchingThePlan) {
+  const PlanSnapshot before = Snapshot(program.session);
+  program.scripted.prompts.choiceAnswers.push_back(1);
+  CompareByKeyboard(kOtherPlan);
+  ASSERT_EQ(program.Current(), Page());
+  ASSERT_EQ(program.scripted.prompts.choices.size(), 1u);
+  EXPECT_EQ(program.scripted.prompts.choices[0].choices,
+            QStringList({"Base: Double.plan (current)", "Base: double_compare.plan"}));
+  EXPECT_EQ(program.scripted.prompts.choices[0].proposed, 0);
+
+  // The chosen file is the base: every difference reads the other way round.
+  const auto shown = [this] {
+    return QStringList({Cell("SummaryTable", 0, 1), Cell("SummaryTable", 0, 3),
+                        Page()->findChild<YearGrid*>("DifferenceGrid")->CellText(2, 3),
+                        Page()->findChild<QLabel*>("ComparedPlans")->text().section('\n', 0, 0)});
+  };
+  EXPECT_EQ(shown(), QStringList({"$2,197,182", "(-$195,621)", "(-$6,792)", "Base: " + kOtherPlan}));
+  program.Trigger("SwapBase");
+  EXPECT_EQ(shown(), QStringList({"$2,001,561", "$195,621", "$6,792", "Base: Double.plan (the current plan)"}));
+  QTest::mouseClick(Page()->findChild<QPushButton*>("SwapBaseButton"), Qt::LeftButton);
+  EXPECT_EQ(shown()[0], "$2,197,182");
+  EXPECT_TRUE(Snapshot(program.session) == before);
+
+  // Cancelling the choice opens no comparison.
+  program.Trigger("CloseComparison");
+  program.scripted.prompts.choiceAnswers.push_back(std::nullopt);
+  CompareByKeyboard(kOtherPlan);
+  EXPECT_EQ(program.Current()->Id(), PageId::Graph);
+  EXPECT_FALSE(program.session.comparison.open);
+}
+
+TEST_F(ComparisonPageTest, AfterSaveAsThePlanItWasSavedFromIsProposedAsTheBase) {
+  QTemporaryDir dir;
+  const QString original = dir.filePath("Original.plan");
+  {
+    // A plan file names itself on its first line.
+    QFile sample(kBasePlan);
+    QFile copy(original);
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly));
+    copy.write(sample.readAll().replace("Double.plan", "Original.plan"));
+  }
+  program.scripted.prompts.answers.push_back(PromptButton::No);  // nothing to save first
+  program.scripted.prompts.fileAnswers.push_back(original);
+  program.Run(Command::Open);
+  ASSERT_EQ(program.session.plan.PlanFileName, "Original.plan");
+  program.session.plan.RetireAge1 = 68;
+  program.scripted.prompts.fileAnswers.push_back(dir.filePath("Variant.plan"));
+  program.Trigger("SaveAs");
+  ASSERT_EQ(program.session.plan.PlanFileName, "Variant.plan");
+
+  CompareByKeyboard(original);
+  ASSERT_EQ(program.Current(), Page());
+  ASSERT_EQ(program.scripted.prompts.choices.size(), 1u);
+  EXPECT_EQ(program.scripted.prompts.choices[0].proposed, 1);
+  EXPECT_TRUE(program.scripted.prompts.choices[0].text.contains("Variant.plan was saved from Original.plan"));
+  EXPECT_TRUE(Page()->findChild<QLabel*>("ComparedPlans")->text().startsWith("Base: " + original));
+  EXPECT_EQ(Cell("InputChanges", 0, 2), "65");  // base → other: the original's age first
+  EXPECT_EQ(Cell("InputChanges", 0, 3), "68");
+
+  // Another comparison keeps the current plan as the proposed base.
+  program.Trigger("CloseComparison");
+  CompareByKeyboard(kOtherPlan);
+  EXPECT_EQ(program.scripted.prompts.choices.back().proposed, 0);
 }

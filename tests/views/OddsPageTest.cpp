@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,8 +25,8 @@
 #include "views/OddsPage.h"
 #include "views/OddsSettings.h"
 #include "views/OddsSettingsForm.h"
-#include "views/PlanGrid.h"
 #include "views/TrialTableDialog.h"
+#include "views/YearGrid.h"
 
 // The odds page in the whole program: reached from the result pages, runs
 // in the background, cancels, replays the worst trial, reports bad files.
@@ -213,19 +214,26 @@ TEST_F(OddsPageTest, WorstTrialOpensThatTrialsTableAsReplayedAlone) {
   settings.seed = 7;
   const PlanRecord& plan = program.session.plan;
   const TrialReplay replay = ReplayTrial(plan, MonteCarloModel(plan, settings), worst);
-  const QTableWidget* grid = dialog->Grid();
+  // The column chooser adds home-equity borrowing here and for the plan page too.
+  const YearGrid* grid = dialog->Grid();
+  ASSERT_EQ(grid->ColumnOf(&YearRecord::HomeEquityBorrowing), -1);
+  dialog->findChild<QAction*>("ColumnHomeEquityBorrowing")->trigger();
+  const int borrowing = grid->ColumnOf(&YearRecord::HomeEquityBorrowing);
+  ASSERT_EQ(borrowing, grid->columnCount() - 1);
+  EXPECT_EQ(program.scripted.settings.Text("YearTable/ChosenFields"), "HomeEquityBorrowing");
   ASSERT_EQ(grid->rowCount(), RowCount(plan));
   for (int r = 1; r <= RowCount(plan); ++r) {
-    for (int c = 0; c < kPlanColumnCount; ++c) {
-      if (!kPlanColumns[c].field) continue;
-      ASSERT_EQ(PlanCellText(*grid, r, c).toStdString(), FormatDollars(replay.table.Year(r).*kPlanColumns[c].field))
+    EXPECT_EQ(grid->CellText(r, 0), QString::number(plan.CurrentYear + r - 1));
+    for (int c = grid->FirstMoneyColumn(); c < grid->columnCount(); ++c) {
+      ASSERT_EQ(grid->CellText(r, c).toStdString(), FormatDollars(replay.table.Year(r).*grid->FieldAt(c)))
           << "row " << r << " column " << c;
     }
   }
   // Today's dollars shrink later years' figures.
-  const QString lastInflated = PlanCellText(*grid, RowCount(plan), 1);
+  const int worth = grid->ColumnOf(&YearRecord::NetWorth);
+  const QString lastInflated = grid->CellText(RowCount(plan), worth);
   dialog->TodaysDollars()->setChecked(true);
-  EXPECT_NE(PlanCellText(*grid, RowCount(plan), 1), lastInflated);
+  EXPECT_NE(grid->CellText(RowCount(plan), worth), lastInflated);
 
   QTest::keyClick(dialog, Qt::Key_Escape);
   EXPECT_TRUE(QTest::qWaitFor([this] { return Odds()->TrialTable() == nullptr; }, 2000));

@@ -9,8 +9,8 @@
 #include "model/PlanFile.h"
 #include "support/TestProgram.h"
 #include "views/ExplainWindow.h"
-#include "views/PlanGrid.h"
 #include "views/PlanTablePage.h"
+#include "views/YearGrid.h"
 
 // "Why this number?" from the plan page: Ctrl+E on a cell opens the window on
 // that cell in the shown dollars, and activating a term that is another cell
@@ -33,7 +33,7 @@ struct PlanExplainTest : ::testing::Test {
     QTest::keyClick(Grid(), Qt::Key_E, Qt::ControlModifier);
   }
 
-  QTableWidget* Grid() { return program.PageAt(PageId::PlanTable)->findChild<QTableWidget*>("PlanGrid"); }
+  YearGrid* Grid() { return program.PageAt(PageId::PlanTable)->findChild<YearGrid*>("YearGrid"); }
 
   ExplainWindow* OpenWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -42,12 +42,7 @@ struct PlanExplainTest : ::testing::Test {
     return nullptr;
   }
 
-  static int ColumnOf(std::int64_t YearRecord::*field) {
-    for (int c = 0; c < kPlanColumnCount; ++c) {
-      if (kPlanColumns[static_cast<std::size_t>(c)].field == field) return c;
-    }
-    return -1;
-  }
+  int ColumnOf(std::int64_t YearRecord::*field) { return Grid()->ColumnOf(field); }
 };
 
 }  // namespace
@@ -84,7 +79,7 @@ TEST_F(PlanExplainTest, TodaysDollarsAreExplainedInTodaysDollarsAndTheAgeColumnO
   EXPECT_TRUE(window->Tree()->topLevelItem(0)->text(0).endsWith("in today's dollars"));
   window->close();
 
-  Grid()->setCurrentCell(2, kAgeColumn);
+  Grid()->setCurrentCell(2, 1);  // the first person's age
   PressCtrlE();
   EXPECT_EQ(OpenWindow(), nullptr);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
 
@@ -9,9 +10,10 @@
 #include "model/NumberFormat.h"
 #include "model/PlanFile.h"
 #include "model/SamplePlan.h"
+#include "shell/WindowSettings.h"
 #include "support/TestProgram.h"
-#include "views/PlanGrid.h"
 #include "views/PlanTablePage.h"
+#include "views/YearGrid.h"
 
 namespace {
 
@@ -26,9 +28,10 @@ struct PlanPageTest : ::testing::Test {
   }
 
   PlanTablePage* Plan() { return qobject_cast<PlanTablePage*>(program.PageAt(PageId::PlanTable)); }
-  QTableWidget* Grid() { return Plan()->findChild<QTableWidget*>("PlanGrid"); }
+  YearGrid* Grid() { return Plan()->findChild<YearGrid*>("YearGrid"); }
   QAction* DollarsItem() { return Plan()->findChild<QAction*>("SwitchDollars"); }
-  QString Cell(int row, int column) { return PlanCellText(*Grid(), row, column); }
+  QString Cell(int row, int column) { return Grid()->CellText(row, column); }
+  QString Age2(int row) { return QString::number(program.session.plan.Age2 + row - 1); }
   QString Money(std::int64_t value) { return QString::fromStdString(FormatDollars(value)); }
 
   void ShowPlanFrom(PageId page) { program.window->SwitchPageValidated(page, PageId::PlanTable); }
@@ -45,50 +48,111 @@ struct PlanPageTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(PlanPageTest, GridShowsEveryYearWithAgesTitlesAndFormattedMoney) {
+TEST_F(PlanPageTest, GridShowsEveryYearWithTheYearBothAgesTitlesAndFormattedMoney) {
   ShowPlanFrom(PageId::Personal);
   ASSERT_EQ(program.Current(), Plan());
   EXPECT_EQ(Plan()->windowTitle(), "Plan Page [ Double ]");
-  ASSERT_EQ(PlanGridRows(*Grid()), 62);
+  ASSERT_EQ(Grid()->Rows(), 62);
   EXPECT_EQ(Grid()->columnCount(), 18);
-  EXPECT_EQ(Grid()->columnWidth(0), 35);
-  EXPECT_EQ(Grid()->columnWidth(15), 95);
-  EXPECT_EQ(Cell(0, 0), "Age1");
-  EXPECT_EQ(Cell(0, 1), "   Net Worth");
-  EXPECT_EQ(Cell(0, 17), " Distribution");
-  EXPECT_EQ(Cell(1, 0), "30");
-  EXPECT_EQ(Cell(61, 0), "90");
+  EXPECT_EQ(Cell(0, 0), "Year");
+  EXPECT_EQ(Cell(0, 1), "Age1");
+  EXPECT_EQ(Cell(0, 2), "Age2");
+  EXPECT_EQ(Cell(0, 3), "Net Worth");
+  EXPECT_EQ(Cell(0, 17), "Distribution");
+  EXPECT_EQ(QStringList({Cell(1, 0), Cell(1, 1), Cell(1, 2)}), QStringList({"2005", "30", Age2(1)}));
+  EXPECT_EQ(QStringList({Cell(61, 0), Cell(61, 1), Cell(61, 2)}), QStringList({"2065", "90", Age2(61)}));
   const ForecastTable fresh = FreshRun();
-  EXPECT_EQ(Cell(61, 1), Money(fresh.Year(61).NetWorth));
-  EXPECT_EQ(Cell(61, 5), Money(fresh.Year(61).Mortgage));
+  EXPECT_EQ(Cell(61, 3), Money(fresh.Year(61).NetWorth));
+  EXPECT_EQ(Cell(61, 7), Money(fresh.Year(61).Mortgage));
   EXPECT_EQ(Cell(10, 15), Money(fresh.Year(10).SocialSecurity));
-  EXPECT_EQ(Cell(20, 7), "");
+
+  // Without a second person there is no second age.
+  program.session.plan.SecondPerson = false;
+  ShowPlanFrom(PageId::Personal);
+  EXPECT_EQ(Grid()->columnCount(), 17);
+  EXPECT_EQ(Cell(0, 2), "Net Worth");
+}
+
+TEST_F(PlanPageTest, EveryColumnIsAsWideAsItsWidestTextNegativesAndTitlesIncluded) {
+  // The sample plan as it is draws on its savings in later years: negative withdrawals.
+  ASSERT_TRUE(ReadPlanFile(program.session.plan, PREVORA_TEST_DATA "/../../resources/Double.plan").ok);
+  program.scripted.settings.SetText("YearTable/ChosenFields", "TaxableWithdrawal");
+  ShowPlanFrom(PageId::Personal);
+  const QFontMetrics metrics(Grid()->font());
+  int negatives = 0;
+  for (int c = 0; c < Grid()->columnCount(); ++c) {
+    // Titles may take two lines.
+    int widest = 0;
+    for (const QString& line : Grid()->horizontalHeaderItem(c)->text().split('\n'))
+      widest = std::max(widest, metrics.horizontalAdvance(line));
+    for (int r = 1; r < Grid()->Rows(); ++r) {
+      widest = std::max(widest, metrics.horizontalAdvance(Cell(r, c)));
+      negatives += Cell(r, c).startsWith("(-");
+    }
+    EXPECT_GE(Grid()->columnWidth(c), widest + 8) << Cell(0, c).toStdString();
+    EXPECT_LE(Grid()->columnWidth(c), widest + 20) << Cell(0, c).toStdString();
+  }
+  EXPECT_GT(negatives, 0);
+}
+
+TEST_F(PlanPageTest, TheFirstRunSizeShowsEveryDefaultColumnOnA1280WideScreen) {
+  program.session.geometry = WindowGeometry{};
+  ReadWindowSettings(program.session, program.scripted.settings, 1280, 1024);
+  ShowPlanFrom(PageId::Personal);
+  EXPECT_GE(Plan()->PageSize().width(), Grid()->FullWidth());
+  EXPECT_LE(Plan()->PageSize().width(), 1280);
 }
 
 TEST_F(PlanPageTest, OldestPlanHasOneRow) {
   program.session.plan.Age1 = 90;
   ShowPlanFrom(PageId::Personal);
-  ASSERT_EQ(PlanGridRows(*Grid()), 2);
-  EXPECT_EQ(Cell(1, 0), "90");
+  ASSERT_EQ(Grid()->Rows(), 2);
+  EXPECT_EQ(Cell(1, 1), "90");
 }
 
-TEST_F(PlanPageTest, CopyAllPutsTheWholeGridOnTheClipboard) {
+TEST_F(PlanPageTest, CopyAllPutsTheWholeGridOnTheClipboardAsCleanTabSeparatedValues) {
   ShowPlanFrom(PageId::Personal);
   program.Run(Command::CopyAll);
   const QString text = program.scripted.desktop.clipboard;
   ASSERT_TRUE(text.endsWith("\r\n"));
   const QStringList lines = text.chopped(2).split("\r\n");
   ASSERT_EQ(lines.size(), 62);
+  // No padding around a value and no column without one.
   for (const QString& line : lines) {
     const QStringList fields = line.split('\t');
     ASSERT_EQ(fields.size(), 18) << line.toStdString();
-    EXPECT_EQ(fields[7], "");
-    EXPECT_EQ(fields[11], "");
+    for (const QString& field : fields) EXPECT_TRUE(!field.isEmpty() && field.trimmed() == field) << line.toStdString();
   }
-  EXPECT_TRUE(lines[0].startsWith("Age1\t   Net Worth\tTax Deferred\t"));
-  EXPECT_TRUE(lines[61].startsWith("90\t" + Money(FreshRun().Year(61).NetWorth) + "\t"));
+  EXPECT_TRUE(lines[0].startsWith("Year\tAge1\tAge2\tNet Worth\tTax Deferred\t"));
+  EXPECT_TRUE(lines[61].startsWith("2065\t90\t" + Age2(61) + "\t" + Money(FreshRun().Year(61).NetWorth) + "\t"));
   EXPECT_EQ(Grid()->currentRow(), 0);
-  EXPECT_EQ(Grid()->currentColumn(), 1);
+  EXPECT_EQ(Grid()->currentColumn(), 3);
+}
+
+TEST_F(PlanPageTest, ChosenColumnsFollowTheDefaultOnesInRecordOrderAndAreRemembered) {
+  ShowPlanFrom(PageId::Personal);
+  for (const char* name : {"ColumnUnfundedShortfall", "ColumnTaxableWithdrawal", "ColumnHomeEquityBorrowing"})
+    Plan()->findChild<QAction*>(name)->trigger();
+  EXPECT_EQ(program.scripted.settings.Text("YearTable/ChosenFields"),
+            "TaxableWithdrawal,HomeEquityBorrowing,UnfundedShortfall");
+  ASSERT_EQ(Grid()->columnCount(), 21);
+  EXPECT_EQ(QStringList({Cell(0, 18), Cell(0, 19), Cell(0, 20)}),
+            QStringList({"Taxable Withdrawal", "Home-Equity Borrowing", "Unfunded Shortfall"}));
+  EXPECT_EQ(Cell(30, 18), Money(FreshRun().Year(30).TaxableWithdrawal));
+  program.Run(Command::CopyAll);
+  EXPECT_TRUE(program.scripted.desktop.clipboard.section("\r\n", 0, 0).endsWith("\tUnfunded Shortfall"));
+
+  // Unticked, a column goes; a stored choice shows at once, and names not on offer are passed over.
+  Plan()->findChild<QAction*>("ColumnTaxableWithdrawal")->trigger();
+  EXPECT_EQ(Grid()->ColumnOf(&YearRecord::TaxableWithdrawal), -1);
+  program.scripted.settings.SetText("YearTable/ChosenFields", "NetWorth,Bogus,OtherDebtYears,,LoanPayments");
+  ShowPlanFrom(PageId::Income);
+  EXPECT_EQ(Grid()->columnCount(), 20);
+  EXPECT_EQ(Cell(0, 18), "Loan Payments");
+  EXPECT_EQ(Cell(0, 19), "Other Debt Years");
+  EXPECT_EQ(Cell(2, 19), QString::number(FreshRun().Year(2).OtherDebtYears));
+  emit Plan()->findChild<QMenu*>("ColumnsMenu")->aboutToShow();
+  EXPECT_TRUE(Plan()->findChild<QAction*>("ColumnLoanPayments")->isChecked());
 }
 
 TEST_F(PlanPageTest, CopySelectionCopiesTheRectangleAndCollapsesIt) {
@@ -100,8 +164,8 @@ TEST_F(PlanPageTest, CopySelectionCopiesTheRectangleAndCollapsesIt) {
   Grid()->clearSelection();
   Grid()->setRangeSelected(QTableWidgetSelectionRange(4, 6, 5, 8), true);
   program.Run(Command::CopySelection);
-  EXPECT_EQ(program.scripted.desktop.clipboard,
-            Cell(5, 6) + "\t\t" + Cell(5, 8) + "\r\n" + Cell(6, 6) + "\t\t" + Cell(6, 8) + "\r\n");
+  EXPECT_EQ(program.scripted.desktop.clipboard, Cell(5, 6) + "\t" + Cell(5, 7) + "\t" + Cell(5, 8) + "\r\n" +
+                                                    Cell(6, 6) + "\t" + Cell(6, 7) + "\t" + Cell(6, 8) + "\r\n");
   const QList<QTableWidgetSelectionRange> ranges = Grid()->selectedRanges();
   ASSERT_EQ(ranges.size(), 1);
   EXPECT_EQ(ranges[0].rowCount() * ranges[0].columnCount(), 1);
@@ -112,8 +176,8 @@ TEST_F(PlanPageTest, CopySelectionCopiesTheRectangleAndCollapsesIt) {
 TEST_F(PlanPageTest, CopySelectionRightAfterArrivalCopiesTheFirstYearsNetWorth) {
   ShowPlanFrom(PageId::Personal);
   program.Run(Command::CopySelection);
-  EXPECT_EQ(program.scripted.desktop.clipboard, Cell(1, 1) + "\r\n");
-  EXPECT_NE(Cell(1, 1), "");
+  EXPECT_EQ(program.scripted.desktop.clipboard, Cell(1, 3) + "\r\n");
+  EXPECT_NE(Cell(1, 3), "");
 
   // A refresh keeps the user's own selection.
   Grid()->setCurrentCell(5, 4, QItemSelectionModel::ClearAndSelect);
@@ -126,12 +190,12 @@ TEST_F(PlanPageTest, ComingFromTheGraphPageKeepsTheTableComingFromADataPageReRun
   program.session.RunForecastForView();
   program.session.table.Year(1).NetWorth = 12345;
   ShowPlanFrom(PageId::Graph);
-  EXPECT_EQ(Cell(1, 1), "$12,345");
+  EXPECT_EQ(Cell(1, 3), "$12,345");
 
   program.session.table.Year(1).NetWorth = 12345;
   ShowPlanFrom(PageId::Income);
-  EXPECT_EQ(Cell(1, 1), Money(FreshRun().Year(1).NetWorth));
-  EXPECT_NE(Cell(1, 1), "$12,345");
+  EXPECT_EQ(Cell(1, 3), Money(FreshRun().Year(1).NetWorth));
+  EXPECT_NE(Cell(1, 3), "$12,345");
 }
 
 TEST_F(PlanPageTest, DollarSwitchConvertsTheTableAndBack) {
@@ -146,7 +210,7 @@ TEST_F(PlanPageTest, DollarSwitchConvertsTheTableAndBack) {
   EXPECT_EQ(DollarsItem()->text(), "Today's &dollars (2005)");
   ForecastTable current = inflated;
   ToCurrentDollars(program.session.plan, current);
-  EXPECT_EQ(Cell(40, 1), Money(current.Year(40).NetWorth));
+  EXPECT_EQ(Cell(40, 3), Money(current.Year(40).NetWorth));
 
   program.Run(Command::SwitchDollars);
   EXPECT_FALSE(program.session.CurrentDollars);
@@ -161,7 +225,7 @@ TEST_F(PlanPageTest, DollarViewChosenElsewhereIsShownOnArrival) {
   ShowPlanFrom(PageId::Graph);
   EXPECT_FALSE(DollarsItem()->isChecked());
   EXPECT_EQ(DollarsItem()->text(), "Today's &dollars (2005)");
-  EXPECT_EQ(Cell(40, 1), Money(FreshRun().Year(40).NetWorth));
+  EXPECT_EQ(Cell(40, 3), Money(FreshRun().Year(40).NetWorth));
 }
 
 TEST_F(PlanPageTest, DollarItemIsTwinnedWithTheGraphPage) {
@@ -179,7 +243,7 @@ TEST_F(PlanPageTest, DollarItemIsTwinnedWithTheGraphPage) {
   program.LeaveFor(PageId::PlanTable);
   EXPECT_TRUE(DollarsItem()->isChecked());
   EXPECT_EQ(DollarsItem()->text(), "Future &dollars (each year's own)");
-  EXPECT_EQ(Cell(40, 1), Money(program.session.table.Year(40).NetWorth));
+  EXPECT_EQ(Cell(40, 3), Money(program.session.table.Year(40).NetWorth));
 }
 
 TEST_F(PlanPageTest, NewShowsTheSamplePlanInTheChosenViewWithEveryCurveOn) {
@@ -190,10 +254,10 @@ TEST_F(PlanPageTest, NewShowsTheSamplePlanInTheChosenViewWithEveryCurveOn) {
   program.scripted.prompts.answers.push_back(PromptButton::No);
   program.Run(Command::New);
   EXPECT_EQ(program.session.plan.Age1, 30);
-  EXPECT_EQ(PlanGridRows(*Grid()), 62);
+  EXPECT_EQ(Grid()->Rows(), 62);
   EXPECT_EQ(DollarsItem()->text(), QString("Today's &dollars (%1)").arg(ClockYear()));
   EXPECT_TRUE(program.session.CurrentDollars);
-  EXPECT_EQ(Cell(40, 1), Money(FreshRun().Year(40).NetWorth));
+  EXPECT_EQ(Cell(40, 3), Money(FreshRun().Year(40).NetWorth));
   for (bool shown : program.session.CurveShown) EXPECT_TRUE(shown);
   EXPECT_TRUE(program.scripted.settings.Contains("myTop"));
 }
