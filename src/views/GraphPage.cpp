@@ -271,7 +271,7 @@ void GraphPage::DrawGraph() {
   SyncCheckBoxes();
   const GraphInput input = CurrentInput();
   bitmap_ = RenderScreenGraph(input, session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
-                              GraphFontFamily(ScreenWidth()), &scales_);
+                              GraphFontFamily(ScreenWidth()), &scales_, true);
   drawnExtras_ = {input.comparison.has_value(), input.band.has_value()};
   picture_->SetImage(bitmap_);
   const PlotFrame& frame = DrawingParameters().frame;
