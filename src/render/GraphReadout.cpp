@@ -54,8 +54,8 @@ std::vector<Line> Lines(const GraphInput& input, int yearIndex) {
   if (input.band) {
     const auto i = static_cast<std::size_t>(k);
     if (i < input.band->low.size() && i < input.band->high.size()) {
-      lines.push_back({"Net worth band: " + Dollars(input.band->low[i]) + " to " + Dollars(input.band->high[i]),
-                       kGraphBandColour});
+      lines.push_back(
+          {"Net worth band: " + Dollars(input.band->low[i]) + " to " + Dollars(input.band->high[i]), kGraphBandColour});
     }
   }
   return lines;
@@ -158,7 +158,8 @@ void DrawGraphReadout(QPainter& painter, const GraphReadout& readout, const QFon
   int textWidth = 0;
   for (const QString& line : readout.lines) textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
   const int lineHeight = metrics.height();
-  const QSize box(textWidth + kSwatch + 3 * kPadding, static_cast<int>(readout.lines.size()) * lineHeight + 2 * kPadding);
+  const QSize box(textWidth + kSwatch + 3 * kPadding,
+                  static_cast<int>(readout.lines.size()) * lineHeight + 2 * kPadding);
   int left = readout.x + kGap;
   if (left + box.width() > area.right()) left = readout.x - kGap - box.width();
   left = std::max(left, area.left());

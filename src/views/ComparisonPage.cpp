@@ -177,8 +177,8 @@ void ComparisonPage::Refresh() {
   attributionHeading_->setText(AttributionHeading(comparison_));
   chart_->SetBars(SortedAttributionBars(comparison_));
   FillTextTable(*changes_, InputChangeRows(comparison_.inputs), 2, 3);
-  yearsHeading_->setText(
-      QString("Other - base, in %1").arg(options.currentDollars ? "today's dollars" : "future dollars, each year's own"));
+  yearsHeading_->setText(QString("Other - base, in %1")
+                             .arg(options.currentDollars ? "today's dollars" : "future dollars, each year's own"));
   FillDifferenceGrid(*years_, session_.plan, comparison_.years);
 }
 

@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "render/ComparisonCurve.h"
 #include "engine/ForecastTable.h"
+#include "render/ComparisonCurve.h"
 #include "render/GraphReadout.h"
 #include "render/GraphScreen.h"
 #include "shell/PageMenus.h"
@@ -281,8 +281,8 @@ void GraphPage::DrawGraph() {
 }
 
 GraphParameters GraphPage::DrawingParameters() const {
-  return ScreenGraphParameters(session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
-                               session_.plan, session_.CurrentDollars, scales_, GraphFontFamily(ScreenWidth()));
+  return ScreenGraphParameters(session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(), session_.plan,
+                               session_.CurrentDollars, scales_, GraphFontFamily(ScreenWidth()));
 }
 
 QMenu* GraphPage::ExplainAt(QPoint at) {

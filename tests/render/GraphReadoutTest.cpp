@@ -29,9 +29,9 @@ class GraphReadoutTest : public ::testing::Test {
 // Figures as the year table and explain print them for 2040 (index 14).
 TEST_F(GraphReadoutTest, NamesTheYearBothAgesTheViewAndEveryShownCurve) {
   shown = {true, true, false, false, false, false, true, false};
-  EXPECT_EQ(ReadoutLines(Input(), 14), QStringList({"2040: John Smith 59, Mary Smith 57",
-                                                    "Future dollars (each year's own)", "Net Worth: $1,642,962",
-                                                    "Investments: $1,054,717", "Taxes: $78,801"}));
+  EXPECT_EQ(ReadoutLines(Input(), 14),
+            QStringList({"2040: John Smith 59, Mary Smith 57", "Future dollars (each year's own)",
+                         "Net Worth: $1,642,962", "Investments: $1,054,717", "Taxes: $78,801"}));
 
   ToCurrentDollars(plan, table);
   const QStringList today = ReadoutLines(Input(true), 14);
@@ -91,8 +91,8 @@ TEST_F(GraphReadoutTest, TheMarkerDotsSitOnTheCurvesAndTheBoxStaysInside) {
   for (int k : {0, 45}) {
     const GraphReadout readout = MakeGraphReadout(parameters, Input(), k);
     ASSERT_EQ(readout.dots.size(), 8u);
-    EXPECT_EQ(readout.dots[0].at, QPoint(parameters.frame.X(k), parameters.frame.Y(table.Year(k + 1).NetWorth,
-                                                                                     parameters.scales.assets)));
+    EXPECT_EQ(readout.dots[0].at,
+              QPoint(parameters.frame.X(k), parameters.frame.Y(table.Year(k + 1).NetWorth, parameters.scales.assets)));
     image.fill(Qt::white);
     QPainter painter(&image);
     DrawGraphReadout(painter, readout, parameters.labelFont, QRect(0, 0, 506, 400));

@@ -242,7 +242,8 @@ TEST_F(PlanPageTest, MenusCarryTheirCaptions) {
   ShowPlanFrom(PageId::Personal);
   QStringList captions;
   for (QAction* action : Plan()->MenuBar()->actions()) captions << action->text();
-  EXPECT_EQ(captions, QStringList({"&File", "&Setup", "&Graph", "&Copy", "&Window", "Future &dollars (each year's own)"}));
+  EXPECT_EQ(captions,
+            QStringList({"&File", "&Setup", "&Graph", "&Copy", "&Window", "Future &dollars (each year's own)"}));
   EXPECT_EQ(Plan()->findChild<QAction*>("PrintPlan1")->text(), "&Print Plan");
   EXPECT_EQ(Plan()->findChild<QAction*>("CopySelection1")->text(), "Copy &Selection");
   EXPECT_EQ(Plan()->findChild<QAction*>("CopyAll1")->text(), "Copy &All");
