@@ -32,18 +32,21 @@ struct SampleForecast {
   GraphInput Input() const { return {plan, table, false, {true, true, true, true, true, true, true, true}}; }
 };
 
-void DrawAt(benchmark::State& state, int width, int height) {
+void DrawAt(benchmark::State& state, int width, int height, bool smoothCurves = false) {
   EnsureGui();
   const SampleForecast sample;
   const QString family = GraphFontFamily(width);
   for (auto _ : state) {
-    QImage image = RenderScreenGraph(sample.Input(), width, height, QSize(width, height), family);
+    QImage image =
+        RenderScreenGraph(sample.Input(), width, height, QSize(width, height), family, nullptr, smoothCurves);
     benchmark::DoNotOptimize(image.constBits());
   }
 }
 
 void BM_DrawGraph_506x574(benchmark::State& state) { DrawAt(state, 506, 574); }
 void BM_DrawGraph_1920x1080(benchmark::State& state) { DrawAt(state, 1920, 1080); }
+// The graph page draws its curves anti-aliased.
+void BM_DrawSmoothGraph_1920x1080(benchmark::State& state) { DrawAt(state, 1920, 1080, true); }
 
 // What the graph page does on activation from a data page: forecast, then draw.
 void BM_RefreshGraphPage_506x574(benchmark::State& state) {
@@ -61,4 +64,5 @@ void BM_RefreshGraphPage_506x574(benchmark::State& state) {
 
 BENCHMARK(BM_DrawGraph_506x574)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawGraph_1920x1080)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawSmoothGraph_1920x1080)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RefreshGraphPage_506x574)->Unit(benchmark::kMicrosecond);

@@ -118,6 +118,16 @@ void GraphCanvas::DrawMarker(int x, int y, int curve) {
   }
 }
 
+void GraphCanvas::BeginCurves() {
+  painter_.save();
+  if (!style_.smoothCurves) return;
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  // On pixel centres, one-pixel lines along the grid stay sharp.
+  painter_.translate(0.5, 0.5);
+}
+
+void GraphCanvas::EndCurves() { painter_.restore(); }
+
 void GraphCanvas::DrawCurveStep(const PlotFrame& frame, int curve, int index, int lastIndex, std::int64_t current,
                                 std::int64_t next, std::int64_t scale) {
   if (current == 0 && next == 0) return;
@@ -127,7 +137,21 @@ void GraphCanvas::DrawCurveStep(const PlotFrame& frame, int curve, int index, in
   const std::int64_t bottom = -200 * safeScale;
   const bool currentShown = bottom <= current && current <= top;
   if (currentShown && bottom < next && next < top && index != lastIndex) {
-    ThickLine(frame.X(index), frame.Y(current, safeScale), frame.X(index + 1), frame.Y(next, safeScale));
+    const QPoint from(frame.X(index), frame.Y(current, safeScale));
+    const QPoint to(frame.X(index + 1), frame.Y(next, safeScale));
+    if (style_.smoothCurves) {
+      // One line as wide as the doubled one, over the same pixels.
+      const QPen thin = painter_.pen();
+      QPen wide = thin;
+      wide.setWidth(style_.thickLineOffset + 1);
+      wide.setCapStyle(Qt::RoundCap);
+      painter_.setPen(wide);
+      const QPointF shift(0, style_.thickLineOffset / 2.0);
+      painter_.drawLine(QPointF(from) + shift, QPointF(to) + shift);
+      painter_.setPen(thin);
+    } else {
+      ThickLine(from.x(), from.y(), to.x(), to.y());
+    }
   }
   if (currentShown) DrawMarker(frame.X(index), frame.Y(current, safeScale), curve);
 }

@@ -23,6 +23,9 @@ struct CanvasStyle {
   // Pixels per unit of a dashed line's pattern: 1 on screen, more on paper
   // so the dashes keep a visible length.
   int dashUnit = 1;
+  // The curves and their markers drawn anti-aliased: the screen page, where
+  // smooth curves read best. Pictures and paper keep sharp pixels.
+  bool smoothCurves = false;
 };
 
 enum class TextAnchor { Centre, Left, Right };
@@ -46,6 +49,10 @@ class GraphCanvas {
   void ThickLine(int x1, int y1, int x2, int y2);
   void DrawLabel(int x, int y, const QString& text, TextAnchor anchor);
   void DrawMarker(int x, int y, int curve);
+  // Curve segments and markers drawn after this, until EndCurves, follow
+  // the style's smoothCurves.
+  void BeginCurves();
+  void EndCurves();
 
   // One plan year of a curve: the segment to the following year and the
   // year's marker. `lastIndex` is the index of the last plan year, which has

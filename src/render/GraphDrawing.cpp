@@ -8,6 +8,8 @@
 
 namespace {
 
+const QColor kYearLabelColour(96, 96, 96);
+
 void DrawGrid(GraphCanvas& canvas, const GraphParameters& p) {
   const PlotFrame& f = p.frame;
   canvas.Painter().setPen(QPen(QColor(0, 255, 255), 0));
@@ -46,7 +48,7 @@ void DrawAxes(GraphCanvas& canvas, const GraphParameters& p) {
   }
 }
 
-void DrawCaptions(GraphCanvas& canvas, const GraphParameters& p) {
+void DrawCaptions(GraphCanvas& canvas, const GraphParameters& p, const PlanRecord& plan) {
   QPainter& painter = canvas.Painter();
   painter.setFont(p.titleFont);
   canvas.DrawLabel(p.titleAt.x(), p.titleAt.y(), p.title, TextAnchor::Centre);
@@ -64,8 +66,17 @@ void DrawCaptions(GraphCanvas& canvas, const GraphParameters& p) {
     canvas.DrawLabel(p.rightLabelX, y, QString::fromStdString(AxisLabelText(p.scales.cashFlow, k)), TextAnchor::Left);
   }
   for (int k = 0; k <= f.decades; ++k) {
-    canvas.DrawLabel(f.left + k * f.DecadeStep(), p.ageLabelY, QString::number(f.startAge + 10 * k),
-                     TextAnchor::Centre);
+    const int age = f.startAge + 10 * k;
+    const int x = f.left + k * f.DecadeStep();
+    canvas.DrawLabel(x, p.ageLabelY, QString::number(age), TextAnchor::Centre);
+    if (p.yearLabelY == 0) continue;
+    const std::int64_t year = static_cast<std::int64_t>(plan.CurrentYear) + age - plan.Age1;
+    // Grey, so the ages stay the axis and the years read as their companion.
+    painter.setFont(p.yearFont);
+    painter.setPen(kYearLabelColour);
+    canvas.DrawLabel(x, p.yearLabelY, QString::number(year), TextAnchor::Centre);
+    painter.setFont(p.labelFont);
+    canvas.SetBlack();
   }
 }
 
@@ -73,6 +84,7 @@ void DrawCurve(GraphCanvas& canvas, const GraphParameters& p, const PlanRecord& 
                int curve) {
   const int rows = RowCount(plan);
   const std::int64_t scale = IsAssetsCurve(curve) ? p.scales.assets : p.scales.cashFlow;
+  canvas.BeginCurves();
   canvas.SetCurveColour(curve);
   for (int i = 0; i < rows; ++i) {
     const std::int64_t current = CurveValue(table.Year(i + 1), curve);
@@ -80,6 +92,7 @@ void DrawCurve(GraphCanvas& canvas, const GraphParameters& p, const PlanRecord& 
     const std::int64_t next = i + 2 <= rows ? CurveValue(table.Year(i + 2), curve) : 0;
     canvas.DrawCurveStep(p.frame, curve, i, rows - 1, current, next, scale);
   }
+  canvas.EndCurves();
 }
 
 void DrawLegend(GraphCanvas& canvas, const GraphParameters& p, const std::array<bool, kCurveCount>& shown) {
@@ -88,9 +101,17 @@ void DrawLegend(GraphCanvas& canvas, const GraphParameters& p, const std::array<
     const auto index = static_cast<std::size_t>(n - 1);
     if (p.legendOnlyShownCurves && !shown[index]) continue;
     const GraphLegendEntry& entry = p.legend[index];
+    canvas.BeginCurves();
     canvas.SetCurveColour(n);
     canvas.DrawMarker(entry.marker.x(), entry.marker.y(), n);
+    canvas.EndCurves();
+    canvas.SetCurveColour(n);
     canvas.DrawLabel(entry.name.x(), entry.name.y(), CurveName(n), TextAnchor::Left);
+  }
+  canvas.SetBlack();
+  for (std::size_t side = 0; side < p.scaleNotes.size(); ++side) {
+    const QPoint at = p.scaleNotesAt[side];
+    if (!p.scaleNotes[side].isEmpty()) canvas.DrawLabel(at.x(), at.y(), p.scaleNotes[side], TextAnchor::Left);
   }
 }
 
@@ -126,7 +147,7 @@ void DrawGraph(QPainter& painter, const GraphParameters& parameters, const Graph
   DrawGrid(canvas, parameters);
   if (input.band) FillGraphBand(painter, parameters.frame, parameters.scales.assets, *input.band);
   DrawAxes(canvas, parameters);
-  DrawCaptions(canvas, parameters);
+  DrawCaptions(canvas, parameters, input.plan);
   for (int curve : parameters.curveOrder) {
     if (curve >= 1 && curve <= kCurveCount && input.shown[static_cast<std::size_t>(curve - 1)]) {
       DrawCurve(canvas, parameters, input.plan, input.table, curve);

@@ -68,6 +68,10 @@ struct GraphParameters {
   int leftLabelX = 80;   // right end of the left axis labels
   int rightLabelX = 0;   // left end of the right axis labels
   int ageLabelY = 0;     // centre line of the age labels
+  // Centre line of a second row under the ages with their calendar years
+  // (0: none), in a smaller face so it fits above the legend.
+  int yearLabelY = 0;
+  QFont yearFont;
 
   GraphScales scales;
   // Curves drawn later lie on top.
@@ -77,6 +81,10 @@ struct GraphParameters {
   // Paper leaves out the legend entries of hidden curves; the screen shows
   // all eight beside their check boxes.
   bool legendOnlyShownCurves = false;
+  // Under each half of the legend, the scale its curves read on (left, right;
+  // none when empty), left-aligned at its point.
+  std::array<QString, 2> scaleNotes;
+  std::array<QPoint, 2> scaleNotesAt{};
 };
 
 // What a graph shows: the plan's forecast table in the dollars it was

@@ -82,6 +82,10 @@ GraphParameters ScreenGraphParameters(int width, int height, QSize canvasSize, c
   p.leftLabelX = 80;
   p.rightLabelX = width - 80;
   p.ageLabelY = p.frame.height + 62;
+  p.yearLabelY = p.ageLabelY + step + 11;
+  p.yearFont = p.labelFont;
+  p.yearFont.setPointSize(step + 5);
+  p.yearFont.setBold(false);
 
   p.scales = scales;
   p.curveOrder = {4, 7, 8, 5, 6, 1, 3, 2};
@@ -92,6 +96,10 @@ GraphParameters ScreenGraphParameters(int width, int height, QSize canvasSize, c
     p.legend[static_cast<std::size_t>(n - 1)] = {QPoint(markerX, y), QPoint(markerX + 10, y)};
   }
   p.legendOnlyShownCurves = false;
+  // Under the last legend row of each half, beside the check boxes.
+  p.scaleNotes = {"\u2191 Left scale", "\u2191 Right scale"};
+  p.scaleNotesAt = {QPoint(p.legend[3].name.x(), p.legend[3].name.y() + 18),
+                    QPoint(p.legend[7].name.x(), p.legend[7].name.y() + 18)};
   return p;
 }
 
@@ -102,15 +110,16 @@ void SetScreenResolution(QImage& image) {
 }
 
 QImage RenderScreenGraph(const GraphInput& input, int width, int height, QSize canvasSize, const QString& fontFamily,
-                         GraphScales* scales) {
+                         GraphScales* scales, bool smoothCurves) {
   const GraphScales used = InputScales(input);
   if (scales) *scales = used;
   QImage image(canvasSize, QImage::Format_RGB32);
   if (image.isNull()) return image;
   SetScreenResolution(image);
   QPainter painter(&image);
-  const GraphParameters parameters =
+  GraphParameters parameters =
       ScreenGraphParameters(width, height, canvasSize, input.plan, input.currentDollars, used, fontFamily);
+  parameters.style.smoothCurves = smoothCurves;
   DrawGraph(painter, parameters, input);
   return image;
 }

@@ -31,6 +31,7 @@ GraphParameters ScreenGraphParameters(int width, int height, QSize canvasSize, c
 void SetScreenResolution(QImage& image);
 
 // Draws the graph for a window of `width` by `height` into a new image of
-// `canvasSize`; `scales` receives the axis tops used.
+// `canvasSize`; `scales` receives the axis tops used. `smoothCurves` draws the
+// curves anti-aliased, as the graph page shows them.
 QImage RenderScreenGraph(const GraphInput& input, int width, int height, QSize canvasSize, const QString& fontFamily,
-                         GraphScales* scales = nullptr);
+                         GraphScales* scales = nullptr, bool smoothCurves = false);

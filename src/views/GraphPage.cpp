@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -12,7 +13,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "engine/ForecastTable.h"
 #include "render/ComparisonCurve.h"
+#include "render/GraphReadout.h"
 #include "render/GraphScreen.h"
 #include "shell/PageMenus.h"
 #include "views/GraphExplainMenu.h"
@@ -36,6 +39,12 @@ constexpr int kExtraBoxRowOffsets[] = {113, 95};
 QPoint ExtraBoxPosition(int row, int width, int height) {
   return {width / 2 - kExtraBoxOffsetFromCentre, height - kExtraBoxRowOffsets[row]};
 }
+
+// Under the legend: how to read the graph and where the explanations are.
+const char* const kReadoutHint =
+    "Point at the graph, or click it and use the arrow keys, to read a year's figures. "
+    "Right-click a point to see why it is what it is.";
+constexpr int kHintMargin = 8;
 
 // The legend samples beside the extras' boxes: the dashed curve and the band.
 constexpr QSize kSampleSize(24, 12);
@@ -72,22 +81,6 @@ QCheckBox* ExtraBox(QWidget* parent, const QString& text, const QString& name, c
 
 }  // namespace
 
-GraphPicture::GraphPicture(QWidget* parent) : QWidget(parent) {
-  setObjectName("GraphPicture");
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void GraphPicture::SetImage(const QImage& image) {
-  image_ = image;
-  update();
-}
-
-void GraphPicture::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.fillRect(rect(), Qt::white);
-  painter.drawImage(0, 0, image_);
-}
-
 GraphPage::GraphPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
     : ResultPage(PageId::Graph, session, platform, navigator, parent), picture_(new GraphPicture(Content())) {
   setObjectName("GraphPage");
@@ -100,6 +93,7 @@ GraphPage::GraphPage(Session& session, Platform& platform, Navigator& navigator,
   BuildMenu();
   BuildCheckBoxes();
   BuildExtraBoxes();
+  BuildReadout();
   SetCaptionTitle(kCaptionTitle);
   CreateDone_ = true;
   FirstResize_ = true;
@@ -138,8 +132,42 @@ void GraphPage::BuildExtraBoxes() {
                       "The odds' net worth from p10 to p90 behind the curves (File, Odds...)", BandSample());
   connect(compareBox_, &QCheckBox::clicked, this, [this] { CompareToggled(); });
   connect(bandBox_, &QCheckBox::clicked, this, [this] { BandToggled(); });
-  PlaceCheckBoxes();
+  PlaceControls();
   SyncCheckBoxes();
+}
+
+void GraphPage::BuildReadout() {
+  readoutHint_ = new QLabel(kReadoutHint, picture_);
+  readoutHint_->setObjectName("ReadoutHint");
+  readoutHint_->setWordWrap(true);
+  readoutHint_->setForegroundRole(QPalette::PlaceholderText);
+  connect(picture_, &GraphPicture::PointedAt, this,
+          [this](QPoint at) { ShowReadout(ReadoutYearAt(DrawingParameters().frame, RowCount(session_.plan), at)); });
+  connect(picture_, &GraphPicture::PointerLeft, this, [this] { ShowReadout(std::nullopt); });
+  connect(picture_, &GraphPicture::ReadoutKey, this, [this](int key) { ReadoutKeyPressed(key); });
+  PlaceControls();
+}
+
+void GraphPage::ReadoutKeyPressed(int key) {
+  if (key == Qt::Key_Escape) {
+    ShowReadout(std::nullopt);
+    return;
+  }
+  if (const std::optional<int> year = ReadoutYearAfterKey(readoutYear_, key, RowCount(session_.plan))) {
+    ShowReadout(year);
+  }
+}
+
+void GraphPage::ShowReadout(std::optional<int> yearIndex) {
+  readoutYear_ = yearIndex;
+  std::optional<GraphReadout> readout;
+  const GraphParameters drawing = DrawingParameters();
+  if (yearIndex) readout = MakeGraphReadout(drawing, CurrentInput(), *yearIndex);
+  if (readout && readout->lines.isEmpty()) {
+    readout.reset();
+    readoutYear_.reset();
+  }
+  picture_->SetReadout(std::move(readout), drawing.labelFont);
 }
 
 int GraphPage::MenuHeight() const { return MenuBar()->sizeHint().height(); }
@@ -168,13 +196,13 @@ int GraphPage::ScreenHeight() const {
 void GraphPage::PageResized(QSize size) {
   if (!CreateDone_) return;
   const QSize accepted = GraphResizeRule(size, session_.geometry, FirstResize_, ScreenHeight());
-  PlaceCheckBoxes();
+  PlaceControls();
   QWidget* top = window();
   if (accepted != size && top != this && top->isVisible()) top->resize(accepted);
   DrawGraph();
 }
 
-void GraphPage::PlaceCheckBoxes() {
+void GraphPage::PlaceControls() {
   const int width = session_.geometry.GraphWidth;
   const int height = session_.geometry.GraphHeight;
   for (int i = 0; i < kCurveCount; ++i) {
@@ -182,6 +210,11 @@ void GraphPage::PlaceCheckBoxes() {
   }
   compareBox_->move(ExtraBoxPosition(0, width, height));
   bandBox_->move(ExtraBoxPosition(1, width, height));
+  if (!readoutHint_) return;
+  // Under the legend, across the window, at the bottom of the visible picture.
+  const int hintWidth = std::max(width - 2 * kHintMargin, 0);
+  const int hintHeight = readoutHint_->heightForWidth(hintWidth);
+  readoutHint_->setGeometry(kHintMargin, height - MenuHeight() - hintHeight - kHintMargin / 2, hintWidth, hintHeight);
 }
 
 void GraphPage::Refresh() {
@@ -234,16 +267,22 @@ void GraphPage::DrawGraph() {
   SyncCheckBoxes();
   const GraphInput input = CurrentInput();
   bitmap_ = RenderScreenGraph(input, session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
-                              GraphFontFamily(ScreenWidth()), &scales_);
+                              GraphFontFamily(ScreenWidth()), &scales_, true);
   drawnExtras_ = {input.comparison.has_value(), input.band.has_value()};
   picture_->SetImage(bitmap_);
+  const PlotFrame& frame = DrawingParameters().frame;
+  picture_->SetPlotArea(QRect(frame.left, frame.top, frame.width, frame.height));
+  // The figures follow the new drawing: other curves, scales or dollars.
+  ShowReadout(readoutYear_);
+}
+
+GraphParameters GraphPage::DrawingParameters() const {
+  return ScreenGraphParameters(session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(), session_.plan,
+                               session_.CurrentDollars, scales_, GraphFontFamily(ScreenWidth()));
 }
 
 QMenu* GraphPage::ExplainAt(QPoint at) {
-  const GraphParameters drawing =
-      ScreenGraphParameters(session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(), session_.plan,
-                            session_.CurrentDollars, scales_, GraphFontFamily(ScreenWidth()));
-  return ShowGraphExplainMenu(picture_, at, session_, platform_, drawing);
+  return ShowGraphExplainMenu(picture_, at, session_, platform_, DrawingParameters());
 }
 
 // Closing the comparison returns here without a refill; the dashed curve

@@ -3,28 +3,16 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "render/GraphDrawing.h"
+#include "views/GraphPicture.h"
 #include "views/ResultPage.h"
 
 class QAction;
 class QCheckBox;
+class QLabel;
 class QMenu;
-
-// The picture control: shows the graph bitmap from its top-left corner.
-class GraphPicture : public QWidget {
-  Q_OBJECT
-
- public:
-  explicit GraphPicture(QWidget* parent = nullptr);
-  void SetImage(const QImage& image);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QImage image_;
-};
 
 // The page the program opens on: the forecast as a graph of four asset
 // curves and four cash-flow curves, with the program's main menu.
@@ -64,6 +52,10 @@ class GraphPage : public ResultPage {
   // "Why this number?" for the curve point nearest `at` on the picture; the
   // menu shown, or nullptr when no point is near.
   QMenu* ExplainAt(QPoint at);
+  // The plan year the readout shows (index 0 = the current year), if any.
+  std::optional<int> ReadoutYear() const { return readoutYear_; }
+  // Shows the readout of a year, or hides it.
+  void ShowReadout(std::optional<int> yearIndex);
 
  public slots:
   void PrintGraphClicked();
@@ -87,7 +79,11 @@ class GraphPage : public ResultPage {
   void BuildMenu();
   void BuildCheckBoxes();
   void SyncCheckBoxes();
-  void PlaceCheckBoxes();
+  void PlaceControls();
+  void BuildReadout();
+  void ReadoutKeyPressed(int key);
+  // The drawing values of the screen graph as last drawn.
+  GraphParameters DrawingParameters() const;
   int MenuHeight() const;
   QSize CanvasSize() const;
   int ScreenWidth() const;
@@ -97,6 +93,8 @@ class GraphPage : public ResultPage {
   std::array<QCheckBox*, kCurveCount> checkBoxes_{};
   QCheckBox* compareBox_ = nullptr;
   QCheckBox* bandBox_ = nullptr;
+  QLabel* readoutHint_ = nullptr;
+  std::optional<int> readoutYear_;
   QImage bitmap_;
   Extras drawnExtras_;
   GraphScales scales_;

@@ -2,12 +2,15 @@
 
 #include <QImage>
 #include <QPainter>
+#include <set>
 
 #include "engine/Forecast.h"
 #include "model/PlanFile.h"
 #include "render/GraphCurves.h"
 #include "render/GraphDrawing.h"
+#include "render/GraphReadout.h"
 #include "render/GraphScreen.h"
+#include "render/RecordingDevice.h"
 
 namespace {
 
@@ -90,6 +93,37 @@ TEST_F(GraphDrawingTest, GridAndAxesFollowThePlotBox) {
   // Value ticks reach 4 left of the axis, and nothing lies beyond.
   EXPECT_EQ(image.pixelColor(86, 50 + 57), QColor(Qt::black));
   EXPECT_EQ(image.pixelColor(85, 50 + 57), QColor(Qt::white));
+}
+
+TEST_F(GraphDrawingTest, TheAgeAxisShowsCalendarYearsAndTheLegendNamesEachHalfsScale) {
+  RecordingDevice device;
+  QPainter painter(&device);
+  DrawGraph(painter, ScreenGraphParameters(506, 574, QSize(506, 574), plan, false, {}, "Times New Roman"), Input());
+  painter.end();
+  // Age 45 in 2026: the decades from age 40 fall in 2021, 2031, ...
+  QStringList years;
+  for (const RecordedText& text : device.Engine().texts)
+    if (text.text.size() == 4 && text.text.startsWith("20")) years << text.text;
+  EXPECT_EQ(years, QStringList({"2021", "2031", "2041", "2051", "2061", "2071"}));
+  const QStringList texts = device.TextsOnPage(1);
+  EXPECT_TRUE(texts.contains("\u2191 Left scale"));
+  EXPECT_TRUE(texts.contains("\u2191 Right scale"));
+}
+
+// The graph page smooths its curves; pictures (prevora-cli graph) keep only
+// the drawing's own colours, pixel for pixel.
+TEST_F(GraphDrawingTest, OnlyTheGraphPageSmoothsItsCurves) {
+  std::set<QRgb> palette{QColor(Qt::white).rgb(), QColor(Qt::black).rgb(), QColor(0, 255, 255).rgb()};
+  for (int n = 1; n <= kCurveCount; ++n) palette.insert(CurveColour(n).rgb());
+  const auto blended = [&](const QImage& image) {
+    int count = 0;
+    for (int y = kPlot.top(); y <= kPlot.bottom(); ++y)
+      for (int x = kPlot.left(); x <= kPlot.right(); ++x) count += palette.count(image.pixel(x, y)) == 0 ? 1 : 0;
+    return count;
+  };
+  EXPECT_EQ(blended(Render(Input())), 0);
+  const QImage smooth = RenderScreenGraph(Input(), 506, 574, QSize(506, 574), "Times New Roman", nullptr, true);
+  EXPECT_GT(blended(smooth), 500);
 }
 
 TEST_F(GraphDrawingTest, AllCurvesHiddenGiveTheSmallestScales) {
@@ -232,6 +266,9 @@ TEST_F(GraphDrawingTest, PlansNoPageCouldProduceStillDraw) {
     input.band = GraphBand{{INT64_MIN, INT64_MIN}, {INT64_MAX, INT64_MAX}};
     EXPECT_FALSE(Render(Input()).isNull()) << age;
     EXPECT_FALSE(Render(input).isNull()) << age;
+    EXPECT_FALSE(RenderScreenGraph(input, 506, 574, QSize(506, 574), "Times New Roman", nullptr, true).isNull());
+    const GraphParameters p = ScreenGraphParameters(506, 574, QSize(506, 574), plan, false, {}, "Times New Roman");
+    for (int k : {0, 1, 79}) MakeGraphReadout(p, input, k);
   }
   EXPECT_FALSE(Render(Input(), 10, 10).isNull());
 }
