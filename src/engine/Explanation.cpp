@@ -113,7 +113,8 @@ ExplainItem ExplainedForecast::ItemOf(const ExplainTerm& term, int depth, std::v
     const ExplainNode& node = trace_.Node(term.row, term.slot);
     if (depth == 1 || seen[key] || !node.recorded || node.terms.empty()) {
       item.collapsed = node.recorded && !node.terms.empty();
-      if (seen[key] && item.collapsed) item.text += " (explained above)";
+      item.repeated = seen[key] && item.collapsed;
+      if (item.repeated) item.text += " (explained above)";
       if (!node.note.empty() && !item.collapsed) item.text += " (" + node.note + ")";
       return item;
     }
@@ -131,11 +132,6 @@ std::vector<ExplainItem> ExplainedForecast::Expand(const std::vector<ExplainTerm
   items.reserve(terms.size());
   for (const ExplainTerm& term : terms) items.push_back(ItemOf(term, depth, seen));
   return items;
-}
-
-std::vector<ExplainItem> ExplainedForecast::TermsOf(int a, int slot, int depth) const {
-  std::vector<bool> seen(static_cast<std::size_t>(kForecastRows) * kExplainSlots, false);
-  return Expand(trace_.Node(a, slot).terms, depth, seen);
 }
 
 Explanation ExplainedForecast::Explain(int a, int slot, bool currentDollars, int depth) const {

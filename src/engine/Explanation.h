@@ -22,6 +22,7 @@ struct ExplainItem {
   int row = 0;               // Cell and carried balances: the node's year index
   int slot = -1;             // the node the item stands for, or -1
   bool collapsed = false;    // stands for a node whose terms are not shown here
+  bool repeated = false;     // collapsed because an earlier line explains the same node
   bool scaled = false;       // base x factor: the terms then add up to the base
   std::int64_t base = 0;
   bool subtracted = false;  // a cell taken away: its terms add up to the cell, not the amount
@@ -48,10 +49,9 @@ class ExplainedForecast {
   int Rows() const { return rows_; }
   // Row a (1 .. Rows()) of field slot; depth counts the levels of other cells
   // shown (1: the cell's own terms), 0 for no limit. Each cell is expanded
-  // once; later mentions stay collapsed.
+  // once; later mentions stay collapsed, which keeps even an unlimited
+  // explanation within the trace's size.
   Explanation Explain(int a, int slot, bool currentDollars, int depth) const;
-  // The terms of a node (a cell or a carried balance), for a collapsed item.
-  std::vector<ExplainItem> TermsOf(int a, int slot, int depth) const;
 
  private:
   PlanRecord plan_;
