@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/Money.h"
+#include "model/NumberFormat.h"
 
 std::string FactorText(long double value) {
   char text[64];
@@ -16,6 +17,13 @@ std::string RateText(long double value) {
   std::snprintf(text, sizeof text, "%.7Lg", value);
   return text;
 }
+
+std::string DollarsText(std::int64_t amount) {
+  const std::string text = FormatDollars(amount);
+  return amount < 0 ? text.substr(1, text.size() - 2) : text;
+}
+
+std::string SignedDollarsText(std::int64_t amount) { return (amount < 0 ? "" : "+") + DollarsText(amount); }
 
 ExplainTerms& ExplainTerms::Input(const char* name, std::int64_t amount) {
   ExplainTerm term;
@@ -50,6 +58,7 @@ ExplainTerms& ExplainTerms::Cell(int row, int slot, std::int64_t value, bool neg
   term.kind = ExplainKind::Cell;
   term.row = row;
   term.slot = slot;
+  term.subtracted = negative;
   term.amount = negative ? SubMoney(0, value) : value;
   terms_.push_back(std::move(term));
   return *this;

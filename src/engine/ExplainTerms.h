@@ -10,6 +10,10 @@
 std::string FactorText(long double value);
 // A rate inside words: "6.5" (up to 7 significant digits, no trailing zeros).
 std::string RateText(long double value);
+// Dollars with a leading sign and no brackets: "-$1,234", "$1,234".
+std::string DollarsText(std::int64_t amount);
+// The same with "+" before an amount that is not negative.
+std::string SignedDollarsText(std::int64_t amount);
 
 // Builds the terms of one node of the trace. Each scaled term is rounded to
 // whole dollars once, as the engine does; Close adds what the roundings left.

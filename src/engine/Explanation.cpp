@@ -5,6 +5,7 @@
 
 #include "engine/DollarViews.h"
 #include "engine/ExplainTerms.h"
+#include "engine/Money.h"
 #include "model/NumberFormat.h"
 #include "model/PlanFieldLabels.h"
 
@@ -106,8 +107,8 @@ ExplainItem ExplainedForecast::ItemOf(const ExplainTerm& term, int depth, std::v
       item.text = "rounding";
       break;
   }
+  item.subtracted = term.subtracted;
   if (term.slot >= 0) {
-    item.subtracted = !term.scaled && term.amount != 0 && term.amount != trace_.Node(term.row, term.slot).amount;
     const std::size_t key =
         static_cast<std::size_t>(term.row - 1) * kExplainSlots + static_cast<std::size_t>(term.slot);
     const ExplainNode& node = trace_.Node(term.row, term.slot);

@@ -25,7 +25,7 @@ struct ExplainItem {
   bool repeated = false;     // collapsed because an earlier line explains the same node
   bool scaled = false;       // base x factor: the terms then add up to the base
   std::int64_t base = 0;
-  bool subtracted = false;  // a cell taken away: its terms add up to the cell, not the amount
+  bool subtracted = false;  // a cell taken away: amount is minus the cell, whose terms add up to the cell
   std::vector<ExplainItem> terms;
 };
 
@@ -68,7 +68,13 @@ class ExplainedForecast {
 // The field's title as the plan page shows it, in words for the fields it leaves out.
 std::string FieldTitle(int slot);
 
+// One term as a line: "+$1,234  words".
+std::string ExplanationLine(const ExplainItem& item);
 // An indented tree, one term a line.
 std::string ExplanationText(const Explanation& explanation);
-// {"field","year","age","view","value","terms":[{"label","amount","kind",...}]}
+// {"field","year","age","view","value","op","terms":[{"label","amount","kind","op",...}]}:
+// "amount" is what a term adds to its parent; "op" says how a node is made:
+// "sum" of its terms, "product" of "base" and "factor" (its terms, if any,
+// add up to the base), or a given "value". A cell taken away has "sign": -1,
+// and its terms add up to minus its amount.
 std::string ExplanationJson(const Explanation& explanation);

@@ -1,7 +1,6 @@
 #include "views/ExplainModel.h"
 
 #include "engine/ForecastColumns.h"
-#include "model/NumberFormat.h"
 
 ExplainModel::ExplainModel(const PlanRecord& plan, const RatePath& path)
     : forecast_(plan, path), firstYear_(plan.CurrentYear) {}
@@ -18,10 +17,4 @@ bool ExplainModel::Select(const std::string& field, std::int64_t year, bool curr
 int ExplainModel::NodeOf(const ExplainItem& item) {
   if (item.slot < 0 || item.row < 1) return -1;
   return (item.row - 1) * kExplainSlots + item.slot;
-}
-
-std::string ExplainModel::LineOf(const ExplainItem& item) {
-  if (item.kind == ExplainKind::Factor) return "factor  " + item.text;
-  const std::string amount = FormatDollars(item.amount);
-  return (item.amount < 0 ? amount.substr(1, amount.size() - 2) : "+" + amount) + "  " + item.text;
 }

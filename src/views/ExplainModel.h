@@ -22,8 +22,6 @@ class ExplainModel {
   static int NodeOf(const ExplainItem& item);
   // A term that names another cell of the table: its field and year.
   static bool IsCell(const ExplainItem& item) { return item.kind == ExplainKind::Cell && item.year != 0; }
-  // "+$1,234  words" as the copied text shows a term.
-  static std::string LineOf(const ExplainItem& item);
 
   std::string Text() const { return ExplanationText(current_); }
 

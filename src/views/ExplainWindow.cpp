@@ -43,7 +43,7 @@ ExplainWindow::ExplainWindow(ExplainModel model, Desktop& desktop, QWidget* pare
 
 void ExplainWindow::AddTerms(QTreeWidgetItem* parent, const std::vector<ExplainItem>& items) {
   for (const ExplainItem& term : items) {
-    auto* item = new QTreeWidgetItem(parent, {QString::fromStdString(ExplainModel::LineOf(term))});
+    auto* item = new QTreeWidgetItem(parent, {QString::fromStdString(ExplanationLine(term))});
     item->setData(0, kItemRole, static_cast<qulonglong>(items_.size()));
     items_.push_back(term);
     const int node = ExplainModel::NodeOf(term);
