@@ -68,7 +68,8 @@ class ExplainedForecast {
 // The field's title as the plan page shows it, in words for the fields it leaves out.
 std::string FieldTitle(int slot);
 
-// One term as a line: "+$1,234  words".
+// One term as a line: "+$1,234  words", or "-  words ($1,234)" for a cell
+// taken away, which shows the cell's own value.
 std::string ExplanationLine(const ExplainItem& item);
 // An indented tree, one term a line.
 std::string ExplanationText(const Explanation& explanation);

@@ -75,7 +75,8 @@ void AppendJson(const std::vector<ExplainItem>& items, std::string& out) {
 }  // namespace
 
 std::string ExplanationLine(const ExplainItem& item) {
-  if (item.kind == ExplainKind::Factor) return "factor  " + item.text;
+  if (item.kind == ExplainKind::Factor) return "using  " + item.text;
+  if (item.subtracted) return "-  " + item.text;
   return SignedDollarsText(item.amount) + "  " + item.text;
 }
 
