@@ -1,39 +1,16 @@
 #include "views/ExplainWindow.h"
 
-#include <algorithm>
-
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "platform/Desktop.h"
+#include "views/WrappedTreeLines.h"
 
 namespace {
 
 constexpr int kItemRole = Qt::UserRole;
-
-// The tree asks for row heights without saying how wide a line may be; this
-// gives each line the width it has, so long lines wrap.
-class WrappedLines : public QStyledItemDelegate {
- public:
-  explicit WrappedLines(QTreeView* tree) : QStyledItemDelegate(tree), tree_(tree) {}
-
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    int levels = tree_->rootIsDecorated() ? 1 : 0;
-    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) ++levels;
-    QStyleOptionViewItem wrapped = option;
-    // The style wraps only within a valid rectangle, so it gets a height too.
-    wrapped.rect = QRect(0, 0, std::max(1, tree_->viewport()->width() - levels * tree_->indentation()),
-                         std::max(1, option.rect.height()));
-    return QStyledItemDelegate::sizeHint(wrapped, index);
-  }
-
- private:
-  QTreeView* tree_;
-};
 
 void AppendShown(const QTreeWidgetItem* item, int depth, QString& out) {
   out += QString(depth * 2, ' ') + item->text(0) + "\n";
@@ -48,13 +25,7 @@ ExplainWindow::ExplainWindow(ExplainModel model, Desktop& desktop, QWidget* pare
   setWindowTitle("Why this number?");
   tree_->setHeaderHidden(true);
   tree_->setColumnCount(1);
-  // Long lines wrap within the window rather than end in "...".
-  tree_->setWordWrap(true);
-  tree_->setTextElideMode(Qt::ElideNone);
-  tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  tree_->header()->setSectionResizeMode(QHeaderView::Stretch);
-  tree_->setItemDelegate(new WrappedLines(tree_));
-  connect(tree_->header(), &QHeaderView::sectionResized, tree_, &QTreeWidget::doItemsLayout);
+  WrapTreeLines(tree_);
   auto* copy = new QPushButton("&Copy", this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tree_);
