@@ -59,9 +59,10 @@ inline constexpr const char* kFormatNotes =
     "persons, names, ages, current year and rows (forecast years).\n\n"
     "explain shows how one cell of the year table is reached: NAME is a field of the TSV header of\n"
     "forecast --all-fields, YEAR a calendar year of the forecast. Each term is a plan input (with its page),\n"
-    "a factor, another cell or a rounding, and the terms add up to the cell. --depth N shows other cells'\n"
-    "terms N - 1 levels deep (default 1; 0 for no limit, each cell once); json gives field, year, age,\n"
-    "view, value and the terms.";
+    "a factor, another cell or a rounding, and at every level the terms add up to the line above them,\n"
+    "or it is a base times a factor. --depth N shows other cells' terms N - 1 levels deep (default 1;\n"
+    "0 for no limit, each cell once); json gives field, year, age, view, value and the terms, each with\n"
+    "its op: sum, product (with base and factor) or value, and sign -1 for a cell taken away.";
 // What --help says about exit statuses; the man page takes them from there.
 inline constexpr const char* kExitStatusNotes =
     "Exit status:\n"

@@ -21,7 +21,7 @@ constexpr long double kHomeEquityLimit = 0.75L;
 
 void AddSale(const RunFactors& run, const ForecastTable& table, int j, ExplainTerms& need) {
   ExplainTerms sale;
-  sale.ScaledCell(j, kProperty, table.Year(j).Property, -kSaleNet, "94 % of the value kept after selling costs");
+  sale.ScaledCell(j, kProperty, table.Year(j).Property, -kSaleNet, "kept after 6 % selling costs");
   AddMortgageOwed(table, j, sale, false);
   need.Step("sale of the home, net of the mortgage (subtracted)", std::move(sale),
             SubMoney(0, HomeSaleProceeds(table, j)), 1);
@@ -45,9 +45,9 @@ ExplainTerms NeedTerms(const RunFactors& run, const ForecastTable& table, int j,
     const std::int64_t down = HomeDownPayment(run, j);
     ExplainTerms parts;
     parts
-        .ScaledInput(
-            "NewHomePrice", plan.NewHomePrice, run.PropertyIndex(j),
-            "home price growth " + std::to_string(plan.CurrentYear) + " to " + std::to_string(CalendarYear(run, j + 1)))
+        .ScaledInput("NewHomePrice", plan.NewHomePrice, run.PropertyIndex(j),
+                     "home prices rise %p from " + std::to_string(plan.CurrentYear) + " to " +
+                         std::to_string(CalendarYear(run, j + 1)))
         .ScaledInput("NewMortgage", plan.NewMortgage, -run.InflationIndex(j),
                      InflationLabel(run, j + 1) + ", subtracted");
     terms.Step("down payment on the new home", std::move(parts), down, 1);
@@ -107,7 +107,7 @@ void TraceCashNeed(const RunFactors& run, const ForecastTable& table, int j) {
     return;
   }
   ExplainTerms limit;
-  limit.ScaledCell(j, kProperty, year.Property, kHomeEquityLimit, "75 % of the home's value");
+  limit.ScaledCell(j, kProperty, year.Property, kHomeEquityLimit, "the most that can be borrowed against the home");
   AddMortgageOwed(table, j, limit, true);
   RecordNode(trace, j, kHomeEquityBorrowing, year.HomeEquityBorrowing, std::move(limit));
   ExplainTerms unfunded;

@@ -30,7 +30,7 @@ std::array<LoanFields, 3> Loans(const PlanRecord& plan, const EngineWork& work) 
 
 std::string LoanLabel(int i) { return "student loan " + std::to_string(i + 1) + " balance"; }
 
-std::string RateLabel(const RunFactors& run) { return "interest at " + RateText(run.plan.MortgageRate) + " %"; }
+std::string RateLabel() { return "interest rate"; }
 
 void TraceLoanBalance(const RunFactors& run, int a, int i, const LoanFields& loan) {
   const int slot = kStudentLoanSlot + i;
@@ -48,7 +48,7 @@ void TraceLoanBalance(const RunFactors& run, int a, int i, const LoanFields& loa
   const std::int64_t payment = RoundMoney(run.Annuity(loan.years) * loan.debt);
   ExplainTerms terms;
   terms.Carried(LoanLabel(i), a - 1, slot, before)
-      .ScaledAmount("interest on the balance", before, run.plan.MortgageRate / 100.0L, RateLabel(run))
+      .ScaledAmount("interest on the balance", before, run.plan.MortgageRate / 100.0L, RateLabel())
       .ScaledInput(loan.debtName, loan.debt, -run.Annuity(loan.years),
                    AnnuityLabel(run, loan.years) + ", the payment subtracted");
   const std::int64_t left = SubMoney(AddMoney(before, interest), payment);
@@ -131,12 +131,12 @@ void TraceOtherDebt(const RunFactors& run, const ForecastTable& table, int a) {
     }
     RecordNode(trace, a, kOtherDebtYears, year.OtherDebtYears, std::move(left));
     if (AddMoney(last.OtherDebtBalance, last.UnfundedShortfall) * plan.MortgageRate > 0.0L) {
-      payments.ScaledStep("interest only, in the year new debt arrives", base, rate, RateLabel(run));
+      payments.ScaledStep("interest only, in the year new debt arrives", base, rate, RateLabel());
     }
   } else {
     ExplainTerms balance = base;
     const std::int64_t interest = RoundMoney(last.OtherDebtBalance * plan.MortgageRate / 100.0L);
-    if (interest > 0) balance.ScaledCell(a - 1, kOtherDebtBalance, last.OtherDebtBalance, rate, RateLabel(run));
+    if (interest > 0) balance.ScaledCell(a - 1, kOtherDebtBalance, last.OtherDebtBalance, rate, RateLabel());
     balance.ScaledCell(a - 1, kOtherDebtBalance, last.OtherDebtBalance, -run.Annuity(years),
                        AnnuityLabel(run, years) + ", the payment subtracted");
     RecordNode(trace, a, kOtherDebtBalance, year.OtherDebtBalance, std::move(balance), 2);

@@ -36,13 +36,13 @@ void AddHomeCosts(const PlanRecord& plan, std::int64_t k, ExplainTerms parts, st
   const HomeSituation home = HomeSituationOf(plan.HomeStatus);
   if (k >= plan.YearsToMove) {
     if (home == HomeSituation::RentThenBuy) {
-      terms.Rated(label, std::move(parts), kHomeChangeFactor, "owning instead of renting", amount);
+      terms.Rated(label, std::move(parts), kHomeChangeFactor, "owning costs %p more than renting", amount);
       return;
     }
     if (home == HomeSituation::OwnThenBuyAnother && plan.HomeValue > 0) {
       terms.Rated(label, std::move(parts),
                   static_cast<long double>(plan.NewHomePrice) / static_cast<long double>(plan.HomeValue),
-                  "new home's price / old home's value", amount);
+                  "the new home's price against the old home's value", amount);
       return;
     }
     if (home == HomeSituation::OwnThenRent && plan.HomeValue > 0 && plan.AnnualRent > 0) {
@@ -117,7 +117,7 @@ void TraceExpenses(const RunFactors& run, const ForecastTable& table, int a) {
 
   ExplainTerms living;
   living.ScaledStep("expenses that drop after retirement", std::move(reducible), RetirementExpenseFactor(plan, k),
-                    "retirement factor");
+                    "the share of these expenses kept this year, less after retirement");
   AddInputs(living, plan, {"MedicalTotal"}, {plan.MedicalTotal});
   AddRent(plan, table.work.CurrentRent, living);
   ExplainTerms costsA;

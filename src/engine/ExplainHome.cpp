@@ -35,12 +35,12 @@ void TracePropertyTax(const RunFactors& run, const ForecastTable& table, int a) 
 }  // namespace
 
 std::string AnnuityLabel(const RunFactors& run, std::int64_t years) {
-  return "level payment per dollar over " + std::to_string(years) + " years at " + RateText(run.plan.MortgageRate) +
-         " %";
+  return "a year repays a loan over " + std::to_string(years) + " years at " + RateText(run.plan.MortgageRate) +
+         " % interest";
 }
 
 std::string InflationLabel(const RunFactors& run, int a) {
-  return "inflation index " + std::to_string(run.plan.CurrentYear) + " to " + std::to_string(CalendarYear(run, a));
+  return "prices rise %p from " + std::to_string(run.plan.CurrentYear) + " to " + std::to_string(CalendarYear(run, a));
 }
 
 void AddMortgageOwed(const ForecastTable& table, int a, ExplainTerms& terms, bool negative) {
@@ -93,8 +93,8 @@ void TracePurchase(const RunFactors& run, const ForecastTable& table, int a) {
   TracePropertyTax(run, table, a);
   RecordNode(trace, a, kProperty, year.Property,
              std::move(ExplainTerms().ScaledInput("NewHomePrice", plan.NewHomePrice, run.PropertyIndex(k),
-                                                  "home price growth " + std::to_string(plan.CurrentYear) + " to " +
-                                                      std::to_string(CalendarYear(run, a)))));
+                                                  "home prices rise %p from " + std::to_string(plan.CurrentYear) +
+                                                      " to " + std::to_string(CalendarYear(run, a)))));
   TraceEquity(run, table, a);
 }
 
@@ -121,14 +121,13 @@ void TraceOwnedHome(const RunFactors& run, const ForecastTable& table, int a, st
     }
     if (reborrowed) owed.Cell(a - 1, kHomeEquityBorrowing, last.HomeEquityBorrowing);
     ExplainTerms terms = owed;
-    terms.ScaledStep("interest", std::move(owed), run.plan.MortgageRate / 100.0L,
-                     "mortgage rate " + RateText(run.plan.MortgageRate) + " %");
+    terms.ScaledStep("interest", std::move(owed), run.plan.MortgageRate / 100.0L, "mortgage rate");
     terms.Cell(a, kMortgagePayment, year.MortgagePayment, true);
     RecordNode(*run.trace, a, kMortgage, year.Mortgage, std::move(terms), 1);
   }
   TracePropertyTax(run, table, a);
   RecordNode(*run.trace, a, kProperty, year.Property,
              std::move(ExplainTerms().ScaledCell(a - 1, kProperty, last.Property, run.PropertyGrowth(a - 1),
-                                                 "home value growth" + InYear(run, a - 1))));
+                                                 "the home's value grows %p" + InYear(run, a - 1))));
   TraceEquity(run, table, a);
 }

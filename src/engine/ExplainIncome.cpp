@@ -29,8 +29,10 @@ void AddPersonTerm(ExplainTerms& terms, const char* name, std::int64_t amount, l
 void TraceTwoPersons(const RunFactors& run, int a, int slot, std::int64_t value, const char* name1, const char* name2,
                      std::int64_t amount1, std::int64_t amount2, long double f1, long double f2, const char* what) {
   ExplainTerms terms;
-  AddPersonTerm(terms, name1, amount1, f1, std::string(what) + " of person 1" + InYear(run, a));
-  AddPersonTerm(terms, name2, amount2, f2, std::string(what) + " of person 2" + InYear(run, a));
+  AddPersonTerm(terms, name1, amount1, f1,
+                std::string("the ") + what + " of person 1" + InYear(run, a) + " against today's");
+  AddPersonTerm(terms, name2, amount2, f2,
+                std::string("the ") + what + " of person 2" + InYear(run, a) + " against today's");
   RecordNode(*run.trace, a, slot, value, std::move(terms), 1);
 }
 
@@ -56,19 +58,18 @@ void TraceIncomeParts(const RunFactors& run, const ForecastTable& table, int a) 
   const PlanRecord& plan = run.plan;
   const YearRecord& year = table.Year(a);
   TraceTwoPersons(run, a, kSalaries, year.Salaries, "Salary1", "Salary2", plan.Salary1, plan.Salary2, run.Salary(0, a),
-                  run.Salary(1, a), "salary factor");
+                  run.Salary(1, a), "salary");
   TraceTwoPersons(run, a, kPensions, year.Pensions, "Pension1", "Pension2", plan.Pension1, plan.Pension2,
-                  run.Pension(0, a), run.Pension(1, a), "pension factor");
+                  run.Pension(0, a), run.Pension(1, a), "pension");
   TraceTwoPersons(run, a, kSocialSecurity, year.SocialSecurity, "SocialSecurity1", "SocialSecurity2",
-                  plan.SocialSecurity1, plan.SocialSecurity2, run.Benefit(0, a), run.Benefit(1, a),
-                  "Social Security factor");
+                  plan.SocialSecurity1, plan.SocialSecurity2, run.Benefit(0, a), run.Benefit(1, a), "Social Security");
 }
 
 void TraceInvestReturn(const RunFactors& run, const ForecastTable& table, int a) {
   const YearRecord& year = table.Year(a);
   ExplainTerms terms;
   terms.ScaledCell(a, kTaxableInvest, year.TaxableInvest, run.TaxableGrowth(a) - 1.0L,
-                   "taxable return" + InYear(run, a));
+                   "return on taxable savings" + InYear(run, a));
   RecordNode(*run.trace, a, kInvestReturn, year.InvestReturn, std::move(terms));
 }
 
@@ -79,8 +80,7 @@ ExplainTerms RequiredDistributionTerms(const RunFactors& run, const ForecastTabl
   const int k = std::max(a - 1, 1);
   const long double divisor = DistributionDivisor(age);
   terms.ScaledCell(k, kTaxDeferred, table.Year(k).TaxDeferred, 1.0L / divisor,
-                   "1 / distribution divisor " + std::to_string(static_cast<double>(divisor)).substr(0, 4) +
-                       " at age " + std::to_string(age));
+                   "1 / " + RateText(divisor) + ": the share that must be drawn at age " + std::to_string(age));
   return terms;
 }
 
@@ -127,14 +127,14 @@ void TraceBalances(const RunFactors& run, const ForecastTable& table, int a, std
     ExplainTerms terms;
     if (c1 != 0) {
       terms.ScaledInput("DeferredContribution1", run.plan.DeferredContribution1, run.Salary(0, a - 1),
-                        "salary factor of person 1" + InYear(run, a - 1));
+                        "the salary of person 1" + InYear(run, a - 1) + " against today's");
     }
     if (c2 != 0) {
       terms.ScaledInput("DeferredContribution2", run.plan.DeferredContribution2, run.Salary(1, a - 1),
-                        "salary factor of person 2" + InYear(run, a - 1));
+                        "the salary of person 2" + InYear(run, a - 1) + " against today's");
     }
     terms.ScaledCell(a - 1, kTaxDeferred, last.TaxDeferred, run.DeferredGrowth(a - 1),
-                     "tax-deferred growth" + InYear(run, a - 1));
+                     "tax-deferred savings grow %p" + InYear(run, a - 1));
     terms.Cell(a, kDistribution, year.Distribution, true);
     RecordNode(*run.trace, a, kTaxDeferred, year.TaxDeferred, std::move(terms));
   }

@@ -34,9 +34,10 @@ void TracePurchase(const RunFactors& run, const ForecastTable& table, int a);
 void TraceOwnedHome(const RunFactors& run, const ForecastTable& table, int a, std::int64_t owedBefore, bool reborrowed);
 // The mortgage balance the run owes now: year a's Mortgage cell when it is the same.
 void AddMortgageOwed(const ForecastTable& table, int a, ExplainTerms& terms, bool negative);
-// "level payment per dollar over 30 years at 6.5 %"
+// Words after the level payment's share of the loan: "a year repays a loan over
+// 30 years at 6.5 % interest".
 std::string AnnuityLabel(const RunFactors& run, std::int64_t years);
-std::string InflationLabel(const RunFactors& run, int a);  // "inflation index 2026 to 2040"
+std::string InflationLabel(const RunFactors& run, int a);  // "prices rise %p from 2026 to 2040"
 
 // Coverage of year j's cash need and the debts of year a.
 void TraceCashNeed(const RunFactors& run, const ForecastTable& table, int j);

@@ -25,7 +25,7 @@ ExplainTerms SalaryTerms(const RunFactors& run, int a, int p) {
   ExplainTerms terms;
   if (amount != 0 && run.Salary(p, a) != 0.0L) {
     terms.ScaledInput(kPersons[p].salary, amount, run.Salary(p, a),
-                      "salary factor of " + kPersons[p].who + InYear(run, a));
+                      "the salary of " + kPersons[p].who + InYear(run, a) + " against today's");
   }
   return terms;
 }
@@ -36,7 +36,7 @@ void AddPayrollTaxes(const RunFactors& run, int a, int p, const TaxedPerson& per
   const long double wageIndex = run.WageBaseIndex();
   if (person.salary >= wageIndex * 90000.0L) {
     terms.ScaledAmount("Social Security tax" + who + ": the most, $5,580 in 2005", 5580, wageIndex,
-                       "wage base index 2005 to " + std::to_string(run.plan.CurrentYear));
+                       "the wage base grew %p from 2005 to " + std::to_string(run.plan.CurrentYear));
   } else {
     terms.ScaledStep("Social Security tax" + who + " on the salary", SalaryTerms(run, a, p), 0.062L,
                      "Social Security tax rate");
@@ -52,10 +52,10 @@ ExplainTerms OtherIncomeTerms(const RunFactors& run, const ForecastTable& table,
   const std::int64_t pension = p == 0 ? plan.Pension1 : plan.Pension2;
   if (pension != 0 && run.Pension(p, a) != 0.0L) {
     terms.ScaledInput(kPersons[p].pension, pension, run.Pension(p, a),
-                      "pension factor of " + kPersons[p].who + InYear(run, a));
+                      "the pension of " + kPersons[p].who + InYear(run, a) + " against today's");
   }
   terms.ScaledCell(a, kTaxableInvest, table.Year(a).TaxableInvest, (run.TaxableGrowth(a) - 1.0L) * 0.5L,
-                   "half the taxable return" + InYear(run, a));
+                   "half the return on taxable savings" + InYear(run, a));
   ExplainTerms distributions = RequiredDistributionTerms(run, table, a - 1);
   distributions.Cell(a - 1, kDeferredWithdrawal, table.Year(a - 1).DeferredWithdrawal);
   if (distributions.Sum() != 0) {
@@ -81,13 +81,13 @@ ExplainTerms TaxableTerms(const RunFactors& run, const ForecastTable& table, int
   if (taxableBenefit == 0) return terms;
   ExplainTerms benefit;
   if (taxableBenefit == RoundMoney(0.85L * person.benefit)) {
-    benefit.ScaledAmount("Social Security received", person.benefit, 0.85L, "the most that is taxed");
+    benefit.ScaledAmount("Social Security received", person.benefit, 0.85L, "the most of it that is taxed");
   } else {
     const long double base = joint ? 32000.0L : 25000.0L;
     benefit.ScaledAmount("other income", other, 0.5L, "half")
         .ScaledAmount("Social Security received", person.benefit, 0.25L, "a quarter")
-        .ScaledAmount(joint ? "base amount $32,000 of 2005" : "base amount $25,000 of 2005", 1,
-                      -steps.taxIndex * base / 2.0L, "tax index, halved, subtracted");
+        .ScaledAmount(joint ? "half the base amount of $32,000 in 2005" : "half the base amount of $25,000 in 2005",
+                      RoundMoney(base / 2.0L), -steps.taxIndex, "tax brackets' growth since 2005, subtracted");
   }
   terms.Step("taxable part of Social Security", std::move(benefit), taxableBenefit, 1);
   return terms;
@@ -99,14 +99,13 @@ void AddFederalTax(const RunFactors& run, const ForecastTable& table, int a, con
   ExplainTerms taxable = TaxableTerms(run, table, a, steps, p, joint);
   const long double stateFactor = run.StateTaxFactor(p);
   const long double rate = person.taxable > 0 ? stateFactor * person.federal / person.taxable : 0.0L;
-  taxable.Factor("deduction (standard or itemized), dollars", person.deduction)
-      .Factor("exemptions, dollars", person.exemption)
-      .Factor("income on the federal tax curve, dollars", person.curveIncome)
-      .Factor("federal tax curve rate at that income",
-              person.curveIncome > 0.0L ? person.federal / person.curveIncome : 0.0L)
-      .Factor("state and city factor (1 + today's state and city tax / federal tax)", stateFactor);
+  taxable.Factor("deduction (standard or itemized): %d", person.deduction)
+      .Factor("exemptions: %d", person.exemption)
+      .Factor("income the federal tax is figured on: %d", person.curveIncome)
+      .Factor("federal tax on it: %r", person.curveIncome > 0.0L ? person.federal / person.curveIncome : 0.0L)
+      .Factor("state and city taxes add %p to the federal tax", stateFactor);
   const std::string whose = joint ? std::string("joint return") : kPersons[p].who;
-  terms.Rated("federal, state and city income tax of " + whose, std::move(taxable), rate, "tax rate on taxable income",
+  terms.Rated("federal, state and city income tax of " + whose, std::move(taxable), rate, "the tax rate on this income",
               amount);
 }
 

@@ -1,9 +1,11 @@
 #include "engine/ExplainTerms.h"
 
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
 #include "engine/Money.h"
+#include "model/NumberFormat.h"
 
 std::string FactorText(long double value) {
   char text[64];
@@ -16,6 +18,58 @@ std::string RateText(long double value) {
   std::snprintf(text, sizeof text, "%.7Lg", value);
   return text;
 }
+
+namespace {
+
+// Percent with up to two decimals, fewer for larger values: "41.3", "6.2", "100".
+std::string PercentText(long double percent) {
+  const long double size = std::fabs(percent);
+  const int decimals = size >= 100.0L ? 0 : size >= 10.0L ? 1 : 2;
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*Lf", decimals, percent);
+  std::string out = text;
+  if (out.find('.') != std::string::npos) {
+    out.erase(out.find_last_not_of('0') + 1);
+    if (out.back() == '.') out.pop_back();
+  }
+  return out == "-0" ? "0" : out;
+}
+
+}  // namespace
+
+std::string FactorShown(long double value) {
+  const long double size = std::fabs(value);
+  if (size >= 1e-6L && size < 1.0L) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4Lg", value * 100.0L);
+    return std::string(text) + " %";
+  }
+  return RateText(value);
+}
+
+std::string FactorWords(const std::string& words, long double value) {
+  const long double size = std::fabs(value);
+  std::string out;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const char next = i + 1 < words.size() ? words[i + 1] : '\0';
+    if (words[i] != '%' || (next != 'p' && next != 'r' && next != 'd')) {
+      out += words[i];
+      continue;
+    }
+    if (next == 'd') out += DollarsText(RoundMoney(value));
+    if (next == 'p') out += PercentText((size - 1.0L) * 100.0L) + " %";
+    if (next == 'r') out += PercentText(size * 100.0L) + " %";
+    ++i;
+  }
+  return out;
+}
+
+std::string DollarsText(std::int64_t amount) {
+  const std::string text = FormatDollars(amount);
+  return amount < 0 ? text.substr(1, text.size() - 2) : text;
+}
+
+std::string SignedDollarsText(std::int64_t amount) { return (amount < 0 ? "" : "+") + DollarsText(amount); }
 
 ExplainTerms& ExplainTerms::Input(const char* name, std::int64_t amount) {
   ExplainTerm term;
@@ -50,6 +104,7 @@ ExplainTerms& ExplainTerms::Cell(int row, int slot, std::int64_t value, bool neg
   term.kind = ExplainKind::Cell;
   term.row = row;
   term.slot = slot;
+  term.subtracted = negative;
   term.amount = negative ? SubMoney(0, value) : value;
   terms_.push_back(std::move(term));
   return *this;

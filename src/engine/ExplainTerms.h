@@ -8,8 +8,19 @@
 
 // A factor or rate as labels show it: 7 significant digits.
 std::string FactorText(long double value);
+// A factor as a product line shows it: a share or rate below 1 in percent to
+// 4 digits ("8.305 %"), a multiplier as it is ("1.412974").
+std::string FactorShown(long double value);
+// `words` with its placeholders filled from `value`: %p the change it makes
+// ("41.3 %" for 1.413), %r its size in percent ("6.2 %" for 0.062), %d the
+// dollars it stands for. Signs are left to the words ("..., subtracted").
+std::string FactorWords(const std::string& words, long double value);
 // A rate inside words: "6.5" (up to 7 significant digits, no trailing zeros).
 std::string RateText(long double value);
+// Dollars with a leading sign and no brackets: "-$1,234", "$1,234".
+std::string DollarsText(std::int64_t amount);
+// The same with "+" before an amount that is not negative.
+std::string SignedDollarsText(std::int64_t amount);
 
 // Builds the terms of one node of the trace. Each scaled term is rounded to
 // whole dollars once, as the engine does; Close adds what the roundings left.

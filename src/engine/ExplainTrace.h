@@ -40,6 +40,7 @@ struct ExplainTerm {
   int row = 0;                  // Cell and carried balances: the year index of the node
   int slot = -1;                // the node this term stands for, or -1
   bool scaled = false;
+  bool subtracted = false;  // a cell taken away: amount is minus the cell's value
   std::int64_t base = 0;
   long double factor = 0.0L;  // Factor and scaled terms
   std::string factorLabel;

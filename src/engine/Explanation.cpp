@@ -5,6 +5,7 @@
 
 #include "engine/DollarViews.h"
 #include "engine/ExplainTerms.h"
+#include "engine/Money.h"
 #include "model/NumberFormat.h"
 #include "model/PlanFieldLabels.h"
 
@@ -24,7 +25,8 @@ std::string Trimmed(const char* text) {
 }
 
 std::string Times(const ExplainTerm& term) {
-  return ": " + FormatDollars(term.base) + " x " + term.factorLabel + " " + FactorText(term.factor);
+  return ": " + FormatDollars(term.base) + " x " + FactorShown(term.factor) + " (" +
+         FactorWords(term.factorLabel, term.factor) + ")";
 }
 
 std::int64_t CalendarYearOf(const PlanRecord& plan, int a) {
@@ -95,9 +97,10 @@ ExplainItem ExplainedForecast::ItemOf(const ExplainTerm& term, int depth, std::v
       item.field = kForecastColumns[static_cast<std::size_t>(term.slot)].name;
       item.year = CalendarYearOf(plan_, term.row);
       item.text = FieldTitle(term.slot) + " " + std::to_string(item.year) + times;
+      if (term.subtracted) item.text += " (" + DollarsText(SubMoney(0, term.amount)) + ")";
       break;
     case ExplainKind::Factor:
-      item.text = term.label + " = " + FactorText(term.factor);
+      item.text = FactorWords(term.label, term.factor);
       break;
     case ExplainKind::Step:
       item.text = term.label + (term.slot >= 0 ? " " + std::to_string(CalendarYearOf(plan_, term.row)) : "") + times;
@@ -106,14 +109,15 @@ ExplainItem ExplainedForecast::ItemOf(const ExplainTerm& term, int depth, std::v
       item.text = "rounding";
       break;
   }
+  item.subtracted = term.subtracted;
   if (term.slot >= 0) {
-    item.subtracted = !term.scaled && term.amount != 0 && term.amount != trace_.Node(term.row, term.slot).amount;
     const std::size_t key =
         static_cast<std::size_t>(term.row - 1) * kExplainSlots + static_cast<std::size_t>(term.slot);
     const ExplainNode& node = trace_.Node(term.row, term.slot);
     if (depth == 1 || seen[key] || !node.recorded || node.terms.empty()) {
       item.collapsed = node.recorded && !node.terms.empty();
-      if (seen[key] && item.collapsed) item.text += " (explained above)";
+      item.repeated = seen[key] && item.collapsed;
+      if (item.repeated) item.text += " (explained above)";
       if (!node.note.empty() && !item.collapsed) item.text += " (" + node.note + ")";
       return item;
     }
@@ -131,11 +135,6 @@ std::vector<ExplainItem> ExplainedForecast::Expand(const std::vector<ExplainTerm
   items.reserve(terms.size());
   for (const ExplainTerm& term : terms) items.push_back(ItemOf(term, depth, seen));
   return items;
-}
-
-std::vector<ExplainItem> ExplainedForecast::TermsOf(int a, int slot, int depth) const {
-  std::vector<bool> seen(static_cast<std::size_t>(kForecastRows) * kExplainSlots, false);
-  return Expand(trace_.Node(a, slot).terms, depth, seen);
 }
 
 Explanation ExplainedForecast::Explain(int a, int slot, bool currentDollars, int depth) const {
@@ -159,13 +158,14 @@ Explanation ExplainedForecast::Explain(int a, int slot, bool currentDollars, int
     term.amount = result.value;
     term.scaled = true;
     term.base = inflated_.Year(a).*field;
-    term.factor = 1.0L / inflation_[static_cast<std::size_t>(a - 1)];
-    term.factorLabel = "1 / (inflation index " + std::to_string(plan_.CurrentYear) + " to " +
-                       std::to_string(result.year) + " = " + FactorText(inflation_[static_cast<std::size_t>(a - 1)]) +
-                       ")";
+    const long double index = inflation_[static_cast<std::size_t>(a - 1)];
+    term.factor = 1.0L / index;
     result.terms.push_back(ItemOf(term, depth == 1 ? 2 : depth, seen));
-    result.terms.back().text =
-        FieldTitle(slot) + " " + std::to_string(result.year) + " in its year's dollars" + Times(term);
+    const std::string year = std::to_string(result.year);
+    result.terms.back().text = FieldTitle(slot) + " " + year + " in " + year + " dollars: " + FormatDollars(term.base) +
+                               " / " + RateText(index) + " (in " + std::to_string(plan_.CurrentYear) +
+                               " dollars: " + FactorWords("prices rise %p from ", index) +
+                               std::to_string(plan_.CurrentYear) + " to " + year + ")";
     return result;
   }
   seen[static_cast<std::size_t>(a - 1) * kExplainSlots + static_cast<std::size_t>(slot)] = true;

@@ -22,9 +22,10 @@ struct ExplainItem {
   int row = 0;               // Cell and carried balances: the node's year index
   int slot = -1;             // the node the item stands for, or -1
   bool collapsed = false;    // stands for a node whose terms are not shown here
+  bool repeated = false;     // collapsed because an earlier line explains the same node
   bool scaled = false;       // base x factor: the terms then add up to the base
   std::int64_t base = 0;
-  bool subtracted = false;  // a cell taken away: its terms add up to the cell, not the amount
+  bool subtracted = false;  // a cell taken away: amount is minus the cell, whose terms add up to the cell
   std::vector<ExplainItem> terms;
 };
 
@@ -48,10 +49,9 @@ class ExplainedForecast {
   int Rows() const { return rows_; }
   // Row a (1 .. Rows()) of field slot; depth counts the levels of other cells
   // shown (1: the cell's own terms), 0 for no limit. Each cell is expanded
-  // once; later mentions stay collapsed.
+  // once; later mentions stay collapsed, which keeps even an unlimited
+  // explanation within the trace's size.
   Explanation Explain(int a, int slot, bool currentDollars, int depth) const;
-  // The terms of a node (a cell or a carried balance), for a collapsed item.
-  std::vector<ExplainItem> TermsOf(int a, int slot, int depth) const;
 
  private:
   PlanRecord plan_;
@@ -68,7 +68,14 @@ class ExplainedForecast {
 // The field's title as the plan page shows it, in words for the fields it leaves out.
 std::string FieldTitle(int slot);
 
+// One term as a line: "+$1,234  words", or "-  words ($1,234)" for a cell
+// taken away, which shows the cell's own value.
+std::string ExplanationLine(const ExplainItem& item);
 // An indented tree, one term a line.
 std::string ExplanationText(const Explanation& explanation);
-// {"field","year","age","view","value","terms":[{"label","amount","kind",...}]}
+// {"field","year","age","view","value","op","terms":[{"label","amount","kind","op",...}]}:
+// "amount" is what a term adds to its parent; "op" says how a node is made:
+// "sum" of its terms, "product" of "base" and "factor" (its terms, if any,
+// add up to the base), or a given "value". A cell taken away has "sign": -1,
+// and its terms add up to minus its amount.
 std::string ExplanationJson(const Explanation& explanation);

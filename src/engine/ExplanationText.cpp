@@ -1,17 +1,12 @@
+#include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "engine/ExplainTerms.h"
 #include "engine/Explanation.h"
 #include "model/JsonText.h"
-#include "model/NumberFormat.h"
 
 namespace {
-
-// "+$1,234" and "-$1,234": FormatDollars writes negatives as "(-$1,234)".
-std::string Signed(std::int64_t amount) {
-  const std::string text = FormatDollars(amount);
-  return amount < 0 ? text.substr(1, text.size() - 2) : "+" + text;
-}
 
 const char* KindName(ExplainKind kind) {
   switch (kind) {
@@ -32,14 +27,24 @@ const char* KindName(ExplainKind kind) {
 void AppendText(const std::vector<ExplainItem>& items, int indent, std::string& out) {
   for (const ExplainItem& item : items) {
     out.append(static_cast<std::size_t>(indent), ' ');
-    if (item.kind == ExplainKind::Factor) {
-      out += "factor  ";
-    } else {
-      out += Signed(item.amount) + "  ";
-    }
-    out += item.text + "\n";
+    out += ExplanationLine(item) + "\n";
     AppendText(item.terms, indent + 2, out);
   }
+}
+
+// Enough digits to rebuild the double; JSON has no infinity.
+std::string JsonNumber(long double value) {
+  if (!std::isfinite(value)) return "null";
+  char text[64];
+  std::snprintf(text, sizeof text, "%.17Lg", value);
+  return text;
+}
+
+// How the item's amount is made: "product" of base and factor, "sum" of its
+// terms (shown here or, when collapsed, elsewhere), or a given "value".
+const char* OpName(const ExplainItem& item) {
+  if (item.scaled) return "product";
+  return item.terms.empty() && !item.collapsed ? "value" : "sum";
 }
 
 void AppendJson(const std::vector<ExplainItem>& items, std::string& out) {
@@ -49,8 +54,12 @@ void AppendJson(const std::vector<ExplainItem>& items, std::string& out) {
     if (!first) out += ",";
     first = false;
     out += "{\"label\":" + JsonQuoted(item.text) + ",\"amount\":" + std::to_string(item.amount) + ",\"kind\":\"" +
-           KindName(item.kind) + "\"";
-    if (item.kind == ExplainKind::Factor) out += ",\"value\":" + FactorText(item.value);
+           KindName(item.kind) + "\",\"op\":\"" + OpName(item) + "\"";
+    if (item.scaled) out += ",\"base\":" + std::to_string(item.base) + ",\"factor\":" + JsonNumber(item.value);
+    if (item.subtracted) out += ",\"sign\":-1";
+    if (item.collapsed) out += ",\"collapsed\":true";
+    if (item.repeated) out += ",\"explainedAbove\":true";
+    if (item.kind == ExplainKind::Factor) out += ",\"value\":" + JsonNumber(item.value);
     if (!item.field.empty()) out += ",\"field\":" + JsonQuoted(item.field);
     if (!item.page.empty()) out += ",\"page\":" + JsonQuoted(item.page);
     if (item.year != 0) out += ",\"year\":" + std::to_string(item.year);
@@ -65,6 +74,12 @@ void AppendJson(const std::vector<ExplainItem>& items, std::string& out) {
 
 }  // namespace
 
+std::string ExplanationLine(const ExplainItem& item) {
+  if (item.kind == ExplainKind::Factor) return "using  " + item.text;
+  if (item.subtracted) return "-  " + item.text;
+  return SignedDollarsText(item.amount) + "  " + item.text;
+}
+
 std::string ExplanationText(const Explanation& explanation) {
   std::string out = explanation.title + "\n";
   if (!explanation.note.empty()) out += "  (" + explanation.note + ")\n";
@@ -76,7 +91,10 @@ std::string ExplanationJson(const Explanation& explanation) {
   std::string out = "{\"field\":" + JsonQuoted(explanation.field) + ",\"year\":" + std::to_string(explanation.year) +
                     ",\"age\":" + std::to_string(explanation.age) + ",\"view\":\"" +
                     (explanation.currentDollars ? "current" : "inflated") +
-                    "\",\"value\":" + std::to_string(explanation.value) + ",\"terms\":";
+                    "\",\"value\":" + std::to_string(explanation.value) + ",\"op\":\"" +
+                    (explanation.terms.empty() ? "value" : "sum") + "\"";
+  if (!explanation.note.empty()) out += ",\"note\":" + JsonQuoted(explanation.note);
+  out += ",\"terms\":";
   AppendJson(explanation.terms, out);
   out += "}\n";
   return out;

@@ -1,7 +1,6 @@
 #include "views/ExplainModel.h"
 
 #include "engine/ForecastColumns.h"
-#include "model/NumberFormat.h"
 
 ExplainModel::ExplainModel(const PlanRecord& plan, const RatePath& path)
     : forecast_(plan, path), firstYear_(plan.CurrentYear) {}
@@ -11,17 +10,11 @@ bool ExplainModel::Select(const std::string& field, std::int64_t year, bool curr
   const std::int64_t a = year - firstYear_ + 1;
   if (!column || a < 1 || a > forecast_.Rows()) return false;
   const int slot = static_cast<int>(column - kForecastColumns.data());
-  current_ = forecast_.Explain(static_cast<int>(a), slot, currentDollars, 1);
+  current_ = forecast_.Explain(static_cast<int>(a), slot, currentDollars, 0);
   return true;
 }
 
-std::vector<ExplainItem> ExplainModel::TermsOf(const ExplainItem& item) const {
-  if (item.slot < 0 || !item.collapsed) return item.terms;
-  return forecast_.TermsOf(item.row, item.slot, 1);
-}
-
-std::string ExplainModel::LineOf(const ExplainItem& item) {
-  if (item.kind == ExplainKind::Factor) return "factor  " + item.text;
-  const std::string amount = FormatDollars(item.amount);
-  return (item.amount < 0 ? amount.substr(1, amount.size() - 2) : "+" + amount) + "  " + item.text;
+int ExplainModel::NodeOf(const ExplainItem& item) {
+  if (item.slot < 0 || item.row < 1) return -1;
+  return (item.row - 1) * kExplainSlots + item.slot;
 }

@@ -7,8 +7,8 @@
 #include "engine/Explanation.h"
 
 // What the "Why this number?" window shows, without widgets: one cell's
-// explanation from a traced run of the plan, the terms of any cell it names
-// on demand, and the text the window copies.
+// whole explanation from a traced run of the plan (each cell or balance
+// explained once, later mentions linked to it), and the text the window copies.
 class ExplainModel {
  public:
   ExplainModel(const PlanRecord& plan, const RatePath& path);
@@ -18,12 +18,10 @@ class ExplainModel {
   bool Select(const std::string& field, std::int64_t year, bool currentDollars);
   const Explanation& Current() const { return current_; }
 
-  // The terms of the cell or balance a collapsed item stands for.
-  std::vector<ExplainItem> TermsOf(const ExplainItem& item) const;
+  // The node (cell or carried balance) an item explains or links to, or -1.
+  static int NodeOf(const ExplainItem& item);
   // A term that names another cell of the table: its field and year.
   static bool IsCell(const ExplainItem& item) { return item.kind == ExplainKind::Cell && item.year != 0; }
-  // "+$1,234  words" as the copied text shows a term.
-  static std::string LineOf(const ExplainItem& item);
 
   std::string Text() const { return ExplanationText(current_); }
 

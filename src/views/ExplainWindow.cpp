@@ -1,12 +1,12 @@
 #include "views/ExplainWindow.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "platform/Desktop.h"
+#include "views/WrappedTreeLines.h"
 
 namespace {
 
@@ -25,6 +25,7 @@ ExplainWindow::ExplainWindow(ExplainModel model, Desktop& desktop, QWidget* pare
   setWindowTitle("Why this number?");
   tree_->setHeaderHidden(true);
   tree_->setColumnCount(1);
+  WrapTreeLines(tree_);
   auto* copy = new QPushButton("&Copy", this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tree_);
@@ -38,35 +39,33 @@ ExplainWindow::ExplainWindow(ExplainModel model, Desktop& desktop, QWidget* pare
   resize(720, 420);
 
   connect(copy, &QPushButton::clicked, this, &ExplainWindow::CopyText);
-  connect(tree_, &QTreeWidget::itemExpanded, this, &ExplainWindow::ItemExpanded);
   connect(tree_, &QTreeWidget::itemActivated, this, &ExplainWindow::ItemActivated);
 }
 
 void ExplainWindow::AddTerms(QTreeWidgetItem* parent, const std::vector<ExplainItem>& items) {
   for (const ExplainItem& term : items) {
-    auto* item = new QTreeWidgetItem(parent, {QString::fromStdString(ExplainModel::LineOf(term))});
+    auto* item = new QTreeWidgetItem(parent, {QString::fromStdString(ExplanationLine(term))});
     item->setData(0, kItemRole, static_cast<qulonglong>(items_.size()));
     items_.push_back(term);
-    if (term.collapsed) {
-      item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-    } else {
-      AddTerms(item, term.terms);
-    }
+    const int node = ExplainModel::NodeOf(term);
+    if (node >= 0 && !term.repeated) explained_.emplace(node, item);
+    AddTerms(item, term.terms);
   }
 }
 
-void ExplainWindow::ItemExpanded(QTreeWidgetItem* item) {
-  const QVariant index = item->data(0, kItemRole);
-  if (!index.isValid() || item->childCount() > 0) return;
-  const ExplainItem term = items_[index.toULongLong()];
-  AddTerms(item, model_.TermsOf(term));
+void ExplainWindow::GoToExplained(QTreeWidgetItem* mention, const ExplainItem& term) {
+  const auto found = explained_.find(ExplainModel::NodeOf(term));
+  if (found == explained_.end() || found->second == mention) return;
+  for (QTreeWidgetItem* up = found->second->parent(); up; up = up->parent()) up->setExpanded(true);
+  tree_->setCurrentItem(found->second);
+  tree_->scrollToItem(found->second);
 }
 
 void ExplainWindow::ItemActivated(QTreeWidgetItem* item) {
   const QVariant index = item->data(0, kItemRole);
   if (!index.isValid()) return;
-  // A copy: expanding adds to items_.
-  const ExplainItem term = items_[index.toULongLong()];
+  const ExplainItem& term = items_[index.toULongLong()];
+  if (term.repeated) GoToExplained(item, term);
   if (!ExplainModel::IsCell(term)) return;
   item->setExpanded(true);
   emit CellRequested(QString::fromStdString(term.field), static_cast<int>(term.year));

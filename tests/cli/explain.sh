@@ -35,6 +35,9 @@ same other_debt_2026.txt --year 2026 --field OtherDebt
 value=$("$cli" forecast "$plan" --all-fields --format json | jq '.[] | select(.Year == 2040) | .IncomeTaxes')
 [ "$value" = 69899 ] || fail "forecast says $value"
 [ "$(jq '[.terms[] | select(.kind != "factor") | .amount] | add' "$work/json")" = 69899 ] || fail "json terms do not add up"
+jq -e '[.. | objects | select(.op == "sum" and (.terms // [] | length) > 0) |
+  (.sign // 1) * (.amount // .value) == ([.terms[] | select(.kind != "factor") | .amount] | add)] | all' "$work/json" >/dev/null ||
+  fail "a sum node's terms do not add up to it"
 kinds=$(jq -r '[.. | objects | .kind? // empty] | unique | join(" ")' "$work/json")
 [ "$kinds" = "cell factor input rounding step" ] || [ "$kinds" = "cell factor input step" ] || fail "kinds: $kinds"
 jq -e '[.. | objects | select(.kind == "input") | has("field") and has("page")] | all' "$work/json" >/dev/null ||
