@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QStackedWidget>
+#include <QStatusBar>
 
 #include "app/PageRegistry.h"
+#include "engine/Forecast.h"
 #include "shell/Page.h"
 #include "shell/Session.h"
 #include "shell/WindowSettings.h"
@@ -88,8 +91,10 @@ void MainWindow::ExitProgram() {
 void MainWindow::ApplySizeRule() {
   Page* page = CurrentPage();
   if (!page) return;
-  // Page sizes are client areas below the page's own menu bar.
-  const QSize menu(0, page->MenuBar()->sizeHint().height());
+  // Page sizes are client areas below the page's own menu bar and above the status line.
+  const QStatusBar* line = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+  const int lineHeight = line && !line->isHidden() ? line->sizeHint().height() : 0;
+  const QSize menu(0, page->MenuBar()->sizeHint().height() + lineHeight);
   const QSize size = page->PageSize() + menu;
   if (page->IsResizable()) {
     setMinimumSize(0, 0);
@@ -103,7 +108,31 @@ void MainWindow::ApplySizeRule() {
   }
 }
 
-void MainWindow::PlanStateChanged() { setWindowModified(session_.IsModified()); }
+void MainWindow::PlanStateChanged() {
+  setWindowModified(session_.IsModified());
+  ShowSaturationNote();
+}
+
+void MainWindow::ShowSaturationNote() {
+  const Page* page = CurrentPage();
+  const bool shown =
+      session_.ForecastSaturated && page && (page->Id() == PageId::Graph || page->Id() == PageId::PlanTable);
+  QStatusBar* line = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+  const bool visible = line && !line->isHidden();
+  if (shown == visible) return;
+  if (!line) {
+    // The note is a widget of its own: menu status tips would wipe a status message.
+    line = statusBar();
+    line->setSizeGripEnabled(false);
+    // Short enough for the narrowest page; the tooltip has the whole note.
+    auto* note = new QLabel("Amounts outgrew the largest figure: later figures are not meaningful.", line);
+    note->setToolTip(QString("Note: ") + kSaturationNote + ".");
+    note->setObjectName("SaturationNote");
+    line->addWidget(note, 1);
+  }
+  line->setVisible(shown);
+  ApplySizeRule();
+}
 
 void MainWindow::ShowCaptionOf(const Page* page) { setWindowTitle(page->windowTitle() + "[*]"); }
 

@@ -45,6 +45,9 @@ class MainWindow : public QMainWindow, public Navigator {
   void Leave(PageId from, PageId to, LeaveBy by);
   void HideCurrent();
   void Show(Page* page);
+  // The status line under the graph and plan pages says when the forecast
+  // saturated; it is there only then.
+  void ShowSaturationNote();
   void FocusFirstEntry(Page* page);
   // The visible page's caption with the unsaved-change placeholder.
   void ShowCaptionOf(const Page* page);

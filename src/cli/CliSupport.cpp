@@ -62,6 +62,7 @@ bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord
     rates = *read.path;
   }
   const Forecast forecast = ForecastInView(plan, rates, currentDollars);
+  if (forecast.saturated) std::fprintf(stderr, "prevora-cli: %s\n", kSaturationNote);
   WriteBack(forecast.updates, plan);
   table = forecast.table;
   return true;

@@ -1,11 +1,13 @@
 #include "engine/Forecast.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "engine/CashNeed.h"
 #include "engine/Expenses.h"
 #include "engine/ExplainSteps.h"
 #include "engine/Factors.h"
+#include "engine/ForecastColumns.h"
 #include "engine/Home.h"
 #include "engine/IncomeTax.h"
 #include "engine/Money.h"
@@ -122,8 +124,21 @@ Forecast RunForecast(const PlanRecord& plan, const RatePath& path, ExplainTrace*
   return forecast;
 }
 
+bool HasSaturatedValue(const ForecastTable& table, int rows) {
+  constexpr std::int64_t kHighest = std::numeric_limits<std::int64_t>::max();
+  constexpr std::int64_t kLowest = std::numeric_limits<std::int64_t>::min();
+  for (int a = 1; a <= std::min(rows, kForecastRows); ++a) {
+    for (const ForecastColumn& column : kForecastColumns) {
+      const std::int64_t value = table.Year(a).*column.field;
+      if (value == kHighest || value == kLowest) return true;
+    }
+  }
+  return false;
+}
+
 Forecast ForecastInView(const PlanRecord& plan, const RatePath& path, bool currentDollars) {
   Forecast forecast = RunForecast(plan, path);
+  forecast.saturated = HasSaturatedValue(forecast.table, RowCount(plan));
   if (currentDollars) ToCurrentDollars(forecast.inflation, RowCount(plan), forecast.table);
   return forecast;
 }

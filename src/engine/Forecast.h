@@ -15,7 +15,19 @@ struct Forecast {
   ForecastTable table;
   PlanUpdates updates;
   InflationIndices inflation{};
+  // Some amount of the run reached the 64-bit limit and was held there: the
+  // figures from then on are not meaningful.
+  bool saturated = false;
 };
+
+// What the command line and the desktop say about a saturated run.
+inline constexpr const char* kSaturationNote =
+    "some amounts of the forecast reached the largest figure ($9,223,372,036,854,775,807) and were held "
+    "there: the figures from then on are not meaningful";
+
+// Whether any money field of the first `rows` years sits at the 64-bit limit,
+// which only a saturated amount reaches.
+bool HasSaturatedValue(const ForecastTable& table, int rows);
 
 // Recomputes the whole table from the plan and the path. Reads nothing but its
 // arguments and writes nothing but its result, so runs may go on at once on
@@ -23,7 +35,8 @@ struct Forecast {
 // reached every cell (engine/ExplainTrace.h); the table is the same.
 Forecast RunForecast(const PlanRecord& plan, const RatePath& path, ExplainTrace* trace = nullptr);
 
-// The run a page or the command line shows: converted to today's dollars when asked.
+// The run a page or the command line shows: converted to today's dollars when
+// asked, `saturated` told from the run's own dollars.
 Forecast ForecastInView(const PlanRecord& plan, const RatePath& path, bool currentDollars);
 
 // The plan's own rates, with the recomputed values written back into the plan

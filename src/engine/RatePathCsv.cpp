@@ -7,6 +7,7 @@
 
 #include "model/CsvFields.h"
 #include "model/FileChecks.h"
+#include "model/RateRange.h"
 #include "model/ReadableText.h"
 
 namespace {
@@ -32,6 +33,16 @@ LineRead ReadLine(std::istream& in, std::string& line) {
   if (!any) return LineRead::End;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return LineRead::Line;
+}
+
+// Why a row's rates cannot be forecast with, or an empty text.
+std::string RateRowProblem(const std::array<long double, kColumns>& values, const std::vector<std::string>& fields) {
+  for (std::size_t c = 1; c < kColumns; ++c) {
+    if (!RateInRange(values[c])) {
+      return std::string(kColumnNames[c]) + " \"" + ReadableExcerpt(fields[c]) + "\" is not " + RateRangeText();
+    }
+  }
+  return {};
 }
 
 RatePathRead Refuse(const std::string& fileName, std::size_t line, const std::string& why) {
@@ -86,6 +97,8 @@ RatePathRead ReadRatePathCsv(std::istream& in, const std::string& fileName, std:
       return Refuse(fileName, number,
                     "expected the year " + std::to_string(year) + ", found " + ReadableExcerpt(fields[0]));
     }
+    if (const std::string problem = RateRowProblem(values, fields); !problem.empty())
+      return Refuse(fileName, number, problem);
     rates.push_back({values[1], values[2], values[3], values[4]});
   }
   if (rates.empty()) return {RatePath(), {}};

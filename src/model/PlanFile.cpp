@@ -7,6 +7,7 @@
 #include "model/PlanFileLayout.h"
 #include "model/PlanLineReader.h"
 #include "model/PlanLineText.h"
+#include "model/RateRange.h"
 #include "model/ReadableText.h"
 #include "model/SamplePlan.h"
 
@@ -59,7 +60,10 @@ std::string ApplyLine(PlanRecord& plan, const PlanLineField& field, const std::s
           plan.*member = persons == 2;
           return {};
         } else if constexpr (std::is_same_v<Value, long double>) {
-          if (!ParseRateLine(line, plan.*member)) return Quoted(line) + " is not a valid floating point value";
+          long double rate = 0.0L;
+          if (!ParseRateLine(line, rate)) return Quoted(line) + " is not a valid floating point value";
+          if (!RateInRange(rate)) return "The rate " + Quoted(line) + " is not " + RateRangeText();
+          plan.*member = rate;
           return {};
         } else {
           if (!ParseIntegerLine(line, plan.*member)) return integerError;

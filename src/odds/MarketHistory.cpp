@@ -9,6 +9,7 @@
 
 #include "model/CsvFields.h"
 #include "model/FileChecks.h"
+#include "model/RateRange.h"
 #include "model/ReadableText.h"
 
 namespace {
@@ -112,9 +113,8 @@ class Parser {
       const std::optional<long double> value = ParseCsvNumber(text);
       const char* columnName = kColumnNames[static_cast<std::size_t>(column)];
       if (!value) return Failed(std::string(columnName) + " \"" + ReadableExcerpt(text) + "\" is not a finite number");
-      // A change of -100 % or less would leave nothing, or less than nothing.
-      if (*value <= -100.0L)
-        return Failed(std::string(columnName) + " " + ReadableExcerpt(text) + " is -100 percent or less");
+      if (!RateInRange(*value))
+        return Failed(std::string(columnName) + " " + ReadableExcerpt(text) + " is not " + RateRangeText());
       row.*targets[static_cast<std::size_t>(column)] = *value;
     }
     result_.history.years.push_back(row);

@@ -59,7 +59,9 @@ void AssumptionsPage::FillAssumptionsPage() {
   session_.working.PreviousYear = session_.plan.CurrentYear;
 }
 
+// Every rate is replaced at once, so the user confirms first.
 void AssumptionsPage::RestoreDefaultRates() {
+  if (platform_.prompts.Question(this, kDefaultQuestion, QuestionKind::YesNo) != PromptButton::Yes) return;
   // A fresh record holds the sample rates that "&Default" puts back.
   const PlanRecord defaults;
   for (const EntryRow& row : AssumptionRows()) {

@@ -12,6 +12,8 @@ inline constexpr const char* kYearChanged =
     "you like revise\r\nthem now?";
 inline constexpr const char* kHtmlHelpCaption = "Help HT&M  (Vista)";
 inline constexpr const char* kDefaultHint = "Original Values";
+inline constexpr const char* kDefaultQuestion =
+    "Replace every rate on this page with its original value?\nThe rates you typed are lost.";
 
 inline constexpr const char* kCurrentYear = "Current Calendar Year ....................................................";
 inline constexpr const char* kInflation = "Expected Average Inflation Rate Percent ...................";

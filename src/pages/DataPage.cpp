@@ -28,8 +28,7 @@ namespace {
 QLineEdit* FirstBoxInError(QWidget* page) {
   for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
     auto* box = qobject_cast<QLineEdit*>(w);
-    if (box && page->isAncestorOf(box) && box->isVisibleTo(page) && box->property(kEntryErrorProperty).toBool())
-      return box;
+    if (box && page->isAncestorOf(box) && box->isVisibleTo(page) && !EntryErrorOf(box).isEmpty()) return box;
   }
   return nullptr;
 }
@@ -44,9 +43,10 @@ void DataPage::ShowError(const QString& text) {
   }
   NameControlsFromLabels(Content());
   const QString where = box->accessibleName();
-  Page::ShowError(where.isEmpty() ? text : text + '\n' + where);
+  const QString why = EntryErrorOf(box);
+  Page::ShowError((where.isEmpty() ? text : text + '\n' + where) + '\n' + why);
   // Each error is told once; the next reading marks the boxes again.
-  for (QLineEdit* edit : Content()->findChildren<QLineEdit*>()) edit->setProperty(kEntryErrorProperty, false);
+  for (QLineEdit* edit : Content()->findChildren<QLineEdit*>()) MarkEntryError(edit, QString());
   box->setFocus(Qt::OtherFocusReason);
   box->selectAll();
 }

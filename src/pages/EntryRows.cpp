@@ -5,6 +5,8 @@
 #include <numeric>
 
 #include "model/NumberFormat.h"
+#include "model/RateRange.h"
+#include "pages/EntryRefusal.h"
 
 namespace {
 
@@ -51,7 +53,11 @@ std::int32_t ParseEntry(const QString& text, PlanRecord& plan, const PlanField& 
                    if (ParseDollarEntry(entry, plan.*member, errorCode)) blank = true;
                  },
                  [&](long double PlanRecord::*member) {
-                   if (ParseDecimalEntry(entry, plan.*member, errorCode)) blank = true;
+                   // Every decimal field is a rate: one outside the range is refused, not stored.
+                   long double rate = plan.*member;
+                   if (ParseDecimalEntry(entry, rate, errorCode)) blank = true;
+                   if (errorCode == 0 && !RateInRange(rate)) errorCode = 1;
+                   if (errorCode == 0) plan.*member = rate;
                  },
                  [&](std::string PlanRecord::*member) { plan.*member = entry; },
              },
@@ -96,11 +102,15 @@ void ClearField(PlanRecord& plan, const PlanField& field) {
   std::visit(Overloaded{[](std::monostate) {}, [&plan](auto member) { plan.*member = {}; }}, field);
 }
 
-std::int32_t ParseBox(QLineEdit* edit, PlanRecord& plan, const PlanField& field, bool& blank) {
+std::int32_t ParseBox(QLineEdit* edit, PlanRecord& plan, const PlanField& field, bool& blank, EntryKind kind) {
   const std::int32_t errorCode = ParseEntry(edit->text(), plan, field, blank);
-  edit->setProperty(kEntryErrorProperty, errorCode != 0);
+  MarkEntryError(edit, errorCode == 0 ? QString() : EntryRefusal(edit->text(), field, kind));
   return errorCode;
 }
+
+void MarkEntryError(QLineEdit* edit, const QString& reason) { edit->setProperty(kEntryErrorProperty, reason); }
+
+QString EntryErrorOf(const QLineEdit* edit) { return edit->property(kEntryErrorProperty).toString(); }
 
 void EntryBindings::Bind(QLineEdit* edit, PlanField field, EntryKind kind, bool readOnly) {
   bindings_.push_back({edit, field, kind, readOnly});
@@ -127,7 +137,7 @@ ParseOutcome EntryBindings::Parse(PlanRecord& plan) const {
   ParseOutcome outcome;
   for (const Binding& b : bindings_) {
     if (b.readOnly) continue;
-    if (ParseBox(b.edit, plan, b.field, outcome.blank) != 0) outcome.error = true;
+    if (ParseBox(b.edit, plan, b.field, outcome.blank, b.kind) != 0) outcome.error = true;
   }
   return outcome;
 }

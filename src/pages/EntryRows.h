@@ -103,17 +103,23 @@ class EntryBindings {
   std::vector<Binding> bindings_;
 };
 
-// Set on a box whose text did not parse at the last reading, cleared when it
-// does: the data error names the first such box and puts the cursor there.
+// Set on a box whose text did not parse at the last reading (why, in words),
+// cleared when it does: the data error names the first such box, says why and
+// puts the cursor there.
 inline constexpr char kEntryErrorProperty[] = "entryError";
+void MarkEntryError(QLineEdit* edit, const QString& reason);
+// Why the box was refused at its last reading; empty when it was not.
+QString EntryErrorOf(const QLineEdit* edit);
 
 // Reads `edit` into its field as ParseEntry does and marks the box by the outcome.
-std::int32_t ParseBox(QLineEdit* edit, PlanRecord& plan, const PlanField& field, bool& blank);
+std::int32_t ParseBox(QLineEdit* edit, PlanRecord& plan, const PlanField& field, bool& blank,
+                      EntryKind kind = EntryKind::Dollars);
 
 // The text a box shows for a field of the given kind.
 QString FormatEntry(const PlanRecord& plan, const PlanField& field, EntryKind kind);
 // Sets the field to zero or empty.
 void ClearField(PlanRecord& plan, const PlanField& field);
-// Reads one box into its field (the parser follows the field's width).
+// Reads one box into its field (the parser follows the field's width); a rate
+// outside the range of model/RateRange.h is refused.
 // Returns the parser's error code (0 = stored); sets `blank` on a blank box.
 std::int32_t ParseEntry(const QString& text, PlanRecord& plan, const PlanField& field, bool& blank);

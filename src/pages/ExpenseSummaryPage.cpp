@@ -8,6 +8,7 @@
 
 #include "engine/PageTotals.h"
 #include "pages/ControlNames.h"
+#include "pages/EntryRefusal.h"
 #include "pages/ExpenseSummaryTexts.h"
 #include "shell/PageMenus.h"
 
@@ -134,14 +135,16 @@ bool ExpenseSummaryPage::ValidateExpenseSummaryPage() {
   for (std::size_t i : ParseOrder(lines)) {
     if (!lines[i].opens) continue;
     const PlanField& field = lines[i].field;
-    const QString text = Content()->findChild<QLineEdit*>(lines[i].editName)->text();
+    QLineEdit* box = Content()->findChild<QLineEdit*>(lines[i].editName);
+    const QString text = box->text();
     bool blank = false;
     // A negative total (from a plan file) shows in the money format the
     // dollar parser refuses; the program's own text of the stored value is
     // not an entry error, or the user could never leave the page.
-    if (ParseEntry(text, plan, field, blank) != 0 && text != FormatEntry(plan, field, EntryKind::Dollars)) {
-      error = true;
-    }
+    const bool refused =
+        ParseEntry(text, plan, field, blank) != 0 && text != FormatEntry(plan, field, EntryKind::Dollars);
+    MarkEntryError(box, refused ? EntryRefusal(text, field, EntryKind::Dollars) : QString());
+    error = error || refused;
   }
   if (error) ShowError(kDataEntryError);
   return !error;

@@ -190,7 +190,7 @@ bool HomeStatusPage::ValidateHomeStatusPage() {
   bool error = false;
   for (const EntryRow& row : HomeStatusRows(situation)) {
     bool blank = false;
-    if (ParseBox(EditOf(row), plan, row.field, blank) != 0) error = true;
+    if (ParseBox(EditOf(row), plan, row.field, blank, row.kind) != 0) error = true;
   }
 
   if (situation == HomeSituation::Own) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "model/AgeRules.h"
 #include "model/FilingStatus.h"
 #include "pages/PersonTexts.h"
 #include "shell/PageMenus.h"
@@ -173,23 +174,42 @@ bool PersonalPage::ValidatePersonalPage() {
     ShowError(person_texts::kBlankAge);
     return false;
   }
-  ApplyAgeAdjustments();
-  return true;
+  return ConfirmAgeAdjustments();
 }
 
-void PersonalPage::ApplyAgeAdjustments() {
+// The rules' changes and the likely mistypes are shown before anything moves;
+// a No (or Escape) keeps what was typed and the user on the page. A warning
+// once accepted is not repeated for the same ages.
+bool PersonalPage::ConfirmAgeAdjustments() {
   PlanRecord& plan = session_.plan;
-  auto laterAges = [](std::int32_t age, std::int32_t& employment, std::int32_t& retire, std::int32_t& pension,
-                      std::int32_t& socialSecurity) {
-    for (std::int32_t* start : {&retire, &pension, &socialSecurity}) {
-      if (*start != 0 && *start < age) *start = 65;
+  const std::vector<AgeChange> changes = AgeAdjustments(plan);
+  PlanRecord adjusted = plan;
+  ApplyAgeChanges(adjusted, changes);
+  const std::vector<std::string> warnings = AgeWarnings(adjusted);
+
+  // A one-person plan's hidden second-person ages change unseen: nothing shows them.
+  std::vector<AgeChange> shown;
+  for (const AgeChange& change : changes) {
+    if (change.person == 1 || plan.SecondPerson) shown.push_back(change);
+  }
+  std::vector<std::string> newWarnings;
+  for (const std::string& warning : warnings) {
+    if (!acceptedWarnings_.contains(QString::fromStdString(warning))) newWarnings.push_back(warning);
+  }
+  if (!shown.empty() || !newWarnings.empty()) {
+    const QString notice = QString::fromStdString(AgeNoticeText(shown, newWarnings));
+    if (platform_.prompts.Warning(this, notice, QuestionKind::YesNo) != PromptButton::Yes) {
+      if (!shown.empty()) {
+        if (QLineEdit* box = EditFor(PlanField(shown.front().field))) {
+          box->setFocus(Qt::OtherFocusReason);
+          box->selectAll();
+        }
+      }
+      return false;
     }
-    if (employment != 0 && employment < age) employment = age;
-  };
-  if (plan.Age1 < 15) plan.Age1 = 15;
-  if (plan.Age1 > 89) plan.Age1 = 90;
-  laterAges(plan.Age1, plan.EmploymentStartAge1, plan.RetireAge1, plan.PensionAge1, plan.SocialSecurityAge1);
-  // Person 2's rules run even for a one-person plan, whose Age2 thus ends at 15.
-  if (plan.Age2 < 15) plan.Age2 = 15;
-  laterAges(plan.Age2, plan.EmploymentStartAge2, plan.RetireAge2, plan.PensionAge2, plan.SocialSecurityAge2);
+  }
+  acceptedWarnings_.clear();
+  for (const std::string& warning : warnings) acceptedWarnings_ << QString::fromStdString(warning);
+  plan = adjusted;
+  return true;
 }

@@ -30,7 +30,7 @@ class PersonalPage : public DataPage {
   void BuildMenu();
   void FillPersonalPage();
   bool ValidatePersonalPage();
-  void ApplyAgeAdjustments();
+  bool ConfirmAgeAdjustments();
   void SecondPersonToggled(bool checked);
   void SecondNameEdited(const QString& text);
 
@@ -47,4 +47,6 @@ class PersonalPage : public DataPage {
   // off, brought back when it is switched on again.
   QStringList keptSecondPersonTexts_{"0", "0", "0", "0", "0", "0"};
   bool restoring_ = false;
+  // Warnings the user has already left the page with.
+  QStringList acceptedWarnings_;
 };

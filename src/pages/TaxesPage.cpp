@@ -206,7 +206,7 @@ bool TaxesPage::ValidateTaxesPage() {
   bool error = false;
   bool blank = false;
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (ParseBox(amountEdits_[i], plan, rows[i].field, blank) != 0) error = true;
+    if (ParseBox(amountEdits_[i], plan, rows[i].field, blank, rows[i].kind) != 0) error = true;
   }
   FicaStep();
   if (error) ShowError(kDataEntryError);

@@ -7,6 +7,7 @@ void Session::RunForecastForView() {
   const Forecast forecast = ForecastInView(plan, RatePath::FromPlan(plan), CurrentDollars);
   WriteBack(forecast.updates, plan);
   table = forecast.table;
+  ForecastSaturated = forecast.saturated;
 }
 
 void Session::SwitchDollars() {

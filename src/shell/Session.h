@@ -72,6 +72,8 @@ struct Session {
 
   // Runs the forecast and, when current-year dollars are chosen, converts it.
   void RunForecastForView();
+  // Some amount of the last forecast run reached the largest figure.
+  bool ForecastSaturated = false;
   // Flips the dollar switch and converts the table to the newly chosen dollars.
   void SwitchDollars();
 };

@@ -233,7 +233,9 @@ TEST_F(DesktopConventionsTest, ADataErrorNamesTheFirstBoxInErrorAndSelectsIt) {
   program.Type(&PlanRecord::TaxDeferredBalance, "12x");
   program.LeaveFor(PageId::Graph);
   ASSERT_EQ(program.Current()->Id(), PageId::Assets);
-  EXPECT_EQ(program.scripted.prompts.Texts(), QStringList{"Data entry error please correct.\nTax Deferred Balance"});
+  EXPECT_EQ(program.scripted.prompts.Texts(),
+            QStringList{"Data entry error please correct.\nTax Deferred Balance\nDigits only, with commas and a $ "
+                        "sign if you like."});
   QLineEdit* box = program.Box(PlanField(&PlanRecord::TaxDeferredBalance));
   EXPECT_EQ(QApplication::focusWidget(), box);
   EXPECT_EQ(box->selectedText(), "12x");
@@ -248,7 +250,7 @@ TEST_F(DesktopConventionsTest, ADataErrorNamesTheFirstBoxInErrorAndSelectsIt) {
   program.Type(&PlanRecord::FederalTax1, "x9");
   program.LeaveFor(PageId::Graph);
   ASSERT_EQ(program.scripted.prompts.Texts().size(), 1);
-  EXPECT_EQ(program.scripted.prompts.Texts()[0].section('\n', 1), "Current Federal Income Tax");
+  EXPECT_EQ(program.scripted.prompts.Texts()[0].section('\n', 1, 1), "Current Federal Income Tax");
   EXPECT_EQ(QApplication::focusWidget(), program.Box(PlanField(&PlanRecord::FederalTax1)));
   program.Type(&PlanRecord::StateTax1, "0");
   program.Type(&PlanRecord::FederalTax1, "0");

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 
 #include "app/PageRegistry.h"
 #include "support/TestProgram.h"
@@ -149,6 +151,29 @@ TEST_F(NavigationTest, OnASmallScreenEveryDataPageWindowTakesTheSmallScreenSize)
     ASSERT_EQ(program.Current()->Id(), number);
     EXPECT_EQ(program.window->size(), QSize(536, 500)) << "page " << number;
   }
+}
+
+// The status line shows only while the forecast on screen saturated.
+TEST_F(NavigationTest, ASaturatedForecastIsToldInTheStatusLine) {
+  auto statusShown = [this] {
+    const QStatusBar* line = program.window->findChild<QStatusBar*>();
+    const QLabel* note = program.window->findChild<QLabel*>("SaturationNote");
+    return line && !line->isHidden() && note && note->text().contains("largest figure");
+  };
+  EXPECT_FALSE(statusShown());
+  program.session.plan.TaxableBalance = 1000000;
+  program.session.plan.TaxableReturn = 1000.0L;
+  program.Open(PageId::Assets);
+  program.Open(PageId::PlanTable);
+  EXPECT_TRUE(statusShown());
+  program.Open(PageId::Assets);
+  EXPECT_FALSE(statusShown());
+  program.LeaveFor(PageId::Graph);
+  EXPECT_TRUE(statusShown());
+  program.session.plan.TaxableReturn = 1.5L;
+  program.Open(PageId::Assets);
+  program.LeaveFor(PageId::Graph);
+  EXPECT_FALSE(statusShown());
 }
 
 }  // namespace

@@ -67,6 +67,19 @@ refuse word.csv "word.csv:2: TaxableReturn \"four\" is not a finite number"
 refuse nan.csv "nan.csv:2: Inflation \"nan\" is not a finite number"
 { echo "$header"; echo "$first,2,4,5,inf"; } >"$work/inf.csv"
 refuse inf.csv "inf.csv:2: RealEstateGrowth \"inf\" is not a finite number"
+{ echo "$header"; echo "$first,2,1e300,5,1"; } >"$work/huge.csv"
+refuse huge.csv "huge.csv:2: TaxableReturn \"1e300\" is not above -100 and at most 1,000 percent"
+sed '51s/.*/1e300\r/' "$plan" >"$work/huge.plan"
+message=$("$cli" forecast "$work/huge.plan" 2>&1 >/dev/null)
+[ $? -eq 2 ] || fail "a plan with a rate of 1e300 must exit 2"
+printf '%s\n' "$message" | grep -qF "line 51 of" || fail "huge plan message lacks the line: $message"
+
+# Within the range amounts can still outgrow 64 bits: the output says so, the status stays 0.
+rates "$years" 1000 >"$work/steep.csv"
+message=$("$cli" forecast "$plan" --rates "$work/steep.csv" 2>&1 >/dev/null) || fail "steep rates exited $?"
+printf '%s\n' "$message" | grep -qF "reached the largest figure" || fail "saturation not told: '$message'"
+message=$("$cli" forecast "$plan" 2>&1 >/dev/null)
+[ -z "$message" ] || fail "the plan's own forecast printed '$message'"
 echo "Year,Rate" >"$work/header.csv"
 refuse header.csv "header.csv:1: expected the header $header"
 refuse absent.csv "absent.csv"

@@ -59,7 +59,8 @@ TEST(MarketHistoryTest, EachBadFileGivesItsError) {
       {"Year,Inflation,Stocks,Bonds\n2000,1,2,\n", "h.csv:2: Bonds \"\" is not a finite number"},
       {"Year,Inflation,Stocks,Bonds\n2000,1,2,3%\n", "h.csv:2: Bonds \"3%\" is not a finite number"},
       {"Year,Inflation,Stocks,Bonds\n1999.5,1,2,3\n", "h.csv:2: the year \"1999.5\" is not a whole number"},
-      {"Year,Inflation,Stocks,Bonds\n2000,1,-100,3\n", "h.csv:2: Stocks -100 is -100 percent or less"},
+      {"Year,Inflation,Stocks,Bonds\n2000,1,-100,3\n", "h.csv:2: Stocks -100 is not above -100 and at most 1,000 percent"},
+      {"Year,Inflation,Stocks,Bonds\n2000,1e300,1,3\n", "h.csv:2: Inflation 1e300 is not above -100 and at most 1,000 percent"},
       {"Year,Inflation,Stocks,Bonds\n2000,1,1e5000,3\n", "h.csv:2: Stocks \"1e5000\" is not a finite number"},
   };
   for (const BadFile& bad : cases) {

@@ -125,7 +125,16 @@ TEST_F(AssumptionsPage, DefaultFillsTheBoxesButStoresNothingUntilValidated) {
   program.Open(PageId::Assumptions);
   ASSERT_EQ(Text("InflationRate"), "4.00");
   program.Type(&PlanRecord::CurrentYear, "2009");
+  program.Type(&PlanRecord::InflationRate, "3.75");
+  // Every rate goes at once: a No keeps what was typed.
+  program.scripted.prompts.answers = {PromptButton::No};
   program.Run(Command::Default);
+  ASSERT_EQ(program.scripted.prompts.shown.size(), 1u);
+  EXPECT_EQ(program.scripted.prompts.shown[0].kind, ShownPrompt::Question);
+  EXPECT_EQ(Text("Edit2"), "3.75");
+  program.scripted.prompts.answers = {PromptButton::Yes};
+  program.Run(Command::Default);
+  program.scripted.prompts.Clear();
   const QStringList expected = {"2005", "2.50", "6.00", "1.50", "1.50", "3.00", "1.00", "1.00", "0.00", "0.00", "10.0"};
   const QStringList boxes = {"CurrentYear",   "InflationRate",     "MortgageRate",       "RealEstateGrowth",
                              "TaxableReturn", "TaxDeferredReturn", "SalaryGrowth1",      "SalaryGrowth2",

@@ -155,7 +155,9 @@ TEST_F(ExpenseSummaryPage, ValidationReadsTheCategoryBoxesBack) {
   program.Type(&PlanRecord::SummaryFood, "12.5");
   program.LeaveFor(PageId::Assumptions);
   EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
-  EXPECT_EQ(Messages(), QStringList{kDataEntryError});
+  ASSERT_EQ(Messages().size(), 1);
+  EXPECT_EQ(MessageFirstLines(), QStringList{kDataEntryError});
+  EXPECT_TRUE(Messages()[0].endsWith("\nWhole dollars only.")) << Messages()[0].toStdString();
   program.window->close();
   EXPECT_EQ(CurrentPage(), PageId::ExpenseSummary);
 }

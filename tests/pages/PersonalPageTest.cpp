@@ -25,39 +25,77 @@ TEST_F(PersonPage, FillShowsNamesAgesAndCaption) {
   EXPECT_EQ(program.CaptionText(), "Personel Data Page [ JohnSmith ]");
 }
 
-TEST_F(PersonPage, CurrentAgesAreClampedOnLeaving) {
-  program.Type(&PlanRecord::Age1, "14");
-  program.Type(&PlanRecord::Age2, "14");
-  Leave();
-  EXPECT_EQ(plan.Age1, 15);
-  EXPECT_EQ(plan.Age2, 15);
-  EXPECT_EQ(program.Current()->Id(), PageId::Income);
-
-  program.Open(PageId::Personal);
+TEST_F(PersonPage, NoticeListsEveryChangedAgeAndEscapeKeepsTheTyping) {
   program.Type(&PlanRecord::Age1, "95");
-  program.Type(&PlanRecord::Age2, "95");
+  program.Type(&PlanRecord::EmploymentStartAge1, "25");
+  program.Type(&PlanRecord::RetireAge1, "67");
+  program.Type(&PlanRecord::SocialSecurityAge1, "55");
+  program.Type(&PlanRecord::Age2, "95");                  // only the first person's age ends the forecast
+  program.scripted.prompts.answers = {PromptButton::No};  // what Escape answers
   Leave();
+  EXPECT_EQ(CurrentPage(), PageId::Personal);
+  ASSERT_EQ(program.scripted.prompts.shown.size(), 1u);
+  EXPECT_EQ(program.scripted.prompts.shown[0].kind, ShownPrompt::Warning);
+  const QString notice = Messages()[0];
+  for (const char* change : {"current age 95 → 90", "employment start age 25 → 90", "retirement age 67 → 65",
+                             "Social Security starting age 55 → 65"}) {
+    EXPECT_TRUE(notice.contains(QString::fromUtf8(change))) << change << "\n" << notice.toStdString();
+  }
+  EXPECT_FALSE(notice.contains("Second person")) << notice.toStdString();
+  EXPECT_EQ(Text(&PlanRecord::Age1), "95");
+  EXPECT_EQ(Text(&PlanRecord::EmploymentStartAge1), "25");
+  EXPECT_EQ(program.window->focusWidget(), program.Box(PlanField(&PlanRecord::Age1)));
+
+  program.scripted.prompts.answers = {PromptButton::Yes};
+  Leave();
+  EXPECT_EQ(CurrentPage(), PageId::Income);
   EXPECT_EQ(plan.Age1, 90);
+  EXPECT_EQ(plan.EmploymentStartAge1, 90);
+  EXPECT_EQ(plan.RetireAge1, 65);
+  EXPECT_EQ(plan.SocialSecurityAge1, 65);
   EXPECT_EQ(plan.Age2, 95);
-  EXPECT_TRUE(Messages().isEmpty());
 }
 
-TEST_F(PersonPage, EventAgesBeforeTheCurrentAgeAreMovedForward) {
-  program.Type(&PlanRecord::Age1, "30");
-  program.Type(&PlanRecord::RetireAge1, "20");           // retirement
-  program.Type(&PlanRecord::EmploymentStartAge1, "25");  // employment start
+TEST_F(PersonPage, EventAgesBeforeTheCurrentAgeAreMovedForwardOnceAccepted) {
+  program.Type(&PlanRecord::Age1, "14");
+  program.Type(&PlanRecord::RetireAge1, "10");           // retirement
+  program.Type(&PlanRecord::EmploymentStartAge1, "12");  // employment start
   program.Type(&PlanRecord::PensionAge1, "0");           // pension
-  program.Type(&PlanRecord::SocialSecurityAge1, "29");   // Social Security
+  program.Type(&PlanRecord::SocialSecurityAge1, "0");    // Social Security
   program.Type(&PlanRecord::Age2, "40");
   program.Type(&PlanRecord::RetireAge2, "39");
   program.Type(&PlanRecord::EmploymentStartAge2, "41");
+  program.scripted.prompts.answers = {PromptButton::Yes};
   Leave();
+  EXPECT_EQ(plan.Age1, 15);
   EXPECT_EQ(plan.RetireAge1, 65);
-  EXPECT_EQ(plan.EmploymentStartAge1, 30);
+  EXPECT_EQ(plan.EmploymentStartAge1, 15);
   EXPECT_EQ(plan.PensionAge1, 0);
-  EXPECT_EQ(plan.SocialSecurityAge1, 65);
+  EXPECT_EQ(plan.SocialSecurityAge1, 0);
   EXPECT_EQ(plan.RetireAge2, 65);
   EXPECT_EQ(plan.EmploymentStartAge2, 41);
+}
+
+TEST_F(PersonPage, LikelyMistypesWarnOnceAndDoNotRefuse) {
+  program.Type(&PlanRecord::SocialSecurityAge2, "60");
+  program.scripted.prompts.answers = {PromptButton::No};
+  Leave();
+  EXPECT_EQ(CurrentPage(), PageId::Personal);
+  ASSERT_EQ(Messages().size(), 1);
+  EXPECT_TRUE(Messages()[0].contains("Second person: Social Security starts at 60, outside the ages 62 to 70"))
+      << Messages()[0].toStdString();
+
+  program.scripted.prompts.answers = {PromptButton::Yes};
+  Leave();
+  EXPECT_EQ(CurrentPage(), PageId::Income);
+  EXPECT_EQ(plan.SocialSecurityAge2, 60);
+
+  // Left once with it, the same age is not questioned again.
+  program.Open(PageId::Personal);
+  program.scripted.prompts.Clear();
+  Leave();
+  EXPECT_EQ(CurrentPage(), PageId::Income);
+  EXPECT_TRUE(Messages().isEmpty());
 }
 
 TEST_F(PersonPage, EntryProblemsKeepTheUserOnThePageWithTheFirstMessage) {
@@ -157,8 +195,12 @@ TEST(PersonPageFresh, CheckingTheBoxOnAOnePersonPlanFillsTheSixBoxesWithZero) {
   box->click();
   for (const char* edit : {"Name2", "Age2", "RetireAge2", "SocialSecurityAge2", "PensionAge2", "EmploymentStartAge2"})
     EXPECT_EQ(program.Edit(edit)->text(), "0") << edit;
-  // "0" is a name, so the page may be left, with the second person on.
+  // "0" is a name, so the page may be left, with the second person on once
+  // the raised current age is accepted.
+  program.scripted.prompts.answers = {PromptButton::Yes};
   program.LeaveFor(PageId::Income);
+  EXPECT_TRUE(
+      program.scripted.prompts.Texts().join("").contains(QString::fromUtf8("Second person: current age 0 \u2192 15")));
   EXPECT_EQ(program.Current()->Id(), PageId::Income);
   EXPECT_TRUE(program.session.plan.SecondPerson);
   EXPECT_EQ(program.session.plan.Name2, "0");

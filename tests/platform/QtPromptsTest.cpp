@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -23,6 +24,18 @@ TEST(QtPromptsTest, AMessageBoxTextCanBeSelectedAndCopied) {
   prompts.Error(nullptr, "Data entry error please correct.\nTaxable Balance");
   EXPECT_TRUE(flags.testFlag(Qt::TextSelectableByMouse));
   EXPECT_EQ(shown, "Data entry error please correct.\nTaxable Balance");
+}
+
+// A question that lets the user stay on a page takes Escape as its No.
+TEST(QtPromptsTest, EscapeAnswersAYesNoQuestionNo) {
+  QTimer::singleShot(0, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(box, &escape);
+  });
+  QtPrompts prompts;
+  EXPECT_EQ(prompts.Warning(nullptr, "Leave the page?", QuestionKind::YesNo), PromptButton::No);
 }
 
 }  // namespace
