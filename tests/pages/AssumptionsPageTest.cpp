@@ -131,7 +131,7 @@ TEST_F(AssumptionsPage, DefaultFillsTheBoxesButStoresNothingUntilValidated) {
   program.Run(Command::Default);
   ASSERT_EQ(program.scripted.prompts.shown.size(), 1u);
   EXPECT_EQ(program.scripted.prompts.shown[0].kind, ShownPrompt::Question);
-  EXPECT_EQ(Text("Edit2"), "3.75");
+  EXPECT_EQ(Text("InflationRate"), "3.75");
   program.scripted.prompts.answers = {PromptButton::Yes};
   program.Run(Command::Default);
   program.scripted.prompts.Clear();
