@@ -40,6 +40,10 @@ inline constexpr const char* kSimulateUsage =
     "      [--complete-only] [--stocks-taxable P] [--stocks-deferred P] [--sd-inflation X] [--sd-taxable X]\n"
     "      [--sd-deferred X] [--sd-realestate X] [--corr-returns R] [--corr A:B=R] [--threads T]\n"
     "      [--trial N [--current-dollars] [--all-fields]] [--current-dollars] [--format text|json|csv|tsv]";
+inline constexpr const char* kSolveUsage =
+    "prevora-cli solve PLAN --lever spending|retire-age|savings|field:NAME [--person 1|2|both]\n"
+    "      [--target never-new-debt|never-borrow|net-worth:AGE:AMOUNT] [--min X] [--max X]\n"
+    "      [--odds P [simulate options]] [--format text|json]";
 inline constexpr const char* kOptionNotes =
     "WxH is the graph window's size in pixels (default 506x574); LIST names curves 1-8 separated by commas\n"
     "(1 net worth, 2 investments, 3 property, 4 other debt, 5 expenses, 6 income, 7 taxes, 8 distribution;\n"
@@ -80,3 +84,4 @@ int RunForecastCommand(const CliArgs& args);
 int RunExplainCommand(const CliArgs& args);
 int RunDiffCommand(const CliArgs& args);
 int RunSimulateCommand(const CliArgs& args);
+int RunSolveCommand(const CliArgs& args);

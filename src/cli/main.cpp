@@ -16,6 +16,7 @@ const CliCommand kCommands[] = {
     {"print-graph", kPrintGraphUsage, RunPrintGraphCommand},
     {"diff", kDiffUsage, RunDiffCommand},
     {"simulate", kSimulateUsage, RunSimulateCommand},
+    {"solve", kSolveUsage, RunSolveCommand},
 };
 
 void PrintUsage(std::FILE* out) {
