@@ -44,6 +44,11 @@ inline constexpr const char* kSolveUsage =
     "prevora-cli solve PLAN --lever spending|retire-age|savings|field:NAME [--person 1|2|both]\n"
     "      [--target never-new-debt|never-borrow|net-worth:AGE:AMOUNT] [--min X] [--max X]\n"
     "      [--odds P [simulate options]] [--format text|json]";
+inline constexpr const char* kFrontierUsage =
+    "prevora-cli frontier PLAN --lever A --from X --to Y [--step S] --solve B [--person 1|2|both]\n"
+    "      [--target T] [--min X] [--max X] [--odds P [simulate options]] [--format text|json]";
+inline constexpr const char* kSensitivityUsage =
+    "prevora-cli sensitivity PLAN [--metric NAME] [--odds P [simulate options]] [--format text|json]";
 inline constexpr const char* kOptionNotes =
     "WxH is the graph window's size in pixels (default 506x574); LIST names curves 1-8 separated by commas\n"
     "(1 net worth, 2 investments, 3 property, 4 other debt, 5 expenses, 6 income, 7 taxes, 8 distribution;\n"
@@ -85,3 +90,5 @@ int RunExplainCommand(const CliArgs& args);
 int RunDiffCommand(const CliArgs& args);
 int RunSimulateCommand(const CliArgs& args);
 int RunSolveCommand(const CliArgs& args);
+int RunFrontierCommand(const CliArgs& args);
+int RunSensitivityCommand(const CliArgs& args);

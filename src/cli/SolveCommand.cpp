@@ -4,6 +4,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/SolveJson.h"
 #include "cli/SolveOptions.h"
 #include "engine/DollarViews.h"
 #include "engine/Money.h"
@@ -38,38 +39,13 @@ void PrintText(const SolveCliOptions& options, const PlanRecord& plan, const Sol
   if (request.odds) std::puts("These odds come from a model of markets, not from the future: they are not a promise.");
 }
 
-std::string OutcomeJson(const SolveRequest& request, const ValueOutcome& outcome) {
-  std::string json = "{\"value\":" + LeverValueNumber(request.lever, outcome.value) +
-                     ",\"holds\":" + (outcome.holds ? "true" : "false") +
-                     ",\"text\":" + JsonQuoted(OutcomeWords(request, outcome));
-  if (outcome.odds) {
-    json += ",\"trials\":" + std::to_string(outcome.odds->trials);
-    json += outcome.odds->complete ? ",\"met\":" + std::to_string(outcome.odds->met) : std::string(",\"met\":null");
-  } else {
-    json += ",\"year\":" + (outcome.check.year ? std::to_string(outcome.check.year) : std::string("null"));
-  }
-  return json + "}";
-}
-
 void PrintJson(const SolveCliOptions& options, const SolveRequest& request, const SolveResult& result) {
   const Lever& lever = request.lever;
-  const bool solved = result.status == SolveStatus::Solved;
-  std::printf("{\"plan\":%s,\"lever\":{\"name\":%s,\"words\":%s,\"unit\":%s,\"plan\":%s,\"min\":%s,\"max\":%s},",
-              JsonQuoted(options.simulate.plan).c_str(), JsonQuoted(lever.name).c_str(),
-              JsonQuoted(LeverWords(lever)).c_str(), JsonQuoted(UnitKey(lever)).c_str(),
-              LeverValueNumber(lever, result.planValue).c_str(), LeverValueNumber(lever, result.bounds.min).c_str(),
-              LeverValueNumber(lever, result.bounds.max).c_str());
-  std::printf("\"target\":{\"key\":%s,\"words\":%s},\"odds\":%s,", JsonQuoted(TargetKey(request.target)).c_str(),
-              JsonQuoted(TargetWords(request.target)).c_str(),
-              request.odds ? PercentNumber(request.odds->percentHundredths).c_str() : "null");
-  std::printf("\"status\":%s,\"answer\":%s,\"atAnswer\":%s,\"atNeighbour\":%s,\"reason\":%s,",
-              JsonQuoted(StatusKey(result.status)).c_str(),
-              solved ? LeverValueNumber(lever, result.answer.value).c_str() : "null",
-              OutcomeJson(request, result.answer).c_str(),
-              result.status == SolveStatus::Solved || result.status == SolveStatus::NotMonotone
-                  ? OutcomeJson(request, result.neighbour).c_str()
-                  : "null",
-              solved ? "null" : JsonQuoted(result.reason).c_str());
+  const std::string bounds = ",\"min\":" + LeverValueNumber(lever, result.bounds.min) +
+                             ",\"max\":" + LeverValueNumber(lever, result.bounds.max);
+  std::printf("{\"plan\":%s,\"lever\":%s,%s,", JsonQuoted(options.simulate.plan).c_str(),
+              LeverJson(lever, result.planValue, bounds).c_str(), TargetAndOddsJson(request).c_str());
+  std::printf("%s,", ResultJson(request, result).c_str());
   std::printf("\"forecasts\":%lld,\"milliseconds\":%.0f}\n", static_cast<long long>(result.forecasts),
               result.seconds * 1000.0);
 }

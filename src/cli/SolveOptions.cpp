@@ -123,7 +123,7 @@ std::optional<SolveRequest> RequestFromOptions(const char* command, const SolveC
     status = RefuseInput(command, error);
     return std::nullopt;
   }
-  SolveRequest request{*lever, *target, std::nullopt, std::nullopt, std::nullopt};
+  SolveRequest request(*lever, *target);
   for (const auto& [name, bound] : {std::pair{"--min", &request.min}, std::pair{"--max", &request.max}}) {
     if (!options.Has(name)) continue;
     *bound = ParseLeverValue(*lever, options.Value(name));

@@ -17,6 +17,8 @@ const CliCommand kCommands[] = {
     {"diff", kDiffUsage, RunDiffCommand},
     {"simulate", kSimulateUsage, RunSimulateCommand},
     {"solve", kSolveUsage, RunSolveCommand},
+    {"frontier", kFrontierUsage, RunFrontierCommand},
+    {"sensitivity", kSensitivityUsage, RunSensitivityCommand},
 };
 
 void PrintUsage(std::FILE* out) {

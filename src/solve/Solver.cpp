@@ -118,7 +118,7 @@ class Search {
 
   void Solve() {
     if (result_.goal == LeverGoal::Either && !ChooseGoal()) return;
-    const std::int64_t planHardness = Hardness(result_.planValue);
+    const std::int64_t planHardness = Hardness(request_.start.value_or(result_.planValue));
     const Mode first = request_.odds ? Sample() : Deterministic();
     const BoundaryFinder sampled = Finder(first);
     std::optional<Boundary> boundary = sampled.Find(planHardness, InitialStep(planHardness, 8));
@@ -285,6 +285,8 @@ std::string OutcomeWords(const SolveRequest& request, const ValueOutcome& outcom
     return std::string(odds.holds ? "meets the target in at least " : "meets the target in fewer than ") + needed +
            " of " + std::to_string(odds.trials) + " trials";
   }
-  return "meets the target in " + PercentText(odds.Share()) + " of " + std::to_string(odds.trials) + " trials (" +
-         needed + " needed)";
+  char share[32];
+  std::snprintf(share, sizeof share, "%.2f %%", odds.Share());
+  return "meets the target in " + std::to_string(odds.met) + " of " + std::to_string(odds.trials) + " trials (" +
+         share + ", " + needed + " needed)";
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "model/PlanRecord.h"
 #include "odds/PathModel.h"
@@ -24,11 +25,17 @@ struct SolveOdds {
 };
 
 struct SolveRequest {
+  SolveRequest() = default;
+  SolveRequest(Lever lever, Target target) : lever(std::move(lever)), target(target) {}
+
   Lever lever;
   Target target;
   std::optional<SolveOdds> odds;
   std::optional<std::int64_t> min;
   std::optional<std::int64_t> max;
+  // Where the search starts instead of the plan's own value (a frontier
+  // starts each point from the last answer).
+  std::optional<std::int64_t> start;
 };
 
 struct SolveControl {

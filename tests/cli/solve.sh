@@ -60,5 +60,20 @@ done
 [ "$(status_of solve "$plan" --lever spending --trials 10)" = 1 ] || fail "odds settings without --odds"
 [ "$(status_of solve "$plan" --lever spending --format csv)" = 1 ] || fail "csv format"
 
+# Frontier: one solved value a step, the plan's own marked; sensitivity: largest swing first.
+[ "$(status_of frontier "$plan" --lever retire-age --from 60 --to 66 --step 2 --solve spending --format json)" = 0 ] ||
+  fail "frontier: $(cat "$work/err")"
+jq -e '(.points | length) == 4 and ([.points[].status] | all(. == "solved")) and .along.plan == 65' \
+  "$work/out" >/dev/null || fail "frontier json: $(cat "$work/out")"
+[ "$(status_of frontier "$plan" --lever retire-age --from 60 --to 62 --solve spending)" = 0 ] || fail "frontier text"
+grep -q '^  age 61 .*\$[0-9,]* a year; one step past it takes new debt' "$work/out" || fail "frontier text row"
+[ "$(status_of frontier "$plan" --lever retire-age --from 70 --to 60 --solve spending)" = 2 ] || fail "frontier range"
+[ "$(status_of sensitivity "$plan" --format json)" = 0 ] || fail "sensitivity: $(cat "$work/err")"
+jq -e '[.inputs[] | [(.changeDown | fabs), (.changeUp | fabs)] | max] | . == (sort | reverse)' "$work/out" \
+  >/dev/null || fail "sensitivity not sorted by swing"
+jq -e '.inputs[] | select(.name == "Groceries") | .changeUp < 0 and .page == "Food Personal Expense Page"' \
+  "$work/out" >/dev/null || fail "sensitivity groceries"
+[ "$(status_of sensitivity "$plan" --metric Nope)" = 2 ] || fail "sensitivity metric"
+
 [ "$failures" -eq 0 ] && echo "solve: ok"
 exit "$failures"
