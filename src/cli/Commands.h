@@ -71,6 +71,22 @@ inline constexpr const char* kFormatNotes =
     "a factor, another cell or a rounding, and the terms add up to the cell. --depth N shows other cells'\n"
     "terms N - 1 levels deep (default 1; 0 for no limit, each cell once); json gives field, year, age,\n"
     "view, value and the terms.";
+inline constexpr const char* kSolveNotes =
+    "solve finds the best value of one lever for which a target holds, to the lever's step, and proves it by\n"
+    "its neighbour: the proof line shows the target holding at the answer and failing one step past it.\n"
+    "Levers: spending (the yearly living expenses the forecast inflates: the medical, communication,\n"
+    "entertainment and food entries, other annual expenses, the car's and the home's running costs, scaled by\n"
+    "one factor; the largest; $0 to $1,000,000,000), retire-age (person 1, --person 2, or both keeping their\n"
+    "gap; the earliest; the current age to 90), savings (both persons' tax-deferred contributions scaled\n"
+    "together; the smallest; $0 to the salaries) and field:NAME (any numeric input by the record name diff\n"
+    "lists; dollars, years or percent; the bounds decide which end; value +-30 years, +-10 points, 0 to ten\n"
+    "times the dollars). --min and --max set the bounds. Targets: never-new-debt (default), never-borrow (no\n"
+    "home equity borrowed either) and net-worth:AGE:AMOUNT (person 1 at AGE, today's dollars). With --odds P\n"
+    "the target must hold in P % of the trials, every value on the same trials (simulate's options apply).\n"
+    "The search looks beyond the answer and says when the outcome is not monotone in the lever.\n"
+    "frontier solves lever B for each value of lever A from X to Y; sensitivity moves every numeric input\n"
+    "one step each way (amounts 10 %, ages and years 1, rates 1 point) and sorts them by the change of\n"
+    "NAME (as for diff, default NetWorth:last; with --odds the share that never took new debt).";
 // What --help says about exit statuses; the man page takes them from there.
 inline constexpr const char* kExitStatusNotes =
     "Exit status:\n"
@@ -78,7 +94,10 @@ inline constexpr const char* kExitStatusNotes =
     "  1  The command line is wrong: an unknown command, a missing argument or a bad option or value.\n"
     "     The usage or the reason is shown on standard error.\n"
     "  2  A plan or another input file cannot be read or holds something invalid, or the output cannot\n"
-    "     be written. The reason is shown on standard error.";
+    "     be written; for solve, frontier and sensitivity also a lever, target, bound or odds that cannot\n"
+    "     be used. The reason is shown on standard error.\n"
+    "  3  solve found no answer: no value within the bounds meets the target, every value does, or the\n"
+    "     outcome is not monotone in the lever. The reason is shown on standard output.";
 
 int RunSampleCommand(const CliArgs& args);
 int RunCheckCommand(const CliArgs& args);
