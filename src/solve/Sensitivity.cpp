@@ -23,7 +23,7 @@ class Figure {
       Count(1);
       return static_cast<double>(MetricOf(request_.metric, plan));
     }
-    const std::unique_ptr<PathModel> model = request_.odds->model(plan);
+    const std::shared_ptr<const PathModel> model = request_.odds->model(plan);
     OddsRunControl run;
     run.threads = request_.odds->threads;
     run.cancel = control_.cancel;

@@ -76,7 +76,7 @@ class Search {
       Count(1);
       return outcome;
     }
-    const std::unique_ptr<PathModel> model = request_.odds->model(moved);
+    const std::shared_ptr<const PathModel> model = request_.odds->model(moved);
     TrialOddsRun run;
     run.threads = request_.odds->threads;
     run.cancel = control_.cancel;
@@ -200,9 +200,12 @@ class Search {
     const std::int64_t size = std::max<std::int64_t>(1, held < 0 ? -held : held);
     const BoundaryFinder easyHard = Finder(Deterministic());
     std::vector<std::int64_t> probes;
-    for (const std::int64_t distance : {std::int64_t{2}, std::max<std::int64_t>(3, size / 100),
+    // Two steps past, the odds differ from the neighbour's by chance more than by the lever: they start at 1 %.
+    const std::int64_t firstDistance = request_.odds ? 3 : 2;
+    for (const std::int64_t distance : {firstDistance, std::max<std::int64_t>(3, size / 100),
                                         std::max<std::int64_t>(4, size / 10), std::max<std::int64_t>(5, size)}) {
-      probes.push_back(std::min(easyHard.hardest, held + distance));
+      const std::int64_t probe = std::min(easyHard.hardest, held + distance);
+      if (std::find(probes.begin(), probes.end(), probe) == probes.end()) probes.push_back(probe);
     }
     if (!request_.odds) {
       probes.push_back(std::max(easyHard.easiest, held - std::max<std::int64_t>(1, size / 10)));

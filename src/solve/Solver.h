@@ -20,7 +20,7 @@
 struct SolveOdds {
   std::int64_t percentHundredths = 9000;
   // The model for a plan as the lever set it (a rate lever moves the model's means).
-  std::function<std::unique_ptr<PathModel>(const PlanRecord&)> model;
+  std::function<std::shared_ptr<const PathModel>(const PlanRecord&)> model;
   int threads = 1;
 };
 
