@@ -15,12 +15,6 @@ namespace {
 constexpr int kSampleFrom = 2000;
 constexpr int kSampleTrials = 1000;
 
-std::string PercentText(double percent) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f %%", percent);
-  return text;
-}
-
 class Search {
  public:
   Search(const PlanRecord& plan, const SolveRequest& request, const SolveControl& control)
@@ -283,7 +277,8 @@ SolveResult Solve(const PlanRecord& plan, const SolveRequest& request, const Sol
 std::string OutcomeWords(const SolveRequest& request, const ValueOutcome& outcome) {
   if (!outcome.odds) return outcome.check.reason;
   const TrialOddsOutcome& odds = *outcome.odds;
-  const std::string needed = PercentText(static_cast<double>(request.odds->percentHundredths) / 100.0);
+  char needed[32];
+  std::snprintf(needed, sizeof needed, "%.2f %%", static_cast<double>(request.odds->percentHundredths) / 100.0);
   if (!odds.complete) {
     return std::string(odds.holds ? "meets the target in at least " : "meets the target in fewer than ") + needed +
            " of " + std::to_string(odds.trials) + " trials";
@@ -291,5 +286,5 @@ std::string OutcomeWords(const SolveRequest& request, const ValueOutcome& outcom
   char share[32];
   std::snprintf(share, sizeof share, "%.2f %%", odds.Share());
   return "meets the target in " + std::to_string(odds.met) + " of " + std::to_string(odds.trials) + " trials (" +
-         share + ", " + needed + " needed)";
+         share + ", " + std::string(needed) + " needed)";
 }

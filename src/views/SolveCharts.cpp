@@ -7,7 +7,7 @@ namespace {
 
 constexpr int kMargin = 8;
 constexpr int kAxisRoom = 44;
-constexpr int kLabelWidth = 190;
+constexpr int kLabelWidth = 260;
 
 QString Short(double value) {
   const double size = std::fabs(value);

@@ -248,6 +248,8 @@ void SolvePage::RunClicked() {
   std::optional<SolveRequest> request = RequestFromForm();
   if (!request) return;
   request_ = request;
+  answer_->setText("Searching...");
+  proof_->clear();
   const auto result = std::make_shared<SolveResult>();
   const PlanRecord plan = session_.plan;
   Start([result, plan, request = *request](const SolveControl& control) { *result = Solve(plan, request, control); },
@@ -383,7 +385,9 @@ void SolvePage::ShowSensitivity(const SensitivityResult& result) {
   for (const SensitivityRow& row : result.rows) {
     if (static_cast<int>(bars_.size()) == kShownBars || row.Swing() == 0.0) break;
     const PlanFieldLabel& label = PlanFieldLabels()[static_cast<std::size_t>(row.input.line)];
-    bars_.push_back({QString("%1 (%2)").arg(QString(label.words).trimmed(), label.page), row.changeDown, row.changeUp});
+    // The section tells apart the two persons' boxes of the same words.
+    const QString where = *label.section ? label.section : label.page;
+    bars_.push_back({QString("%1 (%2)").arg(QString(label.words).trimmed(), where), row.changeDown, row.changeUp});
     barLines_.push_back(row.input.line);
   }
   if (!result.rows.empty()) {
@@ -433,11 +437,12 @@ bool SolvePage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SolvePage::SetRunning(bool running) {
-  for (QWidget* control : {static_cast<QWidget*>(lever_), static_cast<QWidget*>(target_),
-                           static_cast<QWidget*>(useOdds_), static_cast<QWidget*>(run_),
-                           static_cast<QWidget*>(frontier_), static_cast<QWidget*>(sensitivity_)}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{lever_, target_, useOdds_, run_, frontier_, sensitivity_}) {
     control->setEnabled(!running);
   }
+  oddsPercent_->setEnabled(!running && useOdds_->isChecked());
+  targetAge_->setEnabled(!running && target_->currentIndex() == 2);
+  targetAmount_->setEnabled(!running && target_->currentIndex() == 2);
   cancel_->setEnabled(running);
   progress_->setVisible(running);
   apply_->setEnabled(!running && result_ && result_->status == SolveStatus::Solved);
