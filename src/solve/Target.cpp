@@ -98,14 +98,14 @@ TargetCheck CheckTarget(const Target& target, const PlanRecord& plan, const Fore
     const std::int64_t a = target.age - plan.Age1 + 1;
     check.year = firstYear + a - 1;
     if (a < 1 || a > rows) {
-      check.reason = "the forecast does not reach age " + std::to_string(target.age);
+      check.reason = "does not reach age " + std::to_string(target.age) + " in its forecast";
       return check;
     }
     const std::size_t row = static_cast<std::size_t>(a - 1);
     const std::int64_t worth = RoundMoney(forecast.table.Year(static_cast<int>(a)).NetWorth / forecast.inflation[row]);
     check.holds = worth >= target.amount;
-    check.reason = "net worth at " + std::to_string(target.age) + " (" + Year(check.year) + ") is " +
-                   FormatDollars(worth) + " in today's dollars";
+    check.reason = "has a net worth of " + FormatDollars(worth) + " at " + std::to_string(target.age) + " (" +
+                   Year(check.year) + ", today's dollars)";
     return check;
   }
   for (int a = 1; a <= rows; ++a) {

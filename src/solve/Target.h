@@ -29,7 +29,9 @@ std::string TargetProblem(const Target& target, const PlanRecord& plan);
 struct TargetCheck {
   bool holds = false;
   std::int64_t year = 0;  // the year that decides it: the first that fails, or the year of the age
-  std::string reason;     // "takes new debt in 2031 ($4,985)", "net worth at 65 (2046) is $812,000"
+  // What the plan does, after "the plan": "takes new debt in 2031 ($4,985)",
+  // "has a net worth of $812,000 at 65 (2046, today's dollars)".
+  std::string reason;
 };
 
 // Whether one forecast meets the target, without the words: the odds ask it of every trial.
