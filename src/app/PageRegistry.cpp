@@ -19,6 +19,7 @@
 #include "views/ComparisonPage.h"
 #include "views/GraphPage.h"
 #include "views/OddsPage.h"
+#include "views/SolvePage.h"
 #include "views/PlanTablePage.h"
 
 namespace {
@@ -55,6 +56,7 @@ const std::array kPages = {
     PageEntry{PageId::About, false, Make<AboutPage>},
     PageEntry{PageId::Comparison, false, Make<ComparisonPage>},
     PageEntry{PageId::Odds, false, Make<OddsPage>},
+    PageEntry{PageId::Solve, false, Make<SolvePage>},
 };
 
 }  // namespace

@@ -40,6 +40,15 @@ inline constexpr const char* kSimulateUsage =
     "      [--complete-only] [--stocks-taxable P] [--stocks-deferred P] [--sd-inflation X] [--sd-taxable X]\n"
     "      [--sd-deferred X] [--sd-realestate X] [--corr-returns R] [--corr A:B=R] [--threads T]\n"
     "      [--trial N [--current-dollars] [--all-fields]] [--current-dollars] [--format text|json|csv|tsv]";
+inline constexpr const char* kSolveUsage =
+    "prevora-cli solve PLAN --lever spending|retire-age|savings|field:NAME [--person 1|2|both]\n"
+    "      [--target never-new-debt|never-borrow|net-worth:AGE:AMOUNT] [--min X] [--max X]\n"
+    "      [--odds P [simulate options]] [--format text|json]";
+inline constexpr const char* kFrontierUsage =
+    "prevora-cli frontier PLAN --lever A --from X --to Y [--step S] --solve B [--person 1|2|both]\n"
+    "      [--target T] [--min X] [--max X] [--odds P [simulate options]] [--format text|json]";
+inline constexpr const char* kSensitivityUsage =
+    "prevora-cli sensitivity PLAN [--metric NAME] [--odds P [simulate options]] [--format text|json]";
 inline constexpr const char* kOptionNotes =
     "WxH is the graph window's size in pixels (default 506x574); LIST names curves 1-8 separated by commas\n"
     "(1 net worth, 2 investments, 3 property, 4 other debt, 5 expenses, 6 income, 7 taxes, 8 distribution;\n"
@@ -65,6 +74,22 @@ inline constexpr const char* kFormatNotes =
     "or it is a base times a factor. --depth N shows other cells' terms N - 1 levels deep (default 1;\n"
     "0 for no limit, each cell once); json gives field, year, age, view, value and the terms, each with\n"
     "its op: sum, product (with base and factor) or value, and sign -1 for a cell taken away.";
+inline constexpr const char* kSolveNotes =
+    "solve finds the best value of one lever for which a target holds, to the lever's step, and proves it by\n"
+    "its neighbour: the proof line shows the target holding at the answer and failing one step past it.\n"
+    "Levers: spending (the yearly living expenses the forecast inflates: the medical, communication,\n"
+    "entertainment and food entries, other annual expenses, the car's and the home's running costs, scaled by\n"
+    "one factor; the largest; $0 to $1,000,000,000), retire-age (person 1, --person 2, or both keeping their\n"
+    "gap; the earliest; the current age to 90), savings (both persons' tax-deferred contributions scaled\n"
+    "together; the smallest; $0 to the salaries) and field:NAME (any numeric input by the record name diff\n"
+    "lists; dollars, years or percent; the bounds decide which end; value +-30 years, +-10 points, 0 to ten\n"
+    "times the dollars). --min and --max set the bounds. Targets: never-new-debt (default), never-borrow (no\n"
+    "home equity borrowed either) and net-worth:AGE:AMOUNT (person 1 at AGE, today's dollars). With --odds P\n"
+    "the target must hold in P % of the trials, every value on the same trials (simulate's options apply).\n"
+    "The search looks beyond the answer and says when the outcome is not monotone in the lever.\n"
+    "frontier solves lever B for each value of lever A from X to Y; sensitivity moves every numeric input\n"
+    "one step each way (amounts 10 %, ages and years 1, rates 1 point) and sorts them by the change of\n"
+    "NAME (as for diff, default NetWorth:last; with --odds the share that never took new debt).";
 // What --help says about exit statuses; the man page takes them from there.
 inline constexpr const char* kExitStatusNotes =
     "Exit status:\n"
@@ -72,7 +97,10 @@ inline constexpr const char* kExitStatusNotes =
     "  1  The command line is wrong: an unknown command, a missing argument or a bad option or value.\n"
     "     The usage or the reason is shown on standard error.\n"
     "  2  A plan or another input file cannot be read or holds something invalid, or the output cannot\n"
-    "     be written. The reason is shown on standard error.";
+    "     be written; for solve, frontier and sensitivity also a lever, target, bound or odds that cannot\n"
+    "     be used. The reason is shown on standard error.\n"
+    "  3  solve found no answer: no value within the bounds meets the target, every value does, or the\n"
+    "     outcome is not monotone in the lever. The reason is shown on standard output.";
 
 int RunSampleCommand(const CliArgs& args);
 int RunCheckCommand(const CliArgs& args);
@@ -83,3 +111,6 @@ int RunForecastCommand(const CliArgs& args);
 int RunExplainCommand(const CliArgs& args);
 int RunDiffCommand(const CliArgs& args);
 int RunSimulateCommand(const CliArgs& args);
+int RunSolveCommand(const CliArgs& args);
+int RunFrontierCommand(const CliArgs& args);
+int RunSensitivityCommand(const CliArgs& args);

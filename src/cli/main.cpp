@@ -16,12 +16,16 @@ const CliCommand kCommands[] = {
     {"print-graph", kPrintGraphUsage, RunPrintGraphCommand},
     {"diff", kDiffUsage, RunDiffCommand},
     {"simulate", kSimulateUsage, RunSimulateCommand},
+    {"solve", kSolveUsage, RunSolveCommand},
+    {"frontier", kFrontierUsage, RunFrontierCommand},
+    {"sensitivity", kSensitivityUsage, RunSensitivityCommand},
 };
 
 void PrintUsage(std::FILE* out) {
   std::fputs("Prevora command-line tool: plans, forecasts and printouts without a window.\n\nUsage:\n", out);
   for (const CliCommand& command : kCommands) std::fprintf(out, "  %s\n", command.usage);
-  std::fprintf(out, "\n%s\n\n%s\n\nEach command accepts --help.\n\n%s\n", kOptionNotes, kFormatNotes, kExitStatusNotes);
+  std::fprintf(out, "\n%s\n\n%s\n\n%s\n\nEach command accepts --help.\n\n%s\n", kOptionNotes, kFormatNotes, kSolveNotes,
+               kExitStatusNotes);
 }
 
 }  // namespace

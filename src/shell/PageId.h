@@ -23,4 +23,5 @@ enum class PageId {
   About,
   Comparison,
   Odds,
+  Solve,
 };

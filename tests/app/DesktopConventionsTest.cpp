@@ -261,7 +261,7 @@ TEST_F(DesktopConventionsTest, ADataErrorNamesTheFirstBoxInErrorAndSelectsIt) {
 TEST_F(DesktopConventionsTest, EveryEditBoxCheckBoxAndRadioButtonHasAnAccessibleName) {
   program.session.plan.SecondPerson = true;
   int checked = 0;
-  for (int n = 0; n <= static_cast<int>(PageId::Odds); ++n) {
+  for (int n = 0; n <= static_cast<int>(PageId::Solve); ++n) {
     const auto id = static_cast<PageId>(n);
     if (!program.PageAt(id)) continue;
     if (program.Current()->Id() == PageId::About) program.Trigger("Return");

@@ -41,7 +41,7 @@ done
 # The exit codes the page documents are the ones --help gives, once, and the
 # ones the tool returns.
 documented=$(sed -n '/^EXIT STATUS$/,/^[A-Z]/p' <<<"$cli_text" | grep -oE '^ +[0-9]+ ' | tr -d ' ' | paste -sd,)
-[ "$documented" = "0,1,2" ] || fail "prevora-cli.1 documents exit codes $documented"
+[ "$documented" = "0,1,2,3" ] || fail "prevora-cli.1 documents exit codes $documented"
 [ "$(grep -cx 'EXIT STATUS' <<<"$cli_text")" -eq 1 ] || fail "prevora-cli.1 has more than one EXIT STATUS section"
 in_help=$("$cli" --help | sed -n '/^Exit status:$/,/^$/p' | grep -oE '^  [0-9]+ ' | tr -d ' ' | paste -sd,)
 [ "$in_help" = "$documented" ] || fail "prevora-cli --help gives exit codes '$in_help', the page $documented"
@@ -51,4 +51,9 @@ status=0
 status=0
 "$cli" check "$work/missing.plan" 2>/dev/null || status=$?
 [ "$status" -eq 2 ] || fail "an unreadable plan exits with $status, the page says 2"
+sed -e '21s/.*/0/' -e '27s/.*/0/' -e '33s/.*/0/' -e '34s/.*/0/' "$(dirname "$0")/../../resources/Double.plan" \
+  >"$work/broke.plan"
+status=0
+"$cli" solve "$work/broke.plan" --lever spending >/dev/null || status=$?
+[ "$status" -eq 3 ] || fail "a solve without an answer exits with $status, the page says 3"
 echo "man pages: ok"

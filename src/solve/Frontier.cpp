@@ -1,0 +1,47 @@
+#include "solve/Frontier.h"
+
+std::string FrontierProblem(const PlanRecord& plan, const FrontierRequest& request) {
+  if (request.along.name == request.solve.lever.name && request.along.person == request.solve.lever.person) {
+    return "the lever stepped along and the lever solved must differ";
+  }
+  if (request.step <= 0) return "the step must be above 0";
+  if (request.from > request.to) return "--from must not be above --to";
+  if ((request.to - request.from) / request.step + 1 > kMaxFrontierPoints) {
+    return "at most " + std::to_string(kMaxFrontierPoints) + " values; give a larger --step";
+  }
+  if (std::string problem = LeverProblem(request.along, plan); !problem.empty()) return problem;
+  for (const std::int64_t value : {request.from, request.to}) {
+    const PlanRecord moved = WithLever(request.along, plan, value);
+    if (std::string problem = SolveRequestProblem(moved, request.solve); !problem.empty()) {
+      return "at " + LeverValueText(request.along, value) + ": " + problem;
+    }
+  }
+  return {};
+}
+
+FrontierResult RunFrontier(const PlanRecord& plan, const FrontierRequest& request, const SolveControl& control) {
+  FrontierResult frontier;
+  frontier.planValue = LeverValue(request.along, plan);
+  SolveRequest solve = request.solve;
+  SolveControl pointControl;
+  pointControl.cancel = control.cancel;
+  for (std::int64_t value = request.from; value <= request.to; value += request.step) {
+    const PlanRecord moved = WithLever(request.along, plan, value);
+    const std::int64_t before = frontier.forecasts;
+    pointControl.progress = [&control, before](std::int64_t forecasts) {
+      if (control.progress) control.progress(before + forecasts);
+    };
+    SolveResult result = Solve(moved, solve, pointControl);
+    frontier.forecasts += result.forecasts;
+    frontier.seconds += result.seconds;
+    if (result.status == SolveStatus::Cancelled) {
+      frontier.cancelled = true;
+      break;
+    }
+    // Neighbouring points have neighbouring answers: the next search starts at this one.
+    if (result.status == SolveStatus::Solved) solve.start = result.answer.value;
+    frontier.points.push_back({value, std::move(result)});
+    if (request.to - value < request.step) break;
+  }
+  return frontier;
+}

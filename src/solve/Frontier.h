@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "solve/Solver.h"
+
+// One lever stepped over a range and, at each of its values, another solved:
+// "the spending you can afford for each retirement age".
+struct FrontierRequest {
+  Lever along;
+  std::int64_t from = 0;
+  std::int64_t to = 0;
+  std::int64_t step = 1;
+  SolveRequest solve;  // the lever solved at each point, its target and odds
+};
+
+struct FrontierPoint {
+  std::int64_t value = 0;  // of the lever stepped along
+  SolveResult result;
+};
+
+struct FrontierResult {
+  std::vector<FrontierPoint> points;
+  std::int64_t planValue = 0;  // the plan's own value of the lever stepped along
+  bool cancelled = false;
+  std::int64_t forecasts = 0;
+  double seconds = 0.0;
+};
+
+inline constexpr int kMaxFrontierPoints = 200;
+
+// Why the frontier cannot run (a bad range, the same lever twice, ...), or empty.
+std::string FrontierProblem(const PlanRecord& plan, const FrontierRequest& request);
+
+FrontierResult RunFrontier(const PlanRecord& plan, const FrontierRequest& request, const SolveControl& control = {});

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# End-to-end checks of `prevora-cli solve`. Arguments: the CLI binary, the source folder.
+set -u
+cli="$1"
+src="$2"
+plan="$src/resources/Double.plan"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+status_of() {
+  "$cli" "$@" >"$work/out" 2>"$work/err"
+  echo $?
+}
+
+# A plan of our own with no salaries and no savings: it cannot avoid new debt.
+sed -e '21s/.*/0/' -e '27s/.*/0/' -e '33s/.*/0/' -e '34s/.*/0/' "$plan" >"$work/broke.plan"
+
+# The answer and its proof, in text and JSON.
+[ "$(status_of solve "$plan" --lever spending)" = 0 ] || fail "spending exited $(cat "$work/err")"
+grep -q '^Answer: \$[0-9,]* a year ([0-9.]* % of the plan' "$work/out" || fail "spending answer line"
+grep -q '^Proof: at .* never takes new debt; one step past, at .* it takes new debt in [0-9]*' "$work/out" ||
+  fail "spending proof line"
+[ "$(status_of solve "$plan" --lever retire-age --person both --format json)" = 0 ] || fail "retire-age json"
+jq -e '.status == "solved" and .atAnswer.holds and (.atNeighbour.holds | not)
+       and .atNeighbour.value == .answer - 1 and .lever.unit == "years"' "$work/out" >/dev/null ||
+  fail "retire-age json: $(cat "$work/out")"
+[ "$(status_of solve "$plan" --lever field:TaxableReturn --target net-worth:80:2000000 --format json)" = 0 ] ||
+  fail "field lever: $(cat "$work/err")"
+jq -e '.lever.unit == "percent" and (.answer | type) == "number"' "$work/out" >/dev/null || fail "field lever json"
+
+# Odds: the same seed gives the same answer, and the proof names the shares.
+[ "$(status_of solve "$plan" --lever spending --odds 80 --trials 300 --threads 2 --format json)" = 0 ] ||
+  fail "odds solve: $(cat "$work/err")"
+cp "$work/out" "$work/odds1"
+"$cli" solve "$plan" --lever spending --odds 80 --trials 300 --threads 1 --format json >"$work/odds2"
+jq -e --slurpfile b "$work/odds2" '.answer == $b[0].answer and .atAnswer.met >= 240 and .atNeighbour.met < 240' \
+  "$work/odds1" >/dev/null || fail "odds answers differ or are not proved"
+
+# No answer: status 3 with the reason.
+[ "$(status_of solve "$work/broke.plan" --lever spending)" = 3 ] || fail "unreachable did not exit 3"
+grep -q 'even at \$0 a year the plan takes new debt in [0-9]*' "$work/out" || fail "unreachable reason: $(cat "$work/out")"
+[ "$(status_of solve "$plan" --lever savings)" = 3 ] || fail "always met did not exit 3"
+grep -q 'every value .* meets the target' "$work/out" || fail "always-met reason"
+
+# Bad levers, targets, bounds and odds: status 2 with the reason.
+for bad in "--lever wages" "--lever field:Name1" "--lever spending --target rich" "--lever spending --target net-worth:30:1" \
+  "--lever spending --min 5000 --max 100" "--lever spending --min -1" "--lever spending --odds 0" \
+  "--lever spending --odds 101" "--lever spending --max 12.5" "--lever retire-age --person 3"; do
+  # shellcheck disable=SC2086
+  [ "$(status_of solve "$plan" $bad)" = 2 ] || fail "'$bad' did not exit 2"
+  [ -s "$work/err" ] || fail "'$bad' gave no reason"
+done
+# A mistyped command line is a usage error, as for every command.
+[ "$(status_of solve "$plan" --lever spending --trials 10)" = 1 ] || fail "odds settings without --odds"
+[ "$(status_of solve "$plan" --lever spending --format csv)" = 1 ] || fail "csv format"
+
+# Frontier: one solved value a step, the plan's own marked; sensitivity: largest swing first.
+[ "$(status_of frontier "$plan" --lever retire-age --from 60 --to 66 --step 2 --solve spending --format json)" = 0 ] ||
+  fail "frontier: $(cat "$work/err")"
+jq -e '(.points | length) == 4 and ([.points[].status] | all(. == "solved")) and .along.plan == 65' \
+  "$work/out" >/dev/null || fail "frontier json: $(cat "$work/out")"
+[ "$(status_of frontier "$plan" --lever retire-age --from 60 --to 62 --solve spending)" = 0 ] || fail "frontier text"
+grep -q '^  age 61 .*\$[0-9,]* a year; one step past it takes new debt' "$work/out" || fail "frontier text row"
+[ "$(status_of frontier "$plan" --lever retire-age --from 70 --to 60 --solve spending)" = 2 ] || fail "frontier range"
+[ "$(status_of sensitivity "$plan" --format json)" = 0 ] || fail "sensitivity: $(cat "$work/err")"
+jq -e '[.inputs[] | [(.changeDown | fabs), (.changeUp | fabs)] | max] | . == (sort | reverse)' "$work/out" \
+  >/dev/null || fail "sensitivity not sorted by swing"
+jq -e '.inputs[] | select(.name == "Groceries") | .changeUp < 0 and .page == "Food Personal Expense Page"' \
+  "$work/out" >/dev/null || fail "sensitivity groceries"
+[ "$(status_of sensitivity "$plan" --metric Nope)" = 2 ] || fail "sensitivity metric"
+
+[ "$failures" -eq 0 ] && echo "solve: ok"
+exit "$failures"

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "model/PlanFile.h"
+#include "solve/Frontier.h"
+#include "solve/Sensitivity.h"
+
+namespace {
+
+PlanRecord SamplePlan() {
+  PlanRecord plan;
+  const PlanFileResult read = ReadPlanFile(plan, std::string(PREVORA_TEST_DATA) + "/../../resources/Double.plan");
+  EXPECT_TRUE(read.ok && !read.missing);
+  return plan;
+}
+
+const SensitivityRow& RowOf(const SensitivityResult& result, const std::string& name) {
+  for (const SensitivityRow& row : result.rows) {
+    if (row.input.name == "field:" + name) return row;
+  }
+  throw std::logic_error("no row " + name);
+}
+
+TEST(Sensitivity, KnownRelationsHaveTheirSignAndIdleInputsChangeNothing) {
+  PlanRecord plan = SamplePlan();
+  plan.Pension2 = 0;   // so the pension's start age is read by nothing
+  plan.HomeMisc = 0;   // ten percent of nothing is no step
+  const SensitivityResult result = RunSensitivity(plan, {});
+  ASSERT_FALSE(result.cancelled);
+  EXPECT_LT(RowOf(result, "Groceries").changeUp, 0);
+  EXPECT_GT(RowOf(result, "Groceries").changeDown, 0);
+  EXPECT_GT(RowOf(result, "TaxableReturn").changeUp, 0);
+  EXPECT_GT(RowOf(result, "Salary1").changeUp, 0);
+  for (const char* idle : {"PensionAge2", "HomeMisc"}) {
+    EXPECT_EQ(RowOf(result, idle).changeDown, 0) << idle;
+    EXPECT_EQ(RowOf(result, idle).changeUp, 0) << idle;
+  }
+  EXPECT_EQ(RowOf(result, "HomeMisc").down, RowOf(result, "HomeMisc").up);
+  for (std::size_t i = 1; i < result.rows.size(); ++i) EXPECT_GE(result.rows[i - 1].Swing(), result.rows[i].Swing());
+}
+
+// Starting each point from the last answer is only a shortcut: every point
+// answers as a solve of its own would.
+TEST(Frontier, EachPointIsTheSolveOfItsOwnPlan) {
+  const PlanRecord plan = SamplePlan();
+  std::string error;
+  FrontierRequest request{ParseLever("retire-age", "1", error).value(), 58, 68, 2,
+                          SolveRequest{ParseLever("spending", "1", error).value(), Target{}}};
+  ASSERT_EQ(FrontierProblem(plan, request), "");
+  const FrontierResult frontier = RunFrontier(plan, request);
+  ASSERT_EQ(frontier.points.size(), 6u);
+  for (const FrontierPoint& point : frontier.points) {
+    const SolveResult alone = Solve(WithLever(request.along, plan, point.value), request.solve);
+    EXPECT_EQ(point.result.status, alone.status) << point.value;
+    EXPECT_EQ(point.result.answer.value, alone.answer.value) << point.value;
+  }
+  request.step = 0;
+  EXPECT_NE(FrontierProblem(plan, request), "");
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "engine/Forecast.h"
+#include "model/PlanFile.h"
+#include "support/TestProgram.h"
+#include "views/ChartView.h"
+#include "views/OddsSettings.h"
+#include "views/SolvePage.h"
+
+// The Solve page in the whole program: reached from the result pages, runs
+// in the background, cancels, applies its answer to the plan (not the file)
+// and draws its charts.
+namespace {
+
+constexpr int kRunTimeoutMs = 30000;
+
+class SolvePageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(directory.isValid());
+    path = directory.filePath("Double.plan");
+    ASSERT_TRUE(QFile::copy(PREVORA_TEST_DATA "/../../resources/Double.plan", path));
+    ASSERT_TRUE(ReadPlanFile(program.session.plan, path.toStdString()).ok);
+    program.session.saved.Remember(program.session.plan);
+    program.session.RunForecastForView();
+    OddsSettings odds;
+    odds.monteCarlo.trials = 200;
+    SaveOddsSettings(program.scripted.settings, odds);
+    program.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(program.window.get()));
+    program.Open(PageId::Graph);
+    program.Trigger("Solve");
+    ASSERT_EQ(program.Current()->Id(), PageId::Solve);
+  }
+
+  SolvePage* Solve() const { return qobject_cast<SolvePage*>(program.PageAt(PageId::Solve)); }
+  template <typename T>
+  T* Control(const QString& name) const {
+    T* control = Solve()->findChild<T*>(name);
+    EXPECT_NE(control, nullptr) << name.toStdString();
+    return control;
+  }
+  bool WaitForEnd() const {
+    return QTest::qWaitFor([this] { return !Solve()->IsRunning(); }, kRunTimeoutMs);
+  }
+  static bool Drawn(const ChartView* chart) {
+    const QImage picture = chart->Picture();
+    int colours = 0;
+    for (int y = 0; y < picture.height(); y += 3) {
+      for (int x = 0; x < picture.width(); x += 3) {
+        const QColor pixel = picture.pixelColor(x, y);
+        if (pixel.saturation() > 80) ++colours;
+      }
+    }
+    return colours > 20;
+  }
+
+  QTemporaryDir directory;
+  QString path;
+  TestProgram program;
+};
+
+TEST_F(SolvePageTest, ApplyPutsTheProvedAnswerIntoThePlanAndLeavesTheFileAlone) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray before = file.readAll();
+  file.close();
+  EXPECT_FALSE(Control<QPushButton>("SolveApply")->isEnabled());
+  Control<QPushButton>("SolveRun")->click();
+  ASSERT_TRUE(WaitForEnd());
+  ASSERT_TRUE(Solve()->Result());
+  ASSERT_EQ(Solve()->Result()->status, SolveStatus::Solved);
+  EXPECT_TRUE(Control<QLabel>("SolveAnswer")->text().contains(" a year"));
+  EXPECT_TRUE(Control<QLabel>("SolveProof")->text().contains("one step past"));
+  const std::int64_t answer = Solve()->Result()->answer.value;
+
+  Control<QPushButton>("SolveApply")->click();
+  EXPECT_TRUE(program.session.IsModified());
+  EXPECT_TRUE(program.window->isWindowModified());
+  std::string error;
+  EXPECT_EQ(LeverValue(ParseLever("spending", "1", error).value(), program.session.plan), answer);
+  // The applied plan meets the target by a forecast of its own.
+  EXPECT_TRUE(CheckTarget(Target{}, program.session.plan, RunForecast(program.session.plan, RatePath::FromPlan(program.session.plan))).holds);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), before);
+  EXPECT_FALSE(Control<QPushButton>("SolveApply")->isEnabled());
+}
+
+TEST_F(SolvePageTest, CancelStopsTheOddsSearch) {
+  OddsSettings odds;
+  odds.monteCarlo.trials = 100000;
+  SaveOddsSettings(program.scripted.settings, odds);
+  Control<QCheckBox>("SolveUseOdds")->setChecked(true);
+  Control<QPushButton>("SolveRun")->click();
+  ASSERT_TRUE(Solve()->IsRunning());
+  EXPECT_TRUE(Control<QPushButton>("SolveCancel")->isEnabled());
+  QTest::qWait(50);
+  Control<QPushButton>("SolveCancel")->click();
+  EXPECT_FALSE(Solve()->IsRunning());
+  EXPECT_FALSE(Solve()->Result());
+  EXPECT_EQ(Control<QLabel>("SolveStatus")->text(), "Cancelled.");
+  EXPECT_TRUE(Control<QPushButton>("SolveRun")->isEnabled());
+}
+
+TEST_F(SolvePageTest, ChartsDrawAndABarOpensItsInputsPage) {
+  Control<QCheckBox>("SolveUseOdds")->setChecked(true);
+  Control<QComboBox>("SolveLever")->setCurrentIndex(1);  // earliest retirement, along the spending
+  Control<QPushButton>("SolveFrontier")->click();
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_TRUE(Drawn(Solve()->FrontierChart()));
+  Control<QCheckBox>("SolveUseOdds")->setChecked(false);
+  Control<QPushButton>("SolveSensitivity")->click();
+  ASSERT_TRUE(WaitForEnd());
+  ASSERT_EQ(Solve()->Bars().size(), 15u);
+  EXPECT_TRUE(Drawn(Solve()->SensitivityChart()));
+  Solve()->SensitivityChart()->setFocus();
+  QTest::keyClick(Solve()->SensitivityChart(), Qt::Key_Return);
+  EXPECT_EQ(program.Current()->Id(), PageId::Assumptions);  // the tax-deferred return swings most
+}
+
+}  // namespace
