@@ -36,8 +36,8 @@ inline constexpr const char* kDiffUsage =
     "    home situation with its figures, the filing status with the income taxes, the second person with\n"
     "    their figures, a student's start year with that student, an event's year with its cost.";
 inline constexpr const char* kSimulateUsage =
-    "prevora-cli simulate PLAN [--trials N] [--seed S] [--model montecarlo|historical] [--history FILE]\n"
-    "      [--complete-only] [--stocks-taxable P] [--stocks-deferred P] [--sd-inflation X] [--sd-taxable X]\n"
+    "prevora-cli simulate PLAN [--trials N] [--seed S] [--model montecarlo|historical|bootstrap] [--history FILE]\n"
+    "      [--complete-only] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--sd-inflation X] [--sd-taxable X]\n"
     "      [--sd-deferred X] [--sd-realestate X] [--corr-returns R] [--corr A:B=R] [--threads T]\n"
     "      [--trial N [--current-dollars] [--all-fields]] [--current-dollars] [--format text|json|csv|tsv]";
 inline constexpr const char* kOptionNotes =
@@ -47,8 +47,10 @@ inline constexpr const char* kOptionNotes =
     "one row per forecast year from the plan's current year, in percent as the Assumptions page shows them.\n\n"
     "simulate runs the plan through many market paths: Monte Carlo (default 10000 trials, seed 1; yearly\n"
     "standard deviations in points: inflation 1.5, both returns 12, real estate 8; the returns correlate 0.9;\n"
-    "A and B of --corr are inflation, taxable, deferred or realestate) or every start year of a history file\n"
-    "(CSV Year,Inflation,Stocks,Bonds[,RealEstate] in nominal percent; P is the stock share, default 60).\n"
+    "A and B of --corr are inflation, taxable, deferred or realestate), every start year of a market history\n"
+    "(historical), or runs of N consecutive history years strung together at random (bootstrap, default\n"
+    "N 5). The history is the built-in US history 1928-2025 unless --history names a CSV file\n"
+    "Year,Inflation,Stocks,Bonds[,RealEstate] in nominal percent; P is the stock share, default 60.\n"
     "Each trial counts at the deepest step its shortfalls reached: no shortfall, covered from taxable\n"
     "savings, drew tax-deferred savings early, borrowed against the home, took new debt. The headline is the\n"
     "share that never took new debt; p10..p90 are the net worths that 10..90 % of trials stay below.\n"

@@ -11,6 +11,8 @@ const MarketHistory& BuiltInHistory() {
       std::fprintf(stderr, "built-in market history: %s\n", parsed.error.c_str());
       std::abort();
     }
+    parsed.history.name = "US history " + std::to_string(parsed.history.years.front().year) + "-" +
+                          std::to_string(parsed.history.years.back().year) + " (built in)";
     return parsed.history;
   }();
   return history;
@@ -21,4 +23,4 @@ std::string BuiltInHistorySpan() {
   return "US history " + std::to_string(history.years.front().year) + "-" + std::to_string(history.years.back().year);
 }
 
-std::string BuiltInHistoryName() { return BuiltInHistorySpan() + " (built in)"; }
+std::string BuiltInHistoryName() { return BuiltInHistory().name; }

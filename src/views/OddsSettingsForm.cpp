@@ -1,5 +1,7 @@
 #include "views/OddsSettingsForm.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -11,6 +13,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "odds/BuiltInHistory.h"
 #include "platform/Prompts.h"
 
 namespace {
@@ -57,14 +60,23 @@ OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
       trials_(new QSpinBox),
       seed_(new QSpinBox),
       correlation_(DecimalBox("OddsCorrelationReturns", -1.0, 1.0, 0.05, 2)),
+      historySource_(new QComboBox),
       historyFile_(new QLineEdit),
       browse_(new QPushButton("&Browse...")),
       stocksTaxable_(DecimalBox("OddsStocksTaxable", 0.0, 100.0, 5.0, 1, " %")),
       stocksDeferred_(DecimalBox("OddsStocksDeferred", 0.0, 100.0, 5.0, 1, " %")),
-      completeOnly_(new QCheckBox("Com&plete windows only")) {
+      completeOnly_(new QCheckBox("Com&plete windows only")),
+      block_(new QSpinBox) {
   model_->setObjectName("OddsModel");
   model_->addItem("Monte Carlo");
   model_->addItem("Historical replay");
+  model_->addItem("Block bootstrap");
+  historySource_->setObjectName("OddsHistorySource");
+  historySource_->addItem(QString::fromStdString(BuiltInHistoryName()));
+  historySource_->addItem("A file of my own");
+  block_->setObjectName("OddsBlock");
+  block_->setRange(1, kMaxBootstrapBlock);
+  block_->setSuffix(" years");
   trials_->setObjectName("OddsTrials");
   trials_->setRange(kOddsMinTrials, kOddsMaxTrials);
   trials_->setSingleStep(1000);
@@ -93,18 +105,23 @@ OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
   fileLayout->setContentsMargins(0, 0, 0, 0);
   fileLayout->addWidget(historyFile_, 1);
   fileLayout->addWidget(browse_);
+  AddRow(*form, "Market history sour&ce:", historySource_);
   AddRow(*form, "Histor&y file:", fileRow, historyFile_);
   AddRow(*form, "Stoc&ks in taxable:", stocksTaxable_);
   AddRow(*form, "Stocks in tax-de&ferred:", stocksDeferred_);
   form->addRow(QString(), completeOnly_);
+  AddRow(*form, "Bootstrap block le&ngth:", block_);
 
   connect(browse_, &QPushButton::clicked, this, &OddsSettingsForm::BrowseClicked);
   connect(model_, &QComboBox::currentIndexChanged, this, &OddsSettingsForm::ModelChanged);
+  connect(historySource_, &QComboBox::currentIndexChanged, this, &OddsSettingsForm::ModelChanged);
   SetValues(OddsSettings());
 }
 
 void OddsSettingsForm::SetValues(const OddsSettings& settings) {
-  model_->setCurrentIndex(settings.model == OddsModelChoice::Historical ? 1 : 0);
+  model_->setCurrentIndex(static_cast<int>(settings.model));
+  historySource_->setCurrentIndex(settings.historyFromFile ? 1 : 0);
+  block_->setValue(settings.bootstrapBlock);
   trials_->setValue(settings.monteCarlo.trials);
   seed_->setValue(static_cast<int>(std::min<std::uint64_t>(settings.monteCarlo.seed, kOddsMaxSeed)));
   for (std::size_t k = 0; k < deviations_.size(); ++k) {
@@ -120,7 +137,9 @@ void OddsSettingsForm::SetValues(const OddsSettings& settings) {
 
 OddsSettings OddsSettingsForm::Values() const {
   OddsSettings settings;
-  settings.model = model_->currentIndex() == 1 ? OddsModelChoice::Historical : OddsModelChoice::MonteCarlo;
+  settings.model = ChosenModel();
+  settings.historyFromFile = historySource_->currentIndex() == 1;
+  settings.bootstrapBlock = block_->value();
   settings.monteCarlo.trials = trials_->value();
   settings.monteCarlo.seed = static_cast<std::uint64_t>(seed_->value());
   for (std::size_t k = 0; k < deviations_.size(); ++k) settings.monteCarlo.deviations[k] = deviations_[k]->value();
@@ -132,15 +151,27 @@ OddsSettings OddsSettingsForm::Values() const {
   return settings;
 }
 
+OddsModelChoice OddsSettingsForm::ChosenModel() const {
+  return static_cast<OddsModelChoice>(std::clamp(model_->currentIndex(), 0, 2));
+}
+
 // Only the chosen model's boxes take part; the others keep their values for later.
 void OddsSettingsForm::ModelChanged() {
-  const bool history = model_->currentIndex() == 1;
-  for (QWidget* box : std::initializer_list<QWidget*>{trials_, seed_, correlation_}) box->setEnabled(!history);
-  for (QDoubleSpinBox* box : deviations_) box->setEnabled(!history);
-  for (QWidget* box :
-       std::initializer_list<QWidget*>{historyFile_, browse_, stocksTaxable_, stocksDeferred_, completeOnly_}) {
+  const OddsModelChoice model = ChosenModel();
+  const bool random = model != OddsModelChoice::Historical;
+  const bool monteCarlo = model == OddsModelChoice::MonteCarlo;
+  const bool history = !monteCarlo;
+  const bool ownFile = history && historySource_->currentIndex() == 1;
+  for (QWidget* box : std::initializer_list<QWidget*>{trials_, seed_}) box->setEnabled(random);
+  correlation_->setEnabled(monteCarlo);
+  for (QDoubleSpinBox* box : deviations_) box->setEnabled(monteCarlo);
+  for (QWidget* box : std::initializer_list<QWidget*>{historySource_, stocksTaxable_, stocksDeferred_}) {
     box->setEnabled(history);
   }
+  historyFile_->setEnabled(ownFile);
+  browse_->setEnabled(history);
+  completeOnly_->setEnabled(model == OddsModelChoice::Historical);
+  block_->setEnabled(model == OddsModelChoice::Bootstrap);
 }
 
 void OddsSettingsForm::BrowseClicked() {
@@ -155,5 +186,7 @@ void OddsSettingsForm::BrowseClicked() {
     request.proposedName = current.fileName();
   }
   const std::optional<QString> chosen = prompts_.OpenFile(this, request);
-  if (chosen) historyFile_->setText(*chosen);
+  if (!chosen) return;
+  historyFile_->setText(*chosen);
+  historySource_->setCurrentIndex(1);
 }

@@ -28,6 +28,7 @@ class OddsSettingsForm : public QWidget {
  private:
   void BrowseClicked();
   void ModelChanged();
+  OddsModelChoice ChosenModel() const;
 
   Prompts& prompts_;
   QComboBox* model_;
@@ -35,9 +36,11 @@ class OddsSettingsForm : public QWidget {
   QSpinBox* seed_;
   std::array<QDoubleSpinBox*, kRateSeriesCount> deviations_{};
   QDoubleSpinBox* correlation_;
+  QComboBox* historySource_;
   QLineEdit* historyFile_;
   QPushButton* browse_;
   QDoubleSpinBox* stocksTaxable_;
   QDoubleSpinBox* stocksDeferred_;
   QCheckBox* completeOnly_;
+  QSpinBox* block_;
 };

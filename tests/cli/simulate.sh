@@ -76,6 +76,27 @@ jq -e '.trials == 50 and .settings.wrappedTrials == 45 and .settings.firstYear =
 "$cli" simulate "$plan" "${hist[@]}" | grep -q '45 of them run past 1999 and wrap around to 1950' ||
   fail "historical text does not say windows wrap"
 
+# Without --history both history models run on the built-in US history, and say so.
+"$cli" simulate "$plan" --model historical --format json >"$work/builtin" || fail "built-in historical run exited $?"
+jq -e '.settings.builtIn and .settings.firstYear == 1928 and .trials == (.settings.lastYear - 1927)' \
+  "$work/builtin" >/dev/null || fail "built-in history: $(jq -c .settings "$work/builtin")"
+"$cli" simulate "$plan" --model historical | grep -q '^Model: US history 1928-20[0-9][0-9] (built in), ' ||
+  fail "text does not name the built-in history"
+boot=(--model bootstrap --trials 40 --block 3)
+"$cli" simulate "$plan" "${boot[@]}" --threads 1 --format json >"$work/boot1" || fail "bootstrap run exited $?"
+"$cli" simulate "$plan" "${boot[@]}" --threads 2 --format json >"$work/boot2"
+cmp -s "$work/boot1" "$work/boot2" || fail "bootstrap differs between 1 and 2 threads"
+jq -e '.settings.model == "bootstrap" and .settings.block == 3 and .trials == 40' "$work/boot1" >/dev/null ||
+  fail "bootstrap settings: $(jq -c .settings "$work/boot1")"
+# On a history of equal years every bootstrap trial is the replay of any start year.
+"$cli" simulate "$plan" "${boot[@]}" --history "$work/history.csv" --trial 2 --all-fields --format tsv >"$work/boot_trial"
+"$cli" simulate "$plan" "${hist[@]}" --trial 9 --all-fields --format tsv >"$work/hist_trial"
+cmp -s "$work/boot_trial" "$work/hist_trial" || fail "bootstrap of equal years differs from their replay"
+"$cli" simulate "$plan" --model bootstrap --complete-only >/dev/null 2>&1
+[ $? -eq 1 ] || fail "--complete-only with bootstrap must exit 1"
+"$cli" simulate "$plan" --model bootstrap --block 0 >/dev/null 2>&1
+[ $? -eq 1 ] || fail "--block 0 must exit 1"
+
 printf 'Year,Inflation,Stocks,Bonds\n1950,3,9,5\n1950,3,9,5\n' >"$work/repeated.csv"
 message=$("$cli" simulate "$plan" --model historical --history "$work/repeated.csv" 2>&1 >/dev/null)
 status=$?
