@@ -8,6 +8,7 @@
 #include "model/JsonText.h"
 #include "model/NumberFormat.h"
 #include "model/ReadableText.h"
+#include "odds/BuiltInHistory.h"
 
 namespace {
 
@@ -49,6 +50,9 @@ void PrintSettingsText(const SimulateOptions& options, const OddsResult& result,
                 Number(mc.deviations[3]).c_str());
     std::printf("Correlation of the two returns: %s\n",
                 Number(mc.correlation.Get(RateSeries::TaxableReturn, RateSeries::DeferredReturn)).c_str());
+    if (mc.deviations == kHistoryDeviations && mc.correlation.Values() == Correlation::Default().Values()) {
+      std::printf("Swings and links: the defaults, from %s\n", BuiltInHistorySpan().c_str());
+    }
     return;
   }
   const MarketHistory& history = source.history->history;

@@ -57,8 +57,10 @@ OddsSettings LoadOddsSettings(const SettingsStore& store) {
   mc.trials = WholeValue(store, kTrialsKey, mc.trials, kOddsMinTrials, kOddsMaxTrials);
   mc.seed = static_cast<std::uint64_t>(WholeValue(store, kSeedKey, static_cast<int>(mc.seed), 0, kOddsMaxSeed));
   for (std::size_t k = 0; k < kDeviationKeys.size(); ++k) {
-    mc.deviations[k] =
-        DecimalValue(store, kDeviationKeys[k], static_cast<double>(mc.deviations[k]), 0.0, kOddsMaxDeviation);
+    // A missing or unreadable value keeps the default exactly, not its nearest double.
+    const double fallback = static_cast<double>(mc.deviations[k]);
+    const double value = DecimalValue(store, kDeviationKeys[k], fallback, 0.0, kOddsMaxDeviation);
+    if (value != fallback) mc.deviations[k] = value;
   }
   SetReturnsCorrelation(settings, DecimalValue(store, kCorrelationKey, ReturnsCorrelation(settings), -1.0, 1.0));
   HistoricalSettings& history = settings.historical;

@@ -1,6 +1,7 @@
 #include "views/OddsSettingsForm.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,6 +52,15 @@ QDoubleSpinBox* DecimalBox(const QString& name, double low, double high, double 
   return box;
 }
 
+// The box's value as the decimal it shows, read as the command line reads
+// "3.9": the nearest long double, so the page and prevora-cli draw alike.
+long double BoxDecimal(const QDoubleSpinBox* box) {
+  const std::string text = QString::number(box->value(), 'f', box->decimals()).toStdString();
+  long double value = 0.0L;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
 }  // namespace
 
 OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
@@ -60,6 +70,8 @@ OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
       trials_(new QSpinBox),
       seed_(new QSpinBox),
       correlation_(DecimalBox("OddsCorrelationReturns", -1.0, 1.0, 0.05, 2)),
+      swingsOrigin_(new QLabel),
+      historySwings_(new QPushButton("&Use the history's")),
       historySource_(new QComboBox),
       historyFile_(new QLineEdit),
       browse_(new QPushButton("&Browse...")),
@@ -100,6 +112,11 @@ OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
     AddRow(*form, kDeviationCaptions[k], deviations_[k]);
   }
   AddRow(*form, "Returns corre&lation:", correlation_);
+  swingsOrigin_->setObjectName("OddsSwingsOrigin");
+  swingsOrigin_->setWordWrap(true);
+  historySwings_->setObjectName("OddsHistorySwings");
+  historySwings_->setAccessibleName("Use the swings and links of the built-in history");
+  form->addRow(swingsOrigin_, historySwings_);
   auto* fileRow = new QWidget;
   auto* fileLayout = new QHBoxLayout(fileRow);
   fileLayout->setContentsMargins(0, 0, 0, 0);
@@ -113,6 +130,11 @@ OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
   AddRow(*form, "Bootstrap block le&ngth:", block_);
 
   connect(browse_, &QPushButton::clicked, this, &OddsSettingsForm::BrowseClicked);
+  connect(historySwings_, &QPushButton::clicked, this, &OddsSettingsForm::UseHistorySwingsClicked);
+  for (QDoubleSpinBox* box : deviations_) {
+    connect(box, &QDoubleSpinBox::valueChanged, this, &OddsSettingsForm::ShowSwingsOrigin);
+  }
+  connect(correlation_, &QDoubleSpinBox::valueChanged, this, &OddsSettingsForm::ShowSwingsOrigin);
   connect(model_, &QComboBox::currentIndexChanged, this, &OddsSettingsForm::ModelChanged);
   connect(historySource_, &QComboBox::currentIndexChanged, this, &OddsSettingsForm::ModelChanged);
   SetValues(OddsSettings());
@@ -133,6 +155,7 @@ void OddsSettingsForm::SetValues(const OddsSettings& settings) {
   stocksDeferred_->setValue(static_cast<double>(settings.historical.stocksDeferred));
   completeOnly_->setChecked(settings.historical.completeOnly);
   ModelChanged();
+  ShowSwingsOrigin();
 }
 
 OddsSettings OddsSettingsForm::Values() const {
@@ -142,13 +165,28 @@ OddsSettings OddsSettingsForm::Values() const {
   settings.bootstrapBlock = block_->value();
   settings.monteCarlo.trials = trials_->value();
   settings.monteCarlo.seed = static_cast<std::uint64_t>(seed_->value());
-  for (std::size_t k = 0; k < deviations_.size(); ++k) settings.monteCarlo.deviations[k] = deviations_[k]->value();
+  for (std::size_t k = 0; k < deviations_.size(); ++k) settings.monteCarlo.deviations[k] = BoxDecimal(deviations_[k]);
   SetReturnsCorrelation(settings, correlation_->value());
   settings.historyFile = historyFile_->text().trimmed();
   settings.historical.stocksTaxable = stocksTaxable_->value();
   settings.historical.stocksDeferred = stocksDeferred_->value();
   settings.historical.completeOnly = completeOnly_->isChecked();
   return settings;
+}
+
+// The history's swings and links, keeping the rest of the settings as they are.
+void OddsSettingsForm::UseHistorySwingsClicked() {
+  const MonteCarloSettings defaults;
+  for (std::size_t k = 0; k < deviations_.size(); ++k) deviations_[k]->setValue(static_cast<double>(defaults.deviations[k]));
+  correlation_->setValue(defaults.correlation.Get(RateSeries::TaxableReturn, RateSeries::DeferredReturn));
+}
+
+void OddsSettingsForm::ShowSwingsOrigin() {
+  const MonteCarloSettings values = Values().monteCarlo;
+  const bool fromHistory = values.deviations == kHistoryDeviations &&
+                           values.correlation.Values() == Correlation::Default().Values();
+  const QString span = QString::fromStdString(BuiltInHistorySpan());
+  swingsOrigin_->setText(fromHistory ? "Swings and links: from " + span : "Swings: your own (defaults from " + span + ")");
 }
 
 OddsModelChoice OddsSettingsForm::ChosenModel() const {
@@ -165,6 +203,7 @@ void OddsSettingsForm::ModelChanged() {
   for (QWidget* box : std::initializer_list<QWidget*>{trials_, seed_}) box->setEnabled(random);
   correlation_->setEnabled(monteCarlo);
   for (QDoubleSpinBox* box : deviations_) box->setEnabled(monteCarlo);
+  historySwings_->setEnabled(monteCarlo);
   for (QWidget* box : std::initializer_list<QWidget*>{historySource_, stocksTaxable_, stocksDeferred_}) {
     box->setEnabled(history);
   }

@@ -8,6 +8,7 @@
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -29,6 +30,8 @@ class OddsSettingsForm : public QWidget {
   void BrowseClicked();
   void ModelChanged();
   OddsModelChoice ChosenModel() const;
+  void UseHistorySwingsClicked();
+  void ShowSwingsOrigin();
 
   Prompts& prompts_;
   QComboBox* model_;
@@ -36,6 +39,8 @@ class OddsSettingsForm : public QWidget {
   QSpinBox* seed_;
   std::array<QDoubleSpinBox*, kRateSeriesCount> deviations_{};
   QDoubleSpinBox* correlation_;
+  QLabel* swingsOrigin_;
+  QPushButton* historySwings_;
   QComboBox* historySource_;
   QLineEdit* historyFile_;
   QPushButton* browse_;

@@ -39,8 +39,9 @@ jq -e '(.headline.noNewDebtShare + (.levels[] | select(.key == "new-debt") | .sh
   "$work/json" >/dev/null || fail "headline is not the share without new debt"
 jq -e '[.years[] | .current, .inflated | [.p10, .p25, .p50, .p75, .p90] | . == sort] | all' "$work/json" >/dev/null ||
   fail "percentiles out of order"
-jq -e '.settings.deviations.taxable == 12 and .settings.correlations["taxable:deferred"] == 0.9' "$work/json" \
+jq -e '.settings.deviations.taxable == 12.8 and .settings.correlations["taxable:deferred"] == 1' "$work/json" \
   >/dev/null || fail "json settings"
+grep -q '^Swings and links: the defaults, from US history 1928-' "$work/text" || fail "text does not say where the defaults come from"
 
 # Reproducible: same seed on 1 and 2 threads and again; another seed differs.
 "$cli" simulate "$plan" --trials 60 --threads 1 --format json >"$work/one" || fail "1-thread run exited $?"
