@@ -61,10 +61,14 @@ bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord
     }
     rates = *read.path;
   }
+  RunForecastForCli(plan, rates, currentDollars, table);
+  return true;
+}
+
+void RunForecastForCli(PlanRecord& plan, const RatePath& rates, bool currentDollars, ForecastTable& table) {
   const Forecast forecast = ForecastInView(plan, rates, currentDollars);
   WriteBack(forecast.updates, plan);
   table = forecast.table;
-  return true;
 }
 
 std::optional<std::array<bool, kCurveCount>> ParseCurveList(const std::string& list) {

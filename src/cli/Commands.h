@@ -17,9 +17,11 @@ struct CliCommand {
 inline constexpr const char* kSampleUsage = "prevora-cli sample FILE";
 inline constexpr const char* kCheckUsage = "prevora-cli check PLAN [--format text|json]";
 inline constexpr const char* kForecastUsage =
-    "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]";
+    "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]\n"
+    "      [--history-start YEAR [--history FILE]]";
 inline constexpr const char* kExplainUsage =
-    "prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]";
+    "prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]\n"
+    "      [--history-start YEAR [--history FILE]]";
 inline constexpr const char* kGraphUsage =
     "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]";
 inline constexpr const char* kPrintPlanUsage = "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars]";
@@ -44,7 +46,9 @@ inline constexpr const char* kOptionNotes =
     "WxH is the graph window's size in pixels (default 506x574); LIST names curves 1-8 separated by commas\n"
     "(1 net worth, 2 investments, 3 property, 4 other debt, 5 expenses, 6 income, 7 taxes, 8 distribution;\n"
     "default all). The rates FILE is CSV: Year,Inflation,TaxableReturn,TaxDeferredReturn,RealEstateGrowth,\n"
-    "one row per forecast year from the plan's current year, in percent as the Assumptions page shows them.\n\n"
+    "one row per forecast year from the plan's current year, in percent as the Assumptions page shows them.\n"
+    "--history-start YEAR runs the plan on the market history from YEAR on (60 % stocks; past the data's\n"
+    "last year it continues from its first): the built-in US history 1928-2025, or the --history FILE.\n\n"
     "simulate runs the plan through many market paths: Monte Carlo (default 10000 trials, seed 1; yearly\n"
     "standard deviations in points and correlations from the built-in US history: inflation 3.9, both returns\n"
     "12.8, real estate 5.2; see docs/odds.md;\n"
