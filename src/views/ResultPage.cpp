@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "views/StressTest.h"
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
 #include "shell/RecentPlans.h"
@@ -41,6 +42,7 @@ void ResultPage::AddFileMenu(const std::vector<FileCommand>& ownCommands) {
   }
   AddComparisonCommands(file, *this, session_, platform_, navigator_);
   AddMenuCommand(file, "O&dds...", "Odds1", [this] { GoTo(PageId::Odds); });
+  AddStressTestMenu(file, *this, session_, [this] { ShowStressTest(); });
   SetStandardShortcut(AddMenuCommand(file, "E&xit", "Exit1", [this] { OnExit(); }), QKeySequence::Quit);
 }
 
