@@ -60,6 +60,12 @@ bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord
       return false;
     }
     rates = *read.path;
+    if (read.yearsGiven < RowCount(plan)) {
+      const std::int64_t from = plan.CurrentYear + read.yearsGiven;
+      std::fprintf(stderr, "prevora-cli: %s holds rates to %lld; from %lld on the forecast takes the plan's rates\n",
+                   ReadableText(ratesFile).c_str(), static_cast<long long>(from - 1), static_cast<long long>(from));
+      rates = rates.WithPlanRatesFrom(read.yearsGiven + 1, plan);
+    }
   }
   RunForecastForCli(plan, rates, currentDollars, table);
   return true;
