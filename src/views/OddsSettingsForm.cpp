@@ -86,6 +86,7 @@ OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
   historySource_->setObjectName("OddsHistorySource");
   historySource_->addItem(QString::fromStdString(BuiltInHistoryName()));
   historySource_->addItem("A file of my own");
+  historySource_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   block_->setObjectName("OddsBlock");
   block_->setRange(1, kMaxBootstrapBlock);
   block_->setSuffix(" years");

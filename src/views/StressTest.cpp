@@ -66,7 +66,10 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, std::functi
   };
   QAction* none = add("&None", "StressNone1", [choose] { choose(0, false); });
   for (const int year : kNamedStressStarts) {
-    add(QString("Start in &%1").arg(year), QString("StressStart%1").arg(year), [choose, year] { choose(year, false); });
+    // The last digit carries the mnemonic: it tells the six starts apart.
+    QString caption = QString("Start in %1").arg(year);
+    caption.insert(caption.size() - 1, '&');
+    add(caption, QString("StressStart%1").arg(year), [choose, year] { choose(year, false); });
   }
   add("&Worst start for this plan", "StressWorst1", [choose, &session] { choose(WorstStartYear(session.plan), true); });
   menu->addSeparator();

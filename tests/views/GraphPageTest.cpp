@@ -217,11 +217,9 @@ TEST_F(GraphPageTest, StressTestDrawsANamedCurveWithItsTableAndGoesAway) {
   const QImage plain = page.GraphBitmap();
 
   Trigger("StressStart1966");
-  EXPECT_TRUE(stress->isEnabled());
-  EXPECT_TRUE(stress->isChecked());
+  EXPECT_TRUE(stress->isEnabled() && stress->isChecked());
   EXPECT_EQ(stress->text(), "Start 1966");
-  const QImage stressed = page.GraphBitmap();
-  EXPECT_NE(stressed, plain);
+  EXPECT_NE(page.GraphBitmap(), plain);
   Trigger("StressTable1");
   auto* table = page.findChild<TrialTableDialog*>("StressTestTable");
   ASSERT_NE(table, nullptr);
@@ -234,8 +232,7 @@ TEST_F(GraphPageTest, StressTestDrawsANamedCurveWithItsTableAndGoesAway) {
   EXPECT_EQ(page.GraphBitmap(), plain);
 
   Trigger("StressWorst1");
-  EXPECT_TRUE(session.stress.worstStart);
-  EXPECT_TRUE(stress->text().startsWith("Worst start 19") || stress->text().startsWith("Worst start 20"));
+  EXPECT_TRUE(session.stress.worstStart && stress->text().startsWith("Worst start "));
   page.show();
   QTest::mouseClick(stress, Qt::LeftButton);
   EXPECT_FALSE(session.stress.Due());
