@@ -11,7 +11,9 @@ BootstrapModel::BootstrapModel(const PlanRecord& plan, const MarketHistory& hist
     : history_(history), settings_(settings), rows_(RowCount(plan)), planRealEstateGrowth_(plan.RealEstateGrowth) {}
 
 std::string BootstrapModel::SettingsProblem(const MarketHistory& history, const BootstrapSettings& settings) {
-  if (settings.trials < 1) return "the number of trials must be at least 1";
+  if (settings.trials < 1 || settings.trials > kMaxBootstrapTrials) {
+    return "the number of trials must be between 1 and " + std::to_string(kMaxBootstrapTrials);
+  }
   if (settings.block < 1 || settings.block > kMaxBootstrapBlock) {
     return "the block length must be between 1 and " + std::to_string(kMaxBootstrapBlock) + " years";
   }

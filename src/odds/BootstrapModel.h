@@ -18,6 +18,8 @@ struct BootstrapSettings {
 };
 
 inline constexpr int kMaxBootstrapBlock = 100;
+// As for Monte Carlo: a run keeps every trial's net worths, so the count is bounded.
+inline constexpr int kMaxBootstrapTrials = 100000;
 
 // Strings together runs of `block` consecutive history years, each run
 // starting at a random year: a trial keeps the co-movement of inflation,

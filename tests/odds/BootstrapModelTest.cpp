@@ -98,6 +98,8 @@ TEST(BootstrapModelTest, RefusesSettingsThatCannotRun) {
   settings.block = 5;
   settings.trials = 0;
   EXPECT_NE(BootstrapModel::SettingsProblem(BuiltInHistory(), settings), "");
+  settings.trials = kMaxBootstrapTrials + 1;
+  EXPECT_NE(BootstrapModel::SettingsProblem(BuiltInHistory(), settings), "") << "memory grows with the trials";
   settings.trials = 10;
   EXPECT_NE(BootstrapModel::SettingsProblem(MarketHistory{}, settings), "");
   EXPECT_EQ(BootstrapModel::SettingsProblem(BuiltInHistory(), settings), "");
