@@ -60,12 +60,22 @@ bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord
       return false;
     }
     rates = *read.path;
+    if (read.yearsGiven < RowCount(plan)) {
+      const std::int64_t from = plan.CurrentYear + read.yearsGiven;
+      std::fprintf(stderr, "prevora-cli: %s holds rates to %lld; from %lld on the forecast takes the plan's rates\n",
+                   ReadableText(ratesFile).c_str(), static_cast<long long>(from - 1), static_cast<long long>(from));
+      rates = rates.WithPlanRatesFrom(read.yearsGiven + 1, plan);
+    }
   }
+  RunForecastForCli(plan, rates, currentDollars, table);
+  return true;
+}
+
+void RunForecastForCli(PlanRecord& plan, const RatePath& rates, bool currentDollars, ForecastTable& table) {
   const Forecast forecast = ForecastInView(plan, rates, currentDollars);
   if (forecast.saturated) std::fprintf(stderr, "prevora-cli: %s\n", kSaturationNote);
   WriteBack(forecast.updates, plan);
   table = forecast.table;
-  return true;
 }
 
 std::optional<std::array<bool, kCurveCount>> ParseCurveList(const std::string& list) {

@@ -10,6 +10,7 @@
 
 struct PlanRecord;
 struct ForecastTable;
+class RatePath;
 
 // Fonts and images need a GUI application; without a display the offscreen
 // platform serves.
@@ -22,6 +23,10 @@ bool LoadPlanForCli(const std::string& path, PlanRecord& plan);
 // why on stderr and returns false.
 bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
                         const std::string& ratesFile = {});
+
+// Runs the plan's forecast on `rates`, in today's dollars when asked, and
+// writes back into the plan the values the forecast recomputes.
+void RunForecastForCli(PlanRecord& plan, const RatePath& rates, bool currentDollars, ForecastTable& table);
 
 // "1,2,5" -> curves 1, 2 and 5 shown; nothing for anything but numbers 1 to 8.
 std::optional<std::array<bool, kCurveCount>> ParseCurveList(const std::string& list);

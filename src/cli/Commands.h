@@ -17,9 +17,11 @@ struct CliCommand {
 inline constexpr const char* kSampleUsage = "prevora-cli sample FILE";
 inline constexpr const char* kCheckUsage = "prevora-cli check PLAN [--format text|json]";
 inline constexpr const char* kForecastUsage =
-    "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]";
+    "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]\n"
+    "      [--history-start YEAR [--history FILE]]";
 inline constexpr const char* kExplainUsage =
-    "prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]";
+    "prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]\n"
+    "      [--history-start YEAR [--history FILE]]";
 inline constexpr const char* kGraphUsage =
     "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]";
 inline constexpr const char* kPrintPlanUsage = "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars]";
@@ -36,8 +38,8 @@ inline constexpr const char* kDiffUsage =
     "    home situation with its figures, the filing status with the income taxes, the second person with\n"
     "    their figures, a student's start year with that student, an event's year with its cost.";
 inline constexpr const char* kSimulateUsage =
-    "prevora-cli simulate PLAN [--trials N] [--seed S] [--model montecarlo|historical] [--history FILE]\n"
-    "      [--complete-only] [--stocks-taxable P] [--stocks-deferred P] [--sd-inflation X] [--sd-taxable X]\n"
+    "prevora-cli simulate PLAN [--trials N] [--seed S] [--model montecarlo|historical|bootstrap] [--history FILE]\n"
+    "      [--complete-only] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--sd-inflation X] [--sd-taxable X]\n"
     "      [--sd-deferred X] [--sd-realestate X] [--corr-returns R] [--corr A:B=R] [--threads T]\n"
     "      [--trial N [--current-dollars] [--all-fields]] [--current-dollars] [--format text|json|csv|tsv]";
 inline constexpr const char* kSolveUsage =
@@ -54,12 +56,17 @@ inline constexpr const char* kOptionNotes =
     "(1 net worth, 2 investments, 3 property, 4 other debt, 5 expenses, 6 income, 7 taxes, 8 distribution;\n"
     "default all). The rates FILE is CSV: Year,Inflation,TaxableReturn,TaxDeferredReturn,RealEstateGrowth,\n"
     "one row per forecast year from the plan's current year, in percent as the Assumptions page shows them.\n"
+    "--history-start YEAR runs the plan on the market history from YEAR on (60 % stocks; past the data's\n"
+    "last year it continues from its first): the built-in US history 1928-2025, or the --history FILE.\n"
     "Rates in plans and rate files are above -100 and at most 1,000 percent; others are refused with the\n"
     "file and line. A forecast whose amounts outgrow the largest figure says so on stderr.\n\n"
     "simulate runs the plan through many market paths: Monte Carlo (default 10000 trials, seed 1; yearly\n"
-    "standard deviations in points: inflation 1.5, both returns 12, real estate 8; the returns correlate 0.9;\n"
-    "A and B of --corr are inflation, taxable, deferred or realestate) or every start year of a history file\n"
-    "(CSV Year,Inflation,Stocks,Bonds[,RealEstate] in nominal percent; P is the stock share, default 60).\n"
+    "standard deviations in points and correlations from the built-in US history: inflation 3.9, both returns\n"
+    "12.8, real estate 5.2; see docs/odds.md;\n"
+    "A and B of --corr are inflation, taxable, deferred or realestate), every start year of a market history\n"
+    "(historical), or runs of N consecutive history years strung together at random (bootstrap, default\n"
+    "N 5). The history is the built-in US history 1928-2025 unless --history names a CSV file\n"
+    "Year,Inflation,Stocks,Bonds[,RealEstate] in nominal percent; P is the stock share, default 60.\n"
     "Each trial counts at the deepest step its shortfalls reached: no shortfall, covered from taxable\n"
     "savings, drew tax-deferred savings early, borrowed against the home, took new debt. The headline is the\n"
     "share that never took new debt; p10..p90 are the net worths that 10..90 % of trials stay below.\n"

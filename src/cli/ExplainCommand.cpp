@@ -7,6 +7,7 @@
 #include "cli/Commands.h"
 #include "cli/OptionTable.h"
 #include "engine/Explanation.h"
+#include "cli/HistoryStartOption.h"
 #include "engine/ForecastColumns.h"
 #include "model/PlanRecord.h"
 
@@ -19,6 +20,7 @@ struct ExplainOptions {
   bool currentDollars = false;
   int depth = 1;
   bool json = false;
+  HistoryStartOption historyStart;
 };
 
 std::optional<int> WholeNumber(const std::string& text) {
@@ -58,6 +60,16 @@ const CliOption<ExplainOptions> kExplainOptions[] = {
     {.name = "--current-dollars", .flag = &ExplainOptions::currentDollars},
     {.name = "--depth", .store = StoreDepth},
     {.name = "--format", .store = StoreFormat},
+    {.name = "--history-start",
+     .store = [](ExplainOptions& options, const std::string& year) -> const char* {
+       options.historyStart.year = year;
+       return year.empty() ? "--history-start needs a year" : nullptr;
+     }},
+    {.name = "--history",
+     .store = [](ExplainOptions& options, const std::string& path) -> const char* {
+       options.historyStart.history = path;
+       return path.empty() ? "--history needs a file" : nullptr;
+     }},
 };
 
 const CommandSyntax<ExplainOptions> kExplainSyntax{
@@ -94,7 +106,14 @@ int RunExplainCommand(const CliArgs& args) {
   }
   PlanRecord plan;
   if (!LoadPlanForCli(options.plan, plan)) return 2;
-  const ExplainedForecast explained(plan, RatePath::FromPlan(plan));
+  RatePath rates = RatePath::FromPlan(plan);
+  if (options.historyStart.Given()) {
+    int status = 0;
+    const std::optional<HistoryStartRun> run = HistoryStartForCli(plan, options.historyStart, status);
+    if (!run) return status;
+    rates = run->start.rates;
+  }
+  const ExplainedForecast explained(plan, rates);
   const std::int64_t first = plan.CurrentYear;
   const std::int64_t last = first + explained.Rows() - 1;
   const std::int64_t year = *WholeNumber(options.year);

@@ -4,6 +4,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/HistoryStartOption.h"
 #include "cli/OptionTable.h"
 #include "cli/YearTableOutput.h"
 #include "model/PlanRecord.h"
@@ -15,6 +16,7 @@ struct ForecastOptions {
   bool currentDollars = false;
   bool allFields = false;
   std::string rates;  // a rate path's CSV file, or empty for the plan's own rates
+  HistoryStartOption historyStart;
   TableFormat format = TableFormat::Text;
 };
 
@@ -38,11 +40,23 @@ const char* StoreRates(ForecastOptions& options, const std::string& path) {
   return nullptr;
 }
 
+const char* StoreHistoryStart(ForecastOptions& options, const std::string& year) {
+  options.historyStart.year = year;
+  return year.empty() ? "--history-start needs a year" : nullptr;
+}
+
+const char* StoreHistory(ForecastOptions& options, const std::string& path) {
+  options.historyStart.history = path;
+  return path.empty() ? "--history needs a file" : nullptr;
+}
+
 const CliOption<ForecastOptions> kForecastOptions[] = {
     {.name = "--current-dollars", .flag = &ForecastOptions::currentDollars},
     {.name = "--all-fields", .flag = &ForecastOptions::allFields},
     {.name = "--format", .store = StoreFormat},
     {.name = "--rates", .store = StoreRates},
+    {.name = "--history-start", .store = StoreHistoryStart},
+    {.name = "--history", .store = StoreHistory},
 };
 
 const CommandSyntax<ForecastOptions> kForecastSyntax{
@@ -53,16 +67,43 @@ const CommandSyntax<ForecastOptions> kForecastSyntax{
     .namesPlan = LacksDash,
 };
 
+// The plan run on a history from a start year on; the note says which and
+// whether the years wrap, under a text table and on stderr beside the others.
+int RunHistoryStart(const ForecastOptions& options) {
+  if (!options.rates.empty()) return ReportUsageError(kForecastSyntax.errorStyle, kForecastUsage,
+                                                      "--rates and --history-start exclude each other");
+  PlanRecord plan;
+  if (!LoadPlanForCli(options.plan, plan)) return 2;
+  int status = 0;
+  const std::optional<HistoryStartRun> run = HistoryStartForCli(plan, options.historyStart, status);
+  if (!run) return status;
+  ForecastTable table;
+  RunForecastForCli(plan, run->start.rates, options.currentDollars, table);
+  PrintYearTable(plan, table, options.allFields, options.format);
+  const std::string note = HistoryStartNote(*run);
+  if (options.format == TableFormat::Text) {
+    std::printf("\n%s\n", note.c_str());
+  } else {
+    std::fprintf(stderr, "prevora-cli: %s\n", note.c_str());
+  }
+  return 0;
+}
+
 }  // namespace
 
 int RunForecastCommand(const CliArgs& args) {
   ForecastOptions options;
   if (const std::optional<int> status = ParseCommandLine(args, kForecastSyntax, options)) return *status;
-  PlanRecord plan;
-  ForecastTable table;
-  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rates)) return 2;
-
-  PrintYearTable(plan, table, options.allFields, options.format);
+  if (options.historyStart.Given()) {
+    if (const int status = RunHistoryStart(options); status != 0) return status;
+  } else if (!options.historyStart.history.empty()) {
+    return ReportUsageError(kForecastSyntax.errorStyle, kForecastUsage, "--history needs --history-start YEAR");
+  } else {
+    PlanRecord plan;
+    ForecastTable table;
+    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rates)) return 2;
+    PrintYearTable(plan, table, options.allFields, options.format);
+  }
   if (std::fflush(stdout) != 0) {
     std::fputs("prevora-cli: could not write the forecast\n", stderr);
     return 2;

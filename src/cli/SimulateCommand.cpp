@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/CliSupport.h"
+#include "cli/HistorySource.h"
 #include "cli/Commands.h"
 #include "cli/SimulateOptions.h"
 #include "cli/SimulateReport.h"
@@ -20,8 +21,10 @@ int UsageError(const std::string& message) {
 }
 
 // The model the options ask for, or nothing after saying why on stderr;
-// `status` is the exit status to give then.
-std::unique_ptr<PathModel> BuildModel(const SimulateOptions& options, const PlanRecord& plan, int& status) {
+// `status` is the exit status to give then. `history` receives the history a
+// historical or bootstrap model runs on.
+std::unique_ptr<PathModel> BuildModel(const SimulateOptions& options, const PlanRecord& plan,
+                                      std::optional<HistorySource>& history, int& status) {
   if (options.model == OddsModelKind::MonteCarlo) {
     const std::string problem = MonteCarloModel::SettingsProblem(options.monteCarlo);
     if (!problem.empty()) {
@@ -30,18 +33,26 @@ std::unique_ptr<PathModel> BuildModel(const SimulateOptions& options, const Plan
     }
     return std::make_unique<MonteCarloModel>(plan, options.monteCarlo);
   }
-  const MarketHistoryResult history = ReadMarketHistory(options.history);
-  if (!history.ok()) {
-    std::fprintf(stderr, "prevora-cli: %s\n", history.error.c_str());
+  history = LoadHistoryForCli(options.history);
+  if (!history) {
     status = 2;
     return nullptr;
   }
-  const std::string problem = HistoricalModel::SettingsProblem(plan, history.history, options.historical);
+  if (options.model == OddsModelKind::Bootstrap) {
+    const BootstrapSettings settings = BootstrapSettingsOf(options);
+    const std::string problem = BootstrapModel::SettingsProblem(history->history, settings);
+    if (!problem.empty()) {
+      status = UsageError(problem);
+      return nullptr;
+    }
+    return std::make_unique<BootstrapModel>(plan, history->history, settings);
+  }
+  const std::string problem = HistoricalModel::SettingsProblem(plan, history->history, options.historical);
   if (!problem.empty()) {
     status = UsageError(problem);
     return nullptr;
   }
-  return std::make_unique<HistoricalModel>(plan, history.history, options.historical);
+  return std::make_unique<HistoricalModel>(plan, history->history, options.historical);
 }
 
 TableFormat TableFormatOf(SimulateFormat format) {
@@ -84,7 +95,8 @@ int RunSimulateCommand(const CliArgs& args) {
   PlanRecord plan;
   if (!LoadPlanForCli(options.plan, plan)) return 2;
   int status = 0;
-  const std::unique_ptr<PathModel> model = BuildModel(options, plan, status);
+  std::optional<HistorySource> history;
+  const std::unique_ptr<PathModel> model = BuildModel(options, plan, history, status);
   if (!model) return status;
 
   if (options.trial > 0) {
@@ -95,7 +107,8 @@ int RunSimulateCommand(const CliArgs& args) {
     if (isatty(STDERR_FILENO)) control.progress = ShowProgress;
     const std::optional<OddsResult> result = RunOdds(plan, *model, control);
     if (!result) return 2;
-    PrintSimulateReport(options, *result, dynamic_cast<const HistoricalModel*>(model.get()));
+    const SimulateSource source{history ? &*history : nullptr, dynamic_cast<const HistoricalModel*>(model.get())};
+    PrintSimulateReport(options, *result, source);
   }
   if (status == 0 && std::fflush(stdout) != 0) {
     std::fputs("prevora-cli: could not write the result\n", stderr);

@@ -29,11 +29,32 @@ std::optional<long double> ParseReal(const std::string& text) {
   return value;
 }
 
-// Options that only one model reads; giving them to the other is a mistake
+// Options that only some models read; giving them to another is a mistake
 // the user should hear about rather than a setting silently ignored.
-const std::set<std::string> kMonteCarloOnly = {"--trials",        "--seed",         "--sd-taxable",   "--sd-deferred",
-                                               "--sd-realestate", "--sd-inflation", "--corr-returns", "--corr"};
-const std::set<std::string> kHistoricalOnly = {"--history", "--complete-only", "--stocks-taxable", "--stocks-deferred"};
+const std::map<std::string, std::set<OddsModelKind>> kModelOnly = {
+    {"--trials", {OddsModelKind::MonteCarlo, OddsModelKind::Bootstrap}},
+    {"--seed", {OddsModelKind::MonteCarlo, OddsModelKind::Bootstrap}},
+    {"--sd-taxable", {OddsModelKind::MonteCarlo}},
+    {"--sd-deferred", {OddsModelKind::MonteCarlo}},
+    {"--sd-realestate", {OddsModelKind::MonteCarlo}},
+    {"--sd-inflation", {OddsModelKind::MonteCarlo}},
+    {"--corr-returns", {OddsModelKind::MonteCarlo}},
+    {"--corr", {OddsModelKind::MonteCarlo}},
+    {"--history", {OddsModelKind::Historical, OddsModelKind::Bootstrap}},
+    {"--stocks-taxable", {OddsModelKind::Historical, OddsModelKind::Bootstrap}},
+    {"--stocks-deferred", {OddsModelKind::Historical, OddsModelKind::Bootstrap}},
+    {"--complete-only", {OddsModelKind::Historical}},
+    {"--block", {OddsModelKind::Bootstrap}},
+};
+
+std::string ModelNames(const std::set<OddsModelKind>& models) {
+  const std::map<OddsModelKind, std::string> names = {{OddsModelKind::MonteCarlo, "montecarlo"},
+                                                      {OddsModelKind::Historical, "historical"},
+                                                      {OddsModelKind::Bootstrap, "bootstrap"}};
+  std::string text;
+  for (const OddsModelKind model : models) text += (text.empty() ? "" : " or ") + names.at(model);
+  return text;
+}
 
 class Parser {
  public:
@@ -79,6 +100,10 @@ class Parser {
         {"--trial", [this](const std::string& v) { return Whole(v, options_.trial) && options_.trial >= 1; }},
         {"--model", [this](const std::string& v) { return Model(v); }},
         {"--history", [this](const std::string& v) { return !(options_.history = v).empty(); }},
+        {"--block",
+         [this](const std::string& v) {
+           return Whole(v, options_.block) && options_.block >= 1 && options_.block <= kMaxBootstrapBlock;
+         }},
         {"--format", [this](const std::string& v) { return Format(v); }},
         {"--stocks-taxable", [this](const std::string& v) { return Real(v, options_.historical.stocksTaxable); }},
         {"--stocks-deferred", [this](const std::string& v) { return Real(v, options_.historical.stocksDeferred); }},
@@ -138,6 +163,8 @@ class Parser {
       options_.model = OddsModelKind::MonteCarlo;
     else if (text == "historical")
       options_.model = OddsModelKind::Historical;
+    else if (text == "bootstrap")
+      options_.model = OddsModelKind::Bootstrap;
     else
       return false;
     return true;
@@ -159,14 +186,12 @@ class Parser {
       error_ = "no plan file given";
       return;
     }
-    const bool historical = options_.model == OddsModelKind::Historical;
-    for (const std::string& name : historical ? kMonteCarloOnly : kHistoricalOnly) {
-      if (given_.count(name) > 0) {
-        error_ = name + (historical ? " applies to --model montecarlo only" : " needs --model historical");
+    for (const auto& [name, models] : kModelOnly) {
+      if (given_.count(name) > 0 && models.count(options_.model) == 0) {
+        error_ = name + " applies to --model " + ModelNames(models) + " only";
         return;
       }
     }
-    if (historical && options_.history.empty()) error_ = "--model historical needs --history FILE";
     const bool tableOnly = given_.count("--all-fields") > 0;
     if (options_.trial == 0 && (tableOnly || options_.format == SimulateFormat::Tsv)) {
       error_ = "--all-fields and --format tsv apply to --trial N only";
@@ -184,3 +209,13 @@ class Parser {
 }  // namespace
 
 SimulateParse ParseSimulateOptions(const CliArgs& args) { return Parser().Run(args); }
+
+BootstrapSettings BootstrapSettingsOf(const SimulateOptions& options) {
+  BootstrapSettings settings;
+  settings.trials = options.monteCarlo.trials;
+  settings.seed = options.monteCarlo.seed;
+  settings.block = options.block;
+  settings.stocksTaxable = options.historical.stocksTaxable;
+  settings.stocksDeferred = options.historical.stocksDeferred;
+  return settings;
+}

@@ -5,10 +5,11 @@
 
 #include "cli/Commands.h"
 #include "cli/YearTableOutput.h"
+#include "odds/BootstrapModel.h"
 #include "odds/HistoricalModel.h"
 #include "odds/MonteCarloModel.h"
 
-enum class OddsModelKind { MonteCarlo, Historical };
+enum class OddsModelKind { MonteCarlo, Historical, Bootstrap };
 enum class SimulateFormat { Text, Json, Csv, Tsv };
 
 // What `prevora-cli simulate` was asked to do.
@@ -17,7 +18,8 @@ struct SimulateOptions {
   OddsModelKind model = OddsModelKind::MonteCarlo;
   MonteCarloSettings monteCarlo;
   HistoricalSettings historical;
-  std::string history;
+  std::string history;  // empty: the built-in history
+  int block = 5;        // bootstrap years taken together
   int threads = 0;  // 0: as many as the machine has
   int trial = 0;    // 1-based; 0 runs the whole simulation
   SimulateFormat format = SimulateFormat::Text;
@@ -31,3 +33,6 @@ struct SimulateParse {
 };
 
 SimulateParse ParseSimulateOptions(const CliArgs& args);
+
+// The bootstrap's settings: trials and seed as for Monte Carlo, stock shares as for the history.
+BootstrapSettings BootstrapSettingsOf(const SimulateOptions& options);

@@ -9,6 +9,7 @@
 #include "model/JsonText.h"
 #include "model/NumberFormat.h"
 #include "model/ReadableText.h"
+#include "odds/BuiltInHistory.h"
 
 namespace {
 
@@ -31,9 +32,18 @@ const BandValues& ChosenView(const YearBands& year, bool currentDollars) {
   return currentDollars ? year.current : year.inflated;
 }
 
-void PrintSettingsText(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical) {
+std::string Years(const MarketHistory& history) {
+  return std::to_string(history.years.front().year) + "-" + std::to_string(history.years.back().year) + " (" +
+         std::to_string(history.years.size()) + " years)";
+}
+
+std::string HistoryText(const HistorySource& history) {
+  return history.builtIn ? history.name : "history of " + history.name + ", " + Years(history.history);
+}
+
+void PrintSettingsText(const SimulateOptions& options, const OddsResult& result, const SimulateSource& source) {
   std::printf("Plan: %s\n", ReadableText(options.plan).c_str());
-  if (historical == nullptr) {
+  if (source.history == nullptr) {
     const MonteCarloSettings& mc = options.monteCarlo;
     std::printf("Model: Monte Carlo, %d trials, seed %llu\n", result.trials, static_cast<unsigned long long>(mc.seed));
     std::printf("Standard deviations (points): inflation %s, taxable %s, tax-deferred %s, real estate %s\n",
@@ -41,22 +51,31 @@ void PrintSettingsText(const SimulateOptions& options, const OddsResult& result,
                 Number(mc.deviations[3]).c_str());
     std::printf("Correlation of the two returns: %s\n",
                 Number(mc.correlation.Get(RateSeries::TaxableReturn, RateSeries::DeferredReturn)).c_str());
+    if (mc.deviations == kHistoryDeviations && mc.correlation.Values() == Correlation::Default().Values()) {
+      std::printf("Swings and links: the defaults, from %s\n", BuiltInHistorySpan().c_str());
+    }
     return;
   }
-  std::printf("Model: history of %s, %d-%d (%d years), %d trials, one per start year\n",
-              ReadableText(options.history).c_str(), historical->FirstYear(), historical->LastYear(),
-              historical->DataYears(), result.trials);
-  if (historical->WrappedTrials() > 0) {
-    std::printf("%d of them run past %d and wrap around to %d (--complete-only drops them)\n",
-                historical->WrappedTrials(), historical->LastYear(), historical->FirstYear());
+  const MarketHistory& history = source.history->history;
+  const HistoricalModel* historical = source.historical;
+  if (historical != nullptr) {
+    std::printf("Model: %s, %d trials, one per start year\n", HistoryText(*source.history).c_str(), result.trials);
+    if (historical->WrappedTrials() > 0) {
+      std::printf("%d of them run past %d and wrap around to %d (--complete-only drops them)\n",
+                  historical->WrappedTrials(), historical->LastYear(), historical->FirstYear());
+    }
+  } else {
+    std::printf("Model: block bootstrap of %s, %d trials, seed %llu, blocks of %d consecutive years\n",
+                HistoryText(*source.history).c_str(), result.trials,
+                static_cast<unsigned long long>(options.monteCarlo.seed), options.block);
   }
   std::printf("Stocks: %s %% of taxable savings, %s %% of tax-deferred savings; real estate %s\n",
               Number(options.historical.stocksTaxable).c_str(), Number(options.historical.stocksDeferred).c_str(),
-              historical->UsesRealEstateColumn() ? "from the data" : "grows at the plan's rate over inflation");
+              history.hasRealEstate ? "from the data" : "grows at the plan's rate over inflation");
 }
 
-void PrintText(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical) {
-  PrintSettingsText(options, result, historical);
+void PrintText(const SimulateOptions& options, const OddsResult& result, const SimulateSource& source) {
+  PrintSettingsText(options, result, source);
   std::printf("\nNever took new debt: %s of trials\n\nDeepest shortfall reached:\n",
               Percent(result.NoNewDebtShare()).c_str());
   for (int i = 0; i < kShortfallLevelCount; ++i) {
@@ -115,8 +134,9 @@ std::string JsonBands(const BandValues& values) {
   return out + "}";
 }
 
-std::string JsonSettings(const SimulateOptions& options, const HistoricalModel* historical) {
-  if (historical == nullptr) {
+std::string JsonSettings(const SimulateOptions& options, const HistorySource* history,
+                         const HistoricalModel* historical) {
+  if (history == nullptr) {
     const MonteCarloSettings& mc = options.monteCarlo;
     std::string deviations;
     std::string correlations;
@@ -133,21 +153,28 @@ std::string JsonSettings(const SimulateOptions& options, const HistoricalModel* 
     return "{\"model\": \"montecarlo\", \"deviations\": {" + deviations + "}, \"correlations\": {" + correlations +
            "}}";
   }
-  return "{\"model\": \"historical\", \"history\": " + JsonQuoted(options.history) +
-         ", \"firstYear\": " + std::to_string(historical->FirstYear()) +
-         ", \"lastYear\": " + std::to_string(historical->LastYear()) +
-         ", \"completeOnly\": " + (options.historical.completeOnly ? "true" : "false") +
-         ", \"wrappedTrials\": " + std::to_string(historical->WrappedTrials()) +
-         ", \"stocksTaxable\": " + Number(options.historical.stocksTaxable) +
+  const HistorySource& source = *history;
+  std::string json = std::string("{\"model\": \"") + (historical ? "historical" : "bootstrap") +
+                     "\", \"history\": " + JsonQuoted(source.builtIn ? source.name : options.history) +
+                     ", \"builtIn\": " + (source.builtIn ? "true" : "false") +
+                     ", \"firstYear\": " + std::to_string(source.history.years.front().year) +
+                     ", \"lastYear\": " + std::to_string(source.history.years.back().year);
+  if (historical) {
+    json += std::string(", \"completeOnly\": ") + (options.historical.completeOnly ? "true" : "false") +
+            ", \"wrappedTrials\": " + std::to_string(historical->WrappedTrials());
+  } else {
+    json += ", \"block\": " + std::to_string(options.block);
+  }
+  return json + ", \"stocksTaxable\": " + Number(options.historical.stocksTaxable) +
          ", \"stocksDeferred\": " + Number(options.historical.stocksDeferred) +
-         ", \"realEstateFromData\": " + (historical->UsesRealEstateColumn() ? "true" : "false") + "}";
+         ", \"realEstateFromData\": " + (source.history.hasRealEstate ? "true" : "false") + "}";
 }
 
-void PrintJson(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical) {
+void PrintJson(const SimulateOptions& options, const OddsResult& result, const SimulateSource& source) {
   std::printf("{\n  \"plan\": %s,\n  \"settings\": %s,\n", JsonQuoted(options.plan).c_str(),
-              JsonSettings(options, historical).c_str());
+              JsonSettings(options, source.history, source.historical).c_str());
   std::printf("  \"seed\": %s,\n  \"trials\": %d,\n",
-              historical ? "null" : std::to_string(options.monteCarlo.seed).c_str(), result.trials);
+              source.historical ? "null" : std::to_string(options.monteCarlo.seed).c_str(), result.trials);
   std::printf("  \"headline\": {\"noNewDebtShare\": %.4f},\n  \"levels\": [\n", result.NoNewDebtShare());
   for (int i = 0; i < kShortfallLevelCount; ++i) {
     const auto level = static_cast<ShortfallLevel>(i);
@@ -170,16 +197,16 @@ void PrintJson(const SimulateOptions& options, const OddsResult& result, const H
 
 }  // namespace
 
-void PrintSimulateReport(const SimulateOptions& options, const OddsResult& result, const HistoricalModel* historical) {
+void PrintSimulateReport(const SimulateOptions& options, const OddsResult& result, const SimulateSource& source) {
   switch (options.format) {
     case SimulateFormat::Json:
-      PrintJson(options, result, historical);
+      PrintJson(options, result, source);
       break;
     case SimulateFormat::Csv:
       PrintCsv(result);
       break;
     default:
-      PrintText(options, result, historical);
+      PrintText(options, result, source);
       break;
   }
 }

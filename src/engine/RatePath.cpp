@@ -42,3 +42,9 @@ void RatePath::SetYear(int a, const YearRates& rates) {
   years_[static_cast<std::size_t>(a - 1)] = rates;
   count_ = std::max(count_, a);
 }
+
+RatePath RatePath::WithPlanRatesFrom(int a, const PlanRecord& plan) const {
+  RatePath path = FromPlan(plan);
+  for (int y = 1; y < std::min(a, kForecastRows + 1); ++y) path.years_[static_cast<std::size_t>(y - 1)] = Year(y);
+  return path;
+}

@@ -28,6 +28,10 @@ class RatePath {
   static RatePath FromPlan(const PlanRecord& plan);
   static RatePath Constant(const YearRates& rates);
 
+  // This path up to year `a - 1`, the plan's own rates from year `a` on: a
+  // scenario that covers only the first years.
+  RatePath WithPlanRatesFrom(int a, const PlanRecord& plan) const;
+
   int Years() const { return count_; }
   // Year a >= 1.
   const YearRates& Year(int a) const;

@@ -74,10 +74,11 @@ RatePathRead ReadRatePathCsv(std::istream& in, const std::string& fileName, std:
     ++number;
     const std::int64_t year = firstYear + static_cast<std::int64_t>(rates.size());
     if (read == LineRead::TooLong) return Refuse(fileName, number, "the line is too long");
+    // A scenario may cover only the first years; the caller fills in the rest.
+    if (read == LineRead::End && !rates.empty()) break;
     if (read == LineRead::End) {
-      return Refuse(fileName, number,
-                    "the file ends before the rates of " + std::to_string(year) + "; the forecast needs " +
-                        std::to_string(years) + " years from " + std::to_string(firstYear));
+      return Refuse(fileName, number, "the file holds no rates; the first row must be the year " +
+                                          std::to_string(firstYear));
     }
     const std::vector<std::string> fields = SplitCsvFields(line);
     if (fields.size() != kColumns) {
@@ -101,6 +102,7 @@ RatePathRead ReadRatePathCsv(std::istream& in, const std::string& fileName, std:
       return Refuse(fileName, number, problem);
     rates.push_back({values[1], values[2], values[3], values[4]});
   }
-  if (rates.empty()) return {RatePath(), {}};
-  return {RatePath(rates), {}};
+  const int given = static_cast<int>(rates.size());
+  if (rates.empty()) return {RatePath(), {}, 0};
+  return {RatePath(rates), {}, given};
 }

@@ -10,10 +10,12 @@
 // A rate path read from a CSV file: the header
 //   Year,Inflation,TaxableReturn,TaxDeferredReturn,RealEstateGrowth
 // then one row per forecast year from the plan's current year on, rates in
-// percent as the plan holds them. Rows past the forecast are ignored.
+// percent as the plan holds them. Rows past the forecast are ignored; a file
+// may stop before the forecast does (yearsGiven says where).
 struct RatePathRead {
   std::optional<RatePath> path;
   std::string message;  // why there is no path: names the file and the line
+  int yearsGiven = 0;   // rows read, at most the years asked for
 };
 
 inline constexpr const char* kRatePathHeader = "Year,Inflation,TaxableReturn,TaxDeferredReturn,RealEstateGrowth";

@@ -16,7 +16,7 @@ class Correlation {
  public:
   // No series linked to another.
   Correlation();
-  // The two investment returns move together (0.9); nothing else is linked.
+  // As the built-in US history's years moved together (docs/odds.md).
   static Correlation Default();
 
   void Set(RateSeries a, RateSeries b, double value);

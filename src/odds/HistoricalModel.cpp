@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/ForecastTable.h"
+#include "odds/MarketYearRates.h"
 
 namespace {
 
@@ -13,13 +14,6 @@ int WindowCount(int years, int rows, bool completeOnly) {
   return years >= span ? years - span + 1 : 0;
 }
 
-long double Mix(long double stockPercent, const MarketYear& year) {
-  const long double share = stockPercent / 100.0L;
-  return share * year.stocks + (1.0L - share) * year.bonds;
-}
-
-bool ValidShare(long double percent) { return percent >= 0.0L && percent <= 100.0L; }
-
 }  // namespace
 
 HistoricalModel::HistoricalModel(const PlanRecord& plan, const MarketHistory& history,
@@ -28,7 +22,7 @@ HistoricalModel::HistoricalModel(const PlanRecord& plan, const MarketHistory& hi
 
 std::string HistoricalModel::SettingsProblem(const PlanRecord& plan, const MarketHistory& history,
                                              const HistoricalSettings& settings) {
-  if (!ValidShare(settings.stocksTaxable) || !ValidShare(settings.stocksDeferred)) {
+  if (!ValidStockShare(settings.stocksTaxable) || !ValidStockShare(settings.stocksDeferred)) {
     return "the stock shares must be between 0 and 100 percent";
   }
   if (history.years.empty()) return "the history holds no years";
@@ -46,14 +40,10 @@ int HistoricalModel::TrialCount() const {
 
 TrialRates HistoricalModel::Path(int trial) const {
   const std::size_t count = history_.years.size();
+  const MarketMix mix{settings_.stocksTaxable, settings_.stocksDeferred, history_.hasRealEstate, planRealEstateGrowth_};
   TrialRates path(static_cast<std::size_t>(rows_));
   for (std::size_t k = 0; k < path.size(); ++k) {
-    const MarketYear& data = history_.years[(static_cast<std::size_t>(trial) + k) % count];
-    YearRates& year = path[k];
-    year.Inflation = data.inflation;
-    year.TaxableReturn = Mix(settings_.stocksTaxable, data) - data.inflation;
-    year.TaxDeferredReturn = Mix(settings_.stocksDeferred, data) - data.inflation;
-    year.RealEstateGrowth = history_.hasRealEstate ? data.realEstate - data.inflation : planRealEstateGrowth_;
+    path[k] = RatesOfMarketYear(history_.years[(static_cast<std::size_t>(trial) + k) % count], mix);
   }
   return path;
 }

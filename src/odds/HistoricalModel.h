@@ -36,6 +36,7 @@ class HistoricalModel : public PathModel {
   int LastYear() const { return history_.years.back().year; }
   int DataYears() const { return static_cast<int>(history_.years.size()); }
   bool UsesRealEstateColumn() const { return history_.hasRealEstate; }
+  const std::string& HistoryName() const { return history_.name; }
 
  private:
   MarketHistory history_;

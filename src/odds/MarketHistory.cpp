@@ -51,6 +51,7 @@ class Parser {
       return Fail("the file is empty; the first line must be Year,Inflation,Stocks,Bonds");
     }
     if (result_.history.years.empty()) return Fail("the file has a header but no years");
+    result_.history.name = name_;
     return result_;
   }
 

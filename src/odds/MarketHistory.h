@@ -16,6 +16,7 @@ struct MarketYear {
 struct MarketHistory {
   std::vector<MarketYear> years;  // consecutive calendar years, oldest first
   bool hasRealEstate = false;
+  std::string name;  // how outputs name the data: its file, or the built-in history's name
 };
 
 struct MarketHistoryResult {

@@ -28,7 +28,11 @@ void DrawComparisonCurve(QPainter& painter, const PlotFrame& frame, std::int64_t
   QPen pen(CurveColour(kNetWorthCurve));
   pen.setWidth(0);
   const qreal unit = std::max(dashUnit, 1);
-  pen.setDashPattern({kComparisonDash * unit, kComparisonGap * unit});
+  if (series.dotted) {
+    pen.setDashPattern({kStressDot * unit, kStressGap * unit});
+  } else {
+    pen.setDashPattern({kComparisonDash * unit, kComparisonGap * unit});
+  }
   pen.setCapStyle(Qt::FlatCap);
   painter.setPen(pen);
   // One polyline per stretch on the axis, so the dashes run on across years.

@@ -16,7 +16,13 @@ inline constexpr int kComparisonGap = 3;
 struct ComparisonSeries {
   std::int64_t firstIndex = 0;
   std::vector<std::int64_t> values;
+  // Dots instead of dashes, so a second such curve (a stress test) reads apart.
+  bool dotted = false;
 };
+
+// Dots and gaps of the dotted variant, in dash units.
+inline constexpr int kStressDot = 1;
+inline constexpr int kStressGap = 2;
 
 // A dashed polyline in the net worth colour through the series on the assets
 // axis whose top is `assetsScale` thousands. Years off the axis or outside the

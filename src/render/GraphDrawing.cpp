@@ -130,6 +130,7 @@ std::int64_t ComparisonMaximum(const PlanRecord& plan, const ComparisonSeries& s
 GraphScales InputScales(const GraphInput& input) {
   CurveMaxima maxima = ShownCurveMaxima(input.plan, input.table, input.shown);
   if (input.comparison) maxima.assets = std::max(maxima.assets, ComparisonMaximum(input.plan, *input.comparison));
+  if (input.stress) maxima.assets = std::max(maxima.assets, ComparisonMaximum(input.plan, *input.stress));
   std::int64_t assets = AxisMaximum(maxima.assets);
   if (input.band && !input.band->high.empty()) {
     const std::int64_t bandTop = *std::max_element(input.band->high.begin(), input.band->high.end());
@@ -155,6 +156,10 @@ void DrawGraph(QPainter& painter, const GraphParameters& parameters, const Graph
   }
   if (input.comparison) {
     DrawComparisonCurve(painter, parameters.frame, parameters.scales.assets, *input.comparison,
+                        parameters.style.thickLineOffset, parameters.style.dashUnit);
+  }
+  if (input.stress) {
+    DrawComparisonCurve(painter, parameters.frame, parameters.scales.assets, *input.stress,
                         parameters.style.thickLineOffset, parameters.style.dashUnit);
   }
   DrawLegend(canvas, parameters, input.shown);

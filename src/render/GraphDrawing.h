@@ -97,6 +97,8 @@ struct GraphInput {
   std::array<bool, kCurveCount> shown{};
   // Another plan's net worth, dashed over the curves.
   std::optional<ComparisonSeries> comparison = std::nullopt;
+  // The plan's net worth on a stretch of market history, dotted over the curves.
+  std::optional<ComparisonSeries> stress = std::nullopt;
   // A band behind the curves.
   std::optional<GraphBand> band = std::nullopt;
 };

@@ -11,6 +11,7 @@
 #include "shell/OddsState.h"
 #include "shell/PageId.h"
 #include "shell/SavedPlanText.h"
+#include "shell/StressTestState.h"
 
 // Screens less than this high force the small-screen sizes on the pages.
 inline constexpr int kSmallScreenLimit = 560;
@@ -67,6 +68,8 @@ struct Session {
   ComparisonState comparison;
   // The last odds run's percentiles, for the graph's net-worth band.
   OddsState odds;
+  // The history start drawn beside the plan on the graph.
+  StressTestState stress;
 
   WindowGeometry geometry;
 

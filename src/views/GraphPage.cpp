@@ -21,6 +21,7 @@
 #include "views/GraphExplainMenu.h"
 #include "views/GraphResizeRule.h"
 #include "views/NetWorthBand.h"
+#include "views/StressTest.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ const QPoint kCheckBoxStart[kCurveCount] = {{24, 426},  {24, 443},  {24, 461},  
 // The extras' boxes sit between the two legend columns, under the age
 // caption, on the rows of the third and fourth curves.
 constexpr int kExtraBoxOffsetFromCentre = 60;
-constexpr int kExtraBoxRowOffsets[] = {113, 95};
+constexpr int kExtraBoxRowOffsets[] = {113, 95, 77};
 
 QPoint ExtraBoxPosition(int row, int width, int height) {
   return {width / 2 - kExtraBoxOffsetFromCentre, height - kExtraBoxRowOffsets[row]};
@@ -46,16 +47,16 @@ const char* const kReadoutHint =
     "Right-click a point to see why it is what it is.";
 constexpr int kHintMargin = 8;
 
-// The legend samples beside the extras' boxes: the dashed curve and the band.
+// The legend samples beside the extras' boxes: the dashed curve, the band and the dotted curve.
 constexpr QSize kSampleSize(24, 12);
 
-QIcon ComparisonSample() {
+QIcon CurveSample(int dash, int gap) {
   QPixmap pixmap(kSampleSize);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   QPen pen(CurveColour(1));
   pen.setWidth(0);
-  pen.setDashPattern({static_cast<qreal>(kComparisonDash), static_cast<qreal>(kComparisonGap)});
+  pen.setDashPattern({static_cast<qreal>(dash), static_cast<qreal>(gap)});
   painter.setPen(pen);
   const int middle = kSampleSize.height() / 2;
   painter.drawLine(0, middle, kSampleSize.width() - 1, middle);
@@ -127,9 +128,13 @@ void GraphPage::BuildCheckBoxes() {
 
 void GraphPage::BuildExtraBoxes() {
   compareBox_ = ExtraBox(picture_, "&Compare", "CompareCurve",
-                         "The compared plan's net worth as a dashed curve (File, Compare with...)", ComparisonSample());
+                         "The compared plan's net worth as a dashed curve (File, Compare with...)", CurveSample(kComparisonDash, kComparisonGap));
   bandBox_ = ExtraBox(picture_, "Net worth &band", "NetWorthBand",
                       "The odds' net worth from p10 to p90 behind the curves (File, Odds...)", BandSample());
+  stressBox_ = ExtraBox(picture_, "Stress tes&t", "StressTestCurve",
+                        "The plan's net worth on market history from a chosen start, dotted (File, Stress Test)",
+                        CurveSample(kStressDot, kStressGap));
+  connect(stressBox_, &QCheckBox::clicked, this, [this] { StressToggled(); });
   connect(compareBox_, &QCheckBox::clicked, this, [this] { CompareToggled(); });
   connect(bandBox_, &QCheckBox::clicked, this, [this] { BandToggled(); });
   PlaceControls();
@@ -210,6 +215,7 @@ void GraphPage::PlaceControls() {
   }
   compareBox_->move(ExtraBoxPosition(0, width, height));
   bandBox_->move(ExtraBoxPosition(1, width, height));
+  stressBox_->move(ExtraBoxPosition(2, width, height));
   if (!readoutHint_) return;
   // Under the legend, across the window, at the bottom of the visible picture.
   const int hintWidth = std::max(width - 2 * kHintMargin, 0);
@@ -246,7 +252,7 @@ QSize GraphPage::CanvasSize() const {
 
 GraphPage::Extras GraphPage::DueExtras() const {
   const bool oddsOfThisPlan = session_.odds.plan == session_.plan;
-  return {session_.comparison.CurveDue(), session_.odds.BandDue() && oddsOfThisPlan};
+  return {session_.comparison.CurveDue(), session_.odds.BandDue() && oddsOfThisPlan, session_.stress.startYear};
 }
 
 GraphInput GraphPage::CurrentInput() const {
@@ -258,6 +264,7 @@ GraphInput GraphPage::CurrentInput() const {
         ComparisonSeries{comparison.FirstIndexOn(session_.plan), comparison.NetWorth(session_.CurrentDollars)};
   }
   if (due.band) input.band = NetWorthBand(session_.odds.years, session_.CurrentDollars);
+  if (due.stressStart != 0) input.stress = StressSeries(session_);
   return input;
 }
 
@@ -268,7 +275,7 @@ void GraphPage::DrawGraph() {
   const GraphInput input = CurrentInput();
   bitmap_ = RenderScreenGraph(input, session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
                               GraphFontFamily(ScreenWidth()), &scales_, true);
-  drawnExtras_ = {input.comparison.has_value(), input.band.has_value()};
+  drawnExtras_ = {input.comparison.has_value(), input.band.has_value(), input.stress ? session_.stress.startYear : 0};
   picture_->SetImage(bitmap_);
   const PlotFrame& frame = DrawingParameters().frame;
   picture_->SetPlotArea(QRect(frame.left, frame.top, frame.width, frame.height));
@@ -303,6 +310,11 @@ void GraphPage::SyncCheckBoxes() {
   compareBox_->setChecked(session_.comparison.CurveDue());
   bandBox_->setEnabled(session_.odds.HasResult());
   bandBox_->setChecked(session_.odds.BandDue());
+  stressBox_->setEnabled(session_.stress.Due());
+  stressBox_->setChecked(session_.stress.Due());
+  // The legend names the start drawn.
+  stressBox_->setText(session_.stress.Due() ? QString::fromStdString(session_.stress.Name()) : "Stress tes&t");
+  stressBox_->adjustSize();
 }
 
 void GraphPage::CurveToggled(int index) {
@@ -314,6 +326,12 @@ void GraphPage::CurveToggled(int index) {
 void GraphPage::CompareToggled() {
   // The box is enabled only while a comparison is open.
   session_.comparison.curveShown = session_.comparison.open && compareBox_->isChecked();
+  DrawGraph();
+}
+
+// The box only takes the stress test away; File, Stress Test chooses one.
+void GraphPage::StressToggled() {
+  if (!stressBox_->isChecked()) session_.stress.Clear();
   DrawGraph();
 }
 

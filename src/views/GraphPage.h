@@ -35,6 +35,7 @@ class GraphPage : public ResultPage {
   void CurveToggled(int index);
   // The "Compare" and "Net worth band" boxes were clicked.
   void CompareToggled();
+  void StressToggled();
   void BandToggled();
   // What the graph shows now: the table, the curves and the extras that are due.
   GraphInput CurrentInput() const;
@@ -64,14 +65,16 @@ class GraphPage : public ResultPage {
  protected:
   void Refresh() override;
   void ShowForecast() override { DrawGraph(); }
+  void ShowStressTest() override { DrawGraph(); }
   void ShowReplacedPlan() override;
   void showEvent(QShowEvent* event) override;
 
  private:
-  // Which extras a drawing carries: the comparison curve and the band.
+  // Which extras a drawing carries: the comparison curve, the band and the stress test.
   struct Extras {
     bool comparison = false;
     bool band = false;
+    int stressStart = 0;
     bool operator==(const Extras&) const = default;
   };
   Extras DueExtras() const;
@@ -95,6 +98,7 @@ class GraphPage : public ResultPage {
   QCheckBox* bandBox_ = nullptr;
   QLabel* readoutHint_ = nullptr;
   std::optional<int> readoutYear_;
+  QCheckBox* stressBox_ = nullptr;
   QImage bitmap_;
   Extras drawnExtras_;
   GraphScales scales_;

@@ -1,5 +1,6 @@
 #include "views/OddsModelBuilder.h"
 
+#include "odds/BuiltInHistory.h"
 #include "odds/MarketHistory.h"
 
 namespace {
@@ -23,20 +24,34 @@ OddsModelBuild BuildOddsModel(const PlanRecord& plan, const OddsSettings& settin
     }
     return build;
   }
-  if (settings.historyFile.isEmpty()) {
-    build.error = "Choose a market history file (Browse) to replay history.";
+  MarketHistory history = BuiltInHistory();
+  if (settings.historyFromFile) {
+    if (settings.historyFile.isEmpty()) {
+      build.error = "Choose a market history file (Browse) to replay history.";
+      return build;
+    }
+    const MarketHistoryResult read = ReadMarketHistory(settings.historyFile.toStdString());
+    if (!read.ok()) {
+      build.error = "The market history could not be used:\n" + QString::fromStdString(read.error);
+      return build;
+    }
+    history = read.history;
+  }
+  if (settings.model == OddsModelChoice::Bootstrap) {
+    const BootstrapSettings bootstrap = BootstrapSettingsOf(settings);
+    const std::string problem = BootstrapModel::SettingsProblem(history, bootstrap);
+    if (!problem.empty()) {
+      build.error = Sentence(problem);
+    } else {
+      build.model = std::make_shared<BootstrapModel>(plan, history, bootstrap);
+    }
     return build;
   }
-  const MarketHistoryResult history = ReadMarketHistory(settings.historyFile.toStdString());
-  if (!history.ok()) {
-    build.error = "The market history could not be used:\n" + QString::fromStdString(history.error);
-    return build;
-  }
-  const std::string problem = HistoricalModel::SettingsProblem(plan, history.history, settings.historical);
+  const std::string problem = HistoricalModel::SettingsProblem(plan, history, settings.historical);
   if (!problem.empty()) {
     build.error = Sentence(problem);
     return build;
   }
-  build.model = std::make_shared<HistoricalModel>(plan, history.history, settings.historical);
+  build.model = std::make_shared<HistoricalModel>(plan, history, settings.historical);
   return build;
 }

@@ -18,6 +18,8 @@ const QString kStocksTaxableKey = "Odds/StocksTaxable";
 const QString kStocksDeferredKey = "Odds/StocksDeferred";
 const QString kCompleteOnlyKey = "Odds/CompleteOnly";
 const QString kHistoryFileKey = "Odds/HistoryFile";
+const QString kHistoryFromFileKey = "Odds/HistoryFromFile";
+const QString kBlockKey = "Odds/BootstrapBlock";
 
 int WholeValue(const SettingsStore& store, const QString& key, int fallback, int low, int high) {
   return std::clamp(store.Integer(key).value_or(fallback), low, high);
@@ -50,14 +52,15 @@ void SetReturnsCorrelation(OddsSettings& settings, double value) {
 
 OddsSettings LoadOddsSettings(const SettingsStore& store) {
   OddsSettings settings;
-  settings.model =
-      WholeValue(store, kModelKey, 0, 0, 1) == 1 ? OddsModelChoice::Historical : OddsModelChoice::MonteCarlo;
+  settings.model = static_cast<OddsModelChoice>(WholeValue(store, kModelKey, 0, 0, 2));
   MonteCarloSettings& mc = settings.monteCarlo;
   mc.trials = WholeValue(store, kTrialsKey, mc.trials, kOddsMinTrials, kOddsMaxTrials);
   mc.seed = static_cast<std::uint64_t>(WholeValue(store, kSeedKey, static_cast<int>(mc.seed), 0, kOddsMaxSeed));
   for (std::size_t k = 0; k < kDeviationKeys.size(); ++k) {
-    mc.deviations[k] =
-        DecimalValue(store, kDeviationKeys[k], static_cast<double>(mc.deviations[k]), 0.0, kOddsMaxDeviation);
+    // A missing or unreadable value keeps the default exactly, not its nearest double.
+    const double fallback = static_cast<double>(mc.deviations[k]);
+    const double value = DecimalValue(store, kDeviationKeys[k], fallback, 0.0, kOddsMaxDeviation);
+    if (value != fallback) mc.deviations[k] = value;
   }
   SetReturnsCorrelation(settings, DecimalValue(store, kCorrelationKey, ReturnsCorrelation(settings), -1.0, 1.0));
   HistoricalSettings& history = settings.historical;
@@ -67,11 +70,14 @@ OddsSettings LoadOddsSettings(const SettingsStore& store) {
       DecimalValue(store, kStocksDeferredKey, static_cast<double>(history.stocksDeferred), 0.0, 100.0);
   history.completeOnly = WholeValue(store, kCompleteOnlyKey, 0, 0, 1) == 1;
   settings.historyFile = store.Text(kHistoryFileKey).value_or(QString());
+  // Settings from before the built-in history replayed the file they name.
+  settings.historyFromFile = WholeValue(store, kHistoryFromFileKey, settings.historyFile.isEmpty() ? 0 : 1, 0, 1) == 1;
+  settings.bootstrapBlock = WholeValue(store, kBlockKey, settings.bootstrapBlock, 1, kMaxBootstrapBlock);
   return settings;
 }
 
 void SaveOddsSettings(SettingsStore& store, const OddsSettings& settings) {
-  store.SetInteger(kModelKey, settings.model == OddsModelChoice::Historical ? 1 : 0);
+  store.SetInteger(kModelKey, static_cast<int>(settings.model));
   store.SetInteger(kTrialsKey, settings.monteCarlo.trials);
   store.SetInteger(kSeedKey, static_cast<int>(std::min<std::uint64_t>(settings.monteCarlo.seed, kOddsMaxSeed)));
   for (std::size_t k = 0; k < kDeviationKeys.size(); ++k) {
@@ -82,4 +88,16 @@ void SaveOddsSettings(SettingsStore& store, const OddsSettings& settings) {
   SetDecimal(store, kStocksDeferredKey, settings.historical.stocksDeferred);
   store.SetInteger(kCompleteOnlyKey, settings.historical.completeOnly ? 1 : 0);
   store.SetText(kHistoryFileKey, settings.historyFile);
+  store.SetInteger(kHistoryFromFileKey, settings.historyFromFile ? 1 : 0);
+  store.SetInteger(kBlockKey, settings.bootstrapBlock);
+}
+
+BootstrapSettings BootstrapSettingsOf(const OddsSettings& settings) {
+  BootstrapSettings bootstrap;
+  bootstrap.trials = settings.monteCarlo.trials;
+  bootstrap.seed = settings.monteCarlo.seed;
+  bootstrap.block = settings.bootstrapBlock;
+  bootstrap.stocksTaxable = settings.historical.stocksTaxable;
+  bootstrap.stocksDeferred = settings.historical.stocksDeferred;
+  return bootstrap;
 }

@@ -1,5 +1,8 @@
 #include "views/OddsSettingsForm.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -11,6 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "odds/BuiltInHistory.h"
 #include "platform/Prompts.h"
 
 namespace {
@@ -48,6 +52,15 @@ QDoubleSpinBox* DecimalBox(const QString& name, double low, double high, double 
   return box;
 }
 
+// The box's value as the decimal it shows, read as the command line reads
+// "3.9": the nearest long double, so the page and prevora-cli draw alike.
+long double BoxDecimal(const QDoubleSpinBox* box) {
+  const std::string text = QString::number(box->value(), 'f', box->decimals()).toStdString();
+  long double value = 0.0L;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
 }  // namespace
 
 OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
@@ -57,14 +70,26 @@ OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
       trials_(new QSpinBox),
       seed_(new QSpinBox),
       correlation_(DecimalBox("OddsCorrelationReturns", -1.0, 1.0, 0.05, 2)),
+      swingsOrigin_(new QLabel),
+      historySwings_(new QPushButton("&Use the history's")),
+      historySource_(new QComboBox),
       historyFile_(new QLineEdit),
       browse_(new QPushButton("&Browse...")),
       stocksTaxable_(DecimalBox("OddsStocksTaxable", 0.0, 100.0, 5.0, 1, " %")),
       stocksDeferred_(DecimalBox("OddsStocksDeferred", 0.0, 100.0, 5.0, 1, " %")),
-      completeOnly_(new QCheckBox("Com&plete windows only")) {
+      completeOnly_(new QCheckBox("Com&plete windows only")),
+      block_(new QSpinBox) {
   model_->setObjectName("OddsModel");
   model_->addItem("Monte Carlo");
   model_->addItem("Historical replay");
+  model_->addItem("Block bootstrap");
+  historySource_->setObjectName("OddsHistorySource");
+  historySource_->addItem(QString::fromStdString(BuiltInHistoryName()));
+  historySource_->addItem("A file of my own");
+  historySource_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  block_->setObjectName("OddsBlock");
+  block_->setRange(1, kMaxBootstrapBlock);
+  block_->setSuffix(" years");
   trials_->setObjectName("OddsTrials");
   trials_->setRange(kOddsMinTrials, kOddsMaxTrials);
   trials_->setSingleStep(1000);
@@ -88,23 +113,38 @@ OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
     AddRow(*form, kDeviationCaptions[k], deviations_[k]);
   }
   AddRow(*form, "Returns corre&lation:", correlation_);
+  swingsOrigin_->setObjectName("OddsSwingsOrigin");
+  swingsOrigin_->setWordWrap(true);
+  historySwings_->setObjectName("OddsHistorySwings");
+  historySwings_->setAccessibleName("Use the swings and links of the built-in history");
+  form->addRow(swingsOrigin_, historySwings_);
   auto* fileRow = new QWidget;
   auto* fileLayout = new QHBoxLayout(fileRow);
   fileLayout->setContentsMargins(0, 0, 0, 0);
   fileLayout->addWidget(historyFile_, 1);
   fileLayout->addWidget(browse_);
+  AddRow(*form, "Market history sour&ce:", historySource_);
   AddRow(*form, "Histor&y file:", fileRow, historyFile_);
   AddRow(*form, "Stoc&ks in taxable:", stocksTaxable_);
   AddRow(*form, "Stocks in tax-de&ferred:", stocksDeferred_);
   form->addRow(QString(), completeOnly_);
+  AddRow(*form, "Bootstrap block le&ngth:", block_);
 
   connect(browse_, &QPushButton::clicked, this, &OddsSettingsForm::BrowseClicked);
+  connect(historySwings_, &QPushButton::clicked, this, &OddsSettingsForm::UseHistorySwingsClicked);
+  for (QDoubleSpinBox* box : deviations_) {
+    connect(box, &QDoubleSpinBox::valueChanged, this, &OddsSettingsForm::ShowSwingsOrigin);
+  }
+  connect(correlation_, &QDoubleSpinBox::valueChanged, this, &OddsSettingsForm::ShowSwingsOrigin);
   connect(model_, &QComboBox::currentIndexChanged, this, &OddsSettingsForm::ModelChanged);
+  connect(historySource_, &QComboBox::currentIndexChanged, this, &OddsSettingsForm::ModelChanged);
   SetValues(OddsSettings());
 }
 
 void OddsSettingsForm::SetValues(const OddsSettings& settings) {
-  model_->setCurrentIndex(settings.model == OddsModelChoice::Historical ? 1 : 0);
+  model_->setCurrentIndex(static_cast<int>(settings.model));
+  historySource_->setCurrentIndex(settings.historyFromFile ? 1 : 0);
+  block_->setValue(settings.bootstrapBlock);
   trials_->setValue(settings.monteCarlo.trials);
   seed_->setValue(static_cast<int>(std::min<std::uint64_t>(settings.monteCarlo.seed, kOddsMaxSeed)));
   for (std::size_t k = 0; k < deviations_.size(); ++k) {
@@ -116,14 +156,17 @@ void OddsSettingsForm::SetValues(const OddsSettings& settings) {
   stocksDeferred_->setValue(static_cast<double>(settings.historical.stocksDeferred));
   completeOnly_->setChecked(settings.historical.completeOnly);
   ModelChanged();
+  ShowSwingsOrigin();
 }
 
 OddsSettings OddsSettingsForm::Values() const {
   OddsSettings settings;
-  settings.model = model_->currentIndex() == 1 ? OddsModelChoice::Historical : OddsModelChoice::MonteCarlo;
+  settings.model = ChosenModel();
+  settings.historyFromFile = historySource_->currentIndex() == 1;
+  settings.bootstrapBlock = block_->value();
   settings.monteCarlo.trials = trials_->value();
   settings.monteCarlo.seed = static_cast<std::uint64_t>(seed_->value());
-  for (std::size_t k = 0; k < deviations_.size(); ++k) settings.monteCarlo.deviations[k] = deviations_[k]->value();
+  for (std::size_t k = 0; k < deviations_.size(); ++k) settings.monteCarlo.deviations[k] = BoxDecimal(deviations_[k]);
   SetReturnsCorrelation(settings, correlation_->value());
   settings.historyFile = historyFile_->text().trimmed();
   settings.historical.stocksTaxable = stocksTaxable_->value();
@@ -132,15 +175,43 @@ OddsSettings OddsSettingsForm::Values() const {
   return settings;
 }
 
+// The history's swings and links, keeping the rest of the settings as they are.
+void OddsSettingsForm::UseHistorySwingsClicked() {
+  const MonteCarloSettings defaults;
+  for (std::size_t k = 0; k < deviations_.size(); ++k) deviations_[k]->setValue(static_cast<double>(defaults.deviations[k]));
+  correlation_->setValue(defaults.correlation.Get(RateSeries::TaxableReturn, RateSeries::DeferredReturn));
+}
+
+void OddsSettingsForm::ShowSwingsOrigin() {
+  const MonteCarloSettings values = Values().monteCarlo;
+  const bool fromHistory = values.deviations == kHistoryDeviations &&
+                           values.correlation.Values() == Correlation::Default().Values();
+  const QString span = QString::fromStdString(BuiltInHistorySpan());
+  swingsOrigin_->setText(fromHistory ? "Swings and links: from " + span : "Swings: your own (defaults from " + span + ")");
+}
+
+OddsModelChoice OddsSettingsForm::ChosenModel() const {
+  return static_cast<OddsModelChoice>(std::clamp(model_->currentIndex(), 0, 2));
+}
+
 // Only the chosen model's boxes take part; the others keep their values for later.
 void OddsSettingsForm::ModelChanged() {
-  const bool history = model_->currentIndex() == 1;
-  for (QWidget* box : std::initializer_list<QWidget*>{trials_, seed_, correlation_}) box->setEnabled(!history);
-  for (QDoubleSpinBox* box : deviations_) box->setEnabled(!history);
-  for (QWidget* box :
-       std::initializer_list<QWidget*>{historyFile_, browse_, stocksTaxable_, stocksDeferred_, completeOnly_}) {
+  const OddsModelChoice model = ChosenModel();
+  const bool random = model != OddsModelChoice::Historical;
+  const bool monteCarlo = model == OddsModelChoice::MonteCarlo;
+  const bool history = !monteCarlo;
+  const bool ownFile = history && historySource_->currentIndex() == 1;
+  for (QWidget* box : std::initializer_list<QWidget*>{trials_, seed_}) box->setEnabled(random);
+  correlation_->setEnabled(monteCarlo);
+  for (QDoubleSpinBox* box : deviations_) box->setEnabled(monteCarlo);
+  historySwings_->setEnabled(monteCarlo);
+  for (QWidget* box : std::initializer_list<QWidget*>{historySource_, stocksTaxable_, stocksDeferred_}) {
     box->setEnabled(history);
   }
+  historyFile_->setEnabled(ownFile);
+  browse_->setEnabled(history);
+  completeOnly_->setEnabled(model == OddsModelChoice::Historical);
+  block_->setEnabled(model == OddsModelChoice::Bootstrap);
 }
 
 void OddsSettingsForm::BrowseClicked() {
@@ -155,5 +226,7 @@ void OddsSettingsForm::BrowseClicked() {
     request.proposedName = current.fileName();
   }
   const std::optional<QString> chosen = prompts_.OpenFile(this, request);
-  if (chosen) historyFile_->setText(*chosen);
+  if (!chosen) return;
+  historyFile_->setText(*chosen);
+  historySource_->setCurrentIndex(1);
 }

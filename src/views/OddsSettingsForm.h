@@ -8,6 +8,7 @@
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -28,6 +29,9 @@ class OddsSettingsForm : public QWidget {
  private:
   void BrowseClicked();
   void ModelChanged();
+  OddsModelChoice ChosenModel() const;
+  void UseHistorySwingsClicked();
+  void ShowSwingsOrigin();
 
   Prompts& prompts_;
   QComboBox* model_;
@@ -35,9 +39,13 @@ class OddsSettingsForm : public QWidget {
   QSpinBox* seed_;
   std::array<QDoubleSpinBox*, kRateSeriesCount> deviations_{};
   QDoubleSpinBox* correlation_;
+  QLabel* swingsOrigin_;
+  QPushButton* historySwings_;
+  QComboBox* historySource_;
   QLineEdit* historyFile_;
   QPushButton* browse_;
   QDoubleSpinBox* stocksTaxable_;
   QDoubleSpinBox* stocksDeferred_;
   QCheckBox* completeOnly_;
+  QSpinBox* block_;
 };

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "odds/BootstrapModel.h"
 #include "odds/HistoricalModel.h"
 
 namespace {
@@ -23,7 +24,16 @@ QString OddsDetails(const OddsResult& result, const PathModel& model) {
   if (result.medianFirstNewDebtYear) {
     lines << QString("Trials that took new debt first took it in %1 (median).").arg(*result.medianFirstNewDebtYear);
   }
+  if (const auto* bootstrap = dynamic_cast<const BootstrapModel*>(&model)) {
+    const MarketHistory& history = bootstrap->History();
+    lines << QString("Block bootstrap of %1: runs of %2 consecutive years from %3-%4, strung together at random.")
+                 .arg(QString::fromStdString(history.name))
+                 .arg(bootstrap->Block())
+                 .arg(history.years.front().year)
+                 .arg(history.years.back().year);
+  }
   if (const auto* history = dynamic_cast<const HistoricalModel*>(&model)) {
+    lines << "Market history: " + QString::fromStdString(history->HistoryName());
     const int wrapped = history->WrappedTrials();
     const QString years = QString("History %1-%2: ").arg(history->FirstYear()).arg(history->LastYear());
     if (wrapped > 0) {

@@ -51,6 +51,8 @@ class ResultPage : public Page {
   virtual void ShowForecast() = 0;
   // Shows the freshly computed forecast of a new or opened plan.
   virtual void ShowReplacedPlan() = 0;
+  // Shows a newly chosen stress test (File, Stress Test) where the page draws one.
+  virtual void ShowStressTest() {}
 
  private:
   void AfterPlanReplaced();

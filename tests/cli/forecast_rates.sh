@@ -55,8 +55,20 @@ refuse() {
   [ $status -eq 2 ] || fail "$name: exit status $status, not 2"
   printf '%s\n' "$out" | grep -qF -- "$expected" || fail "$name: message '$out' lacks '$expected'"
 }
-rates $((years - 1)) 2 >"$work/short.csv"
-refuse short.csv "short.csv:$((years + 1)): the file ends before the rates of $((first + years - 1))"
+# A file of the first years equals a full one whose later rows repeat the plan's rates, and says from when.
+rates 3 9 >"$work/short.csv"
+{
+  rates 3 9
+  for ((i = 3; i < years; i++)); do echo "$((first + i)),$inflation,$taxable,$deferred,$estate"; done
+} >"$work/filled.csv"
+short=$("$cli" forecast "$plan" --all-fields --format tsv --rates "$work/short.csv" 2>"$work/short.err") ||
+  fail "short file exited $?"
+[ "$short" = "$("$cli" forecast "$plan" --all-fields --format tsv --rates "$work/filled.csv")" ] ||
+  fail "a short file differs from the full file of the plan's later rates"
+grep -qF "short.csv holds rates to $((first + 2)); from $((first + 3)) on the forecast takes the plan's rates" \
+  "$work/short.err" || fail "short file note: $(cat "$work/short.err")"
+echo "$header" >"$work/empty.csv"
+refuse empty.csv "empty.csv:2: the file holds no rates"
 { echo "$header"; echo "$first,2,4,5"; } >"$work/missing.csv"
 refuse missing.csv "missing.csv:2: expected 5 columns, found 4"
 { echo "$header"; echo "$first,2,4,5,1,7"; } >"$work/extra.csv"

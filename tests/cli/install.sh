@@ -29,6 +29,9 @@ if [ -f "$source_dir/resources/Double.plan" ]; then
   cmp -s "$source_dir/resources/Double.plan" "$program_dir/Double.plan" || fail "Double.plan is not beside the program"
 fi
 
+cmp -s "$source_dir/resources/market-history/us-annual.csv" "$prefix/share/prevora/market-history/us-annual.csv" ||
+  fail "the built-in market history is not installed"
+
 desktop=$(find "$prefix" -path '*/share/applications/prevora.desktop')
 [ -n "$desktop" ] || fail "desktop entry missing"
 grep -qx 'Exec=prevora %f' "$desktop" || fail "desktop entry does not start prevora"

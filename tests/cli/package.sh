@@ -31,10 +31,10 @@ for path in ./usr/bin/prevora-cli "./usr/bin/prevora -> ../lib/prevora/prevora" 
   ./usr/share/applications/prevora.desktop ./usr/share/icons/hicolor/scalable/apps/prevora.svg \
   ./usr/share/icons/hicolor/256x256/apps/prevora.png ./usr/share/metainfo/org.prevora.Prevora.metainfo.xml \
   ./usr/share/man/man1/prevora.1 ./usr/share/man/man1/prevora-cli.1 \
-  ./usr/share/bash-completion/completions/prevora-cli; do
+  ./usr/share/bash-completion/completions/prevora-cli ./usr/share/prevora/market-history/us-annual.csv; do
   grep -qxF -- "$path" <<<"$contents" || fail "package lacks $path"
 done
 # Only what an installation needs: no test programs, benchmarks or build files.
-unexpected=$(grep -vE '/$|^\./usr/(bin|lib/prevora|share/(applications|icons|metainfo|man|bash-completion))/' <<<"$contents" || true)
+unexpected=$(grep -vE '/$|^\./usr/(bin|lib/prevora|share/(applications|icons|metainfo|man|bash-completion|prevora))/' <<<"$contents" || true)
 [ -z "$unexpected" ] || fail "package holds unexpected files: $unexpected"
 echo "package: ok"

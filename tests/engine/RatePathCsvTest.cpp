@@ -34,7 +34,7 @@ TEST(RatePathCsvTest, RefusesWhatItCannotUse) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"", "r.csv:1: expected the header"},
       {"Year,Inflation\n2030,1\n", "r.csv:1: expected the header"},
-      {kHeader + "2030,1,2,3,4\n2031,1,2,3,4\n", "r.csv:4: the file ends before the rates of 2032"},
+      {kHeader, "r.csv:2: the file holds no rates"},
       {kHeader + "2030,1,2,3\n", "r.csv:2: expected 5 columns, found 4"},
       {kHeader + "2030,1,2,3,4,5\n", "r.csv:2: expected 5 columns, found 6"},
       {kHeader + "2030,1,2,3,4\n2031,1,x,3,4\n", "r.csv:3: TaxableReturn \"x\" is not a finite number"},

@@ -132,4 +132,17 @@ TEST(RatePathTest, YearsPastThePathRepeatItsLast) {
   EXPECT_EQ(RatePath(std::vector<YearRates>{}).Year(1).Inflation, PlanRecord{}.InflationRate);
 }
 
+// A scenario of the first years continues with the plan's own rates, not with its last year.
+TEST(RatePathTest, PlanRatesFollowAShortScenario) {
+  PlanRecord plan;
+  plan.InflationRate = 2.5L;
+  plan.TaxableReturn = 3.5L;
+  const RatePath path = RatePath(std::vector<YearRates>{{9.0L, 1.0L, 1.0L, 1.0L}, {8.0L, 1.0L, 1.0L, 1.0L}})
+                            .WithPlanRatesFrom(3, plan);
+  EXPECT_EQ(path.Year(2).Inflation, 8.0L);
+  EXPECT_EQ(path.Year(3).Inflation, 2.5L);
+  EXPECT_EQ(path.Year(kForecastRows).TaxableReturn, 3.5L);
+  EXPECT_EQ(path.Years(), kForecastRows);
+}
+
 }  // namespace

@@ -30,11 +30,12 @@ void ExpectFactorRebuilds(const Correlation& correlation) {
   }
 }
 
-TEST(CorrelationTest, DefaultLinksOnlyTheTwoReturns) {
+TEST(CorrelationTest, DefaultIsSymmetricAndHasAFactor) {
   const Correlation correlation = Correlation::Default();
-  EXPECT_EQ(correlation.Get(RateSeries::TaxableReturn, RateSeries::DeferredReturn), 0.9);
-  EXPECT_EQ(correlation.Get(RateSeries::DeferredReturn, RateSeries::TaxableReturn), 0.9);
-  EXPECT_EQ(correlation.Get(RateSeries::Inflation, RateSeries::RealEstateGrowth), 0.0);
+  EXPECT_EQ(correlation.Get(RateSeries::DeferredReturn, RateSeries::TaxableReturn),
+            correlation.Get(RateSeries::TaxableReturn, RateSeries::DeferredReturn));
+  EXPECT_EQ(correlation.Get(RateSeries::RealEstateGrowth, RateSeries::Inflation),
+            correlation.Get(RateSeries::Inflation, RateSeries::RealEstateGrowth));
   EXPECT_EQ(correlation.Get(RateSeries::Inflation, RateSeries::Inflation), 1.0);
   ExpectFactorRebuilds(correlation);
 }

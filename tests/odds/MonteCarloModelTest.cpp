@@ -102,6 +102,8 @@ TEST(MonteCarloModelTest, DrawsHaveTheSetCorrelationInLogSpace) {
   const PlanRecord plan = RatesPlan();
   MonteCarloSettings settings;
   settings.trials = 4000;
+  settings.correlation = Correlation();
+  settings.correlation.Set(RateSeries::TaxableReturn, RateSeries::DeferredReturn, 0.9);
   settings.correlation.Set(RateSeries::Inflation, RateSeries::RealEstateGrowth, -0.4);
   const std::vector<YearRates> draws = Draws(plan, settings);
   const double n = static_cast<double>(draws.size());

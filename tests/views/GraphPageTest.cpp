@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +22,7 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TestProgram.h"
 #include "views/GraphPage.h"
+#include "views/TrialTableDialog.h"
 #include "views/OddsPage.h"
 
 namespace {
@@ -206,6 +208,35 @@ TEST_F(GraphPageTest, CompareBoxDrawsTheComparedPlansNetWorthDashedWhileACompari
   page.Activate();
   EXPECT_FALSE(compare->isEnabled());
   EXPECT_FALSE(compare->isChecked());
+  EXPECT_EQ(page.GraphBitmap(), plain);
+}
+
+TEST_F(GraphPageTest, StressTestDrawsANamedCurveWithItsTableAndGoesAway) {
+  auto* stress = page.findChild<QCheckBox*>("StressTestCurve");
+  ASSERT_NE(stress, nullptr);
+  EXPECT_FALSE(stress->isEnabled());
+  const QImage plain = page.GraphBitmap();
+
+  Trigger("StressStart1966");
+  EXPECT_TRUE(stress->isEnabled() && stress->isChecked());
+  EXPECT_EQ(stress->text(), "Start 1966");
+  EXPECT_NE(page.GraphBitmap(), plain);
+  Trigger("StressTable");
+  auto* table = page.findChild<TrialTableDialog*>("StressTestTable");
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->Grid()->rowCount(), RowCount(session.plan));
+  EXPECT_TRUE(table->windowTitle().contains("Start 1966"));
+  table->close();
+
+  Trigger("StressNone");
+  EXPECT_FALSE(stress->isEnabled());
+  EXPECT_EQ(page.GraphBitmap(), plain);
+
+  Trigger("StressWorst");
+  EXPECT_TRUE(session.stress.worstStart && stress->text().startsWith("Worst start "));
+  page.show();
+  QTest::mouseClick(stress, Qt::LeftButton);
+  EXPECT_FALSE(session.stress.Due());
   EXPECT_EQ(page.GraphBitmap(), plain);
 }
 

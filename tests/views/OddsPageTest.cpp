@@ -19,6 +19,7 @@
 
 #include "model/NumberFormat.h"
 #include "model/PlanFile.h"
+#include "odds/BuiltInHistory.h"
 #include "odds/MonteCarloModel.h"
 #include "odds/OddsRunner.h"
 #include "support/TestProgram.h"
@@ -127,6 +128,7 @@ TEST_F(OddsPageTest, TabVisitsTheSettingsThenTheCommandsAndEachHasAnAccessibleNa
                                 "OddsDeviationDeferred",
                                 "OddsDeviationRealEstate",
                                 "OddsCorrelationReturns",
+                                "OddsHistorySwings",
                                 "OddsRun",
                                 "OddsClose"};
   EXPECT_EQ(visited.join(' ').toStdString(), expected.join(' ').toStdString());
@@ -278,28 +280,62 @@ TEST_F(OddsPageTest, HistoryFileIsChosenThroughTheOpenDialogAndABadOneIsReported
   EXPECT_EQ(program.scripted.prompts.shown.size(), 1u) << "a missing file name is asked for";
 }
 
+TEST_F(OddsPageTest, BothHistoryModelsRunTheBuiltInHistoryWithoutAFile) {
+  OpenOdds();
+  EXPECT_EQ(Control<QComboBox>("OddsHistorySource")->currentText().toStdString(), BuiltInHistoryName());
+  Control<QComboBox>("OddsModel")->setCurrentIndex(1);
+  EXPECT_FALSE(Control<QLineEdit>("OddsHistoryFile")->isEnabled());
+  Control<QPushButton>("OddsRun")->click();
+  ASSERT_TRUE(WaitForRunEnd());
+  ASSERT_NE(Odds()->Result(), nullptr);
+  EXPECT_EQ(Odds()->Result()->trials, static_cast<int>(BuiltInHistory().years.size()));
+  EXPECT_TRUE(Control<QLabel>("OddsDetails")->text().contains(QString::fromStdString(BuiltInHistoryName())));
+
+  Control<QComboBox>("OddsModel")->setCurrentIndex(2);
+  EXPECT_TRUE(Control<QSpinBox>("OddsBlock")->isEnabled());
+  EXPECT_FALSE(Control<QCheckBox>("OddsCompleteOnly")->isEnabled());
+  SetTrials(50, 3);
+  Control<QSpinBox>("OddsBlock")->setValue(4);
+  Control<QPushButton>("OddsRun")->click();
+  ASSERT_TRUE(WaitForRunEnd());
+  ASSERT_NE(Odds()->Result(), nullptr);
+  EXPECT_EQ(Odds()->Result()->trials, 50);
+  EXPECT_TRUE(Control<QLabel>("OddsDetails")->text().contains("runs of 4 consecutive years"));
+}
+
+TEST_F(OddsPageTest, SwingsSayWhenTheyAreTheHistorysAndCanBeSetBackToThem) {
+  OpenOdds();
+  const auto origin = [this] { return Control<QLabel>("OddsSwingsOrigin")->text(); };
+  EXPECT_TRUE(origin().startsWith("Swings and links: from US history 1928-")) << origin().toStdString();
+  Control<QDoubleSpinBox>("OddsDeviationTaxable")->setValue(20.0);
+  EXPECT_TRUE(origin().startsWith("Swings: your own")) << origin().toStdString();
+  Control<QPushButton>("OddsHistorySwings")->click();
+  EXPECT_TRUE(origin().startsWith("Swings and links: from")) << origin().toStdString();
+  EXPECT_EQ(Odds()->findChild<OddsSettingsForm*>()->Values().monteCarlo.deviations, kHistoryDeviations);
+}
+
 TEST_F(OddsPageTest, SettingsAreRememberedAndHeldToTheirRangesWhenRead) {
   MemorySettings& store = program.scripted.settings;
   store.values["Odds/Trials"] = 5'000'000;
   store.values["Odds/Seed"] = -3;
   store.values["Odds/DeviationTaxable"] = "250";
   store.values["Odds/DeviationInflation"] = "nan";
-  store.values["Odds/CorrelationReturns"] = "-7";
+  store.values["Odds/CorrelationReturns"] = "7";
   store.values["Odds/StocksDeferred"] = "35.5";
   store.values["Odds/Model"] = 9;
   OddsSettings read = LoadOddsSettings(store);
   EXPECT_EQ(read.monteCarlo.trials, kOddsMaxTrials);
   EXPECT_EQ(read.monteCarlo.seed, 0u);
   EXPECT_EQ(read.monteCarlo.deviations[1], 100.0L);
-  EXPECT_EQ(read.monteCarlo.deviations[0], 1.5L) << "unreadable: the default";
-  EXPECT_EQ(ReturnsCorrelation(read), -1.0);
+  EXPECT_EQ(read.monteCarlo.deviations[0], kHistoryDeviations[0]) << "unreadable: the default";
+  EXPECT_EQ(ReturnsCorrelation(read), 1.0);
   EXPECT_EQ(read.historical.stocksDeferred, 35.5L);
-  EXPECT_EQ(read.model, OddsModelChoice::Historical);
+  EXPECT_EQ(read.model, OddsModelChoice::Bootstrap);
   EXPECT_TRUE(MonteCarloModel::SettingsProblem(read.monteCarlo).empty());
 
   OpenOdds();
   EXPECT_EQ(Control<QSpinBox>("OddsTrials")->value(), kOddsMaxTrials);
-  EXPECT_EQ(Control<QComboBox>("OddsModel")->currentIndex(), 1);
+  EXPECT_EQ(Control<QComboBox>("OddsModel")->currentIndex(), 2);
   Control<QComboBox>("OddsModel")->setCurrentIndex(0);
   SetTrials(1234, 99);
   Control<QDoubleSpinBox>("OddsDeviationRealEstate")->setValue(3.25);

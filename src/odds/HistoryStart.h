@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "engine/RatePath.h"
+#include "model/PlanRecord.h"
+#include "odds/HistoricalModel.h"
+
+// A plan run on the rates of history from one start year on: the forecast's
+// first year takes the start year's row, the next year the row after, and
+// years past the data's end continue from its first year, as the historical
+// model's trials do.
+struct HistoryStart {
+  RatePath rates;
+  // The first calendar year of the forecast that takes the data's first
+  // year again; 0 when the forecast ends within the data.
+  int wrapYear = 0;
+};
+
+// Why `startYear` cannot start the plan on this history, or empty.
+std::string HistoryStartProblem(const MarketHistory& history, int startYear);
+
+// `startYear` must have passed HistoryStartProblem.
+HistoryStart HistoryStartRates(const PlanRecord& plan, const MarketHistory& history, int startYear,
+                               const HistoricalSettings& settings = {});
