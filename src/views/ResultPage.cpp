@@ -44,7 +44,7 @@ void ResultPage::AddFileMenu(const std::vector<FileCommand>& ownCommands) {
   }
   AddComparisonCommands(file, *this, session_, platform_, navigator_);
   AddMenuCommand(file, "O&dds...", "Odds", [this] { GoTo(PageId::Odds); });
-  AddStressTestMenu(file, *this, session_, [this] { ShowStressTest(); });
+  AddStressTestMenu(file, *this, session_, platform_.settings, [this] { ShowStressTest(); });
   AddMenuCommand(file, "So&lve...", "Solve", [this] { GoTo(PageId::Solve); })
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   SetStandardShortcut(AddMenuCommand(file, "E&xit", "Exit", [this] { OnExit(); }), QKeySequence::Quit);

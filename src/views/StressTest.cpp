@@ -15,11 +15,11 @@ namespace {
 
 HistoricalModel Replay(const PlanRecord& plan) { return HistoricalModel(plan, BuiltInHistory(), HistoricalSettings{}); }
 
-void ShowTable(QWidget& page, const Session& session) {
+void ShowTable(QWidget& page, const Session& session, SettingsStore& settings) {
   const StressTestState& stress = session.stress;
   const QString title = QString("Stress test: %1, %2")
                             .arg(QString::fromStdString(stress.Name()), QString::fromStdString(BuiltInHistoryName()));
-  auto* dialog = new TrialTableDialog(session.plan, StressReplay(session.plan, stress.startYear), title, &page);
+  auto* dialog = new TrialTableDialog(session.plan, StressReplay(session.plan, stress.startYear), title, settings, &page);
   dialog->setObjectName("StressTestTable");
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->show();
@@ -49,7 +49,8 @@ TrialReplay StressReplay(const PlanRecord& plan, int startYear) {
   return ReplayTrial(plan, model, startYear - model.FirstYear());
 }
 
-void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, std::function<void()> changed) {
+void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, SettingsStore& settings,
+                       std::function<void()> changed) {
   QMenu* menu = file->addMenu("S&tress Test");
   menu->setObjectName("StressTestMenu");
   menu->setToolTipsVisible(true);
@@ -73,8 +74,8 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, std::functi
   }
   add("&Worst start for this plan", "StressWorst", [choose, &session] { choose(WorstStartYear(session.plan), true); });
   menu->addSeparator();
-  QAction* table = AddMenuCommand(menu, "Show Stress Test &Table", "StressTable", [&page, &session] {
-    if (session.stress.Due()) ShowTable(page, session);
+  QAction* table = AddMenuCommand(menu, "Show Stress Test &Table", "StressTable", [&page, &session, &settings] {
+    if (session.stress.Due()) ShowTable(page, session, settings);
   });
   // The marks and the table item follow the session, which the other result page may have changed.
   QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, none, table, &session] {

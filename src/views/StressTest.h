@@ -10,6 +10,7 @@
 
 class QMenu;
 class QWidget;
+class SettingsStore;
 
 // Starts everyone asks about: the crash, the relapse, the stagflation years,
 // the burst bubble and the financial crisis.
@@ -28,4 +29,5 @@ TrialReplay StressReplay(const PlanRecord& plan, int startYear);
 
 // "S&tress Test" in a result page's File menu: the named starts, the worst
 // start for the plan, None and the year table. `changed` runs after a choice.
-void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, std::function<void()> changed);
+void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, SettingsStore& settings,
+                       std::function<void()> changed);

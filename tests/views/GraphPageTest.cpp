@@ -23,6 +23,7 @@
 #include "support/TestProgram.h"
 #include "views/GraphPage.h"
 #include "views/TrialTableDialog.h"
+#include "views/YearGrid.h"
 #include "views/OddsPage.h"
 
 namespace {
