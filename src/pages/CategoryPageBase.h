@@ -22,7 +22,6 @@ class CategoryPageBase : public DataPage {
  protected:
   struct MenuItems {
     bool update = true;
-    WindowMenuOptions window;
   };
   void BuildMenu(const MenuItems& items);
 
