@@ -20,6 +20,7 @@ class CategoryPageBase : public DataPage {
   void CloseRequested() override;
 
  protected:
+  void GoBack() override { ReturnToSummary(); }
   struct MenuItems {
     bool update = true;
   };

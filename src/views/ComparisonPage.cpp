@@ -89,6 +89,7 @@ ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& 
   layout->addWidget(tabs_, 1);
   BuildMenus();
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setObjectName("Escape");
   connect(escape, &QShortcut::activated, this, [this] { CloseComparison(); });
   SetCaptionTitle(kCaptionTitle);
 }
@@ -109,6 +110,7 @@ void ComparisonPage::BuildMenus() {
 
 QWidget* ComparisonPage::BuildSummaryTab() {
   auto* tab = new QWidget;
+  tab->setObjectName("SummaryTab");
   summary_ = TextTable("SummaryTable", "Summary, today's dollars", {"", "Base", "Other", "Difference"});
   summary_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   summary_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -132,6 +134,7 @@ QWidget* ComparisonPage::BuildSummaryTab() {
 
 QWidget* ComparisonPage::BuildChangesTab() {
   auto* tab = new QWidget;
+  tab->setObjectName("InputsTab");
   changes_ = TextTable("InputChanges", "Input changes", {"Page", "Field", "Base", "Other", "Note"});
   auto* layout = new QVBoxLayout(tab);
   layout->addWidget(Heading(changes_, "Fields whose values differ, in plan file order"));
@@ -141,6 +144,7 @@ QWidget* ComparisonPage::BuildChangesTab() {
 
 QWidget* ComparisonPage::BuildYearsTab() {
   auto* tab = new QWidget;
+  tab->setObjectName("YearsTab");
   years_ = new QTableWidget;
   SetupPlanGrid(*years_);
   years_->setObjectName("DifferenceGrid");

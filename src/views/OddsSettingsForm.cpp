@@ -50,9 +50,10 @@ QDoubleSpinBox* DecimalBox(const QString& name, double low, double high, double 
 
 }  // namespace
 
-OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
+OddsSettingsForm::OddsSettingsForm(Prompts& prompts, std::function<QString()> planFolder, QWidget* parent)
     : QWidget(parent),
       prompts_(prompts),
+      planFolder_(std::move(planFolder)),
       model_(new QComboBox),
       trials_(new QSpinBox),
       seed_(new QSpinBox),
@@ -153,6 +154,8 @@ void OddsSettingsForm::BrowseClicked() {
   if (!historyFile_->text().trimmed().isEmpty()) {
     request.initialFolder = current.absolutePath();
     request.proposedName = current.fileName();
+  } else {
+    request.initialFolder = planFolder_();
   }
   const std::optional<QString> chosen = prompts_.OpenFile(this, request);
   if (chosen) historyFile_->setText(*chosen);

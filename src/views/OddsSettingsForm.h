@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "views/OddsSettings.h"
 
@@ -20,7 +21,8 @@ class OddsSettingsForm : public QWidget {
   Q_OBJECT
 
  public:
-  OddsSettingsForm(Prompts& prompts, QWidget* parent = nullptr);
+  // `planFolder` gives the folder Browse starts in while no history file is chosen.
+  OddsSettingsForm(Prompts& prompts, std::function<QString()> planFolder, QWidget* parent = nullptr);
 
   void SetValues(const OddsSettings& settings);
   OddsSettings Values() const;
@@ -30,6 +32,7 @@ class OddsSettingsForm : public QWidget {
   void ModelChanged();
 
   Prompts& prompts_;
+  std::function<QString()> planFolder_;
   QComboBox* model_;
   QSpinBox* trials_;
   QSpinBox* seed_;

@@ -53,6 +53,7 @@ class ResultPage : public Page {
 
  private:
   void AfterPlanReplaced();
+  void AfterReplacing(bool replaced);
   void AfterPlanSaved();
   // Lists the recent plans, those whose file is gone disabled.
   void FillRecentMenu(QMenu* menu);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "platform/QtPrompts.h"
@@ -23,6 +26,29 @@ TEST(QtPromptsTest, AMessageBoxTextCanBeSelectedAndCopied) {
   prompts.Error(nullptr, "Data entry error please correct.\nTaxable Balance");
   EXPECT_TRUE(flags.testFlag(Qt::TextSelectableByMouse));
   EXPECT_EQ(shown, "Data entry error please correct.\nTaxable Balance");
+}
+
+TEST(QtPromptsTest, AFileDialogStartsInTheFolderAskedForOrElseAtHome) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const struct {
+    QString asked;
+    QString shown;
+  } cases[] = {{"", QDir::homePath()}, {folder.path() + "/gone", QDir::homePath()}, {folder.path(), folder.path()}};
+  for (const auto& c : cases) {
+    QString shown;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      shown = dialog->directory().absolutePath();
+      dialog->reject();
+    });
+    FileDialogRequest request;
+    request.initialFolder = c.asked;
+    QtPrompts prompts;
+    EXPECT_FALSE(prompts.OpenFile(nullptr, request));
+    EXPECT_EQ(QDir(shown), QDir(c.shown)) << c.asked.toStdString();
+  }
 }
 
 }  // namespace
