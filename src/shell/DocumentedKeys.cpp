@@ -62,8 +62,8 @@ std::vector<DocumentedKey> BuildKeys() {
   keys.insert(
       keys.end(),
       {
-          {"Enter", "the next box, as Tab does", kDataPages, "NextBox"},
-          {"Esc", "back to the page you came from, checking the entries as leaving does", kDataPages, "GoBack"},
+          {"Enter", "on a data page, the next box, as Tab does", kDataPages, "NextBox"},
+          {"Esc", "on a data page, back to the page you came from, checking the entries as leaving does", kDataPages, "GoBack"},
           {"Alt+D",
            "the comparison page's tick that draws the other plan on the graph",
            {P::Comparison},
