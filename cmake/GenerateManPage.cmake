@@ -9,6 +9,8 @@ foreach(variable PROGRAM TEMPLATE VERSION AWK CONVERTER OUTPUT)
   endif()
 endforeach()
 
+get_filename_component(folder ${OUTPUT} DIRECTORY)
+file(MAKE_DIRECTORY ${folder})
 set(ENV{QT_QPA_PLATFORM} offscreen)
 execute_process(COMMAND ${PROGRAM} --help OUTPUT_FILE ${OUTPUT}.help RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

@@ -7,15 +7,27 @@ find_program(AWK_PROGRAM NAMES awk mawk gawk REQUIRED)
 set(PREVORA_MAN_PAGES)
 foreach(program prevora prevora-cli)
   set(page ${CMAKE_CURRENT_BINARY_DIR}/man/${program}.1)
+  set(arguments -DPROGRAM=$<TARGET_FILE:${program}> -DVERSION=${PROJECT_VERSION}
+                -DTEMPLATE=${CMAKE_CURRENT_SOURCE_DIR}/resources/man/${program}.1.in -DAWK=${AWK_PROGRAM}
+                -DCONVERTER=${CMAKE_CURRENT_SOURCE_DIR}/cmake/help-to-man.awk -DOUTPUT=${page}
+                -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/GenerateManPage.cmake)
   add_custom_command(
     OUTPUT ${page}
-    COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${program}> -DVERSION=${PROJECT_VERSION}
-            -DTEMPLATE=${CMAKE_CURRENT_SOURCE_DIR}/resources/man/${program}.1.in -DAWK=${AWK_PROGRAM}
-            -DCONVERTER=${CMAKE_CURRENT_SOURCE_DIR}/cmake/help-to-man.awk -DOUTPUT=${page}
-            -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/GenerateManPage.cmake
+    COMMAND ${CMAKE_COMMAND} ${arguments}
     DEPENDS ${program} resources/man/${program}.1.in cmake/help-to-man.awk cmake/GenerateManPage.cmake
     COMMENT "Writing the man page of ${program} from its --help"
     VERBATIM)
+  # A build of the programs alone (./run.sh builds no more) has no pages, or
+  # older ones: the installation, and so cpack, writes them from the programs
+  # it installs.
+  list(JOIN arguments "\" \"" quoted)
+  install(CODE "
+    if(NOT EXISTS \"${page}\" OR \"$<TARGET_FILE:${program}>\" IS_NEWER_THAN \"${page}\")
+      execute_process(COMMAND \"${CMAKE_COMMAND}\" \"${quoted}\" RESULT_VARIABLE status)
+      if(NOT status EQUAL 0)
+        message(FATAL_ERROR \"could not write the man page of ${program}\")
+      endif()
+    endif()")
   list(APPEND PREVORA_MAN_PAGES ${page})
 endforeach()
 add_custom_target(man_pages ALL DEPENDS ${PREVORA_MAN_PAGES})

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
           libbenchmark-dev fonts-liberation xvfb xauth poppler-utils
-          dpkg-dev appstream desktop-file-utils man-db bsdextrautils jq)
+          dpkg-dev appstream desktop-file-utils man-db bsdextrautils jq hunspell hunspell-en-us)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/ProgramIdentity.h"
+#include "shell/DocumentedKeys.h"
 
 namespace {
 
@@ -20,7 +21,9 @@ const char kHelpText[] =
     "  plan file      The plan (.plan) to open at start-up. A path with blanks\n"
     "                 may be given unquoted: the arguments are joined with\n"
     "                 single blanks. Without it the program opens the plan it\n"
-    "                 used last, or the sample plan on the first run.\n";
+    "                 used last, or the sample plan on the first run.\n"
+    "\n"
+    "Keys:\n";
 
 }  // namespace
 
@@ -39,7 +42,7 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   const bool parsed = parser.parse(arguments);
   if (parser.isSet(help)) {
     request.exitNow = true;
-    request.output = kHelpText;
+    request.output = kHelpText + DocumentedKeysHelp();
   } else if (parser.isSet(version)) {
     request.exitNow = true;
     request.output = QStringLiteral("%1 %2\n").arg(kProgramName, kProgramVersion);

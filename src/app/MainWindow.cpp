@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -109,6 +110,8 @@ void MainWindow::ApplySizeRule() {
 }
 
 void MainWindow::PlanStateChanged() {
+  for (const auto& [id, page] : pages_) page->RefreshCaption();
+  if (Page* page = CurrentPage()) ShowCaptionOf(page);
   setWindowModified(session_.IsModified());
   ShowSaturationNote();
 }
@@ -132,6 +135,15 @@ void MainWindow::ShowSaturationNote() {
   }
   line->setVisible(shown);
   ApplySizeRule();
+}
+
+
+void MainWindow::RunOnGraphPage(PageId from, const QString& command) {
+  SwitchPageValidated(from, PageId::Graph);
+  Page* graph = CurrentPage();
+  if (graph && graph->Id() == PageId::Graph) {
+    if (auto* action = graph->findChild<QAction*>(command)) action->trigger();
+  }
 }
 
 void MainWindow::ShowCaptionOf(const Page* page) { setWindowTitle(page->windowTitle() + "[*]"); }

@@ -33,6 +33,7 @@ class MainWindow : public QMainWindow, public Navigator {
   void ExitProgram() override;
   void ApplySizeRule() override;
   void PlanStateChanged() override;
+  void RunOnGraphPage(PageId from, const QString& command) override;
   int WindowTop() const override;
   int WindowLeft() const override;
 

@@ -4,7 +4,7 @@ namespace {
 
 // Page names as their captions show them.
 constexpr const char* kPlanFile = "Plan file";
-constexpr const char* kPersonPage = "Personel Data Page";
+constexpr const char* kPersonPage = "Personal Data Page";
 constexpr const char* kSummaryPage = "Expense Summary Page";
 constexpr const char* kIncomePage = "Income Page";
 constexpr const char* kAssetsPage = "Asset Page";
@@ -31,12 +31,12 @@ const std::array<PlanFieldLabel, kPlanFileLines>& PlanFieldLabels() {
       {&P::SecondPerson, "SecondPerson", kPersonPage, "", "Second Person"},
       {&P::Name1, "Name1", kPersonPage, "First Person", "Name #1"},
       {&P::Age1, "Age1", kPersonPage, "First Person", "Current age"},
-      {&P::RetireAge1, "RetireAge1", kPersonPage, "First Person", "Expected retirment age"},
+      {&P::RetireAge1, "RetireAge1", kPersonPage, "First Person", "Expected retirement age"},
       {&P::SocialSecurityAge1, "SocialSecurityAge1", kPersonPage, "First Person",
        "Expected Social Security starting age"},
       {&P::Name2, "Name2", kPersonPage, "Second Person", "Name #2"},
       {&P::Age2, "Age2", kPersonPage, "Second Person", "Current age"},
-      {&P::RetireAge2, "RetireAge2", kPersonPage, "Second Person", "Expected retirment age"},
+      {&P::RetireAge2, "RetireAge2", kPersonPage, "Second Person", "Expected retirement age"},
       {&P::SocialSecurityAge2, "SocialSecurityAge2", kPersonPage, "Second Person",
        "Expected Social Security starting age"},
       {&P::SummaryHome, "SummaryHome", kSummaryPage, "", "Home Expenses"},
@@ -132,7 +132,7 @@ const std::array<PlanFieldLabel, kPlanFileLines>& PlanFieldLabels() {
       {&P::CommMisc, "CommMisc", kCommunicationPage, "", "Miscellaneous"},
       {&P::CommunicationTotal, "CommunicationTotal", kCommunicationPage, "", "Communications Total Annual Expenses"},
       {&P::Vacations, "Vacations", kEntertainmentPage, "Entertainment", "Vacations Annual Costs"},
-      {&P::Restaurants, "Restaurants", kEntertainmentPage, "Entertainment", "Resturants Annual Costs"},
+      {&P::Restaurants, "Restaurants", kEntertainmentPage, "Entertainment", "Restaurants Annual Costs"},
       {&P::Hobbies, "Hobbies", kEntertainmentPage, "Entertainment", "Hobbies Annual Costs"},
       {&P::FunMisc, "FunMisc", kEntertainmentPage, "Entertainment", "Miscellaneous Fun Costs"},
       {&P::GiftsFamily, "GiftsFamily", kEntertainmentPage, "Gifts Annual", "Total to Family"},
@@ -151,17 +151,17 @@ const std::array<PlanFieldLabel, kPlanFileLines>& PlanFieldLabels() {
       {&P::EduStartYear1, "EduStartYear1", kEducationPage, "Student #1", "Start Year"},
       {&P::EduEndYear1, "EduEndYear1", kEducationPage, "Student #1", "End Year"},
       {&P::EduCost1, "EduCost1", kEducationPage, "Student #1", "Annual Costs in current Dollars"},
-      {&P::EduDebt1, "EduDebt1", kEducationPage, "Student #1", "Total Debt at completition"},
+      {&P::EduDebt1, "EduDebt1", kEducationPage, "Student #1", "Total Debt at completion"},
       {&P::EduDebtYears1, "EduDebtYears1", kEducationPage, "Student #1", "Number of Years to Pay off Debt"},
       {&P::EduStartYear2, "EduStartYear2", kEducationPage, "Student #2", "Start Year"},
       {&P::EduEndYear2, "EduEndYear2", kEducationPage, "Student #2", "End Year"},
       {&P::EduCost2, "EduCost2", kEducationPage, "Student #2", "Annual Costs in current Dollars"},
-      {&P::EduDebt2, "EduDebt2", kEducationPage, "Student #2", "Total Debt at completition"},
+      {&P::EduDebt2, "EduDebt2", kEducationPage, "Student #2", "Total Debt at completion"},
       {&P::EduDebtYears2, "EduDebtYears2", kEducationPage, "Student #2", "Number of Years to Pay off Debt"},
       {&P::EduStartYear3, "EduStartYear3", kEducationPage, "Student #3", "Start Year"},
       {&P::EduEndYear3, "EduEndYear3", kEducationPage, "Student #3", "End Year"},
       {&P::EduCost3, "EduCost3", kEducationPage, "Student #3", "Annual Costs in current Dollars"},
-      {&P::EduDebt3, "EduDebt3", kEducationPage, "Student #3", "Total Debt at completition"},
+      {&P::EduDebt3, "EduDebt3", kEducationPage, "Student #3", "Total Debt at completion"},
       {&P::EduDebtYears3, "EduDebtYears3", kEducationPage, "Student #3", "Number of Years to Pay off Debt"},
       {&P::OtherTitle1, "OtherTitle1", kEventsPage, "Other Expenses", "Title of other expense #1"},
       {&P::OtherTitle2, "OtherTitle2", kEventsPage, "Other Expenses", "Title of other expense #2"},

@@ -11,7 +11,7 @@ inline const QString kTitle = QStringLiteral("Asset Page [ ");
 inline const QString kDataError = QStringLiteral("Data entry error please correct.");
 
 inline constexpr const char* kUpdateCommand =
-    "\r\n\r\nUPDATE COMMAND\r\nIf you wish to see the results of changes, you may revise the total at the botton "
+    "\r\n\r\nUPDATE COMMAND\r\nIf you wish to see the results of changes, you may revise the total at the bottom "
     "of the page, by clicking the menu UPDATE command. If you do not, the program will automatically update when "
     "you exit the page.";
 

@@ -47,7 +47,7 @@ void AssumptionsPage::BuildMenu() {
   AddGoToCommand(MenuBar(), PageId::Graph, [this](PageId page) { GoTo(page); });
   AddSetupMenu(MenuBar(), PageId::Assumptions, "&Assumptions", [this](PageId page) { GoTo(page); });
   AddGoToCommand(MenuBar(), PageId::PlanTable, [this](PageId page) { GoTo(page); });
-  AddWindowMenu(MenuBar(), *this, {kHelpContext, kHtmlHelpCaption});
+  AddWindowMenu(MenuBar(), *this, {kHelpContext});
   QAction* defaults = AddMenuCommand(MenuBar(), "&Default", "Defaults", [this] { RestoreDefaultRates(); });
   defaults->setToolTip(kDefaultHint);
   defaults->setStatusTip(kDefaultHint);

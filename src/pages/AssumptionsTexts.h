@@ -6,11 +6,10 @@ namespace assumptions_texts {
 inline constexpr const char* kTitle = "Assumptions Page [ ";
 inline constexpr const char* kDesignCaption = "Assumptions";
 inline constexpr const char* kDataEntryError = "Data entry error please correct.";
-inline constexpr const char* kYearTooEarly = "Calendar year can not be less then 2005.";
+inline constexpr const char* kYearTooEarly = "Calendar year can not be less than 2005.";
 inline constexpr const char* kYearChanged =
     "You have changed the current year. This\r\nmay have affected the current ages on\r\nthe personal page. Would "
-    "you like revise\r\nthem now?";
-inline constexpr const char* kHtmlHelpCaption = "Help HT&M  (Vista)";
+    "you like to revise\r\nthem now?";
 inline constexpr const char* kDefaultHint = "Original Values";
 inline constexpr const char* kDefaultQuestion =
     "Replace every rate on this page with its original value?\nThe rates you typed are lost.";

@@ -76,7 +76,6 @@ CategoryPageLayout HomeExpenseLayout() {
   layout.redTotal = true;
   layout.recompute = RecomputeHomeTotal;
   layout.recomputeBeforeParsing = true;
-  layout.window = {0, "Help HT&M  (Vista)"};
   layout.instructions =
       Instructions({kHomeInstructions, kUpdateInstructions, kNumberFormatInstructions, kFinishedInstructions});
   return layout;
@@ -192,7 +191,7 @@ CategoryPageLayout EntertainmentExpenseLayout() {
       Heading("EntertainmentHeading", "Entertainment"),
       Entry("VacationsLabel", "Vacations Annual Costs..................................", "Vacations",
             &PlanRecord::Vacations),
-      Entry("RestaurantsLabel", "Resturants Annual Costs...................................", "Restaurants",
+      Entry("RestaurantsLabel", "Restaurants Annual Costs...................................", "Restaurants",
             &PlanRecord::Restaurants),
       Entry("HobbiesLabel", "Hobbies Annual Costs......................................", "Hobbies",
             &PlanRecord::Hobbies),

@@ -21,7 +21,7 @@ CategoryPage::CategoryPage(CategoryPageLayout layout, Session& session, Platform
     : CategoryPageBase(layout.id, layout.designCaption, layout.helpContext, session, platform, navigator, parent),
       layout_(std::move(layout)) {
   BuildRows();
-  BuildMenu({layout_.update, layout_.window});
+  BuildMenu({layout_.update});
 }
 
 void CategoryPage::BuildRows() {

@@ -27,7 +27,6 @@ struct CategoryPageLayout {
   // every other page totals what it has just read.
   bool recomputeBeforeParsing = false;
   bool update = true;
-  WindowMenuOptions window;
   QString instructions;
   QString instructionsHint;
 };

@@ -20,9 +20,7 @@ void CategoryPageBase::CloseRequested() { ReturnToSummary(); }
 void CategoryPageBase::BuildMenu(const MenuItems& items) {
   if (items.update) AddMenuCommand(MenuBar(), "&Update", "Update", [this] { UpdateTotal(); });
   AddMenuCommand(MenuBar(), "&Return", "Return", [this] { ReturnToSummary(); });
-  WindowMenuOptions window = items.window;
-  window.helpContext = HelpContext();
-  AddWindowMenu(MenuBar(), *this, window);
+  AddWindowMenu(MenuBar(), *this, {HelpContext()});
 }
 
 void CategoryPageBase::ReturnToSummary() {

@@ -20,9 +20,9 @@ class CategoryPageBase : public DataPage {
   void CloseRequested() override;
 
  protected:
+  void GoBack() override { ReturnToSummary(); }
   struct MenuItems {
     bool update = true;
-    WindowMenuOptions window;
   };
   void BuildMenu(const MenuItems& items);
 

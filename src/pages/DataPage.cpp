@@ -1,5 +1,7 @@
 #include "pages/DataPage.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,19 +10,84 @@
 #include <QShortcut>
 
 #include "pages/ControlNames.h"
+#include "shell/PageMenus.h"
+#include "shell/PlanFileFlows.h"
+#include "shell/WindowSettings.h"
 
 namespace {
 const QColor kReadOnlyColour(0, 255, 255);  // aqua
 }
 
 DataPage::DataPage(PageId id, Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
-    : Page(id, session, platform, navigator, parent) {}
+    : Page(id, session, platform, navigator, parent) {
+  AddPageKeys();
+}
 
 LeaveDecision DataPage::DecideLeaving(PageId, LeaveBy) {
   return ValidatePage() ? LeaveDecision::Go() : LeaveDecision::Stay();
 }
 
-void DataPage::Activated() { NameControlsFromLabels(Content()); }
+void DataPage::Activated() {
+  // A return from the about box or a detail page is no new arrival.
+  const PageId from = session_.LastPageLeft;
+  if (from != Id() && from != PageId::About && from != PageId::Text) cameFrom_ = from;
+  NameControlsFromLabels(Content());
+}
+
+void DataPage::AddPageKeys() {
+  const struct {
+    const char* name;
+    QKeySequence::StandardKey key;
+  } commands[] = {{"New", QKeySequence::New},
+                  {"Open", QKeySequence::Open},
+                  {"Save", QKeySequence::Save},
+                  {"SaveAs", QKeySequence::SaveAs},
+                  {"Exit", QKeySequence::Quit}};
+  for (const auto& command : commands) {
+    auto* action = new QAction(this);
+    action->setObjectName(command.name);
+    SetStandardShortcut(action, command.key);
+    const QString name = command.name;
+    connect(action, &QAction::triggered, this, [this, name] { RunPlanCommand(name); });
+    addAction(action);
+  }
+  auto* next = new QAction(this);
+  next->setObjectName("NextBox");
+  next->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+  // A focused button is pressed, as Enter does in a dialog; a box hands the
+  // cursor on.
+  connect(next, &QAction::triggered, this, [this] {
+    if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
+      button->click();
+    } else {
+      focusNextChild();
+    }
+  });
+  addAction(next);
+  auto* back = new QAction(this);
+  back->setObjectName("GoBack");
+  back->setShortcut(QKeySequence(Qt::Key_Escape));
+  connect(back, &QAction::triggered, this, [this] { GoBack(); });
+  addAction(back);
+}
+
+void DataPage::RunPlanCommand(const QString& name) {
+  if (DecideLeaving(Id(), LeaveBy::Command).kind == LeaveDecision::Kind::Stay) return;
+  if (name == "Save" || name == "SaveAs") {
+    // The file gets what the result pages would save: the plan with the
+    // values its forecast computes.
+    session_.RunForecastForView();
+    if (name == "Save" ? SavePlan(session_, platform_, this) : SavePlanAs(session_, platform_, this))
+      SaveWindowSettings(session_, platform_.settings, navigator_.WindowTop(), navigator_.WindowLeft());
+    Refresh();
+    navigator_.PlanStateChanged();
+  } else if (name == "Exit") {
+    if (SaveFirst(session_, platform_, this)) navigator_.ExitProgram();
+    navigator_.PlanStateChanged();
+  } else {
+    navigator_.RunOnGraphPage(Id(), name);
+  }
+}
 
 namespace {
 

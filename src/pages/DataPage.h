@@ -34,6 +34,9 @@ class DataPage : public Page {
   // A data error names the first box in error on a second line (its label
   // words) and leaves the cursor in it with its text selected.
   void ShowError(const QString& text) override;
+  // Escape: back to the page the user came from, checked as leaving is.
+  virtual void GoBack() { GoTo(cameFrom_); }
+
   // A key for a control the Tab key skips, shown in its tooltip.
   void AddKeyFor(QWidget* control, const QKeySequence& key, std::function<void()> action);
   // A key that puts the cursor in `box` with its text selected.
@@ -67,4 +70,12 @@ class DataPage : public Page {
   std::vector<QLineEdit*> AddRows(const std::vector<EntryRow>& rows, const PageGrid& grid, int top);
 
   EntryBindings bindings_;
+
+ private:
+  // The plan commands, Enter and Escape, which work on every data page.
+  void AddPageKeys();
+  // Checks the entries as leaving does, then runs the File command `name`.
+  void RunPlanCommand(const QString& name);
+
+  PageId cameFrom_ = PageId::Graph;
 };

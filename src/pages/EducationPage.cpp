@@ -13,7 +13,7 @@ namespace {
 const char* const kTitle = "Education Expense Page [ ";
 
 const char* const kEducationInstructions =
-    "INSTRUCTIONS\r\nThis page is used to enter current or future out of pocket eductional expenses. It also "
+    "INSTRUCTIONS\r\nThis page is used to enter current or future out of pocket educational expenses. It also "
     "allows for FUTURE student loans. If you expect to have educational expenses for yourself or others this year "
     "or in the future use this page to enter the time frames and cost data. If you plan on making payments on "
     "FUTURE student loans use this page to record the loan details. Do not enter current debts on this page. If "
@@ -24,7 +24,7 @@ const char* const kEducationInstructions =
     "the annual costs box enter only the portion of the total estimated costs you will pay out of your "
     "pocket.\r\n\r\nTOTAL DEBT\r\nIf you expect to pay off all or part of a students loan fill in the debt amount "
     "you will be responsible to pay back for each student in current dollars. Enter the value of the expected "
-    "accumlated debt for each student after they finish school. Also fill in the numder of years you expect to "
+    "accumulated debt for each student after they finish school. Also fill in the number of years you expect to "
     "make loan payments for each loan.";
 
 struct StudentFields {
@@ -80,7 +80,7 @@ std::vector<EntryRow> StudentRows(int student) {
       years("Start Year.....", fields.startYear, {.labelLeft = kIndentedLabelLeft, .editLeft = kYearsBoxLeft}),
       years("End Year....", fields.endYear, {.labelLeft = kYearsBoxLeft + kYearsBoxWidth + 40, .sameLine = true}),
       dollars("Annual Costs in current Dollars.......................", fields.cost),
-      dollars("Total Debt at completition................................", fields.debt),
+      dollars("Total Debt at completion................................", fields.debt),
       years("Number of Years to Pay off Debt.....................", fields.debtYears,
             {.labelLeft = kIndentedLabelLeft}),
   };
@@ -98,7 +98,7 @@ EducationPage::EducationPage(Session& session, Platform& platform, Navigator& na
   }
   ApplyFonts();
   memo_ = AddInstructions(top + 4, QString(), kScrollHint);
-  BuildMenu({false, {}});
+  BuildMenu({false});
 }
 
 // The memo is reloaded at every showing, also when the page comes back from

@@ -90,7 +90,7 @@ void ExpenseSummaryPage::BuildMenu() {
   AddGoToCommand(MenuBar(), PageId::Graph, [this](PageId page) { GoTo(page); });
   AddSetupMenu(MenuBar(), PageId::ExpenseSummary, "Assu&mptions", [this](PageId page) { GoTo(page); });
   AddGoToCommand(MenuBar(), PageId::PlanTable, [this](PageId page) { GoTo(page); });
-  AddWindowMenu(MenuBar(), *this, {kHelpContext, "Help HT&M"});
+  AddWindowMenu(MenuBar(), *this, {kHelpContext});
 }
 
 void ExpenseSummaryPage::BuildLines() {

@@ -23,6 +23,7 @@ class HomeStatusPage : public DataPage {
   void CloseRequested() override { ReturnToAssets(); }
 
  protected:
+  void GoBack() override { ReturnToAssets(); }
   // Activation only marks the fill as due; the next paint performs it.
   void Refresh() override;
   bool ValidatePage() override { return ValidateHomeStatusPage(); }

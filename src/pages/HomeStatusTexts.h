@@ -18,7 +18,7 @@ inline const std::array<QString, 5> kButtonCaptions = {
 
 inline constexpr const char* kAdjustments =
     "Note the program automatically adjusts for inflation on all items. Values entered here for real estate taxes "
-    "along with calculated mortage payments will automatically be included in your expense summary in the "
+    "along with calculated mortgage payments will automatically be included in your expense summary in the "
     "appropriate years. ";
 
 inline constexpr const char* kFinished =

@@ -8,7 +8,7 @@
 // Texts of the personal data page.
 namespace person_texts {
 
-inline const QString kTitle = QStringLiteral("Personel Data Page [ ");
+inline const QString kTitle = QStringLiteral("Personal Data Page [ ");
 
 inline const QString kDataError = QStringLiteral("Data entry error please correct.");
 inline const QString kName1Missing = QStringLiteral("Please enter Name #1.");

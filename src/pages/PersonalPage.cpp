@@ -18,7 +18,7 @@ constexpr int kNameWidth = 300;
 
 PersonalPage::PersonalPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
     : DataPage(PageId::Personal, session, platform, navigator, parent) {
-  setWindowTitle("Personel Data");
+  setWindowTitle("Personal Data");
   SetClientSize(QSize(536, 500));
   BuildControls();
   BuildMenu();
@@ -36,7 +36,7 @@ void PersonalPage::BuildControls() {
       name("Name1Label", "Name #1", "Name1", &PlanRecord::Name1),
       age("Age1Label", "Current age", "Age1", &PlanRecord::Age1),
       age("EmploymentStartAge1Label", "Employment start age", "EmploymentStartAge1", &PlanRecord::EmploymentStartAge1),
-      age("RetireAge1Label", "Expected retirment age", "RetireAge1", &PlanRecord::RetireAge1),
+      age("RetireAge1Label", "Expected retirement age", "RetireAge1", &PlanRecord::RetireAge1),
       age("PensionAge1Label", "Expected private pension starting age", "PensionAge1", &PlanRecord::PensionAge1),
       age("SocialSecurityAge1Label", "Expected Social Security starting age", "SocialSecurityAge1",
           &PlanRecord::SocialSecurityAge1),
@@ -45,7 +45,7 @@ void PersonalPage::BuildControls() {
       name("Name2Label", "Name #2", "Name2", &PlanRecord::Name2),
       age("Age2Label", "Current age", "Age2", &PlanRecord::Age2),
       age("EmploymentStartAge2Label", "Employment start age", "EmploymentStartAge2", &PlanRecord::EmploymentStartAge2),
-      age("RetireAge2Label", "Expected retirment age", "RetireAge2", &PlanRecord::RetireAge2),
+      age("RetireAge2Label", "Expected retirement age", "RetireAge2", &PlanRecord::RetireAge2),
       age("PensionAge2Label", "Expected private pension starting age", "PensionAge2", &PlanRecord::PensionAge2),
       age("SocialSecurityAge2Label", "Expected Social Security starting age", "SocialSecurityAge2",
           &PlanRecord::SocialSecurityAge2),

@@ -27,11 +27,11 @@ const char* const kEventsNote[] = {
     " Note: only ",
     "the events that occur in the current year will show up ",
     "as part of the total. The cost for events that occur in future years will ",
-    "show up as part of the expenses on the plan page in the approate year.",
+    "show up as part of the expenses on the plan page in the appropriate year.",
 };
 
 QString EventYearMessage(std::int32_t currentYear) {
-  return QString("Event year can not be less then current year [%1].").arg(currentYear);
+  return QString("Event year can not be less than current year [%1].").arg(currentYear);
 }
 
 struct EventFields {
@@ -125,7 +125,7 @@ SpecialEventsPage::SpecialEventsPage(Session& session, Platform& platform, Navig
     : CategoryPageBase(PageId::SpecialEvents, "Special Events and Other Expenses", 2000, session, platform, navigator,
                        parent) {
   BuildRows();
-  BuildMenu({true, {}});
+  BuildMenu({true});
 }
 
 void SpecialEventsPage::BuildRows() {

@@ -64,7 +64,7 @@ void TaxesPage::BuildMenu() {
   AddSetupMenu(MenuBar(), PageId::Taxes, "Assu&mptions", [this](PageId page) { GoTo(page); });
   AddGoToCommand(MenuBar(), PageId::Graph, [this](PageId page) { GoTo(page); });
   AddGoToCommand(MenuBar(), PageId::PlanTable, [this](PageId page) { GoTo(page); });
-  AddWindowMenu(MenuBar(), *this, {kHelpContext, kHtmlHelpCaption});
+  AddWindowMenu(MenuBar(), *this, {kHelpContext});
 }
 
 void TaxesPage::BuildControls() {

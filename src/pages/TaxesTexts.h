@@ -19,15 +19,13 @@ inline constexpr const char* kMedicareTax = "Annual Medicare Tax ...............
 // A label shows "&" as it is; the doubled form belongs to buttons and menus.
 inline constexpr const char* kTotal = "Total Annual  FICA & Income Taxes .......................";
 
-inline constexpr const char* kHtmlHelpCaption = "Help HT&M  (Vista)";
-
 inline constexpr const char* kInstructions =
     "INSTRUCTIONS\r\nUse this page to enter income tax information. The program automatically enters FICA taxes "
     "using data from the income page. Select your federal income tax filing status at the top of the page. A plan "
     "for one person files as One Single Person. A plan for two persons may choose Married Filing Jointly, Two "
     "Single Persons or Married Filing Separately."
     "\r\n\r\nINCOME TAX\r\nEnter your current annual Federal, State and City income taxes paid. If you file "
-    "seperatly or as two single persons enter values for both. If you file jointly then enter values under first "
+    "separately or as two single persons enter values for both. If you file jointly then enter values under first "
     "persons name."
     "\r\n\r\nFUTURE YEAR INCOME TAXES\r\nThe program estimates the federal income taxes of future years from the "
     "incomes forecast for those years. It uses the 2004 federal income tax structure with the index and limit "

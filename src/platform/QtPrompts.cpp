@@ -1,7 +1,9 @@
 #include "platform/QtPrompts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -37,11 +39,20 @@ QMessageBox::StandardButtons ButtonsFor(QuestionKind kind) {
                                            : QMessageBox::Yes | QMessageBox::No;
 }
 
+}  // namespace
+
+QString DialogStartFolder(const QString& requested) {
+  if (!requested.isEmpty() && QFileInfo(requested).isDir()) return QFileInfo(requested).absoluteFilePath();
+  return QDir::homePath();
+}
+
+namespace {
+
 void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
   dialog.setWindowTitle(request.title);
   dialog.setNameFilter(request.filter);
   dialog.setDefaultSuffix(request.defaultExtension);
-  dialog.setDirectory(request.initialFolder);
+  dialog.setDirectory(DialogStartFolder(request.initialFolder));
   if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
 }
 

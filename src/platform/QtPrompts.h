@@ -2,6 +2,13 @@
 
 #include "platform/Prompts.h"
 
+#include <QString>
+
+// The folder a file dialog opens in: the one asked for when it exists, else
+// the home folder, so a dialog never starts at the file system's root or in
+// whatever folder the program was started from.
+QString DialogStartFolder(const QString& requested);
+
 class QtPrompts : public Prompts {
  public:
   void Error(QWidget* page, const QString& text) override;

@@ -58,7 +58,7 @@ const std::array<PrintSection, 3> kSections{{
       {{"Pensions", "Income"}, &YearRecord::Pensions},
       {{"Social", "Security", "Income"}, &YearRecord::SocialSecurity},
       {{"Investments", "Taxable", "Income"}, &YearRecord::InvestReturn},
-      {{"Investments", "Tax Defferred", "Distributions"}, &YearRecord::Distribution}}},
+      {{"Investments", "Tax Deferred", "Distributions"}, &YearRecord::Distribution}}},
 }};
 
 struct TableGeometry {

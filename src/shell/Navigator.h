@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "shell/PageId.h"
 
 // The shell's side of page navigation, as the pages see it.
@@ -25,9 +27,12 @@ class Navigator {
   virtual void ExitProgram() = 0;
   // Re-applies the current page's size rule (after a page changes it).
   virtual void ApplySizeRule() = 0;
-  // The plan was saved, replaced or changed: the caption's unsaved-change
-  // marker follows.
+  // The plan was saved, replaced or changed: every page's caption and the
+  // unsaved-change marker follow.
   virtual void PlanStateChanged() {}
+  // Leaves `from` (already checked) for the graph page and runs its File
+  // command of this object name there ("New", "Open").
+  virtual void RunOnGraphPage(PageId, const QString&) {}
   // Window position of the one visible page.
   virtual int WindowTop() const = 0;
   virtual int WindowLeft() const = 0;

@@ -23,6 +23,7 @@ Page::Page(PageId id, Session& session, Platform& platform, Navigator& navigator
   layout->addWidget(content_, 1);
   menuBar_->setObjectName("MainMenu");
   auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+  f1->setObjectName("PageHelp");
   connect(f1, &QShortcut::activated, this, [this] { OpenHelpTopic(F1HelpContext()); });
 }
 
@@ -47,7 +48,13 @@ void Page::Activate() {
 void Page::CloseRequested() { navigator_.LeaveByCloseBox(id_, PageId::Graph); }
 
 void Page::SetCaptionTitle(const QString& title) {
-  setWindowTitle(QString::fromStdString(PageCaption(title.toStdString(), session_.plan.PlanFileName)));
+  captionTitle_ = title;
+  RefreshCaption();
+}
+
+void Page::RefreshCaption() {
+  if (captionTitle_.isEmpty()) return;
+  setWindowTitle(QString::fromStdString(PageCaption(captionTitle_.toStdString(), session_.plan.PlanFileName)));
 }
 
 void Page::OpenHelpTopic(int context) { platform_.desktop.ShowHelpTopic(context); }

@@ -54,9 +54,13 @@ class Page : public QWidget {
   // the page itself (data pages put the cursor in their first box).
   virtual QWidget* FirstFocus() const { return nullptr; }
 
-  // Help context number of the page's "&Help Win32" item (F1 may differ).
+  // Help context number of the page's "Help Topics" item (F1 may differ).
   virtual int HelpContext() const { return helpContext_; }
   virtual int F1HelpContext() const { return HelpContext(); }
+
+  // Shows the plan's current name in the caption (after a save under a new
+  // name, whichever page asked for it).
+  void RefreshCaption();
 
   // The shared "&Window" commands.
   void OpenHelpTopic(int context);
@@ -87,6 +91,7 @@ class Page : public QWidget {
   PageId id_;
   int helpContext_ = 0;
   QSize fixedSize_{536, 500};
+  QString captionTitle_;
   QMenuBar* menuBar_;
   QWidget* content_;
 };

@@ -112,8 +112,8 @@ QMenu* AddWindowMenu(QMenuBar* bar, Page& page, const WindowMenuOptions& options
   QMenu* menu = bar->addMenu("&Window");
   menu->setObjectName("WindowMenu");
   const int context = options.helpContext;
-  AddMenuCommand(menu, "&Help Win32", "HelpTopics", [&page, context] { page.OpenHelpTopic(context); });
-  AddMenuCommand(menu, options.htmlHelpCaption, "UserGuide", [&page] { page.OpenHtmlHelp(); });
+  AddMenuCommand(menu, "Help &Topics", "HelpTopics", [&page, context] { page.OpenHelpTopic(context); });
+  AddMenuCommand(menu, "&User Guide", "UserGuide", [&page] { page.OpenHtmlHelp(); });
   AddMenuCommand(menu, "&Orvex Graphics Home Page", "HomePage", [&page] { page.OpenHomePage(); });
   menu->addSeparator();
   AddMenuCommand(menu, "&About", "About", [&page] { page.ShowAbout(); });

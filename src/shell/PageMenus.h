@@ -37,9 +37,8 @@ QMenu* AddSetupMenu(QMenuBar* bar, PageId currentPage, const QString& assumption
 
 struct WindowMenuOptions {
   int helpContext = 0;
-  QString htmlHelpCaption = "Help HT&M";
 };
 
-// "&Window": help by context number, the HTML help document, the maker's
-// home page, a separator and "&About".
+// "&Window": the page's help topic, the user guide, the maker's home page, a
+// separator and "&About".
 QMenu* AddWindowMenu(QMenuBar* bar, Page& page, const WindowMenuOptions& options);

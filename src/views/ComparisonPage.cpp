@@ -97,6 +97,7 @@ ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& 
   layout->addWidget(tabs_, 1);
   BuildMenus();
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setObjectName("Escape");
   connect(escape, &QShortcut::activated, this, [this] { CloseComparison(); });
   SetCaptionTitle(kCaptionTitle);
 }
@@ -118,6 +119,7 @@ void ComparisonPage::BuildMenus() {
 
 QWidget* ComparisonPage::BuildSummaryTab() {
   auto* tab = new QWidget;
+  tab->setObjectName("SummaryTab");
   summary_ = TextTable("SummaryTable", "Summary, today's dollars", {"", "Base", "Other", "Difference"});
   summary_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   summary_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -144,6 +146,7 @@ QWidget* ComparisonPage::BuildSummaryTab() {
 
 QWidget* ComparisonPage::BuildChangesTab() {
   auto* tab = new QWidget;
+  tab->setObjectName("InputsTab");
   changes_ = TextTable("InputChanges", "Input changes", {"Page", "Field", "Base", "Other", "Note"});
   auto* layout = new QVBoxLayout(tab);
   layout->addWidget(Heading(changes_, "Fields whose values differ, in plan file order"));
@@ -153,6 +156,7 @@ QWidget* ComparisonPage::BuildChangesTab() {
 
 QWidget* ComparisonPage::BuildYearsTab() {
   auto* tab = new QWidget;
+  tab->setObjectName("YearsTab");
   years_ = new YearGrid;
   years_->setObjectName("DifferenceGrid");
   years_->setAccessibleName("Year by year differences, other minus base");

@@ -51,7 +51,8 @@ QPushButton* Button(const QString& caption, const QString& name, const QString& 
 
 OddsPage::OddsPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
     : Page(PageId::Odds, session, platform, navigator, parent),
-      form_(new OddsSettingsForm(platform.prompts)),
+      form_(new OddsSettingsForm(platform.prompts,
+                                 [&session] { return QString::fromStdString(session.CurrentPlanFolder()); })),
       headline_(new QLabel(kNoRunYet)),
       details_(new QLabel),
       levelBar_(new ChartView),
@@ -71,7 +72,9 @@ OddsPage::OddsPage(Session& session, Platform& platform, Navigator& navigator, Q
   connect(cancel_, &QPushButton::clicked, this, &OddsPage::CancelClicked);
   connect(worst_, &QPushButton::clicked, this, &OddsPage::ShowWorstTrialClicked);
   connect(close_, &QPushButton::clicked, this, &OddsPage::CloseClicked);
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &OddsPage::EscapePressed);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setObjectName("Escape");
+  connect(escape, &QShortcut::activated, this, &OddsPage::EscapePressed);
   SetCaptionTitle(kCaptionTitle);
   ClearResult(kNoRunYet);
 }

@@ -63,9 +63,10 @@ long double BoxDecimal(const QDoubleSpinBox* box) {
 
 }  // namespace
 
-OddsSettingsForm::OddsSettingsForm(Prompts& prompts, QWidget* parent)
+OddsSettingsForm::OddsSettingsForm(Prompts& prompts, std::function<QString()> planFolder, QWidget* parent)
     : QWidget(parent),
       prompts_(prompts),
+      planFolder_(std::move(planFolder)),
       model_(new QComboBox),
       trials_(new QSpinBox),
       seed_(new QSpinBox),
@@ -224,6 +225,8 @@ void OddsSettingsForm::BrowseClicked() {
   if (!historyFile_->text().trimmed().isEmpty()) {
     request.initialFolder = current.absolutePath();
     request.proposedName = current.fileName();
+  } else {
+    request.initialFolder = planFolder_();
   }
   const std::optional<QString> chosen = prompts_.OpenFile(this, request);
   if (!chosen) return;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "views/OddsSettings.h"
 
@@ -21,7 +22,8 @@ class OddsSettingsForm : public QWidget {
   Q_OBJECT
 
  public:
-  OddsSettingsForm(Prompts& prompts, QWidget* parent = nullptr);
+  // `planFolder` gives the folder Browse starts in while no history file is chosen.
+  OddsSettingsForm(Prompts& prompts, std::function<QString()> planFolder, QWidget* parent = nullptr);
 
   void SetValues(const OddsSettings& settings);
   OddsSettings Values() const;
@@ -34,6 +36,7 @@ class OddsSettingsForm : public QWidget {
   void ShowSwingsOrigin();
 
   Prompts& prompts_;
+  std::function<QString()> planFolder_;
   QComboBox* model_;
   QSpinBox* trials_;
   QSpinBox* seed_;

@@ -43,7 +43,9 @@ void ResultPage::AddFileMenu(const std::vector<FileCommand>& ownCommands) {
     if (command.key != QKeySequence::UnknownKey) SetStandardShortcut(action, command.key);
   }
   AddComparisonCommands(file, *this, session_, platform_, navigator_);
-  AddMenuCommand(file, "O&dds...", "Odds", [this] { GoTo(PageId::Odds); });
+  AddMenuCommand(file, "O&dds...", "Odds", [this] {
+    GoTo(PageId::Odds);
+  })->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
   AddStressTestMenu(file, *this, session_, platform_.settings, [this] { ShowStressTest(); });
   AddMenuCommand(file, "So&lve...", "Solve", [this] { GoTo(PageId::Solve); })
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -82,12 +84,19 @@ void ResultPage::StoreWindowSettings() {
   SaveWindowSettings(session_, platform_.settings, navigator_.WindowTop(), navigator_.WindowLeft());
 }
 
-void ResultPage::OnNew() {
-  if (NewPlan(session_, platform_, this)) AfterPlanReplaced();
-}
+void ResultPage::OnNew() { AfterReplacing(NewPlan(session_, platform_, this)); }
 
-void ResultPage::OnOpen() {
-  if (OpenPlan(session_, platform_, this)) AfterPlanReplaced();
+void ResultPage::OnOpen() { AfterReplacing(OpenPlan(session_, platform_, this)); }
+
+// The save question before a New or Open may have written the plan even when
+// the command then stops (a cancelled dialog): the captions and the marker
+// follow either way.
+void ResultPage::AfterReplacing(bool replaced) {
+  if (replaced) {
+    AfterPlanReplaced();
+  } else {
+    navigator_.PlanStateChanged();
+  }
 }
 
 // A new or opened plan is forecast at once, whichever page was left last,
@@ -104,9 +113,7 @@ void ResultPage::AfterPlanReplaced() {
   navigator_.PlanStateChanged();
 }
 
-void ResultPage::OnOpenRecent(const QString& path) {
-  if (OpenPlanAt(session_, platform_, this, path)) AfterPlanReplaced();
-}
+void ResultPage::OnOpenRecent(const QString& path) { AfterReplacing(OpenPlanAt(session_, platform_, this, path)); }
 
 void ResultPage::OnSave() {
   const std::string previousPath = session_.PlanPath();

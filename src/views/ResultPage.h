@@ -58,6 +58,7 @@ class ResultPage : public Page {
   void AfterPlanReplaced();
   // `previousPath`: where the plan was before the save (a new name makes it a variant of that plan).
   void AfterPlanSaved(const std::string& previousPath);
+  void AfterReplacing(bool replaced);
   // Lists the recent plans, those whose file is gone disabled.
   void FillRecentMenu(QMenu* menu);
 

@@ -196,6 +196,65 @@ TEST_F(DesktopConventionsTest, TheSaveQuestionAndTheCaptionMarkerFollowWhatWould
   EXPECT_TRUE(program.session.Exiting);
 }
 
+TEST_F(DesktopConventionsTest, CtrlSOnADataPageChecksTheEntriesThenSavesThePlan) {
+  const QString path = SavedPlan("Ours.plan", "Ann");
+  OpenByKeys(path);
+  program.scripted.prompts.Clear();
+  program.Open(PageId::Assets);
+  program.Type(&PlanRecord::TaxableBalance, "x");
+  Press(Qt::Key_S);
+  EXPECT_EQ(program.scripted.prompts.shown.size(), 1u) << "the data error, and no save";
+  EXPECT_TRUE(program.scripted.prompts.dialogs.empty());
+  program.scripted.prompts.Clear();
+  program.Type(&PlanRecord::TaxableBalance, "51,000");
+  Press(Qt::Key_S);
+  EXPECT_TRUE(program.scripted.prompts.shown.empty()) << program.scripted.prompts.Texts().join('|').toStdString();
+  EXPECT_EQ(program.Current()->Id(), PageId::Assets);
+  PlanRecord reread;
+  ASSERT_TRUE(ReadPlanFile(reread, path.toStdString()).ok);
+  EXPECT_EQ(reread.TaxableBalance, 51'000);
+  EXPECT_FALSE(Marked());
+  program.LeaveFor(PageId::Graph);
+  EXPECT_FALSE(Marked()) << "the forecast on the way back changes nothing the file lacks";
+}
+
+// The save question's Yes writes the plan before the command goes on; when
+// the command then stops, the caption and the marker still show the save.
+TEST_F(DesktopConventionsTest, ASaveInsideTheQuestionShowsWhateverTheCommandThenDoes) {
+  const QString gone = SavedPlan("Gone.plan", "Ann");
+  OpenByKeys(gone);
+  const QString path = SavedPlan("Ours.plan", "Ann");
+  OpenByKeys(path);
+
+  // Open, its dialog cancelled.
+  TypeName("Bea");
+  program.scripted.prompts.answers = {PromptButton::Yes};
+  program.scripted.prompts.fileAnswers = {std::nullopt};
+  Press(Qt::Key_O);
+  EXPECT_FALSE(Marked());
+
+  // Open Recent, the plan gone since the menu showed it.
+  TypeName("Cy");
+  auto* recent = program.Current()->findChild<QMenu*>("OpenRecent");
+  emit recent->aboutToShow();
+  ASSERT_TRUE(QFile::remove(gone));
+  program.scripted.prompts.answers = {PromptButton::Yes};
+  program.Trigger("RecentPlan2");
+  EXPECT_FALSE(Marked());
+  PlanRecord reread;
+  ASSERT_TRUE(ReadPlanFile(reread, path.toStdString()).ok);
+  EXPECT_EQ(reread.Name1, "Cy");
+
+  // The sample plan is renamed by the save; the caption takes the new name.
+  Press(Qt::Key_N);
+  TypeName("Di");
+  program.scripted.prompts.answers = {PromptButton::Yes};
+  program.scripted.prompts.fileAnswers = {InFolder("Renamed.plan"), std::nullopt};
+  Press(Qt::Key_O);
+  EXPECT_FALSE(Marked());
+  EXPECT_EQ(program.CaptionText(), "Graph Page [ Renamed ]");
+}
+
 TEST_F(DesktopConventionsTest, RecentPlansListsWhatWasOpenedAndDisablesWhatIsGone) {
   const QString first = SavedPlan("First.plan", "Ann");
   const QString second = SavedPlan("Second.plan", "Bea");

@@ -38,7 +38,7 @@ struct PageHelp {
   int menu;
 };
 
-// F1 and "&Help Win32" on each page, as the help topics are numbered.
+// F1 and "Help Topics" on each page, as the help topics are numbered.
 const PageHelp kPageHelp[] = {
     {PageId::Graph, 400, 0},
     {PageId::PlanTable, 500, 500},

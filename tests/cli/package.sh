@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # cpack -G DEB builds prevora_<version>_amd64.deb holding the programs, the
 # documents beside the program, the desktop files, the man pages and the
-# completion, with its library dependencies computed.
+# completion, with its library dependencies computed, also from a build of
+# the programs alone.
 set -euo pipefail
 cli="$1"
 build_dir=$(dirname "$cli")
@@ -11,6 +12,9 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 command -v dpkg-shlibdeps >/dev/null || fail "dpkg-shlibdeps missing (scripts/deps.sh installs dpkg-dev)"
 
+# As after ./run.sh, which builds the programs only: the build holds no man
+# pages, and the installation writes them.
+rm -rf "$build_dir/man"
 cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log" >&2; fail "cpack failed"; }
 

@@ -171,7 +171,7 @@ TEST(NumberDisplayTest, FormatDecimalReadsBackAsAnEntry) {
 }
 
 TEST(PageCaptionTest, PlanNameIsCutAtTheFirstDot) {
-  EXPECT_EQ(PageCaption("Personel Data Page [ ", "JohnSmith.plan"), "Personel Data Page [ JohnSmith ]");
+  EXPECT_EQ(PageCaption("Personal Data Page [ ", "JohnSmith.plan"), "Personal Data Page [ JohnSmith ]");
   EXPECT_EQ(PageCaption("Income Page [ ", "my.old.plan"), "Income Page [ my ]");
   EXPECT_EQ(PageCaption("Income Page [ ", "NoDot"), "Income Page [  ]");
   EXPECT_EQ(PageCaption("About Page [", "Double.plan"), "About Page [Double ]");

@@ -5,10 +5,10 @@
 namespace {
 
 constexpr const char* kDataEntryError = "Data entry error please correct.";
-constexpr const char* kYearTooEarly = "Calendar year can not be less then 2005.";
+constexpr const char* kYearTooEarly = "Calendar year can not be less than 2005.";
 constexpr const char* kYearChanged =
     "You have changed the current year. This\r\nmay have affected the current ages on\r\nthe personal page. Would "
-    "you like revise\r\nthem now?";
+    "you like to revise\r\nthem now?";
 
 class AssumptionsPage : public DataPageFixture {
  protected:
@@ -187,7 +187,7 @@ TEST_F(AssumptionsPage, MenuOfThePage) {
   EXPECT_FALSE(self->isEnabled());
   auto* html = program.Current()->findChild<QAction*>("UserGuide");
   ASSERT_NE(html, nullptr);
-  EXPECT_EQ(html->text(), "Help HT&M  (Vista)");
+  EXPECT_EQ(html->text(), "&User Guide");
   program.Trigger("HelpTopics");
   EXPECT_EQ(program.scripted.desktop.helpTopics, std::vector<int>{1400});
 }

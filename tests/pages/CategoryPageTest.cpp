@@ -174,17 +174,17 @@ struct PageFacts {
 TEST_F(CategoryPageTest, EachPageHasItsCaptionMenuHelpAndInstructions) {
   const PageFacts pages[] = {
       {PageId::HomeExpenses, "Home Expense Page [ JohnSmith ]", 1500, true, "Return", "HomeTotal",
-       "INSTRUCTIONS\r\nYou may need you check book"},
+       "INSTRUCTIONS\r\nYou may need your check book"},
       {PageId::AutoExpenses, "Automobile Expense Page [ JohnSmith ]", 2100, false, "Return", "",
        "INSTRUCTIONS\r\nUse this page to enter all automobile expenses."},
       {PageId::MedicalExpenses, "Medical Expense Page [ JohnSmith ]", 1600, true, "Return", "MedicalTotal",
-       "INSTRUCTIONS\r\nYou may need you check book"},
+       "INSTRUCTIONS\r\nYou may need your check book"},
       {PageId::CommunicationExpenses, "Communication Expense Page [ JohnSmith ]", 1700, true, "Return",
-       "CommunicationTotal", "INSTRUCTIONS\r\nYou may need you check book"},
+       "CommunicationTotal", "INSTRUCTIONS\r\nYou may need your check book"},
       {PageId::EntertainmentExpenses, "Entertainment Gift Expense Page [ JohnSmith ]", 1800, true, "Return",
-       "EntertainmentTotal", "INSTRUCTIONS\r\nYou may need you check book"},
+       "EntertainmentTotal", "INSTRUCTIONS\r\nYou may need your check book"},
       {PageId::FoodExpenses, "Food Personal Expense Page [ JohnSmith ]", 1900, true, "Return", "FoodTotal",
-       "INSTRUCTIONS\r\nYou may need you check book"},
+       "INSTRUCTIONS\r\nYou may need your check book"},
   };
   for (const PageFacts& facts : pages) {
     SCOPED_TRACE(facts.caption.toStdString());

@@ -31,8 +31,11 @@ TEST(ControlNamesTest, BoxesCarryTheirFieldsNamesAndNoControlANumberedName) {
     for (const PlanFieldLabel& label : PlanFieldLabels()) {
       const PlanField field = std::visit(
           [](auto member) -> PlanField {
-            if constexpr (std::is_constructible_v<PlanField, decltype(member)>) return member;
-            return {};
+            if constexpr (std::is_constructible_v<PlanField, decltype(member)>) {
+              return member;
+            } else {
+              return std::monostate{};
+            }
           },
           label.field);
       const QLineEdit* box = std::holds_alternative<std::monostate>(field) ? nullptr : program.Box(field);

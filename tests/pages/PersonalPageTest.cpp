@@ -22,7 +22,7 @@ TEST_F(PersonPage, FillShowsNamesAgesAndCaption) {
   EXPECT_EQ(Text("Name2"), "Mary Smith");
   EXPECT_EQ(Text("Age2"), "28");
   EXPECT_TRUE(SecondPersonBox()->isChecked());
-  EXPECT_EQ(program.CaptionText(), "Personel Data Page [ JohnSmith ]");
+  EXPECT_EQ(program.CaptionText(), "Personal Data Page [ JohnSmith ]");
 }
 
 TEST_F(PersonPage, NoticeListsEveryChangedAgeAndEscapeKeepsTheTyping) {

@@ -10,7 +10,7 @@ namespace {
 
 using EventsPageTest = ExpensePageTest;
 
-const QString kEventYearError = "Event year can not be less then current year [2010].";
+const QString kEventYearError = "Event year can not be less than current year [2010].";
 
 TEST_F(EventsPageTest, EventYearsBeforeANewCurrentYearMoveUp) {
   Plan().EventYear1 = 2010;

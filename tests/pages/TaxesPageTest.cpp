@@ -191,7 +191,7 @@ TEST_F(TaxesPage, MenusCarryTheirCaptions) {
   OpenAndPaint();
   auto* html = program.Current()->findChild<QAction*>("UserGuide");
   ASSERT_NE(html, nullptr);
-  EXPECT_EQ(html->text(), "Help HT&M  (Vista)");
+  EXPECT_EQ(html->text(), "&User Guide");
   auto* taxes = program.Current()->findChild<QAction*>("Taxes");
   ASSERT_NE(taxes, nullptr);
   EXPECT_TRUE(taxes->isChecked());

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "platform/QtPrompts.h"
@@ -36,6 +39,29 @@ TEST(QtPromptsTest, EscapeAnswersAYesNoQuestionNo) {
   });
   QtPrompts prompts;
   EXPECT_EQ(prompts.Warning(nullptr, "Leave the page?", QuestionKind::YesNo), PromptButton::No);
+}
+
+TEST(QtPromptsTest, AFileDialogStartsInTheFolderAskedForOrElseAtHome) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const struct {
+    QString asked;
+    QString shown;
+  } cases[] = {{"", QDir::homePath()}, {folder.path() + "/gone", QDir::homePath()}, {folder.path(), folder.path()}};
+  for (const auto& c : cases) {
+    QString shown;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      shown = dialog->directory().absolutePath();
+      dialog->reject();
+    });
+    FileDialogRequest request;
+    request.initialFolder = c.asked;
+    QtPrompts prompts;
+    EXPECT_FALSE(prompts.OpenFile(nullptr, request));
+    EXPECT_EQ(QDir(shown), QDir(c.shown)) << c.asked.toStdString();
+  }
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ TEST(PrintPlanTable, SectionsPrintTheirColumnsAndHeadings) {
   EXPECT_EQ(expenses.size(), 3 + 8 + 40 * 4);
 
   const QStringList income = printed.Texts(3);
-  for (const char* heading : {"Social", "Security", "Tax Defferred", "Distributions"})
+  for (const char* heading : {"Social", "Security", "Tax Deferred", "Distributions"})
     EXPECT_TRUE(income.contains(heading)) << heading;
   EXPECT_TRUE(income.contains(money(last.SocialSecurity)));
   EXPECT_EQ(income.size(), 3 + 17 + 40 * 7);

@@ -108,8 +108,8 @@ TEST_F(ComparisonPageTest, OpensFromTheGraphPagesFileMenuWithTheSummaryAndTheAtt
                                              "PensionAge1 + Pension1", "EventAmount1", "rounding"}));
 
   // The input changes name the page and the words beside the box.
-  EXPECT_EQ(Cell("InputChanges", 1, 0), "Personel Data Page");
-  EXPECT_EQ(Cell("InputChanges", 1, 1), "First Person: Expected retirment age");
+  EXPECT_EQ(Cell("InputChanges", 1, 0), "Personal Data Page");
+  EXPECT_EQ(Cell("InputChanges", 1, 1), "First Person: Expected retirement age");
   EXPECT_EQ(Cell("InputChanges", 1, 2), "65");
   EXPECT_EQ(Cell("InputChanges", 1, 3), "67");
   EXPECT_EQ(Table("InputChanges")->rowCount(), 11);

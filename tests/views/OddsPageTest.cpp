@@ -134,6 +134,16 @@ TEST_F(OddsPageTest, TabVisitsTheSettingsThenTheCommandsAndEachHasAnAccessibleNa
   EXPECT_EQ(visited.join(' ').toStdString(), expected.join(' ').toStdString());
 }
 
+TEST_F(OddsPageTest, BrowseStartsInThePlansFolderWhileNoHistoryFileIsChosen) {
+  program.session.PlanDirectory = PREVORA_TEST_DATA "/";
+  OpenOdds();
+  Control<QComboBox>("OddsModel")->setCurrentIndex(1);
+  Control<QLineEdit>("OddsHistoryFile")->clear();
+  Control<QPushButton>("OddsBrowse")->click();
+  ASSERT_EQ(program.scripted.prompts.dialogs.size(), 1u);
+  EXPECT_EQ(program.scripted.prompts.dialogs[0].initialFolder, PREVORA_TEST_DATA "/");
+}
+
 TEST_F(OddsPageTest, CloseReturnsToThePageItCameFrom) {
   OpenOdds(PageId::PlanTable);
   program.Trigger("CloseOdds");
