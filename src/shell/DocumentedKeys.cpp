@@ -44,6 +44,7 @@ std::vector<DocumentedKey> BuildKeys() {
       {"Ctrl+C", "copy the selected cells of the plan table", {P::PlanTable}, "CopySelection"},
       {"Ctrl+E", "why this number? for the selected cell of the plan table", {P::PlanTable}, "WhyThisNumber"},
       {"Alt+O", "the odds page", {P::Graph, P::PlanTable}, "Odds"},
+      {"Ctrl+L", "the solve page", {P::Graph, P::PlanTable}, "Solve"},
       {"Alt+C", "the graph's Compare tick", {P::Graph}, "CompareCurve"},
       {"Alt+B", "the graph's Net worth band tick", {P::Graph}, "NetWorthBand"},
       {"Alt+C", "the personal data page's Second Person box", {P::Personal}, "SecondPerson"},

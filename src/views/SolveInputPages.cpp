@@ -8,7 +8,7 @@
 std::optional<PageId> PageOfField(int line) {
   // The page names as the field catalogue spells them.
   static const std::pair<const char*, PageId> kPages[] = {
-      {"Personel Data Page", PageId::Personal},
+      {"Personal Data Page", PageId::Personal},
       {"Expense Summary Page", PageId::ExpenseSummary},
       {"Income Page", PageId::Income},
       {"Asset Page", PageId::Assets},

@@ -24,7 +24,7 @@ TrialTableDialog::TrialTableDialog(const PlanRecord& plan, const TrialReplay& re
   setWindowTitle(title);
   grid_->setAccessibleName("Year table of the trial");
   todaysDollars_->setObjectName("TrialTodaysDollars");
-  auto* columns = new QPushButton("C&olumns", this);
+  auto* columns = new QPushButton("Co&lumns", this);
   columns->setObjectName("TrialColumns");
   columns->setMenu(NewYearColumnMenu(this, settings_, [this] { ShowTable(); }));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -25,7 +25,7 @@ void ShowRemembered(QMenu& menu, const SettingsStore& settings) {
 }  // namespace
 
 QMenu* NewYearColumnMenu(QWidget* parent, SettingsStore& settings, std::function<void()> changed) {
-  auto* menu = new QMenu("C&olumns", parent);
+  auto* menu = new QMenu("Co&lumns", parent);
   menu->setObjectName("ColumnsMenu");
   for (const YearField field : ChoosableYearFields()) {
     const int slot = SlotOf(field);

@@ -6,7 +6,7 @@ class QMenu;
 class QWidget;
 class SettingsStore;
 
-// "C&olumns": a check item for every field the year tables leave out by
+// "Co&lumns": a check item for every field the year tables leave out by
 // default, ticked as the settings remember them. A tick (or its removal) is
 // remembered for every year table at once, then `changed` shows it.
 QMenu* NewYearColumnMenu(QWidget* parent, SettingsStore& settings, std::function<void()> changed);

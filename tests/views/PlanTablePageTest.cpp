@@ -306,7 +306,7 @@ TEST_F(PlanPageTest, MenusCarryTheirCaptions) {
   ShowPlanFrom(PageId::Personal);
   QStringList captions;
   for (QAction* action : Plan()->MenuBar()->actions()) captions << action->text();
-  EXPECT_EQ(captions, QStringList({"&File", "&Setup", "&Graph", "&Copy", "C&olumns", "&Window", "Future &dollars (each year's own)"}));
+  EXPECT_EQ(captions, QStringList({"&File", "&Setup", "&Graph", "&Copy", "Co&lumns", "&Window", "Future &dollars (each year's own)"}));
   EXPECT_EQ(Plan()->findChild<QAction*>("PrintPlan")->text(), "&Print Plan");
   EXPECT_EQ(Plan()->findChild<QAction*>("CopySelection")->text(), "Copy &Selection");
   EXPECT_EQ(Plan()->findChild<QAction*>("CopyAll")->text(), "Copy &All");

@@ -10,8 +10,10 @@
 #include <QTest>
 
 #include "engine/Forecast.h"
+#include "model/PlanFieldLabels.h"
 #include "model/PlanFile.h"
 #include "support/TestProgram.h"
+#include "views/SolveInputPages.h"
 #include "views/ChartView.h"
 #include "views/OddsSettings.h"
 #include "views/SolvePage.h"
@@ -125,6 +127,19 @@ TEST_F(SolvePageTest, ChartsDrawAndABarOpensItsInputsPage) {
   Solve()->SensitivityChart()->setFocus();
   QTest::keyClick(Solve()->SensitivityChart(), Qt::Key_Return);
   EXPECT_EQ(program.Current()->Id(), PageId::Assumptions);  // the tax-deferred return swings most
+}
+
+}  // namespace
+
+namespace {
+
+// A bar opens its input's page only while every page the field catalogue
+// names (but the file's own first line) is one the program knows.
+TEST(SolveInputPagesTest, EveryFieldWithAPageOpensOne) {
+  for (int line = 0; line < kPlanFileLines; ++line) {
+    const char* page = PlanFieldLabels()[static_cast<std::size_t>(line)].page;
+    if (page && *page && std::string_view(page) != "Plan file") EXPECT_TRUE(PageOfField(line).has_value()) << page;
+  }
 }
 
 }  // namespace
