@@ -211,11 +211,5 @@ class Parser {
 SimulateParse ParseSimulateOptions(const CliArgs& args) { return Parser().Run(args); }
 
 BootstrapSettings BootstrapSettingsOf(const SimulateOptions& options) {
-  BootstrapSettings settings;
-  settings.trials = options.monteCarlo.trials;
-  settings.seed = options.monteCarlo.seed;
-  settings.block = options.block;
-  settings.stocksTaxable = options.historical.stocksTaxable;
-  settings.stocksDeferred = options.historical.stocksDeferred;
-  return settings;
+  return BootstrapSettingsFrom(options.monteCarlo, options.historical, options.block);
 }

@@ -6,6 +6,16 @@
 #include "odds/MarketYearRates.h"
 #include "odds/RandomStream.h"
 
+BootstrapSettings BootstrapSettingsFrom(const MonteCarloSettings& trials, const HistoricalSettings& mix, int block) {
+  BootstrapSettings settings;
+  settings.trials = trials.trials;
+  settings.seed = trials.seed;
+  settings.block = block;
+  settings.stocksTaxable = mix.stocksTaxable;
+  settings.stocksDeferred = mix.stocksDeferred;
+  return settings;
+}
+
 BootstrapModel::BootstrapModel(const PlanRecord& plan, const MarketHistory& history,
                                const BootstrapSettings& settings)
     : history_(history), settings_(settings), rows_(RowCount(plan)), planRealEstateGrowth_(plan.RealEstateGrowth) {}

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "model/PlanRecord.h"
+#include "odds/HistoricalModel.h"
 #include "odds/MarketHistory.h"
+#include "odds/MonteCarloModel.h"
 #include "odds/PathModel.h"
 
 struct BootstrapSettings {
@@ -16,6 +18,10 @@ struct BootstrapSettings {
   long double stocksTaxable = 60.0L;
   long double stocksDeferred = 60.0L;
 };
+
+// The bootstrap draws trials as Monte Carlo does and mixes stocks and bonds as
+// the historical replay does: its settings are those two plus the block.
+BootstrapSettings BootstrapSettingsFrom(const MonteCarloSettings& trials, const HistoricalSettings& mix, int block);
 
 inline constexpr int kMaxBootstrapBlock = 100;
 // As for Monte Carlo: a run keeps every trial's net worths, so the count is bounded.

@@ -93,11 +93,5 @@ void SaveOddsSettings(SettingsStore& store, const OddsSettings& settings) {
 }
 
 BootstrapSettings BootstrapSettingsOf(const OddsSettings& settings) {
-  BootstrapSettings bootstrap;
-  bootstrap.trials = settings.monteCarlo.trials;
-  bootstrap.seed = settings.monteCarlo.seed;
-  bootstrap.block = settings.bootstrapBlock;
-  bootstrap.stocksTaxable = settings.historical.stocksTaxable;
-  bootstrap.stocksDeferred = settings.historical.stocksDeferred;
-  return bootstrap;
+  return BootstrapSettingsFrom(settings.monteCarlo, settings.historical, settings.bootstrapBlock);
 }
