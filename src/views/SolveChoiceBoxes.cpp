@@ -28,7 +28,7 @@ QStringList LeverData(const std::string& lever, const std::string& person) {
 
 void FillLeverBox(QComboBox& box, bool automatic) {
   box.clear();
-  if (automatic) box.addItem("Automatic (as the lever solved suggests)");
+  if (automatic) box.addItem("Automatic");
   for (const NamedLever& named : kNamedLevers) box.addItem(named.caption, LeverData(named.lever, named.person));
   std::string error;
   for (const PlanFieldLabel& label : PlanFieldLabels()) {
@@ -40,11 +40,17 @@ void FillLeverBox(QComboBox& box, bool automatic) {
     const QString where = label.section && *label.section ? QString("%1, %2").arg(page, label.section) : page;
     box.addItem(QString("%1 (%2) %3").arg(QString(label.words).trimmed(), where, label.name), LeverData(name, "1"));
   }
+  // The long captions of the inputs must not push the form's words aside.
+  box.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  box.setMinimumContentsLength(16);
   box.setEditable(true);
   box.setInsertPolicy(QComboBox::NoInsert);
   box.completer()->setFilterMode(Qt::MatchContains);
   box.completer()->setCompletionMode(QCompleter::PopupCompletion);
   box.completer()->setCaseSensitivity(Qt::CaseInsensitive);
+  // A chosen caption shows from its start, where its words are.
+  QLineEdit* edit = box.lineEdit();
+  QObject::connect(&box, &QComboBox::currentIndexChanged, edit, [edit] { edit->setCursorPosition(0); });
 }
 
 std::optional<Lever> LeverOfBox(const QComboBox& box, std::string& error) {
@@ -71,6 +77,8 @@ void FillMetricBox(QComboBox& box) {
       box.addItem(QString("%1, %2").arg(column.name, summed ? "all years summed" : "last year"), name);
     }
   }
+  box.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  box.setMinimumContentsLength(16);
   box.setCurrentIndex(box.findData(QString::fromStdString(MetricName(DefaultMetric()))));
 }
 

@@ -131,7 +131,9 @@ QWidget* SolvePage::BuildControls() {
   range->addWidget(frontierFrom_);
   range->addWidget(new QLabel("to"));
   range->addWidget(frontierTo_);
-  form->addRow("Fro&m:", range);
+  auto* fromLabel = new QLabel("Fro&m:");
+  fromLabel->setBuddy(frontierFrom_);
+  form->addRow(fromLabel, range);
   form->addRow("Sensitivity &by:", metric_);
   const auto netWorthShown = [this] {
     targetAge_->setEnabled(target_->currentIndex() == 2);
