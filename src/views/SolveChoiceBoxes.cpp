@@ -50,6 +50,7 @@ void FillLeverBox(QComboBox& box, bool automatic) {
   box.completer()->setCaseSensitivity(Qt::CaseInsensitive);
   // A chosen caption shows from its start, where its words are.
   QLineEdit* edit = box.lineEdit();
+  edit->setAccessibleName(box.accessibleName());
   QObject::connect(&box, &QComboBox::currentIndexChanged, edit, [edit] { edit->setCursorPosition(0); });
 }
 

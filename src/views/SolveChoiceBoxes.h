@@ -12,7 +12,8 @@ class QLineEdit;
 
 // Fills `box` with every lever the command line offers: the named ones first,
 // then each numeric input by its words, page and record name. The box takes
-// typing and offers the items containing the typed words. With `automatic`,
+// typing and offers the items containing the typed words; its editor takes
+// the box's accessible name, so name the box first. With `automatic`,
 // a first item stands for "the page's own choice".
 void FillLeverBox(QComboBox& box, bool automatic = false);
 
