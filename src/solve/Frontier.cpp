@@ -1,5 +1,48 @@
 #include "solve/Frontier.h"
 
+#include <algorithm>
+
+namespace {
+
+constexpr std::int64_t kFrontierValues = 16;
+
+}  // namespace
+
+Lever DefaultFrontierLever(const Lever& solved) {
+  std::string error;
+  return solved.kind == LeverKind::RetireAge ? ParseLever("spending", "1", error).value()
+                                             : ParseLever("retire-age", "1", error).value();
+}
+
+FrontierRequest DefaultFrontierRange(const Lever& along, const PlanRecord& plan) {
+  FrontierRequest request;
+  request.along = along;
+  const std::int64_t value = LeverValue(along, plan);
+  const LeverBounds bounds = DefaultBounds(along, plan);
+  switch (UnitOf(along)) {
+    case LeverUnit::Dollars:
+      request.step = std::max<std::int64_t>(1, value / 25);  // 4 %
+      break;
+    case LeverUnit::Years:
+      request.step = 1;
+      break;
+    case LeverUnit::Percent:
+      request.step = 100;
+      break;
+  }
+  // The plan's own value stays one of the points, so the chart can mark it.
+  request.from = value - (kFrontierValues / 2 - (UnitOf(along) == LeverUnit::Dollars ? 1 : 0)) * request.step;
+  if (request.from < bounds.min) request.from += (bounds.min - request.from + request.step - 1) / request.step * request.step;
+  request.to = std::min(bounds.max, request.from + (kFrontierValues - 1) * request.step);
+  if (request.to < request.from) request.to = request.from;
+  return request;
+}
+
+std::int64_t FrontierStep(std::int64_t from, std::int64_t to) {
+  if (to <= from) return 1;
+  return std::max<std::int64_t>(1, (to - from + kFrontierValues - 2) / (kFrontierValues - 1));
+}
+
 std::string FrontierProblem(const PlanRecord& plan, const FrontierRequest& request) {
   if (request.along.name == request.solve.lever.name && request.along.person == request.solve.lever.person) {
     return "the lever stepped along and the lever solved must differ";

@@ -30,6 +30,18 @@ struct FrontierResult {
 
 inline constexpr int kMaxFrontierPoints = 200;
 
+// The lever a frontier steps along when none is chosen: the spending for a
+// retirement lever, the first person's retirement age for any other.
+Lever DefaultFrontierLever(const Lever& solved);
+
+// Sixteen values around the plan's own: retirement ages from eight years
+// before (not before the first person's age), other years eight either side,
+// amounts 72 % to 132 %, rates 8 points either side, within the lever's bounds.
+FrontierRequest DefaultFrontierRange(const Lever& along, const PlanRecord& plan);
+
+// The step that covers from..to in at most sixteen values.
+std::int64_t FrontierStep(std::int64_t from, std::int64_t to);
+
 // Why the frontier cannot run (a bad range, the same lever twice, ...), or empty.
 std::string FrontierProblem(const PlanRecord& plan, const FrontierRequest& request);
 

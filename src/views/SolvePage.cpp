@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -24,6 +25,7 @@
 #include "views/ChartView.h"
 #include "views/OddsModelBuilder.h"
 #include "views/OddsSettings.h"
+#include "views/SolveChoiceBoxes.h"
 #include "views/SolveInputPages.h"
 
 namespace {
@@ -32,18 +34,6 @@ constexpr int kSolveHelpContext = 2700;
 constexpr int kShownBars = 15;
 const char* const kCaptionTitle = "Solve Page [ ";
 const char* const kPrompt = "Choose a lever and a target, then press Run.";
-
-// The levers the page offers, as the command line names them.
-struct LeverChoice {
-  const char* caption;
-  const char* lever;
-  const char* person;
-};
-constexpr LeverChoice kLevers[] = {{"Largest yearly spending", "spending", "1"},
-                                   {"Earliest retirement, first person", "retire-age", "1"},
-                                   {"Earliest retirement, second person", "retire-age", "2"},
-                                   {"Earliest retirement, both (gap kept)", "retire-age", "both"},
-                                   {"Smallest tax-deferred savings", "savings", "1"}};
 
 QPushButton* Button(const QString& caption, const QString& name, const QString& accessibleName) {
   auto* button = new QPushButton(caption);
@@ -71,6 +61,10 @@ SolvePage::SolvePage(Session& session, Platform& platform, Navigator& navigator,
       targetAmount_(Named(new QSpinBox, "SolveTargetAmount", "Net worth at least, today's dollars")),
       useOdds_(Named(new QCheckBox("With the &odds of the odds page"), "SolveUseOdds", "With the odds")),
       oddsPercent_(Named(new QSpinBox, "SolveOddsPercent", "Share of trials that must meet the target")),
+      frontierLever_(Named(new QComboBox, "SolveFrontierLever", "Frontier along")),
+      frontierFrom_(Named(new QLineEdit, "SolveFrontierFrom", "Frontier from")),
+      frontierTo_(Named(new QLineEdit, "SolveFrontierTo", "Frontier to")),
+      metric_(Named(new QComboBox, "SolveMetric", "Sensitivity figure")),
       answer_(Named(new QLabel(kPrompt), "SolveAnswer", "Answer")),
       proof_(Named(new QLabel, "SolveProof", "Proof")),
       status_(Named(new QLabel, "SolveStatus", "Forecasts run")),
@@ -111,7 +105,12 @@ QWidget* SolvePage::BuildControls() {
   auto* layout = new QVBoxLayout(controls);
   layout->setContentsMargins(0, 0, 0, 0);
   auto* form = new QFormLayout;
-  for (const LeverChoice& choice : kLevers) lever_->addItem(choice.caption);
+  FillLeverBox(*lever_);
+  FillLeverBox(*frontierLever_, true);
+  FillMetricBox(*metric_);
+  frontierFrom_->setPlaceholderText("around the plan's");
+  frontierTo_->setPlaceholderText("sixteen values");
+  metric_->setToolTip("With the odds, sensitivity shows the share of trials that never took new debt.");
   target_->addItems({"Never take new debt", "Never borrow (no home equity either)", "Net worth at an age"});
   targetAge_->setRange(0, 120);
   targetAmount_->setRange(0, 2000000000);
@@ -127,12 +126,21 @@ QWidget* SolvePage::BuildControls() {
   form->addRow("At lea&st:", targetAmount_);
   form->addRow(useOdds_);
   form->addRow("&In:", oddsPercent_);
+  form->addRow("Frontier alon&g:", frontierLever_);
+  auto* range = new QHBoxLayout;
+  range->addWidget(frontierFrom_);
+  range->addWidget(new QLabel("to"));
+  range->addWidget(frontierTo_);
+  auto* fromLabel = new QLabel("Fro&m:");
+  fromLabel->setBuddy(frontierFrom_);
+  form->addRow(fromLabel, range);
+  form->addRow("Sensitivity &by:", metric_);
   const auto netWorthShown = [this] {
     targetAge_->setEnabled(target_->currentIndex() == 2);
     targetAmount_->setEnabled(target_->currentIndex() == 2);
   };
   connect(target_, &QComboBox::currentIndexChanged, this, netWorthShown);
-  connect(useOdds_, &QCheckBox::toggled, oddsPercent_, &QWidget::setEnabled);
+  connect(useOdds_, &QCheckBox::toggled, this, [this] { SetRunning(IsRunning()); });
   netWorthShown();
   oddsPercent_->setEnabled(false);
   layout->addLayout(form);
@@ -204,9 +212,13 @@ void SolvePage::Refresh() {
 }
 
 std::optional<SolveRequest> SolvePage::RequestFromForm() {
-  const LeverChoice& choice = kLevers[std::clamp(lever_->currentIndex(), 0, static_cast<int>(std::size(kLevers)) - 1)];
   std::string error;
-  SolveRequest request(ParseLever(choice.lever, choice.person, error).value(), Target{});
+  const std::optional<Lever> lever = LeverOfBox(*lever_, error);
+  if (!lever) {
+    ShowError(Text(error));
+    return std::nullopt;
+  }
+  SolveRequest request(*lever, Target{});
   if (target_->currentIndex() == 1) request.target.kind = TargetKind::NeverBorrow;
   if (target_->currentIndex() == 2) request.target = {TargetKind::NetWorthAt, targetAge_->value(), targetAmount_->value()};
   if (useOdds_->isChecked()) {
@@ -265,29 +277,18 @@ void SolvePage::FrontierClicked() {
   std::optional<SolveRequest> solve = RequestFromForm();
   if (!solve) return;
   std::string error;
-  const PlanRecord& plan = session_.plan;
-  FrontierRequest request;
-  request.solve = *solve;
-  if (solve->lever.kind == LeverKind::RetireAge) {
-    // Retirement solved along the spending, from 70 % to 130 % of the plan's.
-    request.along = ParseLever("spending", "1", error).value();
-    const std::int64_t spending = LeverValue(request.along, plan);
-    request.step = std::max<std::int64_t>(1, spending * 4 / 100);
-    request.from = spending - 7 * request.step;
-    request.to = spending + 8 * request.step;
-  } else {
-    // Anything else solved along the first person's retirement age, 16 years around the plan's.
-    request.along = ParseLever("retire-age", "1", error).value();
-    request.from = std::max<std::int64_t>(plan.Age1, plan.RetireAge1 - 8);
-    request.to = request.from + 15;
-  }
-  if (const std::string problem = FrontierProblem(plan, request); !problem.empty()) {
-    ShowError(Text(problem));
+  const std::optional<FrontierRequest> request =
+      FrontierOfForm(*frontierLever_, *frontierFrom_, *frontierTo_, *solve, session_.plan, error);
+  if (!request) {
+    ShowError(Text(error));
     return;
   }
+  const PlanRecord plan = session_.plan;
   const auto frontier = std::make_shared<FrontierResult>();
-  Start([frontier, plan, request](const SolveControl& control) { *frontier = RunFrontier(plan, request, control); },
-        [this, frontier, request] { ShowFrontier(request, *frontier); });
+  Start([frontier, plan, request = *request](const SolveControl& control) {
+          *frontier = RunFrontier(plan, request, control);
+        },
+        [this, frontier, request = *request] { ShowFrontier(request, *frontier); });
 }
 
 void SolvePage::SensitivityClicked() {
@@ -296,6 +297,7 @@ void SolvePage::SensitivityClicked() {
   if (!form) return;
   SensitivityRequest request;
   request.odds = form->odds;
+  request.metric = MetricOfBox(*metric_);
   const auto result = std::make_shared<SensitivityResult>();
   const PlanRecord plan = session_.plan;
   Start([result, plan, request](const SolveControl& control) { *result = RunSensitivity(plan, request, control); },
@@ -437,9 +439,12 @@ bool SolvePage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SolvePage::SetRunning(bool running) {
-  for (QWidget* control : std::initializer_list<QWidget*>{lever_, target_, useOdds_, run_, frontier_, sensitivity_}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{lever_, target_, useOdds_, run_, frontier_, sensitivity_,
+                                                          frontierLever_, frontierFrom_, frontierTo_}) {
     control->setEnabled(!running);
   }
+  // With the odds, sensitivity measures the share of trials without new debt.
+  metric_->setEnabled(!running && !useOdds_->isChecked());
   oddsPercent_->setEnabled(!running && useOdds_->isChecked());
   targetAge_->setEnabled(!running && target_->currentIndex() == 2);
   targetAmount_->setEnabled(!running && target_->currentIndex() == 2);

@@ -15,6 +15,7 @@ class ChartView;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -85,6 +86,10 @@ class SolvePage : public Page {
   QSpinBox* targetAmount_;
   QCheckBox* useOdds_;
   QSpinBox* oddsPercent_;
+  QComboBox* frontierLever_;
+  QLineEdit* frontierFrom_;
+  QLineEdit* frontierTo_;
+  QComboBox* metric_;
   QLabel* answer_;
   QLabel* proof_;
   QLabel* status_;

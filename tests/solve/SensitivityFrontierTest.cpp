@@ -57,4 +57,33 @@ TEST(Frontier, EachPointIsTheSolveOfItsOwnPlan) {
   EXPECT_NE(FrontierProblem(plan, request), "");
 }
 
+// Whatever lever the page steps along, its default range is at most sixteen
+// values within the lever's bounds, with the plan's own value among them.
+TEST(Frontier, DefaultRangesHoldThePlansOwnPoint) {
+  const PlanRecord plan = SamplePlan();
+  std::string error;
+  std::vector<Lever> levers = SensitivityInputs();
+  for (const char* person : {"1", "2", "both"}) levers.push_back(ParseLever("retire-age", person, error).value());
+  levers.push_back(ParseLever("spending", "1", error).value());
+  for (const Lever& lever : levers) {
+    const FrontierRequest range = DefaultFrontierRange(lever, plan);
+    const LeverBounds bounds = DefaultBounds(lever, plan);
+    const std::int64_t value = LeverValue(lever, plan);
+    ASSERT_GT(range.step, 0) << lever.name;
+    EXPECT_LE((range.to - range.from) / range.step + 1, 16) << lever.name;
+    EXPECT_GE(range.from, bounds.min) << lever.name;
+    EXPECT_LE(range.to, bounds.max) << lever.name;
+    if (value >= range.from && value <= range.to) {
+      EXPECT_EQ((value - range.from) % range.step, 0) << lever.name;
+    }
+  }
+  for (const auto& [from, to] : {std::pair<std::int64_t, std::int64_t>{55, 70}, {0, 1'000'000}, {5, 5}}) {
+    EXPECT_LE((to - from) / FrontierStep(from, to) + 1, 16);
+    EXPECT_GE(from + 15 * FrontierStep(from, to), to);
+  }
+  const FrontierRequest ages = DefaultFrontierRange(DefaultFrontierLever(levers.back()), plan);
+  EXPECT_EQ(ages.along.kind, LeverKind::RetireAge);
+  EXPECT_EQ(ages.to - ages.from, 15);
+}
+
 }  // namespace

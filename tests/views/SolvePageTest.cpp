@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -127,6 +128,50 @@ TEST_F(SolvePageTest, ChartsDrawAndABarOpensItsInputsPage) {
   Solve()->SensitivityChart()->setFocus();
   QTest::keyClick(Solve()->SensitivityChart(), Qt::Key_Return);
   EXPECT_EQ(program.Current()->Id(), PageId::Assumptions);  // the tax-deferred return swings most
+}
+
+// Every lever of the command line is on the page, found by typing its words;
+// the frontier steps along the chosen lever and range, and sensitivity
+// measures the chosen figure.
+TEST_F(SolvePageTest, LeversFrontierRangeAndFigureAreThoseChosen) {
+  auto* lever = Control<QComboBox>("SolveLever");
+  lever->setFocus();
+  lever->lineEdit()->clear();
+  QTest::keyClicks(lever->lineEdit(), "nope");
+  Control<QPushButton>("SolveRun")->click();
+  ASSERT_EQ(program.scripted.prompts.shown.size(), 1u);
+  EXPECT_FALSE(Solve()->IsRunning());
+
+  lever->setCurrentIndex(lever->findText("Groceries", Qt::MatchContains));
+  Control<QPushButton>("SolveRun")->click();
+  ASSERT_TRUE(WaitForEnd());
+  ASSERT_TRUE(Solve()->Result());
+  ASSERT_EQ(Solve()->Result()->status, SolveStatus::Solved);
+  const std::int64_t answer = Solve()->Result()->answer.value;
+  Control<QPushButton>("SolveApply")->click();
+  EXPECT_EQ(program.session.plan.Groceries, answer);
+
+  lever->setCurrentIndex(0);  // spending, along the second person's retirement
+  auto* along = Control<QComboBox>("SolveFrontierLever");
+  along->setCurrentIndex(along->findText("second person", Qt::MatchContains));
+  Control<QLineEdit>("SolveFrontierFrom")->setText(QString::number(program.session.plan.RetireAge2));
+  Control<QLineEdit>("SolveFrontierTo")->setText(QString::number(program.session.plan.RetireAge2 + 3));
+  Control<QPushButton>("SolveFrontier")->click();
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_TRUE(Solve()->FrontierChart()->accessibleDescription().endsWith("4 points"))
+      << Solve()->FrontierChart()->accessibleDescription().toStdString();
+
+  Control<QPushButton>("SolveSensitivity")->click();
+  ASSERT_TRUE(WaitForEnd());
+  const std::vector<SensitivityBar> netWorth = Solve()->Bars();
+  auto* metric = Control<QComboBox>("SolveMetric");
+  metric->setCurrentIndex(metric->findText("Expenses, all years summed"));
+  Control<QPushButton>("SolveSensitivity")->click();
+  ASSERT_TRUE(WaitForEnd());
+  ASSERT_FALSE(Solve()->Bars().empty());
+  EXPECT_NE(Solve()->Bars().front().label, netWorth.front().label);
+  Control<QCheckBox>("SolveUseOdds")->setChecked(true);
+  EXPECT_FALSE(metric->isEnabled());
 }
 
 }  // namespace
