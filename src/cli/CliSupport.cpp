@@ -50,7 +50,7 @@ bool LoadPlanForCli(const std::string& path, PlanRecord& plan) {
 }
 
 bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
-                        const std::string& ratesFile) {
+                        const std::string& ratesFile, PastInflationRule past) {
   if (!LoadPlanForCli(path, plan)) return false;
   RatePath rates = RatePath::FromPlan(plan);
   if (!ratesFile.empty()) {
@@ -67,7 +67,7 @@ bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord
       rates = rates.WithPlanRatesFrom(read.yearsGiven + 1, plan);
     }
   }
-  RunForecastForCli(plan, rates, currentDollars, table);
+  RunForecastForCli(plan, WithPastInflation(rates, past), currentDollars, table);
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "odds/RecordedInflation.h"
 #include "render/GraphCurves.h"
 
 struct PlanRecord;
@@ -20,9 +21,10 @@ std::unique_ptr<QGuiApplication> StartOffscreenGui();
 bool LoadPlanForCli(const std::string& path, PlanRecord& plan);
 // Reads the plan and runs its forecast on the plan's own rates or on the rate
 // path of `ratesFile`, converted to today's dollars when asked; on failure says
-// why on stderr and returns false.
+// why on stderr and returns false. `past` says what the years before the
+// plan's current year take.
 bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
-                        const std::string& ratesFile = {});
+                        const std::string& ratesFile = {}, PastInflationRule past = PastInflationRule::Recorded);
 
 // Runs the plan's forecast on `rates`, in today's dollars when asked, and
 // writes back into the plan the values the forecast recomputes.
@@ -30,6 +32,19 @@ void RunForecastForCli(PlanRecord& plan, const RatePath& rates, bool currentDoll
 
 // "1,2,5" -> curves 1, 2 and 5 shown; nothing for anything but numbers 1 to 8.
 std::optional<std::array<bool, kCurveCount>> ParseCurveList(const std::string& list);
+
+// Stores --past-inflation recorded|plan; returns why it refuses the value.
+template <typename Options>
+const char* StorePastInflation(Options& options, const std::string& rule) {
+  if (rule == "recorded") {
+    options.past = PastInflationRule::Recorded;
+  } else if (rule == "plan") {
+    options.past = PastInflationRule::Plan;
+  } else {
+    return "--past-inflation takes recorded or plan";
+  }
+  return nullptr;
+}
 
 // Stores the --curves option of the graph and print commands; returns why it refuses the list.
 template <typename Options>

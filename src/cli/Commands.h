@@ -18,10 +18,10 @@ inline constexpr const char* kSampleUsage = "prevora-cli sample FILE";
 inline constexpr const char* kCheckUsage = "prevora-cli check PLAN [--format text|json]";
 inline constexpr const char* kForecastUsage =
     "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]\n"
-    "      [--history-start YEAR [--history FILE]]";
+    "      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan]";
 inline constexpr const char* kExplainUsage =
     "prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]\n"
-    "      [--history-start YEAR [--history FILE]]";
+    "      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan]";
 inline constexpr const char* kGraphUsage =
     "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]";
 inline constexpr const char* kPrintPlanUsage = "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars]";

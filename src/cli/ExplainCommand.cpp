@@ -21,6 +21,7 @@ struct ExplainOptions {
   int depth = 1;
   bool json = false;
   HistoryStartOption historyStart;
+  PastInflationRule past = PastInflationRule::Recorded;
 };
 
 std::optional<int> WholeNumber(const std::string& text) {
@@ -70,6 +71,7 @@ const CliOption<ExplainOptions> kExplainOptions[] = {
        options.historyStart.history = path;
        return path.empty() ? "--history needs a file" : nullptr;
      }},
+    {.name = "--past-inflation", .store = StorePastInflation<ExplainOptions>},
 };
 
 const CommandSyntax<ExplainOptions> kExplainSyntax{
@@ -113,7 +115,7 @@ int RunExplainCommand(const CliArgs& args) {
     if (!run) return status;
     rates = run->start.rates;
   }
-  const ExplainedForecast explained(plan, rates);
+  const ExplainedForecast explained(plan, WithPastInflation(rates, options.past));
   const std::int64_t first = plan.CurrentYear;
   const std::int64_t last = first + explained.Rows() - 1;
   const std::int64_t year = *WholeNumber(options.year);

@@ -18,6 +18,7 @@ struct ForecastOptions {
   std::string rates;  // a rate path's CSV file, or empty for the plan's own rates
   HistoryStartOption historyStart;
   TableFormat format = TableFormat::Text;
+  PastInflationRule past = PastInflationRule::Recorded;
 };
 
 const char* StoreFormat(ForecastOptions& options, const std::string& format) {
@@ -57,6 +58,7 @@ const CliOption<ForecastOptions> kForecastOptions[] = {
     {.name = "--rates", .store = StoreRates},
     {.name = "--history-start", .store = StoreHistoryStart},
     {.name = "--history", .store = StoreHistory},
+    {.name = "--past-inflation", .store = StorePastInflation<ForecastOptions>},
 };
 
 const CommandSyntax<ForecastOptions> kForecastSyntax{
@@ -78,7 +80,7 @@ int RunHistoryStart(const ForecastOptions& options) {
   const std::optional<HistoryStartRun> run = HistoryStartForCli(plan, options.historyStart, status);
   if (!run) return status;
   ForecastTable table;
-  RunForecastForCli(plan, run->start.rates, options.currentDollars, table);
+  RunForecastForCli(plan, WithPastInflation(run->start.rates, options.past), options.currentDollars, table);
   PrintYearTable(plan, table, options.allFields, options.format);
   const std::string note = HistoryStartNote(*run);
   if (options.format == TableFormat::Text) {
@@ -101,7 +103,7 @@ int RunForecastCommand(const CliArgs& args) {
   } else {
     PlanRecord plan;
     ForecastTable table;
-    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rates)) return 2;
+    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rates, options.past)) return 2;
     PrintYearTable(plan, table, options.allFields, options.format);
   }
   if (std::fflush(stdout) != 0) {

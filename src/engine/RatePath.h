@@ -1,9 +1,12 @@
 #pragma once
 
 #include <array>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "engine/ForecastTable.h"
+#include "engine/PastInflation.h"
 #include "model/PlanRecord.h"
 
 // The market rates of one forecast year, in percent like the plan's fields:
@@ -37,7 +40,13 @@ class RatePath {
   const YearRates& Year(int a) const;
   void SetYear(int a, const YearRates& rates);
 
+  // Recorded inflation for the years before year 1; without it those years
+  // take year 1's rate, as the first design did.
+  void SetPast(std::shared_ptr<const PastInflation> past) { past_ = std::move(past); }
+  const PastInflation* Past() const { return past_.get(); }
+
  private:
   std::array<YearRates, kForecastRows> years_{};
   int count_ = 0;
+  std::shared_ptr<const PastInflation> past_;
 };

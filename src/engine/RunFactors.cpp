@@ -44,6 +44,25 @@ long double ProductFromFirstRow(PowerMemo& powers, const RowValues& factors, int
   return products[static_cast<std::size_t>(k)];
 }
 
+// The product, in year order, of the factors of calendar years [from, to)
+// before the forecast: factorOf(recorded rate) where the past records the
+// year, `fallback` (year 1's factor) where it does not.
+template <class FactorOf>
+long double PastProduct(PowerMemo& powers, const PastInflation& past, std::int64_t from, std::int64_t to,
+                        long double fallback, FactorOf factorOf) {
+  if (from >= to) return 1.0L;
+  const std::int64_t lo = std::clamp(past.firstYear, from, to);
+  const std::int64_t hi = std::clamp(past.EndYear(), lo, to);
+  long double product = lo > from ? powers.Power(fallback, lo - from) : 1.0L;
+  for (std::int64_t y = lo; y < hi; ++y) product *= factorOf(*past.Of(y));
+  if (to > hi) product *= powers.Power(fallback, to - hi);
+  return product;
+}
+
+long double FlooredInflationFactor(long double inflation) {
+  return inflation > 0.0L ? InflationFactorOf(inflation) : 1.0L;
+}
+
 }  // namespace
 
 RunFactors::RunFactors(const PlanRecord& plan, const RatePath& path, ExplainTrace* trace)
@@ -92,6 +111,13 @@ void RunFactors::FillInflation(PowerMemo& powers, const RatePath& path) {
   taxIndex_.fill(1.0L);
   const std::int64_t start = 2006 - static_cast<std::int64_t>(plan.CurrentYear);
   if (start > built_) return;
+  if (const PastInflation* past = path.Past(); past != nullptr && start < 1) {
+    // The years since 2005 that have already happened, then the forecast's own.
+    const long double sinceBase =
+        PastProduct(powers, *past, 2005, plan.CurrentYear, guarded[1], FlooredInflationFactor);
+    for (int a = 1; a <= built_; ++a) taxIndex_[a] = sinceBase * inflationIndex_[a - 1];
+    return;
+  }
   const int b = static_cast<int>(std::max<std::int64_t>(start, 1));
   SpanProducts(powers, guarded, b, b - start, start >= 1 ? 1 : 0, built_ - b, taxIndex_.data() + b);
 }
@@ -107,7 +133,10 @@ long double RunFactors::TaxCurveDivisor(int a) const {
   return taxCurveDivisor_[i];
 }
 
-long double RunFactors::InflationOver(PowerMemo& powers, std::int64_t n) const {
+long double RunFactors::InflationOver(PowerMemo& powers, std::int64_t n, const PastInflation* past) const {
+  if (n < 0 && past != nullptr) {
+    return 1.0L / PastProduct(powers, *past, plan.CurrentYear + n, plan.CurrentYear, rawInflation_[1], InflationFactorOf);
+  }
   // Years before the forecast take the first year's rate.
   if (n < 0) return powers.Power(rawInflation_[1], n);
   return rawIndex_[static_cast<std::size_t>(std::min<std::int64_t>(n, rows))];
@@ -129,8 +158,14 @@ void RunFactors::FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int
     for (int a = 1; a <= built_; ++a) escalation[a] = GrowthFactorOf(path.Year(a).Inflation, growth);
     const int b = static_cast<int>(firstPaid);
     long double* out = salary_[p].data() + b;
-    SpanProducts(powers, escalation, b, b - start, 0, static_cast<int>(lastPaid) - b, out);
-    const long double base = startAge == age ? 1.0L : InflationOver(powers, static_cast<std::int64_t>(startAge) - age);
+    const PastInflation* past = start < 1 ? path.Past() : nullptr;
+    SpanProducts(powers, escalation, b, past != nullptr ? 0 : b - start, 0, static_cast<int>(lastPaid) - b, out);
+    long double base = startAge == age ? 1.0L : InflationOver(powers, static_cast<std::int64_t>(startAge) - age, past);
+    // The years from a past start age to now escalate at their recorded inflation too.
+    if (past != nullptr) {
+      base *= PastProduct(powers, *past, plan.CurrentYear + start - 1, plan.CurrentYear, escalation[1],
+                          [growth](long double inflation) { return GrowthFactorOf(inflation, growth); });
+    }
     for (int a = b; a <= lastPaid; ++a) {
       const long double& factor = salary_[p][a];
       salary_[p][a] = a == start ? base : base * factor;
@@ -141,7 +176,7 @@ void RunFactors::FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int
   const std::int64_t pensionStart = rowOf(pensionAge);
   if (pensionStart <= built_) {
     const long double base =
-        pensionAge == age ? 1.0L : InflationOver(powers, static_cast<std::int64_t>(pensionAge) - age);
+        pensionAge == age ? 1.0L : InflationOver(powers, static_cast<std::int64_t>(pensionAge) - age, path.Past());
     const long double colaFactor = 1.0L + cola / 100.0L;
     for (int a = static_cast<int>(std::max<std::int64_t>(pensionStart, 1)); a <= built_; ++a) {
       const std::int64_t years = a - pensionStart;

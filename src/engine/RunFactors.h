@@ -90,5 +90,7 @@ class RunFactors {
   void FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int32_t startAge, std::int32_t retireAge,
                   long double growth, std::int32_t pensionAge, long double cola, std::int32_t benefitAge,
                   const RatePath& path);
-  long double InflationOver(PowerMemo& powers, std::int64_t n) const;
+  // The price factor over n years from now; years before the forecast take
+  // the past's recorded rates when it is given.
+  long double InflationOver(PowerMemo& powers, std::int64_t n, const PastInflation* past) const;
 };

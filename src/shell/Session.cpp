@@ -3,8 +3,10 @@
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
 
+RatePath Session::PlanRates() const { return WithPastInflation(RatePath::FromPlan(plan), PastInflation); }
+
 void Session::RunForecastForView() {
-  const Forecast forecast = ForecastInView(plan, RatePath::FromPlan(plan), CurrentDollars);
+  const Forecast forecast = ForecastInView(plan, PlanRates(), CurrentDollars);
   WriteBack(forecast.updates, plan);
   table = forecast.table;
   ForecastSaturated = forecast.saturated;

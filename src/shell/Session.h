@@ -5,8 +5,10 @@
 #include <string>
 
 #include "engine/ForecastTable.h"
+#include "engine/RatePath.h"
 #include "model/PlanRecord.h"
 #include "model/PlanWorkingValues.h"
+#include "odds/RecordedInflation.h"
 #include "shell/ComparisonState.h"
 #include "shell/OddsState.h"
 #include "shell/PageId.h"
@@ -72,6 +74,12 @@ struct Session {
   StressTestState stress;
 
   WindowGeometry geometry;
+
+  // What the years before the plan's current year take: the recorded inflation
+  // unless the assumptions page asks for the plan's own rate.
+  PastInflationRule PastInflation = PastInflationRule::Recorded;
+  // The plan's own rates with the past the rule asks for: what the pages run on.
+  RatePath PlanRates() const;
 
   // Runs the forecast and, when current-year dollars are chosen, converts it.
   void RunForecastForView();

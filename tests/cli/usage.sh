@@ -21,14 +21,14 @@ expect() {
 }
 
 forecast_usage="Usage: prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]
-      [--history-start YEAR [--history FILE]]"
+      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan]"
 expect "$forecast_usage" forecast "$plan" --format xml
 expect "$forecast_usage" forecast "$plan" --format
 expect "$forecast_usage" forecast "$plan" -x
 expect "$forecast_usage" forecast "$plan" "$plan"
 
 explain_usage="Usage: prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]
-      [--history-start YEAR [--history FILE]]"
+      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan]"
 expect "prevora-cli: --format takes text or json
 $explain_usage" explain "$plan" --year 2040 --field NetWorth --format xml
 expect "prevora-cli: a plan, --year and --field are required

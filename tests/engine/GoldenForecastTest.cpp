@@ -7,6 +7,7 @@
 
 #include "engine/Forecast.h"
 #include "model/PlanFile.h"
+#include "odds/RecordedInflation.h"
 
 namespace {
 
@@ -27,12 +28,19 @@ std::vector<std::vector<std::string>> ReadTsv(const std::string& path) {
   return rows;
 }
 
-void ExpectTableMatches(const std::string& planPath, const std::string& tsvPath) {
+// The tables without a rule named take the plan's rate for the years before the
+// current year, as the engine does unless a caller gives it the record.
+void ExpectTableMatches(const std::string& planPath, const std::string& tsvPath,
+                        PastInflationRule past = PastInflationRule::Plan) {
   PlanRecord plan;
   const PlanFileResult read = ReadPlanFile(plan, planPath);
   ASSERT_TRUE(read.ok && !read.missing) << planPath << ": " << read.message;
   ForecastTable table;
-  RunForecast(plan, table);
+  if (past == PastInflationRule::Plan) {
+    RunForecast(plan, table);
+  } else {
+    table = RunForecast(plan, WithPastInflation(RatePath::FromPlan(plan), past)).table;
+  }
 
   const auto rows = ReadTsv(tsvPath);
   ASSERT_EQ(static_cast<int>(rows.size()), RowCount(plan) + 1) << tsvPath;
@@ -79,6 +87,17 @@ TEST(GoldenForecastTest, JointBuyerPlan) {
 TEST(GoldenForecastTest, SingleSellerPlan) {
   ExpectTableMatches(PREVORA_TEST_DATA "/single_seller_forecast.plan",
                      PREVORA_TEST_DATA "/single_seller_forecast.tsv");
+}
+
+// The same plans with the recorded inflation of the years before their current
+// year: `prevora-cli forecast PLAN --all-fields --format tsv`.
+TEST(GoldenForecastTest, RecordedPastInflation) {
+  for (const std::string name : {"rich", "joint_buyer", "single_seller"}) {
+    ExpectTableMatches(PREVORA_TEST_DATA "/" + name + "_forecast.plan",
+                       PREVORA_TEST_DATA "/" + name + "_forecast_recorded.tsv", PastInflationRule::Recorded);
+  }
+  ExpectTableMatches(PREVORA_TEST_DATA "/../../resources/Double.plan",
+                     PREVORA_TEST_DATA "/double_forecast_recorded.tsv", PastInflationRule::Recorded);
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+#include "odds/RecordedInflation.h"
+
+#include <utility>
+
+#include "odds/BuiltInHistory.h"
+
+std::shared_ptr<const PastInflation> RecordedInflation() {
+  static const std::shared_ptr<const PastInflation> recorded = [] {
+    const MarketHistory& history = BuiltInHistory();
+    auto past = std::make_shared<PastInflation>();
+    past->firstYear = history.years.front().year;
+    for (const MarketYear& year : history.years) past->percent.push_back(year.inflation);
+    return past;
+  }();
+  return recorded;
+}
+
+RatePath WithPastInflation(RatePath path, PastInflationRule rule) {
+  path.SetPast(rule == PastInflationRule::Recorded ? RecordedInflation() : nullptr);
+  return path;
+}

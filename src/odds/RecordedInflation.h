@@ -1,0 +1,17 @@
+#pragma once
+
+#include <memory>
+
+#include "engine/PastInflation.h"
+#include "engine/RatePath.h"
+
+// The built-in history's consumer price inflation, year by year: the record a
+// run uses for the years before the plan's current year.
+std::shared_ptr<const PastInflation> RecordedInflation();
+
+// How a run treats the years before the plan's current year: their recorded
+// inflation (the default), or the plan's own rate as the first design did.
+enum class PastInflationRule { Recorded, Plan };
+
+// The path with the past the rule asks for.
+RatePath WithPastInflation(RatePath path, PastInflationRule rule);
