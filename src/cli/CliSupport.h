@@ -24,7 +24,7 @@ bool LoadPlanForCli(const std::string& path, PlanRecord& plan);
 // why on stderr and returns false. `past` says what the years before the
 // plan's current year take.
 bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
-                        const std::string& ratesFile = {}, PastInflationRule past = PastInflationRule::Recorded);
+                        const std::string& ratesFile = {}, PastInflationRule past = PastInflationRule::Plan);
 
 // Runs the plan's forecast on `rates`, in today's dollars when asked, and
 // writes back into the plan the values the forecast recomputes.

@@ -58,6 +58,8 @@ inline constexpr const char* kOptionNotes =
     "one row per forecast year from the plan's current year, in percent as the Assumptions page shows them.\n"
     "--history-start YEAR runs the plan on the market history from YEAR on (60 % stocks; past the data's\n"
     "last year it continues from its first): the built-in US history 1928-2025, or the --history FILE.\n"
+    "--past-inflation recorded runs the years before the plan's current year (the tax index from 2005, ages\n"
+    "entered in the past) on the built-in history's recorded inflation; plan (the default) on the plan's rate.\n"
     "Rates in plans and rate files are above -100 and at most 1,000 percent; others are refused with the\n"
     "file and line. A forecast whose amounts outgrow the largest figure says so on stderr.\n\n"
     "simulate runs the plan through many market paths: Monte Carlo (default 10000 trials, seed 1; yearly\n"

@@ -21,7 +21,7 @@ struct ExplainOptions {
   int depth = 1;
   bool json = false;
   HistoryStartOption historyStart;
-  PastInflationRule past = PastInflationRule::Recorded;
+  PastInflationRule past = PastInflationRule::Plan;
 };
 
 std::optional<int> WholeNumber(const std::string& text) {

@@ -18,7 +18,7 @@ struct ForecastOptions {
   std::string rates;  // a rate path's CSV file, or empty for the plan's own rates
   HistoryStartOption historyStart;
   TableFormat format = TableFormat::Text;
-  PastInflationRule past = PastInflationRule::Recorded;
+  PastInflationRule past = PastInflationRule::Plan;
 };
 
 const char* StoreFormat(ForecastOptions& options, const std::string& format) {

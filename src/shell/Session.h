@@ -75,9 +75,9 @@ struct Session {
 
   WindowGeometry geometry;
 
-  // What the years before the plan's current year take: the recorded inflation
-  // unless the assumptions page asks for the plan's own rate.
-  PastInflationRule PastInflation = PastInflationRule::Recorded;
+  // What the years before the plan's current year take: the plan's own rate,
+  // as the odds, the comparisons and the solver take it too.
+  PastInflationRule PastInflation = PastInflationRule::Plan;
   // The plan's own rates with the past the rule asks for: what the pages run on.
   RatePath PlanRates() const;
 

@@ -30,11 +30,16 @@ same other_debt_2026.txt --year 2026 --field OtherDebt
 # The JSON's root is the forecast's cell, and at every level the money terms
 # add up to the amount (a scaled term's to its base, which the label shows).
 "$cli" explain "$plan" --year 2040 --field IncomeTaxes --format json --depth 0 >"$work/json"
-[ "$(jq -c '[.field, .year, .age, .view, .value]' "$work/json")" = '["IncomeTaxes",2040,59,"inflated",69580]' ] ||
+[ "$(jq -c '[.field, .year, .age, .view, .value]' "$work/json")" = '["IncomeTaxes",2040,59,"inflated",69899]' ] ||
   fail "json root: $(jq -c '[.field, .year, .age, .view, .value]' "$work/json")"
 value=$("$cli" forecast "$plan" --all-fields --format json | jq '.[] | select(.Year == 2040) | .IncomeTaxes')
-[ "$value" = 69580 ] || fail "forecast says $value"
-[ "$(jq '[.terms[] | select(.kind != "factor") | .amount] | add' "$work/json")" = 69580 ] || fail "json terms do not add up"
+[ "$value" = 69899 ] || fail "forecast says $value"
+[ "$(jq '[.terms[] | select(.kind != "factor") | .amount] | add' "$work/json")" = 69899 ] || fail "json terms do not add up"
+# On the recorded past the explanation follows the forecast on it.
+recorded=$("$cli" explain "$plan" --year 2040 --field IncomeTaxes --format json --past-inflation recorded | jq .value)
+[ "$recorded" = "$("$cli" forecast "$plan" --past-inflation recorded --format json | jq '.[] | select(.Year == 2040) | .IncomeTaxes')" ] ||
+  fail "explain and forecast differ on the recorded past: $recorded"
+[ "$recorded" != 69899 ] || fail "--past-inflation recorded changed nothing"
 jq -e '[.. | objects | select(.op == "sum" and (.terms // [] | length) > 0) |
   (.sign // 1) * (.amount // .value) == ([.terms[] | select(.kind != "factor") | .amount] | add)] | all' "$work/json" >/dev/null ||
   fail "a sum node's terms do not add up to it"
