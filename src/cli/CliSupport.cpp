@@ -49,23 +49,33 @@ bool LoadPlanForCli(const std::string& path, PlanRecord& plan) {
   return true;
 }
 
+std::optional<RatePathRead> ReadRatesForCli(const std::string& ratesFile, const PlanRecord& plan, int rows) {
+  RatePathRead read = ReadRatePathCsv(ratesFile, plan.CurrentYear, rows);
+  if (!read.path) {
+    std::fprintf(stderr, "prevora-cli: %s\n", read.message.c_str());
+    return std::nullopt;
+  }
+  if (read.yearsGiven < rows) {
+    const std::int64_t from = plan.CurrentYear + read.yearsGiven;
+    std::fprintf(stderr, "prevora-cli: %s holds rates to %lld; from %lld on the forecast takes the plan's rates\n",
+                 ReadableText(ratesFile).c_str(), static_cast<long long>(from - 1), static_cast<long long>(from));
+  }
+  return read;
+}
+
+RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan) {
+  if (read.yearsGiven >= RowCount(plan)) return *read.path;
+  return read.path->WithPlanRatesFrom(read.yearsGiven + 1, plan);
+}
+
 bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
                         const std::string& ratesFile, PastInflationRule past) {
   if (!LoadPlanForCli(path, plan)) return false;
   RatePath rates = RatePath::FromPlan(plan);
   if (!ratesFile.empty()) {
-    RatePathRead read = ReadRatePathCsv(ratesFile, plan.CurrentYear, RowCount(plan));
-    if (!read.path) {
-      std::fprintf(stderr, "prevora-cli: %s\n", read.message.c_str());
-      return false;
-    }
-    rates = *read.path;
-    if (read.yearsGiven < RowCount(plan)) {
-      const std::int64_t from = plan.CurrentYear + read.yearsGiven;
-      std::fprintf(stderr, "prevora-cli: %s holds rates to %lld; from %lld on the forecast takes the plan's rates\n",
-                   ReadableText(ratesFile).c_str(), static_cast<long long>(from - 1), static_cast<long long>(from));
-      rates = rates.WithPlanRatesFrom(read.yearsGiven + 1, plan);
-    }
+    const std::optional<RatePathRead> read = ReadRatesForCli(ratesFile, plan, RowCount(plan));
+    if (!read) return false;
+    rates = RatesOfFileFor(*read, plan);
   }
   RunForecastForCli(plan, WithPastInflation(rates, past), currentDollars, table);
   return true;

@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "engine/RatePathCsv.h"
 #include "odds/RecordedInflation.h"
 #include "render/GraphCurves.h"
 
 struct PlanRecord;
 struct ForecastTable;
-class RatePath;
 
 // Fonts and images need a GUI application; without a display the offscreen
 // platform serves.
@@ -19,6 +19,12 @@ std::unique_ptr<QGuiApplication> StartOffscreenGui();
 
 // Reads the plan at `path`; on failure says why on stderr and returns false.
 bool LoadPlanForCli(const std::string& path, PlanRecord& plan);
+// A rate file read for the plan's first `rows` years; says on stderr why it
+// cannot be used, or from which year a short file leaves the rates to the plan.
+std::optional<RatePathRead> ReadRatesForCli(const std::string& ratesFile, const PlanRecord& plan, int rows);
+// The file's rates for the plan: its own rates after the file's last row.
+RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan);
+
 // Reads the plan and runs its forecast on the plan's own rates or on the rate
 // path of `ratesFile`, converted to today's dollars when asked; on failure says
 // why on stderr and returns false. `past` says what the years before the

@@ -30,13 +30,15 @@ inline constexpr const char* kPrintGraphUsage =
 inline constexpr const char* kDiffUsage =
     "prevora-cli diff BASE.plan OTHER.plan [--current-dollars] [--metric NAME] [--attribution sequential|shapley]"
     " [--format text|json|csv]\n"
+    "      [--rates FILE | --history-start YEAR [--history FILE]]\n"
     "    Lists the changed inputs, the year table's differences (other - base) and a summary, and says how much\n"
     "    of the change in NAME each changed input caused. NAME is a year-table field (NetWorth, IncomeTaxes, ...)\n"
     "    in today's dollars, in the last year (NAME or NAME:last) or summed over all years (NAME:sum); default\n"
     "    NetWorth:last. Shapley is the default up to 10 changed inputs (2^n forecasts; at most 16), else\n"
     "    sequential in plan file order. Grouped inputs move together: an age with the amounts it starts, the\n"
     "    home situation with its figures, the filing status with the income taxes, the second person with\n"
-    "    their figures, a student's start year with that student, an event's year with its cost.";
+    "    their figures, a student's start year with that student, an event's year with its cost. --rates and\n"
+    "    --history-start run both plans on the same rate path, as forecast does.";
 inline constexpr const char* kSimulateUsage =
     "prevora-cli simulate PLAN [--trials N] [--seed S] [--model montecarlo|historical|bootstrap] [--history FILE]\n"
     "      [--complete-only] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--sd-inflation X] [--sd-taxable X]\n"

@@ -1,9 +1,12 @@
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/HistoryStartOption.h"
 #include "compare/Comparison.h"
 #include "compare/ComparisonReport.h"
 #include "model/PlanRecord.h"
@@ -16,6 +19,8 @@ struct DiffOptions {
   std::string base;
   std::string other;
   ComparisonOptions comparison;
+  std::string rates;  // a rate file both plans run on, or empty
+  HistoryStartOption historyStart;
   DiffFormat format = DiffFormat::Text;
 };
 
@@ -48,6 +53,12 @@ std::optional<DiffOptions> ParseDiffOptions(const CliArgs& args) {
       const auto method = ParseMethod(args[++i]);
       if (!method) return std::nullopt;
       options.comparison.method = method;
+    } else if (arg == "--rates" && hasValue && !args[i + 1].empty()) {
+      options.rates = args[++i];
+    } else if (arg == "--history-start" && hasValue && !args[i + 1].empty()) {
+      options.historyStart.year = args[++i];
+    } else if (arg == "--history" && hasValue && !args[i + 1].empty()) {
+      options.historyStart.history = args[++i];
     } else if (arg == "--format" && hasValue) {
       const auto format = ParseFormat(args[++i]);
       if (!format) return std::nullopt;
@@ -59,13 +70,37 @@ std::optional<DiffOptions> ParseDiffOptions(const CliArgs& args) {
     }
   }
   if (plans != 2) return std::nullopt;
+  // One rate path for both plans: a file or a history start, and --history only with a start.
+  if (!options.rates.empty() && options.historyStart.Given()) return std::nullopt;
+  if (!options.historyStart.history.empty() && !options.historyStart.Given()) return std::nullopt;
   return options;
+}
+
+// Puts both plans (and every mix an attribution tries) on the rates asked
+// for, each from its own current year; false after saying why on stderr.
+bool ChooseRates(DiffOptions& options, const PlanRecord& base, const PlanRecord& other, int& status) {
+  status = 2;
+  if (!options.rates.empty()) {
+    const std::optional<RatePathRead> read =
+        ReadRatesForCli(options.rates, base, std::max(RowCount(base), RowCount(other)));
+    if (!read) return false;
+    options.comparison.metric.rates = [read = *read](const PlanRecord& plan) { return RatesOfFileFor(read, plan); };
+  } else if (options.historyStart.Given()) {
+    const std::optional<HistoryStartRun> run = HistoryStartForCli(base, options.historyStart, status);
+    if (!run) return false;
+    std::fprintf(stderr, "prevora-cli: %s\n", HistoryStartNote(*run).c_str());
+    auto history = std::make_shared<const MarketHistory>(run->source.history);
+    options.comparison.metric.rates = [history, year = run->startYear](const PlanRecord& plan) {
+      return HistoryStartRates(plan, *history, year).rates;
+    };
+  }
+  return true;
 }
 
 }  // namespace
 
 int RunDiffCommand(const CliArgs& args) {
-  const std::optional<DiffOptions> options = ParseDiffOptions(args);
+  std::optional<DiffOptions> options = ParseDiffOptions(args);
   if (!options) {
     std::fprintf(stderr, "Usage: %s\n", kDiffUsage);
     return 1;
@@ -73,6 +108,7 @@ int RunDiffCommand(const CliArgs& args) {
   PlanRecord base;
   PlanRecord other;
   if (!LoadPlanForCli(options->base, base) || !LoadPlanForCli(options->other, other)) return 2;
+  if (int status = 0; !ChooseRates(*options, base, other, status)) return status;
 
   const Comparison comparison = ComparePlans(base, other, options->comparison);
   std::string out;

@@ -6,12 +6,13 @@ Comparison ComparePlans(const PlanRecord& base, const PlanRecord& other, const C
   Comparison comparison;
   comparison.options = options;
   comparison.inputs = DiffPlans(base, other);
-  const ForecastTable baseToday = ForecastOf(base, true);
-  const ForecastTable otherToday = ForecastOf(other, true);
+  const RateSource& rates = options.metric.rates;
+  const ForecastTable baseToday = ForecastOf(base, true, rates);
+  const ForecastTable otherToday = ForecastOf(other, true, rates);
   if (options.currentDollars) {
     comparison.years = CompareYears(base, baseToday, other, otherToday);
   } else {
-    comparison.years = CompareYears(base, ForecastOf(base, false), other, ForecastOf(other, false));
+    comparison.years = CompareYears(base, ForecastOf(base, false, rates), other, ForecastOf(other, false, rates));
   }
   comparison.summary = SummarizeComparison(base, baseToday, other, otherToday);
   comparison.attribution =

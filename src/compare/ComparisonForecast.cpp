@@ -2,6 +2,6 @@
 
 #include "engine/Forecast.h"
 
-ForecastTable ForecastOf(const PlanRecord& plan, bool currentDollars) {
-  return ForecastInView(plan, RatePath::FromPlan(plan), currentDollars).table;
+ForecastTable ForecastOf(const PlanRecord& plan, bool currentDollars, const RateSource& rates) {
+  return ForecastInView(plan, rates ? rates(plan) : RatePath::FromPlan(plan), currentDollars).table;
 }

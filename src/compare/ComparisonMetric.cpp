@@ -3,7 +3,11 @@
 #include "compare/ComparisonForecast.h"
 #include "engine/Money.h"
 
-ComparisonMetric DefaultMetric() { return {FindForecastColumn("NetWorth"), false}; }
+ComparisonMetric DefaultMetric() {
+  ComparisonMetric metric;
+  metric.field = FindForecastColumn("NetWorth");
+  return metric;
+}
 
 std::optional<ComparisonMetric> ParseMetric(std::string_view text) {
   ComparisonMetric metric;
@@ -27,7 +31,7 @@ std::string MetricName(const ComparisonMetric& metric) {
 }
 
 std::int64_t MetricOf(const ComparisonMetric& metric, const PlanRecord& plan) {
-  return MetricIn(metric, plan, ForecastOf(plan, true));
+  return MetricIn(metric, plan, ForecastOf(plan, true, metric.rates));
 }
 
 std::int64_t MetricIn(const ComparisonMetric& metric, const PlanRecord& plan, const ForecastTable& table) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "compare/ComparisonForecast.h"
 #include "engine/ForecastColumns.h"
 #include "engine/ForecastTable.h"
 #include "model/PlanRecord.h"
@@ -16,6 +17,8 @@
 struct ComparisonMetric {
   const ForecastColumn* field = nullptr;
   bool summed = false;
+  // The rates the plans run on (diff --rates, --history-start); empty: their own.
+  RateSource rates;
 };
 
 // Net worth in the last year.

@@ -18,6 +18,11 @@ struct YearRates {
   long double RealEstateGrowth = 0.0L;
 };
 
+// The four rates of a year: the order of the odds' correlation matrix, and
+// the series a typed scenario changes.
+enum class RateSeries { Inflation = 0, TaxableReturn = 1, DeferredReturn = 2, RealEstateGrowth = 3 };
+inline constexpr int kRateSeriesCount = 4;
+
 // The rates of each forecast year, year 1 being the plan's current year. Years
 // past the last one given repeat it; an empty path holds the record's start
 // rates. docs/rate-paths.md says which year's rate each step of a run uses.

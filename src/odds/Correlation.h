@@ -4,9 +4,7 @@
 #include <optional>
 #include <string>
 
-// The four series a year draws, in the order of the correlation matrix.
-enum class RateSeries { Inflation = 0, TaxableReturn = 1, DeferredReturn = 2, RealEstateGrowth = 3 };
-inline constexpr int kRateSeriesCount = 4;
+#include "engine/RatePath.h"
 
 using Matrix4 = std::array<std::array<double, kRateSeriesCount>, kRateSeriesCount>;
 

@@ -1,22 +1,36 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-// The market-history start the graph draws the plan on beside its own
-// forecast (File, Stress Test), or none.
+#include "engine/RateScenario.h"
+
+// The what-if the graph draws the plan on beside its own forecast, or none:
+// a market-history start (File, Stress Test) or a typed rate scenario (File,
+// Stress Test, Rate Scenario). One at a time; the session keeps it, the plan
+// file never holds it.
 struct StressTestState {
-  int startYear = 0;  // 0: none chosen
+  int startYear = 0;  // 0: no history start chosen
   // Chosen as the worst start the historical replay found for the plan.
   bool worstStart = false;
+  std::vector<RateOverride> scenario;
 
-  bool Due() const { return startYear != 0; }
+  bool Due() const { return startYear != 0 || !scenario.empty(); }
+  bool IsScenario() const { return !scenario.empty(); }
   void Choose(int year, bool worst) {
     startYear = year;
     worstStart = worst;
+    scenario.clear();
+  }
+  void ChooseScenario(std::vector<RateOverride> changes) {
+    Choose(0, false);
+    scenario = std::move(changes);
   }
   void Clear() { Choose(0, false); }
-  // "Start 1966", "Worst start 1929": the curve's name in the legend.
+  // "Start 1966", "Worst start 1929", "Inflation 5 % 2026-2035": the curve's name in the legend.
   std::string Name() const {
+    if (IsScenario()) return ScenarioName(scenario);
     return (worstStart ? "Worst start " : "Start ") + std::to_string(startYear);
   }
+  bool operator==(const StressTestState&) const = default;
 };

@@ -252,7 +252,7 @@ QSize GraphPage::CanvasSize() const {
 
 GraphPage::Extras GraphPage::DueExtras() const {
   const bool oddsOfThisPlan = session_.odds.plan == session_.plan;
-  return {session_.comparison.CurveDue(), session_.odds.BandDue() && oddsOfThisPlan, session_.stress.startYear};
+  return {session_.comparison.CurveDue(), session_.odds.BandDue() && oddsOfThisPlan, session_.stress};
 }
 
 GraphInput GraphPage::CurrentInput() const {
@@ -264,7 +264,7 @@ GraphInput GraphPage::CurrentInput() const {
         ComparisonSeries{comparison.FirstIndexOn(session_.plan), comparison.NetWorth(session_.CurrentDollars)};
   }
   if (due.band) input.band = NetWorthBand(session_.odds.years, session_.CurrentDollars);
-  if (due.stressStart != 0) input.stress = StressSeries(session_);
+  if (due.stress.Due()) input.stress = StressSeries(session_);
   return input;
 }
 
@@ -275,7 +275,7 @@ void GraphPage::DrawGraph() {
   const GraphInput input = CurrentInput();
   bitmap_ = RenderScreenGraph(input, session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
                               GraphFontFamily(ScreenWidth()), &scales_, true);
-  drawnExtras_ = {input.comparison.has_value(), input.band.has_value(), input.stress ? session_.stress.startYear : 0};
+  drawnExtras_ = {input.comparison.has_value(), input.band.has_value(), input.stress ? session_.stress : StressTestState{}};
   picture_->SetImage(bitmap_);
   const PlotFrame& frame = DrawingParameters().frame;
   picture_->SetPlotArea(QRect(frame.left, frame.top, frame.width, frame.height));

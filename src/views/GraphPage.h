@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "render/GraphDrawing.h"
+#include "shell/StressTestState.h"
 #include "views/GraphPicture.h"
 #include "views/ResultPage.h"
 
@@ -74,7 +75,7 @@ class GraphPage : public ResultPage {
   struct Extras {
     bool comparison = false;
     bool band = false;
-    int stressStart = 0;
+    StressTestState stress;
     bool operator==(const Extras&) const = default;
   };
   Extras DueExtras() const;

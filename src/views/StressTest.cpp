@@ -9,17 +9,37 @@
 #include "odds/BuiltInHistory.h"
 #include "odds/HistoryStart.h"
 #include "shell/PageMenus.h"
+#include "views/RateScenarioDialog.h"
 #include "views/TrialTableDialog.h"
 
 namespace {
 
 HistoricalModel Replay(const PlanRecord& plan) { return HistoricalModel(plan, BuiltInHistory(), HistoricalSettings{}); }
 
+// A typed scenario as a one-trial model, so its table is the odds page's trial table.
+class ScenarioModel : public PathModel {
+ public:
+  explicit ScenarioModel(const RatePath& path) {
+    for (int a = 1; a <= kForecastRows; ++a) rates_.push_back(path.Year(a));
+  }
+  int TrialCount() const override { return 1; }
+  TrialRates Path(int) const override { return rates_; }
+  std::string TrialLabel(int) const override { return "rate scenario"; }
+
+ private:
+  TrialRates rates_;
+};
+
 void ShowTable(QWidget& page, const Session& session, SettingsStore& settings) {
   const StressTestState& stress = session.stress;
-  const QString title = QString("Stress test: %1, %2")
-                            .arg(QString::fromStdString(stress.Name()), QString::fromStdString(BuiltInHistoryName()));
-  auto* dialog = new TrialTableDialog(session.plan, StressReplay(session.plan, stress.startYear), title, settings, &page);
+  const QString name = QString::fromStdString(stress.Name());
+  const QString title = stress.IsScenario() ? QString("Rate scenario: %1").arg(name)
+                                            : QString("Stress test: %1, %2")
+                                                  .arg(name, QString::fromStdString(BuiltInHistoryName()));
+  const TrialReplay replay = stress.IsScenario()
+                                 ? ReplayTrial(session.plan, ScenarioModel(ScenarioPath(session.plan, stress.scenario)), 0)
+                                 : StressReplay(session.plan, stress.startYear);
+  auto* dialog = new TrialTableDialog(session.plan, replay, title, settings, &page);
   dialog->setObjectName("StressTestTable");
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->show();
@@ -36,8 +56,10 @@ int WorstStartYear(const PlanRecord& plan) {
 }
 
 ComparisonSeries StressSeries(const Session& session) {
-  const HistoryStart start = HistoryStartRates(session.plan, BuiltInHistory(), session.stress.startYear);
-  const Forecast forecast = ForecastInView(session.plan, start.rates, session.CurrentDollars);
+  const StressTestState& stress = session.stress;
+  const RatePath rates = stress.IsScenario() ? ScenarioPath(session.plan, stress.scenario)
+                                             : HistoryStartRates(session.plan, BuiltInHistory(), stress.startYear).rates;
+  const Forecast forecast = ForecastInView(session.plan, rates, session.CurrentDollars);
   ComparisonSeries series;
   series.dotted = true;
   for (int a = 1; a <= RowCount(session.plan); ++a) series.values.push_back(forecast.table.Year(a).NetWorth);
@@ -73,17 +95,33 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, SettingsSto
     add(caption, QString("StressStart%1").arg(year), [choose, year] { choose(year, false); });
   }
   add("&Worst start for this plan", "StressWorst", [choose, &session] { choose(WorstStartYear(session.plan), true); });
+  QAction* scenario = add("&Rate Scenario...", "StressScenario", [&page, &session, changed] {
+    auto* dialog = new RateScenarioDialog(session.plan, session.stress.scenario, &page);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, dialog, [dialog, &session, changed] {
+      const std::vector<RateOverride> changes = dialog->Overrides();
+      // Nothing ticked takes a typed scenario away; a history start stays.
+      if (!changes.empty()) {
+        session.stress.ChooseScenario(changes);
+      } else if (session.stress.IsScenario()) {
+        session.stress.Clear();
+      }
+      changed();
+    });
+    dialog->open();
+  });
   menu->addSeparator();
   QAction* table = AddMenuCommand(menu, "Show Stress Test &Table", "StressTable", [&page, &session, &settings] {
     if (session.stress.Due()) ShowTable(page, session, settings);
   });
   // The marks and the table item follow the session, which the other result page may have changed.
-  QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, none, table, &session] {
+  QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, none, scenario, table, &session] {
     none->setChecked(!session.stress.Due());
+    scenario->setChecked(session.stress.IsScenario());
     for (QAction* action : menu->actions()) {
       if (action->objectName() == QString("StressStart%1").arg(session.stress.startYear) && !session.stress.worstStart)
         action->setChecked(true);
-      if (action->objectName() == "StressWorst") action->setChecked(session.stress.worstStart);
+      if (action->objectName() == "StressWorst") action->setChecked(session.stress.worstStart && !session.stress.IsScenario());
     }
     table->setEnabled(session.stress.Due());
   });

@@ -62,9 +62,28 @@ printf 'Broken.plan\r\n2\r\nJohn\r\nforty\r\n' >"$work/broken.plan"
 [ $? -eq 2 ] || fail "unreadable plan must exit 2"
 grep -q 'broken.plan' "$work/err" || fail "unreadable plan message: $(cat "$work/err")"
 
+# On one rate path both columns are each plan's forecast on it, and the path changes them.
+printf '%s\n' "Year,Inflation,TaxableReturn,TaxDeferredReturn,RealEstateGrowth" "2026,6,-3,-2,0" "2027,5,1,1,0" \
+  >"$work/short.csv"
+net_worth() { awk -F, 'NR == 1 { for (i = 1; i <= NF; i++) if ($i == "NetWorth") c = i; next } { print $c }'; }
+for rates in "--history-start 1966" "--rates $work/short.csv"; do
+  # shellcheck disable=SC2086
+  diffed=$("$cli" diff "$plan" "$edited" $rates --format csv 2>/dev/null) || fail "diff $rates exited $?"
+  for side in 4 5; do
+    [ "$side" = 4 ] && one="$plan" || one="$edited"
+    # shellcheck disable=SC2086
+    want=$("$cli" forecast "$one" $rates --format csv 2>/dev/null | net_worth)
+    got=$(printf '%s\n' "$diffed" | awk -F, -v s="$side" '$1 == "year" && $2 == "NetWorth" { print $s }')
+    [ -n "$want" ] && [ "$want" = "$got" ] || fail "diff $rates: column $side is not the forecast on those rates"
+  done
+done
+own=$("$cli" diff "$plan" "$edited" --format csv | awk -F, '$1 == "year" && $2 == "NetWorth" { print $4 }')
+[ "$own" != "$got" ] || fail "diff --rates left the forecast on the plan's own rates"
+
 # Usage errors: status 1 and the usage line.
 for args in "" "$plan" "$plan $plan $plan" "$plan $plan --format xml" "$plan $plan --metric Wealth" \
-  "$plan $plan --metric NetWorth:avg" "$plan $plan --attribution random" "$plan $plan --metric" "$plan $plan --bogus"; do
+  "$plan $plan --metric NetWorth:avg" "$plan $plan --attribution random" "$plan $plan --metric" "$plan $plan --bogus" \
+  "$plan $plan --rates r.csv --history-start 1966" "$plan $plan --history h.csv" "$plan $plan --rates"; do
   # shellcheck disable=SC2086
   "$cli" diff $args >/dev/null 2>"$work/err"
   [ $? -eq 1 ] || fail "'diff $args' must exit 1"

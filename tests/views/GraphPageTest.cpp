@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -22,6 +23,7 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TestProgram.h"
 #include "views/GraphPage.h"
+#include "views/RateScenarioDialog.h"
 #include "views/TrialTableDialog.h"
 #include "views/YearGrid.h"
 #include "views/OddsPage.h"
@@ -235,6 +237,39 @@ TEST_F(GraphPageTest, StressTestDrawsANamedCurveWithItsTableAndGoesAway) {
 
   Trigger("StressWorst");
   EXPECT_TRUE(session.stress.worstStart && stress->text().startsWith("Worst start "));
+  page.show();
+  QTest::mouseClick(stress, Qt::LeftButton);
+  EXPECT_FALSE(session.stress.Due());
+  EXPECT_EQ(page.GraphBitmap(), plain);
+}
+
+// A typed scenario takes the history start's place, keeps to the session and goes away by the same box.
+TEST_F(GraphPageTest, TypedRateScenarioDrawsInPlaceOfAStartAndGoesAway) {
+  auto* stress = page.findChild<QCheckBox*>("StressTestCurve");
+  const QImage plain = page.GraphBitmap();
+  const PlanRecord before = session.plan;
+  Trigger("StressStart1966");
+  const QImage start = page.GraphBitmap();
+
+  Trigger("StressScenario");
+  auto* dialog = page.findChild<RateScenarioDialog*>("RateScenarioDialog");
+  ASSERT_NE(dialog, nullptr);
+  dialog->findChild<QCheckBox*>("ScenarioInflation")->setChecked(true);
+  dialog->findChild<QDoubleSpinBox*>("ScenarioInflationPercent")->setValue(5.0);
+  dialog->accept();
+  const int year = session.plan.CurrentYear;
+  EXPECT_EQ(stress->text(), QString("Inflation 5 % %1-%2").arg(year).arg(year + 9));
+  EXPECT_EQ(session.stress.startYear, 0);
+  EXPECT_EQ(session.plan, before);
+  const QImage scenario = page.GraphBitmap();
+  EXPECT_NE(scenario, plain);
+  EXPECT_NE(scenario, start);
+  Trigger("StressTable");
+  auto* table = page.findChild<TrialTableDialog*>("StressTestTable");
+  ASSERT_NE(table, nullptr);
+  EXPECT_TRUE(table->windowTitle().startsWith("Rate scenario: Inflation 5 %"));
+  table->close();
+
   page.show();
   QTest::mouseClick(stress, Qt::LeftButton);
   EXPECT_FALSE(session.stress.Due());

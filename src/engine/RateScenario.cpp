@@ -1,0 +1,89 @@
+#include "engine/RateScenario.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "engine/ForecastTable.h"
+#include "model/RateRange.h"
+
+namespace {
+
+long double& RateOf(YearRates& rates, RateSeries series) {
+  switch (series) {
+    case RateSeries::TaxableReturn:
+      return rates.TaxableReturn;
+    case RateSeries::DeferredReturn:
+      return rates.TaxDeferredReturn;
+    case RateSeries::RealEstateGrowth:
+      return rates.RealEstateGrowth;
+    case RateSeries::Inflation:
+      break;
+  }
+  return rates.Inflation;
+}
+
+std::string PercentText(long double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2Lf", value);
+  std::string shown = text;
+  // "5 %" rather than "5.00 %".
+  while (!shown.empty() && shown.back() == '0') shown.pop_back();
+  if (!shown.empty() && shown.back() == '.') shown.pop_back();
+  return shown + " %";
+}
+
+}  // namespace
+
+const char* RateSeriesName(RateSeries series) {
+  switch (series) {
+    case RateSeries::TaxableReturn:
+      return "taxable return";
+    case RateSeries::DeferredReturn:
+      return "tax-deferred return";
+    case RateSeries::RealEstateGrowth:
+      return "home growth";
+    case RateSeries::Inflation:
+      break;
+  }
+  return "inflation";
+}
+
+std::string RateOverrideProblem(const PlanRecord& plan, const RateOverride& change) {
+  const std::string name = RateSeriesName(change.series);
+  if (!RateInRange(change.value)) return "The " + name + " must be " + RateRangeText() + ".";
+  if (change.years < 1) return "The " + name + " needs at least one year.";
+  const std::int64_t first = plan.CurrentYear;
+  const std::int64_t last = first + kForecastRows - 1;
+  if (change.firstYear < first || change.firstYear > last) {
+    return "The " + name + " must start between " + std::to_string(first) + " and " + std::to_string(last) + ".";
+  }
+  return {};
+}
+
+RatePath ScenarioPath(const PlanRecord& plan, const std::vector<RateOverride>& changes) {
+  RatePath path = RatePath::FromPlan(plan);
+  for (const RateOverride& change : changes) {
+    // Rows counted from the current year; the clamp keeps any typed year from overflowing.
+    const std::int64_t year = std::clamp<std::int64_t>(change.firstYear, -(std::int64_t{1} << 40), std::int64_t{1} << 40);
+    const std::int64_t first = year - plan.CurrentYear + 1;
+    const std::int64_t from = std::max<std::int64_t>(first, 1);
+    const std::int64_t to = std::min<std::int64_t>(first + std::max(change.years, 0) - 1, kForecastRows);
+    for (std::int64_t a = from; a <= to; ++a) {
+      YearRates rates = path.Year(static_cast<int>(a));
+      RateOf(rates, change.series) = change.value;
+      path.SetYear(static_cast<int>(a), rates);
+    }
+  }
+  return path;
+}
+
+std::string ScenarioName(const std::vector<RateOverride>& changes) {
+  if (changes.size() != 1) return "Rate scenario (" + std::to_string(changes.size()) + " changes)";
+  const RateOverride& change = changes.front();
+  std::string name = RateSeriesName(change.series);
+  name[0] = static_cast<char>(name[0] - 'a' + 'A');
+  const std::int64_t last = change.firstYear + std::max(change.years, 1) - 1;
+  name += " " + PercentText(change.value) + " " + std::to_string(change.firstYear);
+  if (last != change.firstYear) name += "-" + std::to_string(last);
+  return name;
+}

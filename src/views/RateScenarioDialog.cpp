@@ -1,0 +1,112 @@
+#include "views/RateScenarioDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstdlib>
+
+#include "engine/ForecastTable.h"
+#include "model/RateRange.h"
+
+namespace {
+
+// The check box captions carry the mnemonics; the object names the series.
+constexpr std::array<const char*, 4> kCaptions = {"&Inflation", "&Taxable return", "Ta&x-deferred return",
+                                                  "&Home growth"};
+constexpr std::array<const char*, 4> kNames = {"Inflation", "TaxableReturn", "TaxDeferredReturn", "HomeGrowth"};
+
+long double PlanRate(const PlanRecord& plan, RateSeries series) {
+  switch (series) {
+    case RateSeries::TaxableReturn:
+      return plan.TaxableReturn;
+    case RateSeries::DeferredReturn:
+      return plan.TaxDeferredReturn;
+    case RateSeries::RealEstateGrowth:
+      return plan.RealEstateGrowth;
+    case RateSeries::Inflation:
+      break;
+  }
+  return plan.InflationRate;
+}
+
+}  // namespace
+
+RateScenarioDialog::RateScenarioDialog(const PlanRecord& plan, const std::vector<RateOverride>& current,
+                                       QWidget* parent)
+    : QDialog(parent) {
+  setObjectName("RateScenarioDialog");
+  setWindowTitle("Rate Scenario");
+  auto* grid = new QGridLayout;
+  const QStringList headings = {"Rate", "First year", "Years", "Percent"};
+  for (int c = 0; c < headings.size(); ++c) grid->addWidget(new QLabel(headings[c], this), 0, c);
+  const int firstYear = plan.CurrentYear;
+  for (std::size_t i = 0; i < kRateSeries.size(); ++i) {
+    const RateSeries series = kRateSeries[i];
+    const QString name = kNames[i];
+    const QString spoken = QString(RateSeriesName(series));
+    Row& row = rows_[i];
+    row.use = new QCheckBox(kCaptions[i], this);
+    row.use->setObjectName("Scenario" + name);
+    row.firstYear = new QSpinBox(this);
+    row.firstYear->setObjectName("Scenario" + name + "FirstYear");
+    row.firstYear->setAccessibleName(spoken + ": first year");
+    row.firstYear->setRange(firstYear, firstYear + kForecastRows - 1);
+    row.years = new QSpinBox(this);
+    row.years->setObjectName("Scenario" + name + "Years");
+    row.years->setAccessibleName(spoken + ": number of years");
+    row.years->setRange(1, kForecastRows);
+    row.value = new QDoubleSpinBox(this);
+    row.value->setObjectName("Scenario" + name + "Percent");
+    row.value->setAccessibleName(spoken + ": percent" + (series == RateSeries::Inflation ? "" : " above inflation"));
+    row.value->setDecimals(2);
+    row.value->setRange(static_cast<double>(kLowestRatePercent) + 0.01, static_cast<double>(kHighestRatePercent));
+    row.value->setSuffix(" %");
+
+    RateOverride start{series, firstYear, 10, PlanRate(plan, series)};
+    bool used = false;
+    for (const RateOverride& change : current) {
+      if (change.series == series) {
+        start = change;
+        used = true;
+      }
+    }
+    row.use->setChecked(used);
+    row.firstYear->setValue(static_cast<int>(std::clamp<std::int64_t>(start.firstYear, firstYear, firstYear + kForecastRows - 1)));
+    row.years->setValue(start.years);
+    row.value->setValue(static_cast<double>(start.value));
+    // Changing a row's figures means using them.
+    QCheckBox* use = row.use;
+    connect(row.firstYear, &QSpinBox::valueChanged, use, [use] { use->setChecked(true); });
+    connect(row.years, &QSpinBox::valueChanged, use, [use] { use->setChecked(true); });
+    connect(row.value, &QDoubleSpinBox::valueChanged, use, [use] { use->setChecked(true); });
+    const int r = static_cast<int>(i) + 1;
+    grid->addWidget(row.use, r, 0);
+    grid->addWidget(row.firstYear, r, 1);
+    grid->addWidget(row.years, r, 2);
+    grid->addWidget(row.value, r, 3);
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel("Tick each rate to change; the other years keep the plan's rates.", this));
+  layout->addLayout(grid);
+  layout->addWidget(buttons);
+}
+
+std::vector<RateOverride> RateScenarioDialog::Overrides() const {
+  std::vector<RateOverride> changes;
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    const Row& row = rows_[i];
+    if (!row.use->isChecked()) continue;
+    // Through the shown digits, so 2.35 here is the 2.35 a plan or rate file reads.
+    const long double value = std::strtold(QString::number(row.value->value(), 'f', 2).toUtf8().constData(), nullptr);
+    changes.push_back({kRateSeries[i], row.firstYear->value(), row.years->value(), value});
+  }
+  return changes;
+}
