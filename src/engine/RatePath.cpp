@@ -49,3 +49,17 @@ RatePath RatePath::WithPlanRatesFrom(int a, const PlanRecord& plan) const {
   for (int y = 1; y < std::min(a, kForecastRows + 1); ++y) path.years_[static_cast<std::size_t>(y - 1)] = Year(y);
   return path;
 }
+
+long double PlanRateOf(const PlanRecord& plan, RateSeries series) {
+  switch (series) {
+    case RateSeries::TaxableReturn:
+      return plan.TaxableReturn;
+    case RateSeries::DeferredReturn:
+      return plan.TaxDeferredReturn;
+    case RateSeries::RealEstateGrowth:
+      return plan.RealEstateGrowth;
+    case RateSeries::Inflation:
+      break;
+  }
+  return plan.InflationRate;
+}

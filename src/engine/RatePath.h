@@ -22,6 +22,8 @@ struct YearRates {
 // the series a typed scenario changes.
 enum class RateSeries { Inflation = 0, TaxableReturn = 1, DeferredReturn = 2, RealEstateGrowth = 3 };
 inline constexpr int kRateSeriesCount = 4;
+// The plan's own rate of one series, in percent: the start of every path.
+long double PlanRateOf(const PlanRecord& plan, RateSeries series);
 
 // The rates of each forecast year, year 1 being the plan's current year. Years
 // past the last one given repeat it; an empty path holds the record's start

@@ -11,20 +11,6 @@ constexpr int kMaxTrials = 100000;
 // Far past any market's history; keeps the lognormal's parameters finite.
 constexpr long double kMaxDeviation = 100.0L;
 
-long double PlanRate(const PlanRecord& plan, std::size_t series) {
-  switch (static_cast<RateSeries>(series)) {
-    case RateSeries::Inflation:
-      return plan.InflationRate;
-    case RateSeries::TaxableReturn:
-      return plan.TaxableReturn;
-    case RateSeries::DeferredReturn:
-      return plan.TaxDeferredReturn;
-    case RateSeries::RealEstateGrowth:
-      return plan.RealEstateGrowth;
-  }
-  return 0.0L;
-}
-
 }  // namespace
 
 std::string MonteCarloModel::SettingsProblem(const MonteCarloSettings& settings) {
@@ -48,7 +34,7 @@ MonteCarloModel::MonteCarloModel(const PlanRecord& plan, const MonteCarloSetting
   factor_ = CholeskyFactor(settings.correlation).value_or(CholeskyFactor(Correlation()).value());
   for (std::size_t k = 0; k < kRateSeriesCount; ++k) {
     SeriesShape& shape = shapes_[k];
-    shape.planRate = PlanRate(plan, k);
+    shape.planRate = PlanRateOf(plan, static_cast<RateSeries>(k));
     const long double mean = 1.0L + shape.planRate / 100.0L;
     const long double deviation = settings.deviations[k] / 100.0L;
     // A gross factor that is not positive has no lognormal: the series stays fixed.

@@ -20,20 +20,6 @@ constexpr std::array<const char*, 4> kCaptions = {"&Inflation", "&Taxable return
                                                   "&Home growth"};
 constexpr std::array<const char*, 4> kNames = {"Inflation", "TaxableReturn", "TaxDeferredReturn", "HomeGrowth"};
 
-long double PlanRate(const PlanRecord& plan, RateSeries series) {
-  switch (series) {
-    case RateSeries::TaxableReturn:
-      return plan.TaxableReturn;
-    case RateSeries::DeferredReturn:
-      return plan.TaxDeferredReturn;
-    case RateSeries::RealEstateGrowth:
-      return plan.RealEstateGrowth;
-    case RateSeries::Inflation:
-      break;
-  }
-  return plan.InflationRate;
-}
-
 }  // namespace
 
 RateScenarioDialog::RateScenarioDialog(const PlanRecord& plan, const std::vector<RateOverride>& current,
@@ -67,7 +53,7 @@ RateScenarioDialog::RateScenarioDialog(const PlanRecord& plan, const std::vector
     row.value->setRange(static_cast<double>(kLowestRatePercent) + 0.01, static_cast<double>(kHighestRatePercent));
     row.value->setSuffix(" %");
 
-    RateOverride start{series, firstYear, 10, PlanRate(plan, series)};
+    RateOverride start{series, firstYear, 10, PlanRateOf(plan, series)};
     bool used = false;
     for (const RateOverride& change : current) {
       if (change.series == series) {

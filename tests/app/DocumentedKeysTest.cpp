@@ -70,7 +70,8 @@ class DocumentedKeysTest : public ::testing::Test {
     }
     program.Open(id);
     program.window->activateWindow();
-    QTest::qWaitForWindowActive(program.window.get());
+    // The offscreen platform may never report the window active; the keys go to it all the same.
+    (void)QTest::qWaitForWindowActive(program.window.get());
   }
 
   // Presses the key on the visible page; true when it reached the target.
