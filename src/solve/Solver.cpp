@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <map>
+#include <vector>
 
 #include "engine/Forecast.h"
 #include "odds/TrialForecast.h"
@@ -14,6 +15,8 @@ namespace {
 // Above this many trials, the boundary is first found on a sample of them.
 constexpr int kSampleFrom = 2000;
 constexpr int kSampleTrials = 1000;
+// Searches on a corrected memory before the search runs on whole counts.
+constexpr int kMemoryRounds = 2;
 
 class Search {
  public:
@@ -41,10 +44,13 @@ class Search {
  private:
   // How a value is judged: one forecast, or trials (how many, whether known
   // trials are taken from the memory, whether to stop once it is decided).
+  // Trials run for themselves are kept by value and not run again; `learn`
+  // also records them in the memory.
   struct Mode {
     int trials = 0;
     bool memory = false;
     bool stopWhenDecided = true;
+    bool learn = false;
   };
 
   std::int64_t Hardness(std::int64_t value) const { return result_.goal == LeverGoal::Smallest ? -value : value; }
@@ -54,7 +60,7 @@ class Search {
   Mode Sample() const { return {sampleTrials_, true, true}; }
   Mode Full() const { return {allTrials_, true, true}; }
   Mode Check() const { return {allTrials_, false, true}; }
-  Mode Proof() const { return {allTrials_, false, false}; }
+  Mode Proof() const { return {allTrials_, false, false, true}; }
 
   std::optional<ValueOutcome> Evaluate(std::int64_t value, const Mode& mode) {
     if (cancelled_ || (control_.cancel && control_.cancel->load())) {
@@ -75,7 +81,9 @@ class Search {
     run.threads = request_.odds->threads;
     run.cancel = control_.cancel;
     run.stopWhenDecided = mode.stopWhenDecided;
-    run.memory = mode.memory ? &memory_ : nullptr;
+    run.memory = mode.memory || mode.learn ? &memory_ : nullptr;
+    run.inferFromMemory = mode.memory;
+    run.exact = mode.memory ? nullptr : &exact_[value];
     run.hardness = Hardness(value);
     const std::int64_t before = result_.forecasts;
     run.progress = [this, before](int done) {
@@ -130,20 +138,39 @@ class Search {
   }
 
   // The answer and its neighbour judged again on all trials, each trial run
-  // for itself; if they disagree with what the memory said, the search runs
-  // again without it.
+  // for itself. If they disagree with what the memory said, the runs have
+  // shown it the trials that do not follow the lever one way, and the search
+  // runs again from the same place on the corrected memory; after a few such
+  // rounds, it runs on whole counts alone.
   std::optional<Boundary> Proved(Boundary boundary) {
-    std::optional<ValueOutcome> held = Evaluate(ValueOf(boundary.held), Proof());
-    std::optional<ValueOutcome> missed = held ? Evaluate(ValueOf(boundary.missed), Proof()) : std::nullopt;
-    if (!held || !missed) return std::nullopt;
-    if (held->holds && !missed->holds) {
-      boundary.heldOutcome = *held;
-      boundary.missedOutcome = *missed;
-      return boundary;
+    std::optional<std::int64_t> restart;
+    for (int round = 0; round <= kMemoryRounds; ++round) {
+      std::optional<ValueOutcome> held = Evaluate(ValueOf(boundary.held), Proof());
+      if (!held) return std::nullopt;
+      if (held->holds) {
+        std::optional<ValueOutcome> missed = Evaluate(ValueOf(boundary.missed), Proof());
+        if (!missed) return std::nullopt;
+        if (!missed->holds) return WithOutcomes(boundary, *held, *missed);
+      }
+      if (!restart) restart = held->holds ? boundary.missed : boundary.held;
+      if (round == kMemoryRounds) break;
+      std::optional<Boundary> again = Finder(Full()).Find(*restart, 1);
+      if (!again) return std::nullopt;
+      if (!again->found) break;
+      boundary = *again;
     }
-    const std::int64_t restart = held->holds ? boundary.missed : boundary.held;
-    std::optional<Boundary> again = Finder(Proof()).Find(restart, 1);
-    return again;
+    std::optional<Boundary> exact = Finder(Check()).Find(*restart, 1);
+    if (!exact || !exact->found) return exact;
+    std::optional<ValueOutcome> held = Evaluate(ValueOf(exact->held), Proof());
+    std::optional<ValueOutcome> missed = held ? Evaluate(ValueOf(exact->missed), Proof()) : std::nullopt;
+    if (!missed) return std::nullopt;
+    return WithOutcomes(*exact, *held, *missed);
+  }
+
+  static Boundary WithOutcomes(Boundary boundary, const ValueOutcome& held, const ValueOutcome& missed) {
+    boundary.heldOutcome = held;
+    boundary.missedOutcome = missed;
+    return boundary;
   }
 
   std::int64_t InitialStep(std::int64_t hardness, std::int64_t fraction) const {
@@ -243,6 +270,7 @@ class Search {
   const SolveControl& control_;
   SolveResult result_;
   TrialMemory memory_;
+  std::map<std::int64_t, std::vector<char>> exact_;  // by value: what each trial did, from the first
   std::map<std::int64_t, ValueOutcome> judged_;
   int allTrials_ = 0;
   int sampleTrials_ = 0;

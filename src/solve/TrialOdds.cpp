@@ -46,7 +46,7 @@ void RunTrials(const PlanRecord& plan, const PathModel& model, const Target& tar
 
 int TrialMemory::Known(int trial, std::int64_t hardness) const {
   const std::size_t i = static_cast<std::size_t>(trial);
-  if (i >= metUpTo_.size()) return -1;
+  if (i >= metUpTo_.size() || unrulyTrial_[i]) return -1;
   if (metUpTo_[i] != -kNever && hardness <= metUpTo_[i]) return 1;
   if (missedFrom_[i] != kNever && hardness >= missedFrom_[i]) return 0;
   return -1;
@@ -55,6 +55,12 @@ int TrialMemory::Known(int trial, std::int64_t hardness) const {
 void TrialMemory::Record(int trial, std::int64_t hardness, bool met) {
   Grow(trial + 1);
   const std::size_t i = static_cast<std::size_t>(trial);
+  if (unrulyTrial_[i]) return;
+  if (Known(trial, hardness) == (met ? 0 : 1)) {
+    unrulyTrial_[i] = 1;
+    ++unruly_;
+    return;
+  }
   if (met) {
     metUpTo_[i] = std::max(metUpTo_[i], hardness);
   } else {
@@ -66,6 +72,7 @@ void TrialMemory::Grow(int trials) {
   if (static_cast<std::size_t>(trials) <= metUpTo_.size()) return;
   metUpTo_.resize(static_cast<std::size_t>(trials), -kNever);
   missedFrom_.resize(static_cast<std::size_t>(trials), kNever);
+  unrulyTrial_.resize(static_cast<std::size_t>(trials), 0);
 }
 
 int TrialsNeeded(const TrialCount& count) {
@@ -78,13 +85,21 @@ TrialOddsOutcome CountTrialsMeeting(const PlanRecord& plan, const PathModel& mod
   TrialOddsOutcome outcome;
   outcome.trials = std::min(count.trials, model.TrialCount());
   const int needed = TrialsNeeded({outcome.trials, count.percentHundredths});
+  // Inferred trials would leave gaps in the value's own results.
+  std::vector<char>* const exact = run.memory && run.inferFromMemory ? nullptr : run.exact;
   std::vector<int> toRun;
   std::vector<char> met;
   for (int first = 0; first < outcome.trials; first += kChunkTrials) {
     const int end = std::min(first + kChunkTrials, outcome.trials);
     toRun.clear();
     for (int trial = first; trial < end; ++trial) {
-      const int known = run.memory ? run.memory->Known(trial, run.hardness) : -1;
+      int known = -1;
+      if (exact && static_cast<std::size_t>(trial) < exact->size()) {
+        known = (*exact)[static_cast<std::size_t>(trial)];
+        if (run.memory) run.memory->Record(trial, run.hardness, known == 1);
+      } else if (run.memory && run.inferFromMemory) {
+        known = run.memory->Known(trial, run.hardness);
+      }
       if (known < 0) {
         toRun.push_back(trial);
       } else {
@@ -100,6 +115,7 @@ TrialOddsOutcome CountTrialsMeeting(const PlanRecord& plan, const PathModel& mod
     for (std::size_t i = 0; i < toRun.size(); ++i) {
       (met[i] ? outcome.met : outcome.missed) += 1;
       if (run.memory) run.memory->Record(toRun[i], run.hardness, met[i] != 0);
+      if (exact) exact->push_back(met[i]);
     }
     outcome.run += static_cast<int>(toRun.size());
     if (run.progress) run.progress(outcome.run);

@@ -14,16 +14,22 @@
 // in hardness (the further, the harder the target is to meet), so a trial
 // that met the target at h meets it at every easier value and one that
 // missed it at h misses it at every harder one: those trials need no run.
+// A trial that has shown otherwise (met at a harder value than one it
+// missed) is known nowhere from then on: it is run at every value.
 class TrialMemory {
  public:
   // 1: met, 0: missed, -1: not known.
   int Known(int trial, std::int64_t hardness) const;
   void Record(int trial, std::int64_t hardness, bool met);
+  // Trials that have shown they do not follow the lever one way.
+  int Unruly() const { return unruly_; }
 
  private:
   void Grow(int trials);
   std::vector<std::int64_t> metUpTo_;
   std::vector<std::int64_t> missedFrom_;
+  std::vector<char> unrulyTrial_;
+  int unruly_ = 0;
 };
 
 struct TrialCount {
@@ -38,7 +44,11 @@ struct TrialOddsRun {
   // Stop as soon as the outcome is certain (the share is then not known).
   bool stopWhenDecided = false;
   TrialMemory* memory = nullptr;  // trials known from earlier values need no run
+  bool inferFromMemory = true;    // false: the memory only records what the trials did
   std::int64_t hardness = 0;      // where this value lies, for the memory
+  // Without inference: what the trials did at this very value so far, from
+  // the first trial on (1: met); those are not run again, new ones are added.
+  std::vector<char>* exact = nullptr;
   std::function<void(int run)> progress;  // trials run so far in this call
 };
 

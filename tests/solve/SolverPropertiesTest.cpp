@@ -116,6 +116,24 @@ TEST(SolveProperties, OddsAnswersAgreeWithTheOddsRunnerOnAnyThreadCount) {
   EXPECT_GE(solved, 3);
 }
 
+// A few trials of this plan meet the target again at a harder value, so the
+// memory of the trials places the answer wrongly at first: what the proof's
+// own runs show corrects it without searching on whole counts again.
+TEST(SolveProperties, AMisledMemoryIsCorrectedFromTheProofRuns) {
+  enginetest::SensiblePlans plans(77);
+  for (int i = 0; i < 15; ++i) plans.Next();
+  PlanRecord plan = plans.Next();
+  plan.Groceries = 9000;
+  const int trials = 2400;
+  SolveRequest request{Parsed("spending"), Target{}};
+  request.odds = OddsOf(trials, 8000, 2);
+  const SolveResult result = Solve(plan, request);
+  ASSERT_EQ(result.status, SolveStatus::Solved);
+  EXPECT_GE(NoNewDebtShare(WithLever(request.lever, plan, result.answer.value), trials), 80.0);
+  EXPECT_LT(NoNewDebtShare(WithLever(request.lever, plan, result.neighbour.value), trials), 80.0);
+  EXPECT_LE(result.forecasts, 10 * trials);
+}
+
 TEST(SolveControl, ACancelledSolveStopsAndSaysSo) {
   enginetest::SensiblePlans plans(5);
   PlanRecord plan = plans.Next();
