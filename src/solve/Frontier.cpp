@@ -1,6 +1,7 @@
 #include "solve/Frontier.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -8,20 +9,17 @@ namespace {
 constexpr std::int64_t kFrontierValues = 16;
 
 // Neighbouring points have neighbouring answers: the next search starts where
-// the last two lead, one more such step on the harder side, and steps back by
-// it. Its first count then usually fails, which with odds runs most trials
-// once, and every count nearer the answer is mostly known from it.
+// the last two lead, one more such step on the harder side (after the first
+// answer, a 64th of it past), and steps back by it. Its first count then
+// usually fails, which with odds runs most trials once, and every count
+// nearer the answer is mostly known from it.
 void StartNextPoint(SolveRequest& solve, std::int64_t answer, std::optional<std::int64_t> previous) {
   const std::int64_t trend = previous ? answer - *previous : 0;
-  const std::int64_t size = trend < 0 ? -trend : trend;
+  const std::int64_t size = previous ? std::abs(trend) : std::max<std::int64_t>(1, std::abs(answer) / 64);
   const LeverGoal goal = GoalOf(solve.lever);
   const std::int64_t harder = goal == LeverGoal::Largest ? size : goal == LeverGoal::Smallest ? -size : 0;
   solve.start = answer + trend + harder;
-  if (size > 0) {
-    solve.startStep = size;
-  } else {
-    solve.startStep.reset();
-  }
+  solve.startStep = size;
 }
 
 }  // namespace
