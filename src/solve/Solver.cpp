@@ -143,6 +143,10 @@ class Search {
     const std::int64_t planHardness = Hardness(request_.start.value_or(result_.planValue));
     const Mode first = request_.odds ? Sample() : Deterministic();
     const BoundaryFinder sampled = Finder(first);
+    // Started near an earlier answer, every trial is counted at the start:
+    // the values the search then tries nearer the answer are mostly known.
+    const std::int64_t startValue = ValueOf(std::clamp(planHardness, sampled.easiest, sampled.hardest));
+    if (request_.start && request_.odds && !Evaluate(startValue, {sampleTrials_, true, false})) return;
     std::optional<Boundary> boundary =
         sampled.Find(planHardness, request_.startStep.value_or(InitialStep(planHardness, 8)));
     if (boundary && request_.odds && sampleTrials_ < allTrials_) {
