@@ -6,8 +6,9 @@
 #include <cstdio>
 #include <set>
 
+#include "cli/HistorySource.h"
+#include "odds/BootstrapModel.h"
 #include "odds/HistoricalModel.h"
-#include "odds/MarketHistory.h"
 #include "odds/MonteCarloModel.h"
 
 namespace {
@@ -93,17 +94,28 @@ std::optional<SolveOdds> OddsFromOptions(const char* command, const SolveCliOpti
     odds.model = [settings](const PlanRecord& moved) { return std::make_unique<MonteCarloModel>(moved, settings); };
     return odds;
   }
-  const MarketHistoryResult history = ReadMarketHistory(simulate.history);
-  if (!history.ok()) {
-    status = RefuseInput(command, history.error);
+  std::optional<HistorySource> source = LoadHistoryForCli(simulate.history);
+  if (!source) {
+    status = 2;
     return std::nullopt;
   }
+  const auto data = std::make_shared<const MarketHistory>(std::move(source->history));
+  if (simulate.model == OddsModelKind::Bootstrap) {
+    const BootstrapSettings settings = BootstrapSettingsOf(simulate);
+    if (const std::string problem = BootstrapModel::SettingsProblem(*data, settings); !problem.empty()) {
+      status = RefuseInput(command, problem);
+      return std::nullopt;
+    }
+    odds.model = [data, settings](const PlanRecord& moved) {
+      return std::make_unique<BootstrapModel>(moved, *data, settings);
+    };
+    return odds;
+  }
   const HistoricalSettings settings = simulate.historical;
-  if (const std::string problem = HistoricalModel::SettingsProblem(plan, history.history, settings); !problem.empty()) {
+  if (const std::string problem = HistoricalModel::SettingsProblem(plan, *data, settings); !problem.empty()) {
     status = RefuseInput(command, problem);
     return std::nullopt;
   }
-  const auto data = std::make_shared<MarketHistory>(history.history);
   odds.model = [data, settings](const PlanRecord& moved) {
     return std::make_unique<HistoricalModel>(moved, *data, settings);
   };

@@ -1,10 +1,26 @@
 #include "solve/Frontier.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 
 namespace {
 
 constexpr std::int64_t kFrontierValues = 16;
+
+// Neighbouring points have neighbouring answers: the next search starts where
+// the last two lead, one more such step on the harder side (after the first
+// answer, a 64th of it past), and steps back by it. Its first count then
+// usually fails, which with odds runs most trials once, and every count
+// nearer the answer is mostly known from it.
+void StartNextPoint(SolveRequest& solve, std::int64_t answer, std::optional<std::int64_t> previous) {
+  const std::int64_t trend = previous ? answer - *previous : 0;
+  const std::int64_t size = previous ? std::abs(trend) : std::max<std::int64_t>(1, std::abs(answer) / 64);
+  const LeverGoal goal = GoalOf(solve.lever);
+  const std::int64_t harder = goal == LeverGoal::Largest ? size : goal == LeverGoal::Smallest ? -size : 0;
+  solve.start = answer + trend + harder;
+  solve.startStep = size;
+}
 
 }  // namespace
 
@@ -66,6 +82,7 @@ FrontierResult RunFrontier(const PlanRecord& plan, const FrontierRequest& reques
   FrontierResult frontier;
   frontier.planValue = LeverValue(request.along, plan);
   SolveRequest solve = request.solve;
+  std::optional<std::int64_t> previous;  // the answer before the last
   SolveControl pointControl;
   pointControl.cancel = control.cancel;
   for (std::int64_t value = request.from; value <= request.to; value += request.step) {
@@ -81,8 +98,13 @@ FrontierResult RunFrontier(const PlanRecord& plan, const FrontierRequest& reques
       frontier.cancelled = true;
       break;
     }
-    // Neighbouring points have neighbouring answers: the next search starts at this one.
-    if (result.status == SolveStatus::Solved) solve.start = result.answer.value;
+    if (result.status == SolveStatus::Solved) {
+      StartNextPoint(solve, result.answer.value, previous);
+      previous = result.answer.value;
+    } else {
+      solve.startStep.reset();
+      previous.reset();
+    }
     frontier.points.push_back({value, std::move(result)});
     if (request.to - value < request.step) break;
   }

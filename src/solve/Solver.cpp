@@ -51,6 +51,7 @@ class Search {
     bool memory = false;
     bool stopWhenDecided = true;
     bool learn = false;
+    bool missesFirst = false;  // the trials that missed one step past the answer run first
   };
 
   std::int64_t Hardness(std::int64_t value) const { return result_.goal == LeverGoal::Smallest ? -value : value; }
@@ -85,6 +86,11 @@ class Search {
     run.inferFromMemory = mode.memory;
     run.exact = mode.memory ? nullptr : &exact_[value];
     run.hardness = Hardness(value);
+    std::vector<int> order;
+    if (mode.missesFirst) {
+      order = MissesFirst(mode.trials);
+      run.order = &order;
+    }
     const std::int64_t before = result_.forecasts;
     run.progress = [this, before](int done) {
       if (control_.progress) control_.progress(before + done);
@@ -99,6 +105,20 @@ class Search {
     outcome.odds = odds;
     outcome.holds = odds.holds;
     return outcome;
+  }
+
+  // The first `trials` trials, those that missed at the answer's neighbour
+  // first: a value past it is expected to fail, and these decide it soonest.
+  std::vector<int> MissesFirst(int trials) const {
+    const auto seen = exact_.find(result_.neighbour.value);
+    std::vector<int> order(static_cast<std::size_t>(trials));
+    for (int trial = 0; trial < trials; ++trial) order[static_cast<std::size_t>(trial)] = trial;
+    if (seen == exact_.end()) return order;
+    const std::vector<signed char>& met = seen->second;
+    std::stable_partition(order.begin(), order.end(), [&met](int trial) {
+      return static_cast<std::size_t>(trial) < met.size() && met[static_cast<std::size_t>(trial)] == 0;
+    });
+    return order;
   }
 
   void Count(std::int64_t forecasts) {
@@ -123,12 +143,17 @@ class Search {
     const std::int64_t planHardness = Hardness(request_.start.value_or(result_.planValue));
     const Mode first = request_.odds ? Sample() : Deterministic();
     const BoundaryFinder sampled = Finder(first);
-    std::optional<Boundary> boundary = sampled.Find(planHardness, InitialStep(planHardness, 8));
-    if (boundary && request_.odds) {
+    // Started near an earlier answer, every trial is counted at the start:
+    // the values the search then tries nearer the answer are mostly known.
+    const std::int64_t startValue = ValueOf(std::clamp(planHardness, sampled.easiest, sampled.hardest));
+    if (request_.start && request_.odds && !Evaluate(startValue, {sampleTrials_, true, false})) return;
+    std::optional<Boundary> boundary =
+        sampled.Find(planHardness, request_.startStep.value_or(InitialStep(planHardness, 8)));
+    if (boundary && request_.odds && sampleTrials_ < allTrials_) {
       const std::int64_t guess = boundary->found ? boundary->held : boundary->end.value;
       boundary = Finder(Full()).Find(Hardness(guess), InitialStep(Hardness(guess), 64));
-      if (boundary && boundary->found) boundary = Proved(*boundary);
     }
+    if (boundary && boundary->found && request_.odds) boundary = Proved(*boundary);
     if (!boundary) return;
     if (!boundary->found) return ReportEnd(*boundary);
     result_.status = SolveStatus::Solved;
@@ -260,7 +285,7 @@ class Search {
       if (seen != judged_.end()) return seen->second;
       return Evaluate(value, Deterministic());
     }
-    std::optional<ValueOutcome> sample = Evaluate(value, {sampleTrials_, false, true});
+    std::optional<ValueOutcome> sample = Evaluate(value, {sampleTrials_, false, true, false, true});
     if (!sample || !sample->holds) return sample;
     return Evaluate(value, Check());
   }
@@ -270,7 +295,7 @@ class Search {
   const SolveControl& control_;
   SolveResult result_;
   TrialMemory memory_;
-  std::map<std::int64_t, std::vector<char>> exact_;  // by value: what each trial did, from the first
+  std::map<std::int64_t, std::vector<signed char>> exact_;  // by value: what each trial did
   std::map<std::int64_t, ValueOutcome> judged_;
   int allTrials_ = 0;
   int sampleTrials_ = 0;

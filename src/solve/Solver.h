@@ -33,9 +33,10 @@ struct SolveRequest {
   std::optional<SolveOdds> odds;
   std::optional<std::int64_t> min;
   std::optional<std::int64_t> max;
-  // Where the search starts instead of the plan's own value (a frontier
-  // starts each point from the last answer).
+  // Where the search starts instead of the plan's own value, and its first
+  // step (a frontier starts each point just past where the answers lead).
   std::optional<std::int64_t> start;
+  std::optional<std::int64_t> startStep;
 };
 
 struct SolveControl {

@@ -12,6 +12,9 @@ namespace {
 // Trials are run and counted a chunk at a time; the chunks are the same for
 // any thread count, so where an early stop falls is too.
 constexpr int kChunkTrials = 256;
+// Trials in a chosen order are counted in smaller chunks, the first just
+// large enough to decide a failure: the first few often decide.
+constexpr int kOrderedChunkTrials = 64;
 constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
 
 bool Cancelled(const std::atomic<bool>* cancel) { return cancel != nullptr && cancel->load(); }
@@ -85,16 +88,24 @@ TrialOddsOutcome CountTrialsMeeting(const PlanRecord& plan, const PathModel& mod
   TrialOddsOutcome outcome;
   outcome.trials = std::min(count.trials, model.TrialCount());
   const int needed = TrialsNeeded({outcome.trials, count.percentHundredths});
-  // Inferred trials would leave gaps in the value's own results.
-  std::vector<char>* const exact = run.memory && run.inferFromMemory ? nullptr : run.exact;
+  const std::vector<int>* const order =
+      run.order && run.order->size() == static_cast<std::size_t>(outcome.trials) ? run.order : nullptr;
+  // Trials inferred from the memory are not this value's own results.
+  std::vector<signed char>* const exact = run.memory && run.inferFromMemory ? nullptr : run.exact;
+  if (exact && exact->size() < static_cast<std::size_t>(outcome.trials)) {
+    exact->resize(static_cast<std::size_t>(outcome.trials), -1);
+  }
   std::vector<int> toRun;
   std::vector<char> met;
-  for (int first = 0; first < outcome.trials; first += kChunkTrials) {
-    const int end = std::min(first + kChunkTrials, outcome.trials);
+  const int chunk = order ? kOrderedChunkTrials : kChunkTrials;
+  const int firstChunk = order ? std::clamp(outcome.trials - needed + 1, 1, kChunkTrials) : kChunkTrials;
+  for (int first = 0, size = firstChunk; first < outcome.trials; first += size, size = chunk) {
+    const int end = std::min(first + size, outcome.trials);
     toRun.clear();
-    for (int trial = first; trial < end; ++trial) {
+    for (int position = first; position < end; ++position) {
+      const int trial = order ? (*order)[static_cast<std::size_t>(position)] : position;
       int known = -1;
-      if (exact && static_cast<std::size_t>(trial) < exact->size()) {
+      if (exact && (*exact)[static_cast<std::size_t>(trial)] >= 0) {
         known = (*exact)[static_cast<std::size_t>(trial)];
         if (run.memory) run.memory->Record(trial, run.hardness, known == 1);
       } else if (run.memory && run.inferFromMemory) {
@@ -115,7 +126,7 @@ TrialOddsOutcome CountTrialsMeeting(const PlanRecord& plan, const PathModel& mod
     for (std::size_t i = 0; i < toRun.size(); ++i) {
       (met[i] ? outcome.met : outcome.missed) += 1;
       if (run.memory) run.memory->Record(toRun[i], run.hardness, met[i] != 0);
-      if (exact) exact->push_back(met[i]);
+      if (exact) (*exact)[static_cast<std::size_t>(toRun[i])] = met[i];
     }
     outcome.run += static_cast<int>(toRun.size());
     if (run.progress) run.progress(outcome.run);

@@ -46,9 +46,13 @@ struct TrialOddsRun {
   TrialMemory* memory = nullptr;  // trials known from earlier values need no run
   bool inferFromMemory = true;    // false: the memory only records what the trials did
   std::int64_t hardness = 0;      // where this value lies, for the memory
-  // Without inference: what the trials did at this very value so far, from
-  // the first trial on (1: met); those are not run again, new ones are added.
-  std::vector<char>* exact = nullptr;
+  // Without inference: what each trial did at this very value so far (1: met,
+  // 0: missed, -1: not run); those known are not run again, new ones are added.
+  std::vector<signed char>* exact = nullptr;
+  // The trials in the order they are run and counted (each of the first
+  // `trials` once; otherwise ignored) instead of from the first, so that an
+  // early stop comes sooner.
+  const std::vector<int>* order = nullptr;
   std::function<void(int run)> progress;  // trials run so far in this call
 };
 

@@ -42,6 +42,12 @@ cp "$work/out" "$work/odds1"
 jq -e --slurpfile b "$work/odds2" '.answer == $b[0].answer and .atAnswer.met >= 240 and .atNeighbour.met < 240' \
   "$work/odds1" >/dev/null || fail "odds answers differ or are not proved"
 
+# Without --history, history's models replay the built-in history; bootstrap draws the trials asked for.
+[ "$(status_of solve "$plan" --lever spending --odds 90 --model historical)" = 0 ] || fail "historical: $(cat "$work/err")"
+[ "$(status_of frontier "$plan" --lever retire-age --from 64 --to 65 --solve spending --odds 90 --model bootstrap \
+  --trials 40 --format json)" = 0 ] || fail "bootstrap frontier: $(cat "$work/err")"
+jq -e '[.points[].atNeighbour.trials] == [40, 40]' "$work/out" >/dev/null || fail "bootstrap trials: $(cat "$work/out")"
+
 # No answer: status 3 with the reason.
 [ "$(status_of solve "$work/broke.plan" --lever spending)" = 3 ] || fail "unreachable did not exit 3"
 grep -q 'even at \$0 a year the plan takes new debt in [0-9]*' "$work/out" || fail "unreachable reason: $(cat "$work/out")"

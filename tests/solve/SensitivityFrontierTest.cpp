@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/PlanFile.h"
+#include "odds/MonteCarloModel.h"
 #include "solve/Frontier.h"
 #include "solve/Sensitivity.h"
 
@@ -46,12 +47,20 @@ TEST(Frontier, EachPointIsTheSolveOfItsOwnPlan) {
   FrontierRequest request{ParseLever("retire-age", "1", error).value(), 58, 68, 2,
                           SolveRequest{ParseLever("spending", "1", error).value(), Target{}}};
   ASSERT_EQ(FrontierProblem(plan, request), "");
-  const FrontierResult frontier = RunFrontier(plan, request);
-  ASSERT_EQ(frontier.points.size(), 6u);
-  for (const FrontierPoint& point : frontier.points) {
-    const SolveResult alone = Solve(WithLever(request.along, plan, point.value), request.solve);
-    EXPECT_EQ(point.result.status, alone.status) << point.value;
-    EXPECT_EQ(point.result.answer.value, alone.answer.value) << point.value;
+  // Each point starts its search where the earlier answers lead: it must still find its own answer.
+  SolveOdds odds;
+  odds.model = [](const PlanRecord& moved) {
+    return std::make_unique<MonteCarloModel>(moved, MonteCarloSettings{300});
+  };
+  for (const std::optional<SolveOdds>& withOdds : {std::optional<SolveOdds>(), std::optional<SolveOdds>(odds)}) {
+    request.solve.odds = withOdds;
+    const FrontierResult frontier = RunFrontier(plan, request);
+    ASSERT_EQ(frontier.points.size(), 6u);
+    for (const FrontierPoint& point : frontier.points) {
+      const SolveResult alone = Solve(WithLever(request.along, plan, point.value), request.solve);
+      EXPECT_EQ(point.result.status, alone.status) << point.value;
+      EXPECT_EQ(point.result.answer.value, alone.answer.value) << point.value;
+    }
   }
   request.step = 0;
   EXPECT_NE(FrontierProblem(plan, request), "");

@@ -30,8 +30,8 @@ TEST(TrialMemory, ATrialThatTurnsBackIsRunAtEveryValueFromThenOn) {
 }
 
 // A count that takes what the trials did at the same value from an earlier
-// count, stopped early or shorter, says exactly what a fresh count says, and
-// runs only the trials not yet run.
+// count, stopped early, shorter or in another order, says exactly what a
+// fresh count says, and runs only the trials not yet run.
 TEST(TrialOdds, ACountResumedFromEarlierRunsAtTheSameValueMatchesAFreshOne) {
   enginetest::SensiblePlans plans(77);
   PlanRecord plan = plans.Next();
@@ -50,11 +50,17 @@ TEST(TrialOdds, ACountResumedFromEarlierRunsAtTheSameValueMatchesAFreshOne) {
     fresh.stopWhenDecided = true;
     const TrialOddsOutcome decided = CountTrialsMeeting(plan, model, Target{}, {900, percent}, fresh);
 
-    std::vector<char> exact;
+    std::vector<signed char> exact;
     TrialOddsRun resumed;
     resumed.exact = &exact;
     resumed.stopWhenDecided = true;
+    // The trials taken from the last: the same verdict; those run count as run.
+    std::vector<int> backwards(200);
+    for (int trial = 0; trial < 200; ++trial) backwards[static_cast<std::size_t>(trial)] = 199 - trial;
+    resumed.order = &backwards;
     const TrialOddsOutcome sample = CountTrialsMeeting(plan, model, Target{}, {200, percent}, resumed);
+    resumed.order = nullptr;
+    EXPECT_EQ(sample.holds, CountTrialsMeeting(plan, model, Target{}, {200, percent}, fresh).holds);
     const TrialOddsOutcome again = CountTrialsMeeting(plan, model, Target{}, {900, percent}, resumed);
     EXPECT_EQ(again.holds, decided.holds);
     EXPECT_EQ(again.met, decided.met);
