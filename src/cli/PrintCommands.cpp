@@ -24,6 +24,7 @@ struct PrintOptions {
   std::string pdf;
   bool currentDollars = false;
   std::array<bool, kCurveCount> shown{true, true, true, true, true, true, true, true};
+  PastInflationRule past = PastInflationRule::Recorded;
 };
 
 const char* StorePdf(PrintOptions& options, const std::string& path) {
@@ -34,12 +35,14 @@ const char* StorePdf(PrintOptions& options, const std::string& path) {
 const CliOption<PrintOptions> kPrintPlanOptions[] = {
     {.name = "--pdf", .store = StorePdf},
     {.name = "--current-dollars", .flag = &PrintOptions::currentDollars},
+    {.name = "--past-inflation", .store = StorePastInflation<PrintOptions>},
 };
 
 const CliOption<PrintOptions> kPrintGraphOptions[] = {
     {.name = "--pdf", .store = StorePdf},
     {.name = "--current-dollars", .flag = &PrintOptions::currentDollars},
     {.name = "--curves", .store = StoreCurveList<PrintOptions>},
+    {.name = "--past-inflation", .store = StorePastInflation<PrintOptions>},
 };
 
 constexpr CommandSyntax<PrintOptions> PrintSyntax(const char* usage, std::span<const CliOption<PrintOptions>> options) {
@@ -71,7 +74,7 @@ int RunPrintCommand(const CliArgs& args, const CommandSyntax<PrintOptions>& synt
   const auto app = StartOffscreenGui();
   PlanRecord plan;
   ForecastTable table;
-  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table)) return 2;
+  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.past)) return 2;
   QBuffer document;
   document.open(QIODevice::WriteOnly);
   {

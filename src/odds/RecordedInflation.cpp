@@ -19,3 +19,7 @@ RatePath WithPastInflation(RatePath path, PastInflationRule rule) {
   path.SetPast(rule == PastInflationRule::Recorded ? RecordedInflation() : nullptr);
   return path;
 }
+
+RatePath PlanRatePath(const PlanRecord& plan, PastInflationRule rule) {
+  return WithPastInflation(RatePath::FromPlan(plan), rule);
+}

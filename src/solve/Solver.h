@@ -36,6 +36,8 @@ struct SolveRequest {
   // Where the search starts instead of the plan's own value (a frontier
   // starts each point from the last answer).
   std::optional<std::int64_t> start;
+  // What the years before the plan's current year take, in every forecast.
+  PastInflationRule past = PastInflationRule::Recorded;
 };
 
 struct SolveControl {

@@ -8,6 +8,7 @@
 
 #include "model/PlanRecord.h"
 #include "odds/PathModel.h"
+#include "odds/RecordedInflation.h"
 #include "solve/Target.h"
 
 // What each trial did at the lever values tried so far. Values are measured
@@ -40,6 +41,7 @@ struct TrialOddsRun {
   TrialMemory* memory = nullptr;  // trials known from earlier values need no run
   std::int64_t hardness = 0;      // where this value lies, for the memory
   std::function<void(int run)> progress;  // trials run so far in this call
+  PastInflationRule past = PastInflationRule::Recorded;  // the same past in every trial
 };
 
 struct TrialOddsOutcome {
