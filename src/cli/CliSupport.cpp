@@ -100,14 +100,9 @@ bool ParsePastInflation(const std::string& rule, PastInflationRule& past) {
   return true;
 }
 
-std::string PastInflationNote(const PlanRecord& plan, PastInflationRule past) {
-  if (past == PastInflationRule::Recorded) return {};
-  return "Years before " + std::to_string(plan.CurrentYear) + ": this plan's inflation rate (--past-inflation plan)";
-}
-
 void ReportPastInflation(const PlanRecord& plan, PastInflationRule past) {
-  if (const std::string note = PastInflationNote(plan, past); !note.empty())
-    std::fprintf(stderr, "prevora-cli: %s\n", note.c_str());
+  if (const std::string note = PastInflationNote(plan.CurrentYear, past); !note.empty())
+    std::fprintf(stderr, "prevora-cli: %s (--past-inflation plan)\n", note.c_str());
 }
 
 std::optional<std::array<bool, kCurveCount>> ParseCurveList(const std::string& list) {

@@ -48,11 +48,8 @@ const char* StorePastInflation(Options& options, const std::string& rule) {
   return ParsePastInflation(rule, options.past) ? nullptr : "--past-inflation takes recorded or plan";
 }
 
-// "Years before 2026: this plan's inflation rate (--past-inflation plan)"
-// under the plan's rule, so two outputs that differ by it can be told apart;
-// empty under the recorded past, the default.
-std::string PastInflationNote(const PlanRecord& plan, PastInflationRule past);
-// The note on stderr, where it leaves tables and images as they are.
+// PastInflationNote on stderr, with the option that chose it, where it
+// leaves tables and images as they are.
 void ReportPastInflation(const PlanRecord& plan, PastInflationRule past);
 
 // Stores the --curves option of the graph and print commands; returns why it refuses the list.

@@ -57,6 +57,10 @@ constexpr CommandSyntax<PrintOptions> PrintSyntax(const char* usage, std::span<c
 const CommandSyntax<PrintOptions> kPrintPlanSyntax = PrintSyntax(kPrintPlanUsage, kPrintPlanOptions);
 const CommandSyntax<PrintOptions> kPrintGraphSyntax = PrintSyntax(kPrintGraphUsage, kPrintGraphOptions);
 
+QString PrintNoteOf(const PlanRecord& plan, const PrintOptions& options) {
+  return QString::fromStdString(PastInflationNote(plan.CurrentYear, options.past));
+}
+
 int CannotWrite(const std::string& path, const std::string& problem) {
   std::fprintf(stderr, "prevora-cli: cannot write \"%s\"%s\n", ReadableText(path).c_str(),
                problem.empty() ? "" : (": " + problem).c_str());
@@ -93,7 +97,7 @@ int RunPrintPlanCommand(const CliArgs& args) {
   return RunPrintCommand(
       args, kPrintPlanSyntax,
       [](QPdfWriter& pdf, const PrintOptions& options, const PlanRecord& plan, const ForecastTable& table) {
-        return PrintPlanTable(pdf, PlanPrintJob{plan, table, options.currentDollars}) != 0;
+        return PrintPlanTable(pdf, PlanPrintJob{plan, table, options.currentDollars, PrintNoteOf(plan, options)}) != 0;
       });
 }
 
@@ -103,7 +107,7 @@ int RunPrintGraphCommand(const CliArgs& args) {
       [](QPdfWriter& pdf, const PrintOptions& options, const PlanRecord& plan, const ForecastTable& table) {
         // Without a screen drawing, the scales are those the screen would show.
         const GraphPrintJob job{{plan, table, options.currentDollars, options.shown},
-                                ComputeScales(plan, table, options.shown)};
+                                ComputeScales(plan, table, options.shown), PrintNoteOf(plan, options)};
         return PrintGraph(pdf, job);
       });
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <string>
 
 #include "engine/PastInflation.h"
 #include "engine/RatePath.h"
@@ -20,3 +22,7 @@ RatePath WithPastInflation(RatePath path, PastInflationRule rule);
 // The plan's own rates with the past the rule asks for: the path of every
 // forecast of a plan that is not given other rates.
 RatePath PlanRatePath(const PlanRecord& plan, PastInflationRule rule);
+
+// "Years before 2026: this plan's inflation rate" under the plan's rule, so
+// outputs that differ by it can be told apart; empty under the default.
+std::string PastInflationNote(std::int64_t currentYear, PastInflationRule rule);

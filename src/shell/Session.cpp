@@ -3,13 +3,19 @@
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
 
-RatePath Session::PlanRates() const { return WithPastInflation(RatePath::FromPlan(plan), PastInflation); }
+RatePath Session::PlanRates() const { return PlanRatePath(plan, PastInflation); }
 
 void Session::RunForecastForView() {
   const Forecast forecast = ForecastInView(plan, PlanRates(), CurrentDollars);
   WriteBack(forecast.updates, plan);
   table = forecast.table;
   ForecastSaturated = forecast.saturated;
+}
+
+void Session::ChoosePastInflation(PastInflationRule rule) {
+  PastInflation = rule;
+  if (comparison.open) comparison.Rerun(rule);
+  RunForecastForView();
 }
 
 void Session::SwitchDollars() {
