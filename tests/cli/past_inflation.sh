@@ -61,7 +61,15 @@ for command in "${commands[@]}"; do
   cmp -s plan recorded && fail "$command: the recorded past changed nothing"
 done
 
-# The plan's rate is named wherever it was used, the default is not.
+# The plan's rate is named wherever it was used, the default is not: on
+# stderr, and at the foot of every printed page.
+for printout in print-plan print-graph; do
+  "$cli" "$printout" Double.plan --pdf recorded.pdf && "$cli" "$printout" Double.plan --pdf plan.pdf --past-inflation plan 2>/dev/null ||
+    fail "$printout exited $?"
+  pages=$(pdftotext plan.pdf - | tr -d '\f' | grep -c "Years before 2026: this plan's inflation rate")
+  [ "$pages" -eq "$(pdfinfo plan.pdf | awk '/^Pages:/ {print $2}')" ] || fail "$printout names the plan's rate on $pages pages"
+  ! pdftotext recorded.pdf - | grep -q "Years before" || fail "$printout on the recorded past names a past"
+done
 "$cli" forecast Double.plan --past-inflation plan 2>&1 >/dev/null | grep -q "Years before 2026: this plan's inflation rate" ||
   fail "forecast on the plan's rate does not say so"
 [ -z "$("$cli" forecast Double.plan 2>&1 >/dev/null)" ] || fail "forecast on the recorded past wrote to stderr"
