@@ -15,6 +15,8 @@ void Session::RunForecastForView() {
 void Session::ChoosePastInflation(PastInflationRule rule) {
   PastInflation = rule;
   if (comparison.open) comparison.Rerun(rule);
+  // The last odds ran on the other past: the graph's band goes with them.
+  odds = OddsState{};
   RunForecastForView();
 }
 

@@ -79,7 +79,8 @@ struct Session {
   // pages make: the forecast, the odds, the comparisons, the stress tests and
   // the solver. A program setting, not part of the plan.
   PastInflationRule PastInflation = PastInflationRule::Recorded;
-  // Takes `rule` from now on: the forecast and an open comparison's curve run again.
+  // Takes `rule` from now on: the forecast and an open comparison's curve run
+  // again, and the odds of the other past are forgotten.
   void ChoosePastInflation(PastInflationRule rule);
   // The plan's own rates with the past the rule asks for: what the pages run on.
   RatePath PlanRates() const;

@@ -217,8 +217,10 @@ TEST(AssumptionsPastInflation, ChoiceRerunsTheForecastIsRememberedAndLeavesThePl
   EXPECT_FALSE(planRate->toolTip().isEmpty());
   EXPECT_TRUE(recorded->focusPolicy() & Qt::TabFocus);
 
+  session.odds.Store(session.plan, {YearBands{}});
   planRate->click();
   EXPECT_EQ(session.PastInflation, PastInflationRule::Plan);
+  EXPECT_FALSE(session.odds.HasResult());
   EXPECT_EQ(program.scripted.settings.Text(kPastInflationKey), "plan");
   EXPECT_NE(std::memcmp(&session.table.rows, &recordedTable.rows, sizeof recordedTable.rows), 0);
   const ForecastTable planTable = ForecastInView(session.plan, PlanRatePath(session.plan, PastInflationRule::Plan),
