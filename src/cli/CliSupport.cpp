@@ -69,8 +69,9 @@ RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan) {
 }
 
 bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
-                        const std::string& ratesFile, PastInflationRule past) {
+                        PastInflationRule past, const std::string& ratesFile) {
   if (!LoadPlanForCli(path, plan)) return false;
+  ReportPastInflation(plan, past);
   RatePath rates = RatePath::FromPlan(plan);
   if (!ratesFile.empty()) {
     const std::optional<RatePathRead> read = ReadRatesForCli(ratesFile, plan, RowCount(plan));
@@ -86,6 +87,22 @@ void RunForecastForCli(PlanRecord& plan, const RatePath& rates, bool currentDoll
   if (forecast.saturated) std::fprintf(stderr, "prevora-cli: %s\n", kSaturationNote);
   WriteBack(forecast.updates, plan);
   table = forecast.table;
+}
+
+bool ParsePastInflation(const std::string& rule, PastInflationRule& past) {
+  if (rule == "recorded") {
+    past = PastInflationRule::Recorded;
+  } else if (rule == "plan") {
+    past = PastInflationRule::Plan;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void ReportPastInflation(const PlanRecord& plan, PastInflationRule past) {
+  if (const std::string note = PastInflationNote(plan.CurrentYear, past); !note.empty())
+    std::fprintf(stderr, "prevora-cli: %s (--past-inflation plan)\n", note.c_str());
 }
 
 std::optional<std::array<bool, kCurveCount>> ParseCurveList(const std::string& list) {

@@ -30,7 +30,7 @@ RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan);
 // why on stderr and returns false. `past` says what the years before the
 // plan's current year take.
 bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
-                        const std::string& ratesFile = {}, PastInflationRule past = PastInflationRule::Plan);
+                        PastInflationRule past, const std::string& ratesFile = {});
 
 // Runs the plan's forecast on `rates`, in today's dollars when asked, and
 // writes back into the plan the values the forecast recomputes.
@@ -39,18 +39,18 @@ void RunForecastForCli(PlanRecord& plan, const RatePath& rates, bool currentDoll
 // "1,2,5" -> curves 1, 2 and 5 shown; nothing for anything but numbers 1 to 8.
 std::optional<std::array<bool, kCurveCount>> ParseCurveList(const std::string& list);
 
+// Reads --past-inflation recorded|plan into `past`; false for anything else.
+bool ParsePastInflation(const std::string& rule, PastInflationRule& past);
+
 // Stores --past-inflation recorded|plan; returns why it refuses the value.
 template <typename Options>
 const char* StorePastInflation(Options& options, const std::string& rule) {
-  if (rule == "recorded") {
-    options.past = PastInflationRule::Recorded;
-  } else if (rule == "plan") {
-    options.past = PastInflationRule::Plan;
-  } else {
-    return "--past-inflation takes recorded or plan";
-  }
-  return nullptr;
+  return ParsePastInflation(rule, options.past) ? nullptr : "--past-inflation takes recorded or plan";
 }
+
+// PastInflationNote on stderr, with the option that chose it, where it
+// leaves tables and images as they are.
+void ReportPastInflation(const PlanRecord& plan, PastInflationRule past);
 
 // Stores the --curves option of the graph and print commands; returns why it refuses the list.
 template <typename Options>

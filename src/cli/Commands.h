@@ -23,14 +23,16 @@ inline constexpr const char* kExplainUsage =
     "prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]\n"
     "      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan]";
 inline constexpr const char* kGraphUsage =
-    "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]";
-inline constexpr const char* kPrintPlanUsage = "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars]";
+    "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]\n"
+    "      [--past-inflation recorded|plan]";
+inline constexpr const char* kPrintPlanUsage =
+    "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars] [--past-inflation recorded|plan]";
 inline constexpr const char* kPrintGraphUsage =
-    "prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST]";
+    "prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST] [--past-inflation recorded|plan]";
 inline constexpr const char* kDiffUsage =
     "prevora-cli diff BASE.plan OTHER.plan [--current-dollars] [--metric NAME] [--attribution sequential|shapley]"
     " [--format text|json|csv]\n"
-    "      [--rates FILE | --history-start YEAR [--history FILE]]\n"
+    "      [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]\n"
     "    Lists the changed inputs, the year table's differences (other - base) and a summary, and says how much\n"
     "    of the change in NAME each changed input caused. NAME is a year-table field (NetWorth, IncomeTaxes, ...)\n"
     "    in today's dollars, in the last year (NAME or NAME:last) or summed over all years (NAME:sum); default\n"
@@ -43,16 +45,19 @@ inline constexpr const char* kSimulateUsage =
     "prevora-cli simulate PLAN [--trials N] [--seed S] [--model montecarlo|historical|bootstrap] [--history FILE]\n"
     "      [--complete-only] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--sd-inflation X] [--sd-taxable X]\n"
     "      [--sd-deferred X] [--sd-realestate X] [--corr-returns R] [--corr A:B=R] [--threads T]\n"
-    "      [--trial N [--current-dollars] [--all-fields]] [--current-dollars] [--format text|json|csv|tsv]";
+    "      [--trial N [--current-dollars] [--all-fields]] [--current-dollars] [--format text|json|csv|tsv]\n"
+    "      [--past-inflation recorded|plan]";
 inline constexpr const char* kSolveUsage =
     "prevora-cli solve PLAN --lever spending|retire-age|savings|field:NAME [--person 1|2|both]\n"
     "      [--target never-new-debt|never-borrow|net-worth:AGE:AMOUNT] [--min X] [--max X]\n"
-    "      [--odds P [simulate options]] [--format text|json]";
+    "      [--odds P [simulate options]] [--format text|json] [--past-inflation recorded|plan]";
 inline constexpr const char* kFrontierUsage =
     "prevora-cli frontier PLAN --lever A --from X --to Y [--step S] --solve B [--person 1|2|both]\n"
-    "      [--target T] [--min X] [--max X] [--odds P [simulate options]] [--format text|json]";
+    "      [--target T] [--min X] [--max X] [--odds P [simulate options]] [--format text|json]\n"
+    "      [--past-inflation recorded|plan]";
 inline constexpr const char* kSensitivityUsage =
-    "prevora-cli sensitivity PLAN [--metric NAME] [--odds P [simulate options]] [--format text|json]";
+    "prevora-cli sensitivity PLAN [--metric NAME] [--odds P [simulate options]] [--format text|json]\n"
+    "      [--past-inflation recorded|plan]";
 inline constexpr const char* kOptionNotes =
     "WxH is the graph window's size in pixels (default 506x574); LIST names curves 1-8 separated by commas\n"
     "(1 net worth, 2 investments, 3 property, 4 other debt, 5 expenses, 6 income, 7 taxes, 8 distribution;\n"
@@ -60,8 +65,10 @@ inline constexpr const char* kOptionNotes =
     "one row per forecast year from the plan's current year, in percent as the Assumptions page shows them.\n"
     "--history-start YEAR runs the plan on the market history from YEAR on (60 % stocks; past the data's\n"
     "last year it continues from its first): the built-in US history 1928-2025, or the --history FILE.\n"
-    "--past-inflation recorded runs the years before the plan's current year (the tax index from 2005, ages\n"
-    "entered in the past) on the built-in history's recorded inflation; plan (the default) on the plan's rate.\n"
+    "--past-inflation: the years before the plan's current year (the tax index from 2005, ages entered in\n"
+    "the past) take the built-in history's recorded US inflation 1928-2025 (recorded, the default; other\n"
+    "years the plan's rate), or the plan's own inflation rate (plan, as before; stderr then says so). Every\n"
+    "command that forecasts takes it, and every trial of simulate, solve and sensitivity runs the same past.\n"
     "Rates in plans and rate files are above -100 and at most 1,000 percent; others are refused with the\n"
     "file and line. A forecast whose amounts outgrow the largest figure says so on stderr.\n\n"
     "simulate runs the plan through many market paths: Monte Carlo (default 10000 trials, seed 1; yearly\n"

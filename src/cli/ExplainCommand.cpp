@@ -21,7 +21,7 @@ struct ExplainOptions {
   int depth = 1;
   bool json = false;
   HistoryStartOption historyStart;
-  PastInflationRule past = PastInflationRule::Plan;
+  PastInflationRule past = PastInflationRule::Recorded;
 };
 
 std::optional<int> WholeNumber(const std::string& text) {
@@ -115,6 +115,7 @@ int RunExplainCommand(const CliArgs& args) {
     if (!run) return status;
     rates = run->start.rates;
   }
+  ReportPastInflation(plan, options.past);
   const ExplainedForecast explained(plan, WithPastInflation(rates, options.past));
   const std::int64_t first = plan.CurrentYear;
   const std::int64_t last = first + explained.Rows() - 1;

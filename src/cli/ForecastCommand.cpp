@@ -18,7 +18,7 @@ struct ForecastOptions {
   std::string rates;  // a rate path's CSV file, or empty for the plan's own rates
   HistoryStartOption historyStart;
   TableFormat format = TableFormat::Text;
-  PastInflationRule past = PastInflationRule::Plan;
+  PastInflationRule past = PastInflationRule::Recorded;
 };
 
 const char* StoreFormat(ForecastOptions& options, const std::string& format) {
@@ -80,6 +80,7 @@ int RunHistoryStart(const ForecastOptions& options) {
   const std::optional<HistoryStartRun> run = HistoryStartForCli(plan, options.historyStart, status);
   if (!run) return status;
   ForecastTable table;
+  ReportPastInflation(plan, options.past);
   RunForecastForCli(plan, WithPastInflation(run->start.rates, options.past), options.currentDollars, table);
   PrintYearTable(plan, table, options.allFields, options.format);
   const std::string note = HistoryStartNote(*run);
@@ -103,7 +104,7 @@ int RunForecastCommand(const CliArgs& args) {
   } else {
     PlanRecord plan;
     ForecastTable table;
-    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rates, options.past)) return 2;
+    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.past, options.rates)) return 2;
     PrintYearTable(plan, table, options.allFields, options.format);
   }
   if (std::fflush(stdout) != 0) {

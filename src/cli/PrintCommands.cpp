@@ -24,6 +24,7 @@ struct PrintOptions {
   std::string pdf;
   bool currentDollars = false;
   std::array<bool, kCurveCount> shown{true, true, true, true, true, true, true, true};
+  PastInflationRule past = PastInflationRule::Recorded;
 };
 
 const char* StorePdf(PrintOptions& options, const std::string& path) {
@@ -34,12 +35,14 @@ const char* StorePdf(PrintOptions& options, const std::string& path) {
 const CliOption<PrintOptions> kPrintPlanOptions[] = {
     {.name = "--pdf", .store = StorePdf},
     {.name = "--current-dollars", .flag = &PrintOptions::currentDollars},
+    {.name = "--past-inflation", .store = StorePastInflation<PrintOptions>},
 };
 
 const CliOption<PrintOptions> kPrintGraphOptions[] = {
     {.name = "--pdf", .store = StorePdf},
     {.name = "--current-dollars", .flag = &PrintOptions::currentDollars},
     {.name = "--curves", .store = StoreCurveList<PrintOptions>},
+    {.name = "--past-inflation", .store = StorePastInflation<PrintOptions>},
 };
 
 constexpr CommandSyntax<PrintOptions> PrintSyntax(const char* usage, std::span<const CliOption<PrintOptions>> options) {
@@ -53,6 +56,10 @@ constexpr CommandSyntax<PrintOptions> PrintSyntax(const char* usage, std::span<c
 
 const CommandSyntax<PrintOptions> kPrintPlanSyntax = PrintSyntax(kPrintPlanUsage, kPrintPlanOptions);
 const CommandSyntax<PrintOptions> kPrintGraphSyntax = PrintSyntax(kPrintGraphUsage, kPrintGraphOptions);
+
+QString PrintNoteOf(const PlanRecord& plan, const PrintOptions& options) {
+  return QString::fromStdString(PastInflationNote(plan.CurrentYear, options.past));
+}
 
 int CannotWrite(const std::string& path, const std::string& problem) {
   std::fprintf(stderr, "prevora-cli: cannot write \"%s\"%s\n", ReadableText(path).c_str(),
@@ -71,7 +78,7 @@ int RunPrintCommand(const CliArgs& args, const CommandSyntax<PrintOptions>& synt
   const auto app = StartOffscreenGui();
   PlanRecord plan;
   ForecastTable table;
-  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table)) return 2;
+  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.past)) return 2;
   QBuffer document;
   document.open(QIODevice::WriteOnly);
   {
@@ -90,7 +97,7 @@ int RunPrintPlanCommand(const CliArgs& args) {
   return RunPrintCommand(
       args, kPrintPlanSyntax,
       [](QPdfWriter& pdf, const PrintOptions& options, const PlanRecord& plan, const ForecastTable& table) {
-        return PrintPlanTable(pdf, PlanPrintJob{plan, table, options.currentDollars}) != 0;
+        return PrintPlanTable(pdf, PlanPrintJob{plan, table, options.currentDollars, PrintNoteOf(plan, options)}) != 0;
       });
 }
 
@@ -100,7 +107,7 @@ int RunPrintGraphCommand(const CliArgs& args) {
       [](QPdfWriter& pdf, const PrintOptions& options, const PlanRecord& plan, const ForecastTable& table) {
         // Without a screen drawing, the scales are those the screen would show.
         const GraphPrintJob job{{plan, table, options.currentDollars, options.shown},
-                                ComputeScales(plan, table, options.shown)};
+                                ComputeScales(plan, table, options.shown), PrintNoteOf(plan, options)};
         return PrintGraph(pdf, job);
       });
 }

@@ -80,7 +80,7 @@ int PrintTrial(const SimulateOptions& options, const PlanRecord& plan, const Pat
   if (options.trial > model.TrialCount()) {
     return UsageError("--trial must be between 1 and " + std::to_string(model.TrialCount()));
   }
-  const TrialReplay replay = ReplayTrial(plan, model, options.trial - 1);
+  const TrialReplay replay = ReplayTrial(plan, model, options.trial - 1, options.past);
   const ForecastTable& table = options.currentDollars ? replay.currentTable : replay.table;
   PrintYearTable(plan, table, options.allFields, TableFormatOf(options.format));
   return 0;
@@ -94,6 +94,7 @@ int RunSimulateCommand(const CliArgs& args) {
   const SimulateOptions& options = *parse.options;
   PlanRecord plan;
   if (!LoadPlanForCli(options.plan, plan)) return 2;
+  ReportPastInflation(plan, options.past);
   int status = 0;
   std::optional<HistorySource> history;
   const std::unique_ptr<PathModel> model = BuildModel(options, plan, history, status);
@@ -104,6 +105,7 @@ int RunSimulateCommand(const CliArgs& args) {
   } else {
     OddsRunControl control;
     control.threads = options.threads;
+    control.past = options.past;
     if (isatty(STDERR_FILENO)) control.progress = ShowProgress;
     const std::optional<OddsResult> result = RunOdds(plan, *model, control);
     if (!result) return 2;

@@ -8,6 +8,7 @@
 #include <set>
 #include <thread>
 
+#include "cli/CliSupport.h"
 #include "odds/OddsRunner.h"
 
 namespace {
@@ -114,6 +115,7 @@ class Parser {
         {"--corr-returns",
          [this](const std::string& v) { return Link(RateSeries::TaxableReturn, RateSeries::DeferredReturn, v); }},
         {"--corr", [this](const std::string& v) { return Pair(v); }},
+        {"--past-inflation", [this](const std::string& v) { return ParsePastInflation(v, options_.past); }},
     };
     const auto handler = handlers.find(name);
     if (handler == handlers.end()) {

@@ -8,6 +8,7 @@
 #include "odds/BootstrapModel.h"
 #include "odds/HistoricalModel.h"
 #include "odds/MonteCarloModel.h"
+#include "odds/RecordedInflation.h"
 
 enum class OddsModelKind { MonteCarlo, Historical, Bootstrap };
 enum class SimulateFormat { Text, Json, Csv, Tsv };
@@ -25,6 +26,7 @@ struct SimulateOptions {
   SimulateFormat format = SimulateFormat::Text;
   bool currentDollars = false;
   bool allFields = false;
+  PastInflationRule past = PastInflationRule::Recorded;
 };
 
 struct SimulateParse {

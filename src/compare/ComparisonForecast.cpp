@@ -2,6 +2,7 @@
 
 #include "engine/Forecast.h"
 
-ForecastTable ForecastOf(const PlanRecord& plan, bool currentDollars, const RateSource& rates) {
-  return ForecastInView(plan, rates ? rates(plan) : RatePath::FromPlan(plan), currentDollars).table;
+ForecastTable ForecastOf(const PlanRecord& plan, bool currentDollars, const RateSource& rates, PastInflationRule past) {
+  return ForecastInView(plan, rates ? WithPastInflation(rates(plan), past) : PlanRatePath(plan, past), currentDollars)
+      .table;
 }

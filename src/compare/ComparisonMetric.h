@@ -19,6 +19,8 @@ struct ComparisonMetric {
   bool summed = false;
   // The rates the plans run on (diff --rates, --history-start); empty: their own.
   RateSource rates;
+  // What the years before each plan's current year take.
+  PastInflationRule past = PastInflationRule::Recorded;
 };
 
 // Net worth in the last year.

@@ -8,6 +8,7 @@
 #include "model/PlanRecord.h"
 #include "odds/OddsResult.h"
 #include "odds/PathModel.h"
+#include "odds/RecordedInflation.h"
 
 struct OddsRunControl {
   int threads = 1;
@@ -17,6 +18,8 @@ struct OddsRunControl {
   // Set from any thread to stop the run; RunOdds then returns nothing within
   // a fraction of a second.
   const std::atomic<bool>* cancel = nullptr;
+  // The years before the plan's current year, the same in every trial.
+  PastInflationRule past = PastInflationRule::Recorded;
 };
 
 inline constexpr int kMaxOddsThreads = 64;
@@ -32,4 +35,4 @@ struct TrialReplay {
   ForecastTable currentTable;  // today's dollars, along the trial's inflation
   TrialGrade grade;
 };
-TrialReplay ReplayTrial(const PlanRecord& plan, const PathModel& model, int trial);
+TrialReplay ReplayTrial(const PlanRecord& plan, const PathModel& model, int trial, PastInflationRule past);

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <string>
 
 #include "engine/PastInflation.h"
 #include "engine/RatePath.h"
+#include "model/PlanRecord.h"
 
 // The built-in history's consumer price inflation, year by year: the record a
 // run uses for the years before the plan's current year.
@@ -15,3 +18,11 @@ enum class PastInflationRule { Recorded, Plan };
 
 // The path with the past the rule asks for.
 RatePath WithPastInflation(RatePath path, PastInflationRule rule);
+
+// The plan's own rates with the past the rule asks for: the path of every
+// forecast of a plan that is not given other rates.
+RatePath PlanRatePath(const PlanRecord& plan, PastInflationRule rule);
+
+// "Years before 2026: this plan's inflation rate" under the plan's rule, so
+// outputs that differ by it can be told apart; empty under the default.
+std::string PastInflationNote(std::int64_t currentYear, PastInflationRule rule);

@@ -2,8 +2,8 @@
 
 #include "engine/DollarViews.h"
 
-Forecast RunTrialForecast(const PlanRecord& plan, const TrialRates& rates) {
-  return RunForecast(plan, rates.empty() ? RatePath::FromPlan(plan) : RatePath(rates));
+Forecast RunTrialForecast(const PlanRecord& plan, const TrialRates& rates, PastInflationRule past) {
+  return RunForecast(plan, rates.empty() ? PlanRatePath(plan, past) : WithPastInflation(RatePath(rates), past));
 }
 
 ForecastTable InCurrentDollars(const PlanRecord& plan, const Forecast& forecast) {

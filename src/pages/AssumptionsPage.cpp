@@ -1,10 +1,15 @@
 #include "pages/AssumptionsPage.h"
 
 #include <QAction>
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 #include "model/NumberFormat.h"
 #include "pages/AssumptionsTexts.h"
+#include "pages/RadioGroupTabStop.h"
+#include "platform/Platform.h"
 #include "shell/PageMenus.h"
 
 namespace {
@@ -39,8 +44,50 @@ AssumptionsPage::AssumptionsPage(Session& session, Platform& platform, Navigator
   SetHelpContext(kHelpContext);
   SetClientSize(QSize(500, 518));
   BuildMenu();
-  AddEntryRows(AssumptionRows(), kAssumptionsPageGrid, 10);
-  AddMemo("Instructions", QRect(8, 300, 484, 212), kInstructions);
+  lastBox_ = AddEntryRows(AssumptionRows(), kAssumptionsPageGrid, 10).back();
+  BuildPastInflationChoice();
+  AddMemo("Instructions", QRect(8, 346, 484, 166), kInstructions);
+}
+
+void AssumptionsPage::BuildPastInflationChoice() {
+  auto* panel = new QFrame(Content());
+  panel->setObjectName("PastInflationChoice");
+  panel->setGeometry(8, 298, 484, 44);
+  pastYearsLabel_ = new QLabel(panel);
+  pastYearsLabel_->setObjectName("PastInflationLabel");
+  pastYearsLabel_->setGeometry(4, 2, 128, 18);
+  const std::array<const char*, 2> names = {"PastInflationRecorded", "PastInflationPlan"};
+  const std::array<const char*, 2> captions = {kPastRecorded, kPastPlan};
+  const std::array<const char*, 2> hints = {kPastRecordedHint, kPastPlanHint};
+  const std::array<PastInflationRule, 2> rules = {PastInflationRule::Recorded, PastInflationRule::Plan};
+  for (std::size_t i = 0; i < pastButtons_.size(); ++i) {
+    auto* button = new QRadioButton(captions[i], panel);
+    button->setObjectName(names[i]);
+    button->setGeometry(136, 2 + 20 * static_cast<int>(i), 344, 18);
+    button->setToolTip(hints[i]);
+    const PastInflationRule rule = rules[i];
+    connect(button, &QRadioButton::toggled, this, [this, rule](bool checked) {
+      if (checked) PastInflationChosen(rule);
+    });
+    pastButtons_[i] = button;
+  }
+}
+
+// The year in the words follows the plan; the choice follows the setting.
+void AssumptionsPage::ShowPastInflationChoice() {
+  const QString years = QString(kPastYears).arg(session_.plan.CurrentYear);
+  pastYearsLabel_->setText(years);
+  for (QRadioButton* button : pastButtons_) button->setAccessibleName(years + " " + button->text());
+  pastButtons_[session_.PastInflation == PastInflationRule::Recorded ? 0 : 1]->setChecked(true);
+  PlaceRadioGroupInTabChain(lastBox_, pastButtons_);
+}
+
+// Like any assumption the choice reruns the forecast; the plan itself is not
+// changed, so nothing is marked unsaved.
+void AssumptionsPage::PastInflationChosen(PastInflationRule rule) {
+  if (rule == session_.PastInflation) return;
+  SavePastInflation(platform_.settings, rule);
+  session_.ChoosePastInflation(rule);
 }
 
 void AssumptionsPage::BuildMenu() {
@@ -57,6 +104,7 @@ void AssumptionsPage::FillAssumptionsPage() {
   SetCaptionTitle(kTitle);
   bindings_.Fill(session_.plan);
   session_.working.PreviousYear = session_.plan.CurrentYear;
+  ShowPastInflationChoice();
 }
 
 // Every rate is replaced at once, so the user confirms first.

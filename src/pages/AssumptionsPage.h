@@ -1,6 +1,11 @@
 #pragma once
 
+#include <array>
+
 #include "pages/DataPage.h"
+#include "shell/PastInflationSetting.h"
+
+class QRadioButton;
 
 // The assumptions page: the current calendar year and the ten rates of the
 // forecast, the only page that takes decimal and negative entries.
@@ -26,4 +31,12 @@ class AssumptionsPage : public DataPage {
   void FillAssumptionsPage();
   bool ValidateAssumptionsPage();
   void RestoreDefaultRates();
+  // The choice of the past years' inflation, a program setting for every plan.
+  void BuildPastInflationChoice();
+  void ShowPastInflationChoice();
+  void PastInflationChosen(PastInflationRule rule);
+
+  QLabel* pastYearsLabel_ = nullptr;
+  std::array<QRadioButton*, 2> pastButtons_{};  // recorded, the plan's rate
+  QLineEdit* lastBox_ = nullptr;
 };

@@ -24,6 +24,16 @@ inline constexpr const char* kSalary1 = "Salary #1 expected REAL Growth Rate ...
 inline constexpr const char* kSalary2 = "Salary #2 expected REAL Growth Rate .........................";
 inline constexpr const char* kPension1 = "Private Pension #1 expected COLA ..............................";
 inline constexpr const char* kPension2 = "Private Pension #2 expected COLA ..............................";
+inline constexpr const char* kPastYears = "Years before %1:";
+inline constexpr const char* kPastRecorded = "recorded US inflation (built in)";
+inline constexpr const char* kPastPlan = "this plan's inflation rate";
+inline constexpr const char* kPastRecordedHint =
+    "The years before the current year (the income tax adjustment from 2005, salaries and pensions entered at a "
+    "past age) take the inflation the US recorded in them, 1928-2025; later years take this plan's rate. A program "
+    "setting for every plan, not saved in the plan file.";
+inline constexpr const char* kPastPlanHint =
+    "The years before the current year take this plan's inflation rate, as earlier versions did. A program setting "
+    "for every plan, not saved in the plan file.";
 inline constexpr const char* kReduction = "Retirement Expense Reduction Percent ........................";
 
 inline constexpr const char* kInstructions =
@@ -37,6 +47,12 @@ inline constexpr const char* kInstructions =
     "\r\n\r\nCALENDAR YEAR\r\nThe current calendar year is the first year of the forecast. It also sets the "
     "starting year of the income tax inflation adjustment. The program uses the 2004 federal income tax structure "
     "as its base and adjusts it for inflation from then on."
+    "\r\n\r\nYEARS BEFORE THE CURRENT YEAR\r\nThe income tax adjustment from 2005 on, and salaries and pensions "
+    "entered at an age already past, need the inflation of years that have already happened. By default they take "
+    "the inflation the US recorded in those years (built into the program, 1928-2025); a year the record does not "
+    "hold takes this plan's inflation rate. Choose \"this plan's inflation rate\" to give every past year the "
+    "plan's rate, as earlier versions did. This choice is a program setting: it applies to every plan you open and "
+    "is not saved in the plan file."
     "\r\n\r\nINFLATION AND REAL RETURN\r\nAll growth and return rates below the inflation rate are REAL rates. "
     "REAL means the percent above the base inflation rate. For example, a 5% yield when inflation is 3% is a 2% "
     "REAL return."

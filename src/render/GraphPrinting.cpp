@@ -6,6 +6,7 @@
 
 #include "engine/DollarViews.h"
 #include "model/PlanRecord.h"
+#include "render/PrintNote.h"
 
 GraphParameters PrinterGraphParameters(const PrinterPage& page, QSize canvasSize, const PlanRecord& plan,
                                        bool currentDollars, const GraphScales& scales) {
@@ -63,6 +64,7 @@ void PrintGraph(QPainter& painter, const GraphPrintJob& job) {
   const GraphParameters parameters = PrinterGraphParameters(
       ReadPrinterPage(device), QSize(device.width(), device.height()), input.plan, input.currentDollars, job.scales);
   DrawGraph(painter, parameters, input);
+  DrawPrintNote(painter, job.note);
 }
 
 bool PrintGraph(QPagedPaintDevice& device, const GraphPrintJob& job) {

@@ -15,6 +15,7 @@ struct ForecastTable;
 struct GraphPrintJob {
   GraphInput input;
   GraphScales scales;
+  QString note;  // at the foot of the page, when not empty
 };
 
 // The drawing values of the graph on a printer page.

@@ -13,6 +13,7 @@
 #include "model/PlanRecord.h"
 #include "render/GraphCanvas.h"
 #include "render/GraphGeometry.h"
+#include "render/PrintNote.h"
 #include "render/PrinterPage.h"
 
 namespace {
@@ -157,6 +158,7 @@ void DrawPage(QPainter& painter, const TableGeometry& g, const PrintSection& sec
       canvas.DrawLabel(cellX(c), cellY(row), QString::fromStdString(FormatDollars(value)), TextAnchor::Left);
     }
   }
+  DrawPrintNote(painter, job.note);
 }
 
 }  // namespace

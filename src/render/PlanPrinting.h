@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 class QPainter;
@@ -15,6 +16,7 @@ struct PlanPrintJob {
   const PlanRecord& plan;
   const ForecastTable& table;
   bool currentDollars = false;
+  QString note;  // at the foot of every page, when not empty
 };
 
 // True when each section needs a second page.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/PlanRecord.h"
+#include "odds/RecordedInflation.h"
 #include "shell/PageId.h"
 
 // The second plan of an open comparison, kept beside the current plan (which
@@ -31,7 +32,11 @@ struct ComparisonState {
 
   // Holds `plan` (read from `path`) as the other plan, opened from page `fromPage`.
   // The curve option keeps its state when one comparison replaces another.
-  void Open(const std::string& path, const PlanRecord& plan, PageId fromPage, bool otherBase = false);
+  // Its curve takes the past `past` asks for, as the current plan's forecast does.
+  void Open(const std::string& path, const PlanRecord& plan, PageId fromPage, PastInflationRule past,
+            bool otherBase = false);
+  // Runs the other plan's curve again on another past.
+  void Rerun(PastInflationRule past);
   // Forgets the other plan; the curve option goes off.
   void Close();
 

@@ -3,13 +3,21 @@
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
 
-RatePath Session::PlanRates() const { return WithPastInflation(RatePath::FromPlan(plan), PastInflation); }
+RatePath Session::PlanRates() const { return PlanRatePath(plan, PastInflation); }
 
 void Session::RunForecastForView() {
   const Forecast forecast = ForecastInView(plan, PlanRates(), CurrentDollars);
   WriteBack(forecast.updates, plan);
   table = forecast.table;
   ForecastSaturated = forecast.saturated;
+}
+
+void Session::ChoosePastInflation(PastInflationRule rule) {
+  PastInflation = rule;
+  if (comparison.open) comparison.Rerun(rule);
+  // The last odds ran on the other past: the graph's band goes with them.
+  odds = OddsState{};
+  RunForecastForView();
 }
 
 void Session::SwitchDollars() {

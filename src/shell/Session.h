@@ -75,9 +75,13 @@ struct Session {
 
   WindowGeometry geometry;
 
-  // What the years before the plan's current year take: the plan's own rate,
-  // as the odds, the comparisons and the solver take it too.
-  PastInflationRule PastInflation = PastInflationRule::Plan;
+  // What the years before the plan's current year take, in every run the
+  // pages make: the forecast, the odds, the comparisons, the stress tests and
+  // the solver. A program setting, not part of the plan.
+  PastInflationRule PastInflation = PastInflationRule::Recorded;
+  // Takes `rule` from now on: the forecast and an open comparison's curve run
+  // again, and the odds of the other past are forgotten.
+  void ChoosePastInflation(PastInflationRule rule);
   // The plan's own rates with the past the rule asks for: what the pages run on.
   RatePath PlanRates() const;
 

@@ -38,7 +38,7 @@ std::string ProofLine(const SolveRequest& request, const SolveResult& result) {
 
 std::string ForecastSummary(const SolveRequest& request, const PlanRecord& plan, std::int64_t value) {
   const PlanRecord moved = WithLever(request.lever, plan, value);
-  const Forecast forecast = RunTrialForecast(moved, {});
+  const Forecast forecast = RunTrialForecast(moved, {}, request.past);
   const int rows = RowCount(moved);
   const ForecastTable current = InCurrentDollars(moved, forecast);
   const TrialGrade grade = GradeTrial(moved, forecast.table);

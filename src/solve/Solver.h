@@ -37,6 +37,8 @@ struct SolveRequest {
   // step (a frontier starts each point just past where the answers lead).
   std::optional<std::int64_t> start;
   std::optional<std::int64_t> startStep;
+  // What the years before the plan's current year take, in every forecast.
+  PastInflationRule past = PastInflationRule::Recorded;
 };
 
 struct SolveControl {

@@ -180,6 +180,7 @@ void ComparisonPage::Refresh() {
   if (!state.open) return;
   ComparisonOptions options;
   options.currentDollars = session_.CurrentDollars;
+  options.metric.past = session_.PastInflation;
   const PlanRecord& base = state.otherIsBase ? state.other : session_.plan;
   comparison_ = ComparePlans(base, state.otherIsBase ? session_.plan : state.other, options);
 

@@ -158,7 +158,7 @@ void OddsPage::Refresh() {
   const PageId from = session_.LastPageLeft;
   if (from == PageId::Graph || from == PageId::PlanTable) origin_ = from;
   // Odds belong to the plan they ran on.
-  if (result_ && !(resultPlan_ == session_.plan))
+  if (result_ && (!(resultPlan_ == session_.plan) || resultPast_ != session_.PastInflation))
     ClearResult("The plan has changed since the last run. " + QString(kNoRunYet));
 }
 
@@ -173,7 +173,7 @@ void OddsPage::RunClicked() {
     ShowError(build.error);
     return;
   }
-  run_ = std::make_unique<OddsRun>(session_.plan, build.model);
+  run_ = std::make_unique<OddsRun>(session_.plan, build.model, session_.PastInflation);
   connect(run_.get(), &OddsRun::Progress, this, &OddsPage::ShowProgress);
   connect(run_.get(), &OddsRun::Finished, this, &OddsPage::RunFinished);
   progress_->setRange(0, build.model->TrialCount());
@@ -214,6 +214,7 @@ void OddsPage::RunFinished(std::shared_ptr<const OddsResult> result, const QStri
   result_ = std::move(result);
   resultModel_ = run->Model();
   resultPlan_ = run->Plan();
+  resultPast_ = run->Past();
   // The graph can show the band of the plan's net worth behind its curves.
   session_.odds.Store(resultPlan_, result_->years);
   ShowResult();
@@ -264,7 +265,7 @@ void OddsPage::ClearResult(const QString& note) {
 void OddsPage::ShowWorstTrialClicked() {
   if (!result_ || !resultModel_ || result_->trialSummaries.empty()) return;
   const int worst = result_->WorstTrial();
-  const TrialReplay replay = ReplayTrial(resultPlan_, *resultModel_, worst);
+  const TrialReplay replay = ReplayTrial(resultPlan_, *resultModel_, worst, resultPast_);
   if (trialTable_) trialTable_->close();
   trialTable_ =
       new TrialTableDialog(resultPlan_, replay, WorstTrialTitle(*result_, *resultModel_), platform_.settings, this);

@@ -37,8 +37,9 @@ void ShowTable(QWidget& page, const Session& session, SettingsStore& settings) {
                                             : QString("Stress test: %1, %2")
                                                   .arg(name, QString::fromStdString(BuiltInHistoryName()));
   const TrialReplay replay = stress.IsScenario()
-                                 ? ReplayTrial(session.plan, ScenarioModel(ScenarioPath(session.plan, stress.scenario)), 0)
-                                 : StressReplay(session.plan, stress.startYear);
+                                 ? ReplayTrial(session.plan, ScenarioModel(ScenarioPath(session.plan, stress.scenario)), 0,
+                                               session.PastInflation)
+                                 : StressReplay(session.plan, stress.startYear, session.PastInflation);
   auto* dialog = new TrialTableDialog(session.plan, replay, title, settings, &page);
   dialog->setObjectName("StressTestTable");
   dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -47,9 +48,10 @@ void ShowTable(QWidget& page, const Session& session, SettingsStore& settings) {
 
 }  // namespace
 
-int WorstStartYear(const PlanRecord& plan) {
+int WorstStartYear(const PlanRecord& plan, PastInflationRule past) {
   const HistoricalModel model = Replay(plan);
   OddsRunControl control;
+  control.past = past;
   control.threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxOddsThreads);
   const std::optional<OddsResult> result = RunOdds(plan, model, control);
   return model.FirstYear() + (result ? result->WorstTrial() : 0);
@@ -59,16 +61,17 @@ ComparisonSeries StressSeries(const Session& session) {
   const StressTestState& stress = session.stress;
   const RatePath rates = stress.IsScenario() ? ScenarioPath(session.plan, stress.scenario)
                                              : HistoryStartRates(session.plan, BuiltInHistory(), stress.startYear).rates;
-  const Forecast forecast = ForecastInView(session.plan, rates, session.CurrentDollars);
+  const Forecast forecast =
+      ForecastInView(session.plan, WithPastInflation(rates, session.PastInflation), session.CurrentDollars);
   ComparisonSeries series;
   series.dotted = true;
   for (int a = 1; a <= RowCount(session.plan); ++a) series.values.push_back(forecast.table.Year(a).NetWorth);
   return series;
 }
 
-TrialReplay StressReplay(const PlanRecord& plan, int startYear) {
+TrialReplay StressReplay(const PlanRecord& plan, int startYear, PastInflationRule past) {
   const HistoricalModel model = Replay(plan);
-  return ReplayTrial(plan, model, startYear - model.FirstYear());
+  return ReplayTrial(plan, model, startYear - model.FirstYear(), past);
 }
 
 void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, SettingsStore& settings,
@@ -94,7 +97,7 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, SettingsSto
     caption.insert(caption.size() - 1, '&');
     add(caption, QString("StressStart%1").arg(year), [choose, year] { choose(year, false); });
   }
-  add("&Worst start for this plan", "StressWorst", [choose, &session] { choose(WorstStartYear(session.plan), true); });
+  add("&Worst start for this plan", "StressWorst", [choose, &session] { choose(WorstStartYear(session.plan, session.PastInflation), true); });
   QAction* scenario = add("&Rate Scenario...", "StressScenario", [&page, &session, changed] {
     auto* dialog = new RateScenarioDialog(session.plan, session.stress.scenario, &page);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -18,14 +18,14 @@ inline constexpr std::array<int, 6> kNamedStressStarts = {1929, 1937, 1966, 1973
 
 // The start year of the built-in history whose replay hurts the plan most
 // (the historical model's worst trial).
-int WorstStartYear(const PlanRecord& plan);
+int WorstStartYear(const PlanRecord& plan, PastInflationRule past);
 
 // The plan's net worth on the built-in history from the chosen start, in the
 // graph's dollars, dotted.
 ComparisonSeries StressSeries(const Session& session);
 
 // The stress test's year table, as the odds page shows a trial.
-TrialReplay StressReplay(const PlanRecord& plan, int startYear);
+TrialReplay StressReplay(const PlanRecord& plan, int startYear, PastInflationRule past);
 
 // "S&tress Test" in a result page's File menu: the named starts, the worst
 // start for the plan, None and the year table. `changed` runs after a choice.

@@ -46,11 +46,14 @@ std::vector<QLineEdit*> EditableBoxes(Page* page) {
   return boxes;
 }
 
+// The page's buttons, not the menu bar's: its overflow button, shown on a
+// narrow window, opens a menu that waits for a person (menu commands run below).
 template <typename Button>
 std::vector<Button*> VisibleButtons(Page* page) {
   std::vector<Button*> buttons;
   for (Button* button : page->findChildren<Button*>())
-    if (button->isVisibleTo(page) && button->isEnabled()) buttons.push_back(button);
+    if (button->isVisibleTo(page) && button->isEnabled() && !qobject_cast<QMenuBar*>(button->parentWidget()))
+      buttons.push_back(button);
   return buttons;
 }
 

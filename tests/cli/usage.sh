@@ -40,7 +40,8 @@ expect "$check_usage" check "$plan" --format
 expect "$check_usage" check "$plan" "$plan"
 expect "$check_usage" check
 
-graph_usage="Usage: prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]"
+graph_usage="Usage: prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]
+      [--past-inflation recorded|plan]"
 expect "prevora-cli: unexpected argument '--bogus'
 $graph_usage" graph "$plan" --bogus
 expect "prevora-cli: --size takes WIDTHxHEIGHT in pixels, e.g. 506x574, each from 1 to 16384
@@ -53,7 +54,8 @@ $graph_usage" graph "$plan" --out "$work/g.gif"
 expect "prevora-cli: unexpected argument '--curves'" print-plan "$plan" --pdf "$work/p.pdf" --curves 1
 expect "prevora-cli: --curves takes curve numbers 1 to 8 separated by commas" \
   print-graph "$plan" --pdf "$work/p.pdf" --curves 1,,2
-expect "Usage: prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST]" print-graph "$plan"
+expect "Usage: prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST] [--past-inflation recorded|plan]" print-graph "$plan"
+expect "prevora-cli: --past-inflation takes recorded or plan" print-plan "$plan" --pdf "$work/p.pdf" --past-inflation guessed
 [ -z "$(ls "$work")" ] || [ "$(ls "$work")" = "$(printf 'err\nout')" ] || fail "a refused command wrote a file"
 
 if command -v ldd >/dev/null; then

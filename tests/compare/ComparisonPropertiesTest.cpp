@@ -101,9 +101,12 @@ TEST(ComparisonPropertiesTest, TakingEveryChangeGivesTheOtherPlansForecast) {
     const PlanMixer mixer(pair.base, pair.other, diff.changedInputs);
     const PlanRecord all = mixer.Mix(std::vector<bool>(diff.changedInputs.size(), true));
     const PlanRecord none = mixer.Mix(std::vector<bool>(diff.changedInputs.size(), false));
-    EXPECT_TRUE(SameTable(ForecastOf(all, false), ForecastOf(pair.other, false)));
-    EXPECT_TRUE(SameTable(ForecastOf(all, true), ForecastOf(pair.other, true)));
-    EXPECT_TRUE(SameTable(ForecastOf(none, false), ForecastOf(pair.base, false)));
+    const auto forecast = [](const PlanRecord& plan, bool today) {
+      return ForecastOf(plan, today, {}, PastInflationRule::Recorded);
+    };
+    EXPECT_TRUE(SameTable(forecast(all, false), forecast(pair.other, false)));
+    EXPECT_TRUE(SameTable(forecast(all, true), forecast(pair.other, true)));
+    EXPECT_TRUE(SameTable(forecast(none, false), forecast(pair.base, false)));
   }
 }
 

@@ -24,13 +24,19 @@ PlanRecord ReadPlan(const std::string& path) {
 
 // The sample plan against a copy with a name, a retirement age, a salary, a
 // pension and its age, inflation, groceries (with their page totals) and an
-// event's cost edited. Regenerate the text only for an intended change:
-// prevora-cli diff resources/Double.plan tests/data/double_compare.plan, names as below.
+// event's cost edited, on the recorded past and on the plan's rate. Regenerate
+// the texts only for an intended change: prevora-cli diff resources/Double.plan
+// tests/data/double_compare.plan [--past-inflation plan], names as below.
 TEST(ComparisonReportTest, SamplePlanAgainstAnEditedCopy) {
   const PlanRecord base = ReadPlan(PREVORA_TEST_DATA "/../../resources/Double.plan");
   const PlanRecord other = ReadPlan(PREVORA_TEST_DATA "/double_compare.plan");
-  const std::string text = ComparisonText(ComparePlans(base, other, {}), "Double.plan", "double_compare.plan");
-  EXPECT_EQ(text, FileText(PREVORA_TEST_DATA "/double_compare.txt"));
+  for (const auto& [past, golden] : {std::pair{PastInflationRule::Recorded, "/double_compare_recorded.txt"},
+                                     std::pair{PastInflationRule::Plan, "/double_compare.txt"}}) {
+    ComparisonOptions options;
+    options.metric.past = past;
+    const std::string text = ComparisonText(ComparePlans(base, other, options), "Double.plan", "double_compare.plan");
+    EXPECT_EQ(text, FileText(std::string(PREVORA_TEST_DATA) + golden)) << golden;
+  }
 }
 
 TEST(ComparisonReportTest, SamePlanSaysNoDifferences) {

@@ -81,7 +81,7 @@ TEST(HistoricalModelTest, AccountsMixStocksAndBondsByTheirShares) {
 }
 
 // Rows all alike make a constant path: every trial is the fixed-rate forecast
-// of a plan with those rates typed in.
+// of a plan with those rates typed in (its past at the typed rate too).
 TEST(HistoricalModelTest, EqualRowsGiveTheForecastWithThoseRates) {
   const PlanRecord plan = oddstest::RichPlan();
   MarketHistory history;
@@ -101,11 +101,12 @@ TEST(HistoricalModelTest, EqualRowsGiveTheForecastWithThoseRates) {
   RunForecast(typed, expected);
 
   for (const int trial : {0, 17, 29}) {
-    const TrialReplay replay = ReplayTrial(plan, model, trial);
+    const TrialReplay replay = ReplayTrial(plan, model, trial, PastInflationRule::Plan);
     EXPECT_TRUE(oddstest::SameTable(replay.table, expected)) << "trial " << trial;
   }
   OddsRunControl control;
   control.threads = 2;
+  control.past = PastInflationRule::Plan;
   const auto result = RunOdds(plan, model, control);
   ASSERT_TRUE(result);
   ToCurrentDollars(typed, expected);

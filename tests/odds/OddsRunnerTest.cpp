@@ -13,10 +13,12 @@
 
 namespace {
 
-OddsResult RunMonteCarlo(const PlanRecord& plan, const MonteCarloSettings& settings, int threads) {
+OddsResult RunMonteCarlo(const PlanRecord& plan, const MonteCarloSettings& settings, int threads,
+                         PastInflationRule past = PastInflationRule::Recorded) {
   const MonteCarloModel model(plan, settings);
   OddsRunControl control;
   control.threads = threads;
+  control.past = past;
   std::optional<OddsResult> result = RunOdds(plan, model, control);
   EXPECT_TRUE(result);
   return result.value_or(OddsResult{});
@@ -47,18 +49,21 @@ MonteCarloSettings ZeroDeviations(int trials) {
 }
 
 // With nothing random left, every trial is the fixed-rate forecast to the
-// dollar, in both views, and is graded as that forecast is.
+// dollar, in both views, and is graded as that forecast is; every trial takes
+// the past the rule asks for, as the forecast does.
 TEST(OddsRunnerTest, ZeroDeviationsGiveTheFixedRateForecast) {
+  for (const PastInflationRule past : {PastInflationRule::Recorded, PastInflationRule::Plan})
   for (PlanRecord plan : {oddstest::SamplePlan(), oddstest::RichPlan()}) {
     const MonteCarloSettings settings = ZeroDeviations(40);
     const MonteCarloModel model(plan, settings);
-    const OddsResult result = RunMonteCarlo(plan, settings, 2);
+    const OddsResult result = RunMonteCarlo(plan, settings, 2, past);
 
     PlanRecord fixedPlan = plan;
-    ForecastTable fixed;
-    RunForecast(fixedPlan, fixed);
+    const Forecast run = RunForecast(plan, PlanRatePath(plan, past));
+    WriteBack(run.updates, fixedPlan);
+    const ForecastTable fixed = run.table;
     const TrialGrade fixedGrade = GradeTrial(plan, fixed);
-    EXPECT_TRUE(oddstest::SameTable(ReplayTrial(plan, model, 39).table, fixed));
+    EXPECT_TRUE(oddstest::SameTable(ReplayTrial(plan, model, 39, past).table, fixed));
     ForecastTable current = fixed;
     ToCurrentDollars(fixedPlan, current);
 
@@ -107,7 +112,7 @@ TEST(OddsRunnerTest, ATrialReplayedAloneIsTheTrialOfTheRun) {
   const MonteCarloModel model(plan, settings);
   const OddsResult result = RunMonteCarlo(plan, settings, 2);
   for (const int trial : {0, 31, 63, result.WorstTrial()}) {
-    const TrialReplay replay = ReplayTrial(plan, model, trial);
+    const TrialReplay replay = ReplayTrial(plan, model, trial, PastInflationRule::Recorded);
     const TrialSummary& inRun = result.trialSummaries[static_cast<std::size_t>(trial)];
     EXPECT_EQ(replay.grade.level, inRun.grade.level) << "trial " << trial;
     EXPECT_EQ(replay.grade.firstNewDebtYear, inRun.grade.firstNewDebtYear) << "trial " << trial;

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QRadioButton>
+#include <cstring>
+
+#include "engine/Forecast.h"
+#include "model/PlanFile.h"
+#include "shell/PastInflationSetting.h"
 #include "support/DataPageFixture.h"
 
 namespace {
@@ -190,6 +196,42 @@ TEST_F(AssumptionsPage, MenuOfThePage) {
   EXPECT_EQ(html->text(), "&User Guide");
   program.Trigger("HelpTopics");
   EXPECT_EQ(program.scripted.desktop.helpTopics, std::vector<int>{1400});
+}
+
+// What the years before the current year take is a program setting beside the
+// rates: choosing it reruns the forecast at once, is remembered for the next
+// start, and leaves the plan (and so its file) as it was.
+TEST(AssumptionsPastInflation, ChoiceRerunsTheForecastIsRememberedAndLeavesThePlanAlone) {
+  TestProgram program;
+  Session& session = program.session;
+  ASSERT_TRUE(ReadPlanFile(session.plan, PREVORA_TEST_DATA "/../../resources/Double.plan").ok);
+  session.RunForecastForView();
+  session.saved.Remember(session.plan);
+  const ForecastTable recordedTable = session.table;
+  program.Open(PageId::Assumptions);
+  auto* recorded = program.Current()->findChild<QRadioButton*>("PastInflationRecorded");
+  auto* planRate = program.Current()->findChild<QRadioButton*>("PastInflationPlan");
+  ASSERT_TRUE(recorded && planRate);
+  EXPECT_TRUE(recorded->isChecked());
+  EXPECT_EQ(planRate->accessibleName(), "Years before 2026: this plan's inflation rate");
+  EXPECT_FALSE(planRate->toolTip().isEmpty());
+  EXPECT_TRUE(recorded->focusPolicy() & Qt::TabFocus);
+
+  session.odds.Store(session.plan, {YearBands{}});
+  planRate->click();
+  EXPECT_EQ(session.PastInflation, PastInflationRule::Plan);
+  EXPECT_FALSE(session.odds.HasResult());
+  EXPECT_EQ(program.scripted.settings.Text(kPastInflationKey), "plan");
+  EXPECT_NE(std::memcmp(&session.table.rows, &recordedTable.rows, sizeof recordedTable.rows), 0);
+  const ForecastTable planTable = ForecastInView(session.plan, PlanRatePath(session.plan, PastInflationRule::Plan),
+                                                 session.CurrentDollars).table;
+  EXPECT_EQ(std::memcmp(&session.table.rows, &planTable.rows, sizeof planTable.rows), 0);
+  EXPECT_FALSE(session.IsModified());
+  EXPECT_FALSE(program.window->isWindowModified());
+
+  recorded->click();
+  EXPECT_EQ(LoadPastInflation(program.scripted.settings), PastInflationRule::Recorded);
+  EXPECT_EQ(std::memcmp(&session.table.rows, &recordedTable.rows, sizeof recordedTable.rows), 0);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ struct PrintedGraph {
       input.band = band;
     }
     QPainter painter(&device);
-    PrintGraph(painter, GraphPrintJob{input, InputScales(input)});
+    PrintGraph(painter, GraphPrintJob{input, InputScales(input), {}});
   }
 
   QStringList Texts() const { return device.TextsOnPage(1); }

@@ -31,7 +31,7 @@ struct PrintedPlan {
           ++device.Engine().page;
           return true;
         },
-        PlanPrintJob{plan, table, currentDollars});
+        PlanPrintJob{plan, table, currentDollars, {}});
   }
 
   QStringList Texts(int page) const { return device.TextsOnPage(page); }

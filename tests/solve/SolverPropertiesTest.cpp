@@ -15,7 +15,7 @@ Lever Parsed(const std::string& text, const std::string& person = "1") {
 
 bool HoldsBySeparateRun(const SolveRequest& request, const PlanRecord& plan, std::int64_t value) {
   const PlanRecord moved = WithLever(request.lever, plan, value);
-  return CheckTarget(request.target, moved, RunTrialForecast(moved, {})).holds;
+  return CheckTarget(request.target, moved, RunTrialForecast(moved, {}, request.past)).holds;
 }
 
 std::int64_t OneStepPast(const SolveResult& result) {

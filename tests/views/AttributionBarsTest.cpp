@@ -109,7 +109,10 @@ TEST(AttributionBarsTest, BarsShowTheInputsTwoValuesAndTheNotesSayInWordsHowTheC
   PlanRecord other;
   ASSERT_TRUE(ReadPlanFile(base, PREVORA_TEST_DATA "/../../resources/Double.plan").ok);
   ASSERT_TRUE(ReadPlanFile(other, PREVORA_TEST_DATA "/double_compare.plan").ok);
-  const Comparison shapley = ComparePlans(base, other, {});
+  // The figures of the comparison kept on the plan's rate for past years.
+  ComparisonOptions options;
+  options.metric.past = PastInflationRule::Plan;
+  const Comparison shapley = ComparePlans(base, other, options);
   std::map<std::string, QString> values;
   for (const AttributionBar& bar : SortedAttributionBars(shapley)) values[bar.detail.toStdString()] = bar.values;
   EXPECT_EQ(values["RetireAge1"], "65 → 67");
@@ -119,7 +122,7 @@ TEST(AttributionBarsTest, BarsShowTheInputsTwoValuesAndTheNotesSayInWordsHowTheC
   EXPECT_TRUE(notes.startsWith("Shapley: each input's share is the average")) << notes.toStdString();
   EXPECT_TRUE(notes.contains("the rounding line, $1, is what that leaves over")) << notes.toStdString();
 
-  ComparisonOptions oneByOne;
+  ComparisonOptions oneByOne = options;
   oneByOne.method = AttributionMethod::Sequential;
   const QString sequential = AttributionNotes(ComparePlans(base, other, oneByOne));
   EXPECT_TRUE(sequential.startsWith("Sequential: the changes are made one at a time")) << sequential.toStdString();

@@ -92,7 +92,7 @@ TEST_F(SolvePageTest, ApplyPutsTheProvedAnswerIntoThePlanAndLeavesTheFileAlone) 
   std::string error;
   EXPECT_EQ(LeverValue(ParseLever("spending", "1", error).value(), program.session.plan), answer);
   // The applied plan meets the target by a forecast of its own.
-  EXPECT_TRUE(CheckTarget(Target{}, program.session.plan, RunForecast(program.session.plan, RatePath::FromPlan(program.session.plan))).holds);
+  EXPECT_TRUE(CheckTarget(Target{}, program.session.plan, RunForecast(program.session.plan, program.session.PlanRates())).holds);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), before);
   EXPECT_FALSE(Control<QPushButton>("SolveApply")->isEnabled());
