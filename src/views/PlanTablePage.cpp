@@ -98,11 +98,7 @@ void PlanTablePage::ExplainCurrentCell() {
 }
 
 void PlanTablePage::SelectCell(const QString& field, int year) {
-  const int row = year - session_.plan.CurrentYear;
-  if (row < 0 || row >= grid_->rowCount()) return;
-  const ForecastColumn* column = FindForecastColumn(field.toStdString());
-  const int c = column ? grid_->ColumnOf(column->field) : -1;
-  if (c >= 0) grid_->setCurrentCell(row, c, QItemSelectionModel::ClearAndSelect);
+  grid_->SelectCell(field.toStdString(), year - session_.plan.CurrentYear + 1);
 }
 
 void PlanTablePage::ShowForecast() { ShowTable(); }

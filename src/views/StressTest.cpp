@@ -2,15 +2,19 @@
 
 #include <QActionGroup>
 #include <QMenu>
+#include <QPointer>
 #include <algorithm>
 #include <thread>
 
 #include "engine/Forecast.h"
 #include "odds/BuiltInHistory.h"
 #include "odds/HistoryStart.h"
+#include "platform/Platform.h"
 #include "shell/PageMenus.h"
+#include "views/ExplainCommands.h"
 #include "views/RateScenarioDialog.h"
 #include "views/TrialTableDialog.h"
+#include "views/YearGrid.h"
 
 namespace {
 
@@ -30,18 +34,27 @@ class ScenarioModel : public PathModel {
   TrialRates rates_;
 };
 
-void ShowTable(QWidget& page, const Session& session, SettingsStore& settings) {
+// The stress test's year table; a cell explains itself on the same rates.
+void ShowTable(QWidget& page, const Session& session, Platform& platform) {
   const StressTestState& stress = session.stress;
   const QString name = QString::fromStdString(stress.Name());
   const QString title = stress.IsScenario() ? QString("Rate scenario: %1").arg(name)
                                             : QString("Stress test: %1, %2")
                                                   .arg(name, QString::fromStdString(BuiltInHistoryName()));
-  const TrialReplay replay = stress.IsScenario()
-                                 ? ReplayTrial(session.plan, ScenarioModel(ScenarioPath(session.plan, stress.scenario)), 0)
-                                 : StressReplay(session.plan, stress.startYear);
-  auto* dialog = new TrialTableDialog(session.plan, replay, title, settings, &page);
+  const RatePath rates = StressRates(session.plan, stress);
+  const TrialReplay replay = stress.IsScenario() ? ReplayTrial(session.plan, ScenarioModel(rates), 0)
+                                                 : StressReplay(session.plan, stress.startYear);
+  auto* dialog = new TrialTableDialog(session.plan, replay, title, platform.settings, &page);
   dialog->setObjectName("StressTestTable");
   dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->OfferExplanations([dialog, plan = session.plan, rates, under = StressRatesTitle(stress), &platform](
+                                YearField field, int year, bool todaysDollars) {
+    const QPointer<TrialTableDialog> table(dialog);
+    OpenExplanation(dialog, ExplainedRun{plan, rates, todaysDollars, under}, platform.desktop, field, year,
+                    [table, first = plan.CurrentYear](const QString& cell, int calendarYear) {
+                      if (table) table->Grid()->SelectCell(cell.toStdString(), calendarYear - first + 1);
+                    });
+  });
   dialog->show();
 }
 
@@ -55,11 +68,26 @@ int WorstStartYear(const PlanRecord& plan) {
   return model.FirstYear() + (result ? result->WorstTrial() : 0);
 }
 
+RatePath StressRates(const PlanRecord& plan, const StressTestState& stress) {
+  if (stress.IsScenario()) return ScenarioPath(plan, stress.scenario);
+  return HistoryStartRates(plan, BuiltInHistory(), stress.startYear).rates;
+}
+
+QString StressRatesTitle(const StressTestState& stress) {
+  if (!stress.IsScenario()) {
+    return QString("starting as %1%2").arg(stress.startYear).arg(stress.worstStart ? " (the worst start)" : "");
+  }
+  QStringList changes;
+  for (const RateOverride& change : stress.scenario) {
+    QString text = QString::fromStdString(ScenarioName({change}));
+    text[0] = text[0].toLower();
+    changes << text;
+  }
+  return "under the scenario: " + changes.join(", ");
+}
+
 ComparisonSeries StressSeries(const Session& session) {
-  const StressTestState& stress = session.stress;
-  const RatePath rates = stress.IsScenario() ? ScenarioPath(session.plan, stress.scenario)
-                                             : HistoryStartRates(session.plan, BuiltInHistory(), stress.startYear).rates;
-  const Forecast forecast = ForecastInView(session.plan, rates, session.CurrentDollars);
+  const Forecast forecast = ForecastInView(session.plan, StressRates(session.plan, session.stress), session.CurrentDollars);
   ComparisonSeries series;
   series.dotted = true;
   for (int a = 1; a <= RowCount(session.plan); ++a) series.values.push_back(forecast.table.Year(a).NetWorth);
@@ -71,7 +99,7 @@ TrialReplay StressReplay(const PlanRecord& plan, int startYear) {
   return ReplayTrial(plan, model, startYear - model.FirstYear());
 }
 
-void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, SettingsStore& settings,
+void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& platform,
                        std::function<void()> changed) {
   QMenu* menu = file->addMenu("S&tress Test");
   menu->setObjectName("StressTestMenu");
@@ -111,8 +139,8 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, SettingsSto
     dialog->open();
   });
   menu->addSeparator();
-  QAction* table = AddMenuCommand(menu, "Show Stress Test &Table", "StressTable", [&page, &session, &settings] {
-    if (session.stress.Due()) ShowTable(page, session, settings);
+  QAction* table = AddMenuCommand(menu, "Show Stress Test &Table", "StressTable", [&page, &session, &platform] {
+    if (session.stress.Due()) ShowTable(page, session, platform);
   });
   // The marks and the table item follow the session, which the other result page may have changed.
   QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, none, scenario, table, &session] {

@@ -1,5 +1,6 @@
 #include "views/TrialTableDialog.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -52,4 +53,23 @@ TrialTableDialog::TrialTableDialog(const PlanRecord& plan, const TrialReplay& re
 void TrialTableDialog::ShowTable() {
   grid_->SetColumns(YearTableColumns(plan_.SecondPerson, RememberedYearFields(settings_)));
   grid_->ShowYears(plan_, todaysDollars_->isChecked() ? replay_.currentTable : replay_.table);
+}
+
+void TrialTableDialog::OfferExplanations(Explainer explain) {
+  if (!explain_) {
+    auto* action = new QAction("Why this number?", grid_);
+    action->setObjectName("WhyThisNumber");
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    action->setShortcutContext(Qt::WidgetShortcut);
+    connect(action, &QAction::triggered, this, &TrialTableDialog::ExplainCurrentCell);
+    grid_->addAction(action);
+    grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  }
+  explain_ = std::move(explain);
+}
+
+void TrialTableDialog::ExplainCurrentCell() {
+  const int row = grid_->currentRow();
+  const YearField field = grid_->FieldAt(grid_->currentColumn());
+  if (explain_ && row >= 0 && field != nullptr) explain_(field, row + 1, todaysDollars_->isChecked());
 }
