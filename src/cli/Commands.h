@@ -45,7 +45,7 @@ inline constexpr const char* kSimulateUsage =
     "      [--sd-deferred X] [--sd-realestate X] [--corr-returns R] [--corr A:B=R] [--threads T]\n"
     "      [--trial N [--current-dollars] [--all-fields]] [--current-dollars] [--format text|json|csv|tsv]\n"
     "      [--rates FILE]\n"
-    "    --rates centres the Monte Carlo model's draws of each year on that year's rates of the file (the plan's\n"
+    "    --rates centers the Monte Carlo model's draws of each year on that year's rates of the file (the plan's\n"
     "    own rates after its last row); the swings and correlations stay.";
 inline constexpr const char* kSolveUsage =
     "prevora-cli solve PLAN --lever spending|retire-age|savings|field:NAME [--person 1|2|both]\n"

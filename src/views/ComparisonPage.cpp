@@ -190,7 +190,7 @@ void ComparisonPage::Refresh() {
   onStressRates_->setText(
       QString("Run both on the &rate scenario / stress start: %1").arg(QString::fromStdString(stress.Name())));
   const bool onStress = stress.Due() && onStressRates_->isChecked();
-  if (onStress) options.metric.rates = [stress](const PlanRecord& plan) { return StressRates(plan, stress); };
+  if (onStress) options.metric.rates = StressComparisonRates(session_.plan, stress);
   const PlanRecord& base = state.otherIsBase ? state.other : session_.plan;
   comparison_ = ComparePlans(base, state.otherIsBase ? session_.plan : state.other, options);
 

@@ -13,6 +13,6 @@ struct OddsModelBuild {
 };
 
 // The path model the settings ask for on the plan: Monte Carlo (its draws
-// centred on `means` when given, else on the plan's rates), or the history
+// centered on `means` when given, else on the plan's rates), or the history
 // file read now (its problems are reported with file and line).
 OddsModelBuild BuildOddsModel(const PlanRecord& plan, const OddsSettings& settings, const RatePath* means = nullptr);

@@ -55,7 +55,7 @@ OddsPage::OddsPage(Session& session, Platform& platform, Navigator& navigator, Q
     : Page(PageId::Odds, session, platform, navigator, parent),
       form_(new OddsSettingsForm(platform.prompts,
                                  [&session] { return QString::fromStdString(session.CurrentPlanFolder()); })),
-      centreOnStress_(new QCheckBox),
+      centerOnStress_(new QCheckBox),
       headline_(new QLabel(kNoRunYet)),
       details_(new QLabel),
       levelBar_(new ChartView),
@@ -137,9 +137,9 @@ QWidget* OddsPage::BuildControls() {
   auto* layout = new QVBoxLayout(controls);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(form_);
-  centreOnStress_->setObjectName("OddsCentreOnStress");
-  layout->addWidget(centreOnStress_);
-  connect(form_, &OddsSettingsForm::ModelChosen, this, &OddsPage::ShowCentreChoice);
+  centerOnStress_->setObjectName("OddsCenterOnStress");
+  layout->addWidget(centerOnStress_);
+  connect(form_, &OddsSettingsForm::ModelChosen, this, &OddsPage::ShowCenterChoice);
   progress_->setObjectName("OddsProgress");
   progress_->setAccessibleName("Simulation progress");
   progress_->setFormat("%v of %m trials");
@@ -161,7 +161,7 @@ QSize OddsPage::MinimumPageSize() const { return {840, 600}; }
 void OddsPage::Refresh() {
   SetCaptionTitle(kCaptionTitle);
   form_->SetValues(LoadOddsSettings(platform_.settings));
-  ShowCentreChoice();
+  ShowCenterChoice();
   const PageId from = session_.LastPageLeft;
   if (from == PageId::Graph || from == PageId::PlanTable) origin_ = from;
   // Odds belong to the plan they ran on.
@@ -175,15 +175,15 @@ void OddsPage::RunClicked() {
   if (IsRunning()) return;
   const OddsSettings settings = form_->Values();
   SaveOddsSettings(platform_.settings, settings);
-  const bool centred = session_.stress.Due() && settings.model == OddsModelChoice::MonteCarlo &&
-                       centreOnStress_->isChecked();
+  const bool centered = session_.stress.Due() && settings.model == OddsModelChoice::MonteCarlo &&
+                       centerOnStress_->isChecked();
   const RatePath means = StressRates(session_.plan, session_.stress);
-  const OddsModelBuild build = BuildOddsModel(session_.plan, settings, centred ? &means : nullptr);
+  const OddsModelBuild build = BuildOddsModel(session_.plan, settings, centered ? &means : nullptr);
   if (!build.model) {
     ShowError(build.error);
     return;
   }
-  runCentre_ = centred ? QString::fromStdString(session_.stress.Name()) : QString();
+  runCenter_ = centered ? QString::fromStdString(session_.stress.Name()) : QString();
   run_ = std::make_unique<OddsRun>(session_.plan, build.model);
   connect(run_.get(), &OddsRun::Progress, this, &OddsPage::ShowProgress);
   connect(run_.get(), &OddsRun::Finished, this, &OddsPage::RunFinished);
@@ -225,7 +225,7 @@ void OddsPage::RunFinished(std::shared_ptr<const OddsResult> result, const QStri
   result_ = std::move(result);
   resultModel_ = run->Model();
   resultPlan_ = run->Plan();
-  resultCentre_ = runCentre_;
+  resultCenter_ = runCenter_;
   // The graph can show the band of the plan's net worth behind its curves.
   session_.odds.Store(resultPlan_, result_->years);
   ShowResult();
@@ -251,7 +251,7 @@ void OddsPage::ShowResult() {
   const std::shared_ptr<const OddsResult> result = result_;
   headline_->setText(OddsHeadline(*result));
   details_->setText(OddsDetails(*result, *resultModel_) +
-                    (resultCentre_.isEmpty() ? QString() : "\nTrials centred on the rates of " + resultCentre_ + "."));
+                    (resultCenter_.isEmpty() ? QString() : "\nTrials centered on the rates of " + resultCenter_ + "."));
   LevelShares shares{};
   for (int k = 0; k < kShortfallLevelCount; ++k)
     shares[static_cast<std::size_t>(k)] = result->LevelShare(static_cast<ShortfallLevel>(k));
@@ -297,15 +297,15 @@ void OddsPage::EscapePressed() {
 void OddsPage::CloseClicked() { GoTo(origin_); }
 
 // The stress test's rates can be the Monte Carlo draws' means; history replays its own years.
-void OddsPage::ShowCentreChoice() {
+void OddsPage::ShowCenterChoice() {
   const StressTestState& stress = session_.stress;
-  centreOnStress_->setVisible(stress.Due());
-  centreOnStress_->setText(QString("Centre the trials on the %1: %2")
+  centerOnStress_->setVisible(stress.Due());
+  centerOnStress_->setText(QString("Center the trials on the %1:\n%2")
                                .arg(stress.IsScenario() ? "rate scenario" : "stress start",
                                     QString::fromStdString(stress.Name())));
   const bool monteCarlo = form_->Values().model == OddsModelChoice::MonteCarlo;
-  centreOnStress_->setEnabled(monteCarlo);
-  centreOnStress_->setToolTip(monteCarlo ? QString() : "The Monte Carlo model only: history replays its own years.");
+  centerOnStress_->setEnabled(monteCarlo);
+  centerOnStress_->setToolTip(monteCarlo ? QString() : "The Monte Carlo model only: history replays its own years.");
 }
 
 void OddsPage::Hidden() {

@@ -46,7 +46,7 @@ class OddsPage : public Page {
   OddsSettingsForm* SettingsForm() const { return form_; }
   // Shown while a stress test is chosen; ticked, the Monte Carlo trials draw
   // each year around that year's stress rates instead of the plan's.
-  QCheckBox* CentreOnStress() const { return centreOnStress_; }
+  QCheckBox* CenterOnStress() const { return centerOnStress_; }
 
  protected:
   void Refresh() override;
@@ -61,7 +61,7 @@ class OddsPage : public Page {
   void ShowResult();
   void ClearResult(const QString& note);
   void EscapePressed();
-  void ShowCentreChoice();
+  void ShowCenterChoice();
 
   PageId origin_ = PageId::Graph;
   std::unique_ptr<OddsRun> run_;
@@ -70,9 +70,9 @@ class OddsPage : public Page {
   PlanRecord resultPlan_;
 
   OddsSettingsForm* form_;
-  QCheckBox* centreOnStress_;
-  QString runCentre_;     // what the running trials are centred on, or empty
-  QString resultCentre_;  // the same for the result shown
+  QCheckBox* centerOnStress_;
+  QString runCenter_;     // what the running trials are centered on, or empty
+  QString resultCenter_;  // the same for the result shown
   QLabel* headline_;
   QLabel* details_;
   ChartView* levelBar_;

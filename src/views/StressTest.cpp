@@ -1,12 +1,14 @@
 #include "views/StressTest.h"
 
 #include <QActionGroup>
+#include <QFile>
 #include <QMenu>
 #include <QPointer>
 #include <algorithm>
 #include <thread>
 
 #include "engine/Forecast.h"
+#include "model/FileSave.h"
 #include "odds/BuiltInHistory.h"
 #include "odds/HistoryStart.h"
 #include "platform/Platform.h"
@@ -33,6 +35,21 @@ class ScenarioModel : public PathModel {
  private:
   TrialRates rates_;
 };
+
+// Writes the typed scenario as a rate file the command line reads.
+void SaveScenario(QWidget& page, const Session& session, Platform& platform) {
+  FileDialogRequest request;
+  request.title = "Save Scenario as Rate File";
+  request.filter = "CSV files (*.csv)";
+  request.defaultExtension = "csv";
+  request.initialFolder = QString::fromStdString(session.CurrentPlanFolder());
+  request.proposedName = "scenario.csv";
+  const std::optional<QString> path = platform.prompts.SaveFile(&page, request);
+  if (!path) return;
+  const std::string problem =
+      SaveFileContents(QFile::encodeName(*path).toStdString(), ScenarioCsv(session.plan, session.stress.scenario));
+  if (!problem.empty()) platform.prompts.Error(&page, QString::fromStdString(problem));
+}
 
 // The stress test's year table; a cell explains itself on the same rates.
 void ShowTable(QWidget& page, const Session& session, Platform& platform) {
@@ -71,6 +88,16 @@ int WorstStartYear(const PlanRecord& plan) {
 RatePath StressRates(const PlanRecord& plan, const StressTestState& stress) {
   if (stress.IsScenario()) return ScenarioPath(plan, stress.scenario);
   return HistoryStartRates(plan, BuiltInHistory(), stress.startYear).rates;
+}
+
+RateSource StressComparisonRates(const PlanRecord& current, const StressTestState& stress) {
+  if (!stress.IsScenario()) {
+    return [stress](const PlanRecord& plan) { return StressRates(plan, stress); };
+  }
+  const int rows = ScenarioRows(current, stress.scenario);
+  return [rows, typed = ScenarioPath(current, stress.scenario)](const PlanRecord& plan) {
+    return rows >= RowCount(plan) ? typed : typed.WithPlanRatesFrom(rows + 1, plan);
+  };
 }
 
 QString StressRatesTitle(const StressTestState& stress) {
@@ -142,8 +169,12 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& p
   QAction* table = AddMenuCommand(menu, "Show Stress Test &Table", "StressTable", [&page, &session, &platform] {
     if (session.stress.Due()) ShowTable(page, session, platform);
   });
-  // The marks and the table item follow the session, which the other result page may have changed.
-  QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, none, scenario, table, &session] {
+  QAction* save = AddMenuCommand(menu, "&Save Scenario as Rate File...", "StressSaveScenario",
+                                 [&page, &session, &platform] {
+                                   if (session.stress.IsScenario()) SaveScenario(page, session, platform);
+                                 });
+  // The marks and the items follow the session, which the other result page may have changed.
+  QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, none, scenario, table, save, &session] {
     none->setChecked(!session.stress.Due());
     scenario->setChecked(session.stress.IsScenario());
     for (QAction* action : menu->actions()) {
@@ -152,5 +183,6 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& p
       if (action->objectName() == "StressWorst") action->setChecked(session.stress.worstStart && !session.stress.IsScenario());
     }
     table->setEnabled(session.stress.Due());
+    save->setEnabled(session.stress.IsScenario());
   });
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+#include "compare/ComparisonForecast.h"
 #include "odds/OddsRunner.h"
 #include "render/ComparisonCurve.h"
 #include "shell/Session.h"
@@ -24,6 +25,11 @@ int WorstStartYear(const PlanRecord& plan);
 // built-in history's from the chosen start.
 RatePath StressRates(const PlanRecord& plan, const StressTestState& stress);
 
+// The rates a comparison runs each plan on, as `diff --rates` runs them on the
+// scenario saved as a rate file (the typed rows of the `current` plan, then
+// each plan's own rates), or `diff --history-start` on the start.
+RateSource StressComparisonRates(const PlanRecord& current, const StressTestState& stress);
+
 // What an explanation's title adds to name those rates: "under the scenario:
 // inflation 5 % 2027-2036", "starting as 1966".
 QString StressRatesTitle(const StressTestState& stress);
@@ -35,7 +41,8 @@ ComparisonSeries StressSeries(const Session& session);
 TrialReplay StressReplay(const PlanRecord& plan, int startYear);
 
 // "S&tress Test" in a result page's File menu: the named starts, the worst
-// start for the plan, a typed rate scenario, None and the year table, whose
-// cells explain themselves on the stress test's rates. `changed` runs after a choice.
+// start for the plan, a typed rate scenario, None, the year table (whose cells
+// explain themselves on the stress test's rates) and saving the scenario as a
+// rate file. `changed` runs after a choice.
 void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& platform,
                        std::function<void()> changed);

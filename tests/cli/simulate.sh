@@ -64,7 +64,7 @@ cmp -s "$work/trial" "$src/tests/data/double_forecast.tsv" || fail "zero deviati
 "$cli" simulate "$plan" --trials 10 --trial 11 >/dev/null 2>&1
 [ $? -eq 1 ] || fail "--trial past the last trial must exit 1"
 
-# --rates centres the Monte Carlo draws on a rate file: the plan's own rates (plan file lines 51
+# --rates centers the Monte Carlo draws on a rate file: the plan's own rates (plan file lines 51
 # and 53-55) give the plain run trial for trial; a short file of other rates runs, moves the odds,
 # and gives the same on 1 and 2 threads; the history models refuse it.
 line() { sed -n "$1p" "$plan" | tr -d '\r'; }

@@ -4,10 +4,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "compare/Comparison.h"
+#include "engine/RatePathCsv.h"
 #include "model/PlanFile.h"
 #include "odds/MonteCarloModel.h"
 #include "odds/OddsRunner.h"
@@ -95,8 +97,8 @@ TEST_F(StressRatesTest, TheStressTablesCellsExplainThemselvesOnItsRates) {
   delete table;
 }
 
-// Ticked, both plans run on the scenario, as every comparison with those rates does.
-TEST_F(StressRatesTest, TheComparisonRunsBothPlansOnTheStressRatesWhenAsked) {
+// Ticked, both plans run on the scenario as `diff --rates` runs them on the scenario saved as a rate file.
+TEST_F(StressRatesTest, TheComparisonRunsBothPlansOnTheScenarioAsTheSavedRateFileDoes) {
   PlanRecord other;
   ASSERT_TRUE(ReadPlanFile(other, PREVORA_TEST_DATA "/double_compare.plan").ok);
   program.session.comparison.Open(PREVORA_TEST_DATA "/double_compare.plan", other, PageId::Graph);
@@ -109,16 +111,22 @@ TEST_F(StressRatesTest, TheComparisonRunsBothPlansOnTheStressRatesWhenAsked) {
 
   ChooseScenario();
   program.Open(PageId::Graph);
+  QTemporaryDir folder;
+  const QString saved = folder.filePath("scenario.csv");
+  program.scripted.prompts.fileAnswers.push_back(saved);
+  program.Trigger("StressSaveScenario");
+  const RatePathRead read = ReadRatePathCsv(saved.toStdString(), program.session.plan.CurrentYear, kForecastRows);
+  ASSERT_TRUE(read.path) << read.message;
+  EXPECT_EQ(read.yearsGiven, 11);
+
   program.Open(PageId::Comparison);
   EXPECT_FALSE(box->isHidden());
   box->setChecked(true);
   ComparisonOptions options;
-  const StressTestState stress = program.session.stress;
-  options.metric.rates = [stress](const PlanRecord& plan) { return StressRates(plan, stress); };
-  const Comparison expected = ComparePlans(program.session.plan, other, options);
-  EXPECT_EQ(Figures(page->Shown()), Figures(expected));
+  options.metric.rates = [read](const PlanRecord& plan) { return read.path->WithPlanRatesFrom(read.yearsGiven + 1, plan); };
+  EXPECT_EQ(Figures(page->Shown()), Figures(ComparePlans(program.session.plan, other, options)));
   EXPECT_NE(Figures(page->Shown()), own);
-  const int first = static_cast<int>(stress.scenario[0].firstYear);
+  const int first = program.session.plan.CurrentYear + 1;
   EXPECT_TRUE(page->findChild<QLabel*>("ComparedPlans")
                   ->text()
                   .endsWith(QString("Both plans run under the scenario: inflation 5 % %1-%2.").arg(first).arg(first + 9)));
@@ -126,12 +134,12 @@ TEST_F(StressRatesTest, TheComparisonRunsBothPlansOnTheStressRatesWhenAsked) {
   EXPECT_EQ(Figures(page->Shown()), own);
 }
 
-// Ticked, the Monte Carlo trials centre on the scenario's rates; the history models cannot.
-TEST_F(StressRatesTest, TheOddsCentreTheTrialsOnTheScenarioWhenAsked) {
+// Ticked, the Monte Carlo trials center on the scenario's rates; the history models cannot.
+TEST_F(StressRatesTest, TheOddsCenterTheTrialsOnTheScenarioWhenAsked) {
   program.Trigger("Odds");
   auto* odds = qobject_cast<OddsPage*>(program.Current());
   ASSERT_NE(odds, nullptr);
-  QCheckBox* box = odds->CentreOnStress();
+  QCheckBox* box = odds->CenterOnStress();
   EXPECT_TRUE(box->isHidden());
   odds->CloseClicked();
 
@@ -140,7 +148,7 @@ TEST_F(StressRatesTest, TheOddsCentreTheTrialsOnTheScenarioWhenAsked) {
   EXPECT_FALSE(box->isHidden());
   EXPECT_TRUE(box->isEnabled());
   EXPECT_EQ(box->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
-  EXPECT_TRUE(box->text().startsWith("Centre the trials on the rate scenario: Inflation 5 %"));
+  EXPECT_TRUE(box->text().startsWith("Center the trials on the rate scenario:\nInflation 5 %"));
   odds->findChild<QSpinBox*>("OddsTrials")->setValue(300);
   box->setChecked(true);
   odds->RunClicked();
@@ -154,7 +162,7 @@ TEST_F(StressRatesTest, TheOddsCentreTheTrialsOnTheScenarioWhenAsked) {
           .value();
   EXPECT_EQ(odds->Result()->NoNewDebtShare(), expected.NoNewDebtShare());
   EXPECT_EQ(odds->Result()->WorstTrial(), expected.WorstTrial());
-  EXPECT_TRUE(odds->findChild<QLabel*>("OddsDetails")->text().contains("Trials centred on the rates of Inflation 5 %"));
+  EXPECT_TRUE(odds->findChild<QLabel*>("OddsDetails")->text().contains("Trials centered on the rates of Inflation 5 %"));
 
   odds->findChild<QComboBox*>("OddsModel")->setCurrentIndex(static_cast<int>(OddsModelChoice::Historical));
   EXPECT_FALSE(box->isEnabled());
