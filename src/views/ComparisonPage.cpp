@@ -83,6 +83,7 @@ ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& 
   curve_->setAccessibleName("Compare curve on the graph");
   connect(curve_, &QCheckBox::toggled, this, [this](bool on) { session_.comparison.curveShown = on; });
   onStressRates_->setObjectName("CompareOnStressRates");
+  onStressRates_->setAccessibleName("Run both plans on the stress test's rates");
   connect(onStressRates_, &QCheckBox::toggled, this, [this] { Refresh(); });
   tabs_->setObjectName("ComparisonTabs");
   tabs_->addTab(BuildSummaryTab(), "&Summary");

@@ -1,5 +1,8 @@
 #include "views/ExplainCommands.h"
 
+#include <QAction>
+#include <QTableWidget>
+
 #include "engine/ForecastColumns.h"
 #include "platform/Platform.h"
 #include "shell/Session.h"
@@ -21,4 +24,15 @@ void OpenExplanation(QWidget* parent, const Session& session, Platform& platform
                      int year, std::function<void(const QString& field, int calendarYear)> showCell) {
   OpenExplanation(parent, ExplainedRun{session.plan, session.PlanRates(), session.CurrentDollars, {}},
                   platform.desktop, field, year, std::move(showCell));
+}
+
+QAction* AddWhyThisNumber(QTableWidget* table, std::function<void()> explainCurrentCell) {
+  auto* explain = new QAction("Why this number?", table);
+  explain->setObjectName("WhyThisNumber");
+  explain->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  explain->setShortcutContext(Qt::WidgetShortcut);
+  QObject::connect(explain, &QAction::triggered, table, std::move(explainCurrentCell));
+  table->addAction(explain);
+  table->setContextMenuPolicy(Qt::ActionsContextMenu);
+  return explain;
 }

@@ -8,6 +8,8 @@
 #include "engine/RatePath.h"
 
 class Desktop;
+class QAction;
+class QTableWidget;
 class QWidget;
 struct Platform;
 struct Session;
@@ -32,3 +34,7 @@ void OpenExplanation(QWidget* parent, const ExplainedRun& run, Desktop& desktop,
 // The same on the session's forecast, in the dollar view the session shows.
 void OpenExplanation(QWidget* parent, const Session& session, Platform& platform, std::int64_t YearRecord::*field,
                      int year, std::function<void(const QString& field, int calendarYear)> showCell);
+
+// "Why this number?" on a year table: right-click a cell, or Ctrl+E while the
+// table has the focus, runs `explainCurrentCell`.
+QAction* AddWhyThisNumber(QTableWidget* table, std::function<void()> explainCurrentCell);

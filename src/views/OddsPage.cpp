@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "odds/OddsRunner.h"
 #include "shell/PageMenus.h"
@@ -138,6 +139,7 @@ QWidget* OddsPage::BuildControls() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(form_);
   centerOnStress_->setObjectName("OddsCenterOnStress");
+  centerOnStress_->setAccessibleName("Center the trials on the stress test's rates");
   layout->addWidget(centerOnStress_);
   connect(form_, &OddsSettingsForm::ModelChosen, this, &OddsPage::ShowCenterChoice);
   progress_->setObjectName("OddsProgress");
@@ -177,8 +179,9 @@ void OddsPage::RunClicked() {
   SaveOddsSettings(platform_.settings, settings);
   const bool centered = session_.stress.Due() && settings.model == OddsModelChoice::MonteCarlo &&
                        centerOnStress_->isChecked();
-  const RatePath means = StressRates(session_.plan, session_.stress);
-  const OddsModelBuild build = BuildOddsModel(session_.plan, settings, centered ? &means : nullptr);
+  const std::optional<RatePath> means =
+      centered ? std::optional<RatePath>(StressRates(session_.plan, session_.stress)) : std::nullopt;
+  const OddsModelBuild build = BuildOddsModel(session_.plan, settings, means ? &*means : nullptr);
   if (!build.model) {
     ShowError(build.error);
     return;

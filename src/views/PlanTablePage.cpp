@@ -1,12 +1,10 @@
 #include "views/PlanTablePage.h"
 
-#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QVBoxLayout>
 
-#include "engine/ForecastColumns.h"
 #include "engine/ForecastTable.h"
 #include "render/PlanPrinting.h"
 #include "shell/PageMenus.h"
@@ -35,13 +33,7 @@ PlanTablePage::PlanTablePage(Session& session, Platform& platform, Navigator& na
   layout->addWidget(grid_);
   BuildMenus();
   // Right-click on a cell or Ctrl+E: where the number comes from.
-  auto* explain = new QAction("Why this number?", grid_);
-  explain->setObjectName("WhyThisNumber");
-  explain->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-  explain->setShortcutContext(Qt::WidgetShortcut);
-  connect(explain, &QAction::triggered, this, [this] { ExplainCurrentCell(); });
-  grid_->addAction(explain);
-  grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  AddWhyThisNumber(grid_, [this] { ExplainCurrentCell(); });
 }
 
 void PlanTablePage::BuildMenus() {

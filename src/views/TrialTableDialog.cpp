@@ -1,6 +1,5 @@
 #include "views/TrialTableDialog.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -10,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "odds/TrialForecast.h"
+#include "views/ExplainCommands.h"
 #include "views/YearColumnMenu.h"
 #include "views/YearGrid.h"
 
@@ -56,15 +56,7 @@ void TrialTableDialog::ShowTable() {
 }
 
 void TrialTableDialog::OfferExplanations(Explainer explain) {
-  if (!explain_) {
-    auto* action = new QAction("Why this number?", grid_);
-    action->setObjectName("WhyThisNumber");
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    action->setShortcutContext(Qt::WidgetShortcut);
-    connect(action, &QAction::triggered, this, &TrialTableDialog::ExplainCurrentCell);
-    grid_->addAction(action);
-    grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  }
+  if (!explain_) AddWhyThisNumber(grid_, [this] { ExplainCurrentCell(); });
   explain_ = std::move(explain);
 }
 

@@ -93,7 +93,10 @@ TEST_F(StressRatesTest, TheStressTablesCellsExplainThemselvesOnItsRates) {
   program.session.stress.Choose(1966, false);
   table = OpenStressTable();
   ASSERT_NE(table, nullptr);
-  EXPECT_EQ(Explain(*table, 5, "NetWorth").first, "Why this number? starting as 1966");
+  const auto [title, line] = Explain(*table, 5, "NetWorth");
+  EXPECT_EQ(title, "Why this number? starting as 1966");
+  EXPECT_TRUE(line.endsWith(": " + table->Grid()->CellText(5, table->Grid()->ColumnOf(&YearRecord::NetWorth))))
+      << line.toStdString();
   delete table;
 }
 
