@@ -21,7 +21,7 @@ inline constexpr const char* kForecastUsage =
     "      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan]";
 inline constexpr const char* kExplainUsage =
     "prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]\n"
-    "      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan]";
+    "      [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]";
 inline constexpr const char* kGraphUsage =
     "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]\n"
     "      [--past-inflation recorded|plan]";
@@ -46,7 +46,9 @@ inline constexpr const char* kSimulateUsage =
     "      [--complete-only] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--sd-inflation X] [--sd-taxable X]\n"
     "      [--sd-deferred X] [--sd-realestate X] [--corr-returns R] [--corr A:B=R] [--threads T]\n"
     "      [--trial N [--current-dollars] [--all-fields]] [--current-dollars] [--format text|json|csv|tsv]\n"
-    "      [--past-inflation recorded|plan]";
+    "      [--rates FILE] [--past-inflation recorded|plan]\n"
+    "    --rates centers the Monte Carlo model's draws of each year on that year's rates of the file (the plan's\n"
+    "    own rates after its last row); the swings and correlations stay.";
 inline constexpr const char* kSolveUsage =
     "prevora-cli solve PLAN --lever spending|retire-age|savings|field:NAME [--person 1|2|both]\n"
     "      [--target never-new-debt|never-borrow|net-worth:AGE:AMOUNT] [--min X] [--max X]\n"

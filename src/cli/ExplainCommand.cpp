@@ -20,6 +20,7 @@ struct ExplainOptions {
   bool currentDollars = false;
   int depth = 1;
   bool json = false;
+  std::string rates;  // a rate file, or empty for the plan's own rates
   HistoryStartOption historyStart;
   PastInflationRule past = PastInflationRule::Recorded;
 };
@@ -61,6 +62,11 @@ const CliOption<ExplainOptions> kExplainOptions[] = {
     {.name = "--current-dollars", .flag = &ExplainOptions::currentDollars},
     {.name = "--depth", .store = StoreDepth},
     {.name = "--format", .store = StoreFormat},
+    {.name = "--rates",
+     .store = [](ExplainOptions& options, const std::string& path) -> const char* {
+       options.rates = path;
+       return path.empty() ? "--rates needs a file" : nullptr;
+     }},
     {.name = "--history-start",
      .store = [](ExplainOptions& options, const std::string& year) -> const char* {
        options.historyStart.year = year;
@@ -106,10 +112,17 @@ int RunExplainCommand(const CliArgs& args) {
   if (slot < 0) {
     return Refuse("unknown field '" + options.field + "'; the fields are the header of forecast --all-fields");
   }
+  if (!options.rates.empty() && options.historyStart.Given()) {
+    return ReportUsageError(kExplainSyntax.errorStyle, kExplainUsage, "--rates and --history-start exclude each other");
+  }
   PlanRecord plan;
   if (!LoadPlanForCli(options.plan, plan)) return 2;
   RatePath rates = RatePath::FromPlan(plan);
-  if (options.historyStart.Given()) {
+  if (!options.rates.empty()) {
+    const std::optional<RatePathRead> read = ReadRatesForCli(options.rates, plan, RowCount(plan));
+    if (!read) return 2;
+    rates = RatesOfFileFor(*read, plan);
+  } else if (options.historyStart.Given()) {
     int status = 0;
     const std::optional<HistoryStartRun> run = HistoryStartForCli(plan, options.historyStart, status);
     if (!run) return status;

@@ -31,7 +31,20 @@ std::unique_ptr<PathModel> BuildModel(const SimulateOptions& options, const Plan
       status = UsageError(problem);
       return nullptr;
     }
-    return std::make_unique<MonteCarloModel>(plan, options.monteCarlo);
+    if (options.rates.empty()) return std::make_unique<MonteCarloModel>(plan, options.monteCarlo);
+    const std::optional<RatePathRead> read = ReadRatesForCli(options.rates, plan, RowCount(plan));
+    if (!read) {
+      status = 2;
+      return nullptr;
+    }
+    return std::make_unique<MonteCarloModel>(plan, options.monteCarlo, RatesOfFileFor(*read, plan));
+  }
+  if (!options.rates.empty()) {
+    std::fputs("prevora-cli simulate: --rates sets the Monte Carlo model's means; the historical and bootstrap\n"
+               "models replay the history's own rates\n",
+               stderr);
+    status = 2;
+    return nullptr;
   }
   history = LoadHistoryForCli(options.history);
   if (!history) {

@@ -101,6 +101,7 @@ class Parser {
         {"--trial", [this](const std::string& v) { return Whole(v, options_.trial) && options_.trial >= 1; }},
         {"--model", [this](const std::string& v) { return Model(v); }},
         {"--history", [this](const std::string& v) { return !(options_.history = v).empty(); }},
+        {"--rates", [this](const std::string& v) { return !(options_.rates = v).empty(); }},
         {"--block",
          [this](const std::string& v) {
            return Whole(v, options_.block) && options_.block >= 1 && options_.block <= kMaxBootstrapBlock;

@@ -21,6 +21,7 @@ struct SimulateOptions {
   HistoricalSettings historical;
   std::string history;  // empty: the built-in history
   int block = 5;        // bootstrap years taken together
+  std::string rates;    // a rate file the Monte Carlo draws center on, or empty for the plan's rates
   int threads = 0;  // 0: as many as the machine has
   int trial = 0;    // 1-based; 0 runs the whole simulation
   SimulateFormat format = SimulateFormat::Text;

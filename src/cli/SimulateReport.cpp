@@ -46,6 +46,10 @@ void PrintSettingsText(const SimulateOptions& options, const OddsResult& result,
   if (source.history == nullptr) {
     const MonteCarloSettings& mc = options.monteCarlo;
     std::printf("Model: Monte Carlo, %d trials, seed %llu\n", result.trials, static_cast<unsigned long long>(mc.seed));
+    if (!options.rates.empty()) {
+      std::printf("Means: each year's rates of %s (the plan's own after its last row)\n",
+                  ReadableText(options.rates).c_str());
+    }
     std::printf("Standard deviations (points): inflation %s, taxable %s, tax-deferred %s, real estate %s\n",
                 Number(mc.deviations[0]).c_str(), Number(mc.deviations[1]).c_str(), Number(mc.deviations[2]).c_str(),
                 Number(mc.deviations[3]).c_str());
@@ -150,8 +154,9 @@ std::string JsonSettings(const SimulateOptions& options, const HistorySource* hi
                         SeriesName(other) + "\": " + Number(mc.correlation.Get(series, other));
       }
     }
+    const std::string means = options.rates.empty() ? "" : ", \"rates\": " + JsonQuoted(options.rates);
     return "{\"model\": \"montecarlo\", \"deviations\": {" + deviations + "}, \"correlations\": {" + correlations +
-           "}}";
+           "}" + means + "}";
   }
   const HistorySource& source = *history;
   std::string json = std::string("{\"model\": \"") + (historical ? "historical" : "bootstrap") +

@@ -60,6 +60,7 @@ SolveCliParse ParseSolveCommandLine(const CliArgs& args, std::span<const char* c
   const SimulateParse simulate = ParseSimulateOptions(rest);
   if (!simulate.options) return fail(simulate.error);
   options.simulate = *simulate.options;
+  if (!options.simulate.rates.empty()) return fail("--rates applies to simulate only");
   if (simulateOptions && !options.Has("--odds")) return fail("the odds' settings apply with --odds P only");
   const std::string format = options.Value("--format", "text");
   if (format != "text" && format != "json") return fail("--format takes text or json");

@@ -1,9 +1,11 @@
 #include "engine/RateScenario.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 #include "engine/ForecastTable.h"
+#include "engine/RatePathCsv.h"
 #include "model/RateRange.h"
 
 namespace {
@@ -20,6 +22,15 @@ long double& RateOf(YearRates& rates, RateSeries series) {
       break;
   }
   return rates.Inflation;
+}
+
+// The shortest text that reads back as the same long double: plain digits,
+// or with an exponent for the rare tiny rate whose digits would not fit.
+std::string ExactText(long double value) {
+  char text[128];
+  auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+  if (written.ec != std::errc()) written = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, written.ptr);
 }
 
 std::string PercentText(long double value) {
@@ -75,6 +86,30 @@ RatePath ScenarioPath(const PlanRecord& plan, const std::vector<RateOverride>& c
     }
   }
   return path;
+}
+
+int ScenarioRows(const PlanRecord& plan, const std::vector<RateOverride>& changes) {
+  std::int64_t rows = 1;
+  for (const RateOverride& change : changes) {
+    // Counted as ScenarioPath counts them, clamped so no typed year overflows.
+    const std::int64_t year = std::clamp<std::int64_t>(change.firstYear, -(std::int64_t{1} << 40), std::int64_t{1} << 40);
+    const std::int64_t first = year - plan.CurrentYear + 1;
+    const std::int64_t last = std::min<std::int64_t>(first + std::max(change.years, 0) - 1, kForecastRows);
+    if (last >= std::max<std::int64_t>(first, 1)) rows = std::max(rows, last);
+  }
+  return static_cast<int>(rows);
+}
+
+std::string ScenarioCsv(const PlanRecord& plan, const std::vector<RateOverride>& changes) {
+  const RatePath path = ScenarioPath(plan, changes);
+  std::string csv = std::string(kRatePathHeader) + "\n";
+  for (int a = 1; a <= ScenarioRows(plan, changes); ++a) {
+    const YearRates& year = path.Year(a);
+    csv += std::to_string(static_cast<std::int64_t>(plan.CurrentYear) + a - 1) + "," + ExactText(year.Inflation) + "," +
+           ExactText(year.TaxableReturn) + "," + ExactText(year.TaxDeferredReturn) + "," +
+           ExactText(year.RealEstateGrowth) + "\n";
+  }
+  return csv;
 }
 
 std::string ScenarioName(const std::vector<RateOverride>& changes) {

@@ -35,5 +35,13 @@ std::string RateOverrideProblem(const PlanRecord& plan, const RateOverride& chan
 // Years outside the forecast are ignored.
 RatePath ScenarioPath(const PlanRecord& plan, const std::vector<RateOverride>& changes);
 
+// The forecast rows a rate file of the scenario holds: from the current year
+// to the last year it changes, at least the first.
+int ScenarioRows(const PlanRecord& plan, const std::vector<RateOverride>& changes);
+
+// The scenario as the rate file `forecast --rates` and `diff --rates` read:
+// those rows of ScenarioPath, each rate written so that it reads back exactly.
+std::string ScenarioCsv(const PlanRecord& plan, const std::vector<RateOverride>& changes);
+
 // "Inflation 5 % 2026-2035", or "Rate scenario (3 changes)": the curve's name.
 std::string ScenarioName(const std::vector<RateOverride>& changes);

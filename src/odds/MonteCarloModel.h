@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "model/PlanRecord.h"
 #include "odds/Correlation.h"
@@ -20,13 +21,15 @@ struct MonteCarloSettings {
 };
 
 // Every year of every trial draws the four rates at random. Each rate's gross
-// factor (1 + rate / 100) is lognormal with the mean of the plan's own rate
-// and the set deviation; the four draws are correlated in log space. A series
-// with no deviation keeps the plan's rate exactly.
+// factor (1 + rate / 100) is lognormal with the mean of that year's rate of
+// the means path (the plan's own rates unless a path is given) and the set
+// deviation; the four draws are correlated in log space. A series with no
+// deviation keeps the path's rate exactly.
 class MonteCarloModel : public PathModel {
  public:
   // Settings must have passed SettingsProblem.
   MonteCarloModel(const PlanRecord& plan, const MonteCarloSettings& settings);
+  MonteCarloModel(const PlanRecord& plan, const MonteCarloSettings& settings, const RatePath& means);
 
   // Why the settings cannot run, or empty.
   static std::string SettingsProblem(const MonteCarloSettings& settings);
@@ -37,7 +40,7 @@ class MonteCarloModel : public PathModel {
 
  private:
   struct SeriesShape {
-    long double planRate = 0.0L;
+    long double meanRate = 0.0L;
     bool fixed = true;
     long double logMean = 0.0L;
     long double logDeviation = 0.0L;
@@ -49,5 +52,6 @@ class MonteCarloModel : public PathModel {
   int rows_;
   std::uint64_t seed_;
   Matrix4 factor_{};
-  std::array<SeriesShape, kRateSeriesCount> shapes_{};
+  // One year's shapes per forecast row: the means may change from year to year.
+  std::vector<std::array<SeriesShape, kRateSeriesCount>> shapes_;
 };

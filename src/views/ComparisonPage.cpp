@@ -20,6 +20,7 @@
 #include "views/ComparisonRows.h"
 #include "views/DifferenceGrid.h"
 #include "views/GridClipboard.h"
+#include "views/StressTest.h"
 #include "views/YearGrid.h"
 
 namespace {
@@ -71,6 +72,7 @@ ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& 
     : Page(PageId::Comparison, session, platform, navigator, parent),
       plans_(new QLabel(Content())),
       curve_(new QCheckBox("Show the other plan's net worth on the graph as a &dashed curve", Content())),
+      onStressRates_(new QCheckBox(Content())),
       tabs_(new QTabWidget(Content())) {
   setObjectName("ComparisonPage");
   SetHelpContext(kHelpContext);
@@ -80,6 +82,9 @@ ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& 
   curve_->setObjectName("CompareCurve");
   curve_->setAccessibleName("Compare curve on the graph");
   connect(curve_, &QCheckBox::toggled, this, [this](bool on) { session_.comparison.curveShown = on; });
+  onStressRates_->setObjectName("CompareOnStressRates");
+  onStressRates_->setAccessibleName("Run both plans on the stress test's rates");
+  connect(onStressRates_, &QCheckBox::toggled, this, [this] { Refresh(); });
   tabs_->setObjectName("ComparisonTabs");
   tabs_->addTab(BuildSummaryTab(), "&Summary");
   tabs_->addTab(BuildChangesTab(), "&Input Changes");
@@ -94,6 +99,7 @@ ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& 
   layout->setContentsMargins(8, 6, 8, 8);
   layout->addLayout(plansRow);
   layout->addWidget(curve_);
+  layout->addWidget(onStressRates_);
   layout->addWidget(tabs_, 1);
   BuildMenus();
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -181,13 +187,20 @@ void ComparisonPage::Refresh() {
   ComparisonOptions options;
   options.currentDollars = session_.CurrentDollars;
   options.metric.past = session_.PastInflation;
+  const StressTestState stress = session_.stress;
+  onStressRates_->setVisible(stress.Due());
+  onStressRates_->setText(
+      QString("Run both on the &rate scenario / stress start: %1").arg(QString::fromStdString(stress.Name())));
+  const bool onStress = stress.Due() && onStressRates_->isChecked();
+  if (onStress) options.metric.rates = StressComparisonRates(session_.plan, stress);
   const PlanRecord& base = state.otherIsBase ? state.other : session_.plan;
   comparison_ = ComparePlans(base, state.otherIsBase ? session_.plan : state.other, options);
 
   const QString current = QString::fromStdString(session_.plan.PlanFileName) + " (the current plan)";
   const QString file = QString::fromStdString(state.otherPath);
   plans_->setText(
-      QString("Base: %1\nOther: %2").arg(state.otherIsBase ? file : current, state.otherIsBase ? current : file));
+      QString("Base: %1\nOther: %2").arg(state.otherIsBase ? file : current, state.otherIsBase ? current : file) +
+      (onStress ? "\nBoth plans run " + StressRatesTitle(stress) + "." : QString()));
   curve_->setChecked(state.curveShown);
   summaryHeading_->setText(comparison_.Identical() ? "No differences: the plans differ in nothing but their names."
                                                    : "Summary (today's dollars)");

@@ -49,6 +49,9 @@ class ComparisonPage : public Page {
   QSize size_{820, 560};
   QLabel* plans_;
   QCheckBox* curve_;
+  // Shown while a stress test (a typed rate scenario or a history start) is
+  // chosen: both plans run on its rates, as `diff --rates` or `--history-start` runs them.
+  QCheckBox* onStressRates_;
   QTabWidget* tabs_;
   QLabel* summaryHeading_ = nullptr;
   QTableWidget* summary_ = nullptr;

@@ -13,14 +13,15 @@ QString Sentence(const std::string& text) {
 
 }  // namespace
 
-OddsModelBuild BuildOddsModel(const PlanRecord& plan, const OddsSettings& settings) {
+OddsModelBuild BuildOddsModel(const PlanRecord& plan, const OddsSettings& settings, const RatePath* means) {
   OddsModelBuild build;
   if (settings.model == OddsModelChoice::MonteCarlo) {
     const std::string problem = MonteCarloModel::SettingsProblem(settings.monteCarlo);
     if (!problem.empty()) {
       build.error = Sentence(problem);
     } else {
-      build.model = std::make_shared<MonteCarloModel>(plan, settings.monteCarlo);
+      build.model = std::make_shared<MonteCarloModel>(plan, settings.monteCarlo,
+                                                      means ? *means : RatePath::FromPlan(plan));
     }
     return build;
   }

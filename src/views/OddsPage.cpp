@@ -1,6 +1,7 @@
 #include "views/OddsPage.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "odds/OddsRunner.h"
 #include "shell/PageMenus.h"
@@ -20,6 +22,7 @@
 #include "views/OddsRun.h"
 #include "views/OddsSettingsForm.h"
 #include "views/OddsSummary.h"
+#include "views/StressTest.h"
 #include "views/TrialTableDialog.h"
 
 namespace {
@@ -53,6 +56,7 @@ OddsPage::OddsPage(Session& session, Platform& platform, Navigator& navigator, Q
     : Page(PageId::Odds, session, platform, navigator, parent),
       form_(new OddsSettingsForm(platform.prompts,
                                  [&session] { return QString::fromStdString(session.CurrentPlanFolder()); })),
+      centerOnStress_(new QCheckBox),
       headline_(new QLabel(kNoRunYet)),
       details_(new QLabel),
       levelBar_(new ChartView),
@@ -134,6 +138,10 @@ QWidget* OddsPage::BuildControls() {
   auto* layout = new QVBoxLayout(controls);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(form_);
+  centerOnStress_->setObjectName("OddsCenterOnStress");
+  centerOnStress_->setAccessibleName("Center the trials on the stress test's rates");
+  layout->addWidget(centerOnStress_);
+  connect(form_, &OddsSettingsForm::ModelChosen, this, &OddsPage::ShowCenterChoice);
   progress_->setObjectName("OddsProgress");
   progress_->setAccessibleName("Simulation progress");
   progress_->setFormat("%v of %m trials");
@@ -155,6 +163,7 @@ QSize OddsPage::MinimumPageSize() const { return {840, 600}; }
 void OddsPage::Refresh() {
   SetCaptionTitle(kCaptionTitle);
   form_->SetValues(LoadOddsSettings(platform_.settings));
+  ShowCenterChoice();
   const PageId from = session_.LastPageLeft;
   if (from == PageId::Graph || from == PageId::PlanTable) origin_ = from;
   // Odds belong to the plan they ran on.
@@ -168,11 +177,16 @@ void OddsPage::RunClicked() {
   if (IsRunning()) return;
   const OddsSettings settings = form_->Values();
   SaveOddsSettings(platform_.settings, settings);
-  const OddsModelBuild build = BuildOddsModel(session_.plan, settings);
+  const bool centered = session_.stress.Due() && settings.model == OddsModelChoice::MonteCarlo &&
+                       centerOnStress_->isChecked();
+  const std::optional<RatePath> means =
+      centered ? std::optional<RatePath>(StressRates(session_.plan, session_.stress)) : std::nullopt;
+  const OddsModelBuild build = BuildOddsModel(session_.plan, settings, means ? &*means : nullptr);
   if (!build.model) {
     ShowError(build.error);
     return;
   }
+  runCenter_ = centered ? QString::fromStdString(session_.stress.Name()) : QString();
   run_ = std::make_unique<OddsRun>(session_.plan, build.model, session_.PastInflation);
   connect(run_.get(), &OddsRun::Progress, this, &OddsPage::ShowProgress);
   connect(run_.get(), &OddsRun::Finished, this, &OddsPage::RunFinished);
@@ -215,6 +229,7 @@ void OddsPage::RunFinished(std::shared_ptr<const OddsResult> result, const QStri
   resultModel_ = run->Model();
   resultPlan_ = run->Plan();
   resultPast_ = run->Past();
+  resultCenter_ = runCenter_;
   // The graph can show the band of the plan's net worth behind its curves.
   session_.odds.Store(resultPlan_, result_->years);
   ShowResult();
@@ -239,7 +254,8 @@ void OddsPage::SetRunning(bool running) {
 void OddsPage::ShowResult() {
   const std::shared_ptr<const OddsResult> result = result_;
   headline_->setText(OddsHeadline(*result));
-  details_->setText(OddsDetails(*result, *resultModel_));
+  details_->setText(OddsDetails(*result, *resultModel_) +
+                    (resultCenter_.isEmpty() ? QString() : "\nTrials centered on the rates of " + resultCenter_ + "."));
   LevelShares shares{};
   for (int k = 0; k < kShortfallLevelCount; ++k)
     shares[static_cast<std::size_t>(k)] = result->LevelShare(static_cast<ShortfallLevel>(k));
@@ -283,6 +299,18 @@ void OddsPage::EscapePressed() {
 }
 
 void OddsPage::CloseClicked() { GoTo(origin_); }
+
+// The stress test's rates can be the Monte Carlo draws' means; history replays its own years.
+void OddsPage::ShowCenterChoice() {
+  const StressTestState& stress = session_.stress;
+  centerOnStress_->setVisible(stress.Due());
+  centerOnStress_->setText(QString("Center the trials on the %1:\n%2")
+                               .arg(stress.IsScenario() ? "rate scenario" : "stress start",
+                                    QString::fromStdString(stress.Name())));
+  const bool monteCarlo = form_->Values().model == OddsModelChoice::MonteCarlo;
+  centerOnStress_->setEnabled(monteCarlo);
+  centerOnStress_->setToolTip(monteCarlo ? QString() : "The Monte Carlo model only: history replays its own years.");
+}
 
 void OddsPage::Hidden() {
   run_.reset();

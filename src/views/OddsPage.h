@@ -10,6 +10,7 @@
 class ChartView;
 class OddsRun;
 class OddsSettingsForm;
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -43,6 +44,9 @@ class OddsPage : public Page {
   // The open trial table, if any.
   TrialTableDialog* TrialTable() const;
   OddsSettingsForm* SettingsForm() const { return form_; }
+  // Shown while a stress test is chosen; ticked, the Monte Carlo trials draw
+  // each year around that year's stress rates instead of the plan's.
+  QCheckBox* CenterOnStress() const { return centerOnStress_; }
 
  protected:
   void Refresh() override;
@@ -57,6 +61,7 @@ class OddsPage : public Page {
   void ShowResult();
   void ClearResult(const QString& note);
   void EscapePressed();
+  void ShowCenterChoice();
 
   PageId origin_ = PageId::Graph;
   std::unique_ptr<OddsRun> run_;
@@ -66,6 +71,9 @@ class OddsPage : public Page {
   PastInflationRule resultPast_ = PastInflationRule::Recorded;
 
   OddsSettingsForm* form_;
+  QCheckBox* centerOnStress_;
+  QString runCenter_;     // what the running trials are centered on, or empty
+  QString resultCenter_;  // the same for the result shown
   QLabel* headline_;
   QLabel* details_;
   ChartView* levelBar_;

@@ -213,6 +213,7 @@ void OddsSettingsForm::ModelChanged() {
   browse_->setEnabled(history);
   completeOnly_->setEnabled(model == OddsModelChoice::Historical);
   block_->setEnabled(model == OddsModelChoice::Bootstrap);
+  emit ModelChosen(model);
 }
 
 void OddsSettingsForm::BrowseClicked() {

@@ -28,6 +28,10 @@ class OddsSettingsForm : public QWidget {
   void SetValues(const OddsSettings& settings);
   OddsSettings Values() const;
 
+ signals:
+  // The model box changed (or the values were set).
+  void ModelChosen(OddsModelChoice model);
+
  private:
   void BrowseClicked();
   void ModelChanged();

@@ -1,12 +1,10 @@
 #include "views/PlanTablePage.h"
 
-#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QVBoxLayout>
 
-#include "engine/ForecastColumns.h"
 #include "engine/ForecastTable.h"
 #include "render/PlanPrinting.h"
 #include "shell/PageMenus.h"
@@ -35,13 +33,7 @@ PlanTablePage::PlanTablePage(Session& session, Platform& platform, Navigator& na
   layout->addWidget(grid_);
   BuildMenus();
   // Right-click on a cell or Ctrl+E: where the number comes from.
-  auto* explain = new QAction("Why this number?", grid_);
-  explain->setObjectName("WhyThisNumber");
-  explain->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-  explain->setShortcutContext(Qt::WidgetShortcut);
-  connect(explain, &QAction::triggered, this, [this] { ExplainCurrentCell(); });
-  grid_->addAction(explain);
-  grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  AddWhyThisNumber(grid_, [this] { ExplainCurrentCell(); });
 }
 
 void PlanTablePage::BuildMenus() {
@@ -100,11 +92,7 @@ void PlanTablePage::ExplainCurrentCell() {
 }
 
 void PlanTablePage::SelectCell(const QString& field, int year) {
-  const int row = year - session_.plan.CurrentYear;
-  if (row < 0 || row >= grid_->rowCount()) return;
-  const ForecastColumn* column = FindForecastColumn(field.toStdString());
-  const int c = column ? grid_->ColumnOf(column->field) : -1;
-  if (c >= 0) grid_->setCurrentCell(row, c, QItemSelectionModel::ClearAndSelect);
+  grid_->SelectCell(field.toStdString(), year - session_.plan.CurrentYear + 1);
 }
 
 void PlanTablePage::ShowForecast() { ShowTable(); }

@@ -1,16 +1,22 @@
 #include "views/StressTest.h"
 
 #include <QActionGroup>
+#include <QFile>
 #include <QMenu>
+#include <QPointer>
 #include <algorithm>
 #include <thread>
 
 #include "engine/Forecast.h"
+#include "model/FileSave.h"
 #include "odds/BuiltInHistory.h"
 #include "odds/HistoryStart.h"
+#include "platform/Platform.h"
 #include "shell/PageMenus.h"
+#include "views/ExplainCommands.h"
 #include "views/RateScenarioDialog.h"
 #include "views/TrialTableDialog.h"
+#include "views/YearGrid.h"
 
 namespace {
 
@@ -30,19 +36,44 @@ class ScenarioModel : public PathModel {
   TrialRates rates_;
 };
 
-void ShowTable(QWidget& page, const Session& session, SettingsStore& settings) {
+// Writes the typed scenario as a rate file the command line reads.
+void SaveScenario(QWidget& page, const Session& session, Platform& platform) {
+  FileDialogRequest request;
+  request.title = "Save Scenario as Rate File";
+  request.filter = "CSV files (*.csv)";
+  request.defaultExtension = "csv";
+  request.initialFolder = QString::fromStdString(session.CurrentPlanFolder());
+  request.proposedName = "scenario.csv";
+  const std::optional<QString> path = platform.prompts.SaveFile(&page, request);
+  if (!path) return;
+  const std::string problem =
+      SaveFileContents(QFile::encodeName(*path).toStdString(), ScenarioCsv(session.plan, session.stress.scenario));
+  if (!problem.empty()) platform.prompts.Error(&page, QString::fromStdString(problem));
+}
+
+// The stress test's year table; a cell explains itself on the same rates.
+void ShowTable(QWidget& page, const Session& session, Platform& platform) {
   const StressTestState& stress = session.stress;
   const QString name = QString::fromStdString(stress.Name());
   const QString title = stress.IsScenario() ? QString("Rate scenario: %1").arg(name)
                                             : QString("Stress test: %1, %2")
                                                   .arg(name, QString::fromStdString(BuiltInHistoryName()));
+  const RatePath rates = WithPastInflation(StressRates(session.plan, stress), session.PastInflation);
   const TrialReplay replay = stress.IsScenario()
-                                 ? ReplayTrial(session.plan, ScenarioModel(ScenarioPath(session.plan, stress.scenario)), 0,
+                                 ? ReplayTrial(session.plan, ScenarioModel(StressRates(session.plan, stress)), 0,
                                                session.PastInflation)
                                  : StressReplay(session.plan, stress.startYear, session.PastInflation);
-  auto* dialog = new TrialTableDialog(session.plan, replay, title, settings, &page);
+  auto* dialog = new TrialTableDialog(session.plan, replay, title, platform.settings, &page);
   dialog->setObjectName("StressTestTable");
   dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->OfferExplanations([dialog, plan = session.plan, rates, under = StressRatesTitle(stress), &platform](
+                                YearField field, int year, bool todaysDollars) {
+    const QPointer<TrialTableDialog> table(dialog);
+    OpenExplanation(dialog, ExplainedRun{plan, rates, todaysDollars, under}, platform.desktop, field, year,
+                    [table, first = plan.CurrentYear](const QString& cell, int calendarYear) {
+                      if (table) table->Grid()->SelectCell(cell.toStdString(), calendarYear - first + 1);
+                    });
+  });
   dialog->show();
 }
 
@@ -57,12 +88,38 @@ int WorstStartYear(const PlanRecord& plan, PastInflationRule past) {
   return model.FirstYear() + (result ? result->WorstTrial() : 0);
 }
 
+RatePath StressRates(const PlanRecord& plan, const StressTestState& stress) {
+  if (stress.IsScenario()) return ScenarioPath(plan, stress.scenario);
+  return HistoryStartRates(plan, BuiltInHistory(), stress.startYear).rates;
+}
+
+RateSource StressComparisonRates(const PlanRecord& current, const StressTestState& stress) {
+  if (!stress.IsScenario()) {
+    return [stress](const PlanRecord& plan) { return StressRates(plan, stress); };
+  }
+  const int rows = ScenarioRows(current, stress.scenario);
+  return [rows, typed = ScenarioPath(current, stress.scenario)](const PlanRecord& plan) {
+    return rows >= RowCount(plan) ? typed : typed.WithPlanRatesFrom(rows + 1, plan);
+  };
+}
+
+QString StressRatesTitle(const StressTestState& stress) {
+  if (!stress.IsScenario()) {
+    return QString("starting as %1%2").arg(stress.startYear).arg(stress.worstStart ? " (the worst start)" : "");
+  }
+  QStringList changes;
+  for (const RateOverride& change : stress.scenario) {
+    QString text = QString::fromStdString(ScenarioName({change}));
+    text[0] = text[0].toLower();
+    changes << text;
+  }
+  return "under the scenario: " + changes.join(", ");
+}
+
 ComparisonSeries StressSeries(const Session& session) {
-  const StressTestState& stress = session.stress;
-  const RatePath rates = stress.IsScenario() ? ScenarioPath(session.plan, stress.scenario)
-                                             : HistoryStartRates(session.plan, BuiltInHistory(), stress.startYear).rates;
-  const Forecast forecast =
-      ForecastInView(session.plan, WithPastInflation(rates, session.PastInflation), session.CurrentDollars);
+  const Forecast forecast = ForecastInView(
+      session.plan, WithPastInflation(StressRates(session.plan, session.stress), session.PastInflation),
+      session.CurrentDollars);
   ComparisonSeries series;
   series.dotted = true;
   for (int a = 1; a <= RowCount(session.plan); ++a) series.values.push_back(forecast.table.Year(a).NetWorth);
@@ -74,7 +131,7 @@ TrialReplay StressReplay(const PlanRecord& plan, int startYear, PastInflationRul
   return ReplayTrial(plan, model, startYear - model.FirstYear(), past);
 }
 
-void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, SettingsStore& settings,
+void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& platform,
                        std::function<void()> changed) {
   QMenu* menu = file->addMenu("S&tress Test");
   menu->setObjectName("StressTestMenu");
@@ -114,11 +171,15 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, SettingsSto
     dialog->open();
   });
   menu->addSeparator();
-  QAction* table = AddMenuCommand(menu, "Show Stress Test &Table", "StressTable", [&page, &session, &settings] {
-    if (session.stress.Due()) ShowTable(page, session, settings);
+  QAction* table = AddMenuCommand(menu, "Show Stress Test &Table", "StressTable", [&page, &session, &platform] {
+    if (session.stress.Due()) ShowTable(page, session, platform);
   });
-  // The marks and the table item follow the session, which the other result page may have changed.
-  QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, none, scenario, table, &session] {
+  QAction* save = AddMenuCommand(menu, "&Save Scenario as Rate File...", "StressSaveScenario",
+                                 [&page, &session, &platform] {
+                                   if (session.stress.IsScenario()) SaveScenario(page, session, platform);
+                                 });
+  // The marks and the items follow the session, which the other result page may have changed.
+  QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, none, scenario, table, save, &session] {
     none->setChecked(!session.stress.Due());
     scenario->setChecked(session.stress.IsScenario());
     for (QAction* action : menu->actions()) {
@@ -127,5 +188,6 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, SettingsSto
       if (action->objectName() == "StressWorst") action->setChecked(session.stress.worstStart && !session.stress.IsScenario());
     }
     table->setEnabled(session.stress.Due());
+    save->setEnabled(session.stress.IsScenario());
   });
 }

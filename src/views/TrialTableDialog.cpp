@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "odds/TrialForecast.h"
+#include "views/ExplainCommands.h"
 #include "views/YearColumnMenu.h"
 #include "views/YearGrid.h"
 
@@ -52,4 +53,15 @@ TrialTableDialog::TrialTableDialog(const PlanRecord& plan, const TrialReplay& re
 void TrialTableDialog::ShowTable() {
   grid_->SetColumns(YearTableColumns(plan_.SecondPerson, RememberedYearFields(settings_)));
   grid_->ShowYears(plan_, todaysDollars_->isChecked() ? replay_.currentTable : replay_.table);
+}
+
+void TrialTableDialog::OfferExplanations(Explainer explain) {
+  if (!explain_) AddWhyThisNumber(grid_, [this] { ExplainCurrentCell(); });
+  explain_ = std::move(explain);
+}
+
+void TrialTableDialog::ExplainCurrentCell() {
+  const int row = grid_->currentRow();
+  const YearField field = grid_->FieldAt(grid_->currentColumn());
+  if (explain_ && row >= 0 && field != nullptr) explain_(field, row + 1, todaysDollars_->isChecked());
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "model/PlanRecord.h"
 #include "odds/OddsRunner.h"
+#include "views/YearColumns.h"
 
 class QCheckBox;
 class SettingsStore;
@@ -22,6 +24,13 @@ class TrialTableDialog : public QDialog {
   YearGrid* Grid() const { return grid_; }
   QCheckBox* TodaysDollars() const { return todaysDollars_; }
 
+  // Offers "Why this number?" on the table's cells (right-click, or Ctrl+E as
+  // on the plan page): `explain` gets the current cell's field, its forecast
+  // year (1 = the current year) and whether today's dollars are shown.
+  using Explainer = std::function<void(YearField field, int year, bool todaysDollars)>;
+  void OfferExplanations(Explainer explain);
+  void ExplainCurrentCell();
+
  private:
   void ShowTable();
 
@@ -30,4 +39,5 @@ class TrialTableDialog : public QDialog {
   SettingsStore& settings_;
   YearGrid* grid_;
   QCheckBox* todaysDollars_;
+  Explainer explain_;
 };

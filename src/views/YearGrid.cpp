@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "engine/ForecastColumns.h"
 #include "model/PlanRecord.h"
 
 namespace {
@@ -172,6 +173,13 @@ int YearGrid::ColumnOf(YearField field) const {
     if (columns_[c].field == field && field != nullptr) return static_cast<int>(c);
   }
   return -1;
+}
+
+void YearGrid::SelectCell(const std::string& field, int year) {
+  const ForecastColumn* column = FindForecastColumn(field);
+  const int c = column ? ColumnOf(column->field) : -1;
+  if (year < 1 || year > rowCount() || c < 0) return;
+  setCurrentCell(year - 1, c, QItemSelectionModel::ClearAndSelect);
 }
 
 YearField YearGrid::FieldAt(int column) const {

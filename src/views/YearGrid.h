@@ -39,6 +39,9 @@ class YearGrid : public QTableWidget {
 
   // The column showing `field`, or -1.
   int ColumnOf(YearField field) const;
+  // Makes `field` (a year-table field name) of forecast year `year` the
+  // current cell; nothing when the grid does not show it.
+  void SelectCell(const std::string& field, int year);
   // The field of a money column; nullptr for the year, the ages and columns out of range.
   YearField FieldAt(int column) const;
   int FirstMoneyColumn() const;

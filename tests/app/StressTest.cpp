@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <cstring>
 #include <memory>
@@ -46,14 +47,20 @@ std::vector<QLineEdit*> EditableBoxes(Page* page) {
   return boxes;
 }
 
-// The page's buttons, not the menu bar's: its overflow button, shown on a
-// narrow window, opens a menu that waits for a person (menu commands run below).
+// A button that opens a menu (a year table's Columns, the menu bar's
+// extension when the window is narrow) waits in the menu's own event loop for
+// a choice no one makes; the menus' items are run as commands instead.
+bool OpensAMenu(const QAbstractButton* button) {
+  if (const auto* push = qobject_cast<const QPushButton*>(button)) return push->menu() != nullptr;
+  if (const auto* tool = qobject_cast<const QToolButton*>(button)) return tool->menu() != nullptr;
+  return false;
+}
+
 template <typename Button>
 std::vector<Button*> VisibleButtons(Page* page) {
   std::vector<Button*> buttons;
   for (Button* button : page->findChildren<Button*>())
-    if (button->isVisibleTo(page) && button->isEnabled() && !qobject_cast<QMenuBar*>(button->parentWidget()))
-      buttons.push_back(button);
+    if (button->isVisibleTo(page) && button->isEnabled() && !OpensAMenu(button)) buttons.push_back(button);
   return buttons;
 }
 

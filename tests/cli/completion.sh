@@ -43,6 +43,6 @@ offers "folder out.pdf" print-plan a.plan --pdf ""
 offers "folder picture.bmp picture.png" graph a.plan --out ""
 offers "" graph a.plan --size ""
 offers "a.plan folder two words.plan" forecast --current-dollars ""
-offers "--current-dollars --depth --field --format --help --history --history-start --past-inflation --year" explain a.plan --
+offers "--current-dollars --depth --field --format --help --history --history-start --past-inflation --rates --year" explain a.plan --
 offers "json text" explain a.plan --format ""
 echo "completion: ok"

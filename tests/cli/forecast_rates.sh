@@ -67,6 +67,19 @@ short=$("$cli" forecast "$plan" --all-fields --format tsv --rates "$work/short.c
   fail "a short file differs from the full file of the plan's later rates"
 grep -qF "short.csv holds rates to $((first + 2)); from $((first + 3)) on the forecast takes the plan's rates" \
   "$work/short.err" || fail "short file note: $(cat "$work/short.err")"
+
+# explain --rates explains the cell forecast --rates shows, in the years the short file covers and after.
+table=$("$cli" forecast "$plan" --all-fields --format csv --rates "$work/short.csv" 2>/dev/null)
+for field in NetWorth IncomeTaxes Expenses TaxDeferred; do
+  for year in $((first + 2)) $((first + 10)) $((first + years - 1)); do
+    cell=$(printf '%s\n' "$table" | awk -F, -v f="$field" -v y="$year" \
+      'NR == 1 { for (i = 1; i <= NF; i++) if ($i == f) c = i } $1 == y { print $c }')
+    "$cli" explain "$plan" --year "$year" --field "$field" --rates "$work/short.csv" --format json 2>/dev/null |
+      jq -e --argjson cell "$cell" '.value == $cell' >/dev/null || fail "explain --rates $field $year is not $cell"
+  done
+done
+"$cli" explain "$plan" --year "$first" --field NetWorth --rates "$work/short.csv" --history-start 1966 >/dev/null 2>&1
+[ $? -eq 1 ] || fail "explain with --rates and --history-start must be a usage error"
 echo "$header" >"$work/empty.csv"
 refuse empty.csv "empty.csv:2: the file holds no rates"
 { echo "$header"; echo "$first,2,4,5"; } >"$work/missing.csv"

@@ -66,6 +66,36 @@ cmp -s "$work/trial" "$src/tests/data/double_forecast_recorded.tsv" || fail "zer
 "$cli" simulate "$plan" --trials 10 --trial 11 >/dev/null 2>&1
 [ $? -eq 1 ] || fail "--trial past the last trial must exit 1"
 
+# --rates centers the Monte Carlo draws on a rate file: the plan's own rates (plan file lines 51
+# and 53-55) give the plain run trial for trial; a short file of other rates runs, moves the odds,
+# and gives the same on 1 and 2 threads; the history models refuse it.
+line() { sed -n "$1p" "$plan" | tr -d '\r'; }
+header="Year,Inflation,TaxableReturn,TaxDeferredReturn,RealEstateGrowth"
+{
+  echo "$header"
+  for year in $(seq 2026 2071); do echo "$year,$(line 51),$(line 54),$(line 55),$(line 53)"; done
+} >"$work/own.csv"
+{
+  echo "$header"
+  for year in $(seq 2026 2035); do echo "$year,6,-1,-1,0"; done
+} >"$work/short.csv"
+"$cli" simulate "$plan" "${small[@]}" --format csv >"$work/plain.csv"
+"$cli" simulate "$plan" "${small[@]}" --rates "$work/own.csv" --format csv >"$work/own.out" || fail "own rates exited $?"
+cmp -s "$work/plain.csv" "$work/own.out" || fail "the plan's own rates as a file changed the odds"
+[ "$("$cli" simulate "$plan" "${small[@]}" --trial 17 --all-fields --format tsv)" = \
+  "$("$cli" simulate "$plan" "${small[@]}" --trial 17 --all-fields --format tsv --rates "$work/own.csv")" ] ||
+  fail "trial 17 differs on the plan's own rates as a file"
+"$cli" simulate "$plan" --trials 60 --threads 1 --rates "$work/short.csv" --format json >"$work/short1" 2>"$work/note" ||
+  fail "short file exited $?"
+"$cli" simulate "$plan" --trials 60 --threads 2 --rates "$work/short.csv" --format json >"$work/short2" 2>/dev/null
+cmp -s "$work/short1" "$work/short2" || fail "--rates differs between 1 and 2 threads"
+grep -q 'from 2036 on the forecast takes the plan' "$work/note" || fail "short file note: $(cat "$work/note")"
+[ "$(jq -c .years "$work/short1")" != "$("$cli" simulate "$plan" --trials 60 --format json | jq -c .years)" ] ||
+  fail "other means left the odds as they were"
+"$cli" simulate "$plan" --model historical --rates "$work/own.csv" >/dev/null 2>"$work/err"
+[ $? -eq 2 ] || fail "historical with --rates must exit 2"
+grep -q "Monte Carlo" "$work/err" || fail "historical with --rates says: $(cat "$work/err")"
+
 # Historical replay: one trial per data year, wrapping; complete windows only.
 {
   echo "Year,Inflation,Stocks,Bonds"

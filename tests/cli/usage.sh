@@ -28,7 +28,7 @@ expect "$forecast_usage" forecast "$plan" -x
 expect "$forecast_usage" forecast "$plan" "$plan"
 
 explain_usage="Usage: prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]
-      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan]"
+      [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]"
 expect "prevora-cli: --format takes text or json
 $explain_usage" explain "$plan" --year 2040 --field NetWorth --format xml
 expect "prevora-cli: a plan, --year and --field are required

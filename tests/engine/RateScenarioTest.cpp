@@ -59,11 +59,21 @@ TEST(RateScenarioTest, EqualsAShortRateFileWithThoseRows) {
     ASSERT_TRUE(read.path) << read.message;
     const RatePath file = read.path->WithPlanRatesFrom(read.yearsGiven + 1, plan);
     const RatePath typed = ScenarioPath(plan, changes);
+    // The scenario saved as a rate file holds the same rows and reads back to the same rates.
+    std::istringstream saved(ScenarioCsv(plan, changes));
+    const RatePathRead reread = ReadRatePathCsv(saved, "saved.csv", plan.CurrentYear, kForecastRows);
+    ASSERT_TRUE(reread.path) << reread.message;
+    ASSERT_EQ(reread.yearsGiven, std::max<int>(1, static_cast<int>(rows.size())));
+    const RatePath savedPath = reread.path->WithPlanRatesFrom(reread.yearsGiven + 1, plan);
     for (int a = 1; a <= kForecastRows; ++a) {
       ASSERT_EQ(typed.Year(a).Inflation, file.Year(a).Inflation) << trial << " year " << a;
       ASSERT_EQ(typed.Year(a).TaxableReturn, file.Year(a).TaxableReturn) << trial << " year " << a;
       ASSERT_EQ(typed.Year(a).TaxDeferredReturn, file.Year(a).TaxDeferredReturn) << trial << " year " << a;
       ASSERT_EQ(typed.Year(a).RealEstateGrowth, file.Year(a).RealEstateGrowth) << trial << " year " << a;
+      ASSERT_EQ(savedPath.Year(a).Inflation, file.Year(a).Inflation) << trial << " year " << a;
+      ASSERT_EQ(savedPath.Year(a).TaxableReturn, file.Year(a).TaxableReturn) << trial << " year " << a;
+      ASSERT_EQ(savedPath.Year(a).TaxDeferredReturn, file.Year(a).TaxDeferredReturn) << trial << " year " << a;
+      ASSERT_EQ(savedPath.Year(a).RealEstateGrowth, file.Year(a).RealEstateGrowth) << trial << " year " << a;
     }
   }
 }

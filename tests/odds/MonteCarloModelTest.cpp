@@ -177,3 +177,46 @@ TEST(MonteCarloModelTest, ImpossibleMeanKeepsThePlansRate) {
 }
 
 }  // namespace
+
+// The means follow a rate path year by year: without swings every trial is
+// the path; with them, changing one year's rate of one series moves that
+// year's draw of that series alone, the same deviates shifted.
+TEST(MonteCarloModelTest, MeansFollowARatePathYearByYear) {
+  const PlanRecord plan = RatesPlan();
+  RatePath path = RatePath::FromPlan(plan);
+  YearRates third = path.Year(3);
+  third.Inflation = 8.0L;
+  path.SetYear(3, third);
+  YearRates last = path.Year(RowCount(plan));
+  last.TaxableReturn = -2.0L;
+  path.SetYear(RowCount(plan), last);
+
+  MonteCarloSettings flat;
+  flat.trials = 4;
+  flat.deviations = {0.0L, 0.0L, 0.0L, 0.0L};
+  const TrialRates fixed = MonteCarloModel(plan, flat, path).Path(2);
+  ASSERT_EQ(static_cast<int>(fixed.size()), RowCount(plan));
+  for (int a = 1; a <= RowCount(plan); ++a) {
+    ASSERT_EQ(fixed[static_cast<std::size_t>(a - 1)].Inflation, path.Year(a).Inflation) << a;
+    ASSERT_EQ(fixed[static_cast<std::size_t>(a - 1)].TaxableReturn, path.Year(a).TaxableReturn) << a;
+  }
+
+  MonteCarloSettings swinging;
+  swinging.trials = 5;
+  const MonteCarloModel own(plan, swinging);
+  const MonteCarloModel moved(plan, swinging, path);
+  for (int trial = 0; trial < swinging.trials; ++trial) {
+    const TrialRates before = own.Path(trial);
+    const TrialRates after = moved.Path(trial);
+    for (std::size_t y = 0; y < before.size(); ++y) {
+      const bool third = y == 2;
+      const bool lastYear = y + 1 == before.size();
+      EXPECT_EQ(before[y].Inflation == after[y].Inflation, !third) << y;
+      EXPECT_EQ(before[y].TaxableReturn == after[y].TaxableReturn, !lastYear) << y;
+      EXPECT_EQ(before[y].TaxDeferredReturn, after[y].TaxDeferredReturn) << y;
+      EXPECT_EQ(before[y].RealEstateGrowth, after[y].RealEstateGrowth) << y;
+    }
+    EXPECT_GT(after[2].Inflation, before[2].Inflation);
+    EXPECT_LT(after.back().TaxableReturn, before.back().TaxableReturn);
+  }
+}
