@@ -104,7 +104,8 @@ TEST_F(StressRatesTest, TheStressTablesCellsExplainThemselvesOnItsRates) {
 TEST_F(StressRatesTest, TheComparisonRunsBothPlansOnTheScenarioAsTheSavedRateFileDoes) {
   PlanRecord other;
   ASSERT_TRUE(ReadPlanFile(other, PREVORA_TEST_DATA "/double_compare.plan").ok);
-  program.session.comparison.Open(PREVORA_TEST_DATA "/double_compare.plan", other, PageId::Graph);
+  program.session.comparison.Open(PREVORA_TEST_DATA "/double_compare.plan", other, PageId::Graph,
+                                  program.session.PastInflation);
   program.Open(PageId::Comparison);
   auto* page = qobject_cast<ComparisonPage*>(program.Current());
   ASSERT_NE(page, nullptr);
