@@ -5,14 +5,7 @@ cli="$1"
 src="$2"
 plan="$src/resources/Double.plan"
 edited="$src/tests/data/double_compare.plan"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/support/checks.sh"
 
 # A copy under another name is the same plan.
 cp "$plan" "$work/copy.plan"
@@ -91,5 +84,4 @@ for args in "" "$plan" "$plan $plan $plan" "$plan $plan --format xml" "$plan $pl
 done
 "$cli" diff --help | grep -q 'NAME:sum' || fail "diff --help does not explain the metric"
 
-[ "$failures" -eq 0 ] || exit 1
-echo "diff: all checks passed"
+finish "diff"

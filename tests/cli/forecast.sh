@@ -4,12 +4,7 @@ set -u
 cli="$1"
 src="$2"
 plan="$src/resources/Double.plan"
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/support/checks.sh"
 
 header=$'Year\tAge1\tNetWorth\tTaxDeferred\tTaxableInvest\tProperty\tMortgage\tOtherDebt\tExpenses\tIncomeTaxes\tPropertyTax\tIncome\tSalaries\tPensions\tSocialSecurity\tInvestReturn\tDistribution'
 tsv=$("$cli" forecast "$plan" --format tsv) || fail "tsv run exited $?"
@@ -46,5 +41,4 @@ printf '%s\n' "$text" | sed -n 2p | grep -q '\$397,000' || fail "text money form
 "$cli" forecast >/dev/null 2>&1
 [ $? -eq 1 ] || fail "missing plan argument must exit 1"
 
-[ "$failures" -eq 0 ] || exit 1
-echo "forecast: all checks passed"
+finish "forecast"

@@ -4,14 +4,7 @@ set -u
 cli="$1"
 src="$2"
 plan="$src/resources/Double.plan"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/support/checks.sh"
 
 header="Year,Inflation,TaxableReturn,TaxDeferredReturn,RealEstateGrowth"
 plain=$("$cli" forecast "$plan" --all-fields --format tsv) || fail "run without rates exited $?"
@@ -120,4 +113,4 @@ status=$?
 [ $status -eq 2 ] || fail "a pipe as the rate file must exit 2, got $status"
 case "$message" in *"named pipe"*) ;; *) fail "pipe message: $message" ;; esac
 
-exit $((failures > 0))
+finish "forecast rates"

@@ -4,13 +4,7 @@ set -u
 cli="$1"
 src="$2"
 plan="$src/resources/Double.plan"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/support/checks.sh"
 
 # A history of equal years gives the forecast of a rate file holding those rates (stocks and bonds both
 # 6 % nominal, 4 above the 2 % inflation; homes 3 % nominal, 1 above).
@@ -41,5 +35,4 @@ worth=$("$cli" forecast "$plan" --history-start 1966 --format csv 2>/dev/null | 
 "$cli" forecast "$plan" --history-start 1966 --rates "$work/rates.csv" >/dev/null 2>&1
 [ $? -eq 1 ] || fail "--rates with --history-start must exit 1"
 
-[ "$failures" -eq 0 ] || exit 1
-echo "history start: all checks passed"
+finish "history start"

@@ -9,14 +9,8 @@ set -uo pipefail
 cli=$(realpath "$1")
 src="$2"
 kept="$src/tests/data/past_inflation_plan.txt"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/support/checks.sh"
 
 cp "$src/resources/Double.plan" "$src/tests/data/double_compare.plan" "$work/"
 cd "$work" || exit 1
@@ -76,5 +70,4 @@ done
 "$cli" solve Double.plan --lever spending --past-inflation guessed >/dev/null 2>&1
 [ $? -eq 1 ] || fail "solve takes an unknown --past-inflation"
 
-[ "$failures" -eq 0 ] || exit 1
-echo "past_inflation: all checks passed"
+finish "past_inflation"

@@ -4,14 +4,7 @@ set -u
 cli="$1"
 src="$2"
 plan="$src/resources/Double.plan"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/support/checks.sh"
 
 small=(--trials 60 --threads 2)
 zero=(--sd-inflation 0 --sd-taxable 0 --sd-deferred 0 --sd-realestate 0)
@@ -160,5 +153,4 @@ status=$?
 [ $status -eq 2 ] || fail "a pipe as the history file must exit 2, got $status"
 case "$message" in *"named pipe"*) ;; *) fail "history pipe message: $message" ;; esac
 
-[ "$failures" -eq 0 ] || exit 1
-echo "simulate: all checks passed"
+finish "simulate"

@@ -4,14 +4,7 @@ set -u
 cli="$1"
 src="$2"
 plan="$src/resources/Double.plan"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/support/checks.sh"
 
 status_of() {
   "$cli" "$@" >"$work/out" 2>"$work/err"
@@ -81,5 +74,4 @@ jq -e '.inputs[] | select(.name == "Groceries") | .changeUp < 0 and .page == "Fo
   "$work/out" >/dev/null || fail "sensitivity groceries"
 [ "$(status_of sensitivity "$plan" --metric Nope)" = 2 ] || fail "sensitivity metric"
 
-[ "$failures" -eq 0 ] && echo "solve: ok"
-exit "$failures"
+finish "solve"
