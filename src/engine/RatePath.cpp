@@ -1,6 +1,7 @@
 #include "engine/RatePath.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -50,16 +51,22 @@ RatePath RatePath::WithPlanRatesFrom(int a, const PlanRecord& plan) const {
   return path;
 }
 
-long double PlanRateOf(const PlanRecord& plan, RateSeries series) {
+const long double& RateOf(const YearRates& rates, RateSeries series) {
   switch (series) {
     case RateSeries::TaxableReturn:
-      return plan.TaxableReturn;
+      return rates.TaxableReturn;
     case RateSeries::DeferredReturn:
-      return plan.TaxDeferredReturn;
+      return rates.TaxDeferredReturn;
     case RateSeries::RealEstateGrowth:
-      return plan.RealEstateGrowth;
+      return rates.RealEstateGrowth;
     case RateSeries::Inflation:
       break;
   }
-  return plan.InflationRate;
+  return rates.Inflation;
 }
+
+long double& RateOf(YearRates& rates, RateSeries series) {
+  return const_cast<long double&>(RateOf(std::as_const(rates), series));
+}
+
+long double PlanRateOf(const PlanRecord& plan, RateSeries series) { return RateOf(RatesOf(plan), series); }

@@ -22,6 +22,9 @@ struct YearRates {
 // the series a typed scenario changes.
 enum class RateSeries { Inflation = 0, TaxableReturn = 1, DeferredReturn = 2, RealEstateGrowth = 3 };
 inline constexpr int kRateSeriesCount = 4;
+// One series' rate of a year, in percent.
+long double& RateOf(YearRates& rates, RateSeries series);
+const long double& RateOf(const YearRates& rates, RateSeries series);
 // The plan's own rate of one series, in percent: the start of every path.
 long double PlanRateOf(const PlanRecord& plan, RateSeries series);
 

@@ -10,20 +10,6 @@
 
 namespace {
 
-long double& RateOf(YearRates& rates, RateSeries series) {
-  switch (series) {
-    case RateSeries::TaxableReturn:
-      return rates.TaxableReturn;
-    case RateSeries::DeferredReturn:
-      return rates.TaxDeferredReturn;
-    case RateSeries::RealEstateGrowth:
-      return rates.RealEstateGrowth;
-    case RateSeries::Inflation:
-      break;
-  }
-  return rates.Inflation;
-}
-
 // The shortest text that reads back as the same long double: plain digits,
 // or with an exponent for the rare tiny rate whose digits would not fit.
 std::string ExactText(long double value) {

@@ -38,12 +38,9 @@ MonteCarloModel::MonteCarloModel(const PlanRecord& plan, const MonteCarloSetting
   factor_ = CholeskyFactor(settings.correlation).value_or(CholeskyFactor(Correlation()).value());
   shapes_.resize(static_cast<std::size_t>(std::max(rows_, 0)));
   for (int a = 1; a <= rows_; ++a) {
-    const YearRates& year = means.Year(a);
-    const std::array<long double, kRateSeriesCount> rates = {year.Inflation, year.TaxableReturn,
-                                                             year.TaxDeferredReturn, year.RealEstateGrowth};
     for (std::size_t k = 0; k < kRateSeriesCount; ++k) {
       SeriesShape& shape = shapes_[static_cast<std::size_t>(a - 1)][k];
-      shape.meanRate = rates[k];
+      shape.meanRate = RateOf(means.Year(a), static_cast<RateSeries>(k));
       const long double mean = 1.0L + shape.meanRate / 100.0L;
       const long double deviation = settings.deviations[k] / 100.0L;
       // A gross factor that is not positive has no lognormal: the series stays fixed.
