@@ -5,6 +5,8 @@
 
 RatePath Session::PlanRates() const { return PlanRatePath(plan, PastInflation); }
 
+std::string Session::PastNote() const { return PastInflationNote(plan.CurrentYear, PastInflation); }
+
 void Session::RunForecastForView() {
   const Forecast forecast = ForecastInView(plan, PlanRates(), CurrentDollars);
   WriteBack(forecast.updates, plan);

@@ -84,6 +84,8 @@ struct Session {
   void ChoosePastInflation(PastInflationRule rule);
   // The plan's own rates with the past the rule asks for: what the pages run on.
   RatePath PlanRates() const;
+  // The line a printout carries about the past it ran on; empty for the default.
+  std::string PastNote() const;
 
   // Runs the forecast and, when current-year dollars are chosen, converts it.
   void RunForecastForView();

@@ -8,9 +8,7 @@ void PrintGraphCommand(GraphPage& page) {
   Platform& platform = page.GraphPlatform();
   QPrinter printer(QPrinter::HighResolution);
   if (!platform.prompts.ChoosePrinter(&page, printer)) return;
-  const Session& session = page.GraphSession();
-  const GraphPrintJob job{page.CurrentInput(), page.Scales(),
-                          QString::fromStdString(PastInflationNote(session.plan.CurrentYear, session.PastInflation))};
+  const GraphPrintJob job{page.CurrentInput(), page.Scales(), QString::fromStdString(page.GraphSession().PastNote())};
   if (!PrintGraph(printer, job))
     platform.prompts.Error(&page, "The graph could not be printed: the printer did not start.");
 }

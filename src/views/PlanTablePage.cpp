@@ -78,8 +78,7 @@ void PlanTablePage::OnPrint() {
   QPrinter printer(QPrinter::HighResolution);
   if (!platform_.prompts.ChoosePrinter(this, printer)) return;
   if (PrintPlanTable(printer, PlanPrintJob{session_.plan, session_.table, session_.CurrentDollars,
-                                              QString::fromStdString(
-                                                  PastInflationNote(session_.plan.CurrentYear, session_.PastInflation))}) == 0)
+                                              QString::fromStdString(session_.PastNote())}) == 0)
     ShowError("The plan could not be printed: the printer did not start.");
 }
 

@@ -60,8 +60,7 @@ void ShowTable(QWidget& page, const Session& session, Platform& platform) {
                                                   .arg(name, QString::fromStdString(BuiltInHistoryName()));
   const RatePath rates = WithPastInflation(StressRates(session.plan, stress), session.PastInflation);
   const TrialReplay replay = stress.IsScenario()
-                                 ? ReplayTrial(session.plan, ScenarioModel(StressRates(session.plan, stress)), 0,
-                                               session.PastInflation)
+                                 ? ReplayTrial(session.plan, ScenarioModel(rates), 0, session.PastInflation)
                                  : StressReplay(session.plan, stress.startYear, session.PastInflation);
   auto* dialog = new TrialTableDialog(session.plan, replay, title, platform.settings, &page);
   dialog->setObjectName("StressTestTable");
