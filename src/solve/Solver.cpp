@@ -58,10 +58,10 @@ class Search {
   std::int64_t ValueOf(std::int64_t hardness) const { return Hardness(hardness); }
 
   Mode Deterministic() const { return {}; }
-  Mode Sample() const { return {sampleTrials_, true, true}; }
-  Mode Full() const { return {allTrials_, true, true}; }
-  Mode Check() const { return {allTrials_, false, true}; }
-  Mode Proof() const { return {allTrials_, false, false, true}; }
+  Mode Sample() const { return {.trials = sampleTrials_, .memory = true}; }
+  Mode Full() const { return {.trials = allTrials_, .memory = true}; }
+  Mode Check() const { return {.trials = allTrials_}; }
+  Mode Proof() const { return {.trials = allTrials_, .stopWhenDecided = false, .learn = true}; }
 
   std::optional<ValueOutcome> Evaluate(std::int64_t value, const Mode& mode) {
     if (cancelled_ || (control_.cancel && control_.cancel->load())) {
@@ -147,7 +147,7 @@ class Search {
     // Started near an earlier answer, every trial is counted at the start:
     // the values the search then tries nearer the answer are mostly known.
     const std::int64_t startValue = ValueOf(std::clamp(planHardness, sampled.easiest, sampled.hardest));
-    if (request_.start && request_.odds && !Evaluate(startValue, {sampleTrials_, true, false})) return;
+    if (request_.start && request_.odds && !Evaluate(startValue, {.trials = sampleTrials_, .memory = true, .stopWhenDecided = false})) return;
     std::optional<Boundary> boundary =
         sampled.Find(planHardness, request_.startStep.value_or(InitialStep(planHardness, 8)));
     if (boundary && request_.odds && sampleTrials_ < allTrials_) {
@@ -286,7 +286,7 @@ class Search {
       if (seen != judged_.end()) return seen->second;
       return Evaluate(value, Deterministic());
     }
-    std::optional<ValueOutcome> sample = Evaluate(value, {sampleTrials_, false, true, false, true});
+    std::optional<ValueOutcome> sample = Evaluate(value, {.trials = sampleTrials_, .missesFirst = true});
     if (!sample || !sample->holds) return sample;
     return Evaluate(value, Check());
   }
