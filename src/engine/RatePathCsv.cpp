@@ -1,6 +1,7 @@
 #include "engine/RatePathCsv.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <vector>
@@ -11,6 +12,15 @@
 #include "model/ReadableText.h"
 
 namespace {
+
+// The shortest text that reads back as the same long double: plain digits,
+// or with an exponent for the rare tiny rate whose digits would not fit.
+std::string ExactText(long double value) {
+  char text[128];
+  auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+  if (written.ec != std::errc()) written = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, written.ptr);
+}
 
 constexpr std::size_t kColumns = 5;
 // Longer lines are refused rather than held in memory.
@@ -105,4 +115,14 @@ RatePathRead ReadRatePathCsv(std::istream& in, const std::string& fileName, std:
   const int given = static_cast<int>(rates.size());
   if (rates.empty()) return {RatePath(), {}, 0};
   return {RatePath(rates), {}, given};
+}
+
+std::string RatePathCsvText(const RatePath& path, std::int64_t firstYear, int years) {
+  std::string csv = std::string(kRatePathHeader) + "\n";
+  for (int a = 1; a <= years; ++a) {
+    const YearRates& year = path.Year(a);
+    csv += std::to_string(firstYear + a - 1) + "," + ExactText(year.Inflation) + "," + ExactText(year.TaxableReturn) +
+           "," + ExactText(year.TaxDeferredReturn) + "," + ExactText(year.RealEstateGrowth) + "\n";
+  }
+  return csv;
 }

@@ -23,3 +23,7 @@ inline constexpr const char* kRatePathHeader = "Year,Inflation,TaxableReturn,Tax
 // `years` rows are needed, the first for `firstYear`.
 RatePathRead ReadRatePathCsv(const std::string& fileName, std::int64_t firstYear, int years);
 RatePathRead ReadRatePathCsv(std::istream& in, const std::string& fileName, std::int64_t firstYear, int years);
+
+// The first `years` rows of `path` as a file the reader takes back, the first
+// for `firstYear`, each rate written so that it reads back exactly.
+std::string RatePathCsvText(const RatePath& path, std::int64_t firstYear, int years);

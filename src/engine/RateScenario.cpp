@@ -1,7 +1,6 @@
 #include "engine/RateScenario.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 
 #include "engine/ForecastTable.h"
@@ -9,15 +8,6 @@
 #include "model/RateRange.h"
 
 namespace {
-
-// The shortest text that reads back as the same long double: plain digits,
-// or with an exponent for the rare tiny rate whose digits would not fit.
-std::string ExactText(long double value) {
-  char text[128];
-  auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-  if (written.ec != std::errc()) written = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, written.ptr);
-}
 
 std::string PercentText(long double value) {
   char text[64];
@@ -87,15 +77,7 @@ int ScenarioRows(const PlanRecord& plan, const std::vector<RateOverride>& change
 }
 
 std::string ScenarioCsv(const PlanRecord& plan, const std::vector<RateOverride>& changes) {
-  const RatePath path = ScenarioPath(plan, changes);
-  std::string csv = std::string(kRatePathHeader) + "\n";
-  for (int a = 1; a <= ScenarioRows(plan, changes); ++a) {
-    const YearRates& year = path.Year(a);
-    csv += std::to_string(static_cast<std::int64_t>(plan.CurrentYear) + a - 1) + "," + ExactText(year.Inflation) + "," +
-           ExactText(year.TaxableReturn) + "," + ExactText(year.TaxDeferredReturn) + "," +
-           ExactText(year.RealEstateGrowth) + "\n";
-  }
-  return csv;
+  return RatePathCsvText(ScenarioPath(plan, changes), plan.CurrentYear, ScenarioRows(plan, changes));
 }
 
 std::string ScenarioName(const std::vector<RateOverride>& changes) {
