@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/RatePathCsv.h"
-#include "odds/RecordedInflation.h"
+#include "markets/RecordedInflation.h"
 #include "render/GraphCurves.h"
 
 struct PlanRecord;

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "model/ReadableText.h"
-#include "odds/BuiltInHistory.h"
+#include "markets/BuiltInHistory.h"
 
 std::optional<HistorySource> LoadHistoryForCli(const std::string& path) {
   if (path.empty()) return HistorySource{BuiltInHistory(), BuiltInHistoryName(), true};

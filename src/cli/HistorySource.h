@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "odds/MarketHistory.h"
+#include "markets/MarketHistory.h"
 
 // The market history a command runs on: the file given, or the built-in one
 // when `path` is empty.

@@ -8,7 +8,7 @@
 #include "odds/BootstrapModel.h"
 #include "odds/HistoricalModel.h"
 #include "odds/MonteCarloModel.h"
-#include "odds/RecordedInflation.h"
+#include "markets/RecordedInflation.h"
 
 enum class OddsModelKind { MonteCarlo, Historical, Bootstrap };
 enum class SimulateFormat { Text, Json, Csv, Tsv };

@@ -9,7 +9,7 @@
 #include "model/JsonText.h"
 #include "model/NumberFormat.h"
 #include "model/ReadableText.h"
-#include "odds/BuiltInHistory.h"
+#include "markets/BuiltInHistory.h"
 
 namespace {
 

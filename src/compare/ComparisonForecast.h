@@ -5,7 +5,7 @@
 #include "engine/ForecastTable.h"
 #include "engine/RatePath.h"
 #include "model/PlanRecord.h"
-#include "odds/RecordedInflation.h"
+#include "markets/RecordedInflation.h"
 
 // The rates a plan of a comparison runs on (each plan, and each mix of the
 // two an attribution tries); empty: each plan's own rates.

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/ForecastTable.h"
-#include "odds/MarketYearRates.h"
+#include "markets/MarketYearRates.h"
 #include "odds/RandomStream.h"
 
 BootstrapSettings BootstrapSettingsFrom(const MonteCarloSettings& trials, const HistoricalSettings& mix, int block) {

@@ -6,7 +6,7 @@
 
 #include "model/PlanRecord.h"
 #include "odds/HistoricalModel.h"
-#include "odds/MarketHistory.h"
+#include "markets/MarketHistory.h"
 #include "odds/MonteCarloModel.h"
 #include "odds/PathModel.h"
 

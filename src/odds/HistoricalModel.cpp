@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/ForecastTable.h"
-#include "odds/MarketYearRates.h"
+#include "markets/MarketYearRates.h"
 
 namespace {
 

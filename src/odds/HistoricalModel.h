@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/PlanRecord.h"
-#include "odds/MarketHistory.h"
+#include "markets/MarketHistory.h"
 #include "odds/PathModel.h"
 
 struct HistoricalSettings {

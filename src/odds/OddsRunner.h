@@ -8,7 +8,7 @@
 #include "model/PlanRecord.h"
 #include "odds/OddsResult.h"
 #include "odds/PathModel.h"
-#include "odds/RecordedInflation.h"
+#include "markets/RecordedInflation.h"
 
 struct OddsRunControl {
   int threads = 1;

@@ -2,7 +2,7 @@
 
 #include "engine/Forecast.h"
 #include "model/PlanRecord.h"
-#include "odds/RecordedInflation.h"
+#include "markets/RecordedInflation.h"
 #include "odds/YearRates.h"
 
 // The odds' one seam to the forecast engine: a trial's forecast from the plan

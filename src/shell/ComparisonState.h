@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/PlanRecord.h"
-#include "odds/RecordedInflation.h"
+#include "markets/RecordedInflation.h"
 #include "shell/PageId.h"
 
 // The second plan of an open comparison, kept beside the current plan (which

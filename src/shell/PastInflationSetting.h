@@ -1,6 +1,6 @@
 #pragma once
 
-#include "odds/RecordedInflation.h"
+#include "markets/RecordedInflation.h"
 
 class SettingsStore;
 

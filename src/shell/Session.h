@@ -8,7 +8,7 @@
 #include "engine/RatePath.h"
 #include "model/PlanRecord.h"
 #include "model/PlanWorkingValues.h"
-#include "odds/RecordedInflation.h"
+#include "markets/RecordedInflation.h"
 #include "shell/ComparisonState.h"
 #include "shell/OddsState.h"
 #include "shell/PageId.h"

@@ -8,7 +8,7 @@
 
 #include "model/PlanRecord.h"
 #include "odds/PathModel.h"
-#include "odds/RecordedInflation.h"
+#include "markets/RecordedInflation.h"
 #include "solve/Target.h"
 
 // What each trial did at the lever values tried so far. Values are measured

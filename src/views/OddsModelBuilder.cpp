@@ -1,7 +1,7 @@
 #include "views/OddsModelBuilder.h"
 
-#include "odds/BuiltInHistory.h"
-#include "odds/MarketHistory.h"
+#include "markets/BuiltInHistory.h"
+#include "markets/MarketHistory.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "model/PlanRecord.h"
 #include "odds/OddsResult.h"
 #include "odds/PathModel.h"
-#include "odds/RecordedInflation.h"
+#include "markets/RecordedInflation.h"
 
 // One simulation running in the background. RunOdds works on its own
 // thread; progress and the end arrive as signals on the thread that owns

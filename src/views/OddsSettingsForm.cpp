@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "odds/BuiltInHistory.h"
+#include "markets/BuiltInHistory.h"
 #include "platform/Prompts.h"
 
 namespace {

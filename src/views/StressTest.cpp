@@ -9,7 +9,7 @@
 
 #include "engine/Forecast.h"
 #include "model/FileSave.h"
-#include "odds/BuiltInHistory.h"
+#include "markets/BuiltInHistory.h"
 #include "odds/HistoryStart.h"
 #include "platform/Platform.h"
 #include "shell/PageMenus.h"

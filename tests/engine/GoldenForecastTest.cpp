@@ -7,7 +7,7 @@
 
 #include "engine/Forecast.h"
 #include "model/PlanFile.h"
-#include "odds/RecordedInflation.h"
+#include "markets/RecordedInflation.h"
 
 namespace {
 

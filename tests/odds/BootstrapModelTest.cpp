@@ -2,8 +2,8 @@
 
 #include "OddsTestSupport.h"
 #include "odds/BootstrapModel.h"
-#include "odds/BuiltInHistory.h"
-#include "odds/MarketYearRates.h"
+#include "markets/BuiltInHistory.h"
+#include "markets/MarketYearRates.h"
 #include "odds/OddsRunner.h"
 
 namespace {

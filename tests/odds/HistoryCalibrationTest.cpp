@@ -3,8 +3,8 @@
 #include <cmath>
 #include <vector>
 
-#include "odds/BuiltInHistory.h"
-#include "odds/MarketYearRates.h"
+#include "markets/BuiltInHistory.h"
+#include "markets/MarketYearRates.h"
 #include "odds/MonteCarloModel.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include "OddsTestSupport.h"
 #include "engine/Forecast.h"
-#include "odds/BuiltInHistory.h"
+#include "markets/BuiltInHistory.h"
 #include "odds/HistoryStart.h"
-#include "odds/MarketYearRates.h"
+#include "markets/MarketYearRates.h"
 
 namespace {
 

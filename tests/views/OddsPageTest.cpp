@@ -19,7 +19,7 @@
 
 #include "model/NumberFormat.h"
 #include "model/PlanFile.h"
-#include "odds/BuiltInHistory.h"
+#include "markets/BuiltInHistory.h"
 #include "odds/MonteCarloModel.h"
 #include "odds/OddsRunner.h"
 #include "support/TestProgram.h"

@@ -6,7 +6,7 @@
 #include "engine/Forecast.h"
 #include "engine/RunFactors.h"
 #include "model/PlanFile.h"
-#include "odds/RecordedInflation.h"
+#include "markets/RecordedInflation.h"
 
 namespace {
 

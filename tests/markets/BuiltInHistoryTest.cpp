@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "odds/BuiltInHistory.h"
+#include "markets/BuiltInHistory.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "odds/RecordedInflation.h"
+#include "markets/RecordedInflation.h"
 
 #include <utility>
 
-#include "odds/BuiltInHistory.h"
+#include "markets/BuiltInHistory.h"
 
 std::shared_ptr<const PastInflation> RecordedInflation() {
   static const std::shared_ptr<const PastInflation> recorded = [] {

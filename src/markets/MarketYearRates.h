@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/RatePath.h"
-#include "odds/MarketHistory.h"
+#include "markets/MarketHistory.h"
 
 // How a year of market history becomes a forecast year's rates: each account
 // earns its mix of stocks and bonds over the year's inflation; real estate

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "odds/MarketHistory.h"
+#include "markets/MarketHistory.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "odds/BuiltInHistory.h"
+#include "markets/BuiltInHistory.h"
 
 #include <cstdlib>
 #include <cstdio>

@@ -4,7 +4,7 @@
 #include <random>
 #include <string>
 
-#include "odds/MarketHistory.h"
+#include "markets/MarketHistory.h"
 #include "support/HostileText.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "odds/MarketYearRates.h"
+#include "markets/MarketYearRates.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "odds/MarketHistory.h"
+#include "markets/MarketHistory.h"
 
 // The US market history that ships inside the program (sources and checks in
 // docs/market-history.md): nominal percent per calendar year of consumer price

@@ -1,4 +1,4 @@
-#include "odds/MarketHistory.h"
+#include "markets/MarketHistory.h"
 
 #include <array>
 #include <charconv>
