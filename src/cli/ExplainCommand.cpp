@@ -5,11 +5,12 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/HistoryStartOption.h"
 #include "cli/OptionTable.h"
 #include "engine/Explanation.h"
-#include "cli/HistoryStartOption.h"
 #include "engine/ForecastColumns.h"
 #include "model/PlanRecord.h"
+#include "model/ReadableText.h"
 
 namespace {
 
@@ -110,7 +111,8 @@ int RunExplainCommand(const CliArgs& args) {
   if (options.field.empty()) return ReportUsageError(kExplainSyntax.errorStyle, kExplainUsage, kExplainSyntax.missing);
   const int slot = SlotOfName(options.field);
   if (slot < 0) {
-    return Refuse("unknown field '" + options.field + "'; the fields are the header of forecast --all-fields");
+    return Refuse("--field: unknown field '" + ReadableExcerpt(options.field) +
+                  "'; the fields are the header of forecast --all-fields");
   }
   if (!options.rates.empty() && options.historyStart.Given()) {
     return ReportUsageError(kExplainSyntax.errorStyle, kExplainUsage, "--rates and --history-start exclude each other");
@@ -129,12 +131,12 @@ int RunExplainCommand(const CliArgs& args) {
     rates = run->start.rates;
   }
   ReportPastInflation(plan, options.past);
-  const ExplainedForecast explained(plan, WithPastInflation(rates, options.past));
+  const ExplainedForecast explained(plan, WithPastInflation(rates, options.past, plan));
   const std::int64_t first = plan.CurrentYear;
   const std::int64_t last = first + explained.Rows() - 1;
   const std::int64_t year = *WholeNumber(options.year);
   if (year < first || year > last) {
-    return Refuse("the forecast runs from " + std::to_string(first) + " to " + std::to_string(last) + ", not " +
+    return Refuse("--year: the forecast runs from " + std::to_string(first) + " to " + std::to_string(last) + ", not " +
                   options.year);
   }
   const Explanation explanation =
