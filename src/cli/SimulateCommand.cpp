@@ -1,12 +1,12 @@
-#include <unistd.h>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "cli/CliSupport.h"
-#include "cli/HistorySource.h"
 #include "cli/Commands.h"
+#include "cli/HistorySource.h"
+#include "cli/ProgressLine.h"
 #include "cli/SimulateOptions.h"
 #include "cli/SimulateReport.h"
 #include "cli/YearTableOutput.h"
@@ -40,9 +40,10 @@ std::unique_ptr<PathModel> BuildModel(const SimulateOptions& options, const Plan
     return std::make_unique<MonteCarloModel>(plan, options.monteCarlo, RatesOfFileFor(*read, plan));
   }
   if (!options.rates.empty()) {
-    std::fputs("prevora-cli simulate: --rates sets the Monte Carlo model's means; the historical and bootstrap\n"
-               "models replay the history's own rates\n",
-               stderr);
+    std::fputs(
+        "prevora-cli simulate: --rates sets the Monte Carlo model's means; the historical and bootstrap\n"
+        "models replay the history's own rates\n",
+        stderr);
     status = 2;
     return nullptr;
   }
@@ -82,11 +83,12 @@ TableFormat TableFormatOf(SimulateFormat format) {
   return TableFormat::Text;
 }
 
-// A progress line for a person watching; redirected output stays clean.
 void ShowProgress(int done, int total) {
-  std::fprintf(stderr, "\rSimulating: %d of %d trials", done, total);
-  if (done == total) std::fputs("\r\x1b[K", stderr);
-  std::fflush(stderr);
+  if (done == total) {
+    EndProgressLine();
+  } else {
+    ShowProgressLine("Simulating: " + std::to_string(done) + " of " + std::to_string(total) + " trials");
+  }
 }
 
 int PrintTrial(const SimulateOptions& options, const PlanRecord& plan, const PathModel& model) {
@@ -119,7 +121,7 @@ int RunSimulateCommand(const CliArgs& args) {
     OddsRunControl control;
     control.threads = options.threads;
     control.past = options.past;
-    if (isatty(STDERR_FILENO)) control.progress = ShowProgress;
+    control.progress = ShowProgress;
     const std::optional<OddsResult> result = RunOdds(plan, *model, control);
     if (!result) return 2;
     const SimulateSource source{history ? &*history : nullptr, dynamic_cast<const HistoricalModel*>(model.get())};
