@@ -84,7 +84,7 @@ DiffParse ParseDiffOptions(const CliArgs& args) {
     } else if (!arg.empty() && arg[0] != '-' && plans < 2) {
       (plans++ == 0 ? options.base : options.other) = arg;
     } else {
-      return refuse("unexpected argument '" + ReadableExcerpt(arg) + "'");
+      return refuse("unexpected argument '" + EchoedArgument(arg) + "'");
     }
   }
   if (plans != 2) return refuse("two plans are required");

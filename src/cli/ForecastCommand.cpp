@@ -84,7 +84,7 @@ int RunHistoryStart(const ForecastOptions& options) {
   ForecastTable table;
   ReportPastInflation(plan, options.past);
   RunForecastForCli(plan, WithPastInflation(run->start.rates, options.past, plan), options.currentDollars, table);
-  PrintYearTable(plan, table, options.allFields, options.format);
+  PrintYearTable(plan, table, options.allFields, options.format, options.currentDollars);
   const std::string note = HistoryStartNote(*run);
   if (options.format == TableFormat::Text) {
     std::printf("\n%s\n", note.c_str());
@@ -107,7 +107,7 @@ int RunForecastCommand(const CliArgs& args) {
     PlanRecord plan;
     ForecastTable table;
     if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.past, options.rates)) return 2;
-    PrintYearTable(plan, table, options.allFields, options.format);
+    PrintYearTable(plan, table, options.allFields, options.format, options.currentDollars);
   }
   if (std::fflush(stdout) != 0) {
     std::fputs("prevora-cli: could not write the forecast\n", stderr);

@@ -44,6 +44,10 @@ struct CommandSyntax {
 inline bool LacksDoubleDash(const std::string& argument) { return !argument.starts_with("--"); }
 inline bool LacksDash(const std::string& argument) { return !argument.empty() && argument[0] != '-'; }
 
+// An argument as a refusal quotes it: control bytes escaped, a long one cut
+// after as much as a file path usually takes.
+inline std::string EchoedArgument(const std::string& argument) { return ReadableText(argument, 100); }
+
 // Prints the usage error in the command's style; returns the exit status 1.
 int ReportUsageError(UsageErrorStyle style, const char* usage, const std::string& reason);
 
@@ -69,7 +73,7 @@ std::optional<int> ParseCommandLine(const CliArgs& args, const CommandSyntax<Opt
     } else if (plan.empty() && syntax.namesPlan(argument)) {
       plan = argument;
     } else {
-      return fail("unexpected argument '" + ReadableExcerpt(argument) + "'");
+      return fail("unexpected argument '" + EchoedArgument(argument) + "'");
     }
   }
   if (plan.empty() || (syntax.required && (options.*syntax.required).empty())) return fail(syntax.missing);

@@ -97,7 +97,7 @@ int PrintTrial(const SimulateOptions& options, const PlanRecord& plan, const Pat
   }
   const TrialReplay replay = ReplayTrial(plan, model, options.trial - 1, options.past);
   const ForecastTable& table = options.currentDollars ? replay.currentTable : replay.table;
-  PrintYearTable(plan, table, options.allFields, TableFormatOf(options.format));
+  PrintYearTable(plan, table, options.allFields, TableFormatOf(options.format), options.currentDollars);
   return 0;
 }
 

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "cli/CliSupport.h"
+#include "cli/OptionTable.h"
 #include "model/ReadableText.h"
 #include "odds/OddsRunner.h"
 
@@ -74,7 +75,7 @@ class Parser {
       } else if (options_.plan.empty()) {
         options_.plan = arg;
       } else {
-        error_ = "unexpected argument \"" + ReadableExcerpt(arg) + "\"";
+        error_ = "unexpected argument \"" + EchoedArgument(arg) + "\"";
       }
     }
     if (error_.empty()) CheckCombination();

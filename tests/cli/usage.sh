@@ -33,7 +33,7 @@ $forecast_usage" forecast "$plan" "$plan"
 expect "prevora-cli: --rates needs a file
 $forecast_usage" forecast "$plan" --rates ""
 # An echoed argument is cut short and shows control bytes escaped.
-expect "prevora-cli: unexpected argument '-\\x1B[2J$(printf 'x%.0s' $(seq 1 35))...'
+expect "prevora-cli: unexpected argument '-\\x1B[2J$(printf 'x%.0s' $(seq 1 95))...'
 $forecast_usage" forecast "$plan" "-$(printf '\033')[2J$(printf 'x%.0s' $(seq 1 200))"
 
 explain_usage="Usage: prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]
