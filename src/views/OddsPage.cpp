@@ -18,7 +18,6 @@
 #include "views/ChartView.h"
 #include "views/FanChart.h"
 #include "views/LevelBar.h"
-#include "views/OddsModelBuilder.h"
 #include "views/OddsRun.h"
 #include "views/OddsSettingsForm.h"
 #include "views/OddsSummary.h"
@@ -177,7 +176,7 @@ void OddsPage::RunClicked() {
   if (IsRunning()) return;
   const OddsSettings settings = form_->Values();
   SaveOddsSettings(platform_.settings, settings);
-  const bool centered = session_.stress.Due() && settings.model == OddsModelChoice::MonteCarlo &&
+  const bool centered = session_.stress.Due() && settings.model == MarketModelKind::MonteCarlo &&
                        centerOnStress_->isChecked();
   const std::optional<RatePath> means =
       centered ? std::optional<RatePath>(StressRates(session_.plan, session_.stress)) : std::nullopt;
@@ -307,7 +306,7 @@ void OddsPage::ShowCenterChoice() {
   centerOnStress_->setText(QString("Center the trials on the %1:\n%2")
                                .arg(stress.IsScenario() ? "rate scenario" : "stress start",
                                     QString::fromStdString(stress.Name())));
-  const bool monteCarlo = form_->Values().model == OddsModelChoice::MonteCarlo;
+  const bool monteCarlo = form_->Values().model == MarketModelKind::MonteCarlo;
   centerOnStress_->setEnabled(monteCarlo);
   centerOnStress_->setToolTip(monteCarlo ? QString() : "The Monte Carlo model only: history replays its own years.");
 }

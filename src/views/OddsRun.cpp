@@ -7,22 +7,13 @@
 
 #include "odds/OddsRunner.h"
 
-namespace {
-
-int MachineThreads() {
-  const unsigned cores = std::thread::hardware_concurrency();
-  return std::clamp(static_cast<int>(cores), 1, kMaxOddsThreads);
-}
-
-}  // namespace
-
 OddsRun::OddsRun(const PlanRecord& plan, std::shared_ptr<const PathModel> model, PastInflationRule past, int threads,
                  QObject* parent)
     : QObject(parent),
       plan_(plan),
       model_(std::move(model)),
       past_(past),
-      threads_(threads > 0 ? std::min(threads, kMaxOddsThreads) : MachineThreads()) {}
+      threads_(OddsThreads(threads)) {}
 
 OddsRun::~OddsRun() {
   cancel_.store(true);

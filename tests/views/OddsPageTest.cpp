@@ -340,7 +340,7 @@ TEST_F(OddsPageTest, SettingsAreRememberedAndHeldToTheirRangesWhenRead) {
   EXPECT_EQ(read.monteCarlo.deviations[0], kHistoryDeviations[0]) << "unreadable: the default";
   EXPECT_EQ(ReturnsCorrelation(read), 1.0);
   EXPECT_EQ(read.historical.stocksDeferred, 35.5L);
-  EXPECT_EQ(read.model, OddsModelChoice::Bootstrap);
+  EXPECT_EQ(read.model, MarketModelKind::Bootstrap);
   EXPECT_TRUE(MonteCarloModel::SettingsProblem(read.monteCarlo).empty());
 
   OpenOdds();
@@ -353,7 +353,7 @@ TEST_F(OddsPageTest, SettingsAreRememberedAndHeldToTheirRangesWhenRead) {
   program.Trigger("CloseOdds");
 
   const OddsSettings saved = LoadOddsSettings(store);
-  EXPECT_EQ(saved.model, OddsModelChoice::MonteCarlo);
+  EXPECT_EQ(saved.model, MarketModelKind::MonteCarlo);
   EXPECT_EQ(saved.monteCarlo.trials, 1234);
   EXPECT_EQ(saved.monteCarlo.seed, 99u);
   EXPECT_EQ(saved.monteCarlo.deviations[3], 3.25L);
