@@ -98,7 +98,7 @@ TEST_F(OddsPageTest, KeyboardOpensItFromTheGraphPageRunsAndEscapeReturns) {
   ASSERT_TRUE(WaitForRunEnd());
   ASSERT_NE(Odds()->Result(), nullptr);
   EXPECT_EQ(Odds()->Result()->trials, 50);
-  EXPECT_TRUE(Headline().endsWith("% of trials never took new debt")) << Headline().toStdString();
+  EXPECT_TRUE(Headline().endsWith("% of trials: the savings lasted (never borrowed)")) << Headline().toStdString();
   EXPECT_TRUE(program.scripted.prompts.shown.empty());
 
   QTest::keyClick(program.window.get(), Qt::Key_E, Qt::AltModifier);
@@ -300,6 +300,7 @@ TEST_F(OddsPageTest, BothHistoryModelsRunTheBuiltInHistoryWithoutAFile) {
   ASSERT_NE(Odds()->Result(), nullptr);
   EXPECT_EQ(Odds()->Result()->trials, static_cast<int>(BuiltInHistory().years.size()));
   EXPECT_TRUE(Control<QLabel>("OddsDetails")->text().contains(QString::fromStdString(BuiltInHistoryName())));
+  EXPECT_TRUE(Control<QLabel>("OddsDetails")->text().contains("from the history's own record"));
 
   Control<QComboBox>("OddsModel")->setCurrentIndex(2);
   EXPECT_TRUE(Control<QSpinBox>("OddsBlock")->isEnabled());
