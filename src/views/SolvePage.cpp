@@ -214,7 +214,7 @@ std::optional<SolveRequest> SolvePage::RequestFromForm() {
 
 bool SolvePage::StartPending() const { return run_->isDown() || frontier_->isDown() || sensitivity_->isDown(); }
 
-void SolvePage::Start(SolveJob::Work work, std::function<void()> show) {
+void SolvePage::Start(std::function<void(const SolveControl&)> work, std::function<void()> show) {
   // A click that lands after the page was left, or after Escape asked to cancel it, starts nothing.
   if (!isVisible() || startCancelled_) {
     startCancelled_ = false;
@@ -222,10 +222,17 @@ void SolvePage::Start(SolveJob::Work work, std::function<void()> show) {
     return;
   }
   show_ = std::move(show);
-  job_ = std::make_unique<SolveJob>(std::move(work));
-  connect(job_.get(), &SolveJob::Progress, this,
+  job_ = std::make_unique<BackgroundJob>(
+      [work = std::move(work)](const std::atomic<bool>& cancel, const BackgroundJob::Report& report) {
+        SolveControl control;
+        control.cancel = &cancel;
+        control.progress = [&report](std::int64_t forecasts) { report(forecasts, 0); };
+        work(control);
+      },
+      "search");
+  connect(job_.get(), &BackgroundJob::Progress, this,
           [this](qint64 forecasts) { status_->setText(QString("%L1 forecasts run").arg(forecasts)); });
-  connect(job_.get(), &SolveJob::Finished, this, &SolvePage::JobFinished);
+  connect(job_.get(), &BackgroundJob::Finished, this, &SolvePage::JobFinished);
   status_->setText("Starting...");
   SetRunning(true);
   job_->Start();

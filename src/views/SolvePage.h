@@ -9,7 +9,7 @@
 #include "solve/Sensitivity.h"
 #include "solve/Solver.h"
 #include "views/SolveCharts.h"
-#include "views/SolveJob.h"
+#include "views/BackgroundJob.h"
 
 class ChartView;
 class QComboBox;
@@ -62,14 +62,15 @@ class SolvePage : public Page {
   QWidget* BuildControls();
   void BuildMenu();
   std::optional<SolveRequest> RequestFromForm();
-  void Start(SolveJob::Work work, std::function<void()> show);
+  // Runs `work` in the background, then `show` on its result.
+  void Start(std::function<void(const SolveControl&)> work, std::function<void()> show);
   void JobFinished(bool cancelled, const QString& error);
   void SetRunning(bool running);
   void ShowAnswer();
   bool StartPending() const;
 
   PageId origin_ = PageId::Graph;
-  std::unique_ptr<SolveJob> job_;
+  std::unique_ptr<BackgroundJob> job_;
   std::function<void()> show_;
   std::optional<SolveRequest> request_;
   std::optional<SolveResult> result_;
