@@ -11,14 +11,8 @@ RateAssumptions MeasureRateAssumptions(const PathModel& model, int trials) {
   long count = 0;
   for (int trial = 0; trial < assumptions.trials; ++trial) {
     for (YearRates rates : model.Path(trial)) {
-      const long double prices = 1.0L + rates.Inflation / 100.0L;
       for (int k = 0; k < kRateSeriesCount; ++k) {
-        const auto series = static_cast<RateSeries>(k);
-        const long double rate = RateOf(rates, series);
-        // Everything but inflation itself counts above inflation.
-        const double value = series == RateSeries::Inflation
-                                 ? static_cast<double>(rate)
-                                 : static_cast<double>(((1.0L + rate / 100.0L) / prices - 1.0L) * 100.0L);
+        const double value = static_cast<double>(RateOf(rates, static_cast<RateSeries>(k)));
         sum[static_cast<std::size_t>(k)] += value;
         squares[static_cast<std::size_t>(k)] += value * value;
       }

@@ -7,7 +7,8 @@
 
 // What a model of markets assumes, measured on its own trials: for each
 // series the mean and the swing (standard deviation) of a year's rate, in
-// percent; the returns and the real-estate growth above inflation. Two models
+// percent; the returns and the real-estate growth are above inflation, as
+// every rate path holds them. Two models
 // of the same plan can give far apart odds; these figures say why.
 struct SeriesAssumption {
   double mean = 0.0;

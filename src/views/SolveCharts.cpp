@@ -10,6 +10,7 @@ constexpr int kAxisRoom = 96;
 constexpr int kLabelWidth = 300;
 constexpr int kScaleRoom = 18;
 constexpr int kGridLines = 4;
+constexpr int kDetailHeight = 16;
 
 QRect FrontierPlot(const QRect& area) { return area.adjusted(kAxisRoom, kMargin + 16, -kMargin - 8, -36); }
 
@@ -46,7 +47,8 @@ void DrawFrontierChart(QPainter& painter, const QRect& area, const std::vector<F
   }
   if (xHigh <= xLow) xHigh = xLow + 1;
   if (yHigh <= yLow) yHigh = yLow + 1;
-  const double yPad = (yHigh - yLow) * 0.05;
+  // A flat line still gets a readable scale: at least 1 % of its value each way.
+  const double yPad = std::max({(yHigh - yLow) * 0.05, std::fabs(yHigh) * 0.01, 0.01});
   yLow -= yPad;
   yHigh += yPad;
   const auto xAt = [&](double along) { return plot.left() + (along - xLow) / (xHigh - xLow) * plot.width(); };
@@ -142,12 +144,11 @@ void DrawSensitivityBars(QPainter& painter, const QRect& area, const std::vector
     if (static_cast<int>(i) == selected) painter.fillRect(row, QColor(220, 230, 250));
     painter.setPen(Qt::black);
     const QFont normal = painter.font();
-    painter.drawText(QRect(area.left() + 2, top + 1, kLabelWidth - 8, kSensitivityRowHeight / 2 + 6),
+    painter.drawText(QRect(area.left() + 2, top + 1, kLabelWidth - 8, kSensitivityRowHeight - kDetailHeight - 1),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, bars[i].label);
     painter.setFont(small);
     painter.setPen(QColor(70, 70, 70));
-    painter.drawText(QRect(area.left() + 2, top + kSensitivityRowHeight / 2 + 4, area.width() - 4,
-                           kSensitivityRowHeight / 2 - 4),
+    painter.drawText(QRect(area.left() + 2, top + kSensitivityRowHeight - kDetailHeight, area.width() - 4, kDetailHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, bars[i].detail);
     painter.setFont(normal);
     const int barHeight = kSensitivityRowHeight / 5;

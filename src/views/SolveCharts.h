@@ -38,7 +38,7 @@ struct SensitivityBar {
   double up = 0.0;
 };
 
-inline constexpr int kSensitivityRowHeight = 40;
+inline constexpr int kSensitivityRowHeight = 50;
 
 // Horizontal bars around a zero line on a scale of the figure's unit, one
 // row an input with its words wrapped and its amounts: the change one step

@@ -114,7 +114,7 @@ void SolveChartsPanel::ShowSensitivity(const SensitivityRequest& request, const 
     const PlanFieldLabel& label = PlanFieldLabels()[static_cast<std::size_t>(row.input.line)];
     // The section tells apart the two persons' boxes of the same words.
     const QString where = *label.section ? label.section : label.page;
-    const QString detail = QString("%1: down to %2 %3, up to %4 %5")
+    const QString detail = QString("at %1; down to %2: %3; up to %4: %5")
                                .arg(Text(LeverValueText(row.input, row.value)), Text(LeverValueText(row.input, row.down)),
                                     Signed(changeText_(row.changeDown), row.changeDown),
                                     Text(LeverValueText(row.input, row.up)), Signed(changeText_(row.changeUp), row.changeUp));
