@@ -87,5 +87,12 @@ jq -e '[.inputs[] | [(.changeDown | fabs), (.changeUp | fabs)] | max] | . == (so
 jq -e '.inputs[] | select(.name == "Groceries") | .changeUp < 0 and .page == "Food Personal Expense Page"' \
   "$work/out" >/dev/null || fail "sensitivity groceries"
 [ "$(status_of sensitivity "$plan" --metric Nope)" = 2 ] || fail "sensitivity metric"
+# With odds, sensitivity counts the trials meeting the target: the savings last by default.
+[ "$(status_of sensitivity "$plan" --odds 90 --trials 20 --format json)" = 0 ] || fail "odds sensitivity"
+jq -e '.figure == "savingsLastedShare"' "$work/out" >/dev/null || fail "odds sensitivity figure"
+[ "$(status_of sensitivity "$plan" --odds 90 --trials 20 --target never-new-debt --format json)" = 0 ] ||
+  fail "odds sensitivity never-new-debt"
+jq -e '.figure == "noNewDebtShare"' "$work/out" >/dev/null || fail "never-new-debt figure"
+[ "$(status_of sensitivity "$plan" --odds 90 --trials 20 --target net-worth:65:1)" = 2 ] || fail "net worth refused"
 
 finish "solve"
