@@ -131,7 +131,7 @@ std::optional<SolveRequest> RequestFromOptions(const char* command, const SolveC
     status = RefuseInput(command, error);
     return std::nullopt;
   }
-  const std::optional<Target> target = ParseTarget(options.Value("--target", "never-new-debt"), error);
+  const std::optional<Target> target = ParseTarget(options.Value("--target", kDefaultTargetKey), error);
   if (!target) {
     status = RefuseInput(command, error);
     return std::nullopt;

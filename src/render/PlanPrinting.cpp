@@ -180,10 +180,7 @@ int PrintPlanTable(QPainter& painter, const std::function<bool()>& newPage, cons
 }
 
 int PrintPlanTable(QPagedPaintDevice& device, const PlanPrintJob& job) {
-  QPainter painter;
-  if (!painter.begin(&device)) return 0;
-  const int pages = PrintPlanTable(
-      painter, [&device] { return device.newPage(); }, job);
-  painter.end();
-  return pages;
+  return PrintPages(device, [&job](QPainter& painter, const std::function<bool()>& newPage) {
+    return PrintPlanTable(painter, newPage, job);
+  });
 }

@@ -17,6 +17,9 @@ struct Target {
   std::int64_t amount = 0;  // today's dollars, for NetWorthAt
 };
 
+// The target a solve takes when none is named.
+inline constexpr const char* kDefaultTargetKey = "never-new-debt";
+
 // "never-new-debt", "never-borrow" or "net-worth:AGE:AMOUNT".
 std::optional<Target> ParseTarget(const std::string& text, std::string& error);
 // The target as the command line names it.
