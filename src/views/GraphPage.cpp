@@ -103,6 +103,7 @@ GraphPage::GraphPage(Session& session, Platform& platform, Navigator& navigator,
 void GraphPage::BuildMenu() {
   QMenuBar* bar = MenuBar();
   AddFileMenu({{"&Print Graph", "PrintGraph", [this] { PrintGraphClicked(); }, QKeySequence::Print},
+               {"Print Pre&view", "PreviewGraph", [this] { PreviewGraphCommand(*this); }},
                {"Save &Bitmap", "SaveBitmap", [this] { SaveBitmapClicked(); }}});
 
   AddSetupMenu(bar, PageId::Graph, "Assu&mptions", [this](PageId page) { GoTo(page); });
@@ -128,7 +129,8 @@ void GraphPage::BuildCheckBoxes() {
 
 void GraphPage::BuildExtraBoxes() {
   compareBox_ = ExtraBox(picture_, "&Compare", "CompareCurve",
-                         "The compared plan's net worth as a dashed curve (File, Compare with...)", CurveSample(kComparisonDash, kComparisonGap));
+                         "The compared plan's net worth as a dashed curve (File, Compare with...)",
+                         CurveSample(kComparisonDash, kComparisonGap));
   bandBox_ = ExtraBox(picture_, "Net worth &band", "NetWorthBand",
                       "The odds' net worth from p10 to p90 behind the curves (File, Odds...)", BandSample());
   stressBox_ = ExtraBox(picture_, "Stress tes&t", "StressTestCurve",
@@ -275,7 +277,8 @@ void GraphPage::DrawGraph() {
   const GraphInput input = CurrentInput();
   bitmap_ = RenderScreenGraph(input, session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
                               GraphFontFamily(ScreenWidth()), &scales_, true);
-  drawnExtras_ = {input.comparison.has_value(), input.band.has_value(), input.stress ? session_.stress : StressTestState{}};
+  drawnExtras_ = {input.comparison.has_value(), input.band.has_value(),
+                  input.stress ? session_.stress : StressTestState{}};
   picture_->SetImage(bitmap_);
   const PlotFrame& frame = DrawingParameters().frame;
   picture_->SetPlotArea(QRect(frame.left, frame.top, frame.width, frame.height));

@@ -110,4 +110,5 @@ class GraphPage : public ResultPage {
 
 // The "&Print Graph" and "Save &Bitmap" commands, defined with the printing code.
 void PrintGraphCommand(GraphPage& page);
+void PreviewGraphCommand(GraphPage& page);
 void SaveBitmapCommand(GraphPage& page);
