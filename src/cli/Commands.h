@@ -61,6 +61,13 @@ inline constexpr const char* kFrontierUsage =
 inline constexpr const char* kSensitivityUsage =
     "prevora-cli sensitivity PLAN [--metric NAME] [--odds P [--target T] [simulate options]]\n"
     "      [--format text|json] [--past-inflation recorded|plan]";
+inline constexpr const char* kReportUsage =
+    "prevora-cli report PLAN --pdf OUT.pdf [--paper letter|a4] [--trials N] [--seed S] [--threads T]\n"
+    "      [--history FILE] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--past-inflation recorded|plan]\n"
+    "    One PDF for the household and its adviser: summary, graph, odds under the three models, stress tests,\n"
+    "    sensitivity, the year table, the inputs and notes. Its figures are those simulate, solve and\n"
+    "    sensitivity print for the same settings; the answers are solve's spending and retire-age (both persons)\n"
+    "    on the plan's rates and with --odds 90. The paper is the locale's unless --paper says.";
 inline constexpr const char* kOptionNotes =
     "sample writes the sample plan the desktop opens (Double.plan); new writes the plan File > New starts.\n"
     "WxH is the graph window's size in pixels (default 506x574); LIST names curves 1-8 separated by commas\n"
@@ -140,3 +147,4 @@ int RunSimulateCommand(const CliArgs& args);
 int RunSolveCommand(const CliArgs& args);
 int RunFrontierCommand(const CliArgs& args);
 int RunSensitivityCommand(const CliArgs& args);
+int RunReportCommand(const CliArgs& args);

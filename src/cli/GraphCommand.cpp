@@ -1,6 +1,5 @@
 #include <QBuffer>
 #include <QImage>
-#include <QRegularExpression>
 #include <QString>
 #include <cstdio>
 #include <optional>
@@ -12,12 +11,10 @@
 #include "model/FileSave.h"
 #include "model/PlanRecord.h"
 #include "model/ReadableText.h"
+#include "render/BitmapExport.h"
 #include "render/GraphScreen.h"
 
 namespace {
-
-// Large enough for any screen, small enough that the image fits in memory.
-constexpr int kLargestSide = 16384;
 
 struct GraphOptions {
   std::string plan;
@@ -35,14 +32,12 @@ const char* StoreOut(GraphOptions& options, const std::string& path) {
 }
 
 const char* StoreSize(GraphOptions& options, const std::string& text) {
-  static const QRegularExpression pattern("^(\\d{1,5})x(\\d{1,5})$");
-  const QRegularExpressionMatch match = pattern.match(QString::fromStdString(text));
-  const int width = match.hasMatch() ? match.captured(1).toInt() : 0;
-  const int height = match.hasMatch() ? match.captured(2).toInt() : 0;
-  if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide)
-    return "--size takes WIDTHxHEIGHT in pixels, e.g. 506x574, each from 1 to 16384";
-  options.width = width;
-  options.height = height;
+  const std::optional<QSize> size = text.find_first_not_of("0123456789x") == std::string::npos
+                                        ? ParsePictureSize(QString::fromStdString(text))
+                                        : std::nullopt;
+  if (!size) return "--size takes WIDTHxHEIGHT in pixels, e.g. 506x574, each from 1 to 16384";
+  options.width = size->width();
+  options.height = size->height();
   return nullptr;
 }
 
@@ -64,19 +59,12 @@ const CommandSyntax<GraphOptions> kGraphSyntax{
     .missing = "a plan and --out are required",
 };
 
-const char* FormatOf(const std::string& path) {
-  const QString lower = QString::fromStdString(path).toLower();
-  if (lower.endsWith(".png")) return "PNG";
-  if (lower.endsWith(".bmp")) return "BMP";
-  return nullptr;
-}
-
 }  // namespace
 
 int RunGraphCommand(const CliArgs& args) {
   GraphOptions options;
   if (const std::optional<int> status = ParseCommandLine(args, kGraphSyntax, options)) return *status;
-  const char* format = FormatOf(options.out);
+  const char* format = ImageFormatOf(QString::fromStdString(options.out));
   if (!format) {
     return ReportUsageError(kGraphSyntax.errorStyle, kGraphUsage,
                             "the output file must end in .png or .bmp: " + options.out);

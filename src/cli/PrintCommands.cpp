@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <QPdfWriter>
 #include <QString>
 #include <array>
@@ -8,14 +7,12 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/OptionTable.h"
+#include "cli/PdfOutput.h"
 #include "engine/ForecastTable.h"
-#include "model/FileSave.h"
 #include "model/PlanRecord.h"
-#include "model/ReadableText.h"
 #include "render/GraphGeometry.h"
 #include "render/GraphPrinting.h"
 #include "render/PlanPrinting.h"
-#include "render/PrinterPage.h"
 
 namespace {
 
@@ -61,16 +58,8 @@ QString PrintNoteOf(const PlanRecord& plan, const PrintOptions& options) {
   return QString::fromStdString(PastInflationNote(plan.CurrentYear, options.past));
 }
 
-int CannotWrite(const std::string& path, const std::string& problem) {
-  std::fprintf(stderr, "prevora-cli: cannot write \"%s\"%s\n", ReadableText(path).c_str(),
-               problem.empty() ? "" : (": " + problem).c_str());
-  return 2;
-}
-
 // The steps both print commands share; `print` draws the forecast on the PDF
-// writer and says whether the writer started. The document is made in memory
-// and saved like a plan, so a pipe or a device is never written to and a
-// failure leaves any old file as it was.
+// writer and says whether the writer started.
 template <typename PrintStep>
 int RunPrintCommand(const CliArgs& args, const CommandSyntax<PrintOptions>& syntax, PrintStep print) {
   PrintOptions options;
@@ -79,16 +68,8 @@ int RunPrintCommand(const CliArgs& args, const CommandSyntax<PrintOptions>& synt
   PlanRecord plan;
   ForecastTable table;
   if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.past)) return 2;
-  QBuffer document;
-  document.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter pdf(&document);
-    SetUpLetterPdf(pdf);
-    if (!print(pdf, options, plan, table)) return CannotWrite(options.pdf, {});
-  }
-  const std::string problem = SaveFileContents(options.pdf, document.data().toStdString());
-  if (!problem.empty()) return CannotWrite(options.pdf, problem);
-  return 0;
+  return WritePdfForCli(options.pdf, QPageSize::Letter,
+                        [&](QPdfWriter& pdf) { return print(pdf, options, plan, table); });
 }
 
 }  // namespace
@@ -107,7 +88,8 @@ int RunPrintGraphCommand(const CliArgs& args) {
       [](QPdfWriter& pdf, const PrintOptions& options, const PlanRecord& plan, const ForecastTable& table) {
         // Without a screen drawing, the scales are those the screen would show.
         const GraphPrintJob job{{plan, table, options.currentDollars, options.shown},
-                                ComputeScales(plan, table, options.shown), PrintNoteOf(plan, options)};
+                                ComputeScales(plan, table, options.shown),
+                                PrintNoteOf(plan, options)};
         return PrintGraph(pdf, job);
       });
 }

@@ -20,6 +20,7 @@ const CliCommand kCommands[] = {
     {"solve", kSolveUsage, RunSolveCommand},
     {"frontier", kFrontierUsage, RunFrontierCommand},
     {"sensitivity", kSensitivityUsage, RunSensitivityCommand},
+    {"report", kReportUsage, RunReportCommand},
 };
 
 void PrintUsage(std::FILE* out) {

@@ -30,6 +30,16 @@ const char* ShortfallLevelText(ShortfallLevel level) { return kTexts[static_cast
 
 const char* ShortfallLevelKey(ShortfallLevel level) { return kKeys[static_cast<std::size_t>(level)]; }
 
+std::array<std::int64_t, kShortfallLevelCount> FirstYearOfEachLevel(const PlanRecord& plan,
+                                                                    const ForecastTable& table) {
+  std::array<std::int64_t, kShortfallLevelCount> first{};
+  for (int a = RowCount(plan); a >= 1; --a) {
+    const ShortfallLevel level = YearLevel(table.Year(a), static_cast<std::int64_t>(plan.Age1) + a - 1);
+    first[static_cast<std::size_t>(level)] = static_cast<std::int64_t>(plan.CurrentYear) + a - 1;
+  }
+  return first;
+}
+
 TrialGrade GradeTrial(const PlanRecord& plan, const ForecastTable& table) {
   TrialGrade grade;
   const int rows = RowCount(plan);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "engine/ForecastTable.h"
@@ -27,6 +28,9 @@ struct TrialGrade {
   std::int64_t firstNewDebtYear = 0;  // calendar year of the first unfunded shortfall, at level NewDebt
   bool netWorthBelowZero = false;     // in any year
 };
+
+// The first calendar year whose shortfall reaches each level, or 0 for never.
+std::array<std::int64_t, kShortfallLevelCount> FirstYearOfEachLevel(const PlanRecord& plan, const ForecastTable& table);
 
 // Grades a forecast table in each year's own dollars.
 TrialGrade GradeTrial(const PlanRecord& plan, const ForecastTable& table);

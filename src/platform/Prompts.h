@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -40,4 +41,9 @@ class Prompts {
   virtual std::optional<QString> SaveFile(QWidget* page, const FileDialogRequest& request) = 0;
   // Shows the printer choice dialog for the printer; true when the user pressed OK.
   virtual bool ChoosePrinter(QWidget* page, QPrinter& printer) = 0;
+  // Shows the print preview of what `paint` draws on the printer (it returns
+  // the pages drawn); the user may print it or save it as PDF from there.
+  virtual void PreviewPrint(QWidget* page, QPrinter& printer, const std::function<int(QPrinter&)>& paint) = 0;
+  // Asks for one line of text; nothing when the user cancels.
+  virtual std::optional<QString> AskText(QWidget* page, const QString& label, const QString& proposed) = 0;
 };

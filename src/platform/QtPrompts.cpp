@@ -4,8 +4,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <algorithm>
@@ -114,4 +117,20 @@ std::optional<QString> QtPrompts::SaveFile(QWidget* page, const FileDialogReques
 bool QtPrompts::ChoosePrinter(QWidget* page, QPrinter& printer) {
   QPrintDialog dialog(&printer, page);
   return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPrompts::PreviewPrint(QWidget* page, QPrinter& printer, const std::function<int(QPrinter&)>& paint) {
+  QPrintPreviewDialog dialog(&printer, page);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&paint](QPrinter* target) { paint(*target); });
+  dialog.resize(900, 1000);
+  dialog.exec();
+}
+
+std::optional<QString> QtPrompts::AskText(QWidget* page, const QString& label, const QString& proposed) {
+  bool ok = false;
+  const QString text =
+      QInputDialog::getText(page, QApplication::applicationDisplayName(), label, QLineEdit::Normal, proposed, &ok);
+  if (!ok) return std::nullopt;
+  return text;
 }

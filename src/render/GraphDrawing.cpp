@@ -141,6 +141,8 @@ GraphScales InputScales(const GraphInput& input) {
   return {assets, AxisMaximum(maxima.cashFlow)};
 }
 
+std::array<QString, 2> ScaleNotes() { return {"\u2191 Left scale", "\u2191 Right scale"}; }
+
 void DrawGraph(QPainter& painter, const GraphParameters& parameters, const GraphInput& input) {
   painter.save();
   painter.fillRect(QRect(QPoint(0, 0), parameters.canvasSize), Qt::white);

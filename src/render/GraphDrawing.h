@@ -87,6 +87,9 @@ struct GraphParameters {
   std::array<QPoint, 2> scaleNotesAt{};
 };
 
+// "↑ Left scale" and "↑ Right scale": under each half of the legend on screen and paper.
+std::array<QString, 2> ScaleNotes();
+
 // What a graph shows: the plan's forecast table in the dollars it was
 // converted to, the check box of each curve (index = curve - 1) and the
 // extras drawn when present, in the same dollars.

@@ -44,17 +44,24 @@ GraphParameters PrinterGraphParameters(const PrinterPage& page, QSize canvasSize
   p.leftLabelX = margin - 2 * u;
   p.rightLabelX = margin + plotWidth + 2 * u;
   p.ageLabelY = top + plotHeight + 3 * u;
+  // The calendar years under the ages, as on the screen, a size smaller.
+  p.yearLabelY = top + plotHeight + RoundPixel(5.5L * u);
+  p.yearFont = PrinterFont(9);
 
   p.scales = scales;
   p.curveOrder = {2, 4, 7, 8, 5, 6, 3, 1};
   for (int n = 1; n <= kCurveCount; ++n) {
     const bool assets = n <= 4;
-    const int y = top + plotHeight + 8 * u + 4 * u * ((n - 1) % 4);
+    const int y = top + plotHeight + RoundPixel(7.5L * u + 3.4L * u * ((n - 1) % 4));
     const int markerX = assets ? margin - 6 * u : width - margin - 10 * u;
     const int nameX = assets ? margin - 3 * u : width - margin - 7 * u;
     p.legend[static_cast<std::size_t>(n - 1)] = GraphLegendEntry{QPoint(markerX, y), QPoint(nameX, y)};
   }
   p.legendOnlyShownCurves = true;
+  // Under each half of the legend, the scale its curves read on, as the screen shows it.
+  p.scaleNotes = ScaleNotes();
+  p.scaleNotesAt = {QPoint(p.legend[3].name.x(), p.legend[3].name.y() + RoundPixel(3.4L * u)),
+                    QPoint(p.legend[7].name.x(), p.legend[7].name.y() + RoundPixel(3.4L * u))};
   return p;
 }
 

@@ -97,7 +97,7 @@ GraphParameters ScreenGraphParameters(int width, int height, QSize canvasSize, c
   }
   p.legendOnlyShownCurves = false;
   // Under the last legend row of each half, beside the check boxes.
-  p.scaleNotes = {"\u2191 Left scale", "\u2191 Right scale"};
+  p.scaleNotes = ScaleNotes();
   p.scaleNotesAt = {QPoint(p.legend[3].name.x(), p.legend[3].name.y() + 18),
                     QPoint(p.legend[7].name.x(), p.legend[7].name.y() + 18)};
   return p;

@@ -2,7 +2,9 @@
 
 #include <QFont>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QPdfWriter>
 
 PrinterPage ReadPrinterPage(const QPaintDevice& device) {
@@ -20,7 +22,18 @@ QFont PrinterFont(int points, bool bold, bool underline) {
   return font;
 }
 
-void SetUpLetterPdf(QPdfWriter& pdf) {
+void SetUpPdf(QPdfWriter& pdf, QPageSize::PageSizeId paper) {
   pdf.setResolution(1200);
-  pdf.setPageSize(QPageSize(QPageSize::Letter));
+  pdf.setPageSize(QPageSize(paper));
+}
+
+void SetUpLetterPdf(QPdfWriter& pdf) { SetUpPdf(pdf, QPageSize::Letter); }
+
+int PrintPages(QPagedPaintDevice& device,
+               const std::function<int(QPainter& painter, const std::function<bool()>& newPage)>& print) {
+  QPainter painter;
+  if (!painter.begin(&device)) return 0;
+  const int pages = print(painter, [&device] { return device.newPage(); });
+  painter.end();
+  return pages;
 }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QPageSize>
+#include <functional>
+
 class QPaintDevice;
+class QPagedPaintDevice;
+class QPainter;
 class QFont;
 class QPdfWriter;
 
@@ -16,6 +21,14 @@ PrinterPage ReadPrinterPage(const QPaintDevice& device);
 // The printer's face at a size in points.
 QFont PrinterFont(int points, bool bold = false, bool underline = false);
 
-// US letter at 1200 dots per inch with the margins of the desktop's PDF
+// The paper at 1200 dots per inch with the margins of the desktop's PDF
 // printer, so a PDF written without widgets has the printer's pages.
+void SetUpPdf(QPdfWriter& pdf, QPageSize::PageSizeId paper);
+// The same on US letter.
 void SetUpLetterPdf(QPdfWriter& pdf);
+
+// Runs a printout of several pages on the device as one job: `print` draws
+// with the painter and calls its second argument between pages. Returns the
+// pages `print` reports, or 0 when the device did not start.
+int PrintPages(QPagedPaintDevice& device,
+               const std::function<int(QPainter& painter, const std::function<bool()>& newPage)>& print);

@@ -11,3 +11,8 @@ void PrintGraphCommand(QWidget* page, Platform& platform, const GraphPrintJob& j
   if (!PrintGraph(printer, job))
     platform.prompts.Error(page, "The graph could not be printed: the printer did not start.");
 }
+
+void PreviewGraphCommand(QWidget* page, Platform& platform, const GraphPrintJob& job) {
+  QPrinter printer(QPrinter::HighResolution);
+  platform.prompts.PreviewPrint(page, printer, [&job](QPrinter& target) { return PrintGraph(target, job) ? 1 : 0; });
+}

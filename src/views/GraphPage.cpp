@@ -106,6 +106,7 @@ GraphPage::GraphPage(Session& session, Platform& platform, Navigator& navigator,
 void GraphPage::BuildMenu() {
   QMenuBar* bar = MenuBar();
   AddFileMenu({{"&Print Graph", "PrintGraph", [this] { PrintGraphClicked(); }, QKeySequence::Print},
+               {"Print Pre&view", "PreviewGraph", [this] { PreviewGraphCommand(this, platform_, PrintJob()); }},
                {"Save &Bitmap", "SaveBitmap", [this] { SaveBitmapClicked(); }}});
 
   AddSetupMenu(bar, PageId::Graph, "Assu&mptions", [this](PageId page) { GoTo(page); });
@@ -348,7 +349,16 @@ void GraphPage::BandToggled() {
 void GraphPage::CloseRequested() { OnExit(); }
 
 void GraphPage::PrintGraphClicked() {
-  PrintGraphCommand(this, platform_, {CurrentInput(), Scales(), QString::fromStdString(session_.PastNote())});
+  PrintGraphCommand(this, platform_, PrintJob());
 }
 
-void GraphPage::SaveBitmapClicked() { SaveBitmapFile(this, VisibleGraph(), session_, platform_); }
+GraphPrintJob GraphPage::PrintJob() const {
+  return {CurrentInput(), Scales(), QString::fromStdString(session_.PastNote())};
+}
+
+void GraphPage::SaveBitmapClicked() {
+  const auto render = [this](QSize size) {
+    return RenderScreenGraph(CurrentInput(), size.width(), size.height(), size, GraphFontFamily(size.width()));
+  };
+  SaveResizableBitmapFile(this, VisibleGraph(), render, session_, platform_);
+}

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "render/GraphDrawing.h"
+#include "render/GraphPrinting.h"
 #include "shell/StressTestState.h"
 #include "views/GraphPicture.h"
 #include "views/ResultPage.h"
@@ -49,6 +50,8 @@ class GraphPage : public ResultPage {
   GraphPicture* Picture() const { return picture_; }
   // Axis tops of the last drawing; the printed graph uses them.
   GraphScales Scales() const { return scales_; }
+  // The graph as printed and previewed: the current drawing with its scales and past note.
+  GraphPrintJob PrintJob() const;
   // "Why this number?" for the curve point nearest `at` on the picture; the
   // menu shown, or nullptr when no point is near.
   QMenu* ExplainAt(QPoint at);

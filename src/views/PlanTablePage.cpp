@@ -8,6 +8,7 @@
 #include "engine/ForecastTable.h"
 #include "render/PlanPrinting.h"
 #include "shell/PageMenus.h"
+#include "views/BitmapSaving.h"
 #include "views/ExplainCommands.h"
 #include "views/GridClipboard.h"
 #include "views/PlanPageSize.h"
@@ -38,7 +39,10 @@ PlanTablePage::PlanTablePage(Session& session, Platform& platform, Navigator& na
 
 void PlanTablePage::BuildMenus() {
   QMenuBar* bar = MenuBar();
-  AddFileMenu({{"&Print Plan", "PrintPlan", [this] { OnPrint(); }, QKeySequence::Print}});
+  AddFileMenu(
+      {{"&Print Plan", "PrintPlan", [this] { OnPrint(); }, QKeySequence::Print},
+       {"Print Pre&view", "PreviewPlan", [this] { OnPreview(); }},
+       {"Save &Bitmap", "SaveBitmap", [this] { SaveBitmapFile(this, grid_->grab().toImage(), session_, platform_); }}});
   AddSetupMenu(bar, PageId::PlanTable, "Assu&mptions", [this](PageId page) { GoTo(page); });
   AddGoToCommand(bar, PageId::Graph, [this](PageId page) { GoTo(page); });
   QMenu* copy = bar->addMenu("&Copy");
@@ -74,12 +78,21 @@ void PlanTablePage::ShowTable() {
   grid_->ShowYears(session_.plan, session_.table);
 }
 
+PlanPrintJob PlanTablePage::PrintJob() const {
+  return {session_.plan, session_.table, session_.CurrentDollars, QString::fromStdString(session_.PastNote()),
+          RememberedYearFields(platform_.settings)};
+}
+
 void PlanTablePage::OnPrint() {
   QPrinter printer(QPrinter::HighResolution);
   if (!platform_.prompts.ChoosePrinter(this, printer)) return;
-  if (PrintPlanTable(printer, PlanPrintJob{session_.plan, session_.table, session_.CurrentDollars,
-                                              QString::fromStdString(session_.PastNote())}) == 0)
-    ShowError("The plan could not be printed: the printer did not start.");
+  if (PrintPlanTable(printer, PrintJob()) == 0) ShowError("The plan could not be printed: the printer did not start.");
+}
+
+void PlanTablePage::OnPreview() {
+  QPrinter printer(QPrinter::HighResolution);
+  const PlanPrintJob job = PrintJob();
+  platform_.prompts.PreviewPrint(this, printer, [&job](QPrinter& target) { return PrintPlanTable(target, job); });
 }
 
 void PlanTablePage::ExplainCurrentCell() {

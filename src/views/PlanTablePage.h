@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/PlanPrinting.h"
 #include "views/ResultPage.h"
 
 class YearGrid;
@@ -23,6 +24,8 @@ class PlanTablePage : public ResultPage {
   void ShowPlanPage();
 
   void OnPrint();
+  void OnPreview();
+  PlanPrintJob PrintJob() const;
   void CopySelection();
   void CopyAll();
   // "Why this number?" on the current cell.

@@ -33,6 +33,22 @@ TEST(BitmapExport, WritesAWindowsBitmap) {
   EXPECT_EQ(back.pixelColor(3, 4), QColor(255, 0, 255));
 }
 
+TEST(BitmapExport, APngNameGetsAPngImage) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("graph.PNG");
+  ASSERT_EQ(WriteBitmapFile(Sample(QSize(40, 30)), path), QString());
+  EXPECT_TRUE(Contents(path).startsWith(QByteArray("\x89PNG\r\n\x1a\n", 8)));
+  EXPECT_EQ(QImage(path, "PNG").pixelColor(3, 4), QColor(255, 0, 255));
+}
+
+TEST(BitmapExport, TypedSizesAreWidthByHeightWithinBounds) {
+  EXPECT_EQ(ParsePictureSize("1280x960"), QSize(1280, 960));
+  EXPECT_EQ(ParsePictureSize(" 3 \u00d7 4 "), QSize(3, 4));
+  EXPECT_EQ(ParsePictureSize("16384X1"), QSize(16384, 1));
+  for (const char* refused : {"0x5", "16385x1", "12x", "x12", "axb", "12x12x12", ""})
+    EXPECT_EQ(ParsePictureSize(refused), std::nullopt) << refused;
+}
+
 TEST(BitmapExport, ReplacesAReadOnlyFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath("graph.bmp");

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "engine/Forecast.h"
 #include "model/PlanFile.h"
 #include "render/GraphGeometry.h"
 #include "render/GraphPrinting.h"
+#include "render/PrinterPage.h"
 #include "render/RecordingDevice.h"
 
 namespace {
@@ -86,6 +89,31 @@ TEST(PrintGraph, CaptionsNameTheDollarView) {
 
   const PrintedGraph current(kAll, true);
   EXPECT_TRUE(current.Texts().contains("Today's dollars (2005), in thousands"));
+}
+
+// As on the screen: each decade's age has its calendar year under it, and the
+// legend's halves name the scale they read on; all within the page's used part.
+TEST(PrintGraph, YearsUnderTheAgesAndScaleNotesUnderTheLegend) {
+  const PrintedGraph printed(kAll);
+  const auto& texts = printed.device.Engine().texts;
+  const auto find = [&](const QString& wanted) {
+    return std::find_if(texts.begin(), texts.end(), [&](const RecordedText& t) { return t.text == wanted; });
+  };
+  for (int age = 30; age <= 90; age += 10) {
+    const auto ageText = find(QString::number(age));
+    const auto yearText = find(QString::number(2005 + age - 30));
+    ASSERT_NE(ageText, texts.end()) << age;
+    ASSERT_NE(yearText, texts.end()) << age;
+    EXPECT_GT(yearText->at.y(), ageText->at.y());
+    EXPECT_NEAR(
+        yearText->at.x() + QFontMetrics(PrinterFont(9), &printed.device).horizontalAdvance(yearText->text) / 2.0,
+        ageText->at.x() + QFontMetrics(PrinterFont(12), &printed.device).horizontalAdvance(ageText->text) / 2.0, 3.0);
+  }
+  for (const QString& note : ScaleNotes()) {
+    const auto noteText = find(note);
+    ASSERT_NE(noteText, texts.end()) << note.toStdString();
+    EXPECT_LT(noteText->at.y(), RecordingDevice::kHeight * 15 / 16);
+  }
 }
 
 TEST(PrintGraph, LinesAreDoubledThreeDotsApart) {

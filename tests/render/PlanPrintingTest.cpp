@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRegularExpression>
+#include <iterator>
+#include <map>
 
 #include "engine/DollarViews.h"
+#include "engine/ExplainTrace.h"
+#include "engine/Explanation.h"
 #include "engine/Forecast.h"
 #include "model/NumberFormat.h"
 #include "model/PlanFile.h"
 #include "render/PlanPrinting.h"
+#include "render/PrinterPage.h"
 #include "render/RecordingDevice.h"
 
 namespace {
@@ -18,7 +24,7 @@ struct PrintedPlan {
   RecordingDevice device;
   int pages = 0;
 
-  explicit PrintedPlan(int age1, bool currentDollars = false) {
+  explicit PrintedPlan(int age1, bool currentDollars = false, std::vector<std::int64_t YearRecord::*> chosen = {}) {
     EXPECT_TRUE(ReadPlanFile(plan, PREVORA_TEST_DATA "/../../resources/Double.plan", 2005).ok);
     plan.Age1 = age1;
     plan.CurrentYear = 2005;
@@ -31,18 +37,26 @@ struct PrintedPlan {
           ++device.Engine().page;
           return true;
         },
-        PlanPrintJob{plan, table, currentDollars, {}});
+        PlanPrintJob{plan, table, currentDollars, {}, chosen});
   }
 
   QStringList Texts(int page) const { return device.TextsOnPage(page); }
 
-  // The ages printed in the age column of a page, top to bottom.
-  std::vector<int> Ages(int page) const {
-    std::vector<int> ages;
+  // The whole numbers printed in the `column`-th column of a page (0 the year,
+  // 1 and 2 the ages), top to bottom; columns are told apart by their right edge.
+  std::vector<int> Numbers(int page, int column) const {
     static const QRegularExpression number("^\\d+$");
-    for (const QString& text : Texts(page))
-      if (number.match(text).hasMatch()) ages.push_back(text.toInt());
-    return ages;
+    std::map<int, std::vector<int>> byEdge;
+    for (const RecordedText& text : device.Engine().texts) {
+      if (text.page == page && number.match(text.text).hasMatch()) byEdge[RightEdge(text)].push_back(text.text.toInt());
+    }
+    if (static_cast<int>(byEdge.size()) <= column) return {};
+    return std::next(byEdge.begin(), column)->second;
+  }
+  std::vector<int> Ages(int page) const { return Numbers(page, 1); }
+
+  int RightEdge(const RecordedText& text) const {
+    return static_cast<int>(text.at.x()) + QFontMetrics(PrinterFont(8, true), &device).horizontalAdvance(text.text);
   }
 };
 
@@ -93,10 +107,16 @@ TEST(PrintPlanTable, SectionsPrintTheirColumnsAndHeadings) {
   const YearRecord& last = printed.table.Year(40);
   const auto money = [](std::int64_t v) { return QString::fromStdString(FormatDollars(v)); };
 
+  // Every page begins with the year and both ages, under the persons' names.
   const QStringList assets = printed.Texts(1);
-  for (const char* heading :
-       {"Age for", "Name #1", "Net", "Worth", "Tax Deferred", "Taxable", "Value", "Balance", "Debt"})
+  for (const char* heading : {"Year", "Age", "John Smith", "Mary Smith", "Net", "Worth", "Tax Deferred", "Taxable",
+                              "Value", "Balance", "Debt"})
     EXPECT_TRUE(assets.contains(heading)) << heading;
+  EXPECT_FALSE(assets.contains("Age for"));
+  for (int page = 1; page <= 3; ++page) {
+    EXPECT_EQ(printed.Numbers(page, 0), Range(2005, 2044));
+    EXPECT_EQ(printed.Numbers(page, 2), Range(printed.plan.Age2, printed.plan.Age2 + 39));
+  }
   EXPECT_TRUE(assets.contains(money(last.NetWorth)));
   EXPECT_TRUE(assets.contains(money(last.Property)));
 
@@ -104,14 +124,38 @@ TEST(PrintPlanTable, SectionsPrintTheirColumnsAndHeadings) {
   EXPECT_TRUE(expenses.contains("Total") && expenses.contains("Expenses"));
   EXPECT_TRUE(expenses.contains(money(last.Expenses)));
   EXPECT_TRUE(expenses.contains(money(last.PropertyTax)));
-  // Age, then three amounts a year.
-  EXPECT_EQ(expenses.size(), 3 + 8 + 40 * 4);
+  // Year and two ages, then three amounts a year.
+  EXPECT_EQ(expenses.size(), 3 + 11 + 40 * 6);
 
   const QStringList income = printed.Texts(3);
   for (const char* heading : {"Social", "Security", "Tax Deferred", "Distributions"})
     EXPECT_TRUE(income.contains(heading)) << heading;
   EXPECT_TRUE(income.contains(money(last.SocialSecurity)));
-  EXPECT_EQ(income.size(), 3 + 17 + 40 * 7);
+  EXPECT_EQ(income.size(), 3 + 20 + 40 * 9);
+}
+
+// Amounts line up on the right, as on the screen: every figure of a column ends at one edge.
+TEST(PrintPlanTable, AmountsAreRightAligned) {
+  const PrintedPlan printed(51);
+  const QString first = QString::fromStdString(FormatDollars(printed.table.Year(1).NetWorth));
+  const QString last = QString::fromStdString(FormatDollars(printed.table.Year(40).NetWorth));
+  ASSERT_NE(first.size(), last.size());
+  std::vector<int> edges;
+  for (const RecordedText& text : printed.device.Engine().texts) {
+    if (text.page == 1 && (text.text == first || text.text == last)) edges.push_back(printed.RightEdge(text));
+  }
+  ASSERT_EQ(edges.size(), 2u);
+  EXPECT_NEAR(edges[0], edges[1], 2);
+}
+
+TEST(PrintPlanTable, ChosenColumnsFollowOnPagesOfTheirOwn) {
+  const PrintedPlan printed(51, false, {&YearRecord::HomeEquity, &YearRecord::TaxableWithdrawal});
+  ASSERT_EQ(printed.pages, 4);
+  EXPECT_EQ(Subtitle(printed, 4), "Chosen Columns");
+  const QStringList chosen = printed.Texts(4);
+  EXPECT_TRUE(chosen.contains(QString::fromStdString(FormatDollars(printed.table.Year(40).HomeEquity))));
+  EXPECT_EQ(printed.Ages(4), Range(51, 90));
+  EXPECT_TRUE(chosen.contains(QString::fromStdString(FieldTitle(SlotOf(&YearRecord::HomeEquity)))));
 }
 
 TEST(PrintPlanTable, CurrentDollarsAreNamedAndPrinted) {
@@ -135,7 +179,7 @@ TEST(PrintPlanTable, EverythingStaysOnTheUsedPartOfThePage) {
     EXPECT_GE(text.at.y(), 0);
     EXPECT_LT(text.at.y(), usedHeight) << text.text.toStdString();
   }
-  const int margin = RecordingDevice::kWidth / 10;
+  const int margin = RecordingDevice::kWidth * 6 / 100;
   for (const RecordedLine& line : printed.device.Engine().lines) {
     EXPECT_GE(line.line.x1(), margin);
     EXPECT_LE(line.line.x2(), RecordingDevice::kWidth - margin + 3);
@@ -147,7 +191,7 @@ TEST(PrintPlanTable, GridHasBlackLinesEveryFiveRowsAndCyanBetween) {
   const PrintedPlan printed(51);
   int blackHorizontal = 0;
   int cyanHorizontal = 0;
-  const int margin = RecordingDevice::kWidth / 10;
+  const int margin = RecordingDevice::kWidth * 6 / 100;
   for (const RecordedLine& line : printed.device.Engine().lines) {
     if (line.page != 1 || line.line.y1() != line.line.y2() || line.line.x1() != margin) continue;
     if (line.colour == QColor(0, 0, 0)) ++blackHorizontal;

@@ -1,5 +1,7 @@
 #include "support/ScriptedPlatform.h"
 
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <utility>
 
 namespace {
@@ -57,6 +59,18 @@ std::optional<QString> ScriptedPrompts::SaveFile(QWidget*, const FileDialogReque
 bool ScriptedPrompts::ChoosePrinter(QWidget*, QPrinter&) {
   ++printerDialogs;
   return Next(printerAnswers, false);
+}
+
+void ScriptedPrompts::PreviewPrint(QWidget*, QPrinter& printer, const std::function<int(QPrinter&)>& paint) {
+  QTemporaryDir dir;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(previewPdf.isEmpty() ? dir.filePath("preview.pdf") : previewPdf);
+  previewPages.push_back(paint(printer));
+}
+
+std::optional<QString> ScriptedPrompts::AskText(QWidget*, const QString& label, const QString&) {
+  shown.push_back({ShownPrompt::Question, label});
+  return NextFile(textAnswers);
 }
 
 QStringList ScriptedPrompts::Texts() const {

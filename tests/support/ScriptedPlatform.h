@@ -30,11 +30,18 @@ class ScriptedPrompts : public Prompts {
   std::optional<QString> OpenFile(QWidget* page, const FileDialogRequest& request) override;
   std::optional<QString> SaveFile(QWidget* page, const FileDialogRequest& request) override;
   bool ChoosePrinter(QWidget* page, QPrinter& printer) override;
+  // Draws the preview once into a PDF file of its own and records the pages.
+  void PreviewPrint(QWidget* page, QPrinter& printer, const std::function<int(QPrinter&)>& paint) override;
+  // An unscripted question is cancelled.
+  std::optional<QString> AskText(QWidget* page, const QString& label, const QString& proposed) override;
 
   std::deque<PromptButton> answers;
   std::deque<std::optional<QString>> fileAnswers;
   std::deque<bool> printerAnswers;
   std::deque<std::optional<int>> choiceAnswers;
+  std::deque<std::optional<QString>> textAnswers;
+  std::vector<int> previewPages;  // pages of each preview shown
+  QString previewPdf;             // where previews are drawn; a temporary file when empty
 
   std::vector<ShownPrompt> shown;
   std::vector<FileDialogRequest> dialogs;

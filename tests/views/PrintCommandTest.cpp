@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QImage>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -82,4 +83,24 @@ TEST_F(PrintCommandTest, PrinterThatDoesNotStartIsReported) {
   Trigger("PrintGraph");
   ASSERT_EQ(prompts.shown.size(), 1u);
   EXPECT_EQ(prompts.shown[0].kind, ShownPrompt::Error);
+}
+
+// The previews draw what Print would print, without a printer dialog.
+TEST_F(PrintCommandTest, PreviewsHoldThePagesOfThePrintouts) {
+  Trigger("PreviewGraph");
+  window->SwitchPage(PageId::Graph, PageId::PlanTable);
+  Trigger("PreviewPlan");
+  EXPECT_EQ(prompts.previewPages, (std::vector<int>{1, 6}));
+  EXPECT_EQ(prompts.printerDialogs, 0);
+  EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(PrintCommandTest, PlanPageSavesItsTableAsAPicture) {
+  window->SwitchPage(PageId::Graph, PageId::PlanTable);
+  prompts.fileAnswers.push_back(dir.filePath("table.png"));
+  Trigger("SaveBitmap");
+  QFile file(dir.filePath("table.png"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.read(4).endsWith("PNG"));
+  EXPECT_FALSE(QImage(dir.filePath("table.png")).isNull());
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "report/ReportDocument.h"
+#include "report/ReportFigures.h"
+
+// What goes on each page of the plan report, in reading order: summary, graph,
+// odds, stress tests, sensitivity, year table, inputs and notes.
+ReportDocument BuildReportDocument(const ReportFigures& figures, const ReportSettings& settings,
+                                   const std::string& date);
+
+// The pages one at a time, for the builder above.
+ReportPage SummaryPage(const ReportFigures& figures, const ReportSettings& settings);
+ReportPage OddsPage(const ReportFigures& figures);
+ReportPage StressPage(const ReportFigures& figures);
+ReportPage SensitivityPage(const ReportFigures& figures);
+ReportPage YearTablePage(const ReportFigures& figures);
+ReportPage InputsPage(const ReportFigures& figures);
+ReportPage NotesPage(const ReportFigures& figures, const ReportSettings& settings);
+
+// "87.3 %": a share as simulate prints it.
+std::string ShareText(double percent);
