@@ -25,7 +25,7 @@ std::string Trimmed(const char* text) {
 }
 
 std::string Times(const ExplainTerm& term) {
-  return ": " + FormatDollars(term.base) + " x " + FactorShown(term.factor) + " (" +
+  return ": " + FormatDollars(term.base) + " x " + FactorShown(term.factor, term.base, term.amount) + " (" +
          FactorWords(term.factorLabel, term.factor) + ")";
 }
 
@@ -97,7 +97,11 @@ ExplainItem ExplainedForecast::ItemOf(const ExplainTerm& term, int depth, std::v
       item.field = kForecastColumns[static_cast<std::size_t>(term.slot)].name;
       item.year = CalendarYearOf(plan_, term.row);
       item.text = FieldTitle(term.slot) + " " + std::to_string(item.year) + times;
-      if (term.subtracted) item.text += " (" + DollarsText(SubMoney(0, term.amount)) + ")";
+      if (term.subtracted) {
+        // A negative cell taken away adds: its line shows what it adds, with one sign.
+        const std::int64_t value = SubMoney(0, term.amount);
+        item.text += value < 0 ? " (" + DollarsText(value) + ", taken away)" : " (" + DollarsText(value) + ")";
+      }
       break;
     case ExplainKind::Factor:
       item.text = FactorWords(term.label, term.factor);
@@ -133,7 +137,12 @@ std::vector<ExplainItem> ExplainedForecast::Expand(const std::vector<ExplainTerm
                                                    std::vector<bool>& seen) const {
   std::vector<ExplainItem> items;
   items.reserve(terms.size());
-  for (const ExplainTerm& term : terms) items.push_back(ItemOf(term, depth, seen));
+  for (const ExplainTerm& term : terms) {
+    ExplainItem item = ItemOf(term, depth, seen);
+    // A term of $0 with nothing beneath it adds nothing to read.
+    const bool empty = item.amount == 0 && item.kind != ExplainKind::Factor && item.terms.empty() && !item.collapsed;
+    if (!empty) items.push_back(std::move(item));
+  }
   return items;
 }
 
