@@ -89,8 +89,9 @@ SolvePage::SolvePage(Session& session, Platform& platform, Navigator& navigator,
   connect(frontier_, &QPushButton::clicked, this, &SolvePage::FrontierClicked);
   connect(sensitivity_, &QPushButton::clicked, this, &SolvePage::SensitivityClicked);
   connect(close_, &QPushButton::clicked, this, &SolvePage::CloseClicked);
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-          [this] { IsRunning() ? CancelClicked() : CloseClicked(); });
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setObjectName("Escape");
+  connect(escape, &QShortcut::activated, this, [this] { IsRunning() ? CancelClicked() : CloseClicked(); });
   SetCaptionTitle(kCaptionTitle);
   ShowFrontier({}, {});
   ShowSensitivity({});
