@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/SolveJson.h"
 #include "cli/SolveOptions.h"
+#include "cli/SolveWords.h"
 #include "model/JsonText.h"
 #include "model/ReadableText.h"
 #include "solve/Frontier.h"
@@ -54,9 +55,9 @@ std::string PointText(const SolveRequest& solve, const SolveResult& result) {
 void PrintText(const SolveCliOptions& options, const FrontierRequest& request, const FrontierResult& frontier) {
   const SolveRequest& solve = request.solve;
   std::printf("Plan: %s\n", ReadableText(options.simulate.plan).c_str());
-  std::printf("Along: %s (%s), in the plan %s\n", LeverWords(request.along).c_str(), request.along.name.c_str(),
+  std::printf("Along: %s (%s), in the plan %s\n", LeverWords(request.along).c_str(), LeverKey(request.along).c_str(),
               LeverValueText(request.along, frontier.planValue).c_str());
-  std::printf("Solved: %s (%s) for: %s\n", LeverWords(solve.lever).c_str(), solve.lever.name.c_str(),
+  std::printf("Solved: %s (%s) for: %s\n", LeverWords(solve.lever).c_str(), LeverKey(solve.lever).c_str(),
               TargetLine(solve).c_str());
   for (const FrontierPoint& point : frontier.points) {
     std::printf("  %-16s %s%s\n", LeverValueText(request.along, point.value).c_str(),

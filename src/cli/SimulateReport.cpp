@@ -80,8 +80,9 @@ void PrintSettingsText(const SimulateOptions& options, const OddsResult& result,
 
 void PrintText(const SimulateOptions& options, const OddsResult& result, const SimulateSource& source) {
   PrintSettingsText(options, result, source);
-  std::printf("\nNever took new debt: %s of trials\n\nDeepest shortfall reached:\n",
-              Percent(result.NoNewDebtShare()).c_str());
+  std::printf("\nSavings lasted (never borrowed): %s of trials\nNever took new debt: %s of trials\n\n"
+              "Deepest shortfall reached:\n",
+              Percent(result.SavingsLastedShare()).c_str(), Percent(result.NoNewDebtShare()).c_str());
   for (int i = 0; i < kShortfallLevelCount; ++i) {
     const auto level = static_cast<ShortfallLevel>(i);
     std::printf("  %-33s %8s\n", ShortfallLevelText(level), Percent(result.LevelShare(level)).c_str());
@@ -180,7 +181,8 @@ void PrintJson(const SimulateOptions& options, const OddsResult& result, const S
               JsonSettings(options, source.history, source.historical).c_str());
   std::printf("  \"seed\": %s,\n  \"trials\": %d,\n",
               source.historical ? "null" : std::to_string(options.monteCarlo.seed).c_str(), result.trials);
-  std::printf("  \"headline\": {\"noNewDebtShare\": %.4f},\n  \"levels\": [\n", result.NoNewDebtShare());
+  std::printf("  \"headline\": {\"savingsLastedShare\": %.4f, \"noNewDebtShare\": %.4f},\n  \"levels\": [\n",
+              result.SavingsLastedShare(), result.NoNewDebtShare());
   for (int i = 0; i < kShortfallLevelCount; ++i) {
     const auto level = static_cast<ShortfallLevel>(i);
     std::printf("    {\"key\": \"%s\", \"text\": \"%s\", \"trials\": %d, \"share\": %.4f}%s\n",

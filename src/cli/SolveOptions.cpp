@@ -7,10 +7,8 @@
 
 #include "cli/HistorySource.h"
 #include "cli/ProgressLine.h"
+#include "cli/SolveWords.h"
 #include "model/ReadableText.h"
-#include "odds/BootstrapModel.h"
-#include "odds/HistoricalModel.h"
-#include "odds/MonteCarloModel.h"
 
 namespace {
 
@@ -89,40 +87,20 @@ std::optional<SolveOdds> OddsFromOptions(const char* command, const SolveCliOpti
   SolveOdds odds;
   odds.percentHundredths = *percent;
   odds.threads = simulate.threads;
-  if (simulate.model == OddsModelKind::MonteCarlo) {
-    if (const std::string problem = MonteCarloModel::SettingsProblem(simulate.monteCarlo); !problem.empty()) {
-      status = RefuseInput(command, problem);
+  std::shared_ptr<const MarketHistory> data;
+  if (simulate.model != MarketModelKind::MonteCarlo) {
+    std::optional<HistorySource> source = LoadHistoryForCli(simulate.history);
+    if (!source) {
+      status = 2;
       return std::nullopt;
     }
-    const MonteCarloSettings settings = simulate.monteCarlo;
-    odds.model = [settings](const PlanRecord& moved) { return std::make_unique<MonteCarloModel>(moved, settings); };
-    return odds;
+    data = std::make_shared<const MarketHistory>(std::move(source->history));
   }
-  std::optional<HistorySource> source = LoadHistoryForCli(simulate.history);
-  if (!source) {
-    status = 2;
+  const MarketModelBuild build = BuildMarketModelForPlans(plan, simulate, data, odds.model);
+  if (!build.model) {
+    status = RefuseInput(command, build.problem);
     return std::nullopt;
   }
-  const auto data = std::make_shared<const MarketHistory>(std::move(source->history));
-  if (simulate.model == OddsModelKind::Bootstrap) {
-    const BootstrapSettings settings = BootstrapSettingsOf(simulate);
-    if (const std::string problem = BootstrapModel::SettingsProblem(*data, settings); !problem.empty()) {
-      status = RefuseInput(command, problem);
-      return std::nullopt;
-    }
-    odds.model = [data, settings](const PlanRecord& moved) {
-      return std::make_unique<BootstrapModel>(moved, *data, settings);
-    };
-    return odds;
-  }
-  const HistoricalSettings settings = simulate.historical;
-  if (const std::string problem = HistoricalModel::SettingsProblem(plan, *data, settings); !problem.empty()) {
-    status = RefuseInput(command, problem);
-    return std::nullopt;
-  }
-  odds.model = [data, settings](const PlanRecord& moved) {
-    return std::make_unique<HistoricalModel>(moved, *data, settings);
-  };
   return odds;
 }
 
@@ -134,7 +112,7 @@ std::optional<SolveRequest> RequestFromOptions(const char* command, const SolveC
     status = RefuseInput(command, NamingOption(leverOption, error));
     return std::nullopt;
   }
-  const std::optional<Target> target = ParseTarget(options.Value("--target", "never-new-debt"), error);
+  const std::optional<Target> target = ParseTarget(options.Value("--target", "never-borrow"), error);
   if (!target) {
     status = RefuseInput(command, NamingOption("--target", error));
     return std::nullopt;

@@ -60,25 +60,24 @@ std::vector<DocumentedKey> BuildKeys() {
                     {P::SpecialEvents},
                     titles[i]});
   }
-  keys.insert(keys.end(),
-              {
-                  {"Enter", "on a data page, the next box, as Tab does", kDataPages, "NextBox"},
-                  {"Esc", "on a data page, back to the page you came from, checking the entries as leaving does",
-                   kDataPages, "GoBack"},
-                  {"Alt+D",
-                   "the comparison page's tick that draws the other plan on the graph",
-                   {P::Comparison},
-                   "CompareCurve"},
-                  {"Alt+S", "the comparison page's Summary tab", {P::Comparison}, "SummaryTab"},
-                  {"Alt+I", "the comparison page's Inputs tab", {P::Comparison}, "InputsTab"},
-                  {"Alt+Y", "the comparison page's Years tab", {P::Comparison}, "YearsTab"},
-                  {"Esc",
-                   "close the comparison, the odds or the solve page (stopping a run first)",
-                   {P::Comparison, P::Odds, P::Solve},
-                   "Escape"},
-                  {"F5", "run the odds", {P::Odds}, "RunOdds"},
-                  {"F5", "run the search of the solve page", {P::Solve}, "RunSolve"},
-              });
+  keys.insert(
+      keys.end(),
+      {
+          {"Enter", "on a data page, the next box, as Tab does", kDataPages, "NextBox"},
+          {"Esc", "on a data page, back to the page you came from, checking the entries as leaving does", kDataPages, "GoBack"},
+          {"Alt+D",
+           "the comparison page's tick that draws the other plan on the graph",
+           {P::Comparison},
+           "CompareCurve"},
+          {"Alt+S", "the comparison page's Summary tab", {P::Comparison}, "SummaryTab"},
+          {"Alt+I", "the comparison page's Inputs tab", {P::Comparison}, "InputsTab"},
+          {"Alt+Y", "the comparison page's Years tab", {P::Comparison}, "YearsTab"},
+          {"Esc", "close the comparison or the odds page (stopping a run first)", {P::Comparison, P::Odds}, "Escape"},
+          {"F5", "run the odds", {P::Odds}, "RunOdds"},
+          {"Esc", "on the solve page, cancel the search (also one just starting), else close the page", {P::Solve},
+           "Escape"},
+          {"F5", "run the solve page's search", {P::Solve}, "RunSolve"},
+      });
   return keys;
 }
 

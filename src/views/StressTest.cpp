@@ -82,7 +82,7 @@ int WorstStartYear(const PlanRecord& plan, PastInflationRule past) {
   const HistoricalModel model = Replay(plan);
   OddsRunControl control;
   control.past = past;
-  control.threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxOddsThreads);
+  control.threads = OddsThreads();
   const std::optional<OddsResult> result = RunOdds(plan, model, control);
   return model.FirstYear() + (result ? result->WorstTrial() : 0);
 }

@@ -31,6 +31,8 @@ jq -e '.trials == 60 and .seed == 1 and (.years | length) == 46' "$work/json" >/
 jq -e '([.levels[].share] | add - 100 | fabs) < 1e-3' "$work/json" >/dev/null || fail "level shares do not add up to 100"
 jq -e '(.headline.noNewDebtShare + (.levels[] | select(.key == "new-debt") | .share) - 100 | fabs) < 1e-3' \
   "$work/json" >/dev/null || fail "headline is not the share without new debt"
+jq -e '(.headline.savingsLastedShare + ([.levels[] | select(.key == "new-debt" or .key == "home-equity") | .share]
+       | add) - 100 | fabs) < 1e-3' "$work/json" >/dev/null || fail "savings lasted is not the share that never borrowed"
 jq -e '[.years[] | .current, .inflated | [.p10, .p25, .p50, .p75, .p90] | . == sort] | all' "$work/json" >/dev/null ||
   fail "percentiles out of order"
 jq -e '.settings.deviations.taxable == 12.8 and .settings.correlations["taxable:deferred"] == 1' "$work/json" \
