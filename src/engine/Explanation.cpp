@@ -139,9 +139,8 @@ std::vector<ExplainItem> ExplainedForecast::Expand(const std::vector<ExplainTerm
   items.reserve(terms.size());
   for (const ExplainTerm& term : terms) {
     ExplainItem item = ItemOf(term, depth, seen);
-    // A term of $0 with nothing beneath it adds nothing to read.
-    const bool empty = item.amount == 0 && item.kind != ExplainKind::Factor && item.terms.empty() && !item.collapsed;
-    if (!empty) items.push_back(std::move(item));
+    // A term of $0 adds nothing to its line; the cell it names has its own.
+    if (item.amount != 0 || item.kind == ExplainKind::Factor) items.push_back(std::move(item));
   }
   return items;
 }
@@ -159,7 +158,7 @@ Explanation ExplainedForecast::Explain(int a, int slot, bool currentDollars, int
                  FormatDollars(result.value) + (currentDollars ? " in today's dollars" : "");
   std::vector<bool> seen(static_cast<std::size_t>(kForecastRows) * kExplainSlots, false);
   const ExplainNode& node = trace_.Node(a, slot);
-  if (converted) {
+  if (converted && result.value != 0) {
     ExplainTerm term;
     term.kind = ExplainKind::Cell;
     term.row = a;
