@@ -8,6 +8,7 @@
 
 #include "engine/DollarViews.h"
 #include "views/StressTest.h"
+#include "shell/DollarViewSetting.h"
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
 #include "shell/RecentPlans.h"
@@ -138,6 +139,7 @@ void ResultPage::OnExit() {
 
 void ResultPage::SwitchDollars() {
   session_.SwitchDollars();
+  SaveDollarView(platform_.settings, session_.CurrentDollars);
   UpdateDollarsItem();
   ShowForecast();
 }
