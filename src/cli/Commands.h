@@ -15,6 +15,7 @@ struct CliCommand {
 
 // One usage line per command, shown by --help and with every usage error.
 inline constexpr const char* kSampleUsage = "prevora-cli sample FILE";
+inline constexpr const char* kNewPlanUsage = "prevora-cli new FILE";
 inline constexpr const char* kCheckUsage = "prevora-cli check PLAN [--format text|json]";
 inline constexpr const char* kForecastUsage =
     "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]\n"
@@ -61,6 +62,7 @@ inline constexpr const char* kSensitivityUsage =
     "prevora-cli sensitivity PLAN [--metric NAME] [--odds P [--target T] [simulate options]]\n"
     "      [--format text|json] [--past-inflation recorded|plan]";
 inline constexpr const char* kOptionNotes =
+    "sample writes the sample plan the desktop opens (Double.plan); new writes the plan File > New starts.\n"
     "WxH is the graph window's size in pixels (default 506x574); LIST names curves 1-8 separated by commas\n"
     "(1 net worth, 2 investments, 3 property, 4 other debt, 5 expenses, 6 income, 7 taxes, 8 distribution;\n"
     "default all). The rates FILE is CSV: Year,Inflation,TaxableReturn,TaxDeferredReturn,RealEstateGrowth,\n"
@@ -92,7 +94,8 @@ inline constexpr const char* kFormatNotes =
     "forecast --all-fields, YEAR a calendar year of the forecast. Each term is a plan input (with its page),\n"
     "a factor, another cell or a rounding, and at every level the terms add up to the line above them,\n"
     "or it is a base times a factor. --depth N shows other cells' terms N - 1 levels deep (default 1;\n"
-    "0 for no limit, each cell once); json gives field, year, age, view, value and the terms, each with\n"
+    "0 for no limit, each cell once); json gives field, year, age, dollars (today or future, as the window\n"
+    "names them; view, current or inflated, stays for this release), value and the terms, each with\n"
     "its op: sum, product (with base and factor) or value, and sign -1 for a cell taken away.";
 inline constexpr const char* kSolveNotes =
     "solve finds the best value of one lever for which a target holds, to the lever's step, and proves it by\n"
@@ -125,6 +128,7 @@ inline constexpr const char* kExitStatusNotes =
     "     outcome is not monotone in the lever. The reason is shown on standard output.";
 
 int RunSampleCommand(const CliArgs& args);
+int RunNewPlanCommand(const CliArgs& args);
 int RunCheckCommand(const CliArgs& args);
 int RunPrintPlanCommand(const CliArgs& args);
 int RunPrintGraphCommand(const CliArgs& args);

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::array<const char*, 9> kOwnOptions = {"--lever", "--from",   "--to", "--step", "--solve",
+constexpr std::array<const char*, 9> kOwnOptions = {"--lever",  "--from",   "--to",  "--step", "--solve",
                                                     "--target", "--person", "--min", "--max"};
 constexpr const char* kCommand = "frontier";
 
@@ -24,17 +24,17 @@ std::optional<FrontierRequest> RangeFromOptions(const SolveCliOptions& options, 
   std::string error;
   const std::optional<Lever> along = ParseLever(options.Value("--lever"), options.Value("--person", "1"), error);
   if (!along) {
-    status = RefuseInput(kCommand, error);
+    status = RefuseInput(kCommand, NamingOption("--lever", error));
     return std::nullopt;
   }
   FrontierRequest request{*along, 0, 0, 1, std::move(solve)};
-  for (const auto& [name, value] : {std::pair{"--from", &request.from}, std::pair{"--to", &request.to},
-                                    std::pair{"--step", &request.step}}) {
+  for (const auto& [name, value] :
+       {std::pair{"--from", &request.from}, std::pair{"--to", &request.to}, std::pair{"--step", &request.step}}) {
     if (!options.Has(name)) continue;
     const std::optional<std::int64_t> parsed = ParseLeverValue(*along, options.Value(name));
     if (!parsed) {
       status = RefuseInput(kCommand, std::string(name) + " takes a value of the lever's unit, not \"" +
-                                         options.Value(name) + "\"");
+                                         ReadableExcerpt(options.Value(name)) + "\"");
       return std::nullopt;
     }
     *value = *parsed;

@@ -69,12 +69,12 @@ void PrintJson(const SolveCliOptions& options, const SensitivityRequest& request
   for (std::size_t i = 0; i < result.rows.size(); ++i) {
     const SensitivityRow& row = result.rows[i];
     const PlanFieldLabel& label = PlanFieldLabels()[static_cast<std::size_t>(row.input.line)];
-    std::printf("%s{\"name\":%s,\"page\":%s,\"words\":%s,\"value\":%s,\"down\":%s,\"up\":%s,\"changeDown\":%.6g,"
-                "\"changeUp\":%.6g}",
-                i ? "," : "", JsonQuoted(label.name).c_str(), JsonQuoted(label.page).c_str(),
-                JsonQuoted(label.words).c_str(), LeverValueNumber(row.input, row.value).c_str(),
-                LeverValueNumber(row.input, row.down).c_str(), LeverValueNumber(row.input, row.up).c_str(),
-                row.changeDown, row.changeUp);
+    std::printf(
+        "%s{\"name\":%s,\"page\":%s,\"words\":%s,\"value\":%s,\"down\":%s,\"up\":%s,\"changeDown\":%.6g,"
+        "\"changeUp\":%.6g}",
+        i ? "," : "", JsonQuoted(label.name).c_str(), JsonQuoted(label.page).c_str(), JsonQuoted(label.words).c_str(),
+        LeverValueNumber(row.input, row.value).c_str(), LeverValueNumber(row.input, row.down).c_str(),
+        LeverValueNumber(row.input, row.up).c_str(), row.changeDown, row.changeUp);
   }
   std::printf("],\"forecasts\":%lld,\"milliseconds\":%.0f}\n", static_cast<long long>(result.forecasts),
               result.seconds * 1000.0);
@@ -92,7 +92,8 @@ int RunSensitivityCommand(const CliArgs& args) {
   SensitivityRequest request;
   if (options.Has("--metric")) {
     const std::optional<ComparisonMetric> metric = ParseMetric(options.Value("--metric"));
-    if (!metric) return RefuseInput(kCommand, "unknown metric \"" + options.Value("--metric") + "\"");
+    if (!metric)
+      return RefuseInput(kCommand, "--metric: unknown metric \"" + ReadableExcerpt(options.Value("--metric")) + "\"");
     if (options.Has("--odds")) return RefuseInput(kCommand, "with --odds the figure is the share meeting --target");
     request.metric = *metric;
   }

@@ -1,12 +1,12 @@
-#include <unistd.h>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "cli/CliSupport.h"
-#include "cli/HistorySource.h"
 #include "cli/Commands.h"
+#include "cli/HistorySource.h"
+#include "cli/ProgressLine.h"
 #include "cli/SimulateOptions.h"
 #include "cli/SimulateReport.h"
 #include "cli/YearTableOutput.h"
@@ -69,11 +69,12 @@ TableFormat TableFormatOf(SimulateFormat format) {
   return TableFormat::Text;
 }
 
-// A progress line for a person watching; redirected output stays clean.
 void ShowProgress(int done, int total) {
-  std::fprintf(stderr, "\rSimulating: %d of %d trials", done, total);
-  if (done == total) std::fputs("\r\x1b[K", stderr);
-  std::fflush(stderr);
+  if (done == total) {
+    EndProgressLine();
+  } else {
+    ShowProgressLine("Simulating: " + std::to_string(done) + " of " + std::to_string(total) + " trials");
+  }
 }
 
 int PrintTrial(const SimulateOptions& options, const PlanRecord& plan, const PathModel& model) {
@@ -82,7 +83,7 @@ int PrintTrial(const SimulateOptions& options, const PlanRecord& plan, const Pat
   }
   const TrialReplay replay = ReplayTrial(plan, model, options.trial - 1, options.past);
   const ForecastTable& table = options.currentDollars ? replay.currentTable : replay.table;
-  PrintYearTable(plan, table, options.allFields, TableFormatOf(options.format));
+  PrintYearTable(plan, table, options.allFields, TableFormatOf(options.format), options.currentDollars);
   return 0;
 }
 
@@ -106,7 +107,7 @@ int RunSimulateCommand(const CliArgs& args) {
     OddsRunControl control;
     control.threads = options.threads;
     control.past = options.past;
-    if (isatty(STDERR_FILENO)) control.progress = ShowProgress;
+    control.progress = ShowProgress;
     const std::optional<OddsResult> result = RunOdds(plan, *model, control);
     if (!result) return 2;
     const SimulateSource source{history ? &*history : nullptr, dynamic_cast<const HistoricalModel*>(model.get())};

@@ -9,6 +9,8 @@
 #include <thread>
 
 #include "cli/CliSupport.h"
+#include "cli/OptionTable.h"
+#include "model/ReadableText.h"
 #include "odds/OddsRunner.h"
 
 namespace {
@@ -73,7 +75,7 @@ class Parser {
       } else if (options_.plan.empty()) {
         options_.plan = arg;
       } else {
-        error_ = "unexpected argument \"" + arg + "\"";
+        error_ = "unexpected argument \"" + EchoedArgument(arg) + "\"";
       }
     }
     if (error_.empty()) CheckCombination();
@@ -122,7 +124,7 @@ class Parser {
     if (handler == handlers.end()) {
       error_ = "unknown option " + name;
     } else if (!handler->second(value)) {
-      error_ = "unusable value \"" + value + "\" for " + name;
+      error_ = "unusable value \"" + ReadableExcerpt(value) + "\" for " + name;
     }
   }
 

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "engine/DollarViews.h"
+#include "markets/BuiltInHistory.h"
 #include "model/JsonText.h"
 #include "model/NumberFormat.h"
 #include "model/ReadableText.h"
-#include "markets/BuiltInHistory.h"
 
 namespace {
 
@@ -195,9 +195,14 @@ void PrintJson(const SimulateOptions& options, const OddsResult& result, const S
   std::printf("  \"worstTrial\": %d,\n  \"years\": [\n", result.WorstTrial() + 1);
   for (std::size_t i = 0; i < result.years.size(); ++i) {
     const YearBands& year = result.years[i];
-    std::printf("    {\"year\": %lld, \"age1\": %lld, \"current\": %s, \"inflated\": %s}%s\n",
-                static_cast<long long>(year.year), static_cast<long long>(year.age1), JsonBands(year.current).c_str(),
-                JsonBands(year.inflated).c_str(), i + 1 < result.years.size() ? "," : "");
+    // "today" and "future" name the views as the window does; "current" and
+    // "inflated" stay for this release for programs that read them.
+    const std::string today = JsonBands(year.current);
+    const std::string future = JsonBands(year.inflated);
+    std::printf(
+        "    {\"year\": %lld, \"age1\": %lld, \"today\": %s, \"future\": %s, \"current\": %s, \"inflated\": %s}%s\n",
+        static_cast<long long>(year.year), static_cast<long long>(year.age1), today.c_str(), future.c_str(),
+        today.c_str(), future.c_str(), i + 1 < result.years.size() ? "," : "");
   }
   std::printf("  ],\n  \"caution\": %s\n}\n", JsonQuoted(kCaution).c_str());
 }

@@ -69,6 +69,15 @@ for bad in "--lever wages" "--lever field:Name1" "--lever field:EntertainmentTot
   [ "$(status_of solve "$plan" $bad)" = 2 ] || fail "'$bad' did not exit 2"
   [ -s "$work/err" ] || fail "'$bad' gave no reason"
 done
+# Each refusal names its option; --odds reads numbers as every option does.
+for bad in "--target|--lever spending --target rich" "--lever|--lever wages" "--odds|--lever spending --odds 0x10" \
+  "--odds|--lever spending --odds 0.004"; do
+  # shellcheck disable=SC2086
+  [ "$(status_of solve "$plan" ${bad#*|})" = 2 ] || fail "'${bad#*|}' did not exit 2"
+  grep -q -- "^prevora-cli solve: ${bad%%|*}" "$work/err" || fail "'${bad#*|}' said: $(cat "$work/err")"
+done
+[ "$(status_of frontier "$plan" --lever retire-age --from 64 --to 65 --solve "")" = 2 ] &&
+  grep -q -- "--solve" "$work/err" || fail "frontier --solve \"\" said: $(cat "$work/err")"
 # A mistyped command line is a usage error, as for every command.
 [ "$(status_of solve "$plan" --lever spending --trials 10)" = 1 ] || fail "odds settings without --odds"
 [ "$(status_of solve "$plan" --lever spending --format csv)" = 1 ] || fail "csv format"
