@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <functional>
 #include <optional>
 
@@ -44,6 +45,12 @@ class Prompts {
   // Shows the print preview of what `paint` draws on the printer (it returns
   // the pages drawn); the user may print it or save it as PDF from there.
   virtual void PreviewPrint(QWidget* page, QPrinter& printer, const std::function<int(QPrinter&)>& paint) = 0;
+  // Runs `work` away from the window while a progress box with Cancel shows
+  // what it reports (done of total); Cancel sets the flag `work` watches.
+  // Returns false when the user cancelled.
+  using ProgressWork =
+      std::function<void(const std::atomic<bool>& cancel, const std::function<void(int, int)>& progress)>;
+  virtual bool RunWithProgress(QWidget* page, const QString& label, const ProgressWork& work) = 0;
   // Asks for one line of text; nothing when the user cancels.
   virtual std::optional<QString> AskText(QWidget* page, const QString& label, const QString& proposed) = 0;
 };

@@ -10,8 +10,11 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -125,6 +128,33 @@ void QtPrompts::PreviewPrint(QWidget* page, QPrinter& printer, const std::functi
                    [&paint](QPrinter* target) { paint(*target); });
   dialog.resize(900, 1000);
   dialog.exec();
+}
+
+bool QtPrompts::RunWithProgress(QWidget* page, const QString& label, const ProgressWork& work) {
+  QProgressDialog box(label, "Cancel", 0, 0, page);
+  box.setWindowModality(Qt::WindowModal);
+  box.setMinimumDuration(0);
+  std::atomic<bool> cancel{false};
+  std::atomic<int> done{0};
+  std::atomic<int> total{0};
+  std::atomic<bool> finished{false};
+  std::thread worker([&] {
+    work(cancel, [&](int d, int t) {
+      done = d;
+      total = t;
+    });
+    finished = true;
+  });
+  // The box follows the work a few times a second; Cancel asks it to stop and waits for it.
+  while (!finished) {
+    box.setMaximum(total);
+    box.setValue(done);
+    if (box.wasCanceled()) cancel = true;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  worker.join();
+  return !cancel;
 }
 
 std::optional<QString> QtPrompts::AskText(QWidget* page, const QString& label, const QString& proposed) {

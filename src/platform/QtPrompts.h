@@ -20,5 +20,6 @@ class QtPrompts : public Prompts {
   std::optional<QString> SaveFile(QWidget* page, const FileDialogRequest& request) override;
   bool ChoosePrinter(QWidget* page, QPrinter& printer) override;
   void PreviewPrint(QWidget* page, QPrinter& printer, const std::function<int(QPrinter&)>& paint) override;
+  bool RunWithProgress(QWidget* page, const QString& label, const ProgressWork& work) override;
   std::optional<QString> AskText(QWidget* page, const QString& label, const QString& proposed) override;
 };

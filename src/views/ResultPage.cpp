@@ -7,13 +7,14 @@
 #include <QMenuBar>
 
 #include "engine/DollarViews.h"
-#include "views/StressTest.h"
 #include "shell/DollarViewSetting.h"
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
 #include "shell/RecentPlans.h"
 #include "shell/WindowSettings.h"
 #include "views/ComparisonCommands.h"
+#include "views/ReportCommand.h"
+#include "views/StressTest.h"
 
 namespace {
 
@@ -48,8 +49,10 @@ void ResultPage::AddFileMenu(const std::vector<FileCommand>& ownCommands) {
     GoTo(PageId::Odds);
   })->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
   AddStressTestMenu(file, *this, session_, platform_, [this] { ShowStressTest(); });
-  AddMenuCommand(file, "So&lve...", "Solve", [this] { GoTo(PageId::Solve); })
-      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  AddMenuCommand(file, "So&lve...", "Solve", [this] {
+    GoTo(PageId::Solve);
+  })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  AddReportCommand(file, *this, session_, platform_);
   SetStandardShortcut(AddMenuCommand(file, "E&xit", "Exit", [this] { OnExit(); }), QKeySequence::Quit);
 }
 

@@ -68,6 +68,13 @@ void ScriptedPrompts::PreviewPrint(QWidget*, QPrinter& printer, const std::funct
   previewPages.push_back(paint(printer));
 }
 
+bool ScriptedPrompts::RunWithProgress(QWidget*, const QString&, const ProgressWork& work) {
+  ++progressRuns;
+  const std::atomic<bool> cancel{cancelWork};
+  work(cancel, [](int, int) {});
+  return !cancelWork;
+}
+
 std::optional<QString> ScriptedPrompts::AskText(QWidget*, const QString& label, const QString&) {
   shown.push_back({ShownPrompt::Question, label});
   return NextFile(textAnswers);

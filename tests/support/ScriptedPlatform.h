@@ -32,6 +32,10 @@ class ScriptedPrompts : public Prompts {
   bool ChoosePrinter(QWidget* page, QPrinter& printer) override;
   // Draws the preview once into a PDF file of its own and records the pages.
   void PreviewPrint(QWidget* page, QPrinter& printer, const std::function<int(QPrinter&)>& paint) override;
+  // Runs the work at once; with `cancelWork` set, as if Cancel had been pressed first.
+  bool RunWithProgress(QWidget* page, const QString& label, const ProgressWork& work) override;
+  bool cancelWork = false;
+  int progressRuns = 0;
   // An unscripted question is cancelled.
   std::optional<QString> AskText(QWidget* page, const QString& label, const QString& proposed) override;
 
