@@ -6,6 +6,7 @@
 #include "model/PlanFile.h"
 #include "platform/SettingsStore.h"
 #include "shell/PastInflationSetting.h"
+#include "shell/TaxRulesSetting.h"
 #include "shell/RecentPlans.h"
 #include "shell/Session.h"
 #include "shell/WindowSettings.h"
@@ -35,7 +36,7 @@ QString RunStartUp(Session& session, SettingsStore& settings, const StartUpInput
 
   session.LastTop = settings_defaults::kTop;
   session.LastLeft = settings_defaults::kLeft;
-  session.PastInflation = LoadPastInflation(settings);
+  session.Rules = ForecastRules{LoadPastInflation(settings), LoadTaxRules(settings)};
   session.working.PlanFolder = ChoosePlanFolder(inputs.programFolder, inputs.documentsFolder).toStdString();
 
   const bool stored = ReadWindowSettings(session, settings, inputs.screenWidth, inputs.screenHeight);

@@ -39,7 +39,7 @@ std::optional<AttributionMethod> ParseMethod(const std::string& text) {
 
 std::optional<DiffOptions> ParseDiffOptions(const CliArgs& args) {
   DiffOptions options;
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
   std::size_t plans = 0;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -61,7 +61,9 @@ std::optional<DiffOptions> ParseDiffOptions(const CliArgs& args) {
     } else if (arg == "--history" && hasValue && !args[i + 1].empty()) {
       options.historyStart.history = args[++i];
     } else if (arg == "--past-inflation" && hasValue) {
-      if (!ParsePastInflation(args[++i], past)) return std::nullopt;
+      if (!ParsePastInflation(args[++i], rules.past)) return std::nullopt;
+    } else if (arg == "--tax-rules" && hasValue) {
+      if (!ParseTaxRules(args[++i], rules.taxes)) return std::nullopt;
     } else if (arg == "--format" && hasValue) {
       const auto format = ParseFormat(args[++i]);
       if (!format) return std::nullopt;
@@ -73,7 +75,7 @@ std::optional<DiffOptions> ParseDiffOptions(const CliArgs& args) {
     }
   }
   if (plans != 2) return std::nullopt;
-  options.comparison.metric.past = past;
+  options.comparison.metric.rules = rules;
   // One rate path for both plans: a file or a history start, and --history only with a start.
   if (!options.rates.empty() && options.historyStart.Given()) return std::nullopt;
   if (!options.historyStart.history.empty() && !options.historyStart.Given()) return std::nullopt;
@@ -113,7 +115,7 @@ int RunDiffCommand(const CliArgs& args) {
   PlanRecord other;
   if (!LoadPlanForCli(options->base, base) || !LoadPlanForCli(options->other, other)) return 2;
   if (int status = 0; !ChooseRates(*options, base, other, status)) return status;
-  ReportPastInflation(base, options->comparison.metric.past);
+  ReportForecastRules(base, options->comparison.metric.rules);
 
   const Comparison comparison = ComparePlans(base, other, options->comparison);
   std::string out;

@@ -22,7 +22,7 @@ struct ExplainOptions {
   bool json = false;
   std::string rates;  // a rate file, or empty for the plan's own rates
   HistoryStartOption historyStart;
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
 };
 
 std::optional<int> WholeNumber(const std::string& text) {
@@ -78,6 +78,7 @@ const CliOption<ExplainOptions> kExplainOptions[] = {
        return path.empty() ? "--history needs a file" : nullptr;
      }},
     {.name = "--past-inflation", .store = StorePastInflation<ExplainOptions>},
+    {.name = "--tax-rules", .store = StoreTaxRules<ExplainOptions>},
 };
 
 const CommandSyntax<ExplainOptions> kExplainSyntax{
@@ -128,8 +129,8 @@ int RunExplainCommand(const CliArgs& args) {
     if (!run) return status;
     rates = run->start.rates;
   }
-  ReportPastInflation(plan, options.past);
-  const ExplainedForecast explained(plan, WithPastInflation(rates, options.past));
+  ReportForecastRules(plan, options.rules);
+  const ExplainedForecast explained(plan, WithRules(rates, options.rules));
   const std::int64_t first = plan.CurrentYear;
   const std::int64_t last = first + explained.Rows() - 1;
   const std::int64_t year = *WholeNumber(options.year);

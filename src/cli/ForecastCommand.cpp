@@ -18,7 +18,7 @@ struct ForecastOptions {
   std::string rates;  // a rate path's CSV file, or empty for the plan's own rates
   HistoryStartOption historyStart;
   TableFormat format = TableFormat::Text;
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
 };
 
 const char* StoreFormat(ForecastOptions& options, const std::string& format) {
@@ -59,6 +59,7 @@ const CliOption<ForecastOptions> kForecastOptions[] = {
     {.name = "--history-start", .store = StoreHistoryStart},
     {.name = "--history", .store = StoreHistory},
     {.name = "--past-inflation", .store = StorePastInflation<ForecastOptions>},
+    {.name = "--tax-rules", .store = StoreTaxRules<ForecastOptions>},
 };
 
 const CommandSyntax<ForecastOptions> kForecastSyntax{
@@ -80,8 +81,8 @@ int RunHistoryStart(const ForecastOptions& options) {
   const std::optional<HistoryStartRun> run = HistoryStartForCli(plan, options.historyStart, status);
   if (!run) return status;
   ForecastTable table;
-  ReportPastInflation(plan, options.past);
-  RunForecastForCli(plan, WithPastInflation(run->start.rates, options.past), options.currentDollars, table);
+  ReportForecastRules(plan, options.rules);
+  RunForecastForCli(plan, WithRules(run->start.rates, options.rules), options.currentDollars, table);
   PrintYearTable(plan, table, options.allFields, options.format);
   const std::string note = HistoryStartNote(*run);
   if (options.format == TableFormat::Text) {
@@ -104,7 +105,7 @@ int RunForecastCommand(const CliArgs& args) {
   } else {
     PlanRecord plan;
     ForecastTable table;
-    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.past, options.rates)) return 2;
+    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rules, options.rates)) return 2;
     PrintYearTable(plan, table, options.allFields, options.format);
   }
   if (std::fflush(stdout) != 0) {

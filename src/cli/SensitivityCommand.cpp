@@ -79,7 +79,7 @@ int RunSensitivityCommand(const CliArgs& args) {
   const SolveCliOptions& options = *parse.options;
   PlanRecord plan;
   if (!LoadPlanForCli(options.simulate.plan, plan)) return 2;
-  ReportPastInflation(plan, options.simulate.past);
+  ReportForecastRules(plan, options.simulate.rules);
   SensitivityRequest request;
   if (options.Has("--metric")) {
     const std::optional<ComparisonMetric> metric = ParseMetric(options.Value("--metric"));
@@ -87,7 +87,7 @@ int RunSensitivityCommand(const CliArgs& args) {
     if (options.Has("--odds")) return RefuseInput(kCommand, "with --odds the figure is the share without new debt");
     request.metric = *metric;
   }
-  request.metric.past = options.simulate.past;
+  request.metric.rules = options.simulate.rules;
   int status = 0;
   request.odds = OddsFromOptions(kCommand, options, plan, status);
   if (status != 0) return status;

@@ -8,7 +8,7 @@
 #include "odds/BootstrapModel.h"
 #include "odds/HistoricalModel.h"
 #include "odds/MonteCarloModel.h"
-#include "markets/RecordedInflation.h"
+#include "markets/ForecastRules.h"
 
 enum class OddsModelKind { MonteCarlo, Historical, Bootstrap };
 enum class SimulateFormat { Text, Json, Csv, Tsv };
@@ -27,7 +27,7 @@ struct SimulateOptions {
   SimulateFormat format = SimulateFormat::Text;
   bool currentDollars = false;
   bool allFields = false;
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
 };
 
 struct SimulateParse {

@@ -5,7 +5,9 @@
 
 #include "engine/Factors.h"
 #include "engine/IncomeTax.h"
+#include "engine/Money.h"
 #include "engine/PowerMemo.h"
+#include "engine/TaxLaw2026.h"
 #include "model/FilingStatus.h"
 #include "model/HomeSituation.h"
 
@@ -66,7 +68,7 @@ long double FlooredInflationFactor(long double inflation) {
 }  // namespace
 
 RunFactors::RunFactors(const PlanRecord& plan, const RatePath& path, ExplainTrace* trace)
-    : plan(plan), rows(RowCount(plan)), trace(trace), built_(std::max(rows, 1)) {
+    : plan(plan), rows(RowCount(plan)), trace(trace), taxRules(path.Taxes()), built_(std::max(rows, 1)) {
   PowerMemo powers;
   FillInflation(powers, path);
   for (int a = 1; a <= built_; ++a) {
@@ -106,6 +108,7 @@ void RunFactors::FillInflation(PowerMemo& powers, const RatePath& path) {
   } else {
     SpanProducts(powers, guarded, 1, 0, 0, last, inflationIndex_.data());
   }
+  if (taxRules == TaxRules::Law) FillLawIndex(powers, path.Past(), guarded);
   // The tax index spans the same years, before the forecast as well. Year 1's
   // is the wage base's, wanted even when the plan leaves no row to show.
   taxIndex_.fill(1.0L);
@@ -120,6 +123,33 @@ void RunFactors::FillInflation(PowerMemo& powers, const RatePath& path) {
   }
   const int b = static_cast<int>(std::max<std::int64_t>(start, 1));
   SpanProducts(powers, guarded, b, b - start, start >= 1 ? 1 : 0, built_ - b, taxIndex_.data() + b);
+}
+
+void RunFactors::FillLawIndex(PowerMemo& powers, const PastInflation* past, const RowValues& guarded) {
+  const std::int64_t first = plan.CurrentYear;
+  const PastInflation none{};
+  const PastInflation& record = past != nullptr ? *past : none;
+  // Row 1's price level over 2026's; later rows run on at the forecast's inflation.
+  long double start = 1.0L;
+  if (first < taxlaw::kBaseYear) {
+    // Years before 2026 have happened: their figures are 2026's deflated by what was recorded.
+    start = 1.0L / PastProduct(powers, record, first, taxlaw::kBaseYear, guarded[1], FlooredInflationFactor);
+  } else if (first > taxlaw::kBaseYear) {
+    start = PastProduct(powers, record, taxlaw::kBaseYear, first, guarded[1], FlooredInflationFactor);
+  }
+  for (int a = 1; a <= built_; ++a) {
+    const std::int64_t year = first + a - 1;
+    // Rows before 2026 keep the recorded past too; 2026 is exactly 1.
+    if (year < taxlaw::kBaseYear) {
+      lawIndex_[a] = 1.0L / PastProduct(powers, record, year, taxlaw::kBaseYear, guarded[1], FlooredInflationFactor);
+    } else if (year == taxlaw::kBaseYear) {
+      lawIndex_[a] = 1.0L;
+    } else {
+      const long double since2026 = first >= taxlaw::kBaseYear ? start * inflationIndex_[a - 1]
+                                                               : inflationIndex_[a - 1] / inflationIndex_[taxlaw::kBaseYear - first];
+      lawIndex_[a] = since2026;
+    }
+  }
 }
 
 long double RunFactors::TaxCurveDivisor(int a) const {
@@ -204,4 +234,15 @@ long double RunFactors::Annuity(std::int64_t n) const {
     annuityKnown_[i] = true;
   }
   return annuity_[i];
+}
+
+std::int64_t RunFactors::Contribution(int p, int a) const {
+  const std::int32_t age = p == 0 ? plan.Age1 : plan.Age2;
+  const std::int32_t retireAge = p == 0 ? plan.RetireAge1 : plan.RetireAge2;
+  if (static_cast<std::int64_t>(age) + a - 1 >= retireAge) return 0;
+  return RoundMoney(Salary(p, a - 1) * (p == 0 ? plan.DeferredContribution1 : plan.DeferredContribution2));
+}
+
+std::int64_t RunFactors::FirstYearContribution(int p) const {
+  return Salary(p, 1) != 0.0L ? (p == 0 ? plan.DeferredContribution1 : plan.DeferredContribution2) : 0;
 }

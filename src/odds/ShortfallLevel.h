@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/ForecastTable.h"
+#include "engine/TaxRules.h"
 #include "model/PlanRecord.h"
 
 // How deep a forecast's worst shortfall (a year whose expenses exceed its
@@ -28,5 +29,6 @@ struct TrialGrade {
   bool netWorthBelowZero = false;     // in any year
 };
 
-// Grades a forecast table in each year's own dollars.
-TrialGrade GradeTrial(const PlanRecord& plan, const ForecastTable& table);
+// Grades a forecast table in each year's own dollars; the rules the table
+// ran under say when the required distributions begin.
+TrialGrade GradeTrial(const PlanRecord& plan, const ForecastTable& table, TaxRules rules);

@@ -8,7 +8,7 @@ void PrintGraphCommand(GraphPage& page) {
   Platform& platform = page.GraphPlatform();
   QPrinter printer(QPrinter::HighResolution);
   if (!platform.prompts.ChoosePrinter(&page, printer)) return;
-  const GraphPrintJob job{page.CurrentInput(), page.Scales(), QString::fromStdString(page.GraphSession().PastNote())};
+  const GraphPrintJob job{page.CurrentInput(), page.Scales(), QString::fromStdString(page.GraphSession().RulesNote())};
   if (!PrintGraph(printer, job))
     platform.prompts.Error(&page, "The graph could not be printed: the printer did not start.");
 }

@@ -167,7 +167,7 @@ void OddsPage::Refresh() {
   const PageId from = session_.LastPageLeft;
   if (from == PageId::Graph || from == PageId::PlanTable) origin_ = from;
   // Odds belong to the plan they ran on.
-  if (result_ && (!(resultPlan_ == session_.plan) || resultPast_ != session_.PastInflation))
+  if (result_ && (!(resultPlan_ == session_.plan) || resultRules_ != session_.Rules))
     ClearResult("The plan has changed since the last run. " + QString(kNoRunYet));
 }
 
@@ -187,7 +187,7 @@ void OddsPage::RunClicked() {
     return;
   }
   runCenter_ = centered ? QString::fromStdString(session_.stress.Name()) : QString();
-  run_ = std::make_unique<OddsRun>(session_.plan, build.model, session_.PastInflation);
+  run_ = std::make_unique<OddsRun>(session_.plan, build.model, session_.Rules);
   connect(run_.get(), &OddsRun::Progress, this, &OddsPage::ShowProgress);
   connect(run_.get(), &OddsRun::Finished, this, &OddsPage::RunFinished);
   progress_->setRange(0, build.model->TrialCount());
@@ -228,7 +228,7 @@ void OddsPage::RunFinished(std::shared_ptr<const OddsResult> result, const QStri
   result_ = std::move(result);
   resultModel_ = run->Model();
   resultPlan_ = run->Plan();
-  resultPast_ = run->Past();
+  resultRules_ = run->Rules();
   resultCenter_ = runCenter_;
   // The graph can show the band of the plan's net worth behind its curves.
   session_.odds.Store(resultPlan_, result_->years);
@@ -281,7 +281,7 @@ void OddsPage::ClearResult(const QString& note) {
 void OddsPage::ShowWorstTrialClicked() {
   if (!result_ || !resultModel_ || result_->trialSummaries.empty()) return;
   const int worst = result_->WorstTrial();
-  const TrialReplay replay = ReplayTrial(resultPlan_, *resultModel_, worst, resultPast_);
+  const TrialReplay replay = ReplayTrial(resultPlan_, *resultModel_, worst, resultRules_);
   if (trialTable_) trialTable_->close();
   trialTable_ =
       new TrialTableDialog(resultPlan_, replay, WorstTrialTitle(*result_, *resultModel_), platform_.settings, this);

@@ -68,7 +68,7 @@ class OddsPage : public Page {
   std::shared_ptr<const OddsResult> result_;
   std::shared_ptr<const PathModel> resultModel_;
   PlanRecord resultPlan_;
-  PastInflationRule resultPast_ = PastInflationRule::Recorded;
+  ForecastRules resultRules_;
 
   OddsSettingsForm* form_;
   QCheckBox* centerOnStress_;

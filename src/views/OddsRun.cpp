@@ -16,12 +16,12 @@ int MachineThreads() {
 
 }  // namespace
 
-OddsRun::OddsRun(const PlanRecord& plan, std::shared_ptr<const PathModel> model, PastInflationRule past, int threads,
+OddsRun::OddsRun(const PlanRecord& plan, std::shared_ptr<const PathModel> model, ForecastRules rules, int threads,
                  QObject* parent)
     : QObject(parent),
       plan_(plan),
       model_(std::move(model)),
-      past_(past),
+      rules_(rules),
       threads_(threads > 0 ? std::min(threads, kMaxOddsThreads) : MachineThreads()) {}
 
 OddsRun::~OddsRun() {
@@ -42,7 +42,7 @@ void OddsRun::Cancel() { cancel_.store(true); }
 void OddsRun::Work() {
   OddsRunControl control;
   control.threads = threads_;
-  control.past = past_;
+  control.rules = rules_;
   control.cancel = &cancel_;
   control.progress = [this](int done, int total) {
     QMetaObject::invokeMethod(

@@ -9,7 +9,7 @@
 #include "model/PlanRecord.h"
 #include "odds/OddsResult.h"
 #include "odds/PathModel.h"
-#include "markets/RecordedInflation.h"
+#include "markets/ForecastRules.h"
 
 // One simulation running in the background. RunOdds works on its own
 // thread; progress and the end arrive as signals on the thread that owns
@@ -20,7 +20,7 @@ class OddsRun : public QObject {
 
  public:
   // `threads` 0 uses every core the machine has.
-  OddsRun(const PlanRecord& plan, std::shared_ptr<const PathModel> model, PastInflationRule past, int threads = 0,
+  OddsRun(const PlanRecord& plan, std::shared_ptr<const PathModel> model, ForecastRules rules, int threads = 0,
           QObject* parent = nullptr);
   ~OddsRun() override;
   OddsRun(const OddsRun&) = delete;
@@ -34,7 +34,7 @@ class OddsRun : public QObject {
   // What the run works on, for replaying one of its trials.
   const PlanRecord& Plan() const { return plan_; }
   const std::shared_ptr<const PathModel>& Model() const { return model_; }
-  PastInflationRule Past() const { return past_; }
+  ForecastRules Rules() const { return rules_; }
 
  signals:
   void Progress(int done, int total);
@@ -47,7 +47,7 @@ class OddsRun : public QObject {
 
   const PlanRecord plan_;
   const std::shared_ptr<const PathModel> model_;
-  const PastInflationRule past_;
+  const ForecastRules rules_;
   const int threads_;
   std::atomic<bool> cancel_{false};
   bool running_ = false;

@@ -78,7 +78,7 @@ void PlanTablePage::OnPrint() {
   QPrinter printer(QPrinter::HighResolution);
   if (!platform_.prompts.ChoosePrinter(this, printer)) return;
   if (PrintPlanTable(printer, PlanPrintJob{session_.plan, session_.table, session_.CurrentDollars,
-                                              QString::fromStdString(session_.PastNote())}) == 0)
+                                              QString::fromStdString(session_.RulesNote())}) == 0)
     ShowError("The plan could not be printed: the printer did not start.");
 }
 

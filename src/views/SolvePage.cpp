@@ -219,7 +219,7 @@ std::optional<SolveRequest> SolvePage::RequestFromForm() {
     return std::nullopt;
   }
   SolveRequest request(*lever, Target{});
-  request.past = session_.PastInflation;
+  request.rules = session_.Rules;
   if (target_->currentIndex() == 1) request.target.kind = TargetKind::NeverBorrow;
   if (target_->currentIndex() == 2) request.target = {TargetKind::NetWorthAt, targetAge_->value(), targetAmount_->value()};
   if (useOdds_->isChecked()) {
@@ -299,7 +299,7 @@ void SolvePage::SensitivityClicked() {
   SensitivityRequest request;
   request.odds = form->odds;
   request.metric = MetricOfBox(*metric_);
-  request.metric.past = session_.PastInflation;
+  request.metric.rules = session_.Rules;
   const auto result = std::make_shared<SensitivityResult>();
   const PlanRecord plan = session_.plan;
   Start([result, plan, request](const SolveControl& control) { *result = RunSensitivity(plan, request, control); },

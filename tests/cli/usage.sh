@@ -21,14 +21,15 @@ expect() {
 }
 
 forecast_usage="Usage: prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]
-      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan]"
+      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan] [--tax-rules law|curve]"
 expect "$forecast_usage" forecast "$plan" --format xml
 expect "$forecast_usage" forecast "$plan" --format
 expect "$forecast_usage" forecast "$plan" -x
 expect "$forecast_usage" forecast "$plan" "$plan"
 
 explain_usage="Usage: prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]
-      [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]"
+      [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]
+      [--tax-rules law|curve]"
 expect "prevora-cli: --format takes text or json
 $explain_usage" explain "$plan" --year 2040 --field NetWorth --format xml
 expect "prevora-cli: a plan, --year and --field are required
@@ -41,7 +42,7 @@ expect "$check_usage" check "$plan" "$plan"
 expect "$check_usage" check
 
 graph_usage="Usage: prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]
-      [--past-inflation recorded|plan]"
+      [--past-inflation recorded|plan] [--tax-rules law|curve]"
 expect "prevora-cli: unexpected argument '--bogus'
 $graph_usage" graph "$plan" --bogus
 expect "prevora-cli: --size takes WIDTHxHEIGHT in pixels, e.g. 506x574, each from 1 to 16384
@@ -54,8 +55,10 @@ $graph_usage" graph "$plan" --out "$work/g.gif"
 expect "prevora-cli: unexpected argument '--curves'" print-plan "$plan" --pdf "$work/p.pdf" --curves 1
 expect "prevora-cli: --curves takes curve numbers 1 to 8 separated by commas" \
   print-graph "$plan" --pdf "$work/p.pdf" --curves 1,,2
-expect "Usage: prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST] [--past-inflation recorded|plan]" print-graph "$plan"
+expect "Usage: prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST] [--past-inflation recorded|plan]
+      [--tax-rules law|curve]" print-graph "$plan"
 expect "prevora-cli: --past-inflation takes recorded or plan" print-plan "$plan" --pdf "$work/p.pdf" --past-inflation guessed
+expect "prevora-cli: --tax-rules takes law or curve" print-plan "$plan" --pdf "$work/p.pdf" --tax-rules guessed
 [ -z "$(ls "$work")" ] || [ "$(ls "$work")" = "$(printf 'err\nout')" ] || fail "a refused command wrote a file"
 
 if command -v ldd >/dev/null; then

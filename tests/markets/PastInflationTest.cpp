@@ -6,7 +6,7 @@
 #include "engine/Forecast.h"
 #include "engine/RunFactors.h"
 #include "model/PlanFile.h"
-#include "markets/RecordedInflation.h"
+#include "markets/ForecastRules.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ PlanRecord SamplePlan(std::int32_t currentYear) {
 }
 
 RatePath RecordedPath(const PlanRecord& plan) {
-  return WithPastInflation(RatePath::FromPlan(plan), PastInflationRule::Recorded);
+  return WithRules(RatePath::FromPlan(plan), {PastInflationRule::Recorded, TaxRules::Curve});
 }
 
 // The documented formula: the floored price factors of 2005 .. CurrentYear - 1,
@@ -60,7 +60,7 @@ TEST(PastInflationTest, PlansInflationLeavesTheFirstYearAlone) {
   PlanRecord plan = SamplePlan(2026);
   plan.Salary1 = 250000;
   const auto firstYear = [](PlanRecord changed, PastInflationRule rule) {
-    return RunForecast(changed, WithPastInflation(RatePath::FromPlan(changed), rule)).table.Year(1).IncomeTaxes;
+    return RunForecast(changed, WithRules(RatePath::FromPlan(changed), {rule})).table.Year(1).IncomeTaxes;
   };
   PlanRecord raised = plan;
   raised.InflationRate = 5.0L;

@@ -101,12 +101,12 @@ TEST(HistoricalModelTest, EqualRowsGiveTheForecastWithThoseRates) {
   RunForecast(typed, expected);
 
   for (const int trial : {0, 17, 29}) {
-    const TrialReplay replay = ReplayTrial(plan, model, trial, PastInflationRule::Plan);
+    const TrialReplay replay = ReplayTrial(plan, model, trial, {PastInflationRule::Plan, TaxRules::Curve});
     EXPECT_TRUE(oddstest::SameTable(replay.table, expected)) << "trial " << trial;
   }
   OddsRunControl control;
   control.threads = 2;
-  control.past = PastInflationRule::Plan;
+  control.rules = {PastInflationRule::Plan, TaxRules::Curve};
   const auto result = RunOdds(plan, model, control);
   ASSERT_TRUE(result);
   ToCurrentDollars(typed, expected);
