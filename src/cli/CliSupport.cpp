@@ -81,7 +81,7 @@ bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord
     if (!read) return false;
     rates = RatesOfFileFor(*read, plan);
   }
-  RunForecastForCli(plan, WithRules(rates, rules), currentDollars, table);
+  RunForecastForCli(plan, WithRules(rates, rules, plan), currentDollars, table);
   return true;
 }
 

@@ -3,6 +3,6 @@
 #include "engine/Forecast.h"
 
 ForecastTable ForecastOf(const PlanRecord& plan, bool currentDollars, const RateSource& rates, ForecastRules rules) {
-  return ForecastInView(plan, rates ? WithRules(rates(plan), rules) : PlanRatePath(plan, rules), currentDollars)
+  return ForecastInView(plan, rates ? WithRules(rates(plan), rules, plan) : PlanRatePath(plan, rules), currentDollars)
       .table;
 }

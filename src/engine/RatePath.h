@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -55,6 +56,10 @@ class RatePath {
   // take year 1's rate, as the first design did.
   void SetPast(std::shared_ptr<const PastInflation> past) { past_ = std::move(past); }
   const PastInflation* Past() const { return past_.get(); }
+  // The inflation of years before year 1 that no record covers: year 1's,
+  // unless a rate is set (the plan's own, whatever rates the run replays).
+  void SetPastRate(long double percent) { pastRate_ = percent; }
+  long double PastRate() const { return pastRate_.value_or(Year(1).Inflation); }
 
   // The rules the run taxes future years by. A path built here keeps the
   // first design's curve; the program's forecasts take theirs from the rules
@@ -67,4 +72,5 @@ class RatePath {
   int count_ = 0;
   std::shared_ptr<const PastInflation> past_;
   TaxRules taxRules_ = TaxRules::Curve;
+  std::optional<long double> pastRate_;
 };

@@ -84,6 +84,7 @@ class RunFactors {
   RowValues propertyGrowth_{};
   RowValues rawInflation_{};  // 1 + inflation / 100 of each row
   RowValues rawIndex_{};      // products of rawInflation_ from row 1
+  long double pastFactor_ = 1.0L;  // 1 + inflation / 100 of years before row 1 without a record
   std::array<RowValues, 2> salary_{};
   std::array<RowValues, 2> pension_{};
   std::array<RowValues, 2> benefit_{};
@@ -99,11 +100,11 @@ class RunFactors {
   mutable std::array<bool, kForecastRows + 1> taxCurveDivisorKnown_{};
 
   void FillInflation(PowerMemo& powers, const RatePath& path);
-  void FillLawIndex(PowerMemo& powers, const PastInflation* past, const RowValues& guarded);
+  void FillLawIndex(PowerMemo& powers, const PastInflation* past, long double pastFactor);
   void FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int32_t startAge, std::int32_t retireAge,
                   long double growth, std::int32_t pensionAge, long double cola, std::int32_t benefitAge,
                   const RatePath& path);
   // The price factor over n years from now; years before the forecast take
-  // the past's recorded rates when it is given.
+  // the past's recorded rates when it is given, else the path's past rate.
   long double InflationOver(PowerMemo& powers, std::int64_t n, const PastInflation* past) const;
 };

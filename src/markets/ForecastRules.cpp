@@ -1,13 +1,14 @@
 #include "markets/ForecastRules.h"
 
-RatePath WithRules(RatePath path, ForecastRules rules) {
+RatePath WithRules(RatePath path, ForecastRules rules, const PlanRecord& plan) {
   path.SetPast(rules.past == PastInflationRule::Recorded ? RecordedInflation() : nullptr);
+  path.SetPastRate(plan.InflationRate);
   path.SetTaxRules(rules.taxes);
   return path;
 }
 
 RatePath PlanRatePath(const PlanRecord& plan, ForecastRules rules) {
-  return WithRules(RatePath::FromPlan(plan), rules);
+  return WithRules(RatePath::FromPlan(plan), rules, plan);
 }
 
 std::string TaxRulesNote(TaxRules rules) {

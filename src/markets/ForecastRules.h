@@ -19,8 +19,9 @@ struct ForecastRules {
   bool operator==(const ForecastRules&) const = default;
 };
 
-// The path with the past and the tax rules the rules ask for.
-RatePath WithRules(RatePath path, ForecastRules rules);
+// The path with the past and the tax rules the rules ask for: the record, or
+// the plan's own inflation rate whatever the path's first year holds.
+RatePath WithRules(RatePath path, ForecastRules rules, const PlanRecord& plan);
 
 // The plan's own rates under the rules: the path of every forecast of a plan
 // that is not given other rates.

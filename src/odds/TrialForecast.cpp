@@ -3,7 +3,7 @@
 #include "engine/DollarViews.h"
 
 Forecast RunTrialForecast(const PlanRecord& plan, const TrialRates& rates, ForecastRules rules) {
-  return RunForecast(plan, rates.empty() ? PlanRatePath(plan, rules) : WithRules(RatePath(rates), rules));
+  return RunForecast(plan, rates.empty() ? PlanRatePath(plan, rules) : WithRules(RatePath(rates), rules, plan));
 }
 
 ForecastTable InCurrentDollars(const PlanRecord& plan, const Forecast& forecast) {

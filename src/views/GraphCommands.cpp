@@ -1,18 +1,13 @@
+#include "views/GraphCommands.h"
+
 #include <QPrinter>
 
+#include "platform/Platform.h"
 #include "render/GraphPrinting.h"
-#include "views/BitmapSaving.h"
-#include "views/GraphPage.h"
 
-void PrintGraphCommand(GraphPage& page) {
-  Platform& platform = page.GraphPlatform();
+void PrintGraphCommand(QWidget* page, Platform& platform, const GraphPrintJob& job) {
   QPrinter printer(QPrinter::HighResolution);
-  if (!platform.prompts.ChoosePrinter(&page, printer)) return;
-  const GraphPrintJob job{page.CurrentInput(), page.Scales(), QString::fromStdString(page.GraphSession().RulesNote())};
+  if (!platform.prompts.ChoosePrinter(page, printer)) return;
   if (!PrintGraph(printer, job))
-    platform.prompts.Error(&page, "The graph could not be printed: the printer did not start.");
-}
-
-void SaveBitmapCommand(GraphPage& page) {
-  SaveBitmapFile(&page, page.VisibleGraph(), page.GraphSession(), page.GraphPlatform());
+    platform.prompts.Error(page, "The graph could not be printed: the printer did not start.");
 }

@@ -15,9 +15,12 @@
 
 #include "engine/ForecastTable.h"
 #include "render/ComparisonCurve.h"
+#include "render/GraphPrinting.h"
 #include "render/GraphReadout.h"
 #include "render/GraphScreen.h"
 #include "shell/PageMenus.h"
+#include "views/BitmapSaving.h"
+#include "views/GraphCommands.h"
 #include "views/GraphExplainMenu.h"
 #include "views/GraphResizeRule.h"
 #include "views/NetWorthBand.h"
@@ -128,7 +131,8 @@ void GraphPage::BuildCheckBoxes() {
 
 void GraphPage::BuildExtraBoxes() {
   compareBox_ = ExtraBox(picture_, "&Compare", "CompareCurve",
-                         "The compared plan's net worth as a dashed curve (File, Compare with...)", CurveSample(kComparisonDash, kComparisonGap));
+                         "The compared plan's net worth as a dashed curve (File, Compare with...)",
+                         CurveSample(kComparisonDash, kComparisonGap));
   bandBox_ = ExtraBox(picture_, "Net worth &band", "NetWorthBand",
                       "The odds' net worth from p10 to p90 behind the curves (File, Odds...)", BandSample());
   stressBox_ = ExtraBox(picture_, "Stress tes&t", "StressTestCurve",
@@ -275,7 +279,8 @@ void GraphPage::DrawGraph() {
   const GraphInput input = CurrentInput();
   bitmap_ = RenderScreenGraph(input, session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
                               GraphFontFamily(ScreenWidth()), &scales_, true);
-  drawnExtras_ = {input.comparison.has_value(), input.band.has_value(), input.stress ? session_.stress : StressTestState{}};
+  drawnExtras_ = {input.comparison.has_value(), input.band.has_value(),
+                  input.stress ? session_.stress : StressTestState{}};
   picture_->SetImage(bitmap_);
   const PlotFrame& frame = DrawingParameters().frame;
   picture_->SetPlotArea(QRect(frame.left, frame.top, frame.width, frame.height));
@@ -342,6 +347,8 @@ void GraphPage::BandToggled() {
 
 void GraphPage::CloseRequested() { OnExit(); }
 
-void GraphPage::PrintGraphClicked() { PrintGraphCommand(*this); }
+void GraphPage::PrintGraphClicked() {
+  PrintGraphCommand(this, platform_, {CurrentInput(), Scales(), QString::fromStdString(session_.RulesNote())});
+}
 
-void GraphPage::SaveBitmapClicked() { SaveBitmapCommand(*this); }
+void GraphPage::SaveBitmapClicked() { SaveBitmapFile(this, VisibleGraph(), session_, platform_); }

@@ -42,8 +42,6 @@ class GraphPage : public ResultPage {
   GraphInput CurrentInput() const;
 
   // What printing and the bitmap export work from.
-  Session& GraphSession() { return session_; }
-  Platform& GraphPlatform() { return platform_; }
   // The whole off-screen bitmap of the last drawing.
   const QImage& GraphBitmap() const { return bitmap_; }
   // The part of the bitmap the picture shows.
@@ -107,7 +105,3 @@ class GraphPage : public ResultPage {
   bool CreateDone_ = false;
   bool FirstResize_ = false;
 };
-
-// The "&Print Graph" and "Save &Bitmap" commands, defined with the printing code.
-void PrintGraphCommand(GraphPage& page);
-void SaveBitmapCommand(GraphPage& page);

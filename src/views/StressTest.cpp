@@ -58,7 +58,7 @@ void ShowTable(QWidget& page, const Session& session, Platform& platform) {
   const QString title = stress.IsScenario() ? QString("Rate scenario: %1").arg(name)
                                             : QString("Stress test: %1, %2")
                                                   .arg(name, QString::fromStdString(BuiltInHistoryName()));
-  const RatePath rates = WithRules(StressRates(session.plan, stress), session.Rules);
+  const RatePath rates = WithRules(StressRates(session.plan, stress), session.Rules, session.plan);
   const TrialReplay replay = stress.IsScenario()
                                  ? ReplayTrial(session.plan, ScenarioModel(rates), 0, session.Rules)
                                  : StressReplay(session.plan, stress.startYear, session.Rules);
@@ -82,7 +82,7 @@ int WorstStartYear(const PlanRecord& plan, ForecastRules rules) {
   const HistoricalModel model = Replay(plan);
   OddsRunControl control;
   control.rules = rules;
-  control.threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxOddsThreads);
+  control.threads = OddsThreads();
   const std::optional<OddsResult> result = RunOdds(plan, model, control);
   return model.FirstYear() + (result ? result->WorstTrial() : 0);
 }
@@ -117,7 +117,7 @@ QString StressRatesTitle(const StressTestState& stress) {
 
 ComparisonSeries StressSeries(const Session& session) {
   const Forecast forecast = ForecastInView(
-      session.plan, WithRules(StressRates(session.plan, session.stress), session.Rules),
+      session.plan, WithRules(StressRates(session.plan, session.stress), session.Rules, session.plan),
       session.CurrentDollars);
   ComparisonSeries series;
   series.dotted = true;

@@ -40,7 +40,7 @@ void ExpectTableMatches(const std::string& planPath, const std::string& tsvPath,
   if (rules == ForecastRules{PastInflationRule::Plan, TaxRules::Curve}) {
     RunForecast(plan, table);
   } else {
-    table = RunForecast(plan, WithRules(RatePath::FromPlan(plan), rules)).table;
+    table = RunForecast(plan, WithRules(RatePath::FromPlan(plan), rules, plan)).table;
   }
 
   const auto rows = ReadTsv(tsvPath);
