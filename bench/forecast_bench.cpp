@@ -11,6 +11,7 @@
 #include "engine/Forecast.h"
 #include "legacy/DollarViews.h"
 #include "legacy/Forecast.h"
+#include "markets/ForecastRules.h"
 #include "model/PlanFile.h"
 
 namespace {
@@ -60,36 +61,59 @@ BENCHMARK(BM_ForecastSamplePlan);
 void BM_LegacyForecastSamplePlan(benchmark::State& state) { RunLegacyOnPlan(state, kSamplePlan, false); }
 BENCHMARK(BM_LegacyForecastSamplePlan);
 
-// The two engines taking turns on the sample plan, so that both meet the same
-// machine from moment to moment: the ratio of their times is the figure that
-// carries from one machine to another.
+// Two runs taking turns, so that both meet the same machine from moment to
+// moment: the ratio of their times is the figure that carries from one
+// machine to another.
+template <typename First, typename Second>
+void TakeTurns(benchmark::State& state, First first, Second second, const char* firstName, const char* secondName) {
+  using Clock = std::chrono::steady_clock;
+  Clock::duration firstTime{};
+  Clock::duration secondTime{};
+  for (auto _ : state) {
+    const Clock::time_point start = Clock::now();
+    first();
+    const Clock::time_point middle = Clock::now();
+    second();
+    secondTime += Clock::now() - middle;
+    firstTime += middle - start;
+  }
+  const auto micros = [&state](Clock::duration total) {
+    return std::chrono::duration<double, std::micro>(total).count() / static_cast<double>(state.iterations());
+  };
+  state.counters[firstName] = micros(firstTime);
+  state.counters[secondName] = micros(secondTime);
+  state.counters["ratio"] = micros(firstTime) / micros(secondTime);
+}
+
+// The engine against the engine as it was, on the sample plan.
 void BM_SamplePlanAgainstLegacy(benchmark::State& state) {
   PlanRecord plan;
   if (!ReadPlan(state, kSamplePlan, plan)) return;
   legacy::PlanRecord oldPlan;
   static_cast<PlanRecord&>(oldPlan) = plan;
   legacy::ForecastTable table;
-  using Clock = std::chrono::steady_clock;
-  Clock::duration current{};
-  Clock::duration kept{};
-  for (auto _ : state) {
-    const Clock::time_point start = Clock::now();
-    Forecast forecast = ForecastInView(plan, RatePath::FromPlan(plan), false);
-    benchmark::DoNotOptimize(forecast);
-    const Clock::time_point middle = Clock::now();
-    legacy::RunForecast(oldPlan, table);
-    benchmark::DoNotOptimize(table);
-    kept += Clock::now() - middle;
-    current += middle - start;
-  }
-  const auto micros = [&state](Clock::duration total) {
-    return std::chrono::duration<double, std::micro>(total).count() / static_cast<double>(state.iterations());
-  };
-  state.counters["new_us"] = micros(current);
-  state.counters["legacy_us"] = micros(kept);
-  state.counters["ratio"] = micros(current) / micros(kept);
+  TakeTurns(
+      state, [&plan] { benchmark::DoNotOptimize(ForecastInView(plan, RatePath::FromPlan(plan), false)); },
+      [&oldPlan, &table] {
+        legacy::RunForecast(oldPlan, table);
+        benchmark::DoNotOptimize(table);
+      },
+      "new_us", "legacy_us");
 }
 BENCHMARK(BM_SamplePlanAgainstLegacy);
+
+// The sample plan under the law's taxes against the first design's curve, on
+// the recorded past as the program runs it: the law must be no slower.
+void BM_SamplePlanLawAgainstCurve(benchmark::State& state) {
+  PlanRecord plan;
+  if (!ReadPlan(state, kSamplePlan, plan)) return;
+  const RatePath law = PlanRatePath(plan, {PastInflationRule::Recorded, TaxRules::Law});
+  const RatePath curve = PlanRatePath(plan, {PastInflationRule::Recorded, TaxRules::Curve});
+  TakeTurns(
+      state, [&] { benchmark::DoNotOptimize(RunForecast(plan, law)); },
+      [&] { benchmark::DoNotOptimize(RunForecast(plan, curve)); }, "law_us", "curve_us");
+}
+BENCHMARK(BM_SamplePlanLawAgainstCurve);
 
 // Every model in use: separate filing, sale and purchase, students, events,
 // home-equity borrowing, an emptied tax-deferred account and new debt.

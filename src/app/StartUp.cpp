@@ -7,6 +7,7 @@
 #include "platform/SettingsStore.h"
 #include "shell/DollarViewSetting.h"
 #include "shell/PastInflationSetting.h"
+#include "shell/TaxRulesSetting.h"
 #include "shell/RecentPlans.h"
 #include "shell/Session.h"
 #include "shell/WindowSettings.h"
@@ -33,7 +34,7 @@ QString RunStartUp(Session& session, SettingsStore& settings, const StartUpInput
 
   session.LastTop = settings_defaults::kTop;
   session.LastLeft = settings_defaults::kLeft;
-  session.PastInflation = LoadPastInflation(settings);
+  session.Rules = ForecastRules{LoadPastInflation(settings), LoadTaxRules(settings)};
   session.CurrentDollars = LoadDollarView(settings);
   session.working.PlanFolder = ChoosePlanFolder(inputs.documentsFolder).toStdString();
 

@@ -6,9 +6,12 @@
 #include <QString>
 #include <QStringList>
 #include <cstdio>
+#include <utility>
 
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
+#include "engine/LawYearTax.h"
+#include "engine/LawYearTax.h"
 #include "engine/RatePathCsv.h"
 #include "model/PlanFile.h"
 #include "model/ReadableText.h"
@@ -69,16 +72,16 @@ RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan) {
 }
 
 bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
-                        PastInflationRule past, const std::string& ratesFile, bool followDeflation) {
+                        ForecastRules rules, const std::string& ratesFile, bool followDeflation) {
   if (!LoadPlanForCli(path, plan)) return false;
-  ReportPastInflation(plan, past);
+  ReportForecastRules(plan, rules);
   RatePath rates = RatePath::FromPlan(plan);
   if (!ratesFile.empty()) {
     const std::optional<RatePathRead> read = ReadRatesForCli(ratesFile, plan, RowCount(plan));
     if (!read) return false;
     rates = RatesOfFileFor(*read, plan);
   }
-  rates = WithPastInflation(rates, past, plan);
+  rates = WithRules(rates, rules, plan);
   rates.SetDeflationFollowed(followDeflation);
   RunForecastForCli(plan, rates, currentDollars, table);
   return true;
@@ -91,20 +94,39 @@ void RunForecastForCli(PlanRecord& plan, const RatePath& rates, bool currentDoll
   table = forecast.table;
 }
 
-bool ParsePastInflation(const std::string& rule, PastInflationRule& past) {
-  if (rule == "recorded") {
-    past = PastInflationRule::Recorded;
-  } else if (rule == "plan") {
-    past = PastInflationRule::Plan;
-  } else {
-    return false;
+namespace {
+
+// One of two words into the rule it names; false for anything else.
+template <typename Rule>
+bool ParseEitherWord(const std::string& word, std::pair<const char*, Rule> first, std::pair<const char*, Rule> second,
+                     Rule& rule) {
+  for (const auto& [name, value] : {first, second}) {
+    if (word == name) {
+      rule = value;
+      return true;
+    }
   }
-  return true;
+  return false;
 }
 
-void ReportPastInflation(const PlanRecord& plan, PastInflationRule past) {
-  if (const std::string note = PastInflationNote(plan.CurrentYear, past); !note.empty())
+}  // namespace
+
+bool ParsePastInflation(const std::string& rule, PastInflationRule& past) {
+  return ParseEitherWord(rule, {"recorded", PastInflationRule::Recorded}, {"plan", PastInflationRule::Plan}, past);
+}
+
+bool ParseTaxRules(const std::string& word, TaxRules& taxes) {
+  return ParseEitherWord(word, {TaxRulesWord(TaxRules::Law), TaxRules::Law},
+                         {TaxRulesWord(TaxRules::Curve), TaxRules::Curve}, taxes);
+}
+
+void ReportForecastRules(const PlanRecord& plan, ForecastRules rules) {
+  if (const std::string note = PastInflationNote(plan.CurrentYear, rules.past); !note.empty())
     std::fprintf(stderr, "prevora-cli: %s (--past-inflation plan)\n", note.c_str());
+  if (const std::string note = TaxRulesNote(rules.taxes); !note.empty())
+    std::fprintf(stderr, "prevora-cli: %s (--tax-rules curve)\n", note.c_str());
+  if (rules.taxes == TaxRules::Law && StateRatioUnknown(plan))
+    std::fprintf(stderr, "prevora-cli: %s\n", kStateRatioUnknownNote);
 }
 
 std::optional<std::array<bool, kCurveCount>> ParseCurveList(const std::string& list) {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/RatePathCsv.h"
-#include "markets/RecordedInflation.h"
+#include "markets/ForecastRules.h"
 #include "render/GraphCurves.h"
 
 struct PlanRecord;
@@ -27,11 +27,11 @@ RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan);
 
 // Reads the plan and runs its forecast on the plan's own rates or on the rate
 // path of `ratesFile`, converted to today's dollars when asked; on failure says
-// why on stderr and returns false. `past` says what the years before the
-// plan's current year take.
+// why on stderr and returns false. `rules` say what the years before the
+// plan's current year take and which tax rules the future years follow.
 // `followDeflation` lets the inflation index fall with prices (--deflation follow).
 bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
-                        PastInflationRule past, const std::string& ratesFile = {}, bool followDeflation = false);
+                        ForecastRules rules, const std::string& ratesFile = {}, bool followDeflation = false);
 
 // Runs the plan's forecast on `rates`, in today's dollars when asked, and
 // writes back into the plan the values the forecast recomputes.
@@ -46,7 +46,7 @@ bool ParsePastInflation(const std::string& rule, PastInflationRule& past);
 // Stores --past-inflation recorded|plan; returns why it refuses the value.
 template <typename Options>
 const char* StorePastInflation(Options& options, const std::string& rule) {
-  return ParsePastInflation(rule, options.past) ? nullptr : "--past-inflation takes recorded or plan";
+  return ParsePastInflation(rule, options.rules.past) ? nullptr : "--past-inflation takes recorded or plan";
 }
 
 // Stores --deflation hold|follow: whether spending follows prices down in a
@@ -58,9 +58,19 @@ const char* StoreDeflation(Options& options, const std::string& rule) {
   return nullptr;
 }
 
-// PastInflationNote on stderr, with the option that chose it, where it
-// leaves tables and images as they are.
-void ReportPastInflation(const PlanRecord& plan, PastInflationRule past);
+// Reads --tax-rules law|curve into `taxes`; false for anything else.
+bool ParseTaxRules(const std::string& word, TaxRules& taxes);
+
+// Stores --tax-rules law|curve; returns why it refuses the value.
+template <typename Options>
+const char* StoreTaxRules(Options& options, const std::string& word) {
+  return ParseTaxRules(word, options.rules.taxes) ? nullptr : "--tax-rules takes law or curve";
+}
+
+// The notes of rules other than the defaults on stderr, each with the option
+// that chose it, where they leave tables and images as they are; and, under
+// the law, that a plan without a typed federal tax has no state ratio.
+void ReportForecastRules(const PlanRecord& plan, ForecastRules rules);
 
 // Stores the --curves option of the graph and print commands; returns why it refuses the list.
 template <typename Options>

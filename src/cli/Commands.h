@@ -19,22 +19,26 @@ inline constexpr const char* kNewPlanUsage = "prevora-cli new FILE";
 inline constexpr const char* kCheckUsage = "prevora-cli check PLAN [--format text|json]";
 inline constexpr const char* kForecastUsage =
     "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]\n"
-    "      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan] [--deflation hold|follow]";
+    "      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan] [--tax-rules law|curve]\n"
+    "      [--deflation hold|follow]";
 inline constexpr const char* kExplainUsage =
     "prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]\n"
     "      [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]\n"
-    "      [--deflation hold|follow]";
+    "      [--tax-rules law|curve] [--deflation hold|follow]";
 inline constexpr const char* kGraphUsage =
     "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]\n"
-    "      [--past-inflation recorded|plan]";
+    "      [--past-inflation recorded|plan] [--tax-rules law|curve]";
 inline constexpr const char* kPrintPlanUsage =
-    "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars] [--past-inflation recorded|plan]";
+    "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars] [--past-inflation recorded|plan]\n"
+    "      [--tax-rules law|curve]";
 inline constexpr const char* kPrintGraphUsage =
-    "prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST] [--past-inflation recorded|plan]";
+    "prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST] [--past-inflation recorded|plan]\n"
+    "      [--tax-rules law|curve]";
 inline constexpr const char* kDiffUsage =
     "prevora-cli diff BASE.plan OTHER.plan [--current-dollars] [--metric NAME] [--attribution sequential|shapley]"
     " [--format text|json|csv]\n"
     "      [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]\n"
+    "      [--tax-rules law|curve]\n"
     "    Lists the changed inputs, the year table's differences (other - base) and a summary, and says how much\n"
     "    of the change in NAME each changed input caused. NAME is a year-table field (NetWorth, IncomeTaxes, ...)\n"
     "    in today's dollars, in the last year (NAME or NAME:last) or summed over all years (NAME:sum); default\n"
@@ -48,23 +52,25 @@ inline constexpr const char* kSimulateUsage =
     "      [--complete-only] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--sd-inflation X] [--sd-taxable X]\n"
     "      [--sd-deferred X] [--sd-realestate X] [--corr-returns R] [--corr A:B=R] [--threads T]\n"
     "      [--trial N [--current-dollars] [--all-fields]] [--current-dollars] [--format text|json|csv|tsv]\n"
-    "      [--rates FILE] [--past-inflation recorded|plan]\n"
+    "      [--rates FILE] [--past-inflation recorded|plan] [--tax-rules law|curve]\n"
     "    --rates centers the Monte Carlo model's draws of each year on that year's rates of the file (the plan's\n"
     "    own rates after its last row); the swings and correlations stay.";
 inline constexpr const char* kSolveUsage =
     "prevora-cli solve PLAN --lever spending|retire-age|savings|field:NAME [--person 1|2|both]\n"
     "      [--target never-borrow|never-new-debt|net-worth:AGE:AMOUNT] [--min X] [--max X]\n"
-    "      [--odds P [simulate options]] [--format text|json] [--past-inflation recorded|plan]";
+    "      [--odds P [simulate options]] [--format text|json] [--past-inflation recorded|plan]\n"
+    "      [--tax-rules law|curve]";
 inline constexpr const char* kFrontierUsage =
     "prevora-cli frontier PLAN --lever A --from X --to Y [--step S] --solve B [--person 1|2|both]\n"
     "      [--target T] [--min X] [--max X] [--odds P [simulate options]] [--format text|json]\n"
-    "      [--past-inflation recorded|plan]";
+    "      [--past-inflation recorded|plan] [--tax-rules law|curve]";
 inline constexpr const char* kSensitivityUsage =
     "prevora-cli sensitivity PLAN [--metric NAME] [--odds P [--target T] [simulate options]]\n"
-    "      [--format text|json] [--past-inflation recorded|plan]";
+    "      [--format text|json] [--past-inflation recorded|plan] [--tax-rules law|curve]";
 inline constexpr const char* kReportUsage =
     "prevora-cli report PLAN --pdf OUT.pdf [--paper letter|a4] [--trials N] [--seed S] [--threads T]\n"
     "      [--history FILE] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--past-inflation recorded|plan]\n"
+    "      [--tax-rules law|curve]\n"
     "    One PDF for the household and its adviser: summary, graph, odds under the three models, stress tests,\n"
     "    sensitivity, the year table, the inputs and notes. Its figures are those simulate, solve and\n"
     "    sensitivity print for the same settings; the answers are solve's spending and retire-age (both persons)\n"
@@ -83,6 +89,10 @@ inline constexpr const char* kOptionNotes =
     "command that forecasts takes it, and every trial of simulate, solve and sensitivity runs the same past.\n"
     "--deflation: in a year of falling prices spending holds (hold, the default: the inflation index never\n"
     "falls), or follows prices down (follow; forecast and explain).\n"
+    "--tax-rules: the future years' income taxes follow the US federal law as it reads in 2026 (law, the\n"
+    "default: brackets by filing status, deductions, Social Security by provisional income, gains rates, FICA\n"
+    "and required distributions; docs/taxes.md) or the first design's tax curve (curve, as before; stderr\n"
+    "then says so). Every command that forecasts takes it, in every trial and for both plans of diff.\n"
     "Rates in plans and rate files are above -100 and at most 1,000 percent; others are refused with the\n"
     "file and line. A forecast whose amounts outgrow the largest figure says so on stderr.\n\n"
     "simulate runs the plan through many market paths: Monte Carlo (default 10000 trials, seed 1; yearly\n"

@@ -47,13 +47,13 @@ struct DiffParse {
 
 DiffParse ParseDiffOptions(const CliArgs& args) {
   DiffOptions options;
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
   std::size_t plans = 0;
   const auto refuse = [](const std::string& reason) { return DiffParse{std::nullopt, reason}; };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool valued = arg == "--metric" || arg == "--attribution" || arg == "--rates" || arg == "--history-start" ||
-                        arg == "--history" || arg == "--past-inflation" || arg == "--format";
+                        arg == "--history" || arg == "--past-inflation" || arg == "--tax-rules" || arg == "--format";
     if (valued && i + 1 == args.size()) return refuse(arg + " needs a value");
     const std::string value = valued ? args[++i] : std::string();
     if (arg == "--current-dollars") {
@@ -67,7 +67,7 @@ DiffParse ParseDiffOptions(const CliArgs& args) {
       const auto method = ParseMethod(value);
       if (!method) return refuse("--attribution takes sequential or shapley");
       options.comparison.method = method;
-    } else if (valued && value.empty() && arg != "--past-inflation" && arg != "--format") {
+    } else if (valued && value.empty() && arg != "--past-inflation" && arg != "--tax-rules" && arg != "--format") {
       return refuse(arg + (arg == "--history-start" ? " needs a year" : " needs a file"));
     } else if (arg == "--rates") {
       options.rates = value;
@@ -76,7 +76,9 @@ DiffParse ParseDiffOptions(const CliArgs& args) {
     } else if (arg == "--history") {
       options.historyStart.history = value;
     } else if (arg == "--past-inflation") {
-      if (!ParsePastInflation(value, past)) return refuse("--past-inflation takes recorded or plan");
+      if (!ParsePastInflation(value, rules.past)) return refuse("--past-inflation takes recorded or plan");
+    } else if (arg == "--tax-rules") {
+      if (!ParseTaxRules(value, rules.taxes)) return refuse("--tax-rules takes law or curve");
     } else if (arg == "--format") {
       const auto format = ParseFormat(value);
       if (!format) return refuse("--format takes text, json or csv");
@@ -88,7 +90,7 @@ DiffParse ParseDiffOptions(const CliArgs& args) {
     }
   }
   if (plans != 2) return refuse("two plans are required");
-  options.comparison.metric.past = past;
+  options.comparison.metric.rules = rules;
   // One rate path for both plans: a file or a history start, and --history only with a start.
   if (!options.rates.empty() && options.historyStart.Given())
     return refuse("--rates and --history-start exclude each other");
@@ -128,7 +130,7 @@ int RunDiffCommand(const CliArgs& args) {
   PlanRecord other;
   if (!LoadPlanForCli(options->base, base) || !LoadPlanForCli(options->other, other)) return 2;
   if (int status = 0; !ChooseRates(*options, base, other, status)) return status;
-  ReportPastInflation(base, options->comparison.metric.past);
+  ReportForecastRules(base, options->comparison.metric.rules);
 
   const Comparison comparison = ComparePlans(base, other, options->comparison);
   std::string out;

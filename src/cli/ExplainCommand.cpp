@@ -26,7 +26,7 @@ struct ExplainOptions {
   bool json = false;
   std::string rates;  // a rate file, or empty for the plan's own rates
   HistoryStartOption historyStart;
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
   bool followDeflation = false;
 };
 
@@ -84,6 +84,7 @@ const CliOption<ExplainOptions> kExplainOptions[] = {
      }},
     {.name = "--past-inflation", .store = StorePastInflation<ExplainOptions>},
     {.name = "--deflation", .store = StoreDeflation<ExplainOptions>},
+    {.name = "--tax-rules", .store = StoreTaxRules<ExplainOptions>},
 };
 
 const CommandSyntax<ExplainOptions> kExplainSyntax{
@@ -171,8 +172,8 @@ int RunExplainCommand(const CliArgs& args) {
     if (!run) return status;
     rates = run->start.rates;
   }
-  ReportPastInflation(plan, options.past);
-  rates = WithPastInflation(rates, options.past, plan);
+  ReportForecastRules(plan, options.rules);
+  rates = WithRules(rates, options.rules, plan);
   rates.SetDeflationFollowed(options.followDeflation);
   const ExplainedForecast explained(plan, rates);
   const std::int64_t first = plan.CurrentYear;

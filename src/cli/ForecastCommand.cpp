@@ -18,7 +18,7 @@ struct ForecastOptions {
   std::string rates;  // a rate path's CSV file, or empty for the plan's own rates
   HistoryStartOption historyStart;
   TableFormat format = TableFormat::Text;
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
   bool followDeflation = false;
 };
 
@@ -61,6 +61,7 @@ const CliOption<ForecastOptions> kForecastOptions[] = {
     {.name = "--history", .store = StoreHistory},
     {.name = "--past-inflation", .store = StorePastInflation<ForecastOptions>},
     {.name = "--deflation", .store = StoreDeflation<ForecastOptions>},
+    {.name = "--tax-rules", .store = StoreTaxRules<ForecastOptions>},
 };
 
 const CommandSyntax<ForecastOptions> kForecastSyntax{
@@ -84,8 +85,8 @@ int RunHistoryStart(const ForecastOptions& options) {
   const std::optional<HistoryStartRun> run = HistoryStartForCli(plan, options.historyStart, status);
   if (!run) return status;
   ForecastTable table;
-  ReportPastInflation(plan, options.past);
-  RatePath rates = WithPastInflation(run->start.rates, options.past, plan);
+  ReportForecastRules(plan, options.rules);
+  RatePath rates = WithRules(run->start.rates, options.rules, plan);
   rates.SetDeflationFollowed(options.followDeflation);
   RunForecastForCli(plan, rates, options.currentDollars, table);
   PrintYearTable(plan, table, options.allFields, options.format, options.currentDollars);
@@ -110,7 +111,7 @@ int RunForecastCommand(const CliArgs& args) {
   } else {
     PlanRecord plan;
     ForecastTable table;
-    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.past, options.rates,
+    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rules, options.rates,
                             options.followDeflation))
       return 2;
     PrintYearTable(plan, table, options.allFields, options.format, options.currentDollars);

@@ -94,7 +94,7 @@ int RunFrontierCommand(const CliArgs& args) {
   }
   PlanRecord plan;
   if (!LoadPlanForCli(options.simulate.plan, plan)) return 2;
-  ReportPastInflation(plan, options.simulate.past);
+  ReportForecastRules(plan, options.simulate.rules);
   int status = 0;
   std::optional<SolveRequest> solve = RequestFromOptions(kCommand, options, plan, "--solve", status);
   if (!solve) return status;

@@ -23,7 +23,7 @@ struct GraphOptions {
   int height = 574;
   bool currentDollars = false;
   std::array<bool, kCurveCount> shown{true, true, true, true, true, true, true, true};
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
 };
 
 const char* StoreOut(GraphOptions& options, const std::string& path) {
@@ -47,6 +47,7 @@ const CliOption<GraphOptions> kGraphOptions[] = {
     {.name = "--current-dollars", .flag = &GraphOptions::currentDollars},
     {.name = "--curves", .store = StoreCurveList<GraphOptions>},
     {.name = "--past-inflation", .store = StorePastInflation<GraphOptions>},
+    {.name = "--tax-rules", .store = StoreTaxRules<GraphOptions>},
 };
 
 const CommandSyntax<GraphOptions> kGraphSyntax{
@@ -72,7 +73,7 @@ int RunGraphCommand(const CliArgs& args) {
   const auto app = StartOffscreenGui();
   PlanRecord plan;
   ForecastTable table;
-  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.past)) return 2;
+  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rules)) return 2;
   // No screen to measure: the picture is drawn as on a screen of the window's size.
   const GraphInput input{plan, table, options.currentDollars, options.shown};
   const QImage image = RenderScreenGraph(input, options.width, options.height, QSize(options.width, options.height),

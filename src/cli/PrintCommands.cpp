@@ -21,7 +21,7 @@ struct PrintOptions {
   std::string pdf;
   bool currentDollars = false;
   std::array<bool, kCurveCount> shown{true, true, true, true, true, true, true, true};
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
 };
 
 const char* StorePdf(PrintOptions& options, const std::string& path) {
@@ -33,6 +33,7 @@ const CliOption<PrintOptions> kPrintPlanOptions[] = {
     {.name = "--pdf", .store = StorePdf},
     {.name = "--current-dollars", .flag = &PrintOptions::currentDollars},
     {.name = "--past-inflation", .store = StorePastInflation<PrintOptions>},
+    {.name = "--tax-rules", .store = StoreTaxRules<PrintOptions>},
 };
 
 const CliOption<PrintOptions> kPrintGraphOptions[] = {
@@ -40,6 +41,7 @@ const CliOption<PrintOptions> kPrintGraphOptions[] = {
     {.name = "--current-dollars", .flag = &PrintOptions::currentDollars},
     {.name = "--curves", .store = StoreCurveList<PrintOptions>},
     {.name = "--past-inflation", .store = StorePastInflation<PrintOptions>},
+    {.name = "--tax-rules", .store = StoreTaxRules<PrintOptions>},
 };
 
 constexpr CommandSyntax<PrintOptions> PrintSyntax(const char* usage, std::span<const CliOption<PrintOptions>> options) {
@@ -55,7 +57,7 @@ const CommandSyntax<PrintOptions> kPrintPlanSyntax = PrintSyntax(kPrintPlanUsage
 const CommandSyntax<PrintOptions> kPrintGraphSyntax = PrintSyntax(kPrintGraphUsage, kPrintGraphOptions);
 
 QString PrintNoteOf(const PlanRecord& plan, const PrintOptions& options) {
-  return QString::fromStdString(PastInflationNote(plan.CurrentYear, options.past));
+  return QString::fromStdString(ForecastRulesNote(plan.CurrentYear, options.rules));
 }
 
 // The steps both print commands share; `print` draws the forecast on the PDF
@@ -67,7 +69,7 @@ int RunPrintCommand(const CliArgs& args, const CommandSyntax<PrintOptions>& synt
   const auto app = StartOffscreenGui();
   PlanRecord plan;
   ForecastTable table;
-  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.past)) return 2;
+  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rules)) return 2;
   return WritePdfForCli(options.pdf, QPageSize::Letter,
                         [&](QPdfWriter& pdf) { return print(pdf, options, plan, table); });
 }

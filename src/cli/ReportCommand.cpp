@@ -78,7 +78,7 @@ int RunReportCommand(const CliArgs& args) {
   const auto app = StartOffscreenGui();
   PlanRecord plan;
   if (!LoadPlanForCli(options.simulate.plan, plan)) return 2;
-  ReportPastInflation(plan, options.simulate.past);
+  ReportForecastRules(plan, options.simulate.rules);
   std::optional<HistorySource> history = LoadHistoryForCli(options.simulate.history);
   if (!history) return 2;
   ReportSettings settings;
@@ -87,7 +87,7 @@ int RunReportCommand(const CliArgs& args) {
   settings.block = options.simulate.block;
   settings.history = std::move(history->history);
   settings.historyName = history->name;
-  settings.past = options.simulate.past;
+  settings.rules = options.simulate.rules;
   settings.threads = options.simulate.threads;
   if (const std::string problem = ReportSettingsProblem(plan, settings); !problem.empty()) {
     std::fprintf(stderr, "prevora-cli report: %s\n", problem.c_str());

@@ -88,7 +88,7 @@ int RunSensitivityCommand(const CliArgs& args) {
   const SolveCliOptions& options = *parse.options;
   PlanRecord plan;
   if (!LoadPlanForCli(options.simulate.plan, plan)) return 2;
-  ReportPastInflation(plan, options.simulate.past);
+  ReportForecastRules(plan, options.simulate.rules);
   SensitivityRequest request;
   if (options.Has("--metric")) {
     const std::optional<ComparisonMetric> metric = ParseMetric(options.Value("--metric"));
@@ -97,7 +97,7 @@ int RunSensitivityCommand(const CliArgs& args) {
     if (options.Has("--odds")) return RefuseInput(kCommand, "with --odds the figure is the share meeting --target");
     request.metric = *metric;
   }
-  request.metric.past = options.simulate.past;
+  request.metric.rules = options.simulate.rules;
   if (options.Has("--target")) {
     if (!options.Has("--odds")) return RefuseInput(kCommand, "--target applies with --odds P only");
     std::string error;

@@ -81,7 +81,7 @@ int PrintTrial(const SimulateOptions& options, const PlanRecord& plan, const Pat
   if (options.trial > model.TrialCount()) {
     return UsageError("--trial must be between 1 and " + std::to_string(model.TrialCount()));
   }
-  const TrialReplay replay = ReplayTrial(plan, model, options.trial - 1, options.past);
+  const TrialReplay replay = ReplayTrial(plan, model, options.trial - 1, options.rules);
   const ForecastTable& table = options.currentDollars ? replay.currentTable : replay.table;
   PrintYearTable(plan, table, options.allFields, TableFormatOf(options.format), options.currentDollars);
   return 0;
@@ -95,7 +95,7 @@ int RunSimulateCommand(const CliArgs& args) {
   const SimulateOptions& options = *parse.options;
   PlanRecord plan;
   if (!LoadPlanForCli(options.plan, plan)) return 2;
-  ReportPastInflation(plan, options.past);
+  ReportForecastRules(plan, options.rules);
   int status = 0;
   std::optional<HistorySource> history;
   const std::shared_ptr<const PathModel> model = BuildModel(options, plan, history, status);
@@ -106,7 +106,7 @@ int RunSimulateCommand(const CliArgs& args) {
   } else {
     OddsRunControl control;
     control.threads = options.threads;
-    control.past = options.past;
+    control.rules = options.rules;
     control.progress = ShowProgress;
     const std::optional<OddsResult> result = RunOdds(plan, *model, control);
     if (!result) return 2;

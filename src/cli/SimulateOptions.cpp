@@ -118,7 +118,8 @@ class Parser {
         {"--corr-returns",
          [this](const std::string& v) { return Link(RateSeries::TaxableReturn, RateSeries::DeferredReturn, v); }},
         {"--corr", [this](const std::string& v) { return Pair(v); }},
-        {"--past-inflation", [this](const std::string& v) { return ParsePastInflation(v, options_.past); }},
+        {"--past-inflation", [this](const std::string& v) { return ParsePastInflation(v, options_.rules.past); }},
+        {"--tax-rules", [this](const std::string& v) { return ParseTaxRules(v, options_.rules.taxes); }},
     };
     const auto handler = handlers.find(name);
     if (handler == handlers.end()) {

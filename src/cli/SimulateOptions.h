@@ -5,7 +5,7 @@
 
 #include "cli/Commands.h"
 #include "cli/YearTableOutput.h"
-#include "markets/RecordedInflation.h"
+#include "markets/ForecastRules.h"
 #include "odds/MarketModelFactory.h"
 
 enum class SimulateFormat { Text, Json, Csv, Tsv };
@@ -20,7 +20,7 @@ struct SimulateOptions : MarketModelSettings {
   SimulateFormat format = SimulateFormat::Text;
   bool currentDollars = false;
   bool allFields = false;
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
 };
 
 struct SimulateParse {

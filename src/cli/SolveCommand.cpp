@@ -74,7 +74,7 @@ int RunSolveCommand(const CliArgs& args) {
   }
   PlanRecord plan;
   if (!LoadPlanForCli(options.simulate.plan, plan)) return 2;
-  ReportPastInflation(plan, options.simulate.past);
+  ReportForecastRules(plan, options.simulate.rules);
   int status = 0;
   const std::optional<SolveRequest> request = RequestFromOptions(kCommand, options, plan, "--lever", status);
   if (!request) return status;

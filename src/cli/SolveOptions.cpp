@@ -55,7 +55,7 @@ SolveCliParse ParseSolveCommandLine(const CliArgs& args, std::span<const char* c
       continue;
     }
     if (kOutputOnly.count(args[i]) > 0) return fail(args[i] + " does not apply to " + command);
-    if (args[i].starts_with("-") && args[i] != "--past-inflation") simulateOptions = true;
+    if (args[i].starts_with("-") && args[i] != "--past-inflation" && args[i] != "--tax-rules") simulateOptions = true;
     rest.push_back(args[i]);
   }
   const SimulateParse simulate = ParseSimulateOptions(rest);
@@ -118,7 +118,7 @@ std::optional<SolveRequest> RequestFromOptions(const char* command, const SolveC
     return std::nullopt;
   }
   SolveRequest request(*lever, *target);
-  request.past = options.simulate.past;
+  request.rules = options.simulate.rules;
   for (const auto& [name, bound] : {std::pair{"--min", &request.min}, std::pair{"--max", &request.max}}) {
     if (!options.Has(name)) continue;
     *bound = ParseLeverValue(*lever, options.Value(name));

@@ -7,14 +7,14 @@ Comparison ComparePlans(const PlanRecord& base, const PlanRecord& other, const C
   comparison.options = options;
   comparison.inputs = DiffPlans(base, other);
   const RateSource& rates = options.metric.rates;
-  const PastInflationRule past = options.metric.past;
-  const ForecastTable baseToday = ForecastOf(base, true, rates, past);
-  const ForecastTable otherToday = ForecastOf(other, true, rates, past);
+  const ForecastRules rules = options.metric.rules;
+  const ForecastTable baseToday = ForecastOf(base, true, rates, rules);
+  const ForecastTable otherToday = ForecastOf(other, true, rates, rules);
   if (options.currentDollars) {
     comparison.years = CompareYears(base, baseToday, other, otherToday);
   } else {
-    comparison.years = CompareYears(base, ForecastOf(base, false, rates, past), other,
-                                     ForecastOf(other, false, rates, past));
+    comparison.years = CompareYears(base, ForecastOf(base, false, rates, rules), other,
+                                     ForecastOf(other, false, rates, rules));
   }
   comparison.summary = SummarizeComparison(base, baseToday, other, otherToday);
   comparison.attribution =

@@ -2,7 +2,7 @@
 
 #include "engine/Forecast.h"
 
-ForecastTable ForecastOf(const PlanRecord& plan, bool currentDollars, const RateSource& rates, PastInflationRule past) {
-  return ForecastInView(plan, rates ? WithPastInflation(rates(plan), past, plan) : PlanRatePath(plan, past), currentDollars)
+ForecastTable ForecastOf(const PlanRecord& plan, bool currentDollars, const RateSource& rates, ForecastRules rules) {
+  return ForecastInView(plan, rates ? WithRules(rates(plan), rules, plan) : PlanRatePath(plan, rules), currentDollars)
       .table;
 }

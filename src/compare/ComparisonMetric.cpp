@@ -31,7 +31,7 @@ std::string MetricName(const ComparisonMetric& metric) {
 }
 
 std::int64_t MetricOf(const ComparisonMetric& metric, const PlanRecord& plan) {
-  return MetricIn(metric, plan, ForecastOf(plan, true, metric.rates, metric.past));
+  return MetricIn(metric, plan, ForecastOf(plan, true, metric.rates, metric.rules));
 }
 
 std::int64_t MetricIn(const ComparisonMetric& metric, const PlanRecord& plan, const ForecastTable& table) {

@@ -20,7 +20,7 @@ struct ComparisonMetric {
   // The rates the plans run on (diff --rates, --history-start); empty: their own.
   RateSource rates;
   // What the years before each plan's current year take.
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
 };
 
 // Net worth in the last year.

@@ -34,7 +34,9 @@ std::int64_t InterestOn(const PlanRecord& plan, std::int64_t balance) {
 
 }  // namespace
 
-bool MayDrawDeferred(const PlanRecord& plan, int j) { return static_cast<std::int64_t>(plan.Age1) + j >= 60; }
+bool MayDrawDeferred(const PlanRecord& plan, TaxRules rules, int j) {
+  return rules == TaxRules::Law || static_cast<std::int64_t>(plan.Age1) + j >= 60;
+}
 
 namespace {
 
@@ -68,11 +70,11 @@ void CoverCashNeedSteps(const RunFactors& run, ForecastTable& table, int j) {
   }
   year.TaxableWithdrawal = year.TaxableInvest;
   std::int64_t rest = SubMoney(need, year.TaxableInvest);
-  const bool mayDraw = MayDrawDeferred(plan, j);
+  const bool mayDraw = MayDrawDeferred(plan, run.taxRules, j);
 
   if (mayDraw) {
     // The account must still cover this year's required distribution.
-    if (AddMoney(rest, RequiredDistribution(plan, table, j)) <= year.TaxDeferred) {
+    if (AddMoney(rest, RequiredDistribution(plan, run.taxRules, table, j)) <= year.TaxDeferred) {
       year.DeferredWithdrawal = rest;
       return;
     }

@@ -10,7 +10,9 @@
 // student loans carried from year to year.
 
 // Decides year j's coverage, run at the start of year j + 1: taxable
-// investments first, then (person 1 at 59 or more) the tax-deferred account,
+// investments first, then the tax-deferred account (on the curve only from
+// person 1's 59th year; under the law at any age, early draws paying the
+// additional tax),
 // then (owners) home equity up to 75 percent of the value, the rest as new
 // debt. Fills TaxableWithdrawal, DeferredWithdrawal, HomeEquityBorrowing and
 // UnfundedShortfall of year j and may set DeferredExhausted.
@@ -23,5 +25,6 @@ std::int64_t UpdateOtherDebt(const RunFactors& run, ForecastTable& table, int a)
 // Year 1: the current debt and the loans of students finishing this year.
 void InitFirstYearDebt(const RunFactors& run, ForecastTable& table);
 
-// Person 1 is 59 or older in year j.
-bool MayDrawDeferred(const PlanRecord& plan, int j);
+// The shortfall of year j may be drawn from the tax-deferred account: under
+// the law always, on the curve when person 1 is 59 or older in year j.
+bool MayDrawDeferred(const PlanRecord& plan, TaxRules rules, int j);

@@ -85,9 +85,9 @@ void TraceCashNeed(const RunFactors& run, const ForecastTable& table, int j) {
   rest.Step("the year's cash need", std::move(needTerms), need).Cell(j, kTaxableInvest, year.TaxableInvest, true);
   std::int64_t restAmount = SubMoney(need, year.TaxableInvest);
 
-  if (!MayDrawDeferred(plan, j)) {
+  if (!MayDrawDeferred(plan, run.taxRules, j)) {
     RecordNote(trace, j, kDeferredWithdrawal, 0, "person 1 is under 59: the tax-deferred account is not drawn");
-  } else if (AddMoney(restAmount, RequiredDistribution(plan, table, j)) <= year.TaxDeferred) {
+  } else if (AddMoney(restAmount, RequiredDistribution(plan, run.taxRules, table, j)) <= year.TaxDeferred) {
     RecordNode(trace, j, kDeferredWithdrawal, year.DeferredWithdrawal, std::move(rest));
     return;
   } else {

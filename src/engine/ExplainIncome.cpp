@@ -76,9 +76,9 @@ void TraceInvestReturn(const RunFactors& run, const ForecastTable& table, int a)
 ExplainTerms RequiredDistributionTerms(const RunFactors& run, const ForecastTable& table, int a) {
   ExplainTerms terms;
   const std::int64_t age = static_cast<std::int64_t>(run.plan.Age1) + a - 1;
-  if (age < 71) return terms;
+  if (age < FirstDistributionAge(run.plan, run.taxRules)) return terms;
   const int k = std::max(a - 1, 1);
-  const long double divisor = DistributionDivisor(age);
+  const long double divisor = DistributionDivisorUnder(run.taxRules, age);
   terms.ScaledCell(k, kTaxDeferred, table.Year(k).TaxDeferred, 1.0L / divisor,
                    "1 / " + RateText(divisor) + ": the share that must be drawn at age " + std::to_string(age));
   return terms;
@@ -86,7 +86,7 @@ ExplainTerms RequiredDistributionTerms(const RunFactors& run, const ForecastTabl
 
 void TraceDistribution(const RunFactors& run, const ForecastTable& table, int a) {
   const std::int64_t value = table.Year(a).Distribution;
-  const std::int64_t required = RequiredDistribution(run.plan, table, a);
+  const std::int64_t required = RequiredDistribution(run.plan, run.taxRules, table, a);
   ExplainTerms terms;
   if (a > 1 && value != required && value == table.Year(a - 1).DeferredWithdrawal) {
     terms.Cell(a - 1, kDeferredWithdrawal, value);
@@ -95,7 +95,9 @@ void TraceDistribution(const RunFactors& run, const ForecastTable& table, int a)
   }
   if (value == 0 && required <= 0) {
     RecordNote(*run.trace, a, kDistribution, value,
-               "no required distribution before person 1 is 71 and no tax-deferred withdrawal last year");
+               "no required distribution before person 1 is " +
+                   std::to_string(FirstDistributionAge(run.plan, run.taxRules)) +
+                   " and no tax-deferred withdrawal last year");
     return;
   }
   terms.Step("required minimum distribution", RequiredDistributionTerms(run, table, a), required, 1);

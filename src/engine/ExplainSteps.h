@@ -22,7 +22,7 @@ void TraceInvestReturn(const RunFactors& run, const ForecastTable& table, int a)
 void TraceDistribution(const RunFactors& run, const ForecastTable& table, int a);
 void TraceIncomeAndNetWorth(const RunFactors& run, const ForecastTable& table, int a);
 void TraceBalances(const RunFactors& run, const ForecastTable& table, int a, std::int64_t c1, std::int64_t c2);
-// The required distribution of year a as terms (none before 71).
+// The required distribution of year a as terms (none before the first distribution age).
 ExplainTerms RequiredDistributionTerms(const RunFactors& run, const ForecastTable& table, int a);
 
 // The home step of year a in the plan's situation.
@@ -46,6 +46,8 @@ void TraceFirstYearDebt(const RunFactors& run, const ForecastTable& table);
 void TraceOtherDebt(const RunFactors& run, const ForecastTable& table, int a);
 
 struct IncomeTaxSteps;
+struct LawYearTaxSteps;
 void TraceIncomeTaxes(const RunFactors& run, const ForecastTable& table, int a, const IncomeTaxSteps& steps);
+void TraceLawIncomeTaxes(const RunFactors& run, const ForecastTable& table, int a, const LawYearTaxSteps& steps);
 void TraceExpenses(const RunFactors& run, const ForecastTable& table, int a);
 void TraceFirstYearExpenses(const RunFactors& run, const ForecastTable& table);

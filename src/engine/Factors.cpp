@@ -5,6 +5,7 @@
 
 #include "engine/Money.h"
 #include "engine/PowerMemo.h"
+#include "engine/RequiredDistributionTable.h"
 
 namespace {
 
@@ -58,9 +59,19 @@ long double DistributionDivisor(std::int64_t age) {
   return kDivisors[static_cast<std::size_t>(index)];
 }
 
-std::int64_t RequiredDistribution(const PlanRecord& plan, const ForecastTable& table, int a) {
+long double DistributionDivisorUnder(TaxRules rules, std::int64_t age) {
+  return rules == TaxRules::Law ? UniformLifetimeDivisor(age) : DistributionDivisor(age);
+}
+
+std::int64_t FirstDistributionAge(const PlanRecord& plan, TaxRules rules) {
+  if (rules == TaxRules::Curve) return 71;
+  // Person 1 reaches Age1 in the current year.
+  return RequiredStartAge(static_cast<std::int64_t>(plan.CurrentYear) - plan.Age1);
+}
+
+std::int64_t RequiredDistribution(const PlanRecord& plan, TaxRules rules, const ForecastTable& table, int a) {
   const std::int64_t age = static_cast<std::int64_t>(plan.Age1) + a - 1;
-  if (age < 71) return 0;
+  if (age < FirstDistributionAge(plan, rules)) return 0;
   const int k = std::max(a - 1, 1);
-  return RoundMoney(static_cast<long double>(table.Year(k).TaxDeferred) / DistributionDivisor(age));
+  return RoundMoney(static_cast<long double>(table.Year(k).TaxDeferred) / DistributionDivisorUnder(rules, age));
 }

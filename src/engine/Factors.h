@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/ForecastTable.h"
+#include "engine/TaxRules.h"
 #include "model/PlanRecord.h"
 
 // Factors shared by every model of the run. Year index a: 1 is CurrentYear;
@@ -33,9 +34,17 @@ long double AnnuityFactorAt(long double rate, std::int64_t n);
 long double AnnuityFactor(PlanRecord& plan, std::int64_t n);
 void RaiseMortgageRateToFloor(PlanRecord& plan);
 
-// Minimum withdrawal from the tax-deferred balance in year a (person 1 from 71),
-// based on the closing balance of year a - 1 (the opening balance for a = 1).
-std::int64_t RequiredDistribution(const PlanRecord& plan, const ForecastTable& table, int a);
+// Person 1's age from which the tax-deferred account pays required
+// distributions: 71 on the curve, by birth year under the law.
+std::int64_t FirstDistributionAge(const PlanRecord& plan, TaxRules rules);
 
-// Divisor of the required distribution for an age of 70 or more.
+// Minimum withdrawal from the tax-deferred balance in year a (person 1 from
+// FirstDistributionAge), based on the closing balance of year a - 1 (the
+// opening balance for a = 1): the pre-2022 table one year older on the curve,
+// the Uniform Lifetime Table under the law.
+std::int64_t RequiredDistribution(const PlanRecord& plan, TaxRules rules, const ForecastTable& table, int a);
+
+// Divisor of the curve's required distribution for an age of 70 or more.
 long double DistributionDivisor(std::int64_t age);
+// The divisor of `age` under the rules.
+long double DistributionDivisorUnder(TaxRules rules, std::int64_t age);

@@ -35,14 +35,6 @@ std::int64_t InvestReturnOn(const RunFactors& run, int a, std::int64_t balance) 
   return RoundMoney((run.TaxableGrowth(a) - 1.0L) * balance);
 }
 
-// Contributions follow last year's salary factor, so they stop a year after
-// the salary does as well as at the retirement age.
-std::int64_t Contribution(long double lastSalaryFactor, std::int64_t amount, std::int32_t age, std::int32_t retireAge,
-                          int a) {
-  if (static_cast<std::int64_t>(age) + a - 1 >= retireAge) return 0;
-  return RoundMoney(lastSalaryFactor * amount);
-}
-
 }  // namespace
 
 void InitFirstYear(const RunFactors& run, ForecastTable& table) {
@@ -54,7 +46,7 @@ void InitFirstYear(const RunFactors& run, ForecastTable& table) {
   year.IncomeTaxes = plan.TaxTotal;
   ComputeIncomeParts(run, year, 1);
   year.InvestReturn = InvestReturnOn(run, 1, year.TaxableInvest);
-  year.Distribution = RequiredDistribution(plan, table, 1);
+  year.Distribution = RequiredDistribution(plan, run.taxRules, table, 1);
   year.Income = IncomeOf(year);
   InitFirstYearDebt(run, table);
   InitFirstYearHome(run, table);
@@ -77,10 +69,12 @@ void RunForecastYear(const RunFactors& run, ForecastTable& table, int a) {
 
   YearRecord& year = table.Year(a);
   const YearRecord& last = table.Year(a - 1);
-  const std::int64_t c1 = Contribution(run.Salary(0, a - 1), plan.DeferredContribution1, plan.Age1, plan.RetireAge1, a);
-  const std::int64_t c2 = Contribution(run.Salary(1, a - 1), plan.DeferredContribution2, plan.Age2, plan.RetireAge2, a);
+  // Contributions follow last year's salary factor, so they stop a year after
+  // the salary does as well as at the retirement age.
+  const std::int64_t c1 = run.Contribution(0, a);
+  const std::int64_t c2 = run.Contribution(1, a);
   year.Distribution =
-      std::max<std::int64_t>(std::max(RequiredDistribution(plan, table, a), last.DeferredWithdrawal), 0);
+      std::max<std::int64_t>(std::max(RequiredDistribution(plan, run.taxRules, table, a), last.DeferredWithdrawal), 0);
   // Last year's balance grows at last year's rate.
   year.TaxDeferred =
       table.work.DeferredExhausted

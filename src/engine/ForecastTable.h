@@ -51,6 +51,10 @@ struct EngineWork {
   std::int64_t HomeCostsB = 0;
   std::int64_t CurrentPropertyTax = 0;
   bool DeferredExhausted = false;
+  // Capital loss of the taxable account carried into next year under the law
+  // (person 2's only on a second return).
+  std::int64_t CapitalLossCarried1 = 0;
+  std::int64_t CapitalLossCarried2 = 0;
 };
 
 struct ForecastTable {

@@ -5,6 +5,7 @@
 
 #include "engine/ExplainSteps.h"
 #include "engine/Factors.h"
+#include "engine/LawYearTax.h"
 #include "engine/Money.h"
 #include "model/FilingStatus.h"
 
@@ -19,7 +20,7 @@ constexpr long double kTaxCap = 0.35L;
 std::int64_t GrossIncome(const RunFactors& run, const ForecastTable& table, int a, int p, std::int64_t salary,
                          std::int64_t pension, std::int64_t benefit) {
   const YearRecord& last = table.Year(a - 1);
-  const std::int64_t distributions = AddMoney(RequiredDistribution(run.plan, table, a - 1), last.DeferredWithdrawal);
+  const std::int64_t distributions = AddMoney(RequiredDistribution(run.plan, run.taxRules, table, a - 1), last.DeferredWithdrawal);
   return RoundMoney(run.Salary(p, a) * salary + run.Pension(p, a) * pension + run.Benefit(p, a) * benefit +
                     (run.TaxableGrowth(a) - 1.0L) * 0.5L * table.Year(a).TaxableInvest + 0.5L * distributions);
 }
@@ -81,7 +82,15 @@ long double StateTaxFactor1(const PlanRecord& plan) { return StateTaxFactor(plan
 
 long double StateTaxFactor2(const PlanRecord& plan) { return StateTaxFactor(plan.StateTax2, plan.FederalTax2); }
 
-std::int64_t ComputeIncomeTaxes(const RunFactors& run, const ForecastTable& table, int a) {
+std::int64_t ComputeIncomeTaxes(const RunFactors& run, ForecastTable& table, int a) {
+  if (run.taxRules == TaxRules::Law) {
+    const LawYearTaxSteps steps = LawYearTaxStepsOf(run, table, a);
+    if (run.trace) [[unlikely]]
+      TraceLawIncomeTaxes(run, table, a, steps);
+    table.work.CapitalLossCarried1 = steps.returns[0].lossCarried;
+    table.work.CapitalLossCarried2 = steps.returns[1].lossCarried;
+    return steps.total;
+  }
   const IncomeTaxSteps steps = IncomeTaxStepsOf(run, table, a);
   if (run.trace) [[unlikely]]
     TraceIncomeTaxes(run, table, a, steps);

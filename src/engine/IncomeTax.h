@@ -7,13 +7,15 @@
 #include "engine/TaxFactors.h"
 #include "model/PlanRecord.h"
 
-// Income taxes and FICA of a forecast year after the first. The federal tax
-// comes from a power curve fitted in 2005 dollars and scaled by inflation
-// since then; state and city taxes keep today's ratio to the federal tax.
+// Income taxes and FICA of a forecast year after the first, under the run's
+// tax rules: the law (engine/LawYearTax.h), or the first design's curve below,
+// a power curve fitted in 2005 dollars and scaled by inflation since then.
+// State and city taxes keep today's ratio to the federal tax under both.
 
 // Year a's IncomeTaxes (a >= 2): FICA on salaries plus the estimated federal,
-// state and city income tax of the filing status.
-std::int64_t ComputeIncomeTaxes(const RunFactors& run, const ForecastTable& table, int a);
+// state and city income tax of the filing status. Under the law it also
+// carries the year's capital loss on to the next in the table's work values.
+std::int64_t ComputeIncomeTaxes(const RunFactors& run, ForecastTable& table, int a);
 
 // One taxed person's figures of a year (for a joint return, person 1's entry
 // holds the couple's income, benefit and federal figures).

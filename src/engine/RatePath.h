@@ -8,6 +8,7 @@
 
 #include "engine/ForecastTable.h"
 #include "engine/PastInflation.h"
+#include "engine/TaxRules.h"
 #include "model/PlanRecord.h"
 
 // The market rates of one forecast year, in percent like the plan's fields:
@@ -64,10 +65,17 @@ class RatePath {
   void SetDeflationFollowed(bool followed) { deflationFollowed_ = followed; }
   bool DeflationFollowed() const { return deflationFollowed_; }
 
+  // The rules the run taxes future years by. A path built here keeps the
+  // first design's curve; the program's forecasts take theirs from the rules
+  // in force (markets/ForecastRules.h), the law by default.
+  void SetTaxRules(TaxRules rules) { taxRules_ = rules; }
+  TaxRules Taxes() const { return taxRules_; }
+
  private:
   std::array<YearRates, kForecastRows> years_{};
   int count_ = 0;
   std::shared_ptr<const PastInflation> past_;
+  TaxRules taxRules_ = TaxRules::Curve;
   std::optional<long double> pastRate_;
   bool deflationFollowed_ = false;
 };

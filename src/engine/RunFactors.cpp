@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include "engine/Factors.h"
+#include "engine/Money.h"
 #include "engine/PowerMemo.h"
 #include "engine/TaxFactors.h"
+#include "engine/TaxLaw2026.h"
 #include "model/FilingStatus.h"
 #include "model/HomeSituation.h"
 
@@ -66,7 +68,7 @@ long double FlooredInflationFactor(long double inflation) {
 }  // namespace
 
 RunFactors::RunFactors(const PlanRecord& plan, const RatePath& path, ExplainTrace* trace)
-    : plan(plan), rows(RowCount(plan)), trace(trace), built_(std::max(rows, 1)) {
+    : plan(plan), rows(RowCount(plan)), trace(trace), taxRules(path.Taxes()), built_(std::max(rows, 1)) {
   PowerMemo powers;
   FillInflation(powers, path);
   for (int a = 1; a <= built_; ++a) {
@@ -108,6 +110,7 @@ void RunFactors::FillInflation(PowerMemo& powers, const RatePath& path) {
   } else {
     SpanProducts(powers, guarded, 1, 0, 1.0L, 0, last, inflationIndex_.data());
   }
+  if (taxRules == TaxRules::Law) FillLawIndex(powers, path.Past(), FlooredInflationFactor(path.PastRate()));
   // The tax index spans the same years, before the forecast as well. Year 1's
   // is the wage base's, wanted even when the plan leaves no row to show.
   taxIndex_.fill(1.0L);
@@ -123,6 +126,29 @@ void RunFactors::FillInflation(PowerMemo& powers, const RatePath& path) {
   const int b = static_cast<int>(std::max<std::int64_t>(start, 1));
   SpanProducts(powers, guarded, b, b - start, FlooredInflationFactor(path.PastRate()), start >= 1 ? 1 : 0, built_ - b,
                taxIndex_.data() + b);
+}
+
+void RunFactors::FillLawIndex(PowerMemo& powers, const PastInflation* past, long double pastFactor) {
+  const std::int64_t first = plan.CurrentYear;
+  const PastInflation none{};
+  const PastInflation& record = past != nullptr ? *past : none;
+  // The years between 2026 and row 1 have happened: their recorded inflation
+  // (the path's past rate where the record has none).
+  const auto pastProduct = [&](std::int64_t from, std::int64_t to) {
+    return PastProduct(powers, record, from, to, pastFactor, FlooredInflationFactor);
+  };
+  const std::int64_t baseRow = taxlaw::kBaseYear - first + 1;
+  const long double atFirstRow = first > taxlaw::kBaseYear ? pastProduct(taxlaw::kBaseYear, first) : 1.0L;
+  for (int a = 1; a <= built_; ++a) {
+    const std::int64_t year = first + a - 1;
+    if (year < taxlaw::kBaseYear) {
+      lawIndex_[a] = 1.0L / pastProduct(year, taxlaw::kBaseYear);
+    } else if (baseRow >= 1) {
+      lawIndex_[a] = inflationIndex_[a - 1] / inflationIndex_[baseRow - 1];
+    } else {
+      lawIndex_[a] = atFirstRow * inflationIndex_[a - 1];
+    }
+  }
 }
 
 long double RunFactors::TaxCurveDivisor(int a) const {
@@ -208,4 +234,15 @@ long double RunFactors::Annuity(std::int64_t n) const {
     annuityKnown_[i] = true;
   }
   return annuity_[i];
+}
+
+std::int64_t RunFactors::Contribution(int p, int a) const {
+  const std::int32_t age = p == 0 ? plan.Age1 : plan.Age2;
+  const std::int32_t retireAge = p == 0 ? plan.RetireAge1 : plan.RetireAge2;
+  if (static_cast<std::int64_t>(age) + a - 1 >= retireAge) return 0;
+  return RoundMoney(Salary(p, a - 1) * (p == 0 ? plan.DeferredContribution1 : plan.DeferredContribution2));
+}
+
+std::int64_t RunFactors::FirstYearContribution(int p) const {
+  return Salary(p, 1) != 0.0L ? (p == 0 ? plan.DeferredContribution1 : plan.DeferredContribution2) : 0;
 }

@@ -28,6 +28,7 @@ class RunFactors {
   const PlanRecord& plan;
   const int rows;
   ExplainTrace* const trace;
+  const TaxRules taxRules;
 
   // Inflation index k = a - 1 years from now (1 when inflation is not positive).
   long double InflationIndex(std::int64_t k) const { return AtRow(inflationIndex_, k); }
@@ -35,6 +36,10 @@ class RunFactors {
   long double TaxIndex(int a) const { return AtRow(taxIndex_, a); }
   // TaxIndex(a) raised to the federal curve's exponent less one.
   long double TaxCurveDivisor(int a) const;
+  // The price level of year a's calendar year over 2026's, for the law's
+  // indexed figures: the forecast's own inflation from 2026 on, the recorded
+  // past (year 1's rate where it records none) for the years before.
+  long double LawIndex(int a) const { return AtRow(lawIndex_, a); }
   // The Social Security wage base's index: CurrentYear's, in every year.
   long double WageBaseIndex() const { return taxIndex_[1]; }
 
@@ -49,6 +54,12 @@ class RunFactors {
   long double Salary(int p, std::int64_t a) const { return AtRow(salary_[p], a); }
   long double Pension(int p, std::int64_t a) const { return AtRow(pension_[p], a); }
   long double Benefit(int p, std::int64_t a) const { return AtRow(benefit_[p], a); }
+
+  // Person p's contribution to the tax-deferred account in year a >= 2: last
+  // year's salary factor on today's amount, none from the retirement age on.
+  std::int64_t Contribution(int p, int a) const;
+  // Today's amount while person p works this year.
+  std::int64_t FirstYearContribution(int p) const;
 
   // 1 + today's state and city tax / today's federal tax of person p.
   long double StateTaxFactor(int p) const { return stateTaxFactor_[p]; }
@@ -67,6 +78,7 @@ class RunFactors {
 
   RowValues inflationIndex_{};
   RowValues taxIndex_{};
+  RowValues lawIndex_{};
   RowValues taxableGrowth_{};
   RowValues deferredGrowth_{};
   RowValues propertyGrowth_{};
@@ -88,6 +100,7 @@ class RunFactors {
   mutable std::array<bool, kForecastRows + 1> taxCurveDivisorKnown_{};
 
   void FillInflation(PowerMemo& powers, const RatePath& path);
+  void FillLawIndex(PowerMemo& powers, const PastInflation* past, long double pastFactor);
   void FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int32_t startAge, std::int32_t retireAge,
                   long double growth, std::int32_t pensionAge, long double cola, std::int32_t benefitAge,
                   const RatePath& path);

@@ -15,17 +15,7 @@ std::shared_ptr<const PastInflation> RecordedInflation() {
   return recorded;
 }
 
-RatePath WithPastInflation(RatePath path, PastInflationRule rule, const PlanRecord& plan) {
-  path.SetPast(rule == PastInflationRule::Recorded ? RecordedInflation() : nullptr);
-  path.SetPastRate(plan.InflationRate);
-  return path;
-}
-
 std::string PastInflationNote(std::int64_t currentYear, PastInflationRule rule) {
   if (rule == PastInflationRule::Recorded) return {};
   return "Years before " + std::to_string(currentYear) + ": this plan's inflation rate";
-}
-
-RatePath PlanRatePath(const PlanRecord& plan, PastInflationRule rule) {
-  return WithPastInflation(RatePath::FromPlan(plan), rule, plan);
 }

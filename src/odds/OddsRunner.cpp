@@ -20,8 +20,8 @@ constexpr auto kReportInterval = std::chrono::milliseconds(25);
 
 class TrialPool {
  public:
-  TrialPool(const PlanRecord& plan, const PathModel& model, PastInflationRule past, OddsCollector& collector)
-      : plan_(plan), model_(model), past_(past), collector_(collector), total_(model.TrialCount()) {}
+  TrialPool(const PlanRecord& plan, const PathModel& model, ForecastRules rules, OddsCollector& collector)
+      : plan_(plan), model_(model), rules_(rules), collector_(collector), total_(model.TrialCount()) {}
 
   void Work(const std::atomic<bool>* cancel) {
     try {
@@ -70,13 +70,13 @@ class TrialPool {
 
   void RunOne(int trial) {
     const TrialRates rates = model_.Path(trial);
-    const Forecast forecast = RunTrialForecast(plan_, rates, past_);
-    collector_.Record(trial, GradeTrial(plan_, forecast.table), forecast.table, InCurrentDollars(plan_, forecast));
+    const Forecast forecast = RunTrialForecast(plan_, rates, rules_);
+    collector_.Record(trial, GradeTrial(plan_, forecast.table, rules_.taxes), forecast.table, InCurrentDollars(plan_, forecast));
   }
 
   const PlanRecord& plan_;
   const PathModel& model_;
-  const PastInflationRule past_;
+  const ForecastRules rules_;
   OddsCollector& collector_;
   const int total_;
   std::atomic<int> next_{0};
@@ -98,7 +98,7 @@ int OddsThreads(int requested) {
 std::optional<OddsResult> RunOdds(const PlanRecord& plan, const PathModel& model, const OddsRunControl& control) {
   const int total = model.TrialCount();
   OddsCollector collector(plan, total);
-  TrialPool pool(plan, model, control.past, collector);
+  TrialPool pool(plan, model, control.rules, collector);
   const int workers = std::clamp(std::min(control.threads, total), 1, kMaxOddsThreads);
   std::vector<std::thread> threads;
   threads.reserve(static_cast<std::size_t>(workers));
@@ -111,12 +111,12 @@ std::optional<OddsResult> RunOdds(const PlanRecord& plan, const PathModel& model
   return collector.Finish();
 }
 
-TrialReplay ReplayTrial(const PlanRecord& plan, const PathModel& model, int trial, PastInflationRule past) {
+TrialReplay ReplayTrial(const PlanRecord& plan, const PathModel& model, int trial, ForecastRules rules) {
   TrialReplay replay;
   replay.rates = model.Path(trial);
-  const Forecast forecast = RunTrialForecast(plan, replay.rates, past);
+  const Forecast forecast = RunTrialForecast(plan, replay.rates, rules);
   replay.table = forecast.table;
   replay.currentTable = InCurrentDollars(plan, forecast);
-  replay.grade = GradeTrial(plan, replay.table);
+  replay.grade = GradeTrial(plan, replay.table, rules.taxes);
   return replay;
 }

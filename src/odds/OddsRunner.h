@@ -8,7 +8,7 @@
 #include "model/PlanRecord.h"
 #include "odds/OddsResult.h"
 #include "odds/PathModel.h"
-#include "markets/RecordedInflation.h"
+#include "markets/ForecastRules.h"
 
 struct OddsRunControl {
   int threads = 1;
@@ -19,7 +19,7 @@ struct OddsRunControl {
   // a fraction of a second.
   const std::atomic<bool>* cancel = nullptr;
   // The years before the plan's current year, the same in every trial.
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
 };
 
 inline constexpr int kMaxOddsThreads = 64;
@@ -39,4 +39,4 @@ struct TrialReplay {
   ForecastTable currentTable;  // today's dollars, along the trial's inflation
   TrialGrade grade;
 };
-TrialReplay ReplayTrial(const PlanRecord& plan, const PathModel& model, int trial, PastInflationRule past);
+TrialReplay ReplayTrial(const PlanRecord& plan, const PathModel& model, int trial, ForecastRules rules);

@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <array>
 
-namespace {
+#include "engine/Factors.h"
 
-// Person 1's age from which the tax-deferred account pays required distributions.
-constexpr std::int64_t kFirstDistributionAge = 71;
+namespace {
 
 constexpr std::array<const char*, kShortfallLevelCount> kTexts = {"no shortfall", "covered from taxable savings",
                                                                   "drew tax-deferred savings early",
@@ -14,11 +13,11 @@ constexpr std::array<const char*, kShortfallLevelCount> kTexts = {"no shortfall"
 constexpr std::array<const char*, kShortfallLevelCount> kKeys = {"none", "taxable", "deferred-early", "home-equity",
                                                                  "new-debt"};
 
-ShortfallLevel YearLevel(const YearRecord& year, std::int64_t age1) {
+ShortfallLevel YearLevel(const YearRecord& year, std::int64_t age1, std::int64_t firstDistributionAge) {
   if (year.UnfundedShortfall > 0) return ShortfallLevel::NewDebt;
   if (year.HomeEquityBorrowing > 0) return ShortfallLevel::HomeEquity;
   if (year.DeferredWithdrawal > 0) {
-    return age1 < kFirstDistributionAge ? ShortfallLevel::DeferredEarly : ShortfallLevel::TaxableSavings;
+    return age1 < firstDistributionAge ? ShortfallLevel::DeferredEarly : ShortfallLevel::TaxableSavings;
   }
   if (year.TaxableWithdrawal > 0) return ShortfallLevel::TaxableSavings;
   return ShortfallLevel::None;
@@ -30,25 +29,29 @@ const char* ShortfallLevelText(ShortfallLevel level) { return kTexts[static_cast
 
 const char* ShortfallLevelKey(ShortfallLevel level) { return kKeys[static_cast<std::size_t>(level)]; }
 
-std::array<std::int64_t, kShortfallLevelCount> FirstYearOfEachLevel(const PlanRecord& plan,
-                                                                    const ForecastTable& table) {
+std::array<std::int64_t, kShortfallLevelCount> FirstYearOfEachLevel(const PlanRecord& plan, const ForecastTable& table,
+                                                                    TaxRules rules) {
+  const std::int64_t firstDistributionAge = FirstDistributionAge(plan, rules);
   std::array<std::int64_t, kShortfallLevelCount> first{};
   for (int a = RowCount(plan); a >= 1; --a) {
-    const ShortfallLevel level = YearLevel(table.Year(a), static_cast<std::int64_t>(plan.Age1) + a - 1);
+    const ShortfallLevel level =
+        YearLevel(table.Year(a), static_cast<std::int64_t>(plan.Age1) + a - 1, firstDistributionAge);
     first[static_cast<std::size_t>(level)] = static_cast<std::int64_t>(plan.CurrentYear) + a - 1;
   }
   return first;
 }
 
-TrialGrade GradeTrial(const PlanRecord& plan, const ForecastTable& table) {
+TrialGrade GradeTrial(const PlanRecord& plan, const ForecastTable& table, TaxRules rules) {
   TrialGrade grade;
+  // The age from which the tax-deferred account pays required distributions.
+  const std::int64_t firstDistributionAge = FirstDistributionAge(plan, rules);
   const int rows = RowCount(plan);
   for (int a = 1; a <= rows; ++a) {
     const YearRecord& year = table.Year(a);
     if (year.UnfundedShortfall > 0 && grade.level != ShortfallLevel::NewDebt) {
       grade.firstNewDebtYear = static_cast<std::int64_t>(plan.CurrentYear) + a - 1;
     }
-    grade.level = std::max(grade.level, YearLevel(year, static_cast<std::int64_t>(plan.Age1) + a - 1));
+    grade.level = std::max(grade.level, YearLevel(year, static_cast<std::int64_t>(plan.Age1) + a - 1, firstDistributionAge));
     if (year.NetWorth < 0) grade.netWorthBelowZero = true;
   }
   return grade;

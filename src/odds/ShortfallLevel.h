@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/ForecastTable.h"
+#include "engine/TaxRules.h"
 #include "model/PlanRecord.h"
 
 // How deep a forecast's worst shortfall (a year whose expenses exceed its
@@ -30,7 +31,9 @@ struct TrialGrade {
 };
 
 // The first calendar year whose shortfall reaches each level, or 0 for never.
-std::array<std::int64_t, kShortfallLevelCount> FirstYearOfEachLevel(const PlanRecord& plan, const ForecastTable& table);
+std::array<std::int64_t, kShortfallLevelCount> FirstYearOfEachLevel(const PlanRecord& plan, const ForecastTable& table,
+                                                                    TaxRules rules);
 
-// Grades a forecast table in each year's own dollars.
-TrialGrade GradeTrial(const PlanRecord& plan, const ForecastTable& table);
+// Grades a forecast table in each year's own dollars; the rules the table
+// ran under say when the required distributions begin.
+TrialGrade GradeTrial(const PlanRecord& plan, const ForecastTable& table, TaxRules rules);

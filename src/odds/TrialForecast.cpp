@@ -2,8 +2,8 @@
 
 #include "engine/DollarViews.h"
 
-Forecast RunTrialForecast(const PlanRecord& plan, const TrialRates& rates, PastInflationRule past) {
-  return RunForecast(plan, rates.empty() ? PlanRatePath(plan, past) : WithPastInflation(RatePath(rates), past, plan));
+Forecast RunTrialForecast(const PlanRecord& plan, const TrialRates& rates, ForecastRules rules) {
+  return RunForecast(plan, rates.empty() ? PlanRatePath(plan, rules) : WithRules(RatePath(rates), rules, plan));
 }
 
 ForecastTable InCurrentDollars(const PlanRecord& plan, const Forecast& forecast) {

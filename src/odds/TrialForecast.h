@@ -2,7 +2,7 @@
 
 #include "engine/Forecast.h"
 #include "model/PlanRecord.h"
-#include "markets/RecordedInflation.h"
+#include "markets/ForecastRules.h"
 #include "odds/YearRates.h"
 
 // The odds' one seam to the forecast engine: a trial's forecast from the plan
@@ -11,7 +11,7 @@
 // The table in each year's own dollars, with the trial's own inflation indices.
 // The past is a fact: every trial takes the same years before the current
 // year, as the rule says; no rates: the plan's own.
-Forecast RunTrialForecast(const PlanRecord& plan, const TrialRates& rates, PastInflationRule past);
+Forecast RunTrialForecast(const PlanRecord& plan, const TrialRates& rates, ForecastRules rules);
 
 // The trial's table in today's dollars, along the trial's own inflation.
 ForecastTable InCurrentDollars(const PlanRecord& plan, const Forecast& forecast);

@@ -9,6 +9,7 @@
 #include "model/NumberFormat.h"
 #include "pages/AssumptionsTexts.h"
 #include "pages/RadioGroupTabStop.h"
+#include "pages/TwoChoiceButtons.h"
 #include "platform/Platform.h"
 #include "shell/PageMenus.h"
 
@@ -56,21 +57,13 @@ void AssumptionsPage::BuildPastInflationChoice() {
   pastYearsLabel_ = new QLabel(panel);
   pastYearsLabel_->setObjectName("PastInflationLabel");
   pastYearsLabel_->setGeometry(4, 2, 128, 18);
-  const std::array<const char*, 2> names = {"PastInflationRecorded", "PastInflationPlan"};
-  const std::array<const char*, 2> captions = {kPastRecorded, kPastPlan};
-  const std::array<const char*, 2> hints = {kPastRecordedHint, kPastPlanHint};
-  const std::array<PastInflationRule, 2> rules = {PastInflationRule::Recorded, PastInflationRule::Plan};
-  for (std::size_t i = 0; i < pastButtons_.size(); ++i) {
-    auto* button = new QRadioButton(captions[i], panel);
-    button->setObjectName(names[i]);
-    button->setGeometry(136, 2 + 20 * static_cast<int>(i), 344, 18);
-    button->setToolTip(hints[i]);
-    const PastInflationRule rule = rules[i];
-    connect(button, &QRadioButton::toggled, this, [this, rule](bool checked) {
-      if (checked) PastInflationChosen(rule);
-    });
-    pastButtons_[i] = button;
-  }
+  pastButtons_ = AddTwoChoiceButtons(panel, 136,
+                                     {{{"PastInflationRecorded", kPastRecorded, kPastRecordedHint},
+                                       {"PastInflationPlan", kPastPlan, kPastPlanHint}}},
+                                     [this](int index) {
+                                       PastInflationChosen(index == 0 ? PastInflationRule::Recorded
+                                                                      : PastInflationRule::Plan);
+                                     });
 }
 
 // The year in the words follows the plan; the choice follows the setting.
@@ -78,16 +71,14 @@ void AssumptionsPage::ShowPastInflationChoice() {
   const QString years = QString(kPastYears).arg(session_.plan.CurrentYear);
   pastYearsLabel_->setText(years);
   for (QRadioButton* button : pastButtons_) button->setAccessibleName(years + " " + button->text());
-  pastButtons_[session_.PastInflation == PastInflationRule::Recorded ? 0 : 1]->setChecked(true);
+  pastButtons_[session_.Rules.past == PastInflationRule::Recorded ? 0 : 1]->setChecked(true);
   PlaceRadioGroupInTabChain(lastBox_, pastButtons_);
 }
 
 // Like any assumption the choice reruns the forecast; the plan itself is not
 // changed, so nothing is marked unsaved.
 void AssumptionsPage::PastInflationChosen(PastInflationRule rule) {
-  if (rule == session_.PastInflation) return;
-  SavePastInflation(platform_.settings, rule);
-  session_.ChoosePastInflation(rule);
+  if (session_.ChooseRules({rule, session_.Rules.taxes})) SavePastInflation(platform_.settings, rule);
 }
 
 void AssumptionsPage::BuildMenu() {

@@ -1,17 +1,22 @@
 #include "pages/TaxesPage.h"
 
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
 
+#include "engine/LawYearTax.h"
 #include "engine/PageTotals.h"
 #include "model/NumberFormat.h"
 #include "pages/CategoryTexts.h"
 #include "pages/RadioGroupTabStop.h"
+#include "pages/TwoChoiceButtons.h"
 #include "pages/TaxesTexts.h"
 #include "shell/PageMenus.h"
+#include "shell/TaxRulesSetting.h"
 
 namespace {
 
@@ -54,7 +59,7 @@ TaxesPage::TaxesPage(Session& session, Platform& platform, Navigator& navigator,
     : DataPage(PageId::Taxes, session, platform, navigator, parent) {
   setWindowTitle(kDesignCaption);
   SetHelpContext(kHelpContext);
-  SetClientSize(QSize(500, 518));
+  SetClientSize(QSize(500, 626));
   BuildMenu();
   BuildControls();
 }
@@ -103,7 +108,8 @@ void TaxesPage::BuildControls() {
   AddEntryRows(SecondPersonRows(), kTaxesPageGrid, 218);
   AddEntryRows({{"TaxTotalLabel", kTotal, "TaxTotal", &PlanRecord::TaxTotal, EntryKind::Dollars, true}}, kTaxesPageGrid,
                322);
-  AddMemo("Instructions", QRect(8, 354, 484, 158),
+  BuildTaxRulesChoice();
+  AddMemo("Instructions", QRect(8, 462, 484, 158),
           QString(kInstructions) + kUpdateInstructions + kNumberFormatInstructions);
 
   std::vector<EntryRow> rows = FirstPersonRows();
@@ -137,6 +143,7 @@ void TaxesPage::FillIfDue() {
   FicaStep();
   FillTaxesPage();
   SelectFilingStatusButton();
+  ShowTaxRulesChoice();
 }
 
 void TaxesPage::FillTaxesPage() {
@@ -209,6 +216,7 @@ bool TaxesPage::ValidateTaxesPage() {
     if (ParseBox(amountEdits_[i], plan, rows[i].field, blank, rows[i].kind) != 0) error = true;
   }
   FicaStep();
+  ShowTaxRulesChoice();
   if (error) ShowError(kDataEntryError);
   plan.FilingStatus = StoredValue(ReadFilingStatus());
   return !error;
@@ -222,4 +230,62 @@ void TaxesPage::UpdateTotals() {
 void TaxesPage::Hidden() {
   FillIfDue();
   session_.plan.FilingStatus = StoredValue(ReadFilingStatus());
+}
+
+void TaxesPage::BuildTaxRulesChoice() {
+  auto* panel = new QFrame(Content());
+  panel->setObjectName("TaxRulesChoice");
+  panel->setGeometry(8, 352, 484, 106);
+  auto* label = new QLabel(kTaxRulesLabel, panel);
+  label->setGeometry(4, 2, 160, 18);
+  rulesButtons_ = AddTwoChoiceButtons(
+      panel, 168,
+      {{{"TaxRulesLaw", kTaxRulesLaw, kTaxRulesLawHint}, {"TaxRulesCurve", kTaxRulesCurve, kTaxRulesCurveHint}}},
+      [this](int index) { TaxRulesChosen(index == 0 ? TaxRules::Law : TaxRules::Curve); });
+  for (QRadioButton* button : rulesButtons_) button->setAccessibleName(QString(kTaxRulesLabel) + " " + button->text());
+  estimate_ = new QLabel(panel);
+  estimate_->setObjectName("LawEstimate");
+  estimate_->setGeometry(4, 46, 370, 18);
+  useEstimate_ = new QPushButton(kUseEstimate, panel);
+  useEstimate_->setObjectName("UseLawEstimate");
+  useEstimate_->setGeometry(380, 42, 100, 24);
+  connect(useEstimate_, &QPushButton::clicked, this, [this] { UseLawEstimate(); });
+  ratioNote_ = new QLabel(kStateRatioUnknown, panel);
+  ratioNote_->setObjectName("StateRatioNote");
+  ratioNote_->setGeometry(4, 68, 476, 36);
+  ratioNote_->setWordWrap(true);
+}
+
+// The estimate and the note follow the plan; the choice follows the setting.
+void TaxesPage::ShowTaxRulesChoice() {
+  const PlanRecord& plan = session_.plan;
+  rulesButtons_[session_.Rules.taxes == TaxRules::Law ? 0 : 1]->setChecked(true);
+  // Tab reaches the choice right after the filing status's one stop.
+  const auto status = std::find_if(statusButtons_.begin(), statusButtons_.end(),
+                                   [](const QRadioButton* button) { return button->isChecked(); });
+  PlaceRadioGroupInTabChain(status != statusButtons_.end() ? *status : statusButtons_.back(), rulesButtons_);
+  const FirstYearFederalEstimate estimate = LawFirstYearFederal(plan, session_.PlanRates());
+  QString amounts = QString::fromStdString(FormatDollars(estimate.federal[0]));
+  if (FilesAsTwoPersons(plan.FilingStatus) && plan.SecondPerson)
+    amounts += QString(" and ") + QString::fromStdString(FormatDollars(estimate.federal[1]));
+  estimate_->setText(QString(kLawEstimate).arg(plan.CurrentYear).arg(amounts));
+  ratioNote_->setVisible(session_.Rules.taxes == TaxRules::Law && StateRatioUnknown(plan));
+}
+
+// Like the past-inflation setting the choice reruns the forecast; the plan
+// itself is not changed, so nothing is marked unsaved.
+void TaxesPage::TaxRulesChosen(TaxRules rules) {
+  if (!session_.ChooseRules({session_.Rules.past, rules})) return;
+  SaveTaxRules(platform_.settings, rules);
+  ShowTaxRulesChoice();
+}
+
+// Takes the law's estimate into the federal boxes as if typed, then updates.
+void TaxesPage::UseLawEstimate() {
+  FillIfDue();
+  const FirstYearFederalEstimate estimate = LawFirstYearFederal(session_.plan, session_.PlanRates());
+  amountEdits_[0]->setText(QString::fromStdString(FormatDollars(estimate.federal[0])));
+  if (FilesAsTwoPersons(session_.plan.FilingStatus))
+    amountEdits_[4]->setText(QString::fromStdString(FormatDollars(estimate.federal[1])));
+  UpdateTotals();
 }

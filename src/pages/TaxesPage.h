@@ -2,10 +2,12 @@
 
 #include <array>
 
+#include "engine/TaxRules.h"
 #include "model/FilingStatus.h"
 #include "pages/DataPage.h"
 
 class QGroupBox;
+class QPushButton;
 class QRadioButton;
 
 // The taxes page: filing status, each person's current income taxes, and the
@@ -47,6 +49,12 @@ class TaxesPage : public DataPage {
   void FilingStatusChosen(FilingStatus status);
   void ShowSecondPersonLayout(bool twoPersons);
   void ShowSecondPersonIncomeTaxRows(bool shown);
+  // The tax rules of future years (a program setting, not part of the plan),
+  // the law's estimate of this year's federal tax and the note for a missing one.
+  void BuildTaxRulesChoice();
+  void ShowTaxRulesChoice();
+  void TaxRulesChosen(TaxRules rules);
+  void UseLawEstimate();
 
   bool fillDue_ = false;
   QGroupBox* group_ = nullptr;
@@ -58,4 +66,8 @@ class TaxesPage : public DataPage {
   std::array<QLineEdit*, 4> secondEdits_{};
   // Edit1 .. Edit8 in their parse order.
   std::array<QLineEdit*, 8> amountEdits_{};
+  std::array<QRadioButton*, 2> rulesButtons_{};
+  QLabel* estimate_ = nullptr;
+  QPushButton* useEstimate_ = nullptr;
+  QLabel* ratioNote_ = nullptr;
 };

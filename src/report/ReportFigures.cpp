@@ -57,7 +57,7 @@ std::vector<SolveRequest> AnswerRequests(const PlanRecord& plan, const ReportSet
   for (const Lever& lever : {spending, retirement}) {
     for (const bool withOdds : {false, true}) {
       SolveRequest request(lever, target);
-      request.past = settings.past;
+      request.rules = settings.rules;
       if (withOdds) request.odds = OddsAt(plan, settings);
       requests.push_back(request);
     }
@@ -79,7 +79,8 @@ std::optional<ReportFigures> ComputeReportFigures(const PlanRecord& plan, const 
   StepCounter steps(control);
   ReportFigures figures;
   figures.plan = plan;
-  const RatePath rates = PlanRatePath(plan, settings.past);
+  figures.rules = settings.rules;
+  const RatePath rates = PlanRatePath(plan, settings.rules);
   const Forecast forecast = ForecastInView(plan, rates, false);
   WriteBack(forecast.updates, figures.plan);
   figures.table = forecast.table;
@@ -88,7 +89,7 @@ std::optional<ReportFigures> ComputeReportFigures(const PlanRecord& plan, const 
 
   OddsRunControl oddsControl;
   oddsControl.threads = settings.threads;
-  oddsControl.past = settings.past;
+  oddsControl.rules = settings.rules;
   oddsControl.cancel = control.cancel;
   const std::shared_ptr<const PathModel> historical = BuildModel(plan, settings, MarketModelKind::Historical).model;
   const std::string seed = ", seed " + std::to_string(settings.monteCarlo.seed);
@@ -125,7 +126,7 @@ std::optional<ReportFigures> ComputeReportFigures(const PlanRecord& plan, const 
   }
 
   SensitivityRequest sensitivity;
-  sensitivity.metric.past = settings.past;
+  sensitivity.metric.rules = settings.rules;
   figures.sensitivity = RunSensitivity(plan, sensitivity, solveControl);
   if (figures.sensitivity.cancelled) return std::nullopt;
   steps.Done();
@@ -139,7 +140,7 @@ std::optional<ReportFigures> ComputeReportFigures(const PlanRecord& plan, const 
   }
   starts.emplace_back(firstYear + replays.WorstTrial(), true);
   for (const auto& [start, worst] : starts) {
-    TrialReplay replay = ReplayTrial(plan, *historical, start - firstYear, settings.past);
+    TrialReplay replay = ReplayTrial(plan, *historical, start - firstYear, settings.rules);
     figures.stress.push_back({start, worst, std::move(replay.currentTable), replay.grade});
   }
   steps.Done();

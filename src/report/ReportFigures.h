@@ -10,7 +10,7 @@
 
 #include "engine/ForecastTable.h"
 #include "markets/MarketHistory.h"
-#include "markets/RecordedInflation.h"
+#include "markets/ForecastRules.h"
 #include "model/PlanRecord.h"
 #include "odds/BootstrapModel.h"
 #include "odds/HistoricalModel.h"
@@ -27,7 +27,7 @@ struct ReportSettings {
   int block = 5;          // bootstrap years taken together
   MarketHistory history;  // for the historical and bootstrap models and the stress tests
   std::string historyName;
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
   int threads = 1;
   std::int64_t oddsPercentHundredths = 9000;
 };
@@ -56,6 +56,7 @@ struct ReportStress {
 
 struct ReportFigures {
   PlanRecord plan;             // with the values the forecast recomputes
+  ForecastRules rules;         // the rules every figure ran under
   ForecastTable table;         // each year's own dollars
   ForecastTable currentTable;  // today's dollars
   bool saturated = false;

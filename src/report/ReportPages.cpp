@@ -76,7 +76,7 @@ std::string StressName(const ReportStress& stress) {
 }
 
 std::string FirstBorrowing(const ReportFigures& figures, const ReportStress& stress) {
-  const auto first = FirstYearOfEachLevel(figures.plan, stress.table);
+  const auto first = FirstYearOfEachLevel(figures.plan, stress.table, figures.rules.taxes);
   const std::int64_t home = first[static_cast<std::size_t>(ShortfallLevel::HomeEquity)];
   const std::int64_t debt = first[static_cast<std::size_t>(ShortfallLevel::NewDebt)];
   if (home == 0 && debt == 0) return "never";

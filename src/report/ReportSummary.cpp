@@ -68,7 +68,7 @@ ReportTable HeadlineTable(const ReportFigures& figures) {
   AddNetWorthRow(table, figures, "when " + plan.Name1 + " is 90", 90);
   table.rows.push_back({"Lifetime income taxes", FormatDollars(LifetimeSum(figures, &YearRecord::IncomeTaxes))});
   table.rows.push_back({"Lifetime property taxes", FormatDollars(LifetimeSum(figures, &YearRecord::PropertyTax))});
-  const auto first = FirstYearOfEachLevel(plan, figures.table);
+  const auto first = FirstYearOfEachLevel(plan, figures.table, figures.rules.taxes);
   for (int level = 1; level < kShortfallLevelCount; ++level) {
     const std::int64_t year = first[static_cast<std::size_t>(level)];
     std::string words = ShortfallLevelText(static_cast<ShortfallLevel>(level));
@@ -104,7 +104,7 @@ std::string AnswerParagraph(const std::string& what, const ReportAnswer& answer)
 }
 
 ReportTable RulesTable(const ReportFigures& figures, const ReportSettings& settings) {
-  std::string past = PastInflationNote(figures.plan.CurrentYear, settings.past);
+  std::string past = PastInflationNote(figures.plan.CurrentYear, settings.rules.past);
   if (past.empty()) {
     past = "Years before " + std::to_string(figures.plan.CurrentYear) +
            ": the recorded US consumer price inflation (--past-inflation recorded)";
@@ -113,6 +113,7 @@ ReportTable RulesTable(const ReportFigures& figures, const ReportSettings& setti
   return {{"Rule", "In force"},
           {false, false},
           {{"Past inflation", past},
+           {"Tax rules for future years", TaxRulesTitle(settings.rules.taxes)},
            {"Market history", settings.historyName + ", " + std::to_string(history.years.front().year) + "-" +
                                   std::to_string(history.years.back().year) + ", " +
                                   std::to_string(history.years.size()) + " years"}},

@@ -7,8 +7,8 @@
 
 namespace {
 
-std::vector<std::int64_t> NetWorthSeries(const PlanRecord& plan, bool currentDollars, PastInflationRule past) {
-  const ForecastTable table = ForecastOf(plan, currentDollars, {}, past);
+std::vector<std::int64_t> NetWorthSeries(const PlanRecord& plan, bool currentDollars, ForecastRules rules) {
+  const ForecastTable table = ForecastOf(plan, currentDollars, {}, rules);
   std::vector<std::int64_t> series;
   const int years = std::clamp(RowCount(plan), 0, kForecastRows);
   series.reserve(static_cast<std::size_t>(years));
@@ -18,19 +18,19 @@ std::vector<std::int64_t> NetWorthSeries(const PlanRecord& plan, bool currentDol
 
 }  // namespace
 
-void ComparisonState::Open(const std::string& path, const PlanRecord& plan, PageId fromPage, PastInflationRule past,
+void ComparisonState::Open(const std::string& path, const PlanRecord& plan, PageId fromPage, ForecastRules rules,
                            bool otherBase) {
   open = true;
   otherIsBase = otherBase;
   returnPage = fromPage;
   otherPath = path;
   other = plan;
-  Rerun(past);
+  Rerun(rules);
 }
 
-void ComparisonState::Rerun(PastInflationRule past) {
-  netWorthInflated = NetWorthSeries(other, false, past);
-  netWorthToday = NetWorthSeries(other, true, past);
+void ComparisonState::Rerun(ForecastRules rules) {
+  netWorthInflated = NetWorthSeries(other, false, rules);
+  netWorthToday = NetWorthSeries(other, true, rules);
 }
 
 void ComparisonState::Close() {

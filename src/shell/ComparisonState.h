@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/PlanRecord.h"
-#include "markets/RecordedInflation.h"
+#include "markets/ForecastRules.h"
 #include "shell/PageId.h"
 
 // The second plan of an open comparison, kept beside the current plan (which
@@ -33,10 +33,10 @@ struct ComparisonState {
   // Holds `plan` (read from `path`) as the other plan, opened from page `fromPage`.
   // The curve option keeps its state when one comparison replaces another.
   // Its curve takes the past `past` asks for, as the current plan's forecast does.
-  void Open(const std::string& path, const PlanRecord& plan, PageId fromPage, PastInflationRule past,
+  void Open(const std::string& path, const PlanRecord& plan, PageId fromPage, ForecastRules rules,
             bool otherBase = false);
   // Runs the other plan's curve again on another past.
-  void Rerun(PastInflationRule past);
+  void Rerun(ForecastRules rules);
   // Forgets the other plan; the curve option goes off.
   void Close();
 

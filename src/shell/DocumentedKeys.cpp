@@ -52,6 +52,7 @@ std::vector<DocumentedKey> BuildKeys() {
       {"Alt+D", "the expense summary's debt expense explanation", {P::ExpenseSummary}, "DebtPaymentButton"},
       {"Alt+T", "the expense summary's tax expense explanation", {P::ExpenseSummary}, "TaxTotalButton"},
       {"Alt+D", "the assumptions page's Default command", {P::Assumptions}, "Defaults"},
+      {"Alt+E", "the taxes page's Use estimate button", {P::Taxes}, "UseLawEstimate"},
   };
   const char* const titles[10] = {"EventTitle1", "EventTitle2", "EventTitle3", "EventTitle4", "EventTitle5",
                                   "OtherTitle1", "OtherTitle2", "OtherTitle3", "OtherTitle4", "OtherTitle5"};

@@ -3,9 +3,9 @@
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
 
-RatePath Session::PlanRates() const { return PlanRatePath(plan, PastInflation); }
+RatePath Session::PlanRates() const { return PlanRatePath(plan, Rules); }
 
-std::string Session::PastNote() const { return PastInflationNote(plan.CurrentYear, PastInflation); }
+std::string Session::RulesNote() const { return ForecastRulesNote(plan.CurrentYear, Rules); }
 
 void Session::RunForecastForView() {
   const Forecast forecast = ForecastInView(plan, PlanRates(), CurrentDollars);
@@ -14,12 +14,14 @@ void Session::RunForecastForView() {
   ForecastSaturated = forecast.saturated;
 }
 
-void Session::ChoosePastInflation(PastInflationRule rule) {
-  PastInflation = rule;
-  if (comparison.open) comparison.Rerun(rule);
-  // The last odds ran on the other past: the graph's band goes with them.
+bool Session::ChooseRules(ForecastRules rules) {
+  if (rules == Rules) return false;
+  Rules = rules;
+  if (comparison.open) comparison.Rerun(rules);
+  // The last odds ran on other rules: the graph's band goes with them.
   odds = OddsState{};
   RunForecastForView();
+  return true;
 }
 
 void Session::SwitchDollars() {

@@ -8,7 +8,7 @@
 #include "engine/RatePath.h"
 #include "model/PlanRecord.h"
 #include "model/PlanWorkingValues.h"
-#include "markets/RecordedInflation.h"
+#include "markets/ForecastRules.h"
 #include "shell/ComparisonState.h"
 #include "shell/OddsState.h"
 #include "shell/PageId.h"
@@ -75,17 +75,19 @@ struct Session {
 
   WindowGeometry geometry;
 
-  // What the years before the plan's current year take, in every run the
-  // pages make: the forecast, the odds, the comparisons, the stress tests and
-  // the solver. A program setting, not part of the plan.
-  PastInflationRule PastInflation = PastInflationRule::Recorded;
-  // Takes `rule` from now on: the forecast and an open comparison's curve run
-  // again, and the odds of the other past are forgotten.
-  void ChoosePastInflation(PastInflationRule rule);
-  // The plan's own rates with the past the rule asks for: what the pages run on.
+  // What the years before the plan's current year take and which tax rules
+  // the future years follow, in every run the pages make: the forecast, the
+  // odds, the comparisons, the stress tests and the solver. Program settings,
+  // not part of the plan.
+  ForecastRules Rules;
+  // Takes `rules` from now on: the forecast and an open comparison's curve run
+  // again, and the odds of other rules are forgotten. False, doing nothing,
+  // when they are the rules in force.
+  bool ChooseRules(ForecastRules rules);
+  // The plan's own rates under the rules: what the pages run on.
   RatePath PlanRates() const;
-  // The line a printout carries about the past it ran on; empty for the default.
-  std::string PastNote() const;
+  // The line a printout carries about the rules it ran on; empty for the defaults.
+  std::string RulesNote() const;
 
   // Runs the forecast and, when current-year dollars are chosen, converts it.
   void RunForecastForView();

@@ -71,7 +71,7 @@ class AnswerProof {
     outcome.value = value;
     const PlanRecord moved = WithLever(request_.lever, plan_, value);
     if (mode.trials == 0) {
-      outcome.check = CheckTarget(request_.target, moved, RunTrialForecast(moved, {}, request_.past));
+      outcome.check = CheckTarget(request_.target, moved, RunTrialForecast(moved, {}, request_.rules));
       outcome.holds = outcome.check.holds;
       Count(1);
       return outcome;
@@ -79,7 +79,7 @@ class AnswerProof {
     const std::shared_ptr<const PathModel> model = request_.odds->model(moved);
     TrialCountRun run;
     run.threads = request_.odds->threads;
-    run.past = request_.past;
+    run.rules = request_.rules;
     run.cancel = control_.cancel;
     run.stopWhenDecided = mode.stopWhenDecided;
     run.memory = mode.memory || mode.learn ? &memory_ : nullptr;

@@ -26,7 +26,7 @@ class Figure {
     const std::shared_ptr<const PathModel> model = request_.odds->model(plan);
     OddsRunControl run;
     run.threads = request_.odds->threads;
-    run.past = request_.metric.past;
+    run.rules = request_.metric.rules;
     run.cancel = control_.cancel;
     const std::optional<OddsResult> result = RunOdds(plan, *model, run);
     if (!result) return std::nullopt;

@@ -28,7 +28,7 @@ std::optional<Target> MeaningfulTarget(const PlanRecord& plan, const SolveReques
   }
   const std::int64_t row = static_cast<std::int64_t>(plan.RetireAge1) - plan.Age1 + 1;
   if (row < 1 || row > RowCount(plan)) return std::nullopt;
-  const Forecast forecast = RunTrialForecast(plan, {}, request.past);
+  const Forecast forecast = RunTrialForecast(plan, {}, request.rules);
   const std::int64_t worth = RoundMoney(forecast.table.Year(static_cast<int>(row)).NetWorth /
                                         forecast.inflation[static_cast<std::size_t>(row - 1)]);
   if (worth < kRounding) return std::nullopt;

@@ -38,10 +38,10 @@ std::string ProofLine(const SolveRequest& request, const SolveResult& result) {
 
 std::string ForecastSummary(const SolveRequest& request, const PlanRecord& plan, std::int64_t value) {
   const PlanRecord moved = WithLever(request.lever, plan, value);
-  const Forecast forecast = RunTrialForecast(moved, {}, request.past);
+  const Forecast forecast = RunTrialForecast(moved, {}, request.rules);
   const int rows = RowCount(moved);
   const ForecastTable current = InCurrentDollars(moved, forecast);
-  const TrialGrade grade = GradeTrial(moved, forecast.table);
+  const TrialGrade grade = GradeTrial(moved, forecast.table, request.rules.taxes);
   return "net worth " + FormatDollars(current.Year(rows).NetWorth) + " in " +
          std::to_string(static_cast<std::int64_t>(moved.CurrentYear) + rows - 1) +
          " (today's dollars); deepest shortfall: " + ShortfallLevelText(grade.level);

@@ -38,7 +38,7 @@ struct SolveRequest {
   std::optional<std::int64_t> start;
   std::optional<std::int64_t> startStep;
   // What the years before the plan's current year take, in every forecast.
-  PastInflationRule past = PastInflationRule::Recorded;
+  ForecastRules rules;
 };
 
 struct SolveControl {

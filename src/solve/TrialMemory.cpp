@@ -22,14 +22,14 @@ bool Cancelled(const std::atomic<bool>* cancel) { return cancel != nullptr && ca
 
 // Runs every listed trial, on up to `threads` threads; result 1 for a trial that met the target.
 void RunTrials(const PlanRecord& plan, const PathModel& model, const Target& target, const std::vector<int>& trials,
-               std::vector<char>& met, int threads, const std::atomic<bool>* cancel, PastInflationRule past) {
+               std::vector<char>& met, int threads, const std::atomic<bool>* cancel, ForecastRules rules) {
   std::atomic<std::size_t> next{0};
   std::exception_ptr failure;
   std::mutex failureMutex;
   const auto work = [&] {
     try {
       for (std::size_t i = next++; i < trials.size() && !Cancelled(cancel); i = next++) {
-        const Forecast forecast = RunTrialForecast(plan, model.Path(trials[i]), past);
+        const Forecast forecast = RunTrialForecast(plan, model.Path(trials[i]), rules);
         met[i] = MeetsTarget(target, plan, forecast) ? 1 : 0;
       }
     } catch (...) {
@@ -119,7 +119,7 @@ TrialCountOutcome CountTrialsMeeting(const PlanRecord& plan, const PathModel& mo
       }
     }
     met.assign(toRun.size(), 0);
-    RunTrials(plan, model, target, toRun, met, run.threads, run.cancel, run.past);
+    RunTrials(plan, model, target, toRun, met, run.threads, run.cancel, run.rules);
     if (Cancelled(run.cancel)) {
       outcome.cancelled = true;
       return outcome;

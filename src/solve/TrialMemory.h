@@ -8,7 +8,7 @@
 
 #include "model/PlanRecord.h"
 #include "odds/PathModel.h"
-#include "markets/RecordedInflation.h"
+#include "markets/ForecastRules.h"
 #include "solve/Target.h"
 
 // What each trial did at the lever values tried so far. Values are measured
@@ -55,7 +55,7 @@ struct TrialCountRun {
   // early stop comes sooner.
   const std::vector<int>* order = nullptr;
   std::function<void(int run)> progress;  // trials run so far in this call
-  PastInflationRule past = PastInflationRule::Recorded;  // the same past in every trial
+  ForecastRules rules;  // the same past in every trial
 };
 
 struct TrialCountOutcome {

@@ -51,7 +51,7 @@ void CompareWithPlan(Page& page, Session& session, Platform& platform, Navigator
   if (!path) return;
   const std::optional<bool> otherIsBase = ChooseOtherAsBase(page, session, platform, *path);
   if (!otherIsBase) return;
-  session.comparison.Open(path->toStdString(), other, page.Id(), session.PastInflation, *otherIsBase);
+  session.comparison.Open(path->toStdString(), other, page.Id(), session.Rules, *otherIsBase);
   navigator.SwitchPage(page.Id(), PageId::Comparison);
 }
 

@@ -186,7 +186,7 @@ void ComparisonPage::Refresh() {
   if (!state.open) return;
   ComparisonOptions options;
   options.currentDollars = session_.CurrentDollars;
-  options.metric.past = session_.PastInflation;
+  options.metric.rules = session_.Rules;
   const StressTestState stress = session_.stress;
   onStressRates_->setVisible(stress.Due());
   onStressRates_->setText(

@@ -353,7 +353,7 @@ void GraphPage::PrintGraphClicked() {
 }
 
 GraphPrintJob GraphPage::PrintJob() const {
-  return {CurrentInput(), Scales(), QString::fromStdString(session_.PastNote())};
+  return {CurrentInput(), Scales(), QString::fromStdString(session_.RulesNote())};
 }
 
 void GraphPage::SaveBitmapClicked() {

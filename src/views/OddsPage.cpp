@@ -166,7 +166,7 @@ void OddsPage::Refresh() {
   const PageId from = session_.LastPageLeft;
   if (from == PageId::Graph || from == PageId::PlanTable) origin_ = from;
   // Odds belong to the plan they ran on.
-  if (result_ && (!(resultPlan_ == session_.plan) || resultPast_ != session_.PastInflation))
+  if (result_ && (!(resultPlan_ == session_.plan) || resultRules_ != session_.Rules))
     ClearResult("The plan has changed since the last run. " + QString(kNoRunYet));
 }
 
@@ -188,14 +188,14 @@ void OddsPage::RunClicked() {
   runCenter_ = centered ? QString::fromStdString(session_.stress.Name()) : QString();
   runPlan_ = session_.plan;
   runModel_ = build.model;
-  runPast_ = session_.PastInflation;
+  runRules_ = session_.Rules;
   runOutcome_ = std::make_shared<std::optional<OddsResult>>();
   run_ = std::make_unique<BackgroundJob>(
-      [plan = runPlan_, model = runModel_, past = runPast_, outcome = runOutcome_](
+      [plan = runPlan_, model = runModel_, rules = runRules_, outcome = runOutcome_](
           const std::atomic<bool>& cancel, const BackgroundJob::Report& report) {
         OddsRunControl control;
         control.threads = OddsThreads();
-        control.past = past;
+        control.rules = rules;
         control.cancel = &cancel;
         control.progress = [&report](int done, int total) { report(done, total); };
         *outcome = RunOdds(plan, *model, control);
@@ -239,7 +239,7 @@ void OddsPage::RunFinished(bool cancelled, const QString& error) {
   result_ = std::make_shared<const OddsResult>(std::move(**runOutcome_));
   resultModel_ = runModel_;
   resultPlan_ = runPlan_;
-  resultPast_ = runPast_;
+  resultRules_ = runRules_;
   resultCenter_ = runCenter_;
   // The graph can show the band of the plan's net worth behind its curves.
   session_.odds.Store(resultPlan_, result_->years);
@@ -292,7 +292,7 @@ void OddsPage::ClearResult(const QString& note) {
 void OddsPage::ShowWorstTrialClicked() {
   if (!result_ || !resultModel_ || result_->trialSummaries.empty()) return;
   const int worst = result_->WorstTrial();
-  const TrialReplay replay = ReplayTrial(resultPlan_, *resultModel_, worst, resultPast_);
+  const TrialReplay replay = ReplayTrial(resultPlan_, *resultModel_, worst, resultRules_);
   if (trialTable_) trialTable_->close();
   trialTable_ =
       new TrialTableDialog(resultPlan_, replay, WorstTrialTitle(*result_, *resultModel_), platform_.settings, this);

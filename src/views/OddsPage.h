@@ -68,12 +68,12 @@ class OddsPage : public Page {
   // What the running trials work on, and where their result goes.
   PlanRecord runPlan_;
   std::shared_ptr<const PathModel> runModel_;
-  PastInflationRule runPast_ = PastInflationRule::Recorded;
+  ForecastRules runRules_;
   std::shared_ptr<std::optional<OddsResult>> runOutcome_;
   std::shared_ptr<const OddsResult> result_;
   std::shared_ptr<const PathModel> resultModel_;
   PlanRecord resultPlan_;
-  PastInflationRule resultPast_ = PastInflationRule::Recorded;
+  ForecastRules resultRules_;
 
   OddsSettingsForm* form_;
   QCheckBox* centerOnStress_;

@@ -79,7 +79,7 @@ void PlanTablePage::ShowTable() {
 }
 
 PlanPrintJob PlanTablePage::PrintJob() const {
-  return {session_.plan, session_.table, session_.CurrentDollars, QString::fromStdString(session_.PastNote()),
+  return {session_.plan, session_.table, session_.CurrentDollars, QString::fromStdString(session_.RulesNote()),
           RememberedYearFields(platform_.settings)};
 }
 

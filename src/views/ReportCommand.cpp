@@ -45,7 +45,7 @@ void MakeReport(QWidget& page, const Session& session, Platform& platform) {
   settings.monteCarlo.trials = *trials;
   settings.history = BuiltInHistory();
   settings.historyName = BuiltInHistoryName();
-  settings.past = session.PastInflation;
+  settings.rules = session.Rules;
   settings.threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxOddsThreads);
   if (const std::string problem = ReportSettingsProblem(session.plan, settings); !problem.empty()) {
     platform.prompts.Error(&page, "The report cannot be made: " + QString::fromStdString(problem));

@@ -163,7 +163,7 @@ std::optional<SolveRequest> SolvePage::RequestFromForm() {
     return std::nullopt;
   }
   SolveRequest request(*lever, target_->Chosen());
-  request.past = session_.PastInflation;
+  request.rules = session_.Rules;
   if (target_->WithOdds()) {
     const OddsModelBuild build = BuildOddsModel(session_.plan, LoadOddsSettings(platform_.settings));
     if (!build.model) {
@@ -257,7 +257,7 @@ void SolvePage::SensitivityClicked() {
   request.odds = form->odds;
   request.target = form->target;
   request.metric = levers_->Metric();
-  request.metric.past = session_.PastInflation;
+  request.metric.rules = session_.Rules;
   if (const std::string problem = SensitivityRequestProblem(request); !problem.empty()) {
     ShowError(Text(problem));
     return;

@@ -58,10 +58,10 @@ void ShowTable(QWidget& page, const Session& session, Platform& platform) {
   const QString title = stress.IsScenario() ? QString("Rate scenario: %1").arg(name)
                                             : QString("Stress test: %1, %2")
                                                   .arg(name, QString::fromStdString(BuiltInHistoryName()));
-  const RatePath rates = WithPastInflation(StressRates(session.plan, stress), session.PastInflation, session.plan);
+  const RatePath rates = WithRules(StressRates(session.plan, stress), session.Rules, session.plan);
   const TrialReplay replay = stress.IsScenario()
-                                 ? ReplayTrial(session.plan, ScenarioModel(rates), 0, session.PastInflation)
-                                 : StressReplay(session.plan, stress.startYear, session.PastInflation);
+                                 ? ReplayTrial(session.plan, ScenarioModel(rates), 0, session.Rules)
+                                 : StressReplay(session.plan, stress.startYear, session.Rules);
   auto* dialog = new TrialTableDialog(session.plan, replay, title, platform.settings, &page);
   dialog->setObjectName("StressTestTable");
   dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -78,10 +78,10 @@ void ShowTable(QWidget& page, const Session& session, Platform& platform) {
 
 }  // namespace
 
-int WorstStartYear(const PlanRecord& plan, PastInflationRule past) {
+int WorstStartYear(const PlanRecord& plan, ForecastRules rules) {
   const HistoricalModel model = Replay(plan);
   OddsRunControl control;
-  control.past = past;
+  control.rules = rules;
   control.threads = OddsThreads();
   const std::optional<OddsResult> result = RunOdds(plan, model, control);
   return model.FirstYear() + (result ? result->WorstTrial() : 0);
@@ -117,7 +117,7 @@ QString StressRatesTitle(const StressTestState& stress) {
 
 ComparisonSeries StressSeries(const Session& session) {
   const Forecast forecast = ForecastInView(
-      session.plan, WithPastInflation(StressRates(session.plan, session.stress), session.PastInflation, session.plan),
+      session.plan, WithRules(StressRates(session.plan, session.stress), session.Rules, session.plan),
       session.CurrentDollars);
   ComparisonSeries series;
   series.dotted = true;
@@ -125,9 +125,9 @@ ComparisonSeries StressSeries(const Session& session) {
   return series;
 }
 
-TrialReplay StressReplay(const PlanRecord& plan, int startYear, PastInflationRule past) {
+TrialReplay StressReplay(const PlanRecord& plan, int startYear, ForecastRules rules) {
   const HistoricalModel model = Replay(plan);
-  return ReplayTrial(plan, model, startYear - model.FirstYear(), past);
+  return ReplayTrial(plan, model, startYear - model.FirstYear(), rules);
 }
 
 void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& platform,
@@ -153,7 +153,7 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& p
     caption.insert(caption.size() - 1, '&');
     add(caption, QString("StressStart%1").arg(year), [choose, year] { choose(year, false); });
   }
-  add("&Worst start for this plan", "StressWorst", [choose, &session] { choose(WorstStartYear(session.plan, session.PastInflation), true); });
+  add("&Worst start for this plan", "StressWorst", [choose, &session] { choose(WorstStartYear(session.plan, session.Rules), true); });
   QAction* scenario = add("&Rate Scenario...", "StressScenario", [&page, &session, changed] {
     auto* dialog = new RateScenarioDialog(session.plan, session.stress.scenario, &page);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

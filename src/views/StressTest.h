@@ -19,7 +19,7 @@ inline constexpr std::array<int, 6> kNamedStressStarts = {1929, 1937, 1966, 1973
 
 // The start year of the built-in history whose replay hurts the plan most
 // (the historical model's worst trial).
-int WorstStartYear(const PlanRecord& plan, PastInflationRule past);
+int WorstStartYear(const PlanRecord& plan, ForecastRules rules);
 
 // The rates the stress test runs the plan on: the typed scenario's, or the
 // built-in history's from the chosen start.
@@ -38,7 +38,7 @@ QString StressRatesTitle(const StressTestState& stress);
 ComparisonSeries StressSeries(const Session& session);
 
 // The stress test's year table, as the odds page shows a trial.
-TrialReplay StressReplay(const PlanRecord& plan, int startYear, PastInflationRule past);
+TrialReplay StressReplay(const PlanRecord& plan, int startYear, ForecastRules rules);
 
 // "S&tress Test" in a result page's File menu: the named starts, the worst
 // start for the plan, a typed rate scenario, None, the year table (whose cells

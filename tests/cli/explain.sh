@@ -13,11 +13,12 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 command -v jq >/dev/null || fail "jq missing (scripts/deps.sh installs it)"
 
-# same NAME ARGS...: the explanation is the kept text (kept under the plan's rate for past years).
+# same NAME ARGS...: the explanation is the kept text (kept under the plan's rate for past years and the
+# first design's tax curve).
 same() {
   local name="$1"
   shift
-  "$cli" explain "$plan" --past-inflation plan "$@" >"$work/$name" || fail "$name: exited $?"
+  "$cli" explain "$plan" --past-inflation plan --tax-rules curve "$@" >"$work/$name" || fail "$name: exited $?"
   diff -u "$golden/$name" "$work/$name" >&2 || fail "$name differs from tests/data/explain/$name"
 }
 same income_taxes_2040.txt --year 2040 --field IncomeTaxes
@@ -33,10 +34,10 @@ same income_taxes_2040.txt --year 2040 --field "Income Taxes"
 
 # The JSON's root is the forecast's cell, and at every level the money terms
 # add up to the amount (a scaled term's to its base, which the label shows).
-"$cli" explain "$plan" --year 2040 --field IncomeTaxes --format json --depth 0 --past-inflation plan >"$work/json"
+"$cli" explain "$plan" --year 2040 --field IncomeTaxes --format json --depth 0 --past-inflation plan --tax-rules curve >"$work/json"
 [ "$(jq -c '[.field, .year, .age, .dollars, .view, .value]' "$work/json")" = '["IncomeTaxes",2040,59,"future","inflated",69899]' ] ||
   fail "json root: $(jq -c '[.field, .year, .age, .dollars, .view, .value]' "$work/json")"
-value=$("$cli" forecast "$plan" --all-fields --format json --past-inflation plan | jq '.[] | select(.Year == 2040) | .IncomeTaxes')
+value=$("$cli" forecast "$plan" --all-fields --format json --past-inflation plan --tax-rules curve | jq '.[] | select(.Year == 2040) | .IncomeTaxes')
 [ "$value" = 69899 ] || fail "forecast says $value"
 [ "$(jq '[.terms[] | select(.kind != "factor") | .amount] | add' "$work/json")" = 69899 ] || fail "json terms do not add up"
 # On the recorded past the explanation follows the forecast on it.

@@ -14,12 +14,12 @@ tsv=$("$cli" forecast "$plan" --format tsv) || fail "tsv run exited $?"
 [ "$(printf '%s\n' "$tsv" | tail -n 1 | cut -f2)" = "90" ] || fail "last row is not age 90"
 [ "$(printf '%s\n' "$tsv" | sed -n 2p | cut -f1-3)" = $'2026\t45\t397000' ] || fail "first row: $(printf '%s\n' "$tsv" | sed -n 2p)"
 
-all=$("$cli" forecast "$plan" --all-fields --format csv --past-inflation plan) || fail "csv run exited $?"
+all=$("$cli" forecast "$plan" --all-fields --format csv --past-inflation plan --tax-rules curve) || fail "csv run exited $?"
 [ "$(printf '%s\n' "$all" | head -n 1 | tr ',' '\n' | wc -l)" -eq 26 ] || fail "csv --all-fields column count"
 [ "$(printf '%s\n' "$all" | head -n 1 | cut -d, -f26)" = "UnfundedShortfall" ] || fail "csv last column"
 cmp -s <(printf '%s\n' "$all" | tr ',' '\t') "$src/tests/data/double_forecast.tsv" ||
   fail "--all-fields differs from the golden table"
-"$cli" forecast "$plan" --all-fields --format tsv |
+"$cli" forecast "$plan" --all-fields --format tsv --tax-rules curve |
   cmp -s - "$src/tests/data/double_forecast_recorded.tsv" || fail "the recorded past differs from its golden table"
 "$cli" forecast "$plan" --past-inflation recorded --format tsv | cmp -s - <(printf '%s\n' "$tsv") ||
   fail "--past-inflation recorded is not the default"

@@ -21,7 +21,8 @@ expect() {
 }
 
 forecast_usage="Usage: prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]
-      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan] [--deflation hold|follow]"
+      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan] [--tax-rules law|curve]
+      [--deflation hold|follow]"
 expect "prevora-cli: --format takes text, tsv, csv or json
 $forecast_usage" forecast "$plan" --format xml
 expect "prevora-cli: --format needs a value
@@ -38,7 +39,7 @@ $forecast_usage" forecast "$plan" "-$(printf '\033')[2J$(printf 'x%.0s' $(seq 1 
 
 explain_usage="Usage: prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]
       [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]
-      [--deflation hold|follow]"
+      [--tax-rules law|curve] [--deflation hold|follow]"
 expect "prevora-cli: --format takes text or json
 $explain_usage" explain "$plan" --year 2040 --field NetWorth --format xml
 expect "prevora-cli: a plan, --year and --field are required
@@ -65,7 +66,7 @@ $diff_first" ] || fail "diff ${case#*|} said: $(cat "$work/err")"
 done
 
 graph_usage="Usage: prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]
-      [--past-inflation recorded|plan]"
+      [--past-inflation recorded|plan] [--tax-rules law|curve]"
 expect "prevora-cli: unexpected argument '--bogus'
 $graph_usage" graph "$plan" --bogus
 expect "prevora-cli: --size takes WIDTHxHEIGHT in pixels, e.g. 506x574, each from 1 to 16384
@@ -78,8 +79,10 @@ $graph_usage" graph "$plan" --out "$work/g.gif"
 expect "prevora-cli: unexpected argument '--curves'" print-plan "$plan" --pdf "$work/p.pdf" --curves 1
 expect "prevora-cli: --curves takes curve numbers 1 to 8 separated by commas" \
   print-graph "$plan" --pdf "$work/p.pdf" --curves 1,,2
-expect "Usage: prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST] [--past-inflation recorded|plan]" print-graph "$plan"
+expect "Usage: prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST] [--past-inflation recorded|plan]
+      [--tax-rules law|curve]" print-graph "$plan"
 expect "prevora-cli: --past-inflation takes recorded or plan" print-plan "$plan" --pdf "$work/p.pdf" --past-inflation guessed
+expect "prevora-cli: --tax-rules takes law or curve" print-plan "$plan" --pdf "$work/p.pdf" --tax-rules guessed
 [ -z "$(ls "$work")" ] || [ "$(ls "$work")" = "$(printf 'err\nout')" ] || fail "a refused command wrote a file"
 
 if command -v ldd >/dev/null; then

@@ -102,7 +102,7 @@ TEST(ComparisonPropertiesTest, TakingEveryChangeGivesTheOtherPlansForecast) {
     const PlanRecord all = mixer.Mix(std::vector<bool>(diff.changedInputs.size(), true));
     const PlanRecord none = mixer.Mix(std::vector<bool>(diff.changedInputs.size(), false));
     const auto forecast = [](const PlanRecord& plan, bool today) {
-      return ForecastOf(plan, today, {}, PastInflationRule::Recorded);
+      return ForecastOf(plan, today, {}, ForecastRules{});
     };
     EXPECT_TRUE(SameTable(forecast(all, false), forecast(pair.other, false)));
     EXPECT_TRUE(SameTable(forecast(all, true), forecast(pair.other, true)));

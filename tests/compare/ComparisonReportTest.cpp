@@ -26,14 +26,14 @@ PlanRecord ReadPlan(const std::string& path) {
 // pension and its age, inflation, groceries (with their page totals) and an
 // event's cost edited, on the recorded past and on the plan's rate. Regenerate
 // the texts only for an intended change: prevora-cli diff resources/Double.plan
-// tests/data/double_compare.plan [--past-inflation plan], names as below.
+// tests/data/double_compare.plan --tax-rules curve [--past-inflation plan], names as below.
 TEST(ComparisonReportTest, SamplePlanAgainstAnEditedCopy) {
   const PlanRecord base = ReadPlan(PREVORA_TEST_DATA "/../../resources/Double.plan");
   const PlanRecord other = ReadPlan(PREVORA_TEST_DATA "/double_compare.plan");
   for (const auto& [past, golden] : {std::pair{PastInflationRule::Recorded, "/double_compare_recorded.txt"},
                                      std::pair{PastInflationRule::Plan, "/double_compare.txt"}}) {
     ComparisonOptions options;
-    options.metric.past = past;
+    options.metric.rules = {past, TaxRules::Curve};
     const std::string text = ComparisonText(ComparePlans(base, other, options), "Double.plan", "double_compare.plan");
     EXPECT_EQ(text, FileText(std::string(PREVORA_TEST_DATA) + golden)) << golden;
   }

@@ -75,7 +75,9 @@ TEST(ExplainTraceTest, TracingLeavesSensibleForecastsAsTheyAreAndEveryNodeCloses
   SensiblePlans plans(16);
   for (int i = 0; i < 300; ++i) {
     const PlanRecord plan = plans.Next();
-    const RatePath path = i % 2 == 0 ? RatePath::FromPlan(plan) : plans.NextPath(plan, kForecastRows);
+    RatePath path = i % 2 == 0 ? RatePath::FromPlan(plan) : plans.NextPath(plan, kForecastRows);
+    // Half the plans of either kind of path under each of the tax rules.
+    path.SetTaxRules(i % 4 < 2 ? TaxRules::Law : TaxRules::Curve);
     ExplainTrace trace;
     const Forecast traced = RunForecast(plan, path, &trace);
     const Forecast plain = RunForecast(plan, path);
@@ -241,15 +243,19 @@ constexpr bool kWholeSweep = false;
 constexpr bool kWholeSweep = true;
 #endif
 
-// Every cell of the kept plans in both views at unlimited depth: the root is
-// the value the table shows, and every node closes as its JSON says.
+// Every cell of the kept plans in both views under both tax rules at unlimited
+// depth: the root is the value the table shows, and every node closes as its
+// JSON says.
 TEST(ExplainTraceTest, EveryNodeOfEveryCellClosesFromItsJsonAlone) {
-  for (const char* name : {"rich_forecast", "joint_buyer_forecast", "single_seller_forecast"}) {
+  for (const char* name : {"rich_forecast", "joint_buyer_forecast", "single_seller_forecast"})
+  for (const TaxRules rules : {TaxRules::Curve, TaxRules::Law}) {
     PlanRecord plan;
     ASSERT_TRUE(ReadPlanFile(plan, std::string(PREVORA_TEST_DATA "/") + name + ".plan").ok) << name;
-    const ExplainedForecast explained(plan, RatePath::FromPlan(plan));
+    RatePath path = RatePath::FromPlan(plan);
+    path.SetTaxRules(rules);
+    const ExplainedForecast explained(plan, path);
     for (const bool current : {false, true}) {
-      const Forecast shown = ForecastInView(plan, RatePath::FromPlan(plan), current);
+      const Forecast shown = ForecastInView(plan, path, current);
       for (int a = 1; a <= explained.Rows(); ++a) {
         for (int slot = 0; slot < kYearFieldCount; ++slot) {
           const int depth = kWholeSweep || a == explained.Rows() ? 0 : 1;

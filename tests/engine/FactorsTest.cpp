@@ -117,12 +117,12 @@ TEST(RequiredDistributionTest, StartsAtSeventyOneOnLastYearsBalance) {
   table.Year(1).TaxDeferred = 256000;
   table.Year(2).TaxDeferred = 100000;
   table.Year(3).TaxDeferred = 200000;
-  EXPECT_EQ(RequiredDistribution(plan, table, 1), 0);
-  EXPECT_EQ(RequiredDistribution(plan, table, 2), 0);
-  EXPECT_EQ(RequiredDistribution(plan, table, 3), 3906);  // 100000 / 25.6 at 71
-  EXPECT_EQ(RequiredDistribution(plan, table, 4), 8097);  // 200000 / 24.7 at 72
+  EXPECT_EQ(RequiredDistribution(plan, TaxRules::Curve, table, 1), 0);
+  EXPECT_EQ(RequiredDistribution(plan, TaxRules::Curve, table, 2), 0);
+  EXPECT_EQ(RequiredDistribution(plan, TaxRules::Curve, table, 3), 3906);  // 100000 / 25.6 at 71
+  EXPECT_EQ(RequiredDistribution(plan, TaxRules::Curve, table, 4), 8097);  // 200000 / 24.7 at 72
   plan.Age1 = 71;
-  EXPECT_EQ(RequiredDistribution(plan, table, 1), 10000);  // the opening balance
+  EXPECT_EQ(RequiredDistribution(plan, TaxRules::Curve, table, 1), 10000);  // the opening balance
 }
 
 TEST(RequiredDistributionTest, DivisorTableAndAgesBeyondIt) {
@@ -138,7 +138,7 @@ TEST(RequiredDistributionTest, OnlyPersonOnesAgeCounts) {
   plan.Age2 = 80;
   ForecastTable table;
   table.Year(1).TaxDeferred = 100000;
-  EXPECT_EQ(RequiredDistribution(plan, table, 2), 0);
+  EXPECT_EQ(RequiredDistribution(plan, TaxRules::Curve, table, 2), 0);
 }
 
 TEST(MoneyTest, RoundsHalvesToEvenAndSaturates) {

@@ -7,7 +7,7 @@
 
 #include "engine/Forecast.h"
 #include "model/PlanFile.h"
-#include "markets/RecordedInflation.h"
+#include "markets/ForecastRules.h"
 
 namespace {
 
@@ -28,18 +28,19 @@ std::vector<std::vector<std::string>> ReadTsv(const std::string& path) {
   return rows;
 }
 
-// The tables without a rule named take the plan's rate for the years before the
-// current year, as the engine does unless a caller gives it the record.
+// The tables without rules named take the plan's rate for the years before the
+// current year and the first design's tax curve, as the engine does unless a
+// caller gives it other rules.
 void ExpectTableMatches(const std::string& planPath, const std::string& tsvPath,
-                        PastInflationRule past = PastInflationRule::Plan) {
+                        ForecastRules rules = {PastInflationRule::Plan, TaxRules::Curve}) {
   PlanRecord plan;
   const PlanFileResult read = ReadPlanFile(plan, planPath);
   ASSERT_TRUE(read.ok && !read.missing) << planPath << ": " << read.message;
   ForecastTable table;
-  if (past == PastInflationRule::Plan) {
+  if (rules == ForecastRules{PastInflationRule::Plan, TaxRules::Curve}) {
     RunForecast(plan, table);
   } else {
-    table = RunForecast(plan, WithPastInflation(RatePath::FromPlan(plan), past, plan)).table;
+    table = RunForecast(plan, WithRules(RatePath::FromPlan(plan), rules, plan)).table;
   }
 
   const auto rows = ReadTsv(tsvPath);
@@ -90,14 +91,25 @@ TEST(GoldenForecastTest, SingleSellerPlan) {
 }
 
 // The same plans with the recorded inflation of the years before their current
-// year: `prevora-cli forecast PLAN --all-fields --format tsv`.
+// year: `prevora-cli forecast PLAN --all-fields --format tsv --tax-rules curve`.
 TEST(GoldenForecastTest, RecordedPastInflation) {
+  const ForecastRules recorded{PastInflationRule::Recorded, TaxRules::Curve};
   for (const std::string name : {"rich", "joint_buyer", "single_seller"}) {
     ExpectTableMatches(PREVORA_TEST_DATA "/" + name + "_forecast.plan",
-                       PREVORA_TEST_DATA "/" + name + "_forecast_recorded.tsv", PastInflationRule::Recorded);
+                       PREVORA_TEST_DATA "/" + name + "_forecast_recorded.tsv", recorded);
   }
   ExpectTableMatches(PREVORA_TEST_DATA "/../../resources/Double.plan",
-                     PREVORA_TEST_DATA "/double_forecast_recorded.tsv", PastInflationRule::Recorded);
+                     PREVORA_TEST_DATA "/double_forecast_recorded.tsv", recorded);
+}
+
+// The law, the default rules: `prevora-cli forecast PLAN --all-fields --format tsv`.
+TEST(GoldenForecastTest, LawTaxRules) {
+  for (const std::string name : {"rich", "joint_buyer", "single_seller"}) {
+    ExpectTableMatches(PREVORA_TEST_DATA "/" + name + "_forecast.plan",
+                       PREVORA_TEST_DATA "/" + name + "_forecast_law.tsv", ForecastRules{});
+  }
+  ExpectTableMatches(PREVORA_TEST_DATA "/../../resources/Double.plan", PREVORA_TEST_DATA "/double_forecast_law.tsv",
+                     ForecastRules{});
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 
 #include "engine/Forecast.h"
 #include "engine/RunFactors.h"
-#include "markets/RecordedInflation.h"
 #include "model/PlanFile.h"
+#include "markets/ForecastRules.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ PlanRecord SamplePlan(std::int32_t currentYear) {
 }
 
 RatePath RecordedPath(const PlanRecord& plan) {
-  return WithPastInflation(RatePath::FromPlan(plan), PastInflationRule::Recorded, plan);
+  return WithRules(RatePath::FromPlan(plan), {PastInflationRule::Recorded, TaxRules::Curve}, plan);
 }
 
 // The documented formula: the floored price factors of 2005 .. CurrentYear - 1,
@@ -61,9 +61,7 @@ TEST(PastInflationTest, PlansInflationLeavesTheFirstYearAlone) {
   PlanRecord plan = SamplePlan(2026);
   plan.Salary1 = 250000;
   const auto firstYear = [](PlanRecord changed, PastInflationRule rule) {
-    return RunForecast(changed, WithPastInflation(RatePath::FromPlan(changed), rule, changed))
-        .table.Year(1)
-        .IncomeTaxes;
+    return RunForecast(changed, WithRules(RatePath::FromPlan(changed), {rule}, changed)).table.Year(1).IncomeTaxes;
   };
   PlanRecord raised = plan;
   raised.InflationRate = 5.0L;
@@ -102,8 +100,8 @@ TEST(PastInflationTest, PlansRuleKeepsThePlansRateUnderAnyPath) {
   YearRates first = replayed.Year(1);
   first.Inflation = 18.1L;
   replayed.SetYear(1, first);
-  const RunFactors own(plan, PlanRatePath(plan, PastInflationRule::Plan));
-  const RunFactors other(plan, WithPastInflation(replayed, PastInflationRule::Plan, plan));
+  const RunFactors own(plan, PlanRatePath(plan, {PastInflationRule::Plan}));
+  const RunFactors other(plan, WithRules(replayed, {PastInflationRule::Plan}, plan));
   EXPECT_EQ(other.TaxIndex(1), own.TaxIndex(1));
   EXPECT_EQ(other.Pension(0, 1), own.Pension(0, 1));
   EXPECT_EQ(other.Salary(0, 1), own.Salary(0, 1));

@@ -100,15 +100,15 @@ TEST(HistoricalModelTest, EqualRowsGiveTheForecastWithThoseRates) {
   typed.RealEstateGrowth = 1.5L;
   // The years before the forecast keep the plan's own inflation.
   ForecastTable expected =
-      RunForecast(typed, WithPastInflation(RatePath::FromPlan(typed), PastInflationRule::Plan, plan)).table;
+      RunForecast(typed, WithRules(RatePath::FromPlan(typed), {PastInflationRule::Plan, TaxRules::Curve}, plan)).table;
 
   for (const int trial : {0, 17, 29}) {
-    const TrialReplay replay = ReplayTrial(plan, model, trial, PastInflationRule::Plan);
+    const TrialReplay replay = ReplayTrial(plan, model, trial, {PastInflationRule::Plan, TaxRules::Curve});
     EXPECT_TRUE(oddstest::SameTable(replay.table, expected)) << "trial " << trial;
   }
   OddsRunControl control;
   control.threads = 2;
-  control.past = PastInflationRule::Plan;
+  control.rules = {PastInflationRule::Plan, TaxRules::Curve};
   const auto result = RunOdds(plan, model, control);
   ASSERT_TRUE(result);
   ToCurrentDollars(typed, expected);

@@ -14,11 +14,11 @@
 namespace {
 
 OddsResult RunMonteCarlo(const PlanRecord& plan, const MonteCarloSettings& settings, int threads,
-                         PastInflationRule past = PastInflationRule::Recorded) {
+                         ForecastRules rules = {}) {
   const MonteCarloModel model(plan, settings);
   OddsRunControl control;
   control.threads = threads;
-  control.past = past;
+  control.rules = rules;
   std::optional<OddsResult> result = RunOdds(plan, model, control);
   EXPECT_TRUE(result);
   return result.value_or(OddsResult{});
@@ -52,18 +52,19 @@ MonteCarloSettings ZeroDeviations(int trials) {
 // dollar, in both views, and is graded as that forecast is; every trial takes
 // the past the rule asks for, as the forecast does.
 TEST(OddsRunnerTest, ZeroDeviationsGiveTheFixedRateForecast) {
-  for (const PastInflationRule past : {PastInflationRule::Recorded, PastInflationRule::Plan})
+  for (const ForecastRules rules : {ForecastRules{PastInflationRule::Recorded}, ForecastRules{PastInflationRule::Plan},
+                                    ForecastRules{PastInflationRule::Recorded, TaxRules::Curve}})
   for (PlanRecord plan : {oddstest::SamplePlan(), oddstest::RichPlan()}) {
     const MonteCarloSettings settings = ZeroDeviations(40);
     const MonteCarloModel model(plan, settings);
-    const OddsResult result = RunMonteCarlo(plan, settings, 2, past);
+    const OddsResult result = RunMonteCarlo(plan, settings, 2, rules);
 
     PlanRecord fixedPlan = plan;
-    const Forecast run = RunForecast(plan, PlanRatePath(plan, past));
+    const Forecast run = RunForecast(plan, PlanRatePath(plan, rules));
     WriteBack(run.updates, fixedPlan);
     const ForecastTable fixed = run.table;
-    const TrialGrade fixedGrade = GradeTrial(plan, fixed);
-    EXPECT_TRUE(oddstest::SameTable(ReplayTrial(plan, model, 39, past).table, fixed));
+    const TrialGrade fixedGrade = GradeTrial(plan, fixed, rules.taxes);
+    EXPECT_TRUE(oddstest::SameTable(ReplayTrial(plan, model, 39, rules).table, fixed));
     ForecastTable current = fixed;
     ToCurrentDollars(fixedPlan, current);
 
@@ -112,7 +113,7 @@ TEST(OddsRunnerTest, ATrialReplayedAloneIsTheTrialOfTheRun) {
   const MonteCarloModel model(plan, settings);
   const OddsResult result = RunMonteCarlo(plan, settings, 2);
   for (const int trial : {0, 31, 63, result.WorstTrial()}) {
-    const TrialReplay replay = ReplayTrial(plan, model, trial, PastInflationRule::Recorded);
+    const TrialReplay replay = ReplayTrial(plan, model, trial, ForecastRules{});
     const TrialSummary& inRun = result.trialSummaries[static_cast<std::size_t>(trial)];
     EXPECT_EQ(replay.grade.level, inRun.grade.level) << "trial " << trial;
     EXPECT_EQ(replay.grade.firstNewDebtYear, inRun.grade.firstNewDebtYear) << "trial " << trial;

@@ -225,6 +225,8 @@ TEST(AssumptionsPastInflation, ChoiceRerunsTheForecastIsRememberedAndLeavesThePl
   TestProgram program;
   Session& session = program.session;
   ASSERT_TRUE(ReadPlanFile(session.plan, PREVORA_TEST_DATA "/../../resources/Double.plan").ok);
+  // The first design's tax curve indexes from 2005, so the past shows in every year.
+  session.Rules.taxes = TaxRules::Curve;
   session.RunForecastForView();
   session.saved.Remember(session.plan);
   const ForecastTable recordedTable = session.table;
@@ -239,12 +241,12 @@ TEST(AssumptionsPastInflation, ChoiceRerunsTheForecastIsRememberedAndLeavesThePl
 
   session.odds.Store(session.plan, {YearBands{}});
   planRate->click();
-  EXPECT_EQ(session.PastInflation, PastInflationRule::Plan);
+  EXPECT_EQ(session.Rules.past, PastInflationRule::Plan);
   EXPECT_FALSE(session.odds.HasResult());
   EXPECT_EQ(program.scripted.settings.Text(kPastInflationKey), "plan");
   EXPECT_NE(std::memcmp(&session.table.rows, &recordedTable.rows, sizeof recordedTable.rows), 0);
   const ForecastTable planTable =
-      ForecastInView(session.plan, PlanRatePath(session.plan, PastInflationRule::Plan), session.CurrentDollars).table;
+      ForecastInView(session.plan, PlanRatePath(session.plan, {PastInflationRule::Plan, TaxRules::Curve}), session.CurrentDollars).table;
   EXPECT_EQ(std::memcmp(&session.table.rows, &planTable.rows, sizeof planTable.rows), 0);
   EXPECT_FALSE(session.IsModified());
   EXPECT_FALSE(program.window->isWindowModified());

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
+#include "engine/LawYearTax.h"
+#include "model/NumberFormat.h"
+#include "shell/TaxRulesSetting.h"
 #include "support/DataPageFixture.h"
 
 namespace {
@@ -201,3 +205,44 @@ TEST_F(TaxesPage, MenusCarryTheirCaptions) {
 }
 
 }  // namespace
+
+// The tax rules of future years are a program setting on this page, like the
+// past inflation on the assumptions page: choosing reruns the forecast, is
+// remembered, and leaves the plan as it was.
+TEST_F(TaxesPage, TaxRulesChoiceRerunsTheForecastAndLeavesThePlanAlone) {
+  plan.FilingStatus = 2;
+  plan.RetireAge1 = 65;
+  program.session.RunForecastForView();
+  program.session.saved.Remember(plan);
+  OpenAndPaint();
+  auto* law = program.Current()->findChild<QRadioButton*>("TaxRulesLaw");
+  auto* curve = program.Current()->findChild<QRadioButton*>("TaxRulesCurve");
+  ASSERT_TRUE(law && curve);
+  EXPECT_TRUE(law->isChecked());
+  const std::int64_t lawTaxes = program.session.table.Year(3).IncomeTaxes;
+  curve->click();
+  EXPECT_EQ(program.session.Rules.taxes, TaxRules::Curve);
+  EXPECT_EQ(LoadTaxRules(program.scripted.settings), TaxRules::Curve);
+  EXPECT_NE(program.session.table.Year(3).IncomeTaxes, lawTaxes);
+  EXPECT_FALSE(program.session.IsModified());
+  law->click();
+  EXPECT_EQ(program.session.table.Year(3).IncomeTaxes, lawTaxes);
+}
+
+// The law's estimate of this year's federal tax stands beside the typed one
+// and is taken over as if typed; without a typed federal tax the page says the
+// state ratio is unknown.
+TEST_F(TaxesPage, LawEstimateIsTakenOverAndAMissingFederalTaxIsNoted) {
+  plan.FilingStatus = 2;
+  plan.RetireAge1 = 65;
+  plan.FederalTax1 = 0;
+  OpenAndPaint();
+  EXPECT_TRUE(Shown("StateRatioNote"));
+  const FirstYearFederalEstimate estimate = LawFirstYearFederal(plan, program.session.PlanRates());
+  ASSERT_GT(estimate.federal[0], 0);
+  EXPECT_TRUE(program.Current()->findChild<QLabel*>("LawEstimate")->text().endsWith(
+      QString::fromStdString(FormatDollars(estimate.federal[0]))));
+  QTest::mouseClick(program.Current()->findChild<QPushButton*>("UseLawEstimate"), Qt::LeftButton);
+  EXPECT_EQ(plan.FederalTax1, estimate.federal[0]);
+  EXPECT_FALSE(Shown("StateRatioNote"));
+}

@@ -44,8 +44,11 @@ class TaxesTabOrderTest : public ::testing::Test {
 };
 
 TEST_F(TaxesTabOrderTest, TabReachesTheChosenStatusAfterTheFourTaxBoxes) {
-  EXPECT_EQ(TabFrom("FederalTax1", 5),
-            QStringList({"FederalTax1", "StateTax1", "FederalTax2", "StateTax2", "TwoSingles", "FederalTax1"}));
+  // Then the tax rules of future years and the law's estimate.
+  EXPECT_EQ(TabFrom("FederalTax1", 7), QStringList({"FederalTax1", "StateTax1", "FederalTax2", "StateTax2", "TwoSingles",
+                                                    "TaxRulesLaw", "UseLawEstimate", "FederalTax1"}));
+  QTest::keyClick(Focus(), Qt::Key_Tab, Qt::ShiftModifier);
+  QTest::keyClick(Focus(), Qt::Key_Tab, Qt::ShiftModifier);
   QTest::keyClick(Focus(), Qt::Key_Tab, Qt::ShiftModifier);
   EXPECT_EQ(FocusName(), "TwoSingles");
   QTest::keyClick(Focus(), Qt::Key_Tab, Qt::ShiftModifier);

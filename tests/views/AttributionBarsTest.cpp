@@ -111,7 +111,7 @@ TEST(AttributionBarsTest, BarsShowTheInputsTwoValuesAndTheNotesSayInWordsHowTheC
   ASSERT_TRUE(ReadPlanFile(other, PREVORA_TEST_DATA "/double_compare.plan").ok);
   // The figures of the comparison kept on the plan's rate for past years.
   ComparisonOptions options;
-  options.metric.past = PastInflationRule::Plan;
+  options.metric.rules = {PastInflationRule::Plan, TaxRules::Curve};
   const Comparison shapley = ComparePlans(base, other, options);
   std::map<std::string, QString> values;
   for (const AttributionBar& bar : SortedAttributionBars(shapley)) values[bar.detail.toStdString()] = bar.values;

@@ -43,7 +43,7 @@ class ComparisonPageTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(ReadPlanFile(program.session.plan, kBasePlan.toStdString()).ok);
     // The figures checked are those of the plan's rate for past years.
-    program.session.PastInflation = PastInflationRule::Plan;
+    program.session.Rules = {PastInflationRule::Plan, TaxRules::Curve};
     program.Current()->Activate();
     ActivateWindow();
   }
@@ -198,7 +198,7 @@ TEST_F(ComparisonPageTest, TheCompareCurveStaysWithTheOpenComparisonOnTheGraphAn
   // The series the graph draws: the other plan's net worth in the graph's dollars.
   PlanRecord other;
   ASSERT_TRUE(ReadPlanFile(other, kOtherPlan.toStdString()).ok);
-  const ForecastTable table = ForecastOf(other, program.session.CurrentDollars, {}, program.session.PastInflation);
+  const ForecastTable table = ForecastOf(other, program.session.CurrentDollars, {}, program.session.Rules);
   ASSERT_EQ(state.NetWorth(program.session.CurrentDollars).size(), 46u);
   EXPECT_EQ(state.NetWorth(program.session.CurrentDollars)[45], table.Year(46).NetWorth);
   EXPECT_EQ(state.FirstIndexOn(program.session.plan), 0);

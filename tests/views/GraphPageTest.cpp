@@ -183,7 +183,7 @@ TEST_F(GraphPageTest, CompareBoxDrawsTheComparedPlansNetWorthDashedWhileACompari
 
   PlanRecord other;
   ASSERT_TRUE(ReadPlanFile(other, kComparedPlan).ok);
-  session.comparison.Open(kComparedPlan, other, PageId::Graph, session.PastInflation);
+  session.comparison.Open(kComparedPlan, other, PageId::Graph, session.Rules);
   page.Activate();
   EXPECT_TRUE(compare->isEnabled());
   EXPECT_FALSE(compare->isChecked());

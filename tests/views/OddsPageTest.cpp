@@ -225,7 +225,7 @@ TEST_F(OddsPageTest, WorstTrialOpensThatTrialsTableAsReplayedAlone) {
   settings.trials = 40;
   settings.seed = 7;
   const PlanRecord& plan = program.session.plan;
-  const TrialReplay replay = ReplayTrial(plan, MonteCarloModel(plan, settings), worst, program.session.PastInflation);
+  const TrialReplay replay = ReplayTrial(plan, MonteCarloModel(plan, settings), worst, program.session.Rules);
   // The column chooser adds home-equity borrowing here and for the plan page too.
   const YearGrid* grid = dialog->Grid();
   ASSERT_EQ(grid->ColumnOf(&YearRecord::HomeEquityBorrowing), -1);

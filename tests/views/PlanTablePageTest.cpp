@@ -36,11 +36,12 @@ struct PlanPageTest : ::testing::Test {
 
   void ShowPlanFrom(PageId page) { program.window->SwitchPageValidated(page, PageId::PlanTable); }
 
-  // The table a fresh run of the session's plan gives, in the session's dollar view.
+  // The table a fresh run of the session's plan gives under its rules, in the session's dollar view.
   ForecastTable FreshRun() {
     PlanRecord plan = program.session.plan;
-    ForecastTable table;
-    RunForecast(plan, table);
+    const Forecast run = RunForecast(plan, program.session.PlanRates());
+    WriteBack(run.updates, plan);
+    ForecastTable table = run.table;
     if (program.session.CurrentDollars) ToCurrentDollars(plan, table);
     return table;
   }

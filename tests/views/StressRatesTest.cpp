@@ -105,7 +105,7 @@ TEST_F(StressRatesTest, TheComparisonRunsBothPlansOnTheScenarioAsTheSavedRateFil
   PlanRecord other;
   ASSERT_TRUE(ReadPlanFile(other, PREVORA_TEST_DATA "/double_compare.plan").ok);
   program.session.comparison.Open(PREVORA_TEST_DATA "/double_compare.plan", other, PageId::Graph,
-                                  program.session.PastInflation);
+                                  program.session.Rules);
   program.Open(PageId::Comparison);
   auto* page = qobject_cast<ComparisonPage*>(program.Current());
   ASSERT_NE(page, nullptr);
