@@ -22,11 +22,6 @@ PlanRecord SamplePlan() {
   return plan;
 }
 
-Lever Named(const char* name) {
-  std::string error;
-  return ParseLever(name, "1", error).value();
-}
-
 SolveOdds OddsAt(int trials, int threads) {
   MonteCarloSettings settings;
   settings.trials = trials;
@@ -45,7 +40,7 @@ void Report(benchmark::State& state, const SolveResult& result) {
 // Spending to the dollar on the sample plan, no odds: at most 40 forecasts, under 30 ms.
 void BM_SolveSpending(benchmark::State& state) {
   const PlanRecord plan = SamplePlan();
-  const SolveRequest request(Named("spending"), Target{});
+  const SolveRequest request(SpendingLever(), Target{TargetKind::NeverNewDebt});
   for (auto _ : state) {
     const SolveResult result = Solve(plan, request);
     Report(state, result);
@@ -66,7 +61,7 @@ BENCHMARK(BM_SimulateOdds10000)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealT
 
 void BM_SolveSpendingOdds10000(benchmark::State& state) {
   const PlanRecord plan = SamplePlan();
-  SolveRequest request(Named("spending"), Target{});
+  SolveRequest request(SpendingLever(), Target{TargetKind::NeverNewDebt});
   request.odds = OddsAt(10000, static_cast<int>(state.range(0)));
   for (auto _ : state) Report(state, Solve(plan, request));
 }
@@ -76,7 +71,7 @@ BENCHMARK(BM_SolveSpendingOdds10000)->Arg(1)->Unit(benchmark::kMillisecond)->Use
 // against one such solve: at most 16 times.
 void BM_SolveSpendingOdds1000(benchmark::State& state) {
   const PlanRecord plan = SamplePlan();
-  SolveRequest request(Named("spending"), Target{});
+  SolveRequest request(SpendingLever(), Target{TargetKind::NeverNewDebt});
   request.odds = OddsAt(1000, 1);
   for (auto _ : state) Report(state, Solve(plan, request));
 }
@@ -84,7 +79,7 @@ BENCHMARK(BM_SolveSpendingOdds1000)->Unit(benchmark::kMillisecond)->UseRealTime(
 
 void BM_FrontierOdds16(benchmark::State& state) {
   const PlanRecord plan = SamplePlan();
-  FrontierRequest request{Named("retire-age"), 55, 70, 1, SolveRequest(Named("spending"), Target{})};
+  FrontierRequest request{RetireAgeLever(LeverPerson::First), 55, 70, 1, SolveRequest(SpendingLever(), Target{TargetKind::NeverNewDebt})};
   request.solve.odds = OddsAt(1000, 1);
   for (auto _ : state) {
     const FrontierResult frontier = RunFrontier(plan, request);

@@ -9,7 +9,7 @@ option(PREVORA_PRECOMPILED_HEADERS "Precompile the widely used headers" ON)
 # alarms about string copies (mended in GCC 13). Without precompiled headers
 # these warnings check our code again.
 if(PREVORA_PRECOMPILED_HEADERS AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
-  add_compile_options(-Wno-array-bounds -Wno-stringop-overflow -Wno-stringop-overread)
+  add_compile_options(-Wno-array-bounds -Wno-restrict -Wno-stringop-overflow -Wno-stringop-overread)
 endif()
 
 set(PREVORA_PCH_STANDARD <algorithm> <array> <cmath> <cstdint> <cstdio> <functional> <limits> <memory> <optional>

@@ -18,7 +18,7 @@ struct CheckOptions {
 };
 
 const char* StoreFormat(CheckOptions& options, const std::string& format) {
-  if (format != "text" && format != "json") return "unknown format";
+  if (format != "text" && format != "json") return "--format takes text or json";
   options.json = format == "json";
   return nullptr;
 }
@@ -31,10 +31,11 @@ const CliOption<CheckOptions> kCheckOptions[] = {
 // a single dash are still read.
 const CommandSyntax<CheckOptions> kCheckSyntax{
     .usage = kCheckUsage,
-    .errorStyle = UsageErrorStyle::UsageOnly,
+    .errorStyle = UsageErrorStyle::ReasonAndUsage,
     .options = kCheckOptions,
     .plan = &CheckOptions::plan,
     .namesPlan = LacksDoubleDash,
+    .missing = "a plan is required",
 };
 
 void PrintText(const PlanRecord& plan) {

@@ -78,7 +78,7 @@ bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord
     if (!read) return false;
     rates = RatesOfFileFor(*read, plan);
   }
-  RunForecastForCli(plan, WithPastInflation(rates, past), currentDollars, table);
+  RunForecastForCli(plan, WithPastInflation(rates, past, plan), currentDollars, table);
   return true;
 }
 

@@ -15,6 +15,7 @@ struct CliCommand {
 
 // One usage line per command, shown by --help and with every usage error.
 inline constexpr const char* kSampleUsage = "prevora-cli sample FILE";
+inline constexpr const char* kNewPlanUsage = "prevora-cli new FILE";
 inline constexpr const char* kCheckUsage = "prevora-cli check PLAN [--format text|json]";
 inline constexpr const char* kForecastUsage =
     "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]\n"
@@ -51,15 +52,15 @@ inline constexpr const char* kSimulateUsage =
     "    own rates after its last row); the swings and correlations stay.";
 inline constexpr const char* kSolveUsage =
     "prevora-cli solve PLAN --lever spending|retire-age|savings|field:NAME [--person 1|2|both]\n"
-    "      [--target never-new-debt|never-borrow|net-worth:AGE:AMOUNT] [--min X] [--max X]\n"
+    "      [--target never-borrow|never-new-debt|net-worth:AGE:AMOUNT] [--min X] [--max X]\n"
     "      [--odds P [simulate options]] [--format text|json] [--past-inflation recorded|plan]";
 inline constexpr const char* kFrontierUsage =
     "prevora-cli frontier PLAN --lever A --from X --to Y [--step S] --solve B [--person 1|2|both]\n"
     "      [--target T] [--min X] [--max X] [--odds P [simulate options]] [--format text|json]\n"
     "      [--past-inflation recorded|plan]";
 inline constexpr const char* kSensitivityUsage =
-    "prevora-cli sensitivity PLAN [--metric NAME] [--odds P [simulate options]] [--format text|json]\n"
-    "      [--past-inflation recorded|plan]";
+    "prevora-cli sensitivity PLAN [--metric NAME] [--odds P [--target T] [simulate options]]\n"
+    "      [--format text|json] [--past-inflation recorded|plan]";
 inline constexpr const char* kReportUsage =
     "prevora-cli report PLAN --pdf OUT.pdf [--paper letter|a4] [--trials N] [--seed S] [--threads T]\n"
     "      [--history FILE] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--past-inflation recorded|plan]\n"
@@ -68,6 +69,7 @@ inline constexpr const char* kReportUsage =
     "    sensitivity print for the same settings; the answers are solve's spending and retire-age (both persons)\n"
     "    on the plan's rates and with --odds 90. The paper is the locale's unless --paper says.";
 inline constexpr const char* kOptionNotes =
+    "sample writes the sample plan the desktop opens (Double.plan); new writes the plan File > New starts.\n"
     "WxH is the graph window's size in pixels (default 506x574); LIST names curves 1-8 separated by commas\n"
     "(1 net worth, 2 investments, 3 property, 4 other debt, 5 expenses, 6 income, 7 taxes, 8 distribution;\n"
     "default all). The rates FILE is CSV: Year,Inflation,TaxableReturn,TaxDeferredReturn,RealEstateGrowth,\n"
@@ -99,7 +101,8 @@ inline constexpr const char* kFormatNotes =
     "forecast --all-fields, YEAR a calendar year of the forecast. Each term is a plan input (with its page),\n"
     "a factor, another cell or a rounding, and at every level the terms add up to the line above them,\n"
     "or it is a base times a factor. --depth N shows other cells' terms N - 1 levels deep (default 1;\n"
-    "0 for no limit, each cell once); json gives field, year, age, view, value and the terms, each with\n"
+    "0 for no limit, each cell once); json gives field, year, age, dollars (today or future, as the window\n"
+    "names them; view, current or inflated, stays for this release), value and the terms, each with\n"
     "its op: sum, product (with base and factor) or value, and sign -1 for a cell taken away.";
 inline constexpr const char* kSolveNotes =
     "solve finds the best value of one lever for which a target holds, to the lever's step, and proves it by\n"
@@ -110,13 +113,15 @@ inline constexpr const char* kSolveNotes =
     "gap; the earliest; the current age to 90), savings (both persons' tax-deferred contributions scaled\n"
     "together; the smallest; $0 to the salaries) and field:NAME (any numeric input by the record name diff\n"
     "lists; dollars, years or percent; the bounds decide which end; value +-30 years, +-10 points, 0 to ten\n"
-    "times the dollars). --min and --max set the bounds. Targets: never-new-debt (default), never-borrow (no\n"
-    "home equity borrowed either) and net-worth:AGE:AMOUNT (person 1 at AGE, today's dollars). With --odds P\n"
+    "times the dollars). --min and --max set the bounds. Targets: never-borrow (default: the savings last, no\n"
+    "home equity borrowed and no new debt), never-new-debt (home equity may be borrowed) and\n"
+    "net-worth:AGE:AMOUNT (person 1 at AGE, today's dollars). With --odds P\n"
     "the target must hold in P % of the trials, every value on the same trials (simulate's options apply).\n"
     "The search looks beyond the answer and says when the outcome is not monotone in the lever.\n"
     "frontier solves lever B for each value of lever A from X to Y; sensitivity moves every numeric input\n"
     "one step each way (amounts 10 %, ages and years 1, rates 1 point) and sorts them by the change of\n"
-    "NAME (as for diff, default NetWorth:last; with --odds the share that never took new debt).";
+    "NAME (as for diff, default NetWorth:last; with --odds the share of trials meeting --target, never-borrow\n"
+    "or never-new-debt).";
 // What --help says about exit statuses; the man page takes them from there.
 inline constexpr const char* kExitStatusNotes =
     "Exit status:\n"
@@ -130,6 +135,7 @@ inline constexpr const char* kExitStatusNotes =
     "     outcome is not monotone in the lever. The reason is shown on standard output.";
 
 int RunSampleCommand(const CliArgs& args);
+int RunNewPlanCommand(const CliArgs& args);
 int RunCheckCommand(const CliArgs& args);
 int RunPrintPlanCommand(const CliArgs& args);
 int RunPrintGraphCommand(const CliArgs& args);

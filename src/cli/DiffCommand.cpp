@@ -7,9 +7,11 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/HistoryStartOption.h"
+#include "cli/OptionTable.h"
 #include "compare/Comparison.h"
 #include "compare/ComparisonReport.h"
 #include "model/PlanRecord.h"
+#include "model/ReadableText.h"
 
 namespace {
 
@@ -37,47 +39,62 @@ std::optional<AttributionMethod> ParseMethod(const std::string& text) {
   return std::nullopt;
 }
 
-std::optional<DiffOptions> ParseDiffOptions(const CliArgs& args) {
+// The options, or why the arguments are refused.
+struct DiffParse {
+  std::optional<DiffOptions> options;
+  std::string error;
+};
+
+DiffParse ParseDiffOptions(const CliArgs& args) {
   DiffOptions options;
   PastInflationRule past = PastInflationRule::Recorded;
   std::size_t plans = 0;
+  const auto refuse = [](const std::string& reason) { return DiffParse{std::nullopt, reason}; };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const bool hasValue = i + 1 < args.size();
+    const bool valued = arg == "--metric" || arg == "--attribution" || arg == "--rates" || arg == "--history-start" ||
+                        arg == "--history" || arg == "--past-inflation" || arg == "--format";
+    if (valued && i + 1 == args.size()) return refuse(arg + " needs a value");
+    const std::string value = valued ? args[++i] : std::string();
     if (arg == "--current-dollars") {
       options.comparison.currentDollars = true;
-    } else if (arg == "--metric" && hasValue) {
-      const auto metric = ParseMetric(args[++i]);
-      if (!metric) return std::nullopt;
+    } else if (arg == "--metric") {
+      const auto metric = ParseMetric(value);
+      if (!metric)
+        return refuse("--metric takes a year-table field, NAME:last or NAME:sum, not '" + ReadableExcerpt(value) + "'");
       options.comparison.metric = *metric;
-    } else if (arg == "--attribution" && hasValue) {
-      const auto method = ParseMethod(args[++i]);
-      if (!method) return std::nullopt;
+    } else if (arg == "--attribution") {
+      const auto method = ParseMethod(value);
+      if (!method) return refuse("--attribution takes sequential or shapley");
       options.comparison.method = method;
-    } else if (arg == "--rates" && hasValue && !args[i + 1].empty()) {
-      options.rates = args[++i];
-    } else if (arg == "--history-start" && hasValue && !args[i + 1].empty()) {
-      options.historyStart.year = args[++i];
-    } else if (arg == "--history" && hasValue && !args[i + 1].empty()) {
-      options.historyStart.history = args[++i];
-    } else if (arg == "--past-inflation" && hasValue) {
-      if (!ParsePastInflation(args[++i], past)) return std::nullopt;
-    } else if (arg == "--format" && hasValue) {
-      const auto format = ParseFormat(args[++i]);
-      if (!format) return std::nullopt;
+    } else if (valued && value.empty() && arg != "--past-inflation" && arg != "--format") {
+      return refuse(arg + (arg == "--history-start" ? " needs a year" : " needs a file"));
+    } else if (arg == "--rates") {
+      options.rates = value;
+    } else if (arg == "--history-start") {
+      options.historyStart.year = value;
+    } else if (arg == "--history") {
+      options.historyStart.history = value;
+    } else if (arg == "--past-inflation") {
+      if (!ParsePastInflation(value, past)) return refuse("--past-inflation takes recorded or plan");
+    } else if (arg == "--format") {
+      const auto format = ParseFormat(value);
+      if (!format) return refuse("--format takes text, json or csv");
       options.format = *format;
     } else if (!arg.empty() && arg[0] != '-' && plans < 2) {
       (plans++ == 0 ? options.base : options.other) = arg;
     } else {
-      return std::nullopt;
+      return refuse("unexpected argument '" + EchoedArgument(arg) + "'");
     }
   }
-  if (plans != 2) return std::nullopt;
+  if (plans != 2) return refuse("two plans are required");
   options.comparison.metric.past = past;
   // One rate path for both plans: a file or a history start, and --history only with a start.
-  if (!options.rates.empty() && options.historyStart.Given()) return std::nullopt;
-  if (!options.historyStart.history.empty() && !options.historyStart.Given()) return std::nullopt;
-  return options;
+  if (!options.rates.empty() && options.historyStart.Given())
+    return refuse("--rates and --history-start exclude each other");
+  if (!options.historyStart.history.empty() && !options.historyStart.Given())
+    return refuse("--history needs --history-start YEAR");
+  return {options, {}};
 }
 
 // Puts both plans (and every mix an attribution tries) on the rates asked
@@ -104,11 +121,9 @@ bool ChooseRates(DiffOptions& options, const PlanRecord& base, const PlanRecord&
 }  // namespace
 
 int RunDiffCommand(const CliArgs& args) {
-  std::optional<DiffOptions> options = ParseDiffOptions(args);
-  if (!options) {
-    std::fprintf(stderr, "Usage: %s\n", kDiffUsage);
-    return 1;
-  }
+  DiffParse parse = ParseDiffOptions(args);
+  std::optional<DiffOptions>& options = parse.options;
+  if (!options) return ReportUsageError(UsageErrorStyle::ReasonAndUsage, kDiffUsage, parse.error);
   PlanRecord base;
   PlanRecord other;
   if (!LoadPlanForCli(options->base, base) || !LoadPlanForCli(options->other, other)) return 2;

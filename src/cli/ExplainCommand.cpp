@@ -1,3 +1,5 @@
+#include <array>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -5,11 +7,13 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/HistoryStartOption.h"
 #include "cli/OptionTable.h"
 #include "engine/Explanation.h"
-#include "cli/HistoryStartOption.h"
 #include "engine/ForecastColumns.h"
+#include "model/JsonText.h"
 #include "model/PlanRecord.h"
+#include "model/ReadableText.h"
 
 namespace {
 
@@ -95,11 +99,47 @@ int Refuse(const std::string& reason) {
   return 2;
 }
 
+// "Income Taxes", "incometaxes" and "IncomeTaxes" name the same field: the
+// table's header words are taken as well as the field names.
+std::string Folded(const std::string& name) {
+  std::string folded;
+  for (const char c : name) {
+    if (c != ' ') folded.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+  }
+  return folded;
+}
+
+// The columns before the money fields: Year, Age1 and Age2 count years.
+constexpr std::array<const char*, 3> kCountingColumns = {"Year", "Age1", "Age2"};
+constexpr int kFirstCountingSlot = -4;  // Year; Age1 and Age2 follow
+
 int SlotOfName(const std::string& name) {
+  const std::string folded = Folded(name);
   for (int slot = 0; slot < kYearFieldCount; ++slot) {
-    if (name == kForecastColumns[static_cast<std::size_t>(slot)].name) return slot;
+    if (folded == Folded(kForecastColumns[static_cast<std::size_t>(slot)].name)) return slot;
+  }
+  for (std::size_t i = 0; i < kCountingColumns.size(); ++i) {
+    if (folded == Folded(kCountingColumns[i])) return kFirstCountingSlot + static_cast<int>(i);
   }
   return -1;
+}
+
+// A year or an age of a row: the plan's current one plus the years since.
+std::string CountingCell(int slot, const PlanRecord& plan, std::int64_t year, bool json) {
+  const std::size_t column = static_cast<std::size_t>(slot - kFirstCountingSlot);
+  const std::int64_t since = year - plan.CurrentYear;
+  const std::int64_t start = column == 0 ? plan.CurrentYear : column == 1 ? plan.Age1 : plan.Age2;
+  const std::string name = kCountingColumns[column];
+  const std::string base = column == 0 ? "the plan's current year" : name + " in " + std::to_string(plan.CurrentYear);
+  if (json) {
+    return "{\"field\":" + JsonQuoted(name) + ",\"year\":" + std::to_string(year) +
+           ",\"value\":" + std::to_string(start + since) + ",\"op\":\"sum\",\"terms\":[{\"label\":" + JsonQuoted(base) +
+           ",\"amount\":" + std::to_string(start) +
+           ",\"op\":\"value\"},{\"label\":\"years since\",\"amount\":" + std::to_string(since) +
+           ",\"op\":\"value\"}]}\n";
+  }
+  return name + " " + std::to_string(year) + ": " + std::to_string(start + since) + "\n  " + std::to_string(start) +
+         "  " + base + "\n  " + std::to_string(since) + "  years since\n";
 }
 
 }  // namespace
@@ -109,8 +149,9 @@ int RunExplainCommand(const CliArgs& args) {
   if (const std::optional<int> status = ParseCommandLine(args, kExplainSyntax, options)) return *status;
   if (options.field.empty()) return ReportUsageError(kExplainSyntax.errorStyle, kExplainUsage, kExplainSyntax.missing);
   const int slot = SlotOfName(options.field);
-  if (slot < 0) {
-    return Refuse("unknown field '" + options.field + "'; the fields are the header of forecast --all-fields");
+  if (slot == -1) {
+    return Refuse("--field: unknown field '" + ReadableExcerpt(options.field) +
+                  "'; the fields are the header of forecast --all-fields");
   }
   if (!options.rates.empty() && options.historyStart.Given()) {
     return ReportUsageError(kExplainSyntax.errorStyle, kExplainUsage, "--rates and --history-start exclude each other");
@@ -129,13 +170,18 @@ int RunExplainCommand(const CliArgs& args) {
     rates = run->start.rates;
   }
   ReportPastInflation(plan, options.past);
-  const ExplainedForecast explained(plan, WithPastInflation(rates, options.past));
+  const ExplainedForecast explained(plan, WithPastInflation(rates, options.past, plan));
   const std::int64_t first = plan.CurrentYear;
   const std::int64_t last = first + explained.Rows() - 1;
   const std::int64_t year = *WholeNumber(options.year);
   if (year < first || year > last) {
-    return Refuse("the forecast runs from " + std::to_string(first) + " to " + std::to_string(last) + ", not " +
+    return Refuse("--year: the forecast runs from " + std::to_string(first) + " to " + std::to_string(last) + ", not " +
                   options.year);
+  }
+  if (slot < 0) {
+    if (slot == kFirstCountingSlot + 2 && !plan.SecondPerson) return Refuse("--field: the plan has no second person");
+    std::fputs(CountingCell(slot, plan, year, options.json).c_str(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : Refuse("could not write the explanation");
   }
   const Explanation explanation =
       explained.Explain(static_cast<int>(year - first + 1), slot, options.currentDollars, options.depth);

@@ -31,14 +31,14 @@ const char* StoreFormat(ForecastOptions& options, const std::string& format) {
   } else if (format == "json") {
     options.format = TableFormat::Json;
   } else {
-    return "unknown format";
+    return "--format takes text, tsv, csv or json";
   }
   return nullptr;
 }
 
 const char* StoreRates(ForecastOptions& options, const std::string& path) {
   options.rates = path;
-  return nullptr;
+  return path.empty() ? "--rates needs a file" : nullptr;
 }
 
 const char* StoreHistoryStart(ForecastOptions& options, const std::string& year) {
@@ -63,17 +63,19 @@ const CliOption<ForecastOptions> kForecastOptions[] = {
 
 const CommandSyntax<ForecastOptions> kForecastSyntax{
     .usage = kForecastUsage,
-    .errorStyle = UsageErrorStyle::UsageOnly,
+    .errorStyle = UsageErrorStyle::ReasonAndUsage,
     .options = kForecastOptions,
     .plan = &ForecastOptions::plan,
     .namesPlan = LacksDash,
+    .missing = "a plan is required",
 };
 
 // The plan run on a history from a start year on; the note says which and
 // whether the years wrap, under a text table and on stderr beside the others.
 int RunHistoryStart(const ForecastOptions& options) {
-  if (!options.rates.empty()) return ReportUsageError(kForecastSyntax.errorStyle, kForecastUsage,
-                                                      "--rates and --history-start exclude each other");
+  if (!options.rates.empty())
+    return ReportUsageError(kForecastSyntax.errorStyle, kForecastUsage,
+                            "--rates and --history-start exclude each other");
   PlanRecord plan;
   if (!LoadPlanForCli(options.plan, plan)) return 2;
   int status = 0;
@@ -81,8 +83,8 @@ int RunHistoryStart(const ForecastOptions& options) {
   if (!run) return status;
   ForecastTable table;
   ReportPastInflation(plan, options.past);
-  RunForecastForCli(plan, WithPastInflation(run->start.rates, options.past), options.currentDollars, table);
-  PrintYearTable(plan, table, options.allFields, options.format);
+  RunForecastForCli(plan, WithPastInflation(run->start.rates, options.past, plan), options.currentDollars, table);
+  PrintYearTable(plan, table, options.allFields, options.format, options.currentDollars);
   const std::string note = HistoryStartNote(*run);
   if (options.format == TableFormat::Text) {
     std::printf("\n%s\n", note.c_str());
@@ -105,7 +107,7 @@ int RunForecastCommand(const CliArgs& args) {
     PlanRecord plan;
     ForecastTable table;
     if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.past, options.rates)) return 2;
-    PrintYearTable(plan, table, options.allFields, options.format);
+    PrintYearTable(plan, table, options.allFields, options.format, options.currentDollars);
   }
   if (std::fflush(stdout) != 0) {
     std::fputs("prevora-cli: could not write the forecast\n", stderr);

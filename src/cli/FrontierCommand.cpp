@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/SolveJson.h"
 #include "cli/SolveOptions.h"
+#include "cli/SolveWords.h"
 #include "model/JsonText.h"
 #include "model/ReadableText.h"
 #include "solve/Frontier.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-constexpr std::array<const char*, 9> kOwnOptions = {"--lever", "--from",   "--to", "--step", "--solve",
+constexpr std::array<const char*, 9> kOwnOptions = {"--lever",  "--from",   "--to",  "--step", "--solve",
                                                     "--target", "--person", "--min", "--max"};
 constexpr const char* kCommand = "frontier";
 
@@ -23,17 +24,17 @@ std::optional<FrontierRequest> RangeFromOptions(const SolveCliOptions& options, 
   std::string error;
   const std::optional<Lever> along = ParseLever(options.Value("--lever"), options.Value("--person", "1"), error);
   if (!along) {
-    status = RefuseInput(kCommand, error);
+    status = RefuseInput(kCommand, NamingOption("--lever", error));
     return std::nullopt;
   }
   FrontierRequest request{*along, 0, 0, 1, std::move(solve)};
-  for (const auto& [name, value] : {std::pair{"--from", &request.from}, std::pair{"--to", &request.to},
-                                    std::pair{"--step", &request.step}}) {
+  for (const auto& [name, value] :
+       {std::pair{"--from", &request.from}, std::pair{"--to", &request.to}, std::pair{"--step", &request.step}}) {
     if (!options.Has(name)) continue;
     const std::optional<std::int64_t> parsed = ParseLeverValue(*along, options.Value(name));
     if (!parsed) {
       status = RefuseInput(kCommand, std::string(name) + " takes a value of the lever's unit, not \"" +
-                                         options.Value(name) + "\"");
+                                         ReadableExcerpt(options.Value(name)) + "\"");
       return std::nullopt;
     }
     *value = *parsed;
@@ -54,9 +55,9 @@ std::string PointText(const SolveRequest& solve, const SolveResult& result) {
 void PrintText(const SolveCliOptions& options, const FrontierRequest& request, const FrontierResult& frontier) {
   const SolveRequest& solve = request.solve;
   std::printf("Plan: %s\n", ReadableText(options.simulate.plan).c_str());
-  std::printf("Along: %s (%s), in the plan %s\n", LeverWords(request.along).c_str(), request.along.name.c_str(),
+  std::printf("Along: %s (%s), in the plan %s\n", LeverWords(request.along).c_str(), LeverKey(request.along).c_str(),
               LeverValueText(request.along, frontier.planValue).c_str());
-  std::printf("Solved: %s (%s) for: %s\n", LeverWords(solve.lever).c_str(), solve.lever.name.c_str(),
+  std::printf("Solved: %s (%s) for: %s\n", LeverWords(solve.lever).c_str(), LeverKey(solve.lever).c_str(),
               TargetLine(solve).c_str());
   for (const FrontierPoint& point : frontier.points) {
     std::printf("  %-16s %s%s\n", LeverValueText(request.along, point.value).c_str(),

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "model/ReadableText.h"
 
 // How a command answers a command line it cannot take (exit status 1).
 enum class UsageErrorStyle {
-  UsageOnly,       // the usage line alone
   ReasonAndUsage,  // "prevora-cli: <reason>", then the usage line
   ReasonOrUsage,   // the reason when there is one, else the usage line
 };
@@ -44,6 +44,10 @@ struct CommandSyntax {
 inline bool LacksDoubleDash(const std::string& argument) { return !argument.starts_with("--"); }
 inline bool LacksDash(const std::string& argument) { return !argument.empty() && argument[0] != '-'; }
 
+// An argument as a refusal quotes it: control bytes escaped, a long one cut
+// after as much as a file path usually takes.
+inline std::string EchoedArgument(const std::string& argument) { return ReadableText(argument, 100); }
+
 // Prints the usage error in the command's style; returns the exit status 1.
 int ReportUsageError(UsageErrorStyle style, const char* usage, const std::string& reason);
 
@@ -64,10 +68,12 @@ std::optional<int> ParseCommandLine(const CliArgs& args, const CommandSyntax<Opt
       options.*option->flag = true;
     } else if (option && i + 1 < args.size()) {
       if (const char* refusal = option->store(options, args[++i])) return fail(refusal);
-    } else if (!option && plan.empty() && syntax.namesPlan(argument)) {
+    } else if (option) {
+      return fail(argument + " needs a value");
+    } else if (plan.empty() && syntax.namesPlan(argument)) {
       plan = argument;
     } else {
-      return fail("unexpected argument '" + argument + "'");
+      return fail("unexpected argument '" + EchoedArgument(argument) + "'");
     }
   }
   if (plan.empty() || (syntax.required && (options.*syntax.required).empty())) return fail(syntax.missing);

@@ -6,6 +6,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/SolveOptions.h"
+#include "cli/SolveWords.h"
 #include "model/JsonText.h"
 #include "model/NumberFormat.h"
 #include "model/PlanFieldLabels.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr std::array<const char*, 1> kOwnOptions = {"--metric"};
+constexpr std::array<const char*, 2> kOwnOptions = {"--metric", "--target"};
 constexpr const char* kCommand = "sensitivity";
 
 std::string Change(const SensitivityRequest& request, double change) {
@@ -28,8 +29,16 @@ std::string Change(const SensitivityRequest& request, double change) {
 }
 
 std::string FigureWords(const SensitivityRequest& request) {
-  if (request.odds) return "share of trials that never took new debt";
+  if (request.odds) {
+    return request.target.kind == TargetKind::NeverNewDebt ? "share of trials that never took new debt"
+                                                           : "share of trials whose savings lasted (never borrowed)";
+  }
   return MetricName(request.metric) + " in today's dollars";
+}
+
+std::string FigureKey(const SensitivityRequest& request) {
+  if (!request.odds) return MetricName(request.metric);
+  return request.target.kind == TargetKind::NeverNewDebt ? "noNewDebtShare" : "savingsLastedShare";
 }
 
 void PrintText(const SolveCliOptions& options, const SensitivityRequest& request, const SensitivityResult& result) {
@@ -56,16 +65,16 @@ void PrintText(const SolveCliOptions& options, const SensitivityRequest& request
 
 void PrintJson(const SolveCliOptions& options, const SensitivityRequest& request, const SensitivityResult& result) {
   std::printf("{\"plan\":%s,\"figure\":%s,\"base\":%.6g,\"inputs\":[", JsonQuoted(options.simulate.plan).c_str(),
-              JsonQuoted(request.odds ? "noNewDebtShare" : MetricName(request.metric)).c_str(), result.base);
+              JsonQuoted(FigureKey(request)).c_str(), result.base);
   for (std::size_t i = 0; i < result.rows.size(); ++i) {
     const SensitivityRow& row = result.rows[i];
     const PlanFieldLabel& label = PlanFieldLabels()[static_cast<std::size_t>(row.input.line)];
-    std::printf("%s{\"name\":%s,\"page\":%s,\"words\":%s,\"value\":%s,\"down\":%s,\"up\":%s,\"changeDown\":%.6g,"
-                "\"changeUp\":%.6g}",
-                i ? "," : "", JsonQuoted(label.name).c_str(), JsonQuoted(label.page).c_str(),
-                JsonQuoted(label.words).c_str(), LeverValueNumber(row.input, row.value).c_str(),
-                LeverValueNumber(row.input, row.down).c_str(), LeverValueNumber(row.input, row.up).c_str(),
-                row.changeDown, row.changeUp);
+    std::printf(
+        "%s{\"name\":%s,\"page\":%s,\"words\":%s,\"value\":%s,\"down\":%s,\"up\":%s,\"changeDown\":%.6g,"
+        "\"changeUp\":%.6g}",
+        i ? "," : "", JsonQuoted(label.name).c_str(), JsonQuoted(label.page).c_str(), JsonQuoted(label.words).c_str(),
+        LeverValueNumber(row.input, row.value).c_str(), LeverValueNumber(row.input, row.down).c_str(),
+        LeverValueNumber(row.input, row.up).c_str(), row.changeDown, row.changeUp);
   }
   std::printf("],\"forecasts\":%lld,\"milliseconds\":%.0f}\n", static_cast<long long>(result.forecasts),
               result.seconds * 1000.0);
@@ -83,14 +92,25 @@ int RunSensitivityCommand(const CliArgs& args) {
   SensitivityRequest request;
   if (options.Has("--metric")) {
     const std::optional<ComparisonMetric> metric = ParseMetric(options.Value("--metric"));
-    if (!metric) return RefuseInput(kCommand, "unknown metric \"" + options.Value("--metric") + "\"");
-    if (options.Has("--odds")) return RefuseInput(kCommand, "with --odds the figure is the share without new debt");
+    if (!metric)
+      return RefuseInput(kCommand, "--metric: unknown metric \"" + ReadableExcerpt(options.Value("--metric")) + "\"");
+    if (options.Has("--odds")) return RefuseInput(kCommand, "with --odds the figure is the share meeting --target");
     request.metric = *metric;
   }
   request.metric.past = options.simulate.past;
+  if (options.Has("--target")) {
+    if (!options.Has("--odds")) return RefuseInput(kCommand, "--target applies with --odds P only");
+    std::string error;
+    const std::optional<Target> target = ParseTarget(options.Value("--target"), error);
+    if (!target) return RefuseInput(kCommand, "--target: " + error);
+    request.target = *target;
+  }
   int status = 0;
   request.odds = OddsFromOptions(kCommand, options, plan, status);
   if (status != 0) return status;
+  if (const std::string problem = SensitivityRequestProblem(request); !problem.empty()) {
+    return RefuseInput(kCommand, "--target: " + problem);
+  }
   SolveControl control;
   control.progress = ShowSolveProgress;
   const SensitivityResult result = RunSensitivity(plan, request, control);

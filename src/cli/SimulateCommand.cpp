@@ -1,12 +1,12 @@
-#include <unistd.h>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "cli/CliSupport.h"
-#include "cli/HistorySource.h"
 #include "cli/Commands.h"
+#include "cli/HistorySource.h"
+#include "cli/ProgressLine.h"
 #include "cli/SimulateOptions.h"
 #include "cli/SimulateReport.h"
 #include "cli/YearTableOutput.h"
@@ -23,49 +23,36 @@ int UsageError(const std::string& message) {
 // The model the options ask for, or nothing after saying why on stderr;
 // `status` is the exit status to give then. `history` receives the history a
 // historical or bootstrap model runs on.
-std::unique_ptr<PathModel> BuildModel(const SimulateOptions& options, const PlanRecord& plan,
-                                      std::optional<HistorySource>& history, int& status) {
-  if (options.model == OddsModelKind::MonteCarlo) {
-    const std::string problem = MonteCarloModel::SettingsProblem(options.monteCarlo);
-    if (!problem.empty()) {
-      status = UsageError(problem);
-      return nullptr;
+std::shared_ptr<const PathModel> BuildModel(const SimulateOptions& options, const PlanRecord& plan,
+                                            std::optional<HistorySource>& history, int& status) {
+  std::optional<RatePath> means;
+  std::shared_ptr<const MarketHistory> data;
+  if (options.model == MarketModelKind::MonteCarlo) {
+    if (!options.rates.empty()) {
+      const std::optional<RatePathRead> read = ReadRatesForCli(options.rates, plan, RowCount(plan));
+      if (!read) {
+        status = 2;
+        return nullptr;
+      }
+      means = RatesOfFileFor(*read, plan);
     }
-    if (options.rates.empty()) return std::make_unique<MonteCarloModel>(plan, options.monteCarlo);
-    const std::optional<RatePathRead> read = ReadRatesForCli(options.rates, plan, RowCount(plan));
-    if (!read) {
-      status = 2;
-      return nullptr;
-    }
-    return std::make_unique<MonteCarloModel>(plan, options.monteCarlo, RatesOfFileFor(*read, plan));
-  }
-  if (!options.rates.empty()) {
+  } else if (!options.rates.empty()) {
     std::fputs("prevora-cli simulate: --rates sets the Monte Carlo model's means; the historical and bootstrap\n"
                "models replay the history's own rates\n",
                stderr);
     status = 2;
     return nullptr;
-  }
-  history = LoadHistoryForCli(options.history);
-  if (!history) {
-    status = 2;
-    return nullptr;
-  }
-  if (options.model == OddsModelKind::Bootstrap) {
-    const BootstrapSettings settings = BootstrapSettingsOf(options);
-    const std::string problem = BootstrapModel::SettingsProblem(history->history, settings);
-    if (!problem.empty()) {
-      status = UsageError(problem);
+  } else {
+    history = LoadHistoryForCli(options.history);
+    if (!history) {
+      status = 2;
       return nullptr;
     }
-    return std::make_unique<BootstrapModel>(plan, history->history, settings);
+    data = std::make_shared<const MarketHistory>(history->history);
   }
-  const std::string problem = HistoricalModel::SettingsProblem(plan, history->history, options.historical);
-  if (!problem.empty()) {
-    status = UsageError(problem);
-    return nullptr;
-  }
-  return std::make_unique<HistoricalModel>(plan, history->history, options.historical);
+  const MarketModelBuild build = BuildMarketModel(plan, options, data, means ? &*means : nullptr);
+  if (!build.model) status = UsageError(build.problem);
+  return build.model;
 }
 
 TableFormat TableFormatOf(SimulateFormat format) {
@@ -82,11 +69,12 @@ TableFormat TableFormatOf(SimulateFormat format) {
   return TableFormat::Text;
 }
 
-// A progress line for a person watching; redirected output stays clean.
 void ShowProgress(int done, int total) {
-  std::fprintf(stderr, "\rSimulating: %d of %d trials", done, total);
-  if (done == total) std::fputs("\r\x1b[K", stderr);
-  std::fflush(stderr);
+  if (done == total) {
+    EndProgressLine();
+  } else {
+    ShowProgressLine("Simulating: " + std::to_string(done) + " of " + std::to_string(total) + " trials");
+  }
 }
 
 int PrintTrial(const SimulateOptions& options, const PlanRecord& plan, const PathModel& model) {
@@ -95,7 +83,7 @@ int PrintTrial(const SimulateOptions& options, const PlanRecord& plan, const Pat
   }
   const TrialReplay replay = ReplayTrial(plan, model, options.trial - 1, options.past);
   const ForecastTable& table = options.currentDollars ? replay.currentTable : replay.table;
-  PrintYearTable(plan, table, options.allFields, TableFormatOf(options.format));
+  PrintYearTable(plan, table, options.allFields, TableFormatOf(options.format), options.currentDollars);
   return 0;
 }
 
@@ -110,7 +98,7 @@ int RunSimulateCommand(const CliArgs& args) {
   ReportPastInflation(plan, options.past);
   int status = 0;
   std::optional<HistorySource> history;
-  const std::unique_ptr<PathModel> model = BuildModel(options, plan, history, status);
+  const std::shared_ptr<const PathModel> model = BuildModel(options, plan, history, status);
   if (!model) return status;
 
   if (options.trial > 0) {
@@ -119,7 +107,7 @@ int RunSimulateCommand(const CliArgs& args) {
     OddsRunControl control;
     control.threads = options.threads;
     control.past = options.past;
-    if (isatty(STDERR_FILENO)) control.progress = ShowProgress;
+    control.progress = ShowProgress;
     const std::optional<OddsResult> result = RunOdds(plan, *model, control);
     if (!result) return 2;
     const SimulateSource source{history ? &*history : nullptr, dynamic_cast<const HistoricalModel*>(model.get())};

@@ -9,6 +9,8 @@
 #include <thread>
 
 #include "cli/CliSupport.h"
+#include "cli/OptionTable.h"
+#include "model/ReadableText.h"
 #include "odds/OddsRunner.h"
 
 namespace {
@@ -32,28 +34,28 @@ std::optional<long double> ParseReal(const std::string& text) {
 
 // Options that only some models read; giving them to another is a mistake
 // the user should hear about rather than a setting silently ignored.
-const std::map<std::string, std::set<OddsModelKind>> kModelOnly = {
-    {"--trials", {OddsModelKind::MonteCarlo, OddsModelKind::Bootstrap}},
-    {"--seed", {OddsModelKind::MonteCarlo, OddsModelKind::Bootstrap}},
-    {"--sd-taxable", {OddsModelKind::MonteCarlo}},
-    {"--sd-deferred", {OddsModelKind::MonteCarlo}},
-    {"--sd-realestate", {OddsModelKind::MonteCarlo}},
-    {"--sd-inflation", {OddsModelKind::MonteCarlo}},
-    {"--corr-returns", {OddsModelKind::MonteCarlo}},
-    {"--corr", {OddsModelKind::MonteCarlo}},
-    {"--history", {OddsModelKind::Historical, OddsModelKind::Bootstrap}},
-    {"--stocks-taxable", {OddsModelKind::Historical, OddsModelKind::Bootstrap}},
-    {"--stocks-deferred", {OddsModelKind::Historical, OddsModelKind::Bootstrap}},
-    {"--complete-only", {OddsModelKind::Historical}},
-    {"--block", {OddsModelKind::Bootstrap}},
+const std::map<std::string, std::set<MarketModelKind>> kModelOnly = {
+    {"--trials", {MarketModelKind::MonteCarlo, MarketModelKind::Bootstrap}},
+    {"--seed", {MarketModelKind::MonteCarlo, MarketModelKind::Bootstrap}},
+    {"--sd-taxable", {MarketModelKind::MonteCarlo}},
+    {"--sd-deferred", {MarketModelKind::MonteCarlo}},
+    {"--sd-realestate", {MarketModelKind::MonteCarlo}},
+    {"--sd-inflation", {MarketModelKind::MonteCarlo}},
+    {"--corr-returns", {MarketModelKind::MonteCarlo}},
+    {"--corr", {MarketModelKind::MonteCarlo}},
+    {"--history", {MarketModelKind::Historical, MarketModelKind::Bootstrap}},
+    {"--stocks-taxable", {MarketModelKind::Historical, MarketModelKind::Bootstrap}},
+    {"--stocks-deferred", {MarketModelKind::Historical, MarketModelKind::Bootstrap}},
+    {"--complete-only", {MarketModelKind::Historical}},
+    {"--block", {MarketModelKind::Bootstrap}},
 };
 
-std::string ModelNames(const std::set<OddsModelKind>& models) {
-  const std::map<OddsModelKind, std::string> names = {{OddsModelKind::MonteCarlo, "montecarlo"},
-                                                      {OddsModelKind::Historical, "historical"},
-                                                      {OddsModelKind::Bootstrap, "bootstrap"}};
+std::string ModelNames(const std::set<MarketModelKind>& models) {
+  const std::map<MarketModelKind, std::string> names = {{MarketModelKind::MonteCarlo, "montecarlo"},
+                                                      {MarketModelKind::Historical, "historical"},
+                                                      {MarketModelKind::Bootstrap, "bootstrap"}};
   std::string text;
-  for (const OddsModelKind model : models) text += (text.empty() ? "" : " or ") + names.at(model);
+  for (const MarketModelKind model : models) text += (text.empty() ? "" : " or ") + names.at(model);
   return text;
 }
 
@@ -73,7 +75,7 @@ class Parser {
       } else if (options_.plan.empty()) {
         options_.plan = arg;
       } else {
-        error_ = "unexpected argument \"" + arg + "\"";
+        error_ = "unexpected argument \"" + EchoedArgument(arg) + "\"";
       }
     }
     if (error_.empty()) CheckCombination();
@@ -122,7 +124,7 @@ class Parser {
     if (handler == handlers.end()) {
       error_ = "unknown option " + name;
     } else if (!handler->second(value)) {
-      error_ = "unusable value \"" + value + "\" for " + name;
+      error_ = "unusable value \"" + ReadableExcerpt(value) + "\" for " + name;
     }
   }
 
@@ -163,11 +165,11 @@ class Parser {
 
   bool Model(const std::string& text) {
     if (text == "montecarlo")
-      options_.model = OddsModelKind::MonteCarlo;
+      options_.model = MarketModelKind::MonteCarlo;
     else if (text == "historical")
-      options_.model = OddsModelKind::Historical;
+      options_.model = MarketModelKind::Historical;
     else if (text == "bootstrap")
-      options_.model = OddsModelKind::Bootstrap;
+      options_.model = MarketModelKind::Bootstrap;
     else
       return false;
     return true;
@@ -200,7 +202,7 @@ class Parser {
       error_ = "--all-fields and --format tsv apply to --trial N only";
     }
     if (options_.threads == 0) {
-      options_.threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxOddsThreads);
+      options_.threads = OddsThreads();
     }
   }
 
@@ -212,7 +214,3 @@ class Parser {
 }  // namespace
 
 SimulateParse ParseSimulateOptions(const CliArgs& args) { return Parser().Run(args); }
-
-BootstrapSettings BootstrapSettingsOf(const SimulateOptions& options) {
-  return BootstrapSettingsFrom(options.monteCarlo, options.historical, options.block);
-}

@@ -5,22 +5,15 @@
 
 #include "cli/Commands.h"
 #include "cli/YearTableOutput.h"
-#include "odds/BootstrapModel.h"
-#include "odds/HistoricalModel.h"
-#include "odds/MonteCarloModel.h"
 #include "markets/RecordedInflation.h"
+#include "odds/MarketModelFactory.h"
 
-enum class OddsModelKind { MonteCarlo, Historical, Bootstrap };
 enum class SimulateFormat { Text, Json, Csv, Tsv };
 
 // What `prevora-cli simulate` was asked to do.
-struct SimulateOptions {
+struct SimulateOptions : MarketModelSettings {
   std::string plan;
-  OddsModelKind model = OddsModelKind::MonteCarlo;
-  MonteCarloSettings monteCarlo;
-  HistoricalSettings historical;
   std::string history;  // empty: the built-in history
-  int block = 5;        // bootstrap years taken together
   std::string rates;    // a rate file the Monte Carlo draws center on, or empty for the plan's rates
   int threads = 0;  // 0: as many as the machine has
   int trial = 0;    // 1-based; 0 runs the whole simulation
@@ -36,6 +29,3 @@ struct SimulateParse {
 };
 
 SimulateParse ParseSimulateOptions(const CliArgs& args);
-
-// The bootstrap's settings: trials and seed as for Monte Carlo, stock shares as for the history.
-BootstrapSettings BootstrapSettingsOf(const SimulateOptions& options);

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "engine/DollarViews.h"
+#include "markets/BuiltInHistory.h"
 #include "model/JsonText.h"
 #include "model/NumberFormat.h"
 #include "model/ReadableText.h"
-#include "markets/BuiltInHistory.h"
 
 namespace {
 
@@ -80,8 +80,9 @@ void PrintSettingsText(const SimulateOptions& options, const OddsResult& result,
 
 void PrintText(const SimulateOptions& options, const OddsResult& result, const SimulateSource& source) {
   PrintSettingsText(options, result, source);
-  std::printf("\nNever took new debt: %s of trials\n\nDeepest shortfall reached:\n",
-              Percent(result.NoNewDebtShare()).c_str());
+  std::printf("\nSavings lasted (never borrowed): %s of trials\nNever took new debt: %s of trials\n\n"
+              "Deepest shortfall reached:\n",
+              Percent(result.SavingsLastedShare()).c_str(), Percent(result.NoNewDebtShare()).c_str());
   for (int i = 0; i < kShortfallLevelCount; ++i) {
     const auto level = static_cast<ShortfallLevel>(i);
     std::printf("  %-33s %8s\n", ShortfallLevelText(level), Percent(result.LevelShare(level)).c_str());
@@ -180,7 +181,8 @@ void PrintJson(const SimulateOptions& options, const OddsResult& result, const S
               JsonSettings(options, source.history, source.historical).c_str());
   std::printf("  \"seed\": %s,\n  \"trials\": %d,\n",
               source.historical ? "null" : std::to_string(options.monteCarlo.seed).c_str(), result.trials);
-  std::printf("  \"headline\": {\"noNewDebtShare\": %.4f},\n  \"levels\": [\n", result.NoNewDebtShare());
+  std::printf("  \"headline\": {\"savingsLastedShare\": %.4f, \"noNewDebtShare\": %.4f},\n  \"levels\": [\n",
+              result.SavingsLastedShare(), result.NoNewDebtShare());
   for (int i = 0; i < kShortfallLevelCount; ++i) {
     const auto level = static_cast<ShortfallLevel>(i);
     std::printf("    {\"key\": \"%s\", \"text\": \"%s\", \"trials\": %d, \"share\": %.4f}%s\n",
@@ -193,9 +195,14 @@ void PrintJson(const SimulateOptions& options, const OddsResult& result, const S
   std::printf("  \"worstTrial\": %d,\n  \"years\": [\n", result.WorstTrial() + 1);
   for (std::size_t i = 0; i < result.years.size(); ++i) {
     const YearBands& year = result.years[i];
-    std::printf("    {\"year\": %lld, \"age1\": %lld, \"current\": %s, \"inflated\": %s}%s\n",
-                static_cast<long long>(year.year), static_cast<long long>(year.age1), JsonBands(year.current).c_str(),
-                JsonBands(year.inflated).c_str(), i + 1 < result.years.size() ? "," : "");
+    // "today" and "future" name the views as the window does; "current" and
+    // "inflated" stay for this release for programs that read them.
+    const std::string today = JsonBands(year.current);
+    const std::string future = JsonBands(year.inflated);
+    std::printf(
+        "    {\"year\": %lld, \"age1\": %lld, \"today\": %s, \"future\": %s, \"current\": %s, \"inflated\": %s}%s\n",
+        static_cast<long long>(year.year), static_cast<long long>(year.age1), today.c_str(), future.c_str(),
+        today.c_str(), future.c_str(), i + 1 < result.years.size() ? "," : "");
   }
   std::printf("  ],\n  \"caution\": %s\n}\n", JsonQuoted(kCaution).c_str());
 }

@@ -13,6 +13,7 @@
 #include "model/ReadableText.h"
 #include "odds/ShortfallLevel.h"
 #include "odds/TrialForecast.h"
+#include "solve/SolveAdvice.h"
 #include "solve/SolveSummary.h"
 
 namespace {
@@ -24,7 +25,7 @@ void PrintText(const SolveCliOptions& options, const PlanRecord& plan, const Sol
                const SolveResult& result) {
   const Lever& lever = request.lever;
   std::printf("Plan: %s\n", ReadableText(options.simulate.plan).c_str());
-  std::printf("Lever: %s (%s), in the plan %s; bounds %s to %s\n", LeverWords(lever).c_str(), lever.name.c_str(),
+  std::printf("Lever: %s (%s), in the plan %s; bounds %s to %s\n", LeverWords(lever).c_str(), LeverKey(lever).c_str(),
               LeverValueText(lever, result.planValue).c_str(), LeverValueText(lever, result.bounds.min).c_str(),
               LeverValueText(lever, result.bounds.max).c_str());
   std::printf("Target: %s\n", TargetLine(request).c_str());
@@ -32,20 +33,32 @@ void PrintText(const SolveCliOptions& options, const PlanRecord& plan, const Sol
     std::printf("Answer: %s\n", AnswerLine(request, result).c_str());
     std::printf("Proof: %s\n", ProofLine(request, result).c_str());
     if (!request.odds) std::printf("At the answer: %s\n", ForecastSummary(request, plan, result.answer.value).c_str());
+    const std::string warning = ContributionLimitWarning(plan, lever, result.answer.value);
+    if (!warning.empty()) std::printf("Warning: %s.\n", warning.c_str());
   } else {
     std::printf("No answer: %s\n", result.reason.c_str());
+    if (const std::optional<Target> target = MeaningfulTarget(plan, request, result)) {
+      std::printf("Suggestion: %s: --target %s\n", MeaningfulTargetWords(plan, request, result).c_str(),
+                  TargetKey(*target).c_str());
+    }
   }
   std::printf("Forecasts run: %lld in %.0f ms\n", static_cast<long long>(result.forecasts), result.seconds * 1000.0);
   if (request.odds) std::puts("These odds come from a model of markets, not from the future: they are not a promise.");
 }
 
-void PrintJson(const SolveCliOptions& options, const SolveRequest& request, const SolveResult& result) {
+void PrintJson(const SolveCliOptions& options, const PlanRecord& plan, const SolveRequest& request,
+               const SolveResult& result) {
   const Lever& lever = request.lever;
   const std::string bounds = ",\"min\":" + LeverValueNumber(lever, result.bounds.min) +
                              ",\"max\":" + LeverValueNumber(lever, result.bounds.max);
   std::printf("{\"plan\":%s,\"lever\":%s,%s,", JsonQuoted(options.simulate.plan).c_str(),
               LeverJson(lever, result.planValue, bounds).c_str(), TargetAndOddsJson(request).c_str());
   std::printf("%s,", ResultJson(request, result).c_str());
+  const std::optional<Target> proposed = MeaningfulTarget(plan, request, result);
+  std::printf("\"proposedTarget\":%s,", proposed ? JsonQuoted(TargetKey(*proposed)).c_str() : "null");
+  const std::string warning =
+      result.status == SolveStatus::Solved ? ContributionLimitWarning(plan, request.lever, result.answer.value) : "";
+  std::printf("\"limitWarning\":%s,", warning.empty() ? "null" : JsonQuoted(warning).c_str());
   std::printf("\"forecasts\":%lld,\"milliseconds\":%.0f}\n", static_cast<long long>(result.forecasts),
               result.seconds * 1000.0);
 }
@@ -70,7 +83,7 @@ int RunSolveCommand(const CliArgs& args) {
   const SolveResult result = Solve(plan, *request, control);
   EndSolveProgress();
   if (options.json) {
-    PrintJson(options, *request, result);
+    PrintJson(options, plan, *request, result);
   } else {
     PrintText(options, plan, *request, result);
   }

@@ -4,7 +4,7 @@
 #include "solve/SolveSummary.h"
 
 std::string LeverJson(const Lever& lever, std::int64_t planValue, const std::string& extra) {
-  return "{\"name\":" + JsonQuoted(lever.name) + ",\"words\":" + JsonQuoted(LeverWords(lever)) +
+  return "{\"name\":" + JsonQuoted(LeverKey(lever)) + ",\"words\":" + JsonQuoted(LeverWords(lever)) +
          ",\"unit\":" + JsonQuoted(UnitKey(lever)) + ",\"plan\":" + LeverValueNumber(lever, planValue) + extra + "}";
 }
 

@@ -1,34 +1,35 @@
 #include "cli/SolveOptions.h"
 
-#include <unistd.h>
-
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <set>
 
 #include "cli/HistorySource.h"
-#include "odds/BootstrapModel.h"
-#include "odds/HistoricalModel.h"
-#include "odds/MonteCarloModel.h"
+#include "cli/ProgressLine.h"
+#include "cli/SolveWords.h"
+#include "model/ReadableText.h"
 
 namespace {
 
 // simulate's options that describe one run's output, not the odds.
 const std::set<std::string> kOutputOnly = {"--trial", "--all-fields", "--current-dollars"};
 
+// Read as every other number of the command line (no hex, no blanks), in
+// whole hundredths of a percent.
 std::optional<std::int64_t> PercentHundredths(const std::string& text) {
-  std::size_t used = 0;
-  double value = 0.0;
-  try {
-    value = std::stod(text, &used);
-  } catch (...) {
-    return std::nullopt;
-  }
-  if (used != text.size() || !std::isfinite(value) || value <= 0.0 || value > 100.0) return std::nullopt;
-  return static_cast<std::int64_t>(std::llround(value * 100.0));
+  long double value = 0.0L;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end || !(value >= 0.01L && value <= 100.0L)) return std::nullopt;
+  return std::llround(value * 100.0L);
 }
 
 }  // namespace
+
+std::string NamingOption(const std::string& option, const std::string& error) {
+  return error.starts_with("--") ? error : option + ": " + error;
+}
 
 std::string SolveCliOptions::Value(const std::string& name, const std::string& otherwise) const {
   const auto found = values.find(name);
@@ -77,49 +78,29 @@ std::optional<SolveOdds> OddsFromOptions(const char* command, const SolveCliOpti
                                          int& status) {
   if (!options.Has("--odds")) return std::nullopt;
   const std::optional<std::int64_t> percent = PercentHundredths(options.Value("--odds"));
-  if (!percent || *percent <= 0) {
-    status = RefuseInput(command, "--odds takes a percentage above 0 and at most 100, not \"" +
-                                      options.Value("--odds") + "\"");
+  if (!percent) {
+    status = RefuseInput(command, "--odds takes a percentage from 0.01 to 100, not \"" +
+                                      ReadableExcerpt(options.Value("--odds")) + "\"");
     return std::nullopt;
   }
   const SimulateOptions& simulate = options.simulate;
   SolveOdds odds;
   odds.percentHundredths = *percent;
   odds.threads = simulate.threads;
-  if (simulate.model == OddsModelKind::MonteCarlo) {
-    if (const std::string problem = MonteCarloModel::SettingsProblem(simulate.monteCarlo); !problem.empty()) {
-      status = RefuseInput(command, problem);
+  std::shared_ptr<const MarketHistory> data;
+  if (simulate.model != MarketModelKind::MonteCarlo) {
+    std::optional<HistorySource> source = LoadHistoryForCli(simulate.history);
+    if (!source) {
+      status = 2;
       return std::nullopt;
     }
-    const MonteCarloSettings settings = simulate.monteCarlo;
-    odds.model = [settings](const PlanRecord& moved) { return std::make_unique<MonteCarloModel>(moved, settings); };
-    return odds;
+    data = std::make_shared<const MarketHistory>(std::move(source->history));
   }
-  std::optional<HistorySource> source = LoadHistoryForCli(simulate.history);
-  if (!source) {
-    status = 2;
+  const MarketModelBuild build = BuildMarketModelForPlans(plan, simulate, data, odds.model);
+  if (!build.model) {
+    status = RefuseInput(command, build.problem);
     return std::nullopt;
   }
-  const auto data = std::make_shared<const MarketHistory>(std::move(source->history));
-  if (simulate.model == OddsModelKind::Bootstrap) {
-    const BootstrapSettings settings = BootstrapSettingsOf(simulate);
-    if (const std::string problem = BootstrapModel::SettingsProblem(*data, settings); !problem.empty()) {
-      status = RefuseInput(command, problem);
-      return std::nullopt;
-    }
-    odds.model = [data, settings](const PlanRecord& moved) {
-      return std::make_unique<BootstrapModel>(moved, *data, settings);
-    };
-    return odds;
-  }
-  const HistoricalSettings settings = simulate.historical;
-  if (const std::string problem = HistoricalModel::SettingsProblem(plan, *data, settings); !problem.empty()) {
-    status = RefuseInput(command, problem);
-    return std::nullopt;
-  }
-  odds.model = [data, settings](const PlanRecord& moved) {
-    return std::make_unique<HistoricalModel>(moved, *data, settings);
-  };
   return odds;
 }
 
@@ -128,12 +109,12 @@ std::optional<SolveRequest> RequestFromOptions(const char* command, const SolveC
   std::string error;
   const std::optional<Lever> lever = ParseLever(options.Value(leverOption), options.Value("--person", "1"), error);
   if (!lever) {
-    status = RefuseInput(command, error);
+    status = RefuseInput(command, NamingOption(leverOption, error));
     return std::nullopt;
   }
-  const std::optional<Target> target = ParseTarget(options.Value("--target", kDefaultTargetKey), error);
+  const std::optional<Target> target = ParseTarget(options.Value("--target", "never-borrow"), error);
   if (!target) {
-    status = RefuseInput(command, error);
+    status = RefuseInput(command, NamingOption("--target", error));
     return std::nullopt;
   }
   SolveRequest request(*lever, *target);
@@ -143,7 +124,7 @@ std::optional<SolveRequest> RequestFromOptions(const char* command, const SolveC
     *bound = ParseLeverValue(*lever, options.Value(name));
     if (!*bound) {
       status = RefuseInput(command, std::string(name) + " takes a value of the lever's unit, not \"" +
-                                        options.Value(name) + "\"");
+                                        ReadableExcerpt(options.Value(name)) + "\"");
       return std::nullopt;
     }
   }
@@ -156,21 +137,8 @@ std::optional<SolveRequest> RequestFromOptions(const char* command, const SolveC
   return request;
 }
 
-namespace {
-
-bool Watching() {
-  static const bool watching = isatty(STDERR_FILENO) != 0;
-  return watching;
-}
-
-}  // namespace
-
-void EndSolveProgress() {
-  if (Watching()) std::fputs("\r\x1b[K", stderr);
-}
+void EndSolveProgress() { EndProgressLine(); }
 
 void ShowSolveProgress(std::int64_t forecasts) {
-  if (!Watching()) return;
-  std::fprintf(stderr, "\rSolving: %lld forecasts", static_cast<long long>(forecasts));
-  std::fflush(stderr);
+  ShowProgressLine("Solving: " + std::to_string(forecasts) + " forecasts");
 }

@@ -13,7 +13,7 @@
 // The command line shared by solve, frontier and sensitivity: the command's
 // own options, --odds P and every option of simulate for the odds.
 struct SolveCliOptions {
-  SimulateOptions simulate;  // the plan and the odds' settings
+  SimulateOptions simulate;                   // the plan and the odds' settings
   std::map<std::string, std::string> values;  // the command's own options by name
   bool json = false;
 
@@ -32,6 +32,9 @@ SolveCliParse ParseSolveCommandLine(const CliArgs& args, std::span<const char* c
 
 // Prints "prevora-cli COMMAND: reason" and returns the status for input
 // that cannot be used (2).
+// A refusal of an option's value that says which option it is about.
+std::string NamingOption(const std::string& option, const std::string& error);
+
 int RefuseInput(const char* command, const std::string& reason);
 
 // The odds the options ask for (nothing without --odds); on a problem says

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/DollarViews.h"
 #include "engine/ForecastColumns.h"
 #include "model/JsonText.h"
 #include "model/NumberFormat.h"
@@ -23,12 +24,16 @@ std::vector<std::vector<std::string>> BuildCells(const PlanRecord& plan, const F
                                                  std::span<const ForecastColumn> columns, TableFormat format) {
   const bool text = format == TableFormat::Text;
   std::vector<std::vector<std::string>> rows;
+  // The text table shows both ages as the plan page does; the exports keep their columns.
+  const bool age2 = text && plan.SecondPerson;
   std::vector<std::string> header = {"Year", "Age1"};
+  if (age2) header.emplace_back("Age2");
   for (const ForecastColumn& column : columns) header.emplace_back(text && column.title ? column.title : column.name);
   rows.push_back(header);
   for (int a = 1; a <= RowCount(plan); ++a) {
     std::vector<std::string> row = {std::to_string(static_cast<std::int64_t>(plan.CurrentYear) + a - 1),
                                     std::to_string(static_cast<std::int64_t>(plan.Age1) + a - 1)};
+    if (age2) row.push_back(std::to_string(static_cast<std::int64_t>(plan.Age2) + a - 1));
     for (const ForecastColumn& column : columns) {
       const std::int64_t value = table.Year(a).*column.field;
       row.push_back(text ? FormatDollars(value) : std::to_string(value));
@@ -81,10 +86,12 @@ void PrintJson(const std::vector<std::vector<std::string>>& rows) {
 
 }  // namespace
 
-void PrintYearTable(const PlanRecord& plan, const ForecastTable& table, bool allFields, TableFormat format) {
+void PrintYearTable(const PlanRecord& plan, const ForecastTable& table, bool allFields, TableFormat format,
+                    bool currentDollars) {
   const auto rows = BuildCells(plan, table, ChosenColumns(allFields), format);
   switch (format) {
     case TableFormat::Text:
+      std::printf("%s\n", DollarViewName(currentDollars, plan.CurrentYear).c_str());
       PrintAligned(rows);
       break;
     case TableFormat::Tsv:

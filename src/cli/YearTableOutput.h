@@ -7,6 +7,8 @@ enum class TableFormat { Text, Tsv, Csv, Json };
 
 // Prints the used years of a forecast table on stdout: Year, Age1 and the plan
 // page's money columns (every field with `allFields`), aligned under the
-// page's titles as text, with field names as TSV or CSV, or as a JSON array
-// of one object a year keyed by the field names.
-void PrintYearTable(const PlanRecord& plan, const ForecastTable& table, bool allFields, TableFormat format);
+// page's titles as text (after a line naming the dollars shown, with Age2 for
+// two persons), with field names as TSV or CSV, or as a JSON array of one
+// object a year keyed by the field names.
+void PrintYearTable(const PlanRecord& plan, const ForecastTable& table, bool allFields, TableFormat format,
+                    bool currentDollars);

@@ -8,6 +8,7 @@ namespace {
 
 const CliCommand kCommands[] = {
     {"sample", kSampleUsage, RunSampleCommand},
+    {"new", kNewPlanUsage, RunNewPlanCommand},
     {"check", kCheckUsage, RunCheckCommand},
     {"forecast", kForecastUsage, RunForecastCommand},
     {"explain", kExplainUsage, RunExplainCommand},

@@ -3,6 +3,6 @@
 #include "engine/Forecast.h"
 
 ForecastTable ForecastOf(const PlanRecord& plan, bool currentDollars, const RateSource& rates, PastInflationRule past) {
-  return ForecastInView(plan, rates ? WithPastInflation(rates(plan), past) : PlanRatePath(plan, past), currentDollars)
+  return ForecastInView(plan, rates ? WithPastInflation(rates(plan), past, plan) : PlanRatePath(plan, past), currentDollars)
       .table;
 }

@@ -73,7 +73,7 @@ std::string FieldTitle(int slot);
 std::string ExplanationLine(const ExplainItem& item);
 // An indented tree, one term a line.
 std::string ExplanationText(const Explanation& explanation);
-// {"field","year","age","view","value","op","terms":[{"label","amount","kind","op",...}]}:
+// {"field","year","age","dollars","view","value","op","terms":[{"label","amount","kind","op",...}]}:
 // "amount" is what a term adds to its parent; "op" says how a node is made:
 // "sum" of its terms, "product" of "base" and "factor" (its terms, if any,
 // add up to the base), or a given "value". A cell taken away has "sign": -1,

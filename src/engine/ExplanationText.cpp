@@ -87,9 +87,12 @@ std::string ExplanationText(const Explanation& explanation) {
   return out;
 }
 
+// "dollars" names the view as the window does; "view" keeps its old words
+// for this release, for programs that read them.
 std::string ExplanationJson(const Explanation& explanation) {
   std::string out = "{\"field\":" + JsonQuoted(explanation.field) + ",\"year\":" + std::to_string(explanation.year) +
-                    ",\"age\":" + std::to_string(explanation.age) + ",\"view\":\"" +
+                    ",\"age\":" + std::to_string(explanation.age) + ",\"dollars\":\"" +
+                    (explanation.currentDollars ? "today" : "future") + "\",\"view\":\"" +
                     (explanation.currentDollars ? "current" : "inflated") +
                     "\",\"value\":" + std::to_string(explanation.value) + ",\"op\":\"" +
                     (explanation.terms.empty() ? "value" : "sum") + "\"";

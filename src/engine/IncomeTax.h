@@ -4,6 +4,7 @@
 
 #include "engine/ForecastTable.h"
 #include "engine/RunFactors.h"
+#include "engine/TaxFactors.h"
 #include "model/PlanRecord.h"
 
 // Income taxes and FICA of a forecast year after the first. The federal tax
@@ -51,8 +52,7 @@ std::int64_t TaxableSocialSecurity(const PlanRecord& plan, std::int64_t income, 
 
 // Federal tax on taxable income w (>= 0) at tax index t, at most 35 percent of w.
 long double FederalTaxCurve(long double w, long double t, bool joint);
-// The curve's exponent, and the tax given t raised to the exponent less one.
-long double TaxCurveExponent(bool joint);
+// The tax given t raised to the curve's exponent less one.
 long double FederalTaxOnCurve(long double w, long double divisor, bool joint);
 
 // Social Security tax on a salary: 6.2 percent up to the wage base indexed to
@@ -61,7 +61,3 @@ long double FederalTaxOnCurve(long double w, long double divisor, bool joint);
 std::int64_t SocialSecurityTax(const PlanRecord& plan, std::int64_t salary);
 std::int64_t SocialSecurityTaxAt(long double index, std::int64_t salary);
 std::int64_t MedicareTax(std::int64_t salary);
-
-// 1 + today's state and city tax / today's federal tax (1 without a federal tax).
-long double StateTaxFactor1(const PlanRecord& plan);
-long double StateTaxFactor2(const PlanRecord& plan);

@@ -47,6 +47,7 @@ void RatePath::SetYear(int a, const YearRates& rates) {
 RatePath RatePath::WithPlanRatesFrom(int a, const PlanRecord& plan) const {
   RatePath path = FromPlan(plan);
   path.past_ = past_;
+  path.pastRate_ = pastRate_;
   for (int y = 1; y < std::min(a, kForecastRows + 1); ++y) path.years_[static_cast<std::size_t>(y - 1)] = Year(y);
   return path;
 }

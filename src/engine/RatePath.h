@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -54,9 +55,14 @@ class RatePath {
   // take year 1's rate, as the first design did.
   void SetPast(std::shared_ptr<const PastInflation> past) { past_ = std::move(past); }
   const PastInflation* Past() const { return past_.get(); }
+  // The inflation of years before year 1 that no record covers: year 1's,
+  // unless a rate is set (the plan's own, whatever rates the run replays).
+  void SetPastRate(long double percent) { pastRate_ = percent; }
+  long double PastRate() const { return pastRate_.value_or(Year(1).Inflation); }
 
  private:
   std::array<YearRates, kForecastRows> years_{};
   int count_ = 0;
   std::shared_ptr<const PastInflation> past_;
+  std::optional<long double> pastRate_;
 };

@@ -45,6 +45,16 @@ LineRead ReadLine(std::istream& in, std::string& line) {
   return LineRead::Line;
 }
 
+// Whether only blank lines are left: a file ended by an empty line or two
+// still ends there.
+bool OnlyBlankLinesLeft(std::istream& in) {
+  std::string line;
+  for (LineRead read = ReadLine(in, line); read != LineRead::End; read = ReadLine(in, line)) {
+    if (read == LineRead::TooLong || !TrimCsvField(line).empty()) return false;
+  }
+  return true;
+}
+
 // Why a row's rates cannot be forecast with, or an empty text.
 std::string RateRowProblem(const std::array<long double, kColumns>& values, const std::vector<std::string>& fields) {
   for (std::size_t c = 1; c < kColumns; ++c) {
@@ -84,11 +94,15 @@ RatePathRead ReadRatePathCsv(std::istream& in, const std::string& fileName, std:
     ++number;
     const std::int64_t year = firstYear + static_cast<std::int64_t>(rates.size());
     if (read == LineRead::TooLong) return Refuse(fileName, number, "the line is too long");
+    if (read == LineRead::Line && TrimCsvField(line).empty()) {
+      if (!OnlyBlankLinesLeft(in)) return Refuse(fileName, number, "an empty line comes before more rows");
+      read = LineRead::End;
+    }
     // A scenario may cover only the first years; the caller fills in the rest.
     if (read == LineRead::End && !rates.empty()) break;
     if (read == LineRead::End) {
-      return Refuse(fileName, number, "the file holds no rates; the first row must be the year " +
-                                          std::to_string(firstYear));
+      return Refuse(fileName, number,
+                    "the file holds no rates; the first row must be the year " + std::to_string(firstYear));
     }
     const std::vector<std::string> fields = SplitCsvFields(line);
     if (fields.size() != kColumns) {

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "engine/Factors.h"
-#include "engine/IncomeTax.h"
 #include "engine/PowerMemo.h"
+#include "engine/TaxFactors.h"
 #include "model/FilingStatus.h"
 #include "model/HomeSituation.h"
 
@@ -15,15 +15,15 @@ using RowValues = std::array<long double, kForecastRows + 1>;
 
 bool SameFactor(long double a, long double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
 
-// out[m] for first <= m <= last: the product of `history` years at row b's
-// factor (years before the forecast) and of the factors of rows b .. b + m - 1,
-// multiplied in year order. While the rows repeat row b's factor the product is
-// one power of it, as a rate that never changes gives.
-void SpanProducts(PowerMemo& powers, const RowValues& factors, int b, std::int64_t history, int first, int last,
-                  long double* out) {
+// out[m] for first <= m <= last: the product of `history` years at
+// `historyFactor` (years before the forecast) and of the factors of rows b ..
+// b + m - 1, multiplied in year order. While the rows repeat the history's
+// factor the product is one power of it, as a rate that never changes gives.
+void SpanProducts(PowerMemo& powers, const RowValues& factors, int b, std::int64_t history, long double historyFactor,
+                  int first, int last, long double* out) {
   const long double base = factors[static_cast<std::size_t>(b)];
-  bool constant = true;
-  long double running = 1.0L;
+  bool constant = history == 0 || SameFactor(historyFactor, base);
+  long double running = constant ? 1.0L : powers.Power(historyFactor, history);
   for (int m = 0; m <= last; ++m) {
     if (m > 0) {
       const long double factor = factors[static_cast<std::size_t>(b + m - 1)];
@@ -40,7 +40,7 @@ void SpanProducts(PowerMemo& powers, const RowValues& factors, int b, std::int64
 // The product of the factors of rows 1 .. k.
 long double ProductFromFirstRow(PowerMemo& powers, const RowValues& factors, int k) {
   RowValues products{};
-  SpanProducts(powers, factors, 1, 0, k, k, products.data());
+  SpanProducts(powers, factors, 1, 0, 1.0L, k, k, products.data());
   return products[static_cast<std::size_t>(k)];
 }
 
@@ -97,14 +97,15 @@ void RunFactors::FillInflation(PowerMemo& powers, const RatePath& path) {
     guarded[a] = inflation > 0.0L ? rawInflation_[a] : 1.0L;
     allPositive = allPositive && inflation > 0.0L;
   }
+  pastFactor_ = InflationFactorOf(path.PastRate());
   // Runs read indices of at most rows - 1 years.
   const int last = std::max(rows - 1, 0);
-  SpanProducts(powers, rawInflation_, 1, 0, 0, last, rawIndex_.data());
+  SpanProducts(powers, rawInflation_, 1, 0, 1.0L, 0, last, rawIndex_.data());
   // With inflation positive in every year both indices are the same products.
   if (allPositive) {
     inflationIndex_ = rawIndex_;
   } else {
-    SpanProducts(powers, guarded, 1, 0, 0, last, inflationIndex_.data());
+    SpanProducts(powers, guarded, 1, 0, 1.0L, 0, last, inflationIndex_.data());
   }
   // The tax index spans the same years, before the forecast as well. Year 1's
   // is the wage base's, wanted even when the plan leaves no row to show.
@@ -119,7 +120,8 @@ void RunFactors::FillInflation(PowerMemo& powers, const RatePath& path) {
     return;
   }
   const int b = static_cast<int>(std::max<std::int64_t>(start, 1));
-  SpanProducts(powers, guarded, b, b - start, start >= 1 ? 1 : 0, built_ - b, taxIndex_.data() + b);
+  SpanProducts(powers, guarded, b, b - start, FlooredInflationFactor(path.PastRate()), start >= 1 ? 1 : 0, built_ - b,
+               taxIndex_.data() + b);
 }
 
 long double RunFactors::TaxCurveDivisor(int a) const {
@@ -135,10 +137,10 @@ long double RunFactors::TaxCurveDivisor(int a) const {
 
 long double RunFactors::InflationOver(PowerMemo& powers, std::int64_t n, const PastInflation* past) const {
   if (n < 0 && past != nullptr) {
-    return 1.0L / PastProduct(powers, *past, plan.CurrentYear + n, plan.CurrentYear, rawInflation_[1], InflationFactorOf);
+    return 1.0L /
+           PastProduct(powers, *past, plan.CurrentYear + n, plan.CurrentYear, rawInflation_[1], InflationFactorOf);
   }
-  // Years before the forecast take the first year's rate.
-  if (n < 0) return powers.Power(rawInflation_[1], n);
+  if (n < 0) return powers.Power(pastFactor_, n);
   return rawIndex_[static_cast<std::size_t>(std::min<std::int64_t>(n, rows))];
 }
 
@@ -159,7 +161,8 @@ void RunFactors::FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int
     const int b = static_cast<int>(firstPaid);
     long double* out = salary_[p].data() + b;
     const PastInflation* past = start < 1 ? path.Past() : nullptr;
-    SpanProducts(powers, escalation, b, past != nullptr ? 0 : b - start, 0, static_cast<int>(lastPaid) - b, out);
+    SpanProducts(powers, escalation, b, past != nullptr ? 0 : b - start, GrowthFactorOf(path.PastRate(), growth), 0,
+                 static_cast<int>(lastPaid) - b, out);
     long double base = startAge == age ? 1.0L : InflationOver(powers, static_cast<std::int64_t>(startAge) - age, past);
     // The years from a past start age to now escalate at their recorded inflation too.
     if (past != nullptr) {

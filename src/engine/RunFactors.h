@@ -72,6 +72,7 @@ class RunFactors {
   RowValues propertyGrowth_{};
   RowValues rawInflation_{};  // 1 + inflation / 100 of each row
   RowValues rawIndex_{};      // products of rawInflation_ from row 1
+  long double pastFactor_ = 1.0L;  // 1 + inflation / 100 of years before row 1 without a record
   std::array<RowValues, 2> salary_{};
   std::array<RowValues, 2> pension_{};
   std::array<RowValues, 2> benefit_{};
@@ -91,6 +92,6 @@ class RunFactors {
                   long double growth, std::int32_t pensionAge, long double cola, std::int32_t benefitAge,
                   const RatePath& path);
   // The price factor over n years from now; years before the forecast take
-  // the past's recorded rates when it is given.
+  // the past's recorded rates when it is given, else the path's past rate.
   long double InflationOver(PowerMemo& powers, std::int64_t n, const PastInflation* past) const;
 };

@@ -15,8 +15,9 @@ std::shared_ptr<const PastInflation> RecordedInflation() {
   return recorded;
 }
 
-RatePath WithPastInflation(RatePath path, PastInflationRule rule) {
+RatePath WithPastInflation(RatePath path, PastInflationRule rule, const PlanRecord& plan) {
   path.SetPast(rule == PastInflationRule::Recorded ? RecordedInflation() : nullptr);
+  path.SetPastRate(plan.InflationRate);
   return path;
 }
 
@@ -26,5 +27,5 @@ std::string PastInflationNote(std::int64_t currentYear, PastInflationRule rule) 
 }
 
 RatePath PlanRatePath(const PlanRecord& plan, PastInflationRule rule) {
-  return WithPastInflation(RatePath::FromPlan(plan), rule);
+  return WithPastInflation(RatePath::FromPlan(plan), rule, plan);
 }

@@ -16,8 +16,9 @@ std::shared_ptr<const PastInflation> RecordedInflation();
 // inflation (the default), or the plan's own rate as the first design did.
 enum class PastInflationRule { Recorded, Plan };
 
-// The path with the past the rule asks for.
-RatePath WithPastInflation(RatePath path, PastInflationRule rule);
+// The path with the past the rule asks for: the record, or the plan's own
+// inflation rate whatever the path's first year holds.
+RatePath WithPastInflation(RatePath path, PastInflationRule rule, const PlanRecord& plan);
 
 // The plan's own rates with the past the rule asks for: the path of every
 // forecast of a plan that is not given other rates.

@@ -12,6 +12,12 @@ double OddsResult::LevelShare(ShortfallLevel level) const {
   return Share(levelCounts[static_cast<std::size_t>(level)], trials);
 }
 
+double OddsResult::SavingsLastedShare() const {
+  const int borrowed = levelCounts[static_cast<std::size_t>(ShortfallLevel::HomeEquity)] +
+                       levelCounts[static_cast<std::size_t>(ShortfallLevel::NewDebt)];
+  return Share(trials - borrowed, trials);
+}
+
 double OddsResult::NoNewDebtShare() const {
   return Share(trials - levelCounts[static_cast<std::size_t>(ShortfallLevel::NewDebt)], trials);
 }

@@ -38,7 +38,10 @@ struct OddsResult {
 
   // Shares in percent of all trials.
   double LevelShare(ShortfallLevel level) const;
-  // The headline: trials that never took new debt.
+  // The headline: trials whose savings lasted, never borrowing against the
+  // home nor taking new debt.
+  double SavingsLastedShare() const;
+  // Trials that never took new debt (home-equity borrowing allowed).
   double NoNewDebtShare() const;
   double BelowZeroShare() const;
   // Deepest level first, then the lowest final net worth, then the lowest number.

@@ -90,6 +90,11 @@ class TrialPool {
 
 }  // namespace
 
+int OddsThreads(int requested) {
+  const int wanted = requested > 0 ? requested : static_cast<int>(std::thread::hardware_concurrency());
+  return std::clamp(wanted, 1, kMaxOddsThreads);
+}
+
 std::optional<OddsResult> RunOdds(const PlanRecord& plan, const PathModel& model, const OddsRunControl& control) {
   const int total = model.TrialCount();
   OddsCollector collector(plan, total);

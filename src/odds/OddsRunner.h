@@ -24,6 +24,10 @@ struct OddsRunControl {
 
 inline constexpr int kMaxOddsThreads = 64;
 
+// The threads a run takes: `requested` when above 0, else all the machine's
+// cores; never more than kMaxOddsThreads.
+int OddsThreads(int requested = 0);
+
 // Runs every trial of the model on the plan. The result is the same for any
 // number of threads.
 std::optional<OddsResult> RunOdds(const PlanRecord& plan, const PathModel& model, const OddsRunControl& control);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "pages/EntryRows.h"
+#include "pages/EntryField.h"
 
 // Why a box's text is refused for its field, in words ("Whole dollars only."),
 // or an empty text when the field takes it.

@@ -5,28 +5,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "model/PlanRecord.h"
+#include "pages/EntryField.h"
 #include "pages/PageGrid.h"
 #include "shell/PageId.h"
 
 class QLineEdit;
-
-// A record field an edit box shows, whatever its kind; monostate for a row
-// that shows none (a heading).
-using PlanField = std::variant<std::monostate, std::int32_t PlanRecord::*, std::int64_t PlanRecord::*,
-                               long double PlanRecord::*, std::string PlanRecord::*>;
-
-// How a box shows and reads its field.
-enum class EntryKind {
-  Dollars,   // FormatDollars / ParseDollarEntry
-  Whole,     // plain integer / ParseWholeEntry (64-bit fields: ParseDollarEntry)
-  Decimal1,  // FormatDecimal with 1 place / ParseDecimalEntry
-  Decimal2,  // FormatDecimal with 2 places / ParseDecimalEntry
-  Text,      // as typed
-};
 
 // How a row's label reads.
 enum class LabelText {
@@ -114,12 +100,3 @@ QString EntryErrorOf(const QLineEdit* edit);
 // Reads `edit` into its field as ParseEntry does and marks the box by the outcome.
 std::int32_t ParseBox(QLineEdit* edit, PlanRecord& plan, const PlanField& field, bool& blank,
                       EntryKind kind = EntryKind::Dollars);
-
-// The text a box shows for a field of the given kind.
-QString FormatEntry(const PlanRecord& plan, const PlanField& field, EntryKind kind);
-// Sets the field to zero or empty.
-void ClearField(PlanRecord& plan, const PlanField& field);
-// Reads one box into its field (the parser follows the field's width); a rate
-// outside the range of model/RateRange.h is refused.
-// Returns the parser's error code (0 = stored); sets `blank` on a blank box.
-std::int32_t ParseEntry(const QString& text, PlanRecord& plan, const PlanField& field, bool& blank);

@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include "engine/Money.h"
 #include "pages/HomeStatusRows.h"
 #include "pages/HomeStatusTexts.h"
+#include "pages/HomeWarnings.h"
 #include "shell/PageMenus.h"
 
 namespace {
@@ -79,7 +79,8 @@ void HomeStatusPage::BuildControls() {
   }
 
   // Rows 1..9 stand empty until a situation gives them words and figures.
-  for (int row = 1; row <= 9; ++row) {
+  // They are made top to bottom, so Tab follows the boxes as drawn.
+  for (const int row : {1, 9, 2, 3, 4, 5, 6, 7, 8}) {
     const EntryRow empty = home_status_rows::Row(row, "", {});
     edits_[row - 1] = AddRows({empty}, kGrid, RowTop(row)).front();
     labels_[row - 1] = Content()->findChild<QLabel*>(empty.labelName);
@@ -99,9 +100,7 @@ QLineEdit* HomeStatusPage::EditOf(const EntryRow& row) const { return Content()-
 
 void HomeStatusPage::BuildMenu() {
   AddMenuCommand(MenuBar(), "&Return", "Return", [this] { ReturnToAssets(); });
-  QMenu* windows = AddWindowMenu(MenuBar(), *this, {kHelpContext});
-  windows->setTitle("&Windows");
-  windows->setObjectName("WindowMenu");
+  AddWindowMenu(MenuBar(), *this, {kHelpContext});
 }
 
 void HomeStatusPage::Refresh() {
@@ -213,6 +212,22 @@ bool HomeStatusPage::ValidateHomeStatusPage() {
     plan.HomeRealEstateTax = plan.HomeTaxes;
   }
   if (plan.YearsToMove <= 0) plan.YearsToMove = 1;
+  return ConfirmLikelyMistypes();
+}
+
+// As on the personal page: a warning once accepted is not repeated for the same figures.
+bool HomeStatusPage::ConfirmLikelyMistypes() {
+  const std::vector<std::string> warnings = HomeWarnings(session_.plan);
+  std::vector<std::string> fresh;
+  for (const std::string& warning : warnings) {
+    if (std::find(acceptedWarnings_.begin(), acceptedWarnings_.end(), warning) == acceptedWarnings_.end())
+      fresh.push_back(warning);
+  }
+  if (!fresh.empty() && platform_.prompts.Warning(this, QString::fromStdString(HomeNoticeText(fresh)),
+                                                  QuestionKind::YesNo) != PromptButton::Yes) {
+    return false;
+  }
+  acceptedWarnings_ = warnings;
   return true;
 }
 

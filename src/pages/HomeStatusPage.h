@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "model/HomeSituation.h"
 #include "pages/DataPage.h"
@@ -39,6 +41,8 @@ class HomeStatusPage : public DataPage {
   void FillHomeStatusPage();
   void SelectHomeStatusButton();
   bool ValidateHomeStatusPage();
+  // Asks once about figures that are likely mistyped; false keeps the user here.
+  bool ConfirmLikelyMistypes();
   void SituationChosen(HomeSituation situation);
   // Keeps the texts of the rows of `situation` in HomeEditTexts.
   void KeepTypedTexts(HomeSituation situation);
@@ -55,4 +59,6 @@ class HomeStatusPage : public DataPage {
   std::array<QLabel*, 9> labels_{};
   std::array<QLineEdit*, 9> edits_{};
   QPlainTextEdit* memo_ = nullptr;
+  // Warnings the user has already left the page with.
+  std::vector<std::string> acceptedWarnings_;
 };

@@ -37,12 +37,10 @@ SolveOdds OddsAt(const ReportSettings& settings) {
 }
 
 std::vector<SolveRequest> AnswerRequests(const PlanRecord& plan, const ReportSettings& settings) {
-  std::string error;
-  const Target target = *ParseTarget(kDefaultTargetKey, error);
-  const Lever spending = *ParseLever("spending", "1", error);
-  const Lever retirement = *ParseLever("retire-age", plan.SecondPerson ? "both" : "1", error);
+  const Target target;  // the solver's default
+  const Lever retirement = RetireAgeLever(plan.SecondPerson ? LeverPerson::Both : LeverPerson::First);
   std::vector<SolveRequest> requests;
-  for (const Lever& lever : {spending, retirement}) {
+  for (const Lever& lever : {SpendingLever(), retirement}) {
     for (const bool withOdds : {false, true}) {
       SolveRequest request(lever, target);
       request.past = settings.past;
@@ -68,7 +66,7 @@ std::optional<ReportFigures> ComputeReportFigures(const PlanRecord& plan, const 
   StepCounter steps(control);
   ReportFigures figures;
   figures.plan = plan;
-  const RatePath rates = WithPastInflation(RatePath::FromPlan(plan), settings.past);
+  const RatePath rates = PlanRatePath(plan, settings.past);
   const Forecast forecast = ForecastInView(plan, rates, false);
   WriteBack(forecast.updates, figures.plan);
   figures.table = forecast.table;

@@ -79,13 +79,13 @@ ReportTable HeadlineTable(const ReportFigures& figures) {
 }
 
 ReportTable OddsTable(const ReportFigures& figures) {
-  ReportTable table{{"Model", "Settings", "Never took new debt", "Net worth below zero at some age"},
+  ReportTable table{{"Model", "Settings", "Savings lasted (never borrowed)", "Never took new debt"},
                     {false, false, true, true},
                     {},
                     0};
   for (const ReportOdds& odds : figures.odds) {
-    table.rows.push_back(
-        {odds.model, odds.settings, ShareText(odds.result.NoNewDebtShare()), ShareText(odds.result.BelowZeroShare())});
+    table.rows.push_back({odds.model, odds.settings, ShareText(odds.result.SavingsLastedShare()),
+                          ShareText(odds.result.NoNewDebtShare())});
   }
   return table;
 }
@@ -135,9 +135,9 @@ ReportPage SummaryPage(const ReportFigures& figures, const ReportSettings& setti
   page.blocks.push_back(HeadingBlock("Odds under three models of markets"));
   page.blocks.push_back(TableBlock(OddsTable(figures)));
   page.blocks.push_back(ParagraphBlock(
-      "The headline is the share of trials that never took new debt: in that share of the market paths the "
-      "plan always covered its expenses from income, savings or the home, and never borrowed what nothing "
-      "could cover."));
+      "The headline is the share of trials whose savings lasted: in that share of the market paths the plan "
+      "covered every year's expenses from income and savings, without borrowing against the home or taking new "
+      "debt. Beside it, the share that never took new debt, borrowing against the home when it had to."));
   page.blocks.push_back(HeadingBlock("Answers: the plan " + TargetWords(figures.answers.front().request.target)));
   const char* what[] = {"Largest yearly spending", "Largest yearly spending", "Earliest retirement",
                         "Earliest retirement"};

@@ -31,7 +31,7 @@ std::vector<PageId> PlanPages() {
 std::vector<DocumentedKey> BuildKeys() {
   const std::vector<PageId> planPages = PlanPages();
   std::vector<PageId> everyPage = planPages;
-  everyPage.insert(everyPage.end(), {P::Comparison, P::Odds});
+  everyPage.insert(everyPage.end(), {P::Comparison, P::Odds, P::Solve});
   std::vector<DocumentedKey> keys = {
       {"F1", "the help topic of the page shown", everyPage, "PageHelp"},
       {"Ctrl+N", "a new plan from the sample values", planPages, "New"},
@@ -74,6 +74,9 @@ std::vector<DocumentedKey> BuildKeys() {
           {"Alt+Y", "the comparison page's Years tab", {P::Comparison}, "YearsTab"},
           {"Esc", "close the comparison or the odds page (stopping a run first)", {P::Comparison, P::Odds}, "Escape"},
           {"F5", "run the odds", {P::Odds}, "RunOdds"},
+          {"Esc", "on the solve page, cancel the search (also one just starting), else close the page", {P::Solve},
+           "Escape"},
+          {"F5", "run the solve page's search", {P::Solve}, "RunSolve"},
       });
   return keys;
 }

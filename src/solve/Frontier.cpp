@@ -25,9 +25,7 @@ void StartNextPoint(SolveRequest& solve, std::int64_t answer, std::optional<std:
 }  // namespace
 
 Lever DefaultFrontierLever(const Lever& solved) {
-  std::string error;
-  return solved.kind == LeverKind::RetireAge ? ParseLever("spending", "1", error).value()
-                                             : ParseLever("retire-age", "1", error).value();
+  return solved.kind == LeverKind::RetireAge ? SpendingLever() : RetireAgeLever(LeverPerson::First);
 }
 
 FrontierRequest DefaultFrontierRange(const Lever& along, const PlanRecord& plan) {
@@ -60,13 +58,13 @@ std::int64_t FrontierStep(std::int64_t from, std::int64_t to) {
 }
 
 std::string FrontierProblem(const PlanRecord& plan, const FrontierRequest& request) {
-  if (request.along.name == request.solve.lever.name && request.along.person == request.solve.lever.person) {
+  if (request.along == request.solve.lever) {
     return "the lever stepped along and the lever solved must differ";
   }
   if (request.step <= 0) return "the step must be above 0";
-  if (request.from > request.to) return "--from must not be above --to";
+  if (request.from > request.to) return "the first value must not be above the last";
   if ((request.to - request.from) / request.step + 1 > kMaxFrontierPoints) {
-    return "at most " + std::to_string(kMaxFrontierPoints) + " values; give a larger --step";
+    return "at most " + std::to_string(kMaxFrontierPoints) + " values; give a larger step";
   }
   if (std::string problem = LeverProblem(request.along, plan); !problem.empty()) return problem;
   for (const std::int64_t value : {request.from, request.to}) {

@@ -110,47 +110,161 @@ std::string Trimmed(std::string text) {
   return text;
 }
 
+const PlanFieldLabel& LabelOf(int line) { return PlanFieldLabels()[static_cast<std::size_t>(line)]; }
+
+// What each kind of lever does, one row per kind in the order of LeverKind.
+struct KindRules {
+  const char* key;
+  LeverGoal goal;
+  const char* before;  // around a value in words: "age 62", "$52,300 a year"
+  const char* after;
+  LeverUnit (*unit)(const Lever&);
+  LeverBounds (*bounds)(const Lever&, const PlanRecord&, std::int64_t value);
+  std::int64_t (*value)(const Lever&, const PlanRecord&);
+  void (*set)(const Lever&, const PlanRecord& base, PlanRecord& moved, std::int64_t value);
+  std::string (*words)(const Lever&);
+};
+
+LeverUnit InDollars(const Lever&) { return LeverUnit::Dollars; }
+LeverUnit InYears(const Lever&) { return LeverUnit::Years; }
+LeverUnit FieldUnit(const Lever& lever) {
+  if (std::holds_alternative<long double P::*>(FieldOf(lever))) return LeverUnit::Percent;
+  if (std::holds_alternative<std::int32_t P::*>(FieldOf(lever)) || IsCalendarYear(lever.line)) return LeverUnit::Years;
+  return LeverUnit::Dollars;
+}
+
+LeverBounds SpendingBounds(const Lever&, const PlanRecord&, std::int64_t value) {
+  return {0, std::max<std::int64_t>(1'000'000'000, value)};
+}
+LeverBounds SavingsBounds(const Lever&, const PlanRecord& plan, std::int64_t value) {
+  return {0, std::max({AddMoney(plan.Salary1, plan.Salary2), AddMoney(value, value), std::int64_t{1000}})};
+}
+LeverBounds RetireAgeBounds(const Lever& lever, const PlanRecord& plan, std::int64_t) {
+  constexpr std::int64_t kLastAge = 90;
+  const std::int64_t age1 = plan.Age1;
+  const std::int64_t age2 = plan.Age2;
+  if (lever.person == LeverPerson::Second) return {age2, std::max(age2, age2 + kLastAge - age1)};
+  if (lever.person == LeverPerson::Both) {
+    const std::int64_t apart = static_cast<std::int64_t>(plan.RetireAge2) - plan.RetireAge1;
+    return {std::max(age1, age2 - apart), std::max(age1, kLastAge)};
+  }
+  return {age1, std::max(age1, kLastAge)};
+}
+LeverBounds FieldBounds(const Lever& lever, const PlanRecord&, std::int64_t value) {
+  constexpr std::int64_t kYears = 30;
+  switch (FieldUnit(lever)) {
+    case LeverUnit::Dollars:
+      return {std::min<std::int64_t>(0, value), std::max<std::int64_t>(1'000'000, value > 0 ? MulMoney(value, 10) : 0)};
+    case LeverUnit::Years: {
+      // A year or age below 0 means nothing, whatever a file holds.
+      const std::int64_t low = std::max<std::int64_t>(0, SubMoney(value, kYears));
+      return {low, std::max(AddMoney(value, kYears), low + kYears)};
+    }
+    case LeverUnit::Percent:
+      break;
+  }
+  return {value - 1000, value + 1000};  // the value is held within 1e15 hundredths
+}
+
+std::int64_t SpendingValue(const Lever&, const PlanRecord& plan) { return SumOf(plan, SpendingEntries()); }
+std::int64_t SavingsValue(const Lever&, const PlanRecord& plan) { return SumOf(plan, SavingsEntries()); }
+std::int64_t RetireAgeValue(const Lever& lever, const PlanRecord& plan) {
+  return lever.person == LeverPerson::Second ? plan.RetireAge2 : plan.RetireAge1;
+}
+
+void SetSpending(const Lever&, const PlanRecord&, PlanRecord& moved, std::int64_t value) {
+  ScaleEntries(moved, SpendingEntries(), value);
+}
+void SetSavings(const Lever&, const PlanRecord&, PlanRecord& moved, std::int64_t value) {
+  ScaleEntries(moved, SavingsEntries(), value);
+}
+void SetRetireAge(const Lever& lever, const PlanRecord& base, PlanRecord& moved, std::int64_t value) {
+  const auto age = [](std::int64_t years) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(years, 0, std::numeric_limits<std::int32_t>::max()));
+  };
+  if (lever.person == LeverPerson::Second) {
+    moved.RetireAge2 = age(value);
+    return;
+  }
+  moved.RetireAge1 = age(value);
+  // Both keep the years between their retirements.
+  if (lever.person == LeverPerson::Both) moved.RetireAge2 = age(value + base.RetireAge2 - base.RetireAge1);
+}
+void SetFieldValue(const Lever& lever, const PlanRecord&, PlanRecord& moved, std::int64_t value) {
+  SetField(lever, moved, value);
+}
+
+std::string SpendingWords(const Lever&) { return "yearly living expenses"; }
+std::string SavingsWords(const Lever&) { return "yearly tax-deferred contributions"; }
+std::string RetireAgeWords(const Lever& lever) {
+  return lever.person == LeverPerson::Second ? "second person's retirement age"
+         : lever.person == LeverPerson::Both ? "retirement ages (both, years apart kept)"
+                                             : "first person's retirement age";
+}
+std::string FieldWords(const Lever& lever) {
+  const PlanFieldLabel& label = LabelOf(lever.line);
+  return Trimmed(label.words) + " (" + label.page + ")";
+}
+
+const KindRules& RulesOf(const Lever& lever) {
+  static const KindRules rules[] = {
+      {"spending", LeverGoal::Largest, "", " a year", InDollars, SpendingBounds, SpendingValue, SetSpending,
+       SpendingWords},
+      {"retire-age", LeverGoal::Smallest, "age ", "", InYears, RetireAgeBounds, RetireAgeValue, SetRetireAge,
+       RetireAgeWords},
+      {"savings", LeverGoal::Smallest, "", " a year", InDollars, SavingsBounds, SavingsValue, SetSavings,
+       SavingsWords},
+      {"field:", LeverGoal::Either, "", "", FieldUnit, FieldBounds, FieldValue, SetFieldValue, FieldWords},
+  };
+  return rules[static_cast<std::size_t>(lever.kind)];
+}
+
+// The record names of a page total's entries: "Vacations, Restaurants, Hobbies and FunMisc".
+std::string EntryNames(int totalLine) {
+  std::string names;
+  for (const StoredTotal& total : StoredTotals()) {
+    if (total.line != totalLine) continue;
+    for (std::size_t i = 0; i < total.entryLines.size(); ++i) {
+      if (i > 0) names += i + 1 == total.entryLines.size() ? " and " : ", ";
+      names += LabelOf(total.entryLines[i]).name;
+    }
+  }
+  return names;
+}
+
 }  // namespace
 
-std::optional<Lever> ParseLever(const std::string& text, const std::string& person, std::string& error) {
-  Lever lever;
-  lever.name = text;
-  if (person != "1" && person != "2" && person != "both") {
-    error = "--person takes 1, 2 or both";
-    return std::nullopt;
-  }
-  if (text == "spending") return lever;
-  if (text == "savings") {
-    lever.kind = LeverKind::Savings;
-    return lever;
-  }
-  if (text == "retire-age") {
-    lever.kind = LeverKind::RetireAge;
-    lever.person = person == "2" ? LeverPerson::Second : person == "both" ? LeverPerson::Both : LeverPerson::First;
-    return lever;
-  }
-  if (text.starts_with("field:")) {
-    const std::string name = text.substr(6);
-    for (const PlanFieldLabel& label : PlanFieldLabels()) {
-      if (name != label.name) continue;
-      const int line = LineOf(label.field);
-      const FieldRole role = RoleOf(line);
-      const bool number = !std::holds_alternative<std::string P::*>(label.field) &&
-                          !std::holds_alternative<bool P::*>(label.field);
-      const bool choice = line == LineOf(&P::HomeStatus) || line == LineOf(&P::FilingStatus);
-      if (!number || choice || (role != FieldRole::Input && role != FieldRole::StoredTotal)) {
-        error = "the field " + name + " is not a number the forecast reads";
-        return std::nullopt;
-      }
-      lever.kind = LeverKind::Field;
-      lever.line = line;
-      return lever;
+Lever SpendingLever() { return {}; }
+Lever SavingsLever() { return {LeverKind::Savings}; }
+Lever RetireAgeLever(LeverPerson person) { return {LeverKind::RetireAge, person}; }
+
+std::optional<Lever> FieldLever(const std::string& name, std::string& problem) {
+  for (const PlanFieldLabel& label : PlanFieldLabels()) {
+    if (name != label.name) continue;
+    const int line = LineOf(label.field);
+    const FieldRole role = RoleOf(line);
+    const bool number =
+        !std::holds_alternative<std::string P::*>(label.field) && !std::holds_alternative<bool P::*>(label.field);
+    const bool choice = line == LineOf(&P::HomeStatus) || line == LineOf(&P::FilingStatus);
+    if (role == FieldRole::StoredTotal) {
+      // Moving the total alone would move nothing: it follows its entries.
+      problem = name + " is a page total that the forecast takes from its entries; move one of them instead: " +
+                EntryNames(line);
+      return std::nullopt;
     }
-    error = "no plan field is named \"" + name + "\" (the names are those prevora-cli diff lists)";
-    return std::nullopt;
+    if (!number || choice || role != FieldRole::Input) {
+      problem = "the field " + name + " is not a number the forecast reads";
+      return std::nullopt;
+    }
+    return Lever{LeverKind::Field, LeverPerson::First, line};
   }
-  error = "unknown lever \"" + text + "\" (spending, retire-age, savings or field:NAME)";
+  problem = "no plan field is named \"" + name + "\"";
   return std::nullopt;
+}
+
+std::string LeverKey(const Lever& lever) {
+  const std::string key = RulesOf(lever).key;
+  return lever.kind == LeverKind::Field ? key + LabelOf(lever.line).name : key;
 }
 
 std::string LeverProblem(const Lever& lever, const PlanRecord& plan) {
@@ -160,121 +274,34 @@ std::string LeverProblem(const Lever& lever, const PlanRecord& plan) {
   return {};
 }
 
-LeverUnit UnitOf(const Lever& lever) {
-  switch (lever.kind) {
-    case LeverKind::RetireAge:
-      return LeverUnit::Years;
-    case LeverKind::Field:
-      if (std::holds_alternative<long double P::*>(FieldOf(lever))) return LeverUnit::Percent;
-      if (std::holds_alternative<std::int32_t P::*>(FieldOf(lever)) || IsCalendarYear(lever.line)) {
-        return LeverUnit::Years;
-      }
-      return LeverUnit::Dollars;
-    case LeverKind::Spending:
-    case LeverKind::Savings:
-      break;
-  }
-  return LeverUnit::Dollars;
-}
+LeverUnit UnitOf(const Lever& lever) { return RulesOf(lever).unit(lever); }
 
-LeverGoal GoalOf(const Lever& lever) {
-  switch (lever.kind) {
-    case LeverKind::Spending:
-      return LeverGoal::Largest;
-    case LeverKind::RetireAge:
-    case LeverKind::Savings:
-      return LeverGoal::Smallest;
-    case LeverKind::Field:
-      break;
-  }
-  return LeverGoal::Either;
-}
+LeverGoal GoalOf(const Lever& lever) { return RulesOf(lever).goal; }
 
 LeverBounds DefaultBounds(const Lever& lever, const PlanRecord& plan) {
-  constexpr std::int64_t kLastAge = 90;
-  const std::int64_t value = LeverValue(lever, plan);
-  switch (lever.kind) {
-    case LeverKind::Spending:
-      return {0, std::max<std::int64_t>(1'000'000'000, value)};
-    case LeverKind::Savings:
-      return {0, std::max({AddMoney(plan.Salary1, plan.Salary2), AddMoney(value, value), std::int64_t{1000}})};
-    case LeverKind::RetireAge: {
-      const std::int64_t age1 = plan.Age1;
-      const std::int64_t age2 = plan.Age2;
-      if (lever.person == LeverPerson::Second) return {age2, std::max(age2, age2 + kLastAge - age1)};
-      if (lever.person == LeverPerson::Both) {
-        const std::int64_t apart = static_cast<std::int64_t>(plan.RetireAge2) - plan.RetireAge1;
-        return {std::max(age1, age2 - apart), std::max(age1, kLastAge)};
-      }
-      return {age1, std::max(age1, kLastAge)};
-    }
-    case LeverKind::Field:
-      break;
-  }
-  switch (UnitOf(lever)) {
-    case LeverUnit::Dollars:
-      return {std::min<std::int64_t>(0, value), std::max<std::int64_t>(1'000'000, value > 0 ? value * 10 : 0)};
-    case LeverUnit::Years:
-      return {std::max<std::int64_t>(0, value - 30), value + 30};
-    case LeverUnit::Percent:
-      return {value - 1000, value + 1000};
-  }
-  return {value, value};
+  return RulesOf(lever).bounds(lever, plan, LeverValue(lever, plan));
 }
 
-std::int64_t LeverValue(const Lever& lever, const PlanRecord& plan) {
-  switch (lever.kind) {
-    case LeverKind::Spending:
-      return SumOf(plan, SpendingEntries());
-    case LeverKind::Savings:
-      return SumOf(plan, SavingsEntries());
-    case LeverKind::RetireAge:
-      return lever.person == LeverPerson::Second ? plan.RetireAge2 : plan.RetireAge1;
-    case LeverKind::Field:
-      break;
-  }
-  return FieldValue(lever, plan);
-}
+std::int64_t LeverValue(const Lever& lever, const PlanRecord& plan) { return RulesOf(lever).value(lever, plan); }
 
 PlanRecord WithLever(const Lever& lever, const PlanRecord& plan, std::int64_t value) {
   PlanRecord moved = plan;
-  const auto age = [](std::int64_t years) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(years, 0, std::numeric_limits<std::int32_t>::max()));
-  };
-  switch (lever.kind) {
-    case LeverKind::Spending:
-      ScaleEntries(moved, SpendingEntries(), value);
-      break;
-    case LeverKind::Savings:
-      ScaleEntries(moved, SavingsEntries(), value);
-      break;
-    case LeverKind::RetireAge:
-      if (lever.person == LeverPerson::Second) {
-        moved.RetireAge2 = age(value);
-      } else {
-        moved.RetireAge1 = age(value);
-        // Both keep the years between their retirements.
-        if (lever.person == LeverPerson::Both) moved.RetireAge2 = age(value + plan.RetireAge2 - plan.RetireAge1);
-      }
-      break;
-    case LeverKind::Field:
-      SetField(lever, moved, value);
-      break;
-  }
+  RulesOf(lever).set(lever, plan, moved, value);
   FollowStoredTotals(plan, moved);
   return moved;
 }
 
 std::string LeverValueText(const Lever& lever, std::int64_t value) {
+  const KindRules& rules = RulesOf(lever);
   switch (UnitOf(lever)) {
     case LeverUnit::Dollars:
-      return FormatDollars(value) + (lever.kind == LeverKind::Field ? "" : " a year");
+      return rules.before + FormatDollars(value) + rules.after;
     case LeverUnit::Years:
-      return (lever.kind == LeverKind::RetireAge ? "age " : "") + std::to_string(value);
+      return rules.before + std::to_string(value) + rules.after;
     case LeverUnit::Percent:
-      return LeverValueNumber(lever, value) + " %";
+      break;
   }
-  return std::to_string(value);
+  return LeverValueNumber(lever, value) + " %";
 }
 
 std::string LeverValueNumber(const Lever& lever, std::int64_t value) {
@@ -284,21 +311,16 @@ std::string LeverValueNumber(const Lever& lever, std::int64_t value) {
   return (value < 0 ? "-" : "") + std::to_string(magnitude / 100) + "." + cents;
 }
 
-std::string LeverWords(const Lever& lever) {
-  switch (lever.kind) {
-    case LeverKind::Spending:
-      return "yearly living expenses";
-    case LeverKind::Savings:
-      return "yearly tax-deferred contributions";
-    case LeverKind::RetireAge:
-      return lever.person == LeverPerson::Second ? "second person's retirement age"
-             : lever.person == LeverPerson::Both ? "retirement ages (both, years apart kept)"
-                                                 : "first person's retirement age";
-    case LeverKind::Field:
-      break;
-  }
-  const PlanFieldLabel& label = PlanFieldLabels()[static_cast<std::size_t>(lever.line)];
-  return Trimmed(label.words) + " (" + label.page + ")";
+std::string LeverWords(const Lever& lever) { return RulesOf(lever).words(lever); }
+
+std::string LeverExplanation(const Lever& lever) {
+  if (lever.kind != LeverKind::Spending) return {};
+  return "The yearly living expenses in today's dollars: the medical, communication, entertainment and food "
+         "entries, the other annual amounts and the cars' and the home's running costs, scaled together. The "
+         "forecast inflates them each year and, once retired, lowers all but medical, home insurance and utilities "
+         "by the retirement reduction. "
+         "The table's Expenses also hold income and property taxes, mortgage or rent, loan payments, cars bought, "
+         "schooling and special events, which this lever leaves alone.";
 }
 
 std::optional<std::int64_t> ParseLeverValue(const Lever& lever, const std::string& text) {

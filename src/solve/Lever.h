@@ -19,9 +19,10 @@ enum class LeverGoal { Largest, Smallest, Either };
 
 struct Lever {
   LeverKind kind = LeverKind::Spending;
-  LeverPerson person = LeverPerson::First;
+  LeverPerson person = LeverPerson::First;  // retirement age only
   int line = -1;  // the plan file line of a field lever
-  std::string name;  // as the command line names it
+
+  bool operator==(const Lever&) const = default;
 };
 
 struct LeverBounds {
@@ -29,16 +30,23 @@ struct LeverBounds {
   std::int64_t max = 0;
 };
 
-// "spending", "retire-age", "savings" or "field:NAME" with NAME a record name
-// as diff lists it; nothing, with the reason in `error`, for anything else.
-// `person` is 1, 2 or "both"; only retire-age reads it.
-std::optional<Lever> ParseLever(const std::string& text, const std::string& person, std::string& error);
+Lever SpendingLever();
+Lever SavingsLever();
+Lever RetireAgeLever(LeverPerson person);
+// The numeric input with this record name (as the plan comparison names it);
+// nothing, with the reason in `problem`, for a name that is no such input or
+// for a page total, which follows its entries.
+std::optional<Lever> FieldLever(const std::string& name, std::string& problem);
+
+// "spending", "savings", "retire-age" or "field:NAME": the lever's key for programs.
+std::string LeverKey(const Lever& lever);
 
 // Why the lever cannot move this plan (no living expenses to scale), or empty.
 std::string LeverProblem(const Lever& lever, const PlanRecord& plan);
 
 LeverUnit UnitOf(const Lever& lever);
 LeverGoal GoalOf(const Lever& lever);
+// Bounds a search may reach; never beyond the 64-bit range whatever the plan holds.
 LeverBounds DefaultBounds(const Lever& lever, const PlanRecord& plan);
 
 // The lever's value in the plan.
@@ -54,7 +62,10 @@ std::string LeverValueText(const Lever& lever, std::int64_t value);
 std::string LeverValueNumber(const Lever& lever, std::int64_t value);
 // What the lever moves, in words: "yearly living expenses", "Salary #1 (Income Page)".
 std::string LeverWords(const Lever& lever);
+// What the lever moves and leaves alone, in sentences, for a reader who
+// compares it with the forecast table; empty when the words say it all.
+std::string LeverExplanation(const Lever& lever);
 
-// A lever's value typed by a user (--min, --max, --from, --to): whole dollars
-// or years, or a percentage with up to two decimals.
+// A lever's value as typed: whole dollars or years, or a percentage with up
+// to two decimals.
 std::optional<std::int64_t> ParseLeverValue(const Lever& lever, const std::string& text);

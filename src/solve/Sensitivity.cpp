@@ -4,7 +4,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "compare/ComparedFields.h"
+#include "engine/Money.h"
 #include "model/PlanFieldLabels.h"
 #include "odds/OddsRunner.h"
 
@@ -31,7 +31,7 @@ class Figure {
     const std::optional<OddsResult> result = RunOdds(plan, *model, run);
     if (!result) return std::nullopt;
     Count(result->trials);
-    return result->NoNewDebtShare();
+    return request_.target.kind == TargetKind::NeverNewDebt ? result->NoNewDebtShare() : result->SavingsLastedShare();
   }
 
  private:
@@ -46,6 +46,13 @@ class Figure {
 };
 
 }  // namespace
+
+std::string SensitivityRequestProblem(const SensitivityRequest& request) {
+  if (request.odds && request.target.kind == TargetKind::NetWorthAt) {
+    return "with the odds, sensitivity counts the trials that never borrow or never take new debt, not a net worth";
+  }
+  return {};
+}
 
 double SensitivityRow::Swing() const { return std::max(std::fabs(changeDown), std::fabs(changeUp)); }
 
@@ -62,13 +69,22 @@ std::int64_t SensitivityStep(const Lever& input, std::int64_t value) {
   return static_cast<std::int64_t>(std::nearbyint(tenth));
 }
 
+SensitivityRow SensitivityRowAt(const Lever& input, std::int64_t value) {
+  SensitivityRow row;
+  row.input = input;
+  row.value = value;
+  const std::int64_t step = SensitivityStep(input, value);
+  row.down = SubMoney(value, step);
+  row.up = AddMoney(value, step);
+  return row;
+}
+
 std::vector<Lever> SensitivityInputs() {
   std::vector<Lever> inputs;
   std::string error;
   for (const PlanFieldLabel& label : PlanFieldLabels()) {
-    std::optional<Lever> lever = ParseLever(std::string("field:") + label.name, "1", error);
-    // Page totals follow their entries; moving both would count them twice.
-    if (lever && RoleOf(lever->line) == FieldRole::Input) inputs.push_back(*lever);
+    // Page totals follow their entries and are no lever of their own.
+    if (const std::optional<Lever> lever = FieldLever(label.name, error)) inputs.push_back(*lever);
   }
   return inputs;
 }
@@ -85,13 +101,8 @@ SensitivityResult RunSensitivity(const PlanRecord& plan, const SensitivityReques
   }
   result.base = *base;
   for (const Lever& input : SensitivityInputs()) {
-    SensitivityRow row;
-    row.input = input;
-    row.value = LeverValue(input, plan);
-    const std::int64_t step = SensitivityStep(input, row.value);
-    row.down = row.value - step;
-    row.up = row.value + step;
-    if (step != 0) {
+    SensitivityRow row = SensitivityRowAt(input, LeverValue(input, plan));
+    if (row.down != row.up) {
       const std::optional<double> down = figure.Of(WithLever(input, plan, row.down));
       const std::optional<double> up = down ? figure.Of(WithLever(input, plan, row.up)) : std::nullopt;
       if (!up) {

@@ -13,9 +13,11 @@
 // 10 %, ages and years 1, rates 1 point), and what that does to one figure.
 struct SensitivityRequest {
   ComparisonMetric metric = DefaultMetric();
-  // With odds, the figure is the share of trials that never took new debt
-  // (in percent), on the same trials for every input.
+  // With odds, the figure is the share of trials (in percent) that meet the
+  // target, on the same trials for every input.
   std::optional<SolveOdds> odds;
+  Target target;  // never borrow or never new debt
+
 };
 
 struct SensitivityRow {
@@ -37,8 +39,13 @@ struct SensitivityResult {
   double seconds = 0.0;
 };
 
+// Why the request cannot run (a target the trials' grades do not tell), or empty.
+std::string SensitivityRequestProblem(const SensitivityRequest& request);
+
 // The step each way of an input at `value` (in the lever's unit).
 std::int64_t SensitivityStep(const Lever& input, std::int64_t value);
+// The input at `value` and one step each way, saturating at the 64-bit range.
+SensitivityRow SensitivityRowAt(const Lever& input, std::int64_t value);
 
 // Every input sensitivity moves, in plan file order.
 std::vector<Lever> SensitivityInputs();

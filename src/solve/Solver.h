@@ -12,7 +12,7 @@
 #include "odds/PathModel.h"
 #include "solve/Lever.h"
 #include "solve/Target.h"
-#include "solve/TrialOdds.h"
+#include "solve/TrialMemory.h"
 
 // The odds a solve asks for: the target must hold in at least this share of
 // the trials. Every value is judged on the same trials (the same seed), so
@@ -51,7 +51,7 @@ struct ValueOutcome {
   std::int64_t value = 0;
   bool holds = false;
   TargetCheck check;
-  std::optional<TrialOddsOutcome> odds;
+  std::optional<TrialCountOutcome> odds;
 };
 
 enum class SolveStatus { Solved, Unreachable, AlwaysMet, NotMonotone, Cancelled };

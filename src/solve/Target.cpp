@@ -1,41 +1,14 @@
 #include "solve/Target.h"
 
-#include <charconv>
-
 #include "engine/DollarViews.h"
 #include "engine/Money.h"
 #include "model/NumberFormat.h"
 
 namespace {
 
-std::optional<std::int64_t> Whole(const std::string& text) {
-  std::int64_t value = 0;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
-  return value;
-}
-
 std::string Year(std::int64_t year) { return std::to_string(year); }
 
 }  // namespace
-
-std::optional<Target> ParseTarget(const std::string& text, std::string& error) {
-  if (text == "never-new-debt") return Target{};
-  if (text == "never-borrow") return Target{TargetKind::NeverBorrow};
-  if (text.starts_with("net-worth:")) {
-    const std::string rest = text.substr(10);
-    const std::size_t colon = rest.find(':');
-    const std::optional<std::int64_t> age = Whole(rest.substr(0, colon));
-    const std::optional<std::int64_t> amount =
-        colon == std::string::npos ? std::nullopt : Whole(rest.substr(colon + 1));
-    if (age && amount && *age >= 0 && *age <= 200) return Target{TargetKind::NetWorthAt, *age, *amount};
-    error = "net-worth takes AGE:AMOUNT, whole numbers (net-worth:65:1000000)";
-    return std::nullopt;
-  }
-  error = "unknown target \"" + text + "\" (never-new-debt, never-borrow or net-worth:AGE:AMOUNT)";
-  return std::nullopt;
-}
 
 std::string TargetKey(const Target& target) {
   switch (target.kind) {

@@ -1,28 +1,23 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "engine/Forecast.h"
 #include "model/PlanRecord.h"
 
-// What must hold for a lever value to count: never new debt (the default),
-// never borrowing at all (no home equity either), or a net worth at an age.
+// What must hold for a lever value to count: never borrowing at all (no home
+// equity, no new debt: the savings last, the default), never new debt, or a
+// net worth at an age.
 enum class TargetKind { NeverNewDebt, NeverBorrow, NetWorthAt };
 
 struct Target {
-  TargetKind kind = TargetKind::NeverNewDebt;
+  TargetKind kind = TargetKind::NeverBorrow;
   std::int64_t age = 0;     // person 1's age, for NetWorthAt
   std::int64_t amount = 0;  // today's dollars, for NetWorthAt
 };
 
-// The target a solve takes when none is named.
-inline constexpr const char* kDefaultTargetKey = "never-new-debt";
-
-// "never-new-debt", "never-borrow" or "net-worth:AGE:AMOUNT".
-std::optional<Target> ParseTarget(const std::string& text, std::string& error);
-// The target as the command line names it.
+// "never-borrow", "never-new-debt" or "net-worth:AGE:AMOUNT": the target's key for programs.
 std::string TargetKey(const Target& target);
 // "never takes new debt", "net worth at 65 at least $1,000,000 in today's dollars".
 std::string TargetWords(const Target& target);

@@ -15,9 +15,12 @@
 
 #include "engine/ForecastTable.h"
 #include "render/ComparisonCurve.h"
+#include "render/GraphPrinting.h"
 #include "render/GraphReadout.h"
 #include "render/GraphScreen.h"
 #include "shell/PageMenus.h"
+#include "views/BitmapSaving.h"
+#include "views/GraphCommands.h"
 #include "views/GraphExplainMenu.h"
 #include "views/GraphResizeRule.h"
 #include "views/NetWorthBand.h"
@@ -103,7 +106,7 @@ GraphPage::GraphPage(Session& session, Platform& platform, Navigator& navigator,
 void GraphPage::BuildMenu() {
   QMenuBar* bar = MenuBar();
   AddFileMenu({{"&Print Graph", "PrintGraph", [this] { PrintGraphClicked(); }, QKeySequence::Print},
-               {"Print Pre&view", "PreviewGraph", [this] { PreviewGraphCommand(*this); }},
+               {"Print Pre&view", "PreviewGraph", [this] { PreviewGraphCommand(this, platform_, PrintJob()); }},
                {"Save &Bitmap", "SaveBitmap", [this] { SaveBitmapClicked(); }}});
 
   AddSetupMenu(bar, PageId::Graph, "Assu&mptions", [this](PageId page) { GoTo(page); });
@@ -345,6 +348,17 @@ void GraphPage::BandToggled() {
 
 void GraphPage::CloseRequested() { OnExit(); }
 
-void GraphPage::PrintGraphClicked() { PrintGraphCommand(*this); }
+GraphPrintJob GraphPage::PrintJob() const {
+  return {CurrentInput(), Scales(), QString::fromStdString(session_.PastNote())};
+}
 
-void GraphPage::SaveBitmapClicked() { SaveBitmapCommand(*this); }
+void GraphPage::PrintGraphClicked() {
+  PrintGraphCommand(this, platform_, PrintJob());
+}
+
+void GraphPage::SaveBitmapClicked() {
+  const auto render = [this](QSize size) {
+    return RenderScreenGraph(CurrentInput(), size.width(), size.height(), size, GraphFontFamily(size.width()));
+  };
+  SaveResizableBitmapFile(this, VisibleGraph(), render, session_, platform_);
+}

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "render/GraphDrawing.h"
+#include "render/GraphPrinting.h"
 #include "shell/StressTestState.h"
 #include "views/GraphPicture.h"
 #include "views/ResultPage.h"
@@ -42,8 +43,6 @@ class GraphPage : public ResultPage {
   GraphInput CurrentInput() const;
 
   // What printing and the bitmap export work from.
-  Session& GraphSession() { return session_; }
-  Platform& GraphPlatform() { return platform_; }
   // The whole off-screen bitmap of the last drawing.
   const QImage& GraphBitmap() const { return bitmap_; }
   // The part of the bitmap the picture shows.
@@ -58,6 +57,8 @@ class GraphPage : public ResultPage {
   std::optional<int> ReadoutYear() const { return readoutYear_; }
   // Shows the readout of a year, or hides it.
   void ShowReadout(std::optional<int> yearIndex);
+  // What Print and Print Preview put on paper.
+  GraphPrintJob PrintJob() const;
 
  public slots:
   void PrintGraphClicked();
@@ -107,8 +108,3 @@ class GraphPage : public ResultPage {
   bool CreateDone_ = false;
   bool FirstResize_ = false;
 };
-
-// The "&Print Graph" and "Save &Bitmap" commands, defined with the printing code.
-void PrintGraphCommand(GraphPage& page);
-void PreviewGraphCommand(GraphPage& page);
-void SaveBitmapCommand(GraphPage& page);

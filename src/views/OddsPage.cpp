@@ -18,8 +18,7 @@
 #include "views/ChartView.h"
 #include "views/FanChart.h"
 #include "views/LevelBar.h"
-#include "views/OddsModelBuilder.h"
-#include "views/OddsRun.h"
+#include "views/BackgroundJob.h"
 #include "views/OddsSettingsForm.h"
 #include "views/OddsSummary.h"
 #include "views/StressTest.h"
@@ -177,7 +176,7 @@ void OddsPage::RunClicked() {
   if (IsRunning()) return;
   const OddsSettings settings = form_->Values();
   SaveOddsSettings(platform_.settings, settings);
-  const bool centered = session_.stress.Due() && settings.model == OddsModelChoice::MonteCarlo &&
+  const bool centered = session_.stress.Due() && settings.model == MarketModelKind::MonteCarlo &&
                        centerOnStress_->isChecked();
   const std::optional<RatePath> means =
       centered ? std::optional<RatePath>(StressRates(session_.plan, session_.stress)) : std::nullopt;
@@ -187,9 +186,24 @@ void OddsPage::RunClicked() {
     return;
   }
   runCenter_ = centered ? QString::fromStdString(session_.stress.Name()) : QString();
-  run_ = std::make_unique<OddsRun>(session_.plan, build.model, session_.PastInflation);
-  connect(run_.get(), &OddsRun::Progress, this, &OddsPage::ShowProgress);
-  connect(run_.get(), &OddsRun::Finished, this, &OddsPage::RunFinished);
+  runPlan_ = session_.plan;
+  runModel_ = build.model;
+  runPast_ = session_.PastInflation;
+  runOutcome_ = std::make_shared<std::optional<OddsResult>>();
+  run_ = std::make_unique<BackgroundJob>(
+      [plan = runPlan_, model = runModel_, past = runPast_, outcome = runOutcome_](
+          const std::atomic<bool>& cancel, const BackgroundJob::Report& report) {
+        OddsRunControl control;
+        control.threads = OddsThreads();
+        control.past = past;
+        control.cancel = &cancel;
+        control.progress = [&report](int done, int total) { report(done, total); };
+        *outcome = RunOdds(plan, *model, control);
+      },
+      "simulation");
+  connect(run_.get(), &BackgroundJob::Progress, this,
+          [this](qint64 done, qint64 total) { ShowProgress(static_cast<int>(done), static_cast<int>(total)); });
+  connect(run_.get(), &BackgroundJob::Finished, this, &OddsPage::RunFinished);
   progress_->setRange(0, build.model->TrialCount());
   progress_->setValue(0);
   SetRunning(true);
@@ -215,20 +229,17 @@ void OddsPage::ShowProgress(int done, int total) {
   progress_->setValue(done);
 }
 
-void OddsPage::RunFinished(std::shared_ptr<const OddsResult> result, const QString& error) {
+void OddsPage::RunFinished(bool cancelled, const QString& error) {
   if (!run_ || sender() != run_.get()) return;
   // The run emitted this signal; it is deleted once control is back in the event loop.
-  OddsRun* run = run_.release();
-  run->deleteLater();
+  run_.release()->deleteLater();
   SetRunning(false);
-  if (!result) {
-    if (!error.isEmpty()) ShowError(error);
-    return;
-  }
-  result_ = std::move(result);
-  resultModel_ = run->Model();
-  resultPlan_ = run->Plan();
-  resultPast_ = run->Past();
+  if (!error.isEmpty()) ShowError(error);
+  if (cancelled || !error.isEmpty() || !*runOutcome_) return;
+  result_ = std::make_shared<const OddsResult>(std::move(**runOutcome_));
+  resultModel_ = runModel_;
+  resultPlan_ = runPlan_;
+  resultPast_ = runPast_;
   resultCenter_ = runCenter_;
   // The graph can show the band of the plan's net worth behind its curves.
   session_.odds.Store(resultPlan_, result_->years);
@@ -307,7 +318,7 @@ void OddsPage::ShowCenterChoice() {
   centerOnStress_->setText(QString("Center the trials on the %1:\n%2")
                                .arg(stress.IsScenario() ? "rate scenario" : "stress start",
                                     QString::fromStdString(stress.Name())));
-  const bool monteCarlo = form_->Values().model == OddsModelChoice::MonteCarlo;
+  const bool monteCarlo = form_->Values().model == MarketModelKind::MonteCarlo;
   centerOnStress_->setEnabled(monteCarlo);
   centerOnStress_->setToolTip(monteCarlo ? QString() : "The Monte Carlo model only: history replays its own years.");
 }

@@ -8,7 +8,7 @@
 #include "shell/Page.h"
 
 class ChartView;
-class OddsRun;
+class BackgroundJob;
 class OddsSettingsForm;
 class QCheckBox;
 class QLabel;
@@ -55,7 +55,7 @@ class OddsPage : public Page {
   void BuildMenu();
   QWidget* BuildResults();
   QWidget* BuildControls();
-  void RunFinished(std::shared_ptr<const OddsResult> result, const QString& error);
+  void RunFinished(bool cancelled, const QString& error);
   void ShowProgress(int done, int total);
   void SetRunning(bool running);
   void ShowResult();
@@ -64,7 +64,12 @@ class OddsPage : public Page {
   void ShowCenterChoice();
 
   PageId origin_ = PageId::Graph;
-  std::unique_ptr<OddsRun> run_;
+  std::unique_ptr<BackgroundJob> run_;
+  // What the running trials work on, and where their result goes.
+  PlanRecord runPlan_;
+  std::shared_ptr<const PathModel> runModel_;
+  PastInflationRule runPast_ = PastInflationRule::Recorded;
+  std::shared_ptr<std::optional<OddsResult>> runOutcome_;
   std::shared_ptr<const OddsResult> result_;
   std::shared_ptr<const PathModel> resultModel_;
   PlanRecord resultPlan_;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "markets/BuiltInHistory.h"
 #include "platform/SettingsStore.h"
 
 namespace {
@@ -52,7 +53,7 @@ void SetReturnsCorrelation(OddsSettings& settings, double value) {
 
 OddsSettings LoadOddsSettings(const SettingsStore& store) {
   OddsSettings settings;
-  settings.model = static_cast<OddsModelChoice>(WholeValue(store, kModelKey, 0, 0, 2));
+  settings.model = static_cast<MarketModelKind>(WholeValue(store, kModelKey, 0, 0, 2));
   MonteCarloSettings& mc = settings.monteCarlo;
   mc.trials = WholeValue(store, kTrialsKey, mc.trials, kOddsMinTrials, kOddsMaxTrials);
   mc.seed = static_cast<std::uint64_t>(WholeValue(store, kSeedKey, static_cast<int>(mc.seed), 0, kOddsMaxSeed));
@@ -72,7 +73,7 @@ OddsSettings LoadOddsSettings(const SettingsStore& store) {
   settings.historyFile = store.Text(kHistoryFileKey).value_or(QString());
   // Settings from before the built-in history replayed the file they name.
   settings.historyFromFile = WholeValue(store, kHistoryFromFileKey, settings.historyFile.isEmpty() ? 0 : 1, 0, 1) == 1;
-  settings.bootstrapBlock = WholeValue(store, kBlockKey, settings.bootstrapBlock, 1, kMaxBootstrapBlock);
+  settings.block = WholeValue(store, kBlockKey, settings.block, 1, kMaxBootstrapBlock);
   return settings;
 }
 
@@ -89,9 +90,31 @@ void SaveOddsSettings(SettingsStore& store, const OddsSettings& settings) {
   store.SetInteger(kCompleteOnlyKey, settings.historical.completeOnly ? 1 : 0);
   store.SetText(kHistoryFileKey, settings.historyFile);
   store.SetInteger(kHistoryFromFileKey, settings.historyFromFile ? 1 : 0);
-  store.SetInteger(kBlockKey, settings.bootstrapBlock);
+  store.SetInteger(kBlockKey, settings.block);
 }
 
-BootstrapSettings BootstrapSettingsOf(const OddsSettings& settings) {
-  return BootstrapSettingsFrom(settings.monteCarlo, settings.historical, settings.bootstrapBlock);
+OddsModelBuild BuildOddsModel(const PlanRecord& plan, const OddsSettings& settings, const RatePath* means) {
+  OddsModelBuild build;
+  auto history = std::make_shared<const MarketHistory>(BuiltInHistory());
+  if (settings.model != MarketModelKind::MonteCarlo && settings.historyFromFile) {
+    if (settings.historyFile.isEmpty()) {
+      build.error = "Choose a market history file (Browse) to replay history.";
+      return build;
+    }
+    const MarketHistoryResult read = ReadMarketHistory(settings.historyFile.toStdString());
+    if (!read.ok()) {
+      build.error = "The market history could not be used:\n" + QString::fromStdString(read.error);
+      return build;
+    }
+    history = std::make_shared<const MarketHistory>(read.history);
+  }
+  const MarketModelBuild market = means ? BuildMarketModel(plan, settings, history, means)
+                                        : BuildMarketModelForPlans(plan, settings, history, build.forPlan);
+  build.model = market.model;
+  if (!market.problem.empty()) {
+    build.error = QString::fromStdString(market.problem);
+    build.error[0] = build.error[0].toUpper();
+    build.error += ".";
+  }
+  return build;
 }

@@ -1,24 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
-#include "odds/BootstrapModel.h"
-#include "odds/HistoricalModel.h"
-#include "odds/MonteCarloModel.h"
+#include "odds/MarketModelFactory.h"
 
 class SettingsStore;
 
-enum class OddsModelChoice { MonteCarlo = 0, Historical = 1, Bootstrap = 2 };
-
 // What the odds page runs, as the user last set it.
-struct OddsSettings {
-  OddsModelChoice model = OddsModelChoice::MonteCarlo;
-  MonteCarloSettings monteCarlo;
-  HistoricalSettings historical;
+struct OddsSettings : MarketModelSettings {
   // The built-in US history unless the user chose a file of their own.
   bool historyFromFile = false;
   QString historyFile;
-  int bootstrapBlock = 5;
 };
 
 // Ranges the page offers; stored values outside them are held to them.
@@ -27,8 +20,16 @@ inline constexpr int kOddsMaxTrials = 100000;
 inline constexpr int kOddsMaxSeed = 2147483647;
 inline constexpr double kOddsMaxDeviation = 100.0;
 
-// The bootstrap's settings: trials and seed of the Monte Carlo boxes, the history's stock shares.
-BootstrapSettings BootstrapSettingsOf(const OddsSettings& settings);
+struct OddsModelBuild {
+  std::shared_ptr<const PathModel> model;
+  MarketModelForPlan forPlan;  // the model of each plan a solve tries
+  QString error;  // what the user must correct, when there is no model
+};
+
+// The model the settings ask for on the plan, on the history file read now
+// (its problems are reported with file and line); Monte Carlo centres on
+// `means` when given, else on the plan's rates.
+OddsModelBuild BuildOddsModel(const PlanRecord& plan, const OddsSettings& settings, const RatePath* means = nullptr);
 
 // The returns' correlation the page edits (the other pairs keep their defaults).
 double ReturnsCorrelation(const OddsSettings& settings);

@@ -145,7 +145,7 @@ OddsSettingsForm::OddsSettingsForm(Prompts& prompts, std::function<QString()> pl
 void OddsSettingsForm::SetValues(const OddsSettings& settings) {
   model_->setCurrentIndex(static_cast<int>(settings.model));
   historySource_->setCurrentIndex(settings.historyFromFile ? 1 : 0);
-  block_->setValue(settings.bootstrapBlock);
+  block_->setValue(settings.block);
   trials_->setValue(settings.monteCarlo.trials);
   seed_->setValue(static_cast<int>(std::min<std::uint64_t>(settings.monteCarlo.seed, kOddsMaxSeed)));
   for (std::size_t k = 0; k < deviations_.size(); ++k) {
@@ -164,7 +164,7 @@ OddsSettings OddsSettingsForm::Values() const {
   OddsSettings settings;
   settings.model = ChosenModel();
   settings.historyFromFile = historySource_->currentIndex() == 1;
-  settings.bootstrapBlock = block_->value();
+  settings.block = block_->value();
   settings.monteCarlo.trials = trials_->value();
   settings.monteCarlo.seed = static_cast<std::uint64_t>(seed_->value());
   for (std::size_t k = 0; k < deviations_.size(); ++k) settings.monteCarlo.deviations[k] = BoxDecimal(deviations_[k]);
@@ -191,15 +191,15 @@ void OddsSettingsForm::ShowSwingsOrigin() {
   swingsOrigin_->setText(fromHistory ? "Swings and links: from " + span : "Swings: your own (defaults from " + span + ")");
 }
 
-OddsModelChoice OddsSettingsForm::ChosenModel() const {
-  return static_cast<OddsModelChoice>(std::clamp(model_->currentIndex(), 0, 2));
+MarketModelKind OddsSettingsForm::ChosenModel() const {
+  return static_cast<MarketModelKind>(std::clamp(model_->currentIndex(), 0, 2));
 }
 
 // Only the chosen model's boxes take part; the others keep their values for later.
 void OddsSettingsForm::ModelChanged() {
-  const OddsModelChoice model = ChosenModel();
-  const bool random = model != OddsModelChoice::Historical;
-  const bool monteCarlo = model == OddsModelChoice::MonteCarlo;
+  const MarketModelKind model = ChosenModel();
+  const bool random = model != MarketModelKind::Historical;
+  const bool monteCarlo = model == MarketModelKind::MonteCarlo;
   const bool history = !monteCarlo;
   const bool ownFile = history && historySource_->currentIndex() == 1;
   for (QWidget* box : std::initializer_list<QWidget*>{trials_, seed_}) box->setEnabled(random);
@@ -211,8 +211,8 @@ void OddsSettingsForm::ModelChanged() {
   }
   historyFile_->setEnabled(ownFile);
   browse_->setEnabled(history);
-  completeOnly_->setEnabled(model == OddsModelChoice::Historical);
-  block_->setEnabled(model == OddsModelChoice::Bootstrap);
+  completeOnly_->setEnabled(model == MarketModelKind::Historical);
+  block_->setEnabled(model == MarketModelKind::Bootstrap);
   emit ModelChosen(model);
 }
 

@@ -30,12 +30,12 @@ class OddsSettingsForm : public QWidget {
 
  signals:
   // The model box changed (or the values were set).
-  void ModelChosen(OddsModelChoice model);
+  void ModelChosen(MarketModelKind model);
 
  private:
   void BrowseClicked();
   void ModelChanged();
-  OddsModelChoice ChosenModel() const;
+  MarketModelKind ChosenModel() const;
   void UseHistorySwingsClicked();
   void ShowSwingsOrigin();
 

@@ -4,6 +4,8 @@
 
 #include "odds/BootstrapModel.h"
 #include "odds/HistoricalModel.h"
+#include "odds/MonteCarloModel.h"
+#include "odds/RateAssumptions.h"
 
 namespace {
 
@@ -11,19 +13,36 @@ QString Percent(double share) { return QString::number(share, 'f', 1) + " %"; }
 
 QString Count(int count) { return QLocale(QLocale::English).toString(count); }
 
+QString Assumed(const SeriesAssumption& series) {
+  return QString("%1 % \u00b1 %2").arg(series.mean, 0, 'f', 1).arg(series.swing, 0, 'f', 1);
+}
+
+// The means and swings behind the odds, so two models' odds of one plan can be compared.
+QString AssumptionsLine(const PathModel& model) {
+  const RateAssumptions assumed = MeasureRateAssumptions(model);
+  const auto of = [&assumed](RateSeries series) { return Assumed(assumed.series[static_cast<std::size_t>(series)]); };
+  const bool drawn = dynamic_cast<const MonteCarloModel*>(&model) != nullptr;
+  return QString("The model assumes, per year (mean \u00b1 swing, %1): inflation %2; above inflation, taxable "
+                 "returns %3, tax-deferred returns %4, real estate %5.")
+      .arg(drawn ? "centred on the plan's rates" : "from the history's own record", of(RateSeries::Inflation),
+           of(RateSeries::TaxableReturn), of(RateSeries::DeferredReturn), of(RateSeries::RealEstateGrowth));
+}
+
 }  // namespace
 
 QString OddsHeadline(const OddsResult& result) {
-  return Percent(result.NoNewDebtShare()) + " of trials never took new debt";
+  return Percent(result.SavingsLastedShare()) + " of trials: the savings lasted (never borrowed)";
 }
 
 QString OddsDetails(const OddsResult& result, const PathModel& model) {
   QStringList lines;
+  lines << QString("Never took new debt (borrowing against the home allowed): %1.").arg(Percent(result.NoNewDebtShare()));
   lines << QString("%1 %2. Net worth fell below zero in %3 of them.")
                .arg(Count(result.trials), result.trials == 1 ? "trial" : "trials", Percent(result.BelowZeroShare()));
   if (result.medianFirstNewDebtYear) {
     lines << QString("Trials that took new debt first took it in %1 (median).").arg(*result.medianFirstNewDebtYear);
   }
+  lines << AssumptionsLine(model);
   if (const auto* bootstrap = dynamic_cast<const BootstrapModel*>(&model)) {
     const MarketHistory& history = bootstrap->History();
     lines << QString("Block bootstrap of %1: runs of %2 consecutive years from %3-%4, strung together at random.")

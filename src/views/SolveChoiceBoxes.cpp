@@ -10,18 +10,17 @@ namespace {
 
 struct NamedLever {
   const char* caption;
-  const char* lever;
-  const char* person;
+  Lever lever;
 };
-constexpr NamedLever kNamedLevers[] = {{"Largest yearly spending", "spending", "1"},
-                                       {"Earliest retirement, first person", "retire-age", "1"},
-                                       {"Earliest retirement, second person", "retire-age", "2"},
-                                       {"Earliest retirement, both (gap kept)", "retire-age", "both"},
-                                       {"Smallest tax-deferred savings", "savings", "1"}};
+const NamedLever kNamedLevers[] = {{"Largest yearly spending", SpendingLever()},
+                                   {"Earliest retirement, first person", RetireAgeLever(LeverPerson::First)},
+                                   {"Earliest retirement, second person", RetireAgeLever(LeverPerson::Second)},
+                                   {"Earliest retirement, both (gap kept)", RetireAgeLever(LeverPerson::Both)},
+                                   {"Smallest tax-deferred savings", SavingsLever()}};
 
-// The lever's command-line words, then the person, as the items keep them.
-QStringList LeverData(const std::string& lever, const std::string& person) {
-  return {QString::fromStdString(lever), QString::fromStdString(person)};
+// The lever's kind, person and line, as the items keep them.
+QVariantList LeverData(const Lever& lever) {
+  return {static_cast<int>(lever.kind), static_cast<int>(lever.person), lever.line};
 }
 
 }  // namespace
@@ -29,16 +28,15 @@ QStringList LeverData(const std::string& lever, const std::string& person) {
 void FillLeverBox(QComboBox& box, bool automatic) {
   box.clear();
   if (automatic) box.addItem("Automatic");
-  for (const NamedLever& named : kNamedLevers) box.addItem(named.caption, LeverData(named.lever, named.person));
+  for (const NamedLever& named : kNamedLevers) box.addItem(named.caption, LeverData(named.lever));
   std::string error;
   for (const PlanFieldLabel& label : PlanFieldLabels()) {
-    const std::string name = std::string("field:") + label.name;
-    const std::optional<Lever> lever = ParseLever(name, "1", error);
+    const std::optional<Lever> lever = FieldLever(label.name, error);
     if (!lever) continue;
     // The section tells apart the two persons' boxes of the same words.
     const QString page = label.page ? label.page : "";
     const QString where = label.section && *label.section ? QString("%1, %2").arg(page, label.section) : page;
-    box.addItem(QString("%1 (%2) %3").arg(QString(label.words).trimmed(), where, label.name), LeverData(name, "1"));
+    box.addItem(QString("%1 (%2) %3").arg(QString(label.words).trimmed(), where, label.name), LeverData(*lever));
   }
   // The long captions of the inputs must not push the form's words aside.
   box.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -62,12 +60,12 @@ std::optional<Lever> LeverOfBox(const QComboBox& box, std::string& error) {
     error = "no lever is called \"" + box.currentText().toStdString() + "\"; choose one from the list";
     return std::nullopt;
   }
-  const QStringList data = box.itemData(index).toStringList();
-  if (data.size() != 2) {
+  const QVariantList data = box.itemData(index).toList();
+  if (data.size() != 3) {
     error = "choose a lever from the list";
     return std::nullopt;
   }
-  return ParseLever(data[0].toStdString(), data[1].toStdString(), error);
+  return Lever{static_cast<LeverKind>(data[0].toInt()), static_cast<LeverPerson>(data[1].toInt()), data[2].toInt()};
 }
 
 void FillMetricBox(QComboBox& box) {

@@ -9,16 +9,17 @@
 #include "solve/Sensitivity.h"
 #include "solve/Solver.h"
 #include "views/SolveCharts.h"
-#include "views/SolveJob.h"
+#include "views/BackgroundJob.h"
 
 class ChartView;
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QSpinBox;
+class SolveAnswerPanel;
+class SolveChartsPanel;
+class SolveTargetPanel;
 
 // Answers for the plan: the best spending, retirement age or savings for a
 // target, proved by its neighbour; Apply puts the answer into the plan. A
@@ -32,8 +33,8 @@ class SolvePage : public Page {
   ~SolvePage() override;
 
   bool IsResizable() const override { return true; }
-  QSize PageSize() const override { return {1040, 700}; }
-  QSize MinimumPageSize() const override { return {900, 620}; }
+  QSize PageSize() const override { return {1120, 760}; }
+  QSize MinimumPageSize() const override { return {940, 640}; }
   QWidget* FirstFocus() const override;
   void Hidden() override;
   void CloseRequested() override;
@@ -44,58 +45,50 @@ class SolvePage : public Page {
   void FrontierClicked();
   void SensitivityClicked();
   void CloseClicked();
-  // Opens the data page of the input behind sensitivity bar `bar`.
-  void OpenInputOfBar(int bar);
+  // Escape: cancels a search, also one a button is about to start; else closes.
+  void EscapePressed();
 
   bool IsRunning() const { return job_ != nullptr; }
   const std::optional<SolveResult>& Result() const { return result_; }
-  const std::vector<SensitivityBar>& Bars() const { return bars_; }
-  ChartView* FrontierChart() const { return frontierChart_; }
-  ChartView* SensitivityChart() const { return sensitivityChart_; }
+  const std::vector<SensitivityBar>& Bars() const;
+  ChartView* FrontierChart() const;
+  ChartView* SensitivityChart() const;
+  QString FrontierNote() const;
 
  protected:
   void Refresh() override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* BuildControls();
-  QWidget* BuildResults();
   void BuildMenu();
   std::optional<SolveRequest> RequestFromForm();
-  void Start(SolveJob::Work work, std::function<void()> show);
+  // Runs `work` in the background, then `show` on its result.
+  void Start(std::function<void(const SolveControl&)> work, std::function<void()> show);
   void JobFinished(bool cancelled, const QString& error);
   void SetRunning(bool running);
   void ShowAnswer();
-  void ShowFrontier(const FrontierRequest& request, const FrontierResult& frontier);
-  void ShowSensitivity(const SensitivityResult& result);
-  void SelectBar(int bar);
+  bool StartPending() const;
 
   PageId origin_ = PageId::Graph;
-  std::unique_ptr<SolveJob> job_;
+  std::unique_ptr<BackgroundJob> job_;
   std::function<void()> show_;
   std::optional<SolveRequest> request_;
   std::optional<SolveResult> result_;
   PlanRecord resultPlan_;
-  std::vector<SensitivityBar> bars_;
-  std::vector<int> barLines_;
-  int selectedBar_ = -1;
+  // The plan the charts were drawn for: a chart never stands under another plan's answer.
+  std::optional<PlanRecord> chartsPlan_;
+  bool startCancelled_ = false;
 
   QComboBox* lever_;
-  QComboBox* target_;
-  QSpinBox* targetAge_;
-  QSpinBox* targetAmount_;
-  QCheckBox* useOdds_;
-  QSpinBox* oddsPercent_;
+  SolveTargetPanel* target_;
   QComboBox* frontierLever_;
   QLineEdit* frontierFrom_;
   QLineEdit* frontierTo_;
   QComboBox* metric_;
-  QLabel* answer_;
-  QLabel* proof_;
+  SolveAnswerPanel* answer_;
+  SolveChartsPanel* charts_;
   QLabel* status_;
   QProgressBar* progress_;
-  ChartView* frontierChart_;
-  ChartView* sensitivityChart_;
   QPushButton* run_;
   QPushButton* cancel_;
   QPushButton* apply_;

@@ -58,7 +58,7 @@ void ShowTable(QWidget& page, const Session& session, Platform& platform) {
   const QString title = stress.IsScenario() ? QString("Rate scenario: %1").arg(name)
                                             : QString("Stress test: %1, %2")
                                                   .arg(name, QString::fromStdString(BuiltInHistoryName()));
-  const RatePath rates = WithPastInflation(StressRates(session.plan, stress), session.PastInflation);
+  const RatePath rates = WithPastInflation(StressRates(session.plan, stress), session.PastInflation, session.plan);
   const TrialReplay replay = stress.IsScenario()
                                  ? ReplayTrial(session.plan, ScenarioModel(rates), 0, session.PastInflation)
                                  : StressReplay(session.plan, stress.startYear, session.PastInflation);
@@ -82,7 +82,7 @@ int WorstStartYear(const PlanRecord& plan, PastInflationRule past) {
   const HistoricalModel model = Replay(plan);
   OddsRunControl control;
   control.past = past;
-  control.threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxOddsThreads);
+  control.threads = OddsThreads();
   const std::optional<OddsResult> result = RunOdds(plan, model, control);
   return model.FirstYear() + (result ? result->WorstTrial() : 0);
 }
@@ -117,7 +117,7 @@ QString StressRatesTitle(const StressTestState& stress) {
 
 ComparisonSeries StressSeries(const Session& session) {
   const Forecast forecast = ForecastInView(
-      session.plan, WithPastInflation(StressRates(session.plan, session.stress), session.PastInflation),
+      session.plan, WithPastInflation(StressRates(session.plan, session.stress), session.PastInflation, session.plan),
       session.CurrentDollars);
   ComparisonSeries series;
   series.dotted = true;

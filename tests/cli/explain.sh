@@ -26,12 +26,16 @@ same net_worth_2040_current.txt --year 2040 --field NetWorth --current-dollars -
 same mortgage_2035.txt --year 2035 --field Mortgage --depth 3
 same distribution_2057.txt --year 2057 --field Distribution --depth 2
 same other_debt_2026.txt --year 2026 --field OtherDebt
+# The header's words name a field too, and so do the year and the ages.
+same income_taxes_2040.txt --year 2040 --field "Income Taxes"
+"$cli" explain "$plan" --year 2040 --field Age1 | head -n 1 | grep -qx 'Age1 2040: 59' || fail "Age1 is not explained"
+[ "$("$cli" explain "$plan" --year 2040 --field Year --format json | jq .value)" = 2040 ] || fail "Year is not explained"
 
 # The JSON's root is the forecast's cell, and at every level the money terms
 # add up to the amount (a scaled term's to its base, which the label shows).
 "$cli" explain "$plan" --year 2040 --field IncomeTaxes --format json --depth 0 --past-inflation plan >"$work/json"
-[ "$(jq -c '[.field, .year, .age, .view, .value]' "$work/json")" = '["IncomeTaxes",2040,59,"inflated",69899]' ] ||
-  fail "json root: $(jq -c '[.field, .year, .age, .view, .value]' "$work/json")"
+[ "$(jq -c '[.field, .year, .age, .dollars, .view, .value]' "$work/json")" = '["IncomeTaxes",2040,59,"future","inflated",69899]' ] ||
+  fail "json root: $(jq -c '[.field, .year, .age, .dollars, .view, .value]' "$work/json")"
 value=$("$cli" forecast "$plan" --all-fields --format json --past-inflation plan | jq '.[] | select(.Year == 2040) | .IncomeTaxes')
 [ "$value" = 69899 ] || fail "forecast says $value"
 [ "$(jq '[.terms[] | select(.kind != "factor") | .amount] | add' "$work/json")" = 69899 ] || fail "json terms do not add up"

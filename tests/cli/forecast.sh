@@ -31,8 +31,10 @@ current=$("$cli" forecast "$plan" --current-dollars --format tsv) || fail "curre
 [ "$(printf '%s\n' "$current" | sed -n 3p)" != "$(printf '%s\n' "$tsv" | sed -n 3p)" ] || fail "current dollars left year 2 as it was"
 
 text=$("$cli" forecast "$plan") || fail "text run exited $?"
-printf '%s\n' "$text" | head -n 1 | grep -q 'Net Worth.*Tax Deferred.*Social Security' || fail "text titles"
-printf '%s\n' "$text" | sed -n 2p | grep -q '\$397,000' || fail "text money format"
+[ "$(printf '%s\n' "$text" | head -n 1)" = "Future dollars (each year's own)" ] || fail "text names no dollars"
+printf '%s\n' "$text" | sed -n 2p | grep -q '^Year  Age1  Age2 .*Net Worth.*Tax Deferred.*Social Security' || fail "text titles"
+printf '%s\n' "$text" | sed -n 3p | grep -q '^2026    45    43 .*\$397,000' || fail "text ages and money format"
+"$cli" forecast "$plan" --current-dollars | head -n 1 | grep -qx "Today's dollars (2026)" || fail "text names no today's dollars"
 
 "$cli" forecast "$src/tests/data/no-such-plan.plan" >/dev/null 2>&1
 [ $? -eq 2 ] || fail "missing plan must exit 2"

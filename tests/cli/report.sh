@@ -28,6 +28,7 @@ for age in 65 90; do
   has "$text" "$(awk -v age="$age" '$2 == age { print $3 }' "$work/forecast")"
 done
 "$cli" simulate "$plan" "${odds[@]}" >"$work/simulate"
+has "$text" "$(sed -n 's/^Savings lasted (never borrowed): \(.*\) of trials$/\1/p' "$work/simulate")"
 has "$text" "$(sed -n 's/^Never took new debt: \(.*\) of trials$/\1/p' "$work/simulate")"
 "$cli" simulate "$plan" --model bootstrap "${odds[@]}" >"$work/bootstrap"
 has "$text" "$(sed -n 's/^Never took new debt: \(.*\) of trials$/\1/p' "$work/bootstrap")"
@@ -45,7 +46,7 @@ pdfinfo "$work/a4.pdf" | grep -q "(A4)" || fail "--paper a4 did not give A4 shee
 # No salaries and no savings: no spending keeps it out of new debt, and the summary says so in words.
 sed -e '21s/.*/0/' -e '27s/.*/0/' -e '33s/.*/0/' -e '34s/.*/0/' "$plan" >"$work/broke.plan"
 "$cli" report "$work/broke.plan" --pdf "$work/broke.pdf" "${odds[@]}" 2>"$work/err" || fail "broke report: $(cat "$work/err")"
-has "$(words_of "$work/broke.pdf")" "Largest yearly spending, on the plan's own rates: no answer: no value within the bounds meets the target: even at \$0 a year the plan takes new debt in"
+has "$(words_of "$work/broke.pdf")" "Largest yearly spending, on the plan's own rates: no answer: no value within the bounds meets the target"
 
 # Mistakes are usage errors, and nothing is written.
 "$cli" report "$plan" --pdf "$work/x.pdf" --model historical 2>/dev/null

@@ -15,6 +15,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 out=$("$cli" check "$work/Fresh.plan") || fail "check of the sample exited with $?"
 grep -qx "Plan: Fresh.plan" <<<"$out" || fail "check did not name the plan: $out"
+# sample writes the plan the desktop opens; new writes the plan File > New starts.
+[ "$("$cli" forecast "$work/Fresh.plan")" = "$("$cli" forecast "$source_dir/resources/Double.plan")" ] ||
+  fail "sample is not the desktop's sample plan"
+"$cli" new "$work/New.plan" || fail "new exited with $?"
+out=$("$cli" check "$work/New.plan") || fail "check of the new plan exited with $?"
 grep -qx "Person 1: John Smith, age 30" <<<"$out" || fail "check did not show person 1: $out"
 grep -qx "Person 2: Mary Smith, age 28" <<<"$out" || fail "check did not show person 2: $out"
 

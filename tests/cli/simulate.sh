@@ -31,6 +31,8 @@ jq -e '.trials == 60 and .seed == 1 and (.years | length) == 46' "$work/json" >/
 jq -e '([.levels[].share] | add - 100 | fabs) < 1e-3' "$work/json" >/dev/null || fail "level shares do not add up to 100"
 jq -e '(.headline.noNewDebtShare + (.levels[] | select(.key == "new-debt") | .share) - 100 | fabs) < 1e-3' \
   "$work/json" >/dev/null || fail "headline is not the share without new debt"
+jq -e '(.headline.savingsLastedShare + ([.levels[] | select(.key == "new-debt" or .key == "home-equity") | .share]
+       | add) - 100 | fabs) < 1e-3' "$work/json" >/dev/null || fail "savings lasted is not the share that never borrowed"
 jq -e '[.years[] | .current, .inflated | [.p10, .p25, .p50, .p75, .p90] | . == sort] | all' "$work/json" >/dev/null ||
   fail "percentiles out of order"
 jq -e '.settings.deviations.taxable == 12.8 and .settings.correlations["taxable:deferred"] == 1' "$work/json" \
@@ -54,7 +56,7 @@ cmp -s "$work/bands" "$work/fixed" || fail "zero deviations: bands differ from t
 cmp -s "$work/trial" "$src/tests/data/double_forecast_recorded.tsv" || fail "zero deviations: --trial 4 differs from the golden table"
 "$cli" simulate "$plan" --trials 5 "${zero[@]}" --trial 4 --all-fields --format tsv --past-inflation plan 2>/dev/null |
   cmp -s - "$src/tests/data/double_forecast.tsv" || fail "zero deviations: --trial 4 on the plan's rate differs from the golden table"
-"$cli" simulate "$plan" --trial 7 --current-dollars | head -n 1 | grep -q 'Net Worth.*Social Security' ||
+"$cli" simulate "$plan" --trial 7 --current-dollars | sed -n 2p | grep -q 'Net Worth.*Social Security' ||
   fail "--trial text titles"
 "$cli" simulate "$plan" --trials 10 --trial 11 >/dev/null 2>&1
 [ $? -eq 1 ] || fail "--trial past the last trial must exit 1"

@@ -14,11 +14,18 @@ status_of() {
 # A plan of our own with no salaries and no savings: it cannot avoid new debt.
 sed -e '21s/.*/0/' -e '27s/.*/0/' -e '33s/.*/0/' -e '34s/.*/0/' "$plan" >"$work/broke.plan"
 
-# The answer and its proof, in text and JSON.
+# The answer and its proof, in text and JSON. The sample plan's answers under the default target
+# (the savings last: no home equity borrowed, no new debt); the old default stays a choice.
 [ "$(status_of solve "$plan" --lever spending)" = 0 ] || fail "spending exited $(cat "$work/err")"
-grep -q '^Answer: \$[0-9,]* a year ([0-9.]* % of the plan' "$work/out" || fail "spending answer line"
-grep -q '^Proof: at .* never takes new debt; one step past, at .* it takes new debt in [0-9]*' "$work/out" ||
+grep -q '^Answer: \$68,109 a year (105.8 % of the plan' "$work/out" || fail "spending answer line: $(cat "$work/out")"
+grep -q '^Proof: at .* never borrows; one step past, at .* it borrows against the home in 2031' "$work/out" ||
   fail "spending proof line"
+[ "$(status_of solve "$plan" --lever spending --target never-new-debt)" = 0 ] || fail "never-new-debt exited"
+grep -q '^Answer: \$90,639 a year' "$work/out" || fail "never-new-debt answer: $(cat "$work/out")"
+grep -q '^Proof: at .* never takes new debt; one step past, at .* it takes new debt in [0-9]*' "$work/out" ||
+  fail "never-new-debt proof line"
+[ "$(status_of solve "$plan" --lever retire-age)" = 0 ] || fail "retire-age exited"
+grep -q '^Answer: age 56 ' "$work/out" || fail "retire-age answer: $(cat "$work/out")"
 [ "$(status_of solve "$plan" --lever retire-age --person both --format json)" = 0 ] || fail "retire-age json"
 jq -e '.status == "solved" and .atAnswer.holds and (.atNeighbour.holds | not)
        and .atNeighbour.value == .answer - 1 and .lever.unit == "years"' "$work/out" >/dev/null ||
@@ -42,19 +49,35 @@ jq -e --slurpfile b "$work/odds2" '.answer == $b[0].answer and .atAnswer.met >= 
 jq -e '[.points[].atNeighbour.trials] == [40, 40]' "$work/out" >/dev/null || fail "bootstrap trials: $(cat "$work/out")"
 
 # No answer: status 3 with the reason.
-[ "$(status_of solve "$work/broke.plan" --lever spending)" = 3 ] || fail "unreachable did not exit 3"
+[ "$(status_of solve "$work/broke.plan" --lever spending --target never-new-debt)" = 3 ] ||
+  fail "unreachable did not exit 3"
 grep -q 'even at \$0 a year the plan takes new debt in [0-9]*' "$work/out" || fail "unreachable reason: $(cat "$work/out")"
+# Savings cannot fail the default target on the sample plan: a net worth at retirement is proposed,
+# and an answer above the law's yearly contribution limits is named.
 [ "$(status_of solve "$plan" --lever savings)" = 3 ] || fail "always met did not exit 3"
 grep -q 'every value .* meets the target' "$work/out" || fail "always-met reason"
+grep -q '^Suggestion: .*net worth at retirement.*--target net-worth:65:[0-9]*$' "$work/out" ||
+  fail "no target proposed: $(cat "$work/out")"
+[ "$(status_of solve "$plan" --lever savings --target net-worth:65:3000000)" = 0 ] || fail "savings for a net worth"
+grep -q '^Warning: .*above the 2026 elective-deferral limit of \$24,500' "$work/out" || fail "limit warning"
 
 # Bad levers, targets, bounds and odds: status 2 with the reason.
-for bad in "--lever wages" "--lever field:Name1" "--lever spending --target rich" "--lever spending --target net-worth:30:1" \
+for bad in "--lever wages" "--lever field:Name1" "--lever field:EntertainmentTotal" "--lever spending --target rich" "--lever spending --target net-worth:30:1" \
   "--lever spending --min 5000 --max 100" "--lever spending --min -1" "--lever spending --odds 0" \
   "--lever spending --odds 101" "--lever spending --max 12.5" "--lever retire-age --person 3"; do
   # shellcheck disable=SC2086
   [ "$(status_of solve "$plan" $bad)" = 2 ] || fail "'$bad' did not exit 2"
   [ -s "$work/err" ] || fail "'$bad' gave no reason"
 done
+# Each refusal names its option; --odds reads numbers as every option does.
+for bad in "--target|--lever spending --target rich" "--lever|--lever wages" "--odds|--lever spending --odds 0x10" \
+  "--odds|--lever spending --odds 0.004"; do
+  # shellcheck disable=SC2086
+  [ "$(status_of solve "$plan" ${bad#*|})" = 2 ] || fail "'${bad#*|}' did not exit 2"
+  grep -q -- "^prevora-cli solve: ${bad%%|*}" "$work/err" || fail "'${bad#*|}' said: $(cat "$work/err")"
+done
+[ "$(status_of frontier "$plan" --lever retire-age --from 64 --to 65 --solve "")" = 2 ] &&
+  grep -q -- "--solve" "$work/err" || fail "frontier --solve \"\" said: $(cat "$work/err")"
 # A mistyped command line is a usage error, as for every command.
 [ "$(status_of solve "$plan" --lever spending --trials 10)" = 1 ] || fail "odds settings without --odds"
 [ "$(status_of solve "$plan" --lever spending --format csv)" = 1 ] || fail "csv format"
@@ -65,7 +88,7 @@ done
 jq -e '(.points | length) == 4 and ([.points[].status] | all(. == "solved")) and .along.plan == 65' \
   "$work/out" >/dev/null || fail "frontier json: $(cat "$work/out")"
 [ "$(status_of frontier "$plan" --lever retire-age --from 60 --to 62 --solve spending)" = 0 ] || fail "frontier text"
-grep -q '^  age 61 .*\$[0-9,]* a year; one step past it takes new debt' "$work/out" || fail "frontier text row"
+grep -q '^  age 61 .*\$[0-9,]* a year; one step past it borrows against the home' "$work/out" || fail "frontier text row"
 [ "$(status_of frontier "$plan" --lever retire-age --from 70 --to 60 --solve spending)" = 2 ] || fail "frontier range"
 [ "$(status_of sensitivity "$plan" --format json)" = 0 ] || fail "sensitivity: $(cat "$work/err")"
 jq -e '[.inputs[] | [(.changeDown | fabs), (.changeUp | fabs)] | max] | . == (sort | reverse)' "$work/out" \
@@ -73,5 +96,12 @@ jq -e '[.inputs[] | [(.changeDown | fabs), (.changeUp | fabs)] | max] | . == (so
 jq -e '.inputs[] | select(.name == "Groceries") | .changeUp < 0 and .page == "Food Personal Expense Page"' \
   "$work/out" >/dev/null || fail "sensitivity groceries"
 [ "$(status_of sensitivity "$plan" --metric Nope)" = 2 ] || fail "sensitivity metric"
+# With odds, sensitivity counts the trials meeting the target: the savings last by default.
+[ "$(status_of sensitivity "$plan" --odds 90 --trials 20 --format json)" = 0 ] || fail "odds sensitivity"
+jq -e '.figure == "savingsLastedShare"' "$work/out" >/dev/null || fail "odds sensitivity figure"
+[ "$(status_of sensitivity "$plan" --odds 90 --trials 20 --target never-new-debt --format json)" = 0 ] ||
+  fail "odds sensitivity never-new-debt"
+jq -e '.figure == "noNewDebtShare"' "$work/out" >/dev/null || fail "never-new-debt figure"
+[ "$(status_of sensitivity "$plan" --odds 90 --trials 20 --target net-worth:65:1)" = 2 ] || fail "net worth refused"
 
 finish "solve"

@@ -22,10 +22,19 @@ expect() {
 
 forecast_usage="Usage: prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]
       [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan]"
-expect "$forecast_usage" forecast "$plan" --format xml
-expect "$forecast_usage" forecast "$plan" --format
-expect "$forecast_usage" forecast "$plan" -x
-expect "$forecast_usage" forecast "$plan" "$plan"
+expect "prevora-cli: --format takes text, tsv, csv or json
+$forecast_usage" forecast "$plan" --format xml
+expect "prevora-cli: --format needs a value
+$forecast_usage" forecast "$plan" --format
+expect "prevora-cli: unexpected argument '-x'
+$forecast_usage" forecast "$plan" -x
+expect "prevora-cli: unexpected argument '$plan'
+$forecast_usage" forecast "$plan" "$plan"
+expect "prevora-cli: --rates needs a file
+$forecast_usage" forecast "$plan" --rates ""
+# An echoed argument is cut short and shows control bytes escaped.
+expect "prevora-cli: unexpected argument '-\\x1B[2J$(printf 'x%.0s' $(seq 1 95))...'
+$forecast_usage" forecast "$plan" "-$(printf '\033')[2J$(printf 'x%.0s' $(seq 1 200))"
 
 explain_usage="Usage: prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]
       [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]"
@@ -35,10 +44,24 @@ expect "prevora-cli: a plan, --year and --field are required
 $explain_usage" explain "$plan" --field NetWorth
 
 check_usage="Usage: prevora-cli check PLAN [--format text|json]"
-expect "$check_usage" check "$plan" --format yaml
-expect "$check_usage" check "$plan" --format
-expect "$check_usage" check "$plan" "$plan"
-expect "$check_usage" check
+expect "prevora-cli: --format takes text or json
+$check_usage" check "$plan" --format yaml
+expect "prevora-cli: --format needs a value
+$check_usage" check "$plan" --format
+expect "prevora-cli: unexpected argument '$plan'
+$check_usage" check "$plan" "$plan"
+expect "prevora-cli: a plan is required
+$check_usage" check
+
+diff_first="Usage: prevora-cli diff BASE.plan OTHER.plan [--current-dollars] [--metric NAME] [--attribution sequential|shapley] [--format text|json|csv]"
+for case in "two plans are required|$plan" "--format takes text, json or csv|$plan $plan --format xml" \
+  "--attribution takes sequential or shapley|$plan $plan --attribution random" "--rates needs a value|$plan $plan --rates" \
+  "unexpected argument '--bogus'|$plan $plan --bogus"; do
+  # shellcheck disable=SC2086
+  "$cli" diff ${case#*|} >/dev/null 2>"$work/err" && fail "diff ${case#*|} was taken"
+  [ "$(head -2 "$work/err")" = "prevora-cli: ${case%%|*}
+$diff_first" ] || fail "diff ${case#*|} said: $(cat "$work/err")"
+done
 
 graph_usage="Usage: prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]
       [--past-inflation recorded|plan]"

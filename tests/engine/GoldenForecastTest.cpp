@@ -39,7 +39,7 @@ void ExpectTableMatches(const std::string& planPath, const std::string& tsvPath,
   if (past == PastInflationRule::Plan) {
     RunForecast(plan, table);
   } else {
-    table = RunForecast(plan, WithPastInflation(RatePath::FromPlan(plan), past)).table;
+    table = RunForecast(plan, WithPastInflation(RatePath::FromPlan(plan), past, plan)).table;
   }
 
   const auto rows = ReadTsv(tsvPath);

@@ -27,6 +27,10 @@ TEST(RatePathCsvTest, ReadsOneRowPerYearAndIgnoresTheRest) {
   EXPECT_EQ(read.path->Year(2).Inflation, -1.25L);
   EXPECT_EQ(read.path->Year(3).RealEstateGrowth, 3.0L);
   EXPECT_EQ(read.path->Years(), 3);
+  // A short file may end in empty lines.
+  const RatePathRead shortFile = Read(kHeader + "2030,2.5,4,5,1\n\n \r\n");
+  ASSERT_TRUE(shortFile.path) << shortFile.message;
+  EXPECT_EQ(shortFile.path->Years(), 1);
 }
 
 // Each refusal names the file and the line.
@@ -44,6 +48,7 @@ TEST(RatePathCsvTest, RefusesWhatItCannotUse) {
       {kHeader + "2030,1,2,3,\n", "r.csv:2: RealEstateGrowth \"\" is not a finite number"},
       {kHeader + "2030,1.5.2,2,3,4\n", "r.csv:2: Inflation \"1.5.2\" is not a finite number"},
       {kHeader + "2031,1,2,3,4\n", "r.csv:2: expected the year 2030, found 2031"},
+      {kHeader + "2030,1,2,3,4\n\n2031,1,2,3,4\n", "r.csv:3: an empty line comes before more rows"},
       {kHeader + std::string(5000, '1') + "\n", "r.csv:2: the line is too long"},
   };
   for (const auto& [text, message] : cases) {

@@ -5,8 +5,8 @@
 
 #include "engine/Forecast.h"
 #include "engine/RunFactors.h"
-#include "model/PlanFile.h"
 #include "markets/RecordedInflation.h"
+#include "model/PlanFile.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ PlanRecord SamplePlan(std::int32_t currentYear) {
 }
 
 RatePath RecordedPath(const PlanRecord& plan) {
-  return WithPastInflation(RatePath::FromPlan(plan), PastInflationRule::Recorded);
+  return WithPastInflation(RatePath::FromPlan(plan), PastInflationRule::Recorded, plan);
 }
 
 // The documented formula: the floored price factors of 2005 .. CurrentYear - 1,
@@ -40,7 +40,8 @@ TEST(PastInflationTest, TaxIndexRunsOnTheRecordedPriceRatio) {
     const long double ratio = RecordedRatioSince2005(year);
     EXPECT_EQ(run.TaxIndex(1), ratio) << year;
     EXPECT_EQ(run.WageBaseIndex(), ratio) << year;
-    for (int a = 2; a <= run.rows; ++a) EXPECT_EQ(run.TaxIndex(a), ratio * run.InflationIndex(a - 1)) << year << " " << a;
+    for (int a = 2; a <= run.rows; ++a)
+      EXPECT_EQ(run.TaxIndex(a), ratio * run.InflationIndex(a - 1)) << year << " " << a;
   }
 }
 
@@ -60,7 +61,9 @@ TEST(PastInflationTest, PlansInflationLeavesTheFirstYearAlone) {
   PlanRecord plan = SamplePlan(2026);
   plan.Salary1 = 250000;
   const auto firstYear = [](PlanRecord changed, PastInflationRule rule) {
-    return RunForecast(changed, WithPastInflation(RatePath::FromPlan(changed), rule)).table.Year(1).IncomeTaxes;
+    return RunForecast(changed, WithPastInflation(RatePath::FromPlan(changed), rule, changed))
+        .table.Year(1)
+        .IncomeTaxes;
   };
   PlanRecord raised = plan;
   raised.InflationRate = 5.0L;
@@ -86,6 +89,24 @@ TEST(PastInflationTest, PastStartAgesUseTheRecord) {
   const RunFactors first(plan, RatePath::FromPlan(plan));
   EXPECT_GT(grown.Salary(0, 1), 1.0L);
   EXPECT_NE(grown.Salary(0, 1), first.Salary(0, 1));
+}
+
+// Under the plan's rule the years before the forecast take the plan's own
+// rate whatever a replayed or filed path holds in its first year (a 1946
+// start once made every trial's past 18 % a year and its income tax $0).
+TEST(PastInflationTest, PlansRuleKeepsThePlansRateUnderAnyPath) {
+  PlanRecord plan = SamplePlan(2026);
+  plan.PensionAge1 = plan.Age1 - 10;
+  plan.EmploymentStartAge1 = plan.Age1 - 10;
+  RatePath replayed = RatePath::FromPlan(plan);
+  YearRates first = replayed.Year(1);
+  first.Inflation = 18.1L;
+  replayed.SetYear(1, first);
+  const RunFactors own(plan, PlanRatePath(plan, PastInflationRule::Plan));
+  const RunFactors other(plan, WithPastInflation(replayed, PastInflationRule::Plan, plan));
+  EXPECT_EQ(other.TaxIndex(1), own.TaxIndex(1));
+  EXPECT_EQ(other.Pension(0, 1), own.Pension(0, 1));
+  EXPECT_EQ(other.Salary(0, 1), own.Salary(0, 1));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "engine/ForecastTable.h"
 #include "odds/MonteCarloModel.h"
+#include "odds/RateAssumptions.h"
 
 namespace {
 
@@ -129,6 +130,23 @@ TEST(MonteCarloModelTest, ZeroDeviationKeepsThePlansRateExactly) {
     ASSERT_EQ(year.TaxDeferredReturn, plan.TaxDeferredReturn);
     ASSERT_EQ(year.RealEstateGrowth, plan.RealEstateGrowth);
   }
+}
+
+// What the odds page says a model assumes: a series without swing is the
+// plan's own rate above inflation; one with swing has about the set deviation.
+TEST(MonteCarloModelTest, MeasuredAssumptionsAreThePlansRealRatesAndTheSetSwings) {
+  const PlanRecord plan = RatesPlan();
+  MonteCarloSettings settings;
+  settings.trials = 400;
+  settings.deviations = {0.0L, 12.0L, 0.0L, 0.0L};
+  const RateAssumptions assumed = MeasureRateAssumptions(MonteCarloModel(plan, settings), 400);
+  const auto& series = assumed.series;
+  EXPECT_NEAR(series[0].mean, static_cast<double>(plan.InflationRate), 1e-9);
+  EXPECT_NEAR(series[2].mean, static_cast<double>(plan.TaxDeferredReturn), 1e-9);
+  EXPECT_NEAR(series[3].mean, static_cast<double>(plan.RealEstateGrowth), 1e-9);
+  EXPECT_EQ(series[2].swing, 0.0);
+  EXPECT_NEAR(series[1].mean, static_cast<double>(plan.TaxableReturn), 0.6);
+  EXPECT_NEAR(series[1].swing, 12.0, 0.6);
 }
 
 // Switching one series off must not reshuffle the draws of the others.

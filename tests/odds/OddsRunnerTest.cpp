@@ -140,6 +140,8 @@ TEST(OddsRunnerTest, BandsAreOrderedAndSharesAddUp) {
   EXPECT_EQ(count, settings.trials);
   EXPECT_NEAR(total, 100.0, 1e-9);
   EXPECT_NEAR(result.NoNewDebtShare(), 100.0 - result.LevelShare(ShortfallLevel::NewDebt), 1e-9);
+  EXPECT_NEAR(result.SavingsLastedShare(),
+              100.0 - result.LevelShare(ShortfallLevel::HomeEquity) - result.LevelShare(ShortfallLevel::NewDebt), 1e-9);
   EXPECT_EQ(result.years.front().year, plan.CurrentYear);
   EXPECT_EQ(result.years.back().age1, 90);
 }

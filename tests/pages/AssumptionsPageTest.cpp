@@ -165,6 +165,26 @@ TEST_F(AssumptionsPage, DefaultFillsTheBoxesButStoresNothingUntilValidated) {
   EXPECT_EQ(plan.PensionCola2, 0.0L);
 }
 
+// Rates with more decimals than the boxes show survive a visit untouched and
+// unmarked; a box typed over is stored as typed.
+TEST_F(AssumptionsPage, VisitWithoutTypingChangesNothing) {
+  program.LeaveFor(PageId::Taxes);
+  plan.RetirementReduction = 14.87L;
+  plan.InflationRate = 2.175L;
+  program.session.saved.Remember(plan);
+  program.Open(PageId::Assumptions);
+  ASSERT_EQ(Text("RetirementReduction"), "14.9");
+  program.LeaveFor(PageId::Graph);
+  ASSERT_EQ(CurrentPage(), PageId::Graph);
+  EXPECT_EQ(plan.RetirementReduction, 14.87L);
+  EXPECT_EQ(plan.InflationRate, 2.175L);
+  EXPECT_FALSE(program.session.IsModified());
+  program.Open(PageId::Assumptions);
+  program.Type(&PlanRecord::RetirementReduction, "14.8");
+  program.LeaveFor(PageId::Graph);
+  EXPECT_EQ(plan.RetirementReduction, 14.8L);
+}
+
 TEST_F(AssumptionsPage, YesWhileClosingKeepsThePageAndForgetsTheRequest) {
   program.scripted.prompts.answers = {PromptButton::Yes};
   program.Type(&PlanRecord::CurrentYear, "2008");
@@ -223,8 +243,8 @@ TEST(AssumptionsPastInflation, ChoiceRerunsTheForecastIsRememberedAndLeavesThePl
   EXPECT_FALSE(session.odds.HasResult());
   EXPECT_EQ(program.scripted.settings.Text(kPastInflationKey), "plan");
   EXPECT_NE(std::memcmp(&session.table.rows, &recordedTable.rows, sizeof recordedTable.rows), 0);
-  const ForecastTable planTable = ForecastInView(session.plan, PlanRatePath(session.plan, PastInflationRule::Plan),
-                                                 session.CurrentDollars).table;
+  const ForecastTable planTable =
+      ForecastInView(session.plan, PlanRatePath(session.plan, PastInflationRule::Plan), session.CurrentDollars).table;
   EXPECT_EQ(std::memcmp(&session.table.rows, &planTable.rows, sizeof planTable.rows), 0);
   EXPECT_FALSE(session.IsModified());
   EXPECT_FALSE(program.window->isWindowModified());

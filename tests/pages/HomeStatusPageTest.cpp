@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -107,10 +108,12 @@ TEST_F(HomeStatusPage, InstructionsFollowTheSituation) {
   EXPECT_FALSE(memo().contains("AUTOMATIC ADJUSTMENTS"));
   Choose(HomeSituation::RentThenBuy);
   EXPECT_TRUE(memo().startsWith("INSTRUCTION\nThe \"rent but expect to buy\" item has been selected above."));
-  EXPECT_TRUE(memo().contains("If you try to enter zero for years till purchase the program will automatically "
-                              "reset the years to one."));
-  EXPECT_TRUE(memo().endsWith("FINISHED\nWhen you are finished with this page click RETURN on the menu above or "
-                              "the [X] on the top right to go back to the previous page."));
+  EXPECT_TRUE(
+      memo().contains("If you try to enter zero for years till purchase the program will automatically "
+                      "reset the years to one."));
+  EXPECT_TRUE(
+      memo().endsWith("FINISHED\nWhen you are finished with this page click RETURN on the menu above or "
+                      "the [X] on the top right to go back to the previous page."));
 }
 
 TEST_F(HomeStatusPage, TextsFollowTheQuantityAcrossSituations) {
@@ -170,10 +173,53 @@ TEST_F(HomeStatusPage, CloseBoxReturnsToTheAssetsPage) {
   EXPECT_EQ(plan.AnnualRent, 800);
 }
 
-TEST_F(HomeStatusPage, MenuHasReturnAndWindows) {
+// In every situation Tab reaches the boxes top to bottom, as they are drawn
+// ("Annual Rent" sits above the purchase figures when renting first).
+TEST_F(HomeStatusPage, TabFollowsTheBoxesAsDrawn) {
+  for (const HomeSituation situation : {HomeSituation::Rent, HomeSituation::Own, HomeSituation::RentThenBuy,
+                                        HomeSituation::OwnThenBuyAnother, HomeSituation::OwnThenRent}) {
+    Choose(situation);
+    QList<QLineEdit*> reached;
+    QWidget* const start = program.Edit("FigureRow1");
+    QWidget* w = start;
+    do {
+      auto* edit = qobject_cast<QLineEdit*>(w);
+      if (edit && edit->isVisible() && edit->objectName().startsWith("FigureRow")) reached << edit;
+      w = w->nextInFocusChain();
+    } while (w != start);
+    for (qsizetype i = 1; i < reached.size(); ++i) {
+      EXPECT_LT(reached[i - 1]->y(), reached[i]->y())
+          << StoredValue(situation) << ": " << reached[i]->objectName().toStdString();
+    }
+  }
+}
+
+// A mortgage above the home's value is asked about once, as the personal
+// page asks about likely mistyped ages; No keeps the user on the page.
+TEST_F(HomeStatusPage, LikelyMistypesWarnOnce) {
+  Choose(HomeSituation::Own);
+  program.Type(&PlanRecord::HomeValue, "$90,000");
+  program.Type(&PlanRecord::HomeTaxes, "$4,000");
+  program.Type(&PlanRecord::MortgageBalance, "$900,000");
+  program.scripted.prompts.answers = {PromptButton::No};
+  program.Trigger("Return");
+  ASSERT_EQ(CurrentPage(), PageId::HomeStatus);
+  ASSERT_EQ(program.scripted.prompts.shown.size(), 1u);
+  EXPECT_EQ(program.scripted.prompts.shown[0].kind, ShownPrompt::Warning);
+  EXPECT_TRUE(program.scripted.prompts.shown[0].text.contains("mortgage balance $900,000 is above the home's value"));
+  program.scripted.prompts.answers = {PromptButton::Yes};
+  program.Trigger("Return");
+  ASSERT_EQ(CurrentPage(), PageId::Assets);
+  Enter();
+  program.Trigger("Return");
+  EXPECT_EQ(CurrentPage(), PageId::Assets);
+  EXPECT_TRUE(program.scripted.prompts.shown.empty());
+}
+
+TEST_F(HomeStatusPage, MenuHasReturnAndWindow) {
   QStringList top;
   for (QAction* action : program.Current()->MenuBar()->actions()) top << action->text();
-  EXPECT_EQ(top, (QStringList{"&Return", "&Windows"}));
+  EXPECT_EQ(top, (QStringList{"&Return", "&Window"}));
   program.Trigger("HelpTopics");
   EXPECT_EQ(program.scripted.desktop.helpTopics, std::vector<int>{1000});
 }

@@ -7,13 +7,15 @@
 #include "model/SamplePlan.h"
 #include "solve/Apportion.h"
 #include "solve/Lever.h"
+#include "solve/Sensitivity.h"
+#include "solve/Solver.h"
 
 namespace {
 
-Lever Parsed(const std::string& text, const std::string& person = "1") {
-  std::string error;
-  const std::optional<Lever> lever = ParseLever(text, person, error);
-  EXPECT_TRUE(lever) << text << ": " << error;
+Lever Field(const std::string& name) {
+  std::string problem;
+  const std::optional<Lever> lever = FieldLever(name, problem);
+  EXPECT_TRUE(lever) << name << ": " << problem;
   return lever.value_or(Lever{});
 }
 
@@ -36,17 +38,21 @@ TEST(Apportion, SharesAddUpExactlyAndStayWithinAUnitOfProportion) {
 
 TEST(Levers, AtTheirOwnValueLeaveEveryPlanAsItIs) {
   enginetest::SensiblePlans plans(31);
-  const std::vector<Lever> levers = {Parsed("spending"),         Parsed("savings"),
-                                     Parsed("retire-age"),       Parsed("retire-age", "2"),
-                                     Parsed("retire-age", "both"), Parsed("field:Groceries"),
-                                     Parsed("field:InflationRate"), Parsed("field:EventYear1")};
+  const std::vector<Lever> levers = {SpendingLever(),
+                                     SavingsLever(),
+                                     RetireAgeLever(LeverPerson::First),
+                                     RetireAgeLever(LeverPerson::Second),
+                                     RetireAgeLever(LeverPerson::Both),
+                                     Field("Groceries"),
+                                     Field("InflationRate"),
+                                     Field("EventYear1")};
   for (int i = 0; i < 300; ++i) {
     PlanRecord plan = plans.Next();
     plan.Groceries = i * 37 % 9000;
     plan.InflationRate = 2.25L;
     for (const Lever& lever : levers) {
       if (!LeverProblem(lever, plan).empty()) continue;
-      EXPECT_EQ(WithLever(lever, plan, LeverValue(lever, plan)), plan) << lever.name;
+      EXPECT_EQ(WithLever(lever, plan, LeverValue(lever, plan)), plan) << LeverKey(lever);
     }
   }
 }
@@ -58,7 +64,7 @@ TEST(Levers, SpendingScalesTheLivingExpensesAndTheTotalsFollow) {
   plan.Clothes = 1333;
   plan.HomeUtilities = 2400;
   plan.MedPremiums1 = 3100;
-  const Lever spending = Parsed("spending");
+  const Lever spending = SpendingLever();
   const std::int64_t before = LeverValue(spending, plan);
   ASSERT_GT(before, 0);
   const PlanRecord doubled = WithLever(spending, plan, 2 * before + 1);
@@ -78,18 +84,51 @@ TEST(Levers, SpendingScalesTheLivingExpensesAndTheTotalsFollow) {
 }
 
 TEST(Levers, RefuseWhatIsNoNumberTheForecastReads) {
-  std::string error;
-  for (const char* text : {"field:Name1", "field:SecondPerson", "field:HomeTotal", "field:HomeStatus", "field:Nope",
-                           "spend", "field:"}) {
-    EXPECT_FALSE(ParseLever(text, "1", error)) << text;
-    EXPECT_FALSE(error.empty());
+  std::string problem;
+  for (const char* name : {"Name1", "SecondPerson", "HomeStatus", "Nope", ""}) {
+    EXPECT_FALSE(FieldLever(name, problem)) << name;
+    EXPECT_FALSE(problem.empty());
   }
-  EXPECT_FALSE(ParseLever("retire-age", "3", error));
-  EXPECT_EQ(UnitOf(Parsed("field:TaxableReturn")), LeverUnit::Percent);
-  EXPECT_EQ(UnitOf(Parsed("field:EventYear2")), LeverUnit::Years);
-  EXPECT_EQ(ParseLeverValue(Parsed("field:TaxableReturn"), "4.1"), 410);
-  EXPECT_FALSE(ParseLeverValue(Parsed("field:TaxableReturn"), "4.125"));
-  EXPECT_FALSE(ParseLeverValue(Parsed("spending"), "12.5"));
+  EXPECT_EQ(UnitOf(Field("TaxableReturn")), LeverUnit::Percent);
+  EXPECT_EQ(UnitOf(Field("EventYear2")), LeverUnit::Years);
+  EXPECT_EQ(ParseLeverValue(Field("TaxableReturn"), "4.1"), 410);
+  EXPECT_FALSE(ParseLeverValue(Field("TaxableReturn"), "4.125"));
+  EXPECT_FALSE(ParseLeverValue(SpendingLever(), "12.5"));
+}
+
+// A page total follows its entries, so as a lever it would move nothing and
+// every bound would meet the target: it is refused with the entries to use.
+TEST(Levers, RefusePageTotalsNamingTheirEntries) {
+  std::string problem;
+  for (const auto& [total, entry] : {std::pair{"EntertainmentTotal", "Restaurants"},
+                                     std::pair{"FoodTotal", "Groceries"}}) {
+    EXPECT_FALSE(FieldLever(total, problem)) << total;
+    EXPECT_NE(problem.find(entry), std::string::npos) << problem;
+  }
+}
+
+// Whatever a file holds, bounds and steps stay within the 64-bit range and
+// around the plan's value (the sanitizer build runs this).
+TEST(Levers, BoundsAndStepsSaturateAtExtremeValues) {
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+  constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+  for (const auto& [name, value] : {std::pair{"Salary1", kMax}, std::pair{"Salary1", kMin},
+                                    std::pair{"EventYear1", kMax}, std::pair{"EventYear1", kMin}}) {
+    const Lever lever = Field(name);
+    PlanRecord sample;
+    ResetPlan(sample, 2026);
+    const PlanRecord plan = WithLever(lever, sample, value);
+    ASSERT_EQ(LeverValue(lever, plan), value);
+    const LeverBounds bounds = DefaultBounds(lever, plan);
+    EXPECT_LT(bounds.min, bounds.max) << name << " " << value;
+    const SensitivityRow row = SensitivityRowAt(lever, value);
+    EXPECT_LE(row.down, value);
+    EXPECT_GE(row.up, value);
+    EXPECT_NE(Solve(plan, SolveRequest(lever, Target{})).status, SolveStatus::Cancelled);
+    if (name == std::string("Salary1")) {
+      EXPECT_FALSE(RunSensitivity(plan, {}).cancelled);
+    }
+  }
 }
 
 }  // namespace

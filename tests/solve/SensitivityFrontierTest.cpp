@@ -16,7 +16,7 @@ PlanRecord SamplePlan() {
 
 const SensitivityRow& RowOf(const SensitivityResult& result, const std::string& name) {
   for (const SensitivityRow& row : result.rows) {
-    if (row.input.name == "field:" + name) return row;
+    if (LeverKey(row.input) == "field:" + name) return row;
   }
   throw std::logic_error("no row " + name);
 }
@@ -43,9 +43,8 @@ TEST(Sensitivity, KnownRelationsHaveTheirSignAndIdleInputsChangeNothing) {
 // answers as a solve of its own would.
 TEST(Frontier, EachPointIsTheSolveOfItsOwnPlan) {
   const PlanRecord plan = SamplePlan();
-  std::string error;
-  FrontierRequest request{ParseLever("retire-age", "1", error).value(), 58, 68, 2,
-                          SolveRequest{ParseLever("spending", "1", error).value(), Target{}}};
+  FrontierRequest request{RetireAgeLever(LeverPerson::First), 58, 68, 2,
+                          SolveRequest{SpendingLever(), Target{TargetKind::NeverNewDebt}}};
   ASSERT_EQ(FrontierProblem(plan, request), "");
   // Each point starts its search where the earlier answers lead: it must still find its own answer.
   SolveOdds odds;
@@ -70,20 +69,21 @@ TEST(Frontier, EachPointIsTheSolveOfItsOwnPlan) {
 // values within the lever's bounds, with the plan's own value among them.
 TEST(Frontier, DefaultRangesHoldThePlansOwnPoint) {
   const PlanRecord plan = SamplePlan();
-  std::string error;
   std::vector<Lever> levers = SensitivityInputs();
-  for (const char* person : {"1", "2", "both"}) levers.push_back(ParseLever("retire-age", person, error).value());
-  levers.push_back(ParseLever("spending", "1", error).value());
+  for (const LeverPerson person : {LeverPerson::First, LeverPerson::Second, LeverPerson::Both}) {
+    levers.push_back(RetireAgeLever(person));
+  }
+  levers.push_back(SpendingLever());
   for (const Lever& lever : levers) {
     const FrontierRequest range = DefaultFrontierRange(lever, plan);
     const LeverBounds bounds = DefaultBounds(lever, plan);
     const std::int64_t value = LeverValue(lever, plan);
-    ASSERT_GT(range.step, 0) << lever.name;
-    EXPECT_LE((range.to - range.from) / range.step + 1, 16) << lever.name;
-    EXPECT_GE(range.from, bounds.min) << lever.name;
-    EXPECT_LE(range.to, bounds.max) << lever.name;
+    ASSERT_GT(range.step, 0) << LeverKey(lever);
+    EXPECT_LE((range.to - range.from) / range.step + 1, 16) << LeverKey(lever);
+    EXPECT_GE(range.from, bounds.min) << LeverKey(lever);
+    EXPECT_LE(range.to, bounds.max) << LeverKey(lever);
     if (value >= range.from && value <= range.to) {
-      EXPECT_EQ((value - range.from) % range.step, 0) << lever.name;
+      EXPECT_EQ((value - range.from) % range.step, 0) << LeverKey(lever);
     }
   }
   for (const auto& [from, to] : {std::pair<std::int64_t, std::int64_t>{55, 70}, {0, 1'000'000}, {5, 5}}) {

@@ -8,9 +8,9 @@
 
 namespace {
 
-Lever Parsed(const std::string& text, const std::string& person = "1") {
-  std::string error;
-  return ParseLever(text, person, error).value();
+Lever Field(const std::string& name) {
+  std::string problem;
+  return FieldLever(name, problem).value();
 }
 
 bool HoldsBySeparateRun(const SolveRequest& request, const PlanRecord& plan, std::int64_t value) {
@@ -27,9 +27,10 @@ std::int64_t OneStepPast(const SolveResult& result) {
 // (unreachable, always met) does what it says.
 TEST(SolveProperties, DeterministicAnswersAreProvedByTheirNeighbour) {
   enginetest::SensiblePlans plans(2026);
-  const std::vector<Lever> levers = {Parsed("spending"), Parsed("retire-age"), Parsed("retire-age", "both"),
-                                     Parsed("savings"), Parsed("field:TaxableReturn"), Parsed("field:Salary1")};
-  const std::vector<Target> targets = {Target{}, Target{TargetKind::NeverBorrow},
+  const std::vector<Lever> levers = {SpendingLever(),          RetireAgeLever(LeverPerson::First),
+                                     RetireAgeLever(LeverPerson::Both), SavingsLever(),
+                                     Field("TaxableReturn"),    Field("Salary1")};
+  const std::vector<Target> targets = {Target{TargetKind::NeverNewDebt}, Target{TargetKind::NeverBorrow},
                                        Target{TargetKind::NetWorthAt, 0, 250000}};
   int solved = 0;
   int other = 0;
@@ -42,7 +43,7 @@ TEST(SolveProperties, DeterministicAnswersAreProvedByTheirNeighbour) {
     request.target.age = plan.Age1 + (90 - plan.Age1) / 2;
     if (!SolveRequestProblem(plan, request).empty()) continue;
     const SolveResult result = Solve(plan, request);
-    SCOPED_TRACE("plan " + std::to_string(i) + ", lever " + request.lever.name);
+    SCOPED_TRACE("plan " + std::to_string(i) + ", lever " + LeverKey(request.lever));
     switch (result.status) {
       case SolveStatus::Solved:
         ++solved;
@@ -99,7 +100,7 @@ TEST(SolveProperties, OddsAnswersAgreeWithTheOddsRunnerOnAnyThreadCount) {
     PlanRecord plan = plans.Next();
     plan.Groceries = 9000;
     const int trials = i == 0 ? 2400 : 120;
-    SolveRequest request{i % 2 == 0 ? Parsed("spending") : Parsed("retire-age"), Target{}};
+    SolveRequest request{i % 2 == 0 ? SpendingLever() : RetireAgeLever(LeverPerson::First), Target{TargetKind::NeverNewDebt}};
     request.odds = OddsOf(trials, 8000, 1);
     if (!SolveRequestProblem(plan, request).empty()) continue;
     const SolveResult one = Solve(plan, request);
@@ -125,7 +126,7 @@ TEST(SolveProperties, AMisledMemoryIsCorrectedFromTheProofRuns) {
   PlanRecord plan = plans.Next();
   plan.Groceries = 9000;
   const int trials = 2400;
-  SolveRequest request{Parsed("spending"), Target{}};
+  SolveRequest request{SpendingLever(), Target{TargetKind::NeverNewDebt}};
   request.odds = OddsOf(trials, 8000, 2);
   const SolveResult result = Solve(plan, request);
   ASSERT_EQ(result.status, SolveStatus::Solved);
@@ -138,7 +139,7 @@ TEST(SolveControl, ACancelledSolveStopsAndSaysSo) {
   enginetest::SensiblePlans plans(5);
   PlanRecord plan = plans.Next();
   plan.Groceries = 9000;
-  SolveRequest request{Parsed("spending"), Target{}};
+  SolveRequest request{SpendingLever(), Target{TargetKind::NeverNewDebt}};
   request.odds = OddsOf(3000, 9000, 2);
   std::atomic<bool> cancel{false};
   SolveControl control;

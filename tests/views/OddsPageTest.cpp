@@ -98,7 +98,7 @@ TEST_F(OddsPageTest, KeyboardOpensItFromTheGraphPageRunsAndEscapeReturns) {
   ASSERT_TRUE(WaitForRunEnd());
   ASSERT_NE(Odds()->Result(), nullptr);
   EXPECT_EQ(Odds()->Result()->trials, 50);
-  EXPECT_TRUE(Headline().endsWith("% of trials never took new debt")) << Headline().toStdString();
+  EXPECT_TRUE(Headline().endsWith("% of trials: the savings lasted (never borrowed)")) << Headline().toStdString();
   EXPECT_TRUE(program.scripted.prompts.shown.empty());
 
   QTest::keyClick(program.window.get(), Qt::Key_E, Qt::AltModifier);
@@ -300,6 +300,7 @@ TEST_F(OddsPageTest, BothHistoryModelsRunTheBuiltInHistoryWithoutAFile) {
   ASSERT_NE(Odds()->Result(), nullptr);
   EXPECT_EQ(Odds()->Result()->trials, static_cast<int>(BuiltInHistory().years.size()));
   EXPECT_TRUE(Control<QLabel>("OddsDetails")->text().contains(QString::fromStdString(BuiltInHistoryName())));
+  EXPECT_TRUE(Control<QLabel>("OddsDetails")->text().contains("from the history's own record"));
 
   Control<QComboBox>("OddsModel")->setCurrentIndex(2);
   EXPECT_TRUE(Control<QSpinBox>("OddsBlock")->isEnabled());
@@ -340,7 +341,7 @@ TEST_F(OddsPageTest, SettingsAreRememberedAndHeldToTheirRangesWhenRead) {
   EXPECT_EQ(read.monteCarlo.deviations[0], kHistoryDeviations[0]) << "unreadable: the default";
   EXPECT_EQ(ReturnsCorrelation(read), 1.0);
   EXPECT_EQ(read.historical.stocksDeferred, 35.5L);
-  EXPECT_EQ(read.model, OddsModelChoice::Bootstrap);
+  EXPECT_EQ(read.model, MarketModelKind::Bootstrap);
   EXPECT_TRUE(MonteCarloModel::SettingsProblem(read.monteCarlo).empty());
 
   OpenOdds();
@@ -353,7 +354,7 @@ TEST_F(OddsPageTest, SettingsAreRememberedAndHeldToTheirRangesWhenRead) {
   program.Trigger("CloseOdds");
 
   const OddsSettings saved = LoadOddsSettings(store);
-  EXPECT_EQ(saved.model, OddsModelChoice::MonteCarlo);
+  EXPECT_EQ(saved.model, MarketModelKind::MonteCarlo);
   EXPECT_EQ(saved.monteCarlo.trials, 1234);
   EXPECT_EQ(saved.monteCarlo.seed, 99u);
   EXPECT_EQ(saved.monteCarlo.deviations[3], 3.25L);

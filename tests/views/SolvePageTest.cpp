@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "engine/Forecast.h"
@@ -89,8 +90,7 @@ TEST_F(SolvePageTest, ApplyPutsTheProvedAnswerIntoThePlanAndLeavesTheFileAlone) 
   Control<QPushButton>("SolveApply")->click();
   EXPECT_TRUE(program.session.IsModified());
   EXPECT_TRUE(program.window->isWindowModified());
-  std::string error;
-  EXPECT_EQ(LeverValue(ParseLever("spending", "1", error).value(), program.session.plan), answer);
+  EXPECT_EQ(LeverValue(SpendingLever(), program.session.plan), answer);
   // The applied plan meets the target by a forecast of its own.
   EXPECT_TRUE(CheckTarget(Target{}, program.session.plan, RunForecast(program.session.plan, program.session.PlanRates())).holds);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -120,6 +120,10 @@ TEST_F(SolvePageTest, ChartsDrawAndABarOpensItsInputsPage) {
   Control<QPushButton>("SolveFrontier")->click();
   ASSERT_TRUE(WaitForEnd());
   EXPECT_TRUE(Drawn(Solve()->FrontierChart()));
+  // The spending the plan cannot carry to 90 % at any retirement age is named with its share.
+  EXPECT_TRUE(Solve()->FrontierNote().contains(QRegularExpression(
+      "points have no answer:\nAt \\$[0-9,]+ a year: .*even at age 90 the plan meets the target in [0-9]+ of 200 trials")))
+      << Solve()->FrontierNote().toStdString();
   Control<QCheckBox>("SolveUseOdds")->setChecked(false);
   Control<QPushButton>("SolveSensitivity")->click();
   ASSERT_TRUE(WaitForEnd());
@@ -172,6 +176,47 @@ TEST_F(SolvePageTest, LeversFrontierRangeAndFigureAreThoseChosen) {
   EXPECT_NE(Solve()->Bars().front().label, netWorth.front().label);
   Control<QCheckBox>("SolveUseOdds")->setChecked(true);
   EXPECT_FALSE(metric->isEnabled());
+}
+
+// A chart never stands under another plan's answer: Apply, another lever or
+// an opened plan clears what was drawn for the plan before.
+TEST_F(SolvePageTest, ChartsOfAnEarlierPlanOrLeverAreCleared) {
+  Control<QPushButton>("SolveFrontier")->click();
+  ASSERT_TRUE(WaitForEnd());
+  ASSERT_TRUE(Drawn(Solve()->FrontierChart()));
+  Control<QComboBox>("SolveLever")->setCurrentIndex(1);
+  EXPECT_FALSE(Drawn(Solve()->FrontierChart()));
+  EXPECT_TRUE(Solve()->FrontierNote().contains("lever has changed"));
+
+  Control<QPushButton>("SolveSensitivity")->click();
+  ASSERT_TRUE(WaitForEnd());
+  ASSERT_FALSE(Solve()->Bars().empty());
+  Control<QPushButton>("SolveRun")->click();
+  ASSERT_TRUE(WaitForEnd());
+  Control<QPushButton>("SolveApply")->click();
+  EXPECT_TRUE(Solve()->Bars().empty());
+  EXPECT_TRUE(Solve()->FrontierNote().contains("plan has changed"));
+
+  Control<QPushButton>("SolveSensitivity")->click();
+  ASSERT_TRUE(WaitForEnd());
+  ASSERT_FALSE(Solve()->Bars().empty());
+  program.Open(PageId::Graph);
+  program.session.plan.Groceries += 1000;  // as another plan opened would
+  program.Trigger("Solve");
+  EXPECT_TRUE(Solve()->Bars().empty());
+}
+
+// An Alt key clicks its button a moment later; Escape at once cancels that
+// start instead of leaving a search running behind a closed page.
+TEST_F(SolvePageTest, EscapeRightAfterAnAltKeyCancelsTheStartingSearch) {
+  QTest::keyClick(program.window.get(), Qt::Key_R, Qt::AltModifier);
+  QTest::keyClick(program.window.get(), Qt::Key_Escape);
+  QTest::qWait(400);
+  EXPECT_FALSE(Solve()->IsRunning());
+  EXPECT_EQ(program.Current()->Id(), PageId::Solve);
+  EXPECT_EQ(Control<QLabel>("SolveStatus")->text(), "Cancelled.");
+  QTest::keyClick(program.window.get(), Qt::Key_Escape);
+  EXPECT_EQ(program.Current()->Id(), PageId::Graph);
 }
 
 }  // namespace

@@ -168,6 +168,6 @@ TEST_F(StressRatesTest, TheOddsCenterTheTrialsOnTheScenarioWhenAsked) {
   EXPECT_EQ(odds->Result()->WorstTrial(), expected.WorstTrial());
   EXPECT_TRUE(odds->findChild<QLabel*>("OddsDetails")->text().contains("Trials centered on the rates of Inflation 5 %"));
 
-  odds->findChild<QComboBox*>("OddsModel")->setCurrentIndex(static_cast<int>(OddsModelChoice::Historical));
+  odds->findChild<QComboBox*>("OddsModel")->setCurrentIndex(static_cast<int>(MarketModelKind::Historical));
   EXPECT_FALSE(box->isEnabled());
 }

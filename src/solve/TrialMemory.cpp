@@ -1,10 +1,11 @@
-#include "solve/TrialOdds.h"
+#include "solve/TrialMemory.h"
 
 #include <algorithm>
 #include <exception>
 #include <mutex>
 #include <thread>
 
+#include "odds/OddsRunner.h"
 #include "odds/TrialForecast.h"
 
 namespace {
@@ -37,7 +38,7 @@ void RunTrials(const PlanRecord& plan, const PathModel& model, const Target& tar
       next = trials.size();
     }
   };
-  const int workers = std::clamp(std::min(threads, static_cast<int>(trials.size())), 1, 64);
+  const int workers = std::min(OddsThreads(threads), std::max(1, static_cast<int>(trials.size())));
   std::vector<std::thread> pool;
   for (int i = 1; i < workers; ++i) pool.emplace_back(work);
   work();
@@ -83,9 +84,9 @@ int TrialsNeeded(const TrialCount& count) {
   return static_cast<int>((scaled + 9999) / 10000);
 }
 
-TrialOddsOutcome CountTrialsMeeting(const PlanRecord& plan, const PathModel& model, const Target& target,
-                                    const TrialCount& count, const TrialOddsRun& run) {
-  TrialOddsOutcome outcome;
+TrialCountOutcome CountTrialsMeeting(const PlanRecord& plan, const PathModel& model, const Target& target,
+                                    const TrialCount& count, const TrialCountRun& run) {
+  TrialCountOutcome outcome;
   outcome.trials = std::min(count.trials, model.TrialCount());
   const int needed = TrialsNeeded({outcome.trials, count.percentHundredths});
   const std::vector<int>* const order =

@@ -39,7 +39,7 @@ struct TrialCount {
   std::int64_t percentHundredths = 0;
 };
 
-struct TrialOddsRun {
+struct TrialCountRun {
   int threads = 1;
   const std::atomic<bool>* cancel = nullptr;
   // Stop as soon as the outcome is certain (the share is then not known).
@@ -58,7 +58,7 @@ struct TrialOddsRun {
   PastInflationRule past = PastInflationRule::Recorded;  // the same past in every trial
 };
 
-struct TrialOddsOutcome {
+struct TrialCountOutcome {
   bool cancelled = false;
   bool holds = false;
   bool complete = false;  // every trial known: `met` is the share's count
@@ -75,5 +75,5 @@ int TrialsNeeded(const TrialCount& count);
 
 // Runs (in fixed chunks, so the outcome is the same for any number of
 // threads) the trials of `model` on `plan` and counts those meeting `target`.
-TrialOddsOutcome CountTrialsMeeting(const PlanRecord& plan, const PathModel& model, const Target& target,
-                                    const TrialCount& count, const TrialOddsRun& run);
+TrialCountOutcome CountTrialsMeeting(const PlanRecord& plan, const PathModel& model, const Target& target,
+                                    const TrialCount& count, const TrialCountRun& run);

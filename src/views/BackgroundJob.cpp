@@ -1,42 +1,41 @@
-#include "views/SolveJob.h"
+#include "views/BackgroundJob.h"
 
 #include <QMetaObject>
 #include <exception>
 #include <new>
 
-SolveJob::SolveJob(Work work, QObject* parent) : QObject(parent), work_(std::move(work)) {}
+BackgroundJob::BackgroundJob(Work work, QString what, QObject* parent)
+    : QObject(parent), work_(std::move(work)), what_(std::move(what)) {}
 
-SolveJob::~SolveJob() {
+BackgroundJob::~BackgroundJob() {
   cancel_.store(true);
   if (worker_.joinable()) worker_.join();
 }
 
-void SolveJob::Start() {
+void BackgroundJob::Start() {
   if (running_ || worker_.joinable()) return;
   running_ = true;
   // Queued calls addressed to this object are dropped if it is destroyed
   // first, and the destructor joins before that.
   worker_ = std::thread([this] {
-    SolveControl control;
-    control.cancel = &cancel_;
-    control.progress = [this](std::int64_t forecasts) {
+    const Report report = [this](std::int64_t done, std::int64_t total) {
       QMetaObject::invokeMethod(
-          this, [this, forecasts] { emit Progress(forecasts); }, Qt::QueuedConnection);
+          this, [this, done, total] { emit Progress(done, total); }, Qt::QueuedConnection);
     };
     QString error;
     try {
-      work_(control);
+      work_(cancel_, report);
     } catch (const std::bad_alloc&) {
-      error = "The search ran out of memory. Try fewer trials.";
+      error = QString("The %1 ran out of memory. Try fewer trials.").arg(what_);
     } catch (const std::exception& e) {
-      error = QString("The search stopped: %1").arg(e.what());
+      error = QString("The %1 stopped: %2").arg(what_, e.what());
     }
     QMetaObject::invokeMethod(
         this, [this, error] { Deliver(error); }, Qt::QueuedConnection);
   });
 }
 
-void SolveJob::Deliver(const QString& error) {
+void BackgroundJob::Deliver(const QString& error) {
   if (worker_.joinable()) worker_.join();
   running_ = false;
   emit Finished(cancel_.load(), error);
