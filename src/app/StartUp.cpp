@@ -5,6 +5,7 @@
 
 #include "model/PlanFile.h"
 #include "platform/SettingsStore.h"
+#include "shell/DollarViewSetting.h"
 #include "shell/PastInflationSetting.h"
 #include "shell/RecentPlans.h"
 #include "shell/Session.h"
@@ -21,11 +22,8 @@ bool IsWritableFolder(const QString& folder) {
 
 }  // namespace
 
-QString ChoosePlanFolder(const QString& programFolder, const QString& documentsFolder) {
-  if (IsWritableFolder(programFolder)) return WithSeparator(programFolder);
-  const QString fallback = QDir(documentsFolder).filePath("Prevora");
-  QDir().mkpath(fallback);
-  return WithSeparator(fallback);
+QString ChoosePlanFolder(const QString& documentsFolder) {
+  return WithSeparator(IsWritableFolder(documentsFolder) ? documentsFolder : QDir::homePath());
 }
 
 QString RunStartUp(Session& session, SettingsStore& settings, const StartUpInputs& inputs) {
@@ -36,7 +34,8 @@ QString RunStartUp(Session& session, SettingsStore& settings, const StartUpInput
   session.LastTop = settings_defaults::kTop;
   session.LastLeft = settings_defaults::kLeft;
   session.PastInflation = LoadPastInflation(settings);
-  session.working.PlanFolder = ChoosePlanFolder(inputs.programFolder, inputs.documentsFolder).toStdString();
+  session.CurrentDollars = LoadDollarView(settings);
+  session.working.PlanFolder = ChoosePlanFolder(inputs.documentsFolder).toStdString();
 
   const bool stored = ReadWindowSettings(session, settings, inputs.screenWidth, inputs.screenHeight);
   if (!fromCommandLine) {
@@ -47,7 +46,9 @@ QString RunStartUp(Session& session, SettingsStore& settings, const StartUpInput
   QString problem = settings.Problem();
   if (!startPlanPath.isEmpty() && QFileInfo(startPlanPath).isFile()) {
     const PlanFileResult result = ReadPlanFile(session.plan, startPlanPath.toStdString());
-    if (result.ok && !result.missing) {
+    const bool sampleOfTheProgram =
+        QFileInfo(startPlanPath).absolutePath() == QFileInfo(inputs.programFolder).absoluteFilePath();
+    if (result.ok && !result.missing && !sampleOfTheProgram) {
       session.PlanDirectory = WithSeparator(QFileInfo(startPlanPath).absolutePath()).toStdString();
       // A plan opened from a file manager or a shell is one the user chose.
       if (fromCommandLine) AddRecentPlan(settings, startPlanPath);

@@ -21,7 +21,7 @@ struct StartUpInputs {
 // then starts with the start values.
 QString RunStartUp(Session& session, SettingsStore& settings, const StartUpInputs& inputs);
 
-// The folder plans are saved to by default: the program's folder when it can
-// be written, otherwise a "Prevora" folder in the user's documents, created
-// when missing. Always ends with a separator.
-QString ChoosePlanFolder(const QString& programFolder, const QString& documentsFolder);
+// The folder plans are saved to by default: the user's documents folder when it
+// can be written, otherwise the home folder; never the program's own folder,
+// which an installed program shares with every user. Ends with a separator.
+QString ChoosePlanFolder(const QString& documentsFolder);

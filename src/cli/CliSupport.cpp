@@ -69,7 +69,7 @@ RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan) {
 }
 
 bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
-                        PastInflationRule past, const std::string& ratesFile) {
+                        PastInflationRule past, const std::string& ratesFile, bool followDeflation) {
   if (!LoadPlanForCli(path, plan)) return false;
   ReportPastInflation(plan, past);
   RatePath rates = RatePath::FromPlan(plan);
@@ -78,7 +78,9 @@ bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord
     if (!read) return false;
     rates = RatesOfFileFor(*read, plan);
   }
-  RunForecastForCli(plan, WithPastInflation(rates, past, plan), currentDollars, table);
+  rates = WithPastInflation(rates, past, plan);
+  rates.SetDeflationFollowed(followDeflation);
+  RunForecastForCli(plan, rates, currentDollars, table);
   return true;
 }
 

@@ -29,8 +29,9 @@ RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan);
 // path of `ratesFile`, converted to today's dollars when asked; on failure says
 // why on stderr and returns false. `past` says what the years before the
 // plan's current year take.
+// `followDeflation` lets the inflation index fall with prices (--deflation follow).
 bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
-                        PastInflationRule past, const std::string& ratesFile = {});
+                        PastInflationRule past, const std::string& ratesFile = {}, bool followDeflation = false);
 
 // Runs the plan's forecast on `rates`, in today's dollars when asked, and
 // writes back into the plan the values the forecast recomputes.
@@ -46,6 +47,15 @@ bool ParsePastInflation(const std::string& rule, PastInflationRule& past);
 template <typename Options>
 const char* StorePastInflation(Options& options, const std::string& rule) {
   return ParsePastInflation(rule, options.past) ? nullptr : "--past-inflation takes recorded or plan";
+}
+
+// Stores --deflation hold|follow: whether spending follows prices down in a
+// year of deflation (it holds by default); returns why it refuses the value.
+template <typename Options>
+const char* StoreDeflation(Options& options, const std::string& rule) {
+  if (rule != "hold" && rule != "follow") return "--deflation takes hold or follow";
+  options.followDeflation = rule == "follow";
+  return nullptr;
 }
 
 // PastInflationNote on stderr, with the option that chose it, where it

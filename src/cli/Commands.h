@@ -19,10 +19,11 @@ inline constexpr const char* kNewPlanUsage = "prevora-cli new FILE";
 inline constexpr const char* kCheckUsage = "prevora-cli check PLAN [--format text|json]";
 inline constexpr const char* kForecastUsage =
     "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]\n"
-    "      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan]";
+    "      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan] [--deflation hold|follow]";
 inline constexpr const char* kExplainUsage =
     "prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]\n"
-    "      [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]";
+    "      [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]\n"
+    "      [--deflation hold|follow]";
 inline constexpr const char* kGraphUsage =
     "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]\n"
     "      [--past-inflation recorded|plan]";
@@ -80,6 +81,8 @@ inline constexpr const char* kOptionNotes =
     "the past) take the built-in history's recorded US inflation 1928-2025 (recorded, the default; other\n"
     "years the plan's rate), or the plan's own inflation rate (plan, as before; stderr then says so). Every\n"
     "command that forecasts takes it, and every trial of simulate, solve and sensitivity runs the same past.\n"
+    "--deflation: in a year of falling prices spending holds (hold, the default: the inflation index never\n"
+    "falls), or follows prices down (follow; forecast and explain).\n"
     "Rates in plans and rate files are above -100 and at most 1,000 percent; others are refused with the\n"
     "file and line. A forecast whose amounts outgrow the largest figure says so on stderr.\n\n"
     "simulate runs the plan through many market paths: Monte Carlo (default 10000 trials, seed 1; yearly\n"

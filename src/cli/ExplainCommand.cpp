@@ -27,6 +27,7 @@ struct ExplainOptions {
   std::string rates;  // a rate file, or empty for the plan's own rates
   HistoryStartOption historyStart;
   PastInflationRule past = PastInflationRule::Recorded;
+  bool followDeflation = false;
 };
 
 std::optional<int> WholeNumber(const std::string& text) {
@@ -82,6 +83,7 @@ const CliOption<ExplainOptions> kExplainOptions[] = {
        return path.empty() ? "--history needs a file" : nullptr;
      }},
     {.name = "--past-inflation", .store = StorePastInflation<ExplainOptions>},
+    {.name = "--deflation", .store = StoreDeflation<ExplainOptions>},
 };
 
 const CommandSyntax<ExplainOptions> kExplainSyntax{
@@ -170,7 +172,9 @@ int RunExplainCommand(const CliArgs& args) {
     rates = run->start.rates;
   }
   ReportPastInflation(plan, options.past);
-  const ExplainedForecast explained(plan, WithPastInflation(rates, options.past, plan));
+  rates = WithPastInflation(rates, options.past, plan);
+  rates.SetDeflationFollowed(options.followDeflation);
+  const ExplainedForecast explained(plan, rates);
   const std::int64_t first = plan.CurrentYear;
   const std::int64_t last = first + explained.Rows() - 1;
   const std::int64_t year = *WholeNumber(options.year);

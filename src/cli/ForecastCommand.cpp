@@ -19,6 +19,7 @@ struct ForecastOptions {
   HistoryStartOption historyStart;
   TableFormat format = TableFormat::Text;
   PastInflationRule past = PastInflationRule::Recorded;
+  bool followDeflation = false;
 };
 
 const char* StoreFormat(ForecastOptions& options, const std::string& format) {
@@ -59,6 +60,7 @@ const CliOption<ForecastOptions> kForecastOptions[] = {
     {.name = "--history-start", .store = StoreHistoryStart},
     {.name = "--history", .store = StoreHistory},
     {.name = "--past-inflation", .store = StorePastInflation<ForecastOptions>},
+    {.name = "--deflation", .store = StoreDeflation<ForecastOptions>},
 };
 
 const CommandSyntax<ForecastOptions> kForecastSyntax{
@@ -83,7 +85,9 @@ int RunHistoryStart(const ForecastOptions& options) {
   if (!run) return status;
   ForecastTable table;
   ReportPastInflation(plan, options.past);
-  RunForecastForCli(plan, WithPastInflation(run->start.rates, options.past, plan), options.currentDollars, table);
+  RatePath rates = WithPastInflation(run->start.rates, options.past, plan);
+  rates.SetDeflationFollowed(options.followDeflation);
+  RunForecastForCli(plan, rates, options.currentDollars, table);
   PrintYearTable(plan, table, options.allFields, options.format, options.currentDollars);
   const std::string note = HistoryStartNote(*run);
   if (options.format == TableFormat::Text) {
@@ -106,7 +110,9 @@ int RunForecastCommand(const CliArgs& args) {
   } else {
     PlanRecord plan;
     ForecastTable table;
-    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.past, options.rates)) return 2;
+    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.past, options.rates,
+                            options.followDeflation))
+      return 2;
     PrintYearTable(plan, table, options.allFields, options.format, options.currentDollars);
   }
   if (std::fflush(stdout) != 0) {

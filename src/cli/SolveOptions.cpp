@@ -112,7 +112,7 @@ std::optional<SolveRequest> RequestFromOptions(const char* command, const SolveC
     status = RefuseInput(command, NamingOption(leverOption, error));
     return std::nullopt;
   }
-  const std::optional<Target> target = ParseTarget(options.Value("--target", "never-borrow"), error);
+  const std::optional<Target> target = ParseTarget(options.Value("--target", TargetKey(Target{})), error);
   if (!target) {
     status = RefuseInput(command, NamingOption("--target", error));
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #include "engine/Money.h"
@@ -37,14 +38,27 @@ std::string PercentText(long double percent) {
 
 }  // namespace
 
-std::string FactorShown(long double value) {
+std::string FactorShown(long double value, std::int64_t base, std::int64_t amount) {
   const long double size = std::fabs(value);
-  if (size >= 1e-6L && size < 1.0L) {
+  const bool percent = size >= 1e-6L && size < 1.0L;
+  const long double shownValue = percent ? value * 100.0L : value;
+  const int fewest = percent ? 4 : 7;
+  const auto shown = [&](int digits) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.4Lg", value * 100.0L);
-    return std::string(text) + " %";
+    std::snprintf(text, sizeof text, "%.*Lg", digits, shownValue);
+    return std::string(text);
+  };
+  // An amount the engine reached another way keeps the short figure.
+  std::string text = shown(fewest);
+  for (int digits = fewest; digits <= 21; ++digits) {
+    const std::string candidate = shown(digits);
+    const long double typed = std::strtold(candidate.c_str(), nullptr) / (percent ? 100.0L : 1.0L);
+    if (RoundMoney(static_cast<long double>(base) * typed) == amount) {
+      text = candidate;
+      break;
+    }
   }
-  return RateText(value);
+  return text + (percent ? " %" : "");
 }
 
 std::string FactorWords(const std::string& words, long double value) {

@@ -8,9 +8,11 @@
 
 // A factor or rate as labels show it: 7 significant digits.
 std::string FactorText(long double value);
-// A factor as a product line shows it: a share or rate below 1 in percent to
-// 4 digits ("8.305 %"), a multiplier as it is ("1.412974").
-std::string FactorShown(long double value);
+// A factor as the product line base x factor = amount shows it: a share or
+// rate below 1 in percent ("8.305 %"), a multiplier as it is ("1.412974"),
+// with 4 and 7 significant digits or as many more as a calculator needs to
+// get the amount from the base.
+std::string FactorShown(long double value, std::int64_t base, std::int64_t amount);
 // `words` with its placeholders filled from `value`: %p the change it makes
 // ("41.3 %" for 1.413), %r its size in percent ("6.2 %" for 0.062), %d the
 // dollars it stands for. Signs are left to the words ("..., subtracted").

@@ -25,7 +25,7 @@ std::string Trimmed(const char* text) {
 }
 
 std::string Times(const ExplainTerm& term) {
-  return ": " + FormatDollars(term.base) + " x " + FactorShown(term.factor) + " (" +
+  return ": " + FormatDollars(term.base) + " x " + FactorShown(term.factor, term.base, term.amount) + " (" +
          FactorWords(term.factorLabel, term.factor) + ")";
 }
 
@@ -97,7 +97,11 @@ ExplainItem ExplainedForecast::ItemOf(const ExplainTerm& term, int depth, std::v
       item.field = kForecastColumns[static_cast<std::size_t>(term.slot)].name;
       item.year = CalendarYearOf(plan_, term.row);
       item.text = FieldTitle(term.slot) + " " + std::to_string(item.year) + times;
-      if (term.subtracted) item.text += " (" + DollarsText(SubMoney(0, term.amount)) + ")";
+      if (term.subtracted) {
+        // A negative cell taken away adds: its line shows what it adds, with one sign.
+        const std::int64_t value = SubMoney(0, term.amount);
+        item.text += value < 0 ? " (" + DollarsText(value) + ", taken away)" : " (" + DollarsText(value) + ")";
+      }
       break;
     case ExplainKind::Factor:
       item.text = FactorWords(term.label, term.factor);
@@ -133,7 +137,11 @@ std::vector<ExplainItem> ExplainedForecast::Expand(const std::vector<ExplainTerm
                                                    std::vector<bool>& seen) const {
   std::vector<ExplainItem> items;
   items.reserve(terms.size());
-  for (const ExplainTerm& term : terms) items.push_back(ItemOf(term, depth, seen));
+  for (const ExplainTerm& term : terms) {
+    ExplainItem item = ItemOf(term, depth, seen);
+    // A term of $0 adds nothing to its line; the cell it names has its own.
+    if (item.amount != 0 || item.kind == ExplainKind::Factor) items.push_back(std::move(item));
+  }
   return items;
 }
 
@@ -150,7 +158,7 @@ Explanation ExplainedForecast::Explain(int a, int slot, bool currentDollars, int
                  FormatDollars(result.value) + (currentDollars ? " in today's dollars" : "");
   std::vector<bool> seen(static_cast<std::size_t>(kForecastRows) * kExplainSlots, false);
   const ExplainNode& node = trace_.Node(a, slot);
-  if (converted) {
+  if (converted && result.value != 0) {
     ExplainTerm term;
     term.kind = ExplainKind::Cell;
     term.row = a;

@@ -76,7 +76,7 @@ void AppendJson(const std::vector<ExplainItem>& items, std::string& out) {
 
 std::string ExplanationLine(const ExplainItem& item) {
   if (item.kind == ExplainKind::Factor) return "using  " + item.text;
-  if (item.subtracted) return "-  " + item.text;
+  if (item.subtracted && item.amount <= 0) return "-  " + item.text;
   return SignedDollarsText(item.amount) + "  " + item.text;
 }
 

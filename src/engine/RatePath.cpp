@@ -48,6 +48,7 @@ RatePath RatePath::WithPlanRatesFrom(int a, const PlanRecord& plan) const {
   RatePath path = FromPlan(plan);
   path.past_ = past_;
   path.pastRate_ = pastRate_;
+  path.deflationFollowed_ = deflationFollowed_;
   for (int y = 1; y < std::min(a, kForecastRows + 1); ++y) path.years_[static_cast<std::size_t>(y - 1)] = Year(y);
   return path;
 }

@@ -59,10 +59,15 @@ class RatePath {
   // unless a rate is set (the plan's own, whatever rates the run replays).
   void SetPastRate(long double percent) { pastRate_ = percent; }
   long double PastRate() const { return pastRate_.value_or(Year(1).Inflation); }
+  // Whether the inflation index follows prices down in a year of deflation;
+  // by default it holds, so spending never falls with prices.
+  void SetDeflationFollowed(bool followed) { deflationFollowed_ = followed; }
+  bool DeflationFollowed() const { return deflationFollowed_; }
 
  private:
   std::array<YearRates, kForecastRows> years_{};
   int count_ = 0;
   std::shared_ptr<const PastInflation> past_;
   std::optional<long double> pastRate_;
+  bool deflationFollowed_ = false;
 };

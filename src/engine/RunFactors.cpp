@@ -101,8 +101,9 @@ void RunFactors::FillInflation(PowerMemo& powers, const RatePath& path) {
   // Runs read indices of at most rows - 1 years.
   const int last = std::max(rows - 1, 0);
   SpanProducts(powers, rawInflation_, 1, 0, 1.0L, 0, last, rawIndex_.data());
-  // With inflation positive in every year both indices are the same products.
-  if (allPositive) {
+  // With inflation positive in every year both indices are the same products;
+  // so are they when the index is asked to follow prices down.
+  if (allPositive || path.DeflationFollowed()) {
     inflationIndex_ = rawIndex_;
   } else {
     SpanProducts(powers, guarded, 1, 0, 1.0L, 0, last, inflationIndex_.data());

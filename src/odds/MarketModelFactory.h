@@ -33,7 +33,7 @@ struct MarketModelBuild {
   std::string problem;  // why the settings cannot run, when there is no model
 };
 
-// The model the settings ask for on the plan. Monte Carlo centres its draws on
+// The model the settings ask for on the plan. Monte Carlo centers its draws on
 // `means` when given, else on the plan's rates; the historical replay and the
 // bootstrap run on `history`, which they need.
 MarketModelBuild BuildMarketModel(const PlanRecord& plan, const MarketModelSettings& settings,

@@ -5,6 +5,7 @@
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
 #include "engine/PlanUpdates.h"
+#include "odds/MarketModelFactory.h"
 #include "odds/OddsRunner.h"
 
 namespace {
@@ -27,24 +28,37 @@ class StepCounter {
 
 std::string Trials(int trials) { return std::to_string(trials) + " trials"; }
 
-SolveOdds OddsAt(const ReportSettings& settings) {
+MarketModelSettings ModelSettings(const ReportSettings& settings, MarketModelKind kind) {
+  MarketModelSettings model;
+  model.model = kind;
+  model.monteCarlo = settings.monteCarlo;
+  model.historical = settings.historical;
+  model.block = settings.block;
+  return model;
+}
+
+MarketModelBuild BuildModel(const PlanRecord& plan, const ReportSettings& settings, MarketModelKind kind) {
+  return BuildMarketModel(plan, ModelSettings(settings, kind), std::make_shared<const MarketHistory>(settings.history));
+}
+
+SolveOdds OddsAt(const PlanRecord& plan, const ReportSettings& settings) {
   SolveOdds odds;
   odds.percentHundredths = settings.oddsPercentHundredths;
   odds.threads = settings.threads;
-  const MonteCarloSettings monteCarlo = settings.monteCarlo;
-  odds.model = [monteCarlo](const PlanRecord& moved) { return std::make_unique<MonteCarloModel>(moved, monteCarlo); };
+  BuildMarketModelForPlans(plan, ModelSettings(settings, MarketModelKind::MonteCarlo), nullptr, odds.model);
   return odds;
 }
 
 std::vector<SolveRequest> AnswerRequests(const PlanRecord& plan, const ReportSettings& settings) {
-  const Target target;  // the solver's default
+  const Target target;
+  const Lever spending = SpendingLever();
   const Lever retirement = RetireAgeLever(plan.SecondPerson ? LeverPerson::Both : LeverPerson::First);
   std::vector<SolveRequest> requests;
-  for (const Lever& lever : {SpendingLever(), retirement}) {
+  for (const Lever& lever : {spending, retirement}) {
     for (const bool withOdds : {false, true}) {
       SolveRequest request(lever, target);
       request.past = settings.past;
-      if (withOdds) request.odds = OddsAt(settings);
+      if (withOdds) request.odds = OddsAt(plan, settings);
       requests.push_back(request);
     }
   }
@@ -54,11 +68,10 @@ std::vector<SolveRequest> AnswerRequests(const PlanRecord& plan, const ReportSet
 }  // namespace
 
 std::string ReportSettingsProblem(const PlanRecord& plan, const ReportSettings& settings) {
-  if (std::string problem = MonteCarloModel::SettingsProblem(settings.monteCarlo); !problem.empty()) return problem;
-  const BootstrapSettings bootstrap = BootstrapSettingsFrom(settings.monteCarlo, settings.historical, settings.block);
-  if (std::string problem = BootstrapModel::SettingsProblem(settings.history, bootstrap); !problem.empty())
-    return problem;
-  return HistoricalModel::SettingsProblem(plan, settings.history, settings.historical);
+  for (const MarketModelKind kind : {MarketModelKind::MonteCarlo, MarketModelKind::Bootstrap, MarketModelKind::Historical}) {
+    if (std::string problem = BuildModel(plan, settings, kind).problem; !problem.empty()) return problem;
+  }
+  return {};
 }
 
 std::optional<ReportFigures> ComputeReportFigures(const PlanRecord& plan, const ReportSettings& settings,
@@ -77,23 +90,21 @@ std::optional<ReportFigures> ComputeReportFigures(const PlanRecord& plan, const 
   oddsControl.threads = settings.threads;
   oddsControl.past = settings.past;
   oddsControl.cancel = control.cancel;
-  const BootstrapSettings bootstrap = BootstrapSettingsFrom(settings.monteCarlo, settings.historical, settings.block);
-  const MonteCarloModel monteCarlo(plan, settings.monteCarlo);
-  const HistoricalModel historical(plan, settings.history, settings.historical);
-  const BootstrapModel bootstrapModel(plan, settings.history, bootstrap);
+  const std::shared_ptr<const PathModel> historical = BuildModel(plan, settings, MarketModelKind::Historical).model;
   const std::string seed = ", seed " + std::to_string(settings.monteCarlo.seed);
   const struct {
     const char* name;
-    const PathModel& model;
+    std::shared_ptr<const PathModel> model;
     std::string settings;
   } models[] = {
-      {"Monte Carlo", monteCarlo, Trials(settings.monteCarlo.trials) + seed},
-      {"Historical", historical, std::to_string(historical.TrialCount()) + " trials, one per start year"},
-      {"Bootstrap", bootstrapModel,
+      {"Monte Carlo", BuildModel(plan, settings, MarketModelKind::MonteCarlo).model,
+       Trials(settings.monteCarlo.trials) + seed},
+      {"Historical", historical, std::to_string(historical->TrialCount()) + " trials, one per start year"},
+      {"Bootstrap", BuildModel(plan, settings, MarketModelKind::Bootstrap).model,
        Trials(settings.monteCarlo.trials) + seed + ", blocks of " + std::to_string(settings.block) + " years"},
   };
   for (const auto& model : models) {
-    std::optional<OddsResult> result = RunOdds(plan, model.model, oddsControl);
+    std::optional<OddsResult> result = RunOdds(plan, *model.model, oddsControl);
     if (!result) return std::nullopt;
     figures.odds.push_back({model.name, model.settings, std::move(*result)});
     steps.Done();
@@ -120,14 +131,15 @@ std::optional<ReportFigures> ComputeReportFigures(const PlanRecord& plan, const 
   steps.Done();
 
   const OddsResult& replays = figures.odds[1].result;
+  // The historical model's trial i starts in the history's i-th year.
+  const int firstYear = settings.history.years.front().year;
   std::vector<std::pair<int, bool>> starts;
   for (const int start : kReportStressStarts) {
-    if (start >= historical.FirstYear() && start - historical.FirstYear() < historical.TrialCount())
-      starts.emplace_back(start, false);
+    if (start >= firstYear && start - firstYear < historical->TrialCount()) starts.emplace_back(start, false);
   }
-  starts.emplace_back(historical.FirstYear() + replays.WorstTrial(), true);
+  starts.emplace_back(firstYear + replays.WorstTrial(), true);
   for (const auto& [start, worst] : starts) {
-    TrialReplay replay = ReplayTrial(plan, historical, start - historical.FirstYear(), settings.past);
+    TrialReplay replay = ReplayTrial(plan, *historical, start - firstYear, settings.past);
     figures.stress.push_back({start, worst, std::move(replay.currentTable), replay.grade});
   }
   steps.Done();

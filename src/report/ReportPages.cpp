@@ -86,8 +86,8 @@ std::string FirstBorrowing(const ReportFigures& figures, const ReportStress& str
 
 // Amounts, years and rates as the solver writes them ("$52,300", "4.25 %"); texts and the flag as the file has them.
 std::string EntryText(const PlanRecord& plan, int line) {
-  std::string problem;
-  const std::optional<Lever> lever = FieldLever(PlanFieldLabels()[static_cast<std::size_t>(line)].name, problem);
+  std::string error;
+  const std::optional<Lever> lever = FieldLever(std::string(PlanFieldLabels()[static_cast<std::size_t>(line)].name), error);
   if (lever) return LeverValueText(*lever, LeverValue(*lever, plan));
   // Page totals the solver does not move are amounts too.
   const PlanLineField field = PlanFileLayout()[static_cast<std::size_t>(line)];

@@ -79,13 +79,14 @@ ReportTable HeadlineTable(const ReportFigures& figures) {
 }
 
 ReportTable OddsTable(const ReportFigures& figures) {
-  ReportTable table{{"Model", "Settings", "Savings lasted (never borrowed)", "Never took new debt"},
-                    {false, false, true, true},
-                    {},
-                    0};
+  ReportTable table{
+      {"Model", "Settings", "Savings lasted", "Never took new debt", "Net worth below zero at some age"},
+      {false, false, true, true, true},
+      {},
+      0};
   for (const ReportOdds& odds : figures.odds) {
     table.rows.push_back({odds.model, odds.settings, ShareText(odds.result.SavingsLastedShare()),
-                          ShareText(odds.result.NoNewDebtShare())});
+                          ShareText(odds.result.NoNewDebtShare()), ShareText(odds.result.BelowZeroShare())});
   }
   return table;
 }
@@ -135,9 +136,10 @@ ReportPage SummaryPage(const ReportFigures& figures, const ReportSettings& setti
   page.blocks.push_back(HeadingBlock("Odds under three models of markets"));
   page.blocks.push_back(TableBlock(OddsTable(figures)));
   page.blocks.push_back(ParagraphBlock(
-      "The headline is the share of trials whose savings lasted: in that share of the market paths the plan "
-      "covered every year's expenses from income and savings, without borrowing against the home or taking new "
-      "debt. Beside it, the share that never took new debt, borrowing against the home when it had to."));
+      "The headline is the share of trials whose savings lasted: in that share of the market paths the "
+      "plan always covered its expenses from income and savings, never borrowing against the home nor taking "
+      "new debt. Beside it, the share that never took new debt also counts the paths that borrowed against "
+      "the home."));
   page.blocks.push_back(HeadingBlock("Answers: the plan " + TargetWords(figures.answers.front().request.target)));
   const char* what[] = {"Largest yearly spending", "Largest yearly spending", "Earliest retirement",
                         "Earliest retirement"};

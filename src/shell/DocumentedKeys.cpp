@@ -31,7 +31,7 @@ std::vector<PageId> PlanPages() {
 std::vector<DocumentedKey> BuildKeys() {
   const std::vector<PageId> planPages = PlanPages();
   std::vector<PageId> everyPage = planPages;
-  everyPage.insert(everyPage.end(), {P::Comparison, P::Odds, P::Solve});
+  everyPage.insert(everyPage.end(), {P::Text, P::About, P::Comparison, P::Odds, P::Solve});
   std::vector<DocumentedKey> keys = {
       {"F1", "the help topic of the page shown", everyPage, "PageHelp"},
       {"Ctrl+N", "a new plan from the sample values", planPages, "New"},
@@ -42,6 +42,7 @@ std::vector<DocumentedKey> BuildKeys() {
       {"Ctrl+P", "print the graph", {P::Graph}, "PrintGraph"},
       {"Ctrl+P", "print the plan table", {P::PlanTable}, "PrintPlan"},
       {"Ctrl+C", "copy the selected cells of the plan table", {P::PlanTable}, "CopySelection"},
+      {"Ctrl+Ins", "copy the selected cells of the plan table", {P::PlanTable}, "CopySelection"},
       {"Ctrl+E", "why this number? for the selected cell of the plan table", {P::PlanTable}, "WhyThisNumber"},
       {"Alt+O", "the odds page", {P::Graph, P::PlanTable}, "Odds"},
       {"Ctrl+L", "the solve page", {P::Graph, P::PlanTable}, "Solve"},

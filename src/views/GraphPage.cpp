@@ -348,12 +348,12 @@ void GraphPage::BandToggled() {
 
 void GraphPage::CloseRequested() { OnExit(); }
 
-GraphPrintJob GraphPage::PrintJob() const {
-  return {CurrentInput(), Scales(), QString::fromStdString(session_.PastNote())};
-}
-
 void GraphPage::PrintGraphClicked() {
   PrintGraphCommand(this, platform_, PrintJob());
+}
+
+GraphPrintJob GraphPage::PrintJob() const {
+  return {CurrentInput(), Scales(), QString::fromStdString(session_.PastNote())};
 }
 
 void GraphPage::SaveBitmapClicked() {

@@ -50,6 +50,8 @@ class GraphPage : public ResultPage {
   GraphPicture* Picture() const { return picture_; }
   // Axis tops of the last drawing; the printed graph uses them.
   GraphScales Scales() const { return scales_; }
+  // The graph as printed and previewed: the current drawing with its scales and past note.
+  GraphPrintJob PrintJob() const;
   // "Why this number?" for the curve point nearest `at` on the picture; the
   // menu shown, or nullptr when no point is near.
   QMenu* ExplainAt(QPoint at);
@@ -57,8 +59,6 @@ class GraphPage : public ResultPage {
   std::optional<int> ReadoutYear() const { return readoutYear_; }
   // Shows the readout of a year, or hides it.
   void ShowReadout(std::optional<int> yearIndex);
-  // What Print and Print Preview put on paper.
-  GraphPrintJob PrintJob() const;
 
  public slots:
   void PrintGraphClicked();

@@ -27,7 +27,7 @@ struct OddsModelBuild {
 };
 
 // The model the settings ask for on the plan, on the history file read now
-// (its problems are reported with file and line); Monte Carlo centres on
+// (its problems are reported with file and line); Monte Carlo centers on
 // `means` when given, else on the plan's rates.
 OddsModelBuild BuildOddsModel(const PlanRecord& plan, const OddsSettings& settings, const RatePath* means = nullptr);
 

@@ -24,7 +24,7 @@ QString AssumptionsLine(const PathModel& model) {
   const bool drawn = dynamic_cast<const MonteCarloModel*>(&model) != nullptr;
   return QString("The model assumes, per year (mean \u00b1 swing, %1): inflation %2; above inflation, taxable "
                  "returns %3, tax-deferred returns %4, real estate %5.")
-      .arg(drawn ? "centred on the plan's rates" : "from the history's own record", of(RateSeries::Inflation),
+      .arg(drawn ? "centered on the plan's rates" : "from the history's own record", of(RateSeries::Inflation),
            of(RateSeries::TaxableReturn), of(RateSeries::DeferredReturn), of(RateSeries::RealEstateGrowth));
 }
 

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "engine/DollarViews.h"
+#include "shell/DollarViewSetting.h"
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
 #include "shell/RecentPlans.h"
@@ -141,6 +142,7 @@ void ResultPage::OnExit() {
 
 void ResultPage::SwitchDollars() {
   session_.SwitchDollars();
+  SaveDollarView(platform_.settings, session_.CurrentDollars);
   UpdateDollarsItem();
   ShowForecast();
 }

@@ -1,10 +1,7 @@
 #include "views/SolvePage.h"
 
-#include <QComboBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -21,8 +18,8 @@
 #include "views/OddsSettings.h"
 #include "views/SolveAnswerPanel.h"
 #include "views/SolveChartsPanel.h"
-#include "views/SolveChoiceBoxes.h"
 #include "views/SolveInputPages.h"
+#include "views/SolveLeverPanel.h"
 #include "views/SolveTargetPanel.h"
 
 namespace {
@@ -40,29 +37,18 @@ QPushButton* Button(const QString& caption, const QString& name, const QString& 
   return button;
 }
 
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name, const QString& accessibleName) {
-  widget->setObjectName(name);
-  widget->setAccessibleName(accessibleName);
-  return widget;
-}
-
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
 SolvePage::SolvePage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
     : Page(PageId::Solve, session, platform, navigator, parent),
-      lever_(Named(new QComboBox, "SolveLever", "Lever")),
+      levers_(new SolveLeverPanel),
       target_(new SolveTargetPanel),
-      frontierLever_(Named(new QComboBox, "SolveFrontierLever", "Frontier along")),
-      frontierFrom_(Named(new QLineEdit, "SolveFrontierFrom", "Frontier from")),
-      frontierTo_(Named(new QLineEdit, "SolveFrontierTo", "Frontier to")),
-      metric_(Named(new QComboBox, "SolveMetric", "Sensitivity figure")),
       answer_(new SolveAnswerPanel),
       charts_(new SolveChartsPanel),
-      status_(Named(new QLabel, "SolveStatus", "Forecasts run")),
-      progress_(Named(new QProgressBar, "SolveProgress", "Search progress")),
+      status_(new QLabel),
+      progress_(new QProgressBar),
       run_(Button("&Run", "SolveRun", "Run the search")),
       cancel_(Button("C&ancel", "SolveCancel", "Cancel the search")),
       apply_(Button("A&pply to the plan", "SolveApply", "Apply the answer to the plan")),
@@ -70,6 +56,10 @@ SolvePage::SolvePage(Session& session, Platform& platform, Navigator& navigator,
       sensitivity_(Button("Se&nsitivity", "SolveSensitivity", "Which inputs matter most")),
       close_(Button("Clos&e", "SolveClose", "Close the solve page")) {
   setObjectName("SolvePage");
+  status_->setObjectName("SolveStatus");
+  status_->setAccessibleName("Forecasts run");
+  progress_->setObjectName("SolveProgress");
+  progress_->setAccessibleName("Search progress");
   SetHelpContext(kSolveHelpContext);
   auto* results = new QWidget;
   auto* resultsLayout = new QVBoxLayout(results);
@@ -90,7 +80,7 @@ SolvePage::SolvePage(Session& session, Platform& platform, Navigator& navigator,
     if (const std::optional<PageId> page = PageOfField(line)) GoTo(*page);
   });
   // A frontier belongs to the lever it solved.
-  connect(lever_, &QComboBox::currentIndexChanged, this, [this] {
+  connect(levers_, &SolveLeverPanel::LeverChanged, this, [this] {
     if (!FrontierChart()->accessibleDescription().isEmpty()) {
       charts_->ClearFrontier("The lever has changed: press Frontier to solve along it.");
     }
@@ -110,27 +100,8 @@ QWidget* SolvePage::BuildControls() {
   controls->setFixedWidth(360);
   auto* layout = new QVBoxLayout(controls);
   layout->setContentsMargins(0, 0, 0, 0);
-  auto* form = new QFormLayout;
-  FillLeverBox(*lever_);
-  FillLeverBox(*frontierLever_, true);
-  FillMetricBox(*metric_);
-  frontierFrom_->setPlaceholderText("around the plan's");
-  frontierTo_->setPlaceholderText("sixteen values");
-  metric_->setToolTip("With the odds, sensitivity shows the share of trials that meet the target.");
-  form->addRow("&Lever:", lever_);
-  layout->addLayout(form);
+  layout->addWidget(levers_);
   layout->addWidget(target_);
-  auto* frontierForm = new QFormLayout;
-  frontierForm->addRow("Frontier alon&g:", frontierLever_);
-  auto* range = new QHBoxLayout;
-  range->addWidget(frontierFrom_);
-  range->addWidget(new QLabel("to"));
-  range->addWidget(frontierTo_);
-  auto* fromLabel = new QLabel("Fro&m:");
-  fromLabel->setBuddy(frontierFrom_);
-  frontierForm->addRow(fromLabel, range);
-  frontierForm->addRow("Sensitivity &by:", metric_);
-  layout->addLayout(frontierForm);
   connect(target_, &SolveTargetPanel::Changed, this, [this] { SetRunning(IsRunning()); });
   progress_->setRange(0, 0);
   status_->setWordWrap(true);
@@ -160,7 +131,7 @@ void SolvePage::BuildMenu() {
   AddWindowMenu(MenuBar(), *this, WindowMenuOptions{kSolveHelpContext});
 }
 
-QWidget* SolvePage::FirstFocus() const { return lever_; }
+QWidget* SolvePage::FirstFocus() const { return levers_->FirstFocus(); }
 
 const std::vector<SensitivityBar>& SolvePage::Bars() const { return charts_->Bars(); }
 ChartView* SolvePage::FrontierChart() const { return charts_->FrontierChart(); }
@@ -186,7 +157,7 @@ void SolvePage::Refresh() {
 
 std::optional<SolveRequest> SolvePage::RequestFromForm() {
   std::string error;
-  const std::optional<Lever> lever = LeverOfBox(*lever_, error);
+  const std::optional<Lever> lever = levers_->Chosen(error);
   if (!lever) {
     ShowError(Text(error));
     return std::nullopt;
@@ -259,8 +230,7 @@ void SolvePage::FrontierClicked() {
   std::optional<SolveRequest> solve = RequestFromForm();
   if (!solve) return;
   std::string error;
-  const std::optional<FrontierRequest> request =
-      FrontierOfForm(*frontierLever_, *frontierFrom_, *frontierTo_, *solve, session_.plan, error);
+  const std::optional<FrontierRequest> request = levers_->FrontierOf(*solve, session_.plan, error);
   if (!request) {
     ShowError(Text(error));
     return;
@@ -286,7 +256,7 @@ void SolvePage::SensitivityClicked() {
   SensitivityRequest request;
   request.odds = form->odds;
   request.target = form->target;
-  request.metric = MetricOfBox(*metric_);
+  request.metric = levers_->Metric();
   request.metric.past = session_.PastInflation;
   if (const std::string problem = SensitivityRequestProblem(request); !problem.empty()) {
     ShowError(Text(problem));
@@ -368,13 +338,9 @@ void SolvePage::ApplyClicked() {
 }
 
 void SolvePage::SetRunning(bool running) {
-  for (QWidget* control : std::initializer_list<QWidget*>{lever_, run_, frontier_, sensitivity_, frontierLever_,
-                                                          frontierFrom_, frontierTo_}) {
-    control->setEnabled(!running);
-  }
+  for (QWidget* control : {run_, frontier_, sensitivity_}) control->setEnabled(!running);
+  levers_->SetBusy(running, target_->WithOdds());
   target_->SetBusy(running);
-  // With the odds, sensitivity measures the share of trials meeting the target.
-  metric_->setEnabled(!running && !target_->WithOdds());
   cancel_->setEnabled(running);
   progress_->setVisible(running);
   apply_->setEnabled(!running && result_ && result_->status == SolveStatus::Solved);

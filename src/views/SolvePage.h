@@ -12,13 +12,12 @@
 #include "views/BackgroundJob.h"
 
 class ChartView;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class SolveAnswerPanel;
 class SolveChartsPanel;
+class SolveLeverPanel;
 class SolveTargetPanel;
 
 // Answers for the plan: the best spending, retirement age or savings for a
@@ -79,12 +78,8 @@ class SolvePage : public Page {
   std::optional<PlanRecord> chartsPlan_;
   bool startCancelled_ = false;
 
-  QComboBox* lever_;
+  SolveLeverPanel* levers_;
   SolveTargetPanel* target_;
-  QComboBox* frontierLever_;
-  QLineEdit* frontierFrom_;
-  QLineEdit* frontierTo_;
-  QComboBox* metric_;
   SolveAnswerPanel* answer_;
   SolveChartsPanel* charts_;
   QLabel* status_;

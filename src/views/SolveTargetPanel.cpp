@@ -5,16 +5,7 @@
 #include <QFormLayout>
 #include <QSpinBox>
 
-namespace {
-
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name, const QString& accessibleName) {
-  widget->setObjectName(name);
-  widget->setAccessibleName(accessibleName);
-  return widget;
-}
-
-}  // namespace
+#include "views/NamedWidget.h"
 
 SolveTargetPanel::SolveTargetPanel(QWidget* parent)
     : QWidget(parent),

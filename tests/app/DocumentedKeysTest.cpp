@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 #include <optional>
 #include <set>
 
@@ -65,7 +66,8 @@ class DocumentedKeysTest : public ::testing::Test {
       program.Open(PageId::Graph);
       program.scripted.prompts.fileAnswers = {PREVORA_TEST_DATA "/double_compare.plan"};
       program.Trigger("CompareWith");
-    } else if (program.Current()->Id() == PageId::Comparison || program.Current()->Id() == PageId::Odds) {
+    } else if (program.Current()->Id() == PageId::Comparison || program.Current()->Id() == PageId::Odds ||
+               program.Current()->Id() == PageId::Solve) {
       program.window->SwitchPageValidated(program.Current()->Id(), PageId::Graph);
     }
     program.Open(id);
@@ -113,6 +115,30 @@ TEST_F(DocumentedKeysTest, EveryKeyReachesWhatTheListSaysOnEachOfItsPages) {
       ASSERT_EQ(program.Current()->Id(), id) << key.keys.toStdString();
       EXPECT_TRUE(Reaches(key)) << key.keys.toStdString() << " on page " << id << " to " << key.target.toStdString();
     }
+  }
+}
+
+// The other way round: every key a page binds to a command or a shortcut is
+// in the list for that page, so no key works unseen.
+TEST_F(DocumentedKeysTest, EveryKeyAPageBindsIsListedForIt) {
+  const auto written = [](const QKeySequence& sequence) {
+    const QString text = sequence.toString(QKeySequence::PortableText);
+    return text == "Return" ? QString("Enter") : text;
+  };
+  for (int n = 0; n <= static_cast<int>(PageId::Solve); ++n) {
+    const auto id = static_cast<PageId>(n);
+    if (!program.PageAt(id)) continue;
+    std::set<QString> listed;
+    for (const DocumentedKey& key : DocumentedKeys()) {
+      if (std::find(key.pages.begin(), key.pages.end(), id) != key.pages.end()) listed.insert(key.keys);
+    }
+    std::set<QString> bound;
+    for (const QAction* action : program.PageAt(id)->findChildren<QAction*>()) {
+      for (const QKeySequence& sequence : action->shortcuts()) bound.insert(written(sequence));
+    }
+    for (const QShortcut* shortcut : program.PageAt(id)->findChildren<QShortcut*>())
+      bound.insert(written(shortcut->key()));
+    for (const QString& key : bound) EXPECT_TRUE(listed.count(key)) << "page " << id << " binds " << key.toStdString();
   }
 }
 

@@ -7,6 +7,7 @@
 #include "app/StartUp.h"
 #include "model/PlanFile.h"
 #include "model/SamplePlan.h"
+#include "shell/DollarViewSetting.h"
 #include "shell/RecentPlans.h"
 #include "shell/Session.h"
 #include "support/ScriptedPlatform.h"
@@ -144,13 +145,23 @@ TEST_F(StartUpTest, ADamagedStartPlanIsReportedAndTheStartValuesStay) {
   EXPECT_EQ(session.plan.Age1, 30);
 }
 
-TEST_F(StartUpTest, AReadOnlyProgramFolderSendsPlansToTheDocumentsFolder) {
-  const QString writable = ChoosePlanFolder(program.path(), documents.path());
-  EXPECT_EQ(writable, program.path() + '/');
+// Saving the sample plan the program opened proposes the documents folder
+// (the home folder without one), never the program's folder.
+TEST_F(StartUpTest, PlansAreSavedToTheDocumentsFolderNeverTheProgramFolder) {
+  WritePlan(QDir(program.path()).filePath("Double.plan"), 44);
+  EXPECT_TRUE(RunStartUp(session, settings, Inputs()).isEmpty());
+  EXPECT_EQ(session.plan.PlanFileName, "Double.plan");
+  EXPECT_EQ(session.CurrentPlanFolder(), (documents.path() + '/').toStdString());
+  EXPECT_EQ(ChoosePlanFolder(QDir(documents.path()).filePath("absent")), QDir::homePath() + '/');
+}
 
-  const QString missing = ChoosePlanFolder(QDir(program.path()).filePath("absent"), documents.path());
-  EXPECT_EQ(missing, QDir(documents.path()).filePath("Prevora") + '/');
-  EXPECT_TRUE(QFileInfo(missing).isDir());
+TEST_F(StartUpTest, TheDollarViewLastChosenIsShownAgain) {
+  EXPECT_TRUE(RunStartUp(session, settings, Inputs()).isEmpty());
+  EXPECT_FALSE(session.CurrentDollars);
+  SaveDollarView(settings, true);
+  Session next;
+  EXPECT_TRUE(RunStartUp(next, settings, Inputs()).isEmpty());
+  EXPECT_TRUE(next.CurrentDollars);
 }
 
 }  // namespace

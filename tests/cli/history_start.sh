@@ -35,4 +35,12 @@ worth=$("$cli" forecast "$plan" --history-start 1966 --format csv 2>/dev/null | 
 "$cli" forecast "$plan" --history-start 1966 --rates "$work/rates.csv" >/dev/null 2>&1
 [ $? -eq 1 ] || fail "--rates with --history-start must exit 1"
 
+# Spending holds in the deflation of 1930-1932 unless asked to follow prices down.
+held=$("$cli" forecast "$plan" --history-start 1929 --all-fields --format csv 2>/dev/null)
+[ "$held" = "$("$cli" forecast "$plan" --history-start 1929 --all-fields --format csv --deflation hold 2>/dev/null)" ] ||
+  fail "--deflation hold is not the default"
+followed=$("$cli" forecast "$plan" --history-start 1929 --all-fields --format csv --deflation follow 2>/dev/null)
+expenses() { awk -F, 'NR == 1 { for (i = 1; i <= NF; i++) if ($i == "Expenses") c = i } NR == 4 { print $c }'; }
+[ "$(expenses <<<"$followed")" -lt "$(expenses <<<"$held")" ] || fail "--deflation follow left 2028's spending as it was"
+
 finish "history start"

@@ -2,7 +2,8 @@
 # Every command that forecasts takes --past-inflation: with "plan" it gives
 # what it gave before the recorded past became the default (the kept outputs
 # in tests/data/past_inflation_plan.txt), and by default it gives something
-# else for the sample plan, whose current year is long after 2005.
+# else for the sample plan, whose current year is long after 2005. The solves
+# keep the target they had then.
 # Arguments: the CLI binary, the source folder. With a third argument "keep",
 # writes the kept outputs from that binary instead of checking.
 set -uo pipefail
@@ -22,9 +23,9 @@ commands=(
   "simulate Double.plan --trials 200 --threads 1"
   "simulate Double.plan --model historical --threads 1"
   "simulate Double.plan --model bootstrap --trials 200 --threads 1"
-  "solve Double.plan --lever spending"
-  "solve Double.plan --lever retire-age --odds 80 --trials 200 --threads 1"
-  "frontier Double.plan --lever retire-age --from 60 --to 62 --solve spending"
+  "solve Double.plan --lever spending --target never-new-debt"
+  "solve Double.plan --lever retire-age --odds 80 --trials 200 --threads 1 --target never-new-debt"
+  "frontier Double.plan --lever retire-age --from 60 --to 62 --solve spending --target never-new-debt"
   "sensitivity Double.plan"
   "graph Double.plan --out graph.png"
 )

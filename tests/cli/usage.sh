@@ -21,7 +21,7 @@ expect() {
 }
 
 forecast_usage="Usage: prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]
-      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan]"
+      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan] [--deflation hold|follow]"
 expect "prevora-cli: --format takes text, tsv, csv or json
 $forecast_usage" forecast "$plan" --format xml
 expect "prevora-cli: --format needs a value
@@ -37,7 +37,8 @@ expect "prevora-cli: unexpected argument '-\\x1B[2J$(printf 'x%.0s' $(seq 1 95))
 $forecast_usage" forecast "$plan" "-$(printf '\033')[2J$(printf 'x%.0s' $(seq 1 200))"
 
 explain_usage="Usage: prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]
-      [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]"
+      [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]
+      [--deflation hold|follow]"
 expect "prevora-cli: --format takes text or json
 $explain_usage" explain "$plan" --year 2040 --field NetWorth --format xml
 expect "prevora-cli: a plan, --year and --field are required

@@ -197,6 +197,41 @@ class JsonClosure {
   std::vector<std::string> faults_;
 };
 
+// Dollars as a line writes them ("+$1,234", "-$5", "$20,000"), up to the first character that is not part of them.
+std::int64_t DollarsAt(const std::string& text) {
+  std::string digits;
+  for (const char c : text) {
+    if (std::isdigit(static_cast<unsigned char>(c)))
+      digits += c;
+    else if (c != ',' && c != '$' && c != '+' && c != '-')
+      break;
+  }
+  const std::int64_t value = std::strtoll(digits.c_str(), nullptr, 10);
+  return text.find('-') == 0 ? -value : value;
+}
+
+// What a reader of the text would object to: a $0 line, a double minus, a
+// product a calculator does not get from the base and the shown factor.
+std::vector<std::string> TextFaults(const std::string& text) {
+  std::vector<std::string> faults;
+  std::size_t start = 0;
+  for (std::size_t end = text.find('\n'); end != std::string::npos; start = end + 1, end = text.find('\n', start)) {
+    std::string line = text.substr(start, end - start);
+    line.erase(0, line.find_first_not_of(' '));
+    if (line.starts_with("+$0  ")) faults.push_back("a $0 term: " + line);
+    if (line.starts_with("-  ") && line.find("(-$") != std::string::npos) faults.push_back("two minus signs: " + line);
+    const std::size_t times = line.find(" x ");
+    const std::size_t base = line.rfind(": $", times);
+    if (line.starts_with("-  ") || times == std::string::npos || base == std::string::npos) continue;
+    const std::string factorText = line.substr(times + 3, line.find(" (", times) - times - 3);
+    const bool percent = factorText.ends_with(" %");
+    const long double factor = std::strtold(factorText.c_str(), nullptr) / (percent ? 100.0L : 1.0L);
+    if (RoundMoney(static_cast<long double>(DollarsAt(line.substr(base + 2))) * factor) != DollarsAt(line))
+      faults.push_back("a product a calculator does not repeat: " + line);
+  }
+  return faults;
+}
+
 // The sanitizers make the whole sweep take minutes: under them every cell is
 // walked to its own terms and the last year's cells to unlimited depth, and
 // the normal build walks every cell to unlimited depth.
@@ -222,6 +257,8 @@ TEST(ExplainTraceTest, EveryNodeOfEveryCellClosesFromItsJsonAlone) {
           ASSERT_EQ(explanation.value, CellValue(shown.table, a, slot)) << explanation.title;
           const std::vector<std::string> faults = JsonClosure(ExplanationJson(explanation)).Check();
           ASSERT_TRUE(faults.empty()) << name << ": " << explanation.title << ": " << faults.front();
+          const std::vector<std::string> read = TextFaults(ExplanationText(explanation));
+          ASSERT_TRUE(read.empty()) << name << ": " << explanation.title << ": " << read.front();
         }
       }
     }
