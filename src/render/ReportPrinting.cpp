@@ -88,7 +88,8 @@ TableColumns MeasureColumns(const ReportTable& table, const QFontMetrics& metric
   for (std::size_t c = 0; c < widths.size(); ++c) {
     widths[c] = metrics.horizontalAdvance(Text(table.header[c]));
     for (const auto& row : table.rows) widths[c] = std::max(widths[c], metrics.horizontalAdvance(Text(row[c])));
-    widths[c] += 2 * columns.pad;
+    // A little slack, so rounding never wraps a text measured to fit.
+    widths[c] += 2 * columns.pad + columns.pad / 2;
     total += widths[c];
     if (!table.rightAligned[c] && (widestText == widths.size() || widths[c] > widths[widestText])) widestText = c;
   }

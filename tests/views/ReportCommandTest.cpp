@@ -24,7 +24,7 @@ TEST(ReportCommand, PreviewsTheWholeReport) {
   TriggerReport(program);
   EXPECT_EQ(prompts.progressRuns, 1);
   ASSERT_EQ(prompts.previewPages.size(), 1u);
-  EXPECT_EQ(prompts.previewPages[0], 15);
+  EXPECT_EQ(prompts.previewPages[0], 16);
   EXPECT_TRUE(prompts.shown.size() == 1 && prompts.shown[0].kind == ShownPrompt::Question);
 }
 
