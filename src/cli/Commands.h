@@ -58,15 +58,15 @@ inline constexpr const char* kSimulateUsage =
 inline constexpr const char* kSolveUsage =
     "prevora-cli solve PLAN --lever spending|retire-age|savings|field:NAME [--person 1|2|both]\n"
     "      [--target never-borrow|never-new-debt|net-worth:AGE:AMOUNT] [--min X] [--max X]\n"
-    "      [--odds P [simulate options]] [--format text|json] [--past-inflation recorded|plan]\n"
+    "      [--odds P [simulate options]] [--format text|json|csv] [--past-inflation recorded|plan]\n"
     "      [--tax-rules law|curve]";
 inline constexpr const char* kFrontierUsage =
     "prevora-cli frontier PLAN --lever A --from X --to Y [--step S] --solve B [--person 1|2|both]\n"
-    "      [--target T] [--min X] [--max X] [--odds P [simulate options]] [--format text|json]\n"
+    "      [--target T] [--min X] [--max X] [--odds P [simulate options]] [--format text|json|csv]\n"
     "      [--past-inflation recorded|plan] [--tax-rules law|curve]";
 inline constexpr const char* kSensitivityUsage =
     "prevora-cli sensitivity PLAN [--metric NAME] [--odds P [--target T] [simulate options]]\n"
-    "      [--format text|json] [--past-inflation recorded|plan] [--tax-rules law|curve]";
+    "      [--format text|json|csv] [--past-inflation recorded|plan] [--tax-rules law|curve]";
 inline constexpr const char* kReportUsage =
     "prevora-cli report PLAN --pdf OUT.pdf [--paper letter|a4] [--trials N] [--seed S] [--threads T]\n"
     "      [--history FILE] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--past-inflation recorded|plan]\n"

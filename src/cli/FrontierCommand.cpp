@@ -10,6 +10,7 @@
 #include "model/JsonText.h"
 #include "model/ReadableText.h"
 #include "solve/Frontier.h"
+#include "solve/SolveCsv.h"
 #include "solve/SolveSummary.h"
 
 namespace {
@@ -104,7 +105,9 @@ int RunFrontierCommand(const CliArgs& args) {
   control.progress = ShowSolveProgress;
   const FrontierResult frontier = RunFrontier(plan, *request, control);
   EndSolveProgress();
-  if (options.json) {
+  if (options.csv) {
+    std::fputs(FrontierCsv(*request, frontier).c_str(), stdout);
+  } else if (options.json) {
     PrintJson(options, plan, *request, frontier);
   } else {
     PrintText(options, *request, frontier);

@@ -12,6 +12,7 @@
 #include "model/PlanFieldLabels.h"
 #include "model/ReadableText.h"
 #include "solve/Sensitivity.h"
+#include "solve/SolveCsv.h"
 
 namespace {
 
@@ -34,11 +35,6 @@ std::string FigureWords(const SensitivityRequest& request) {
                                                            : "share of trials whose savings lasted (never borrowed)";
   }
   return MetricName(request.metric) + " in today's dollars";
-}
-
-std::string FigureKey(const SensitivityRequest& request) {
-  if (!request.odds) return MetricName(request.metric);
-  return request.target.kind == TargetKind::NeverNewDebt ? "noNewDebtShare" : "savingsLastedShare";
 }
 
 void PrintText(const SolveCliOptions& options, const SensitivityRequest& request, const SensitivityResult& result) {
@@ -65,7 +61,7 @@ void PrintText(const SolveCliOptions& options, const SensitivityRequest& request
 
 void PrintJson(const SolveCliOptions& options, const SensitivityRequest& request, const SensitivityResult& result) {
   std::printf("{\"plan\":%s,\"figure\":%s,\"base\":%.6g,\"inputs\":[", JsonQuoted(options.simulate.plan).c_str(),
-              JsonQuoted(FigureKey(request)).c_str(), result.base);
+              JsonQuoted(SensitivityFigureKey(request)).c_str(), result.base);
   for (std::size_t i = 0; i < result.rows.size(); ++i) {
     const SensitivityRow& row = result.rows[i];
     const PlanFieldLabel& label = PlanFieldLabels()[static_cast<std::size_t>(row.input.line)];
@@ -115,7 +111,9 @@ int RunSensitivityCommand(const CliArgs& args) {
   control.progress = ShowSolveProgress;
   const SensitivityResult result = RunSensitivity(plan, request, control);
   EndSolveProgress();
-  if (options.json) {
+  if (options.csv) {
+    std::fputs(SensitivityCsv(request, result).c_str(), stdout);
+  } else if (options.json) {
     PrintJson(options, request, result);
   } else {
     PrintText(options, request, result);

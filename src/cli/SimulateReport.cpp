@@ -10,6 +10,7 @@
 #include "model/JsonText.h"
 #include "model/NumberFormat.h"
 #include "model/ReadableText.h"
+#include "odds/OddsCsv.h"
 
 namespace {
 
@@ -116,21 +117,6 @@ void PrintText(const SimulateOptions& options, const OddsResult& result, const S
               kCaution);
 }
 
-void PrintCsv(const OddsResult& result) {
-  std::fputs("Year,Age1", stdout);
-  for (const char* view : {"Current", "Inflated"}) {
-    for (const int percent : kBandPercents) std::printf(",%sP%d", view, percent);
-  }
-  std::putchar('\n');
-  for (const YearBands& year : result.years) {
-    std::printf("%lld,%lld", static_cast<long long>(year.year), static_cast<long long>(year.age1));
-    for (const BandValues* view : {&year.current, &year.inflated}) {
-      for (const std::int64_t value : *view) std::printf(",%lld", static_cast<long long>(value));
-    }
-    std::putchar('\n');
-  }
-}
-
 std::string JsonBands(const BandValues& values) {
   std::string out = "{";
   for (std::size_t i = 0; i < kBandPercents.size(); ++i) {
@@ -215,7 +201,7 @@ void PrintSimulateReport(const SimulateOptions& options, const OddsResult& resul
       PrintJson(options, result, source);
       break;
     case SimulateFormat::Csv:
-      PrintCsv(result);
+      std::fputs(OddsBandsCsv(result).c_str(), stdout);
       break;
     default:
       PrintText(options, result, source);

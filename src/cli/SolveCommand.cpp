@@ -14,6 +14,7 @@
 #include "odds/ShortfallLevel.h"
 #include "odds/TrialForecast.h"
 #include "solve/SolveAdvice.h"
+#include "solve/SolveCsv.h"
 #include "solve/SolveSummary.h"
 
 namespace {
@@ -82,7 +83,9 @@ int RunSolveCommand(const CliArgs& args) {
   control.progress = ShowSolveProgress;
   const SolveResult result = Solve(plan, *request, control);
   EndSolveProgress();
-  if (options.json) {
+  if (options.csv) {
+    std::fputs(SolveAnswerCsv(*request, result).c_str(), stdout);
+  } else if (options.json) {
     PrintJson(options, plan, *request, result);
   } else {
     PrintText(options, plan, *request, result);

@@ -64,8 +64,9 @@ SolveCliParse ParseSolveCommandLine(const CliArgs& args, std::span<const char* c
   if (!options.simulate.rates.empty()) return fail("--rates applies to simulate only");
   if (simulateOptions && !options.Has("--odds")) return fail("the odds' settings apply with --odds P only");
   const std::string format = options.Value("--format", "text");
-  if (format != "text" && format != "json") return fail("--format takes text or json");
+  if (format != "text" && format != "json" && format != "csv") return fail("--format takes text, json or csv");
   options.json = format == "json";
+  options.csv = format == "csv";
   return {options, 0};
 }
 

@@ -16,6 +16,7 @@ struct SolveCliOptions {
   SimulateOptions simulate;                   // the plan and the odds' settings
   std::map<std::string, std::string> values;  // the command's own options by name
   bool json = false;
+  bool csv = false;
 
   std::string Value(const std::string& name, const std::string& otherwise = {}) const;
   bool Has(const std::string& name) const { return values.count(name) > 0; }

@@ -1,25 +1,15 @@
 #include "compare/ComparisonReport.h"
 #include "engine/ForecastColumns.h"
+#include "model/CsvFields.h"
 #include "model/PlanFieldLabels.h"
 
 namespace {
-
-// Quotes a cell that holds a separator, a quote or a line break.
-std::string Cell(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + "\"";
-}
 
 std::string Optional(const std::optional<std::int64_t>& value) { return value ? std::to_string(*value) : ""; }
 
 void AppendRow(std::string& out, const std::string& section, const std::string& item, const std::string& year,
                const std::string& base, const std::string& other, const std::string& difference) {
-  out += Cell(section) + "," + Cell(item) + "," + year + "," + Cell(base) + "," + Cell(other) + "," + difference + "\n";
+  out += CsvCell(section) + "," + CsvCell(item) + "," + year + "," + CsvCell(base) + "," + CsvCell(other) + "," + difference + "\n";
 }
 
 }  // namespace

@@ -29,3 +29,13 @@ std::optional<long double> ParseCsvNumber(const std::string& field) {
   if (error != std::errc{} || stop != end || !std::isfinite(value)) return std::nullopt;
   return value;
 }
+
+std::string CsvCell(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + "\"";
+}

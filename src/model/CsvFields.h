@@ -7,6 +7,10 @@
 // The small CSV dialect of the rate path and market history files: fields
 // separated by commas, no quoting, blanks and tabs around a field ignored.
 
+// `text` as one field of a CSV file others read: quoted when it holds a
+// separator, a quote or a line break, its quotes doubled.
+std::string CsvCell(const std::string& text);
+
 // `text` without leading and trailing blanks and tabs.
 std::string TrimCsvField(const std::string& text);
 

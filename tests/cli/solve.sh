@@ -81,7 +81,17 @@ done
   grep -q -- "--solve" "$work/err" || fail "frontier --solve \"\" said: $(cat "$work/err")"
 # A mistyped command line is a usage error, as for every command.
 [ "$(status_of solve "$plan" --lever spending --trials 10)" = 1 ] || fail "odds settings without --odds"
-[ "$(status_of solve "$plan" --lever spending --format csv)" = 1 ] || fail "csv format"
+[ "$(status_of solve "$plan" --lever spending --format xml)" = 1 ] || fail "unknown format"
+# CSV for spreadsheets: the answer and the frontier's points as JSON gives them.
+"$cli" solve "$plan" --lever spending --format json >"$work/answer.json"
+[ "$(status_of solve "$plan" --lever spending --format csv)" = 0 ] || fail "csv: $(cat "$work/err")"
+[ "$(head -1 "$work/out")" = "Lever,Plan,Target,Odds,Status,Answer,AtAnswer,Neighbour,AtNeighbour,Reason" ] ||
+  fail "csv header: $(head -1 "$work/out")"
+[ "$(sed -n 2p "$work/out" | cut -d, -f6)" = "$(jq .answer "$work/answer.json")" ] || fail "csv answer: $(cat "$work/out")"
+[ "$(status_of frontier "$plan" --lever retire-age --from 60 --to 66 --step 2 --solve spending --format csv)" = 0 ] ||
+  fail "frontier csv"
+[ "$(cut -d, -f2,3 "$work/out" | tr '\n' ' ')" = "Value,ThePlan 60,no 62,no 64,no 66,no " ] ||
+  fail "frontier csv points: $(cat "$work/out")"
 
 # Frontier: one solved value a step, the plan's own marked; sensitivity: largest swing first.
 [ "$(status_of frontier "$plan" --lever retire-age --from 60 --to 66 --step 2 --solve spending --format json)" = 0 ] ||
