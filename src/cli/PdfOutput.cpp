@@ -1,13 +1,10 @@
 #include "cli/PdfOutput.h"
 
-#include <QBuffer>
-#include <QLocale>
-#include <QPdfWriter>
 #include <cstdio>
 
 #include "model/FileSave.h"
 #include "model/ReadableText.h"
-#include "render/PrinterPage.h"
+#include "render/PdfDocument.h"
 
 namespace {
 
@@ -21,18 +18,9 @@ int CannotWrite(const std::string& path, const std::string& problem) {
 
 int WritePdfForCli(const std::string& path, QPageSize::PageSizeId paper,
                    const std::function<bool(QPdfWriter&)>& print) {
-  QBuffer document;
-  document.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter pdf(&document);
-    SetUpPdf(pdf, paper);
-    if (!print(pdf)) return CannotWrite(path, {});
-  }
-  const std::string problem = SaveFileContents(path, document.data().toStdString());
+  const QByteArray document = PdfDocument(paper, print);
+  if (document.isEmpty()) return CannotWrite(path, {});
+  const std::string problem = SaveFileContents(path, document.toStdString());
   if (!problem.empty()) return CannotWrite(path, problem);
   return 0;
-}
-
-QPageSize::PageSizeId LocalePaper() {
-  return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
 }

@@ -11,6 +11,3 @@ class QPdfWriter;
 // never written to and a failure leaves any old file as it was. `print` says
 // whether the writer started.
 int WritePdfForCli(const std::string& path, QPageSize::PageSizeId paper, const std::function<bool(QPdfWriter&)>& print);
-
-// Letter where the locale measures in inches, A4 elsewhere.
-QPageSize::PageSizeId LocalePaper();

@@ -12,6 +12,7 @@
 #include "cli/HistorySource.h"
 #include "cli/PdfOutput.h"
 #include "cli/SimulateOptions.h"
+#include "render/PdfDocument.h"
 #include "render/ReportPrinting.h"
 #include "report/ReportPages.h"
 

@@ -166,6 +166,29 @@ void PlaceChart(ReportSheets& sheets, const ReportChart& chart) {
   sheets.Advance(height + sheets.LineHeight(ReportSheets::Font(10)));
 }
 
+// Screen type is 12 pixels high; the drawing's pixels become the page's by one scale, type included.
+void PlaceDrawing(ReportSheets& sheets, const ReportDrawing& drawing) {
+  if (drawing.size.isEmpty()) return;
+  const double scale = std::min(static_cast<double>(sheets.Width()) / drawing.size.width(),
+                                sheets.Content().height() * 0.9 / drawing.size.height());
+  const int height = static_cast<int>(drawing.size.height() * scale);
+  sheets.Need(height);
+  if (sheets.Drawing()) {
+    QPainter& painter = sheets.Painter();
+    painter.save();
+    painter.translate(sheets.Left(), sheets.Top());
+    painter.scale(scale, scale);
+    // In points, as the screen's charts scale their type from it.
+    QFont font = ReportSheets::Font(9);
+    font.setPointSizeF(12.0 * 72.0 / painter.device()->logicalDpiY());
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    drawing.paint(painter, QRect(QPoint(0, 0), drawing.size));
+    painter.restore();
+  }
+  sheets.Advance(height + sheets.LineHeight(ReportSheets::Font(10)));
+}
+
 void PlacePlanGraph(ReportSheets& sheets, const ReportPrintJob& job) {
   if (!sheets.Drawing()) return;
   QPainter& painter = sheets.Painter();
@@ -197,6 +220,9 @@ int Lay(QPainter& painter, const std::function<bool()>& newPage, const ReportPri
           break;
         case ReportBlock::Kind::PlanGraph:
           PlacePlanGraph(sheets, job);
+          break;
+        case ReportBlock::Kind::Drawing:
+          if (block.drawing < job.drawings.size()) PlaceDrawing(sheets, job.drawings[block.drawing]);
           break;
       }
     }

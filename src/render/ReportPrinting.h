@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QSize>
 #include <functional>
+#include <vector>
 
 #include "report/ReportDocument.h"
 
 class QPainter;
+class QRect;
 class QPagedPaintDevice;
 struct PlanRecord;
 struct ForecastTable;
@@ -12,11 +15,20 @@ struct ForecastTable;
 // A report on paper: every page under a header with the plan's name, file and
 // the date, "page k of n" at its foot; long tables run on with their header,
 // and tables too wide for the page split their columns, repeating the key ones.
+// A chart drawn as on screen: painted at `size` in screen pixels, in the
+// screen's type size, and scaled to the page's width.
+struct ReportDrawing {
+  QSize size;
+  std::function<void(QPainter& painter, const QRect& area)> paint;
+};
+
 struct ReportPrintJob {
   const ReportDocument& document;
   // The graph page draws this forecast in today's dollars.
   const PlanRecord& plan;
   const ForecastTable& currentTable;
+  // The pictures of the document's drawing blocks.
+  std::vector<ReportDrawing> drawings = {};
 };
 
 // The sheets the report takes on the painter's device.

@@ -37,11 +37,13 @@ struct ReportChart {
 };
 
 struct ReportBlock {
-  enum class Kind { Heading, Paragraph, Table, Chart, PlanGraph };
+  enum class Kind { Heading, Paragraph, Table, Chart, PlanGraph, Drawing };
   Kind kind = Kind::Paragraph;
   std::string text;  // headings and paragraphs
   ReportTable table;
   ReportChart chart;
+  // A picture the printer is handed with the document (a page's own chart): its place in that list.
+  std::size_t drawing = 0;
 };
 
 // Each report page starts on a fresh sheet and runs onto more when it must.
@@ -62,3 +64,4 @@ ReportBlock HeadingBlock(std::string text);
 ReportBlock ParagraphBlock(std::string text);
 ReportBlock TableBlock(ReportTable table);
 ReportBlock ChartBlock(ReportChart chart);
+ReportBlock DrawingBlock(std::size_t drawing);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "compare/PlanLines.h"
 #include "engine/DollarViews.h"
@@ -30,45 +31,6 @@ std::vector<std::int64_t> NetWorths(const PlanRecord& plan, const ForecastTable&
   std::vector<std::int64_t> values;
   for (int a = 1; a <= RowCount(plan); ++a) values.push_back(table.Year(a).NetWorth);
   return values;
-}
-
-ReportChart FanChart(const ReportOdds& odds, const PlanRecord& plan) {
-  ReportChart chart;
-  chart.caption = "Net worth, " + DollarViewPhrase(true, plan.CurrentYear) + ", " + odds.model + " trials";
-  chart.lines.resize(kBandPercents.size());
-  for (std::size_t i = 0; i < kBandPercents.size(); ++i) {
-    chart.lines[i].name = "p" + std::to_string(kBandPercents[i]);
-    chart.lines[i].bold = kBandPercents[i] == 50;
-  }
-  for (const YearBands& year : odds.result.years) {
-    chart.years.push_back(year.year);
-    for (std::size_t i = 0; i < kBandPercents.size(); ++i) chart.lines[i].values.push_back(year.current[i]);
-  }
-  chart.bands = {{0, 4, 0}, {1, 3, 1}};
-  return chart;
-}
-
-ReportTable LevelsTable(const ReportFigures& figures) {
-  ReportTable table{{"Deepest shortfall reached"}, {false}, {}, 0};
-  for (const ReportOdds& odds : figures.odds) {
-    table.header.push_back(odds.model);
-    table.rightAligned.push_back(true);
-  }
-  for (int i = 0; i < kShortfallLevelCount; ++i) {
-    std::vector<std::string> row = {ShortfallLevelText(static_cast<ShortfallLevel>(i))};
-    for (const ReportOdds& odds : figures.odds) row.push_back(ShareText(odds.result.LevelShare(ShortfallLevel(i))));
-    table.rows.push_back(row);
-  }
-  std::vector<std::string> below = {"net worth below zero at some age"};
-  std::vector<std::string> median = {"median first year of new debt"};
-  for (const ReportOdds& odds : figures.odds) {
-    below.push_back(ShareText(odds.result.BelowZeroShare()));
-    const auto& year = odds.result.medianFirstNewDebtYear;
-    median.push_back(year ? std::to_string(*year) : "none");
-  }
-  table.rows.push_back(below);
-  table.rows.push_back(median);
-  return table;
 }
 
 std::string StressName(const ReportStress& stress) {
@@ -101,6 +63,67 @@ ReportBlock HeadingBlock(std::string text) { return {ReportBlock::Kind::Heading,
 ReportBlock ParagraphBlock(std::string text) { return {ReportBlock::Kind::Paragraph, std::move(text), {}, {}}; }
 ReportBlock TableBlock(ReportTable table) { return {ReportBlock::Kind::Table, {}, std::move(table), {}}; }
 ReportBlock ChartBlock(ReportChart chart) { return {ReportBlock::Kind::Chart, {}, {}, std::move(chart)}; }
+ReportBlock DrawingBlock(std::size_t drawing) { return {ReportBlock::Kind::Drawing, {}, {}, {}, drawing}; }
+
+ReportChart OddsFanChart(const ReportOdds& odds, const PlanRecord& plan) {
+  ReportChart chart;
+  chart.caption = "Net worth, " + DollarViewPhrase(true, plan.CurrentYear) + ", " + odds.model + " trials";
+  chart.lines.resize(kBandPercents.size());
+  for (std::size_t i = 0; i < kBandPercents.size(); ++i) {
+    chart.lines[i].name = "p" + std::to_string(kBandPercents[i]);
+    chart.lines[i].bold = kBandPercents[i] == 50;
+  }
+  for (const YearBands& year : odds.result.years) {
+    chart.years.push_back(year.year);
+    for (std::size_t i = 0; i < kBandPercents.size(); ++i) chart.lines[i].values.push_back(year.current[i]);
+  }
+  chart.bands = {{0, 4, 0}, {1, 3, 1}};
+  return chart;
+}
+
+ReportTable OddsLevelsTable(const std::vector<ReportOdds>& models) {
+  ReportTable table{{"Deepest shortfall reached"}, {false}, {}, 0};
+  for (const ReportOdds& odds : models) {
+    table.header.push_back(odds.model);
+    table.rightAligned.push_back(true);
+  }
+  for (int i = 0; i < kShortfallLevelCount; ++i) {
+    std::vector<std::string> row = {ShortfallLevelText(static_cast<ShortfallLevel>(i))};
+    for (const ReportOdds& odds : models) row.push_back(ShareText(odds.result.LevelShare(ShortfallLevel(i))));
+    table.rows.push_back(row);
+  }
+  std::vector<std::string> below = {"net worth below zero at some age"};
+  std::vector<std::string> median = {"median first year of new debt"};
+  for (const ReportOdds& odds : models) {
+    below.push_back(ShareText(odds.result.BelowZeroShare()));
+    const auto& year = odds.result.medianFirstNewDebtYear;
+    median.push_back(year ? std::to_string(*year) : "none");
+  }
+  table.rows.push_back(below);
+  table.rows.push_back(median);
+  return table;
+}
+
+ReportTable SensitivityTable(const SensitivityResult& result, std::size_t rows, bool odds) {
+  ReportTable table{{"Input", "Value", "Step", "One step down", "One step up"}, {false, true, true, true, true}, {}, 0};
+  const auto change = [odds](double value) {
+    if (odds) {
+      char text[32];
+      std::snprintf(text, sizeof text, "%+.2f pt", value);
+      return std::string(text);
+    }
+    const std::int64_t dollars = std::llround(value);
+    return (dollars > 0 ? "+" : "") + FormatDollars(dollars);
+  };
+  for (const SensitivityRow& row : result.rows) {
+    if (table.rows.size() == rows || row.Swing() == 0.0) break;
+    const PlanFieldLabel& label = PlanFieldLabels()[static_cast<std::size_t>(row.input.line)];
+    table.rows.push_back({std::string(label.words) + " (" + label.page + ")", LeverValueText(row.input, row.value),
+                          LeverValueText(row.input, SensitivityStep(row.input, row.value)), change(row.changeDown),
+                          change(row.changeUp)});
+  }
+  return table;
+}
 
 ReportPage OddsPage(const ReportFigures& figures) {
   ReportPage page{"Odds", {}};
@@ -108,8 +131,8 @@ ReportPage OddsPage(const ReportFigures& figures) {
   page.blocks.push_back(ParagraphBlock(
       "The bands hold the middle 80 % and 50 % of the Monte Carlo trials' net worth, year by year; the bold line "
       "is the median. Below, each model's trials by the deepest shortfall they reached."));
-  page.blocks.push_back(ChartBlock(FanChart(monteCarlo, figures.plan)));
-  page.blocks.push_back(TableBlock(LevelsTable(figures)));
+  page.blocks.push_back(ChartBlock(OddsFanChart(monteCarlo, figures.plan)));
+  page.blocks.push_back(TableBlock(OddsLevelsTable(figures.odds)));
   const int worst = monteCarlo.result.WorstTrial();
   page.blocks.push_back(
       ParagraphBlock("Worst Monte Carlo trial: " + std::to_string(worst + 1) + " (" +
@@ -151,19 +174,7 @@ ReportPage SensitivityPage(const ReportFigures& figures) {
       "Each input moved one step down and up (amounts 10 %, ages and years 1, rates 1 point), and what that does "
       "to the last year's net worth in today's dollars, " +
       FormatDollars(std::llround(result.base)) + " in the plan. The ten inputs that move it most:"));
-  ReportTable table{{"Input", "Value", "Step", "One step down", "One step up"}, {false, true, true, true, true}, {}, 0};
-  for (const SensitivityRow& row : result.rows) {
-    if (table.rows.size() == kSensitivityRows || row.Swing() == 0.0) break;
-    const PlanFieldLabel& label = PlanFieldLabels()[static_cast<std::size_t>(row.input.line)];
-    const auto change = [](double value) {
-      const std::int64_t dollars = std::llround(value);
-      return (dollars > 0 ? "+" : "") + FormatDollars(dollars);
-    };
-    table.rows.push_back({std::string(label.words) + " (" + label.page + ")", LeverValueText(row.input, row.value),
-                          LeverValueText(row.input, SensitivityStep(row.input, row.value)), change(row.changeDown),
-                          change(row.changeUp)});
-  }
-  page.blocks.push_back(TableBlock(std::move(table)));
+  page.blocks.push_back(TableBlock(SensitivityTable(result, kSensitivityRows, false)));
   return page;
 }
 

@@ -20,6 +20,7 @@
 #include "views/LevelBar.h"
 #include "views/BackgroundJob.h"
 #include "views/OddsSettingsForm.h"
+#include "views/OddsPrinting.h"
 #include "views/OddsSummary.h"
 #include "views/StressTest.h"
 #include "views/TrialTableDialog.h"
@@ -28,19 +29,7 @@ namespace {
 
 constexpr int kOddsHelpContext = 2400;
 const char* const kCaptionTitle = "Odds Page [ ";
-const char* const kCaution =
-    "A model's odds are not a promise: markets can do what no model and no history contains. "
-    "Compare plans and settings with them rather than read them as a forecast.";
 const char* const kNoRunYet = "Press Run to see how likely the plan is to hold.";
-
-QString LevelsDescription(const OddsResult& result) {
-  QStringList parts;
-  for (int k = 0; k < kShortfallLevelCount; ++k) {
-    const auto level = static_cast<ShortfallLevel>(k);
-    parts << LevelLegendText(level, result.LevelShare(level));
-  }
-  return parts.join(", ");
-}
 
 QPushButton* Button(const QString& caption, const QString& name, const QString& accessibleName) {
   auto* button = new QPushButton(caption);
@@ -91,6 +80,13 @@ void OddsPage::BuildMenu() {
   runItem_->setShortcut(QKeySequence(Qt::Key_F5));
   worstItem_ = AddMenuCommand(odds, "Show &Worst Trial", "ShowWorstTrial", [this] { ShowWorstTrialClicked(); });
   odds->addSeparator();
+  AddResultExportCommands(odds, *this, session_, platform_,
+                          {"odds", "There are no odds to print or copy yet: press Run first.",
+                           [this]() -> std::optional<ResultPrintout> {
+                             if (!result_ || !resultModel_) return std::nullopt;
+                             return OddsPrintout(resultPlan_, *result_, *resultModel_, resultCenter_);
+                           }});
+  odds->addSeparator();
   AddMenuCommand(odds, "&Close", "CloseOdds", [this] { CloseClicked(); });
   AddWindowMenu(MenuBar(), *this, WindowMenuOptions{kOddsHelpContext});
 }
@@ -117,7 +113,7 @@ QWidget* OddsPage::BuildResults() {
   fanChart_->setObjectName("OddsFanChart");
   fanChart_->setAccessibleName("Net worth bands, today's dollars");
   fanChart_->setMinimumSize(360, 240);
-  auto* caution = new QLabel(kCaution);
+  auto* caution = new QLabel(kOddsCaution);
   caution->setObjectName("OddsCaution");
   caution->setWordWrap(true);
   QFont small = caution->font();

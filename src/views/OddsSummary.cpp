@@ -6,6 +6,7 @@
 #include "odds/HistoricalModel.h"
 #include "odds/MonteCarloModel.h"
 #include "odds/RateAssumptions.h"
+#include "views/LevelBar.h"
 
 namespace {
 
@@ -29,6 +30,21 @@ QString AssumptionsLine(const PathModel& model) {
 }
 
 }  // namespace
+
+QString OddsModelName(const PathModel& model) {
+  if (dynamic_cast<const HistoricalModel*>(&model)) return "Historical";
+  if (dynamic_cast<const BootstrapModel*>(&model)) return "Bootstrap";
+  return "Monte Carlo";
+}
+
+QString LevelsDescription(const OddsResult& result) {
+  QStringList parts;
+  for (int k = 0; k < kShortfallLevelCount; ++k) {
+    const auto level = static_cast<ShortfallLevel>(k);
+    parts << LevelLegendText(level, result.LevelShare(level));
+  }
+  return parts.join(", ");
+}
 
 QString OddsHeadline(const OddsResult& result) {
   return Percent(result.SavingsLastedShare()) + " of trials: the savings lasted (never borrowed)";

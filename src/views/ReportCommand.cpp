@@ -11,6 +11,7 @@
 #include "markets/BuiltInHistory.h"
 #include "odds/OddsRunner.h"
 #include "platform/Platform.h"
+#include "render/PdfDocument.h"
 #include "render/ReportPrinting.h"
 #include "report/ReportPages.h"
 #include "shell/PageMenus.h"
@@ -36,9 +37,8 @@ std::optional<int> AskTrials(QWidget& page, Platform& platform) {
 void MakeReport(QWidget& page, const Session& session, Platform& platform) {
   const std::optional<int> trials = AskTrials(page, platform);
   if (!trials) return;
-  const bool inches = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-  const std::optional<int> paper =
-      platform.prompts.Choose(&page, "Which paper is the report for?", {"&Letter", "&A4"}, inches ? 0 : 1);
+  const std::optional<int> paper = platform.prompts.Choose(&page, "Which paper is the report for?", {"&Letter", "&A4"},
+                                                           LocalePaper() == QPageSize::Letter ? 0 : 1);
   if (!paper) return;
 
   ReportSettings settings;

@@ -3,8 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "solve/SolveAdvice.h"
-#include "solve/SolveSummary.h"
+#include "views/SolveAnswerText.h"
 
 namespace {
 
@@ -46,24 +45,11 @@ void SolveAnswerPanel::ShowPrompt(const QString& prompt) {
 void SolveAnswerPanel::ShowSearching() { ShowPrompt("Searching..."); }
 
 void SolveAnswerPanel::ShowResult(const PlanRecord& plan, const SolveRequest& request, const SolveResult& result) {
+  const SolveAnswerText text = DescribeAnswer(plan, request, result);
+  answer_->setText(Text(text.answer));
+  proof_->setText(Text(text.proof));
   QStringList details;
-  if (result.status == SolveStatus::Solved) {
-    answer_->setText(Text(AnswerLine(request, result)));
-    proof_->setText("Target: " + Text(TargetLine(request)) + ".\nProof: " + Text(ProofLine(request, result)) + ".");
-    // With odds too, the plan's own rates show where the answer leaves it.
-    details << QString("At the answer%1: %2.")
-                   .arg(request.odds ? ", on the plan's own rates" : "",
-                        Text(ForecastSummary(request, plan, result.answer.value)));
-    const std::string warning = ContributionLimitWarning(plan, request.lever, result.answer.value);
-    if (!warning.empty()) details << Text(warning) + ".";
-  } else {
-    answer_->setText("No answer");
-    proof_->setText("Target: " + Text(TargetLine(request)) + ".\n" + Text(result.reason) + ".");
-    const std::string proposal = MeaningfulTargetWords(plan, request, result);
-    if (!proposal.empty()) details << Text(proposal) + ". The target boxes now ask for it: press Run.";
-  }
-  const std::string explanation = LeverExplanation(request.lever);
-  if (!explanation.empty()) details << Text(explanation);
+  for (const std::string& line : text.details) details << Text(line);
   details_->setText(details.join("\n"));
 }
 

@@ -144,6 +144,19 @@ void SolveChartsPanel::ClearFrontier(const QString& why) {
 
 QString SolveChartsPanel::FrontierNote() const { return frontierNote_->text(); }
 
+ReportDrawing SolveChartsPanel::FrontierDrawing() const {
+  return {QSize(900, 380), [points = points_, plan = planPoint_, axes = axes_](QPainter& painter, const QRect& area) {
+            DrawFrontierChart(painter, area, points, plan, axes, -1);
+          }};
+}
+
+ReportDrawing SolveChartsPanel::SensitivityDrawing() const {
+  return {QSize(900, static_cast<int>(bars_.size()) * kSensitivityRowHeight + 24),
+          [bars = bars_, text = changeText_](QPainter& painter, const QRect& area) {
+            DrawSensitivityBars(painter, area, bars, -1, text);
+          }};
+}
+
 void SolveChartsPanel::DrawFrontier() {
   frontierChart_->SetDrawer([points = points_, plan = planPoint_, axes = axes_, selected = selectedPoint_](
                                 QPainter& painter, const QRect& area) {

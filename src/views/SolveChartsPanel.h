@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "render/ReportPrinting.h"
 #include "solve/Frontier.h"
 #include "solve/Sensitivity.h"
 #include "views/SolveCharts.h"
@@ -30,6 +31,9 @@ class SolveChartsPanel : public QWidget {
   ChartView* FrontierChart() const { return frontierChart_; }
   ChartView* SensitivityChart() const { return sensitivityChart_; }
   QString FrontierNote() const;
+  // The charts as printed: nothing selected, at a screen size that fits what they hold.
+  ReportDrawing FrontierDrawing() const;
+  ReportDrawing SensitivityDrawing() const;
 
  signals:
   void InputChosen(int line);

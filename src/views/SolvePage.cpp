@@ -19,6 +19,7 @@
 #include "views/SolveAnswerPanel.h"
 #include "views/SolveChartsPanel.h"
 #include "views/SolveInputPages.h"
+#include "views/ResultExport.h"
 #include "views/SolveLeverPanel.h"
 #include "views/SolveTargetPanel.h"
 
@@ -83,6 +84,7 @@ SolvePage::SolvePage(Session& session, Platform& platform, Navigator& navigator,
   connect(levers_, &SolveLeverPanel::LeverChanged, this, [this] {
     if (!FrontierChart()->accessibleDescription().isEmpty()) {
       charts_->ClearFrontier("The lever has changed: press Frontier to solve along it.");
+      shownCharts_.frontier.reset();
     }
   });
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -127,6 +129,10 @@ void SolvePage::BuildMenu() {
   AddMenuCommand(solve, "&Frontier", "FrontierSolve", [this] { FrontierClicked(); });
   AddMenuCommand(solve, "&Sensitivity", "SensitivitySolve", [this] { SensitivityClicked(); });
   solve->addSeparator();
+  AddResultExportCommands(solve, *this, session_, platform_,
+                          {"solve", "There is nothing to print or copy yet: press Run, Frontier or Sensitivity first.",
+                           [this] { return Printout(); }});
+  solve->addSeparator();
   AddMenuCommand(solve, "&Close", "CloseSolve", [this] { CloseClicked(); });
   AddWindowMenu(MenuBar(), *this, WindowMenuOptions{kSolveHelpContext});
 }
@@ -151,6 +157,7 @@ void SolvePage::Refresh() {
   if (chartsPlan_ && !(*chartsPlan_ == session_.plan)) {
     charts_->Clear("The plan has changed since the charts were drawn: press Frontier or Sensitivity again.");
     chartsPlan_.reset();
+    shownCharts_ = {};
   }
   SetRunning(IsRunning());
 }
@@ -242,6 +249,7 @@ void SolvePage::FrontierClicked() {
         },
         [this, frontier, plan, request = *request] {
           charts_->ShowFrontier(request, *frontier);
+          shownCharts_.frontier = SolveShown::FrontierShown{request, *frontier, {}};
           chartsPlan_ = plan;
           status_->setText(QString("Frontier: %L1 forecasts run in %2 s")
                                .arg(frontier->forecasts)
@@ -267,6 +275,7 @@ void SolvePage::SensitivityClicked() {
   Start([result, plan, request](const SolveControl& control) { *result = RunSensitivity(plan, request, control); },
         [this, result, plan, request] {
           charts_->ShowSensitivity(request, *result);
+          shownCharts_.sensitivity = SolveShown::SensitivityShown{request, *result, {}};
           chartsPlan_ = plan;
           status_->setText(QString("Sensitivity: %L1 forecasts run in %2 s; orange one step down, blue one step up")
                                .arg(result->forecasts)
@@ -332,6 +341,7 @@ void SolvePage::ApplyClicked() {
   if (chartsPlan_) {
     charts_->Clear("The answer was applied, so the plan has changed: press Frontier or Sensitivity again.");
     chartsPlan_.reset();
+    shownCharts_ = {};
   }
   result_.reset();
   SetRunning(false);
@@ -349,6 +359,14 @@ void SolvePage::SetRunning(bool running) {
   } else if (cancel_->hasFocus()) {
     run_->setFocus();
   }
+}
+
+std::optional<ResultPrintout> SolvePage::Printout() const {
+  SolveShown shown = shownCharts_;
+  if (result_ && request_) shown.answer = SolveShown::Answer{*request_, *result_};
+  if (shown.frontier) shown.frontier->chart = charts_->FrontierDrawing();
+  if (shown.sensitivity) shown.sensitivity->chart = charts_->SensitivityDrawing();
+  return SolvePrintout(session_.plan, shown);
 }
 
 void SolvePage::CloseClicked() { GoTo(origin_); }

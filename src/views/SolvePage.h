@@ -10,6 +10,7 @@
 #include "solve/Solver.h"
 #include "views/SolveCharts.h"
 #include "views/BackgroundJob.h"
+#include "views/SolvePrinting.h"
 
 class ChartView;
 class QLabel;
@@ -67,6 +68,7 @@ class SolvePage : public Page {
   void SetRunning(bool running);
   void ShowAnswer();
   bool StartPending() const;
+  std::optional<ResultPrintout> Printout() const;
 
   PageId origin_ = PageId::Graph;
   std::unique_ptr<BackgroundJob> job_;
@@ -76,6 +78,8 @@ class SolvePage : public Page {
   PlanRecord resultPlan_;
   // The plan the charts were drawn for: a chart never stands under another plan's answer.
   std::optional<PlanRecord> chartsPlan_;
+  // The frontier and sensitivity the charts show, for printing and export.
+  SolveShown shownCharts_;
   bool startCancelled_ = false;
 
   SolveLeverPanel* levers_;
