@@ -49,8 +49,9 @@ void PlaceText(ReportSheets& sheets, const ReportBlock& block) {
 }
 
 // Columns side by side that fit the width: the key columns, then as many others as fit.
+// A table without key columns repeats its first one, which names the rows.
 std::vector<std::vector<std::size_t>> ColumnGroups(const ReportTable& table, const std::vector<int>& widths, int room) {
-  const std::size_t keys = static_cast<std::size_t>(table.keyColumns);
+  const std::size_t keys = std::min<std::size_t>(std::max(table.keyColumns, 1), widths.size());
   int keyWidth = 0;
   for (std::size_t c = 0; c < keys; ++c) keyWidth += widths[c];
   std::vector<std::vector<std::size_t>> groups;
@@ -64,6 +65,11 @@ std::vector<std::vector<std::size_t>> ColumnGroups(const ReportTable& table, con
       for (std::size_t k = 0; k < keys; ++k) groups.back().push_back(k);
     }
     groups.back().push_back(c);
+  }
+  // A table of key columns only.
+  if (groups.empty()) {
+    groups.emplace_back();
+    for (std::size_t k = 0; k < keys; ++k) groups.back().push_back(k);
   }
   return groups;
 }

@@ -80,7 +80,7 @@ ReportTable HeadlineTable(const ReportFigures& figures) {
 
 ReportTable OddsTable(const ReportFigures& figures) {
   ReportTable table{
-      {"Model", "Settings", "Savings lasted", "Never took new debt", "Net worth below zero at some age"},
+      {"Model", "Settings", "Savings lasted", "Never took new debt", "Net worth below zero"},
       {false, false, true, true, true},
       {},
       0};

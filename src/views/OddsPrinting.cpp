@@ -13,6 +13,9 @@ ResultPrintout OddsPrintout(const PlanRecord& plan, const OddsResult& result, co
   page.blocks.push_back(ParagraphBlock(OddsDetails(result, model).toStdString()));
   if (!center.isEmpty()) page.blocks.push_back(ParagraphBlock("Trials centered on the rates of " + center.toStdString() + "."));
   page.blocks.push_back(ParagraphBlock("Deepest shortfall reached: " + LevelsDescription(result).toStdString() + "."));
+  page.blocks.push_back(ParagraphBlock(
+      "The bands hold the middle 8 in 10 and the middle half of the trials' net worth year by year, the line "
+      "the median; below, the trials by the deepest shortfall they reached."));
   page.blocks.push_back(ChartBlock(OddsFanChart(odds, plan)));
   page.blocks.push_back(TableBlock(OddsLevelsTable({odds})));
   page.blocks.push_back(ParagraphBlock(WorstTrialTitle(result, model).toStdString() +

@@ -145,13 +145,13 @@ void SolveChartsPanel::ClearFrontier(const QString& why) {
 QString SolveChartsPanel::FrontierNote() const { return frontierNote_->text(); }
 
 ReportDrawing SolveChartsPanel::FrontierDrawing() const {
-  return {QSize(900, 380), [points = points_, plan = planPoint_, axes = axes_](QPainter& painter, const QRect& area) {
+  return {QSize(720, 300), [points = points_, plan = planPoint_, axes = axes_](QPainter& painter, const QRect& area) {
             DrawFrontierChart(painter, area, points, plan, axes, -1);
           }};
 }
 
 ReportDrawing SolveChartsPanel::SensitivityDrawing() const {
-  return {QSize(900, static_cast<int>(bars_.size()) * kSensitivityRowHeight + 24),
+  return {QSize(720, static_cast<int>(bars_.size()) * kSensitivityRowHeight + 24),
           [bars = bars_, text = changeText_](QPainter& painter, const QRect& area) {
             DrawSensitivityBars(painter, area, bars, -1, text);
           }};

@@ -15,8 +15,8 @@ constexpr const char* kOddsCaution = "These odds come from a model of markets, n
 
 void AddAnswer(ReportPage& page, const PlanRecord& plan, const SolveShown::Answer& answer) {
   const SolveAnswerText text = DescribeAnswer(plan, answer.request, answer.result);
-  page.blocks.push_back(HeadingBlock(LeverWords(answer.request.lever) + ": " + text.answer));
-  page.blocks.push_back(ParagraphBlock(text.proof));
+  page.blocks.push_back(HeadingBlock("Answer: " + LeverWords(answer.request.lever)));
+  page.blocks.push_back(ParagraphBlock(text.answer + "\n" + text.proof));
   std::string details;
   for (const std::string& line : text.details) details += (details.empty() ? "" : "\n") + line;
   if (!details.empty()) page.blocks.push_back(ParagraphBlock(details));
@@ -41,9 +41,10 @@ ReportTable FrontierTable(const FrontierRequest& request, const FrontierResult& 
 
 void AddFrontier(ReportPage& page, const SolveShown::FrontierShown& frontier, std::size_t drawing) {
   const SolveRequest& solve = frontier.request.solve;
-  page.blocks.push_back(HeadingBlock("Frontier: " + LeverWords(solve.lever) + " for each " +
-                                     LeverWords(frontier.request.along)));
-  page.blocks.push_back(ParagraphBlock("Each point solves for: " + TargetLine(solve) + "; the plan's own point is ringed."));
+  page.blocks.push_back(HeadingBlock("Frontier"));
+  page.blocks.push_back(ParagraphBlock("For each " + LeverWords(frontier.request.along) + ", the " +
+                                       LeverWords(solve.lever) + " solved for: " + TargetLine(solve) +
+                                       ". The plan's own point is ringed."));
   page.blocks.push_back(DrawingBlock(drawing));
   page.blocks.push_back(TableBlock(FrontierTable(frontier.request, frontier.result)));
 }
@@ -51,7 +52,7 @@ void AddFrontier(ReportPage& page, const SolveShown::FrontierShown& frontier, st
 void AddSensitivity(ReportPage& page, const SolveShown::SensitivityShown& sensitivity, std::size_t drawing) {
   const SensitivityRequest& request = sensitivity.request;
   const std::string base = request.odds ? FormatDecimal(static_cast<long double>(sensitivity.result.base), 1) + " %"
-                                        : FormatDollars(std::llround(sensitivity.result.base));
+                                        : FormatDollars(std::llround(sensitivity.result.base)) + " (today's dollars)";
   page.blocks.push_back(HeadingBlock("Sensitivity: the inputs that matter most"));
   page.blocks.push_back(ParagraphBlock(
       "Each input moved one step down (orange) and up (blue): amounts 10 %, ages and years 1, rates 1 point. The "

@@ -15,7 +15,7 @@ has() { grep -qF -- "$2" <<<"$1" || fail "report lacks \"$2\""; }
 "$cli" report "$plan" --pdf "$work/report.pdf" --paper letter "${odds[@]}" 2>"$work/err" || fail "report: $(cat "$work/err")"
 text=$(words_of "$work/report.pdf")
 pages=$(pdfinfo "$work/report.pdf" | sed -n 's/^Pages: *//p')
-[ "$pages" = 16 ] || fail "report of Double.plan on letter has $pages pages, not 16"
+[ "$pages" = 15 ] || fail "report of Double.plan on letter has $pages pages, not 15"
 has "$text" "page 1 of $pages"
 has "$text" "page $pages of $pages"
 for title in Summary Odds "Stress tests" Sensitivity "Year table" Inputs Notes "Financial Graph for John Smith"; do
