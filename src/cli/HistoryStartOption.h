@@ -5,7 +5,7 @@
 
 #include "cli/HistorySource.h"
 #include "model/PlanRecord.h"
-#include "odds/HistoryStart.h"
+#include "markets/HistoryStart.h"
 
 // What `--history-start YEAR [--history FILE]` asks of forecast and explain.
 struct HistoryStartOption {

@@ -20,7 +20,7 @@
 #include "views/ComparisonRows.h"
 #include "views/DifferenceGrid.h"
 #include "views/GridClipboard.h"
-#include "views/StressTest.h"
+#include "views/StressMenu.h"
 #include "views/YearGrid.h"
 
 namespace {
@@ -187,7 +187,7 @@ void ComparisonPage::Refresh() {
   ComparisonOptions options;
   options.currentDollars = session_.CurrentDollars;
   options.metric.rules = session_.Rules;
-  const StressTestState stress = session_.stress;
+  const StressChoice stress = session_.stress;
   onStressRates_->setVisible(stress.Due());
   onStressRates_->setText(
       QString("Run both on the &rate scenario / stress start: %1").arg(QString::fromStdString(stress.Name())));

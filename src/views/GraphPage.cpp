@@ -24,7 +24,7 @@
 #include "views/GraphExplainMenu.h"
 #include "views/GraphResizeRule.h"
 #include "views/NetWorthBand.h"
-#include "views/StressTest.h"
+#include "views/StressMenu.h"
 
 namespace {
 
@@ -281,7 +281,7 @@ void GraphPage::DrawGraph() {
   bitmap_ = RenderScreenGraph(input, session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
                               GraphFontFamily(ScreenWidth()), &scales_, true);
   drawnExtras_ = {input.comparison.has_value(), input.band.has_value(),
-                  input.stress ? session_.stress : StressTestState{}};
+                  input.stress ? session_.stress : StressChoice{}};
   picture_->SetImage(bitmap_);
   const PlotFrame& frame = DrawingParameters().frame;
   picture_->SetPlotArea(QRect(frame.left, frame.top, frame.width, frame.height));

@@ -21,7 +21,7 @@
 #include "views/BackgroundJob.h"
 #include "views/OddsSettingsForm.h"
 #include "views/OddsSummary.h"
-#include "views/StressTest.h"
+#include "views/StressMenu.h"
 #include "views/TrialTableDialog.h"
 
 namespace {
@@ -313,7 +313,7 @@ void OddsPage::CloseClicked() { GoTo(origin_); }
 
 // The stress test's rates can be the Monte Carlo draws' means; history replays its own years.
 void OddsPage::ShowCenterChoice() {
-  const StressTestState& stress = session_.stress;
+  const StressChoice& stress = session_.stress;
   centerOnStress_->setVisible(stress.Due());
   centerOnStress_->setText(QString("Center the trials on the %1:\n%2")
                                .arg(stress.IsScenario() ? "rate scenario" : "stress start",

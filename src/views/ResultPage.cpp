@@ -14,7 +14,7 @@
 #include "shell/WindowSettings.h"
 #include "views/ComparisonCommands.h"
 #include "views/ReportCommand.h"
-#include "views/StressTest.h"
+#include "views/StressMenu.h"
 
 namespace {
 

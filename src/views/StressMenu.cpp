@@ -1,16 +1,15 @@
-#include "views/StressTest.h"
+#include "views/StressMenu.h"
 
 #include <QActionGroup>
 #include <QFile>
 #include <QMenu>
 #include <QPointer>
-#include <algorithm>
-#include <thread>
 
 #include "engine/Forecast.h"
 #include "model/FileSave.h"
 #include "markets/BuiltInHistory.h"
-#include "odds/HistoryStart.h"
+#include "markets/StressSequence.h"
+#include "odds/StressReplay.h"
 #include "platform/Platform.h"
 #include "shell/PageMenus.h"
 #include "views/ExplainCommands.h"
@@ -19,22 +18,6 @@
 #include "views/YearGrid.h"
 
 namespace {
-
-HistoricalModel Replay(const PlanRecord& plan) { return HistoricalModel(plan, BuiltInHistory(), HistoricalSettings{}); }
-
-// A typed scenario as a one-trial model, so its table is the odds page's trial table.
-class ScenarioModel : public PathModel {
- public:
-  explicit ScenarioModel(const RatePath& path) {
-    for (int a = 1; a <= kForecastRows; ++a) rates_.push_back(path.Year(a));
-  }
-  int TrialCount() const override { return 1; }
-  TrialRates Path(int) const override { return rates_; }
-  std::string TrialLabel(int) const override { return "rate scenario"; }
-
- private:
-  TrialRates rates_;
-};
 
 // Writes the typed scenario as a rate file the command line reads.
 void SaveScenario(QWidget& page, const Session& session, Platform& platform) {
@@ -53,15 +36,13 @@ void SaveScenario(QWidget& page, const Session& session, Platform& platform) {
 
 // The stress test's year table; a cell explains itself on the same rates.
 void ShowTable(QWidget& page, const Session& session, Platform& platform) {
-  const StressTestState& stress = session.stress;
+  const StressChoice& stress = session.stress;
   const QString name = QString::fromStdString(stress.Name());
   const QString title = stress.IsScenario() ? QString("Rate scenario: %1").arg(name)
                                             : QString("Stress test: %1, %2")
                                                   .arg(name, QString::fromStdString(BuiltInHistoryName()));
   const RatePath rates = WithRules(StressRates(session.plan, stress), session.Rules, session.plan);
-  const TrialReplay replay = stress.IsScenario()
-                                 ? ReplayTrial(session.plan, ScenarioModel(rates), 0, session.Rules)
-                                 : StressReplay(session.plan, stress.startYear, session.Rules);
+  const TrialReplay replay = ReplayOfRates(session.plan, StressRates(session.plan, stress), session.Rules);
   auto* dialog = new TrialTableDialog(session.plan, replay, title, platform.settings, &page);
   dialog->setObjectName("StressTestTable");
   dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -78,31 +59,7 @@ void ShowTable(QWidget& page, const Session& session, Platform& platform) {
 
 }  // namespace
 
-int WorstStartYear(const PlanRecord& plan, ForecastRules rules) {
-  const HistoricalModel model = Replay(plan);
-  OddsRunControl control;
-  control.rules = rules;
-  control.threads = OddsThreads();
-  const std::optional<OddsResult> result = RunOdds(plan, model, control);
-  return model.FirstYear() + (result ? result->WorstTrial() : 0);
-}
-
-RatePath StressRates(const PlanRecord& plan, const StressTestState& stress) {
-  if (stress.IsScenario()) return ScenarioPath(plan, stress.scenario);
-  return HistoryStartRates(plan, BuiltInHistory(), stress.startYear).rates;
-}
-
-RateSource StressComparisonRates(const PlanRecord& current, const StressTestState& stress) {
-  if (!stress.IsScenario()) {
-    return [stress](const PlanRecord& plan) { return StressRates(plan, stress); };
-  }
-  const int rows = ScenarioRows(current, stress.scenario);
-  return [rows, typed = ScenarioPath(current, stress.scenario)](const PlanRecord& plan) {
-    return rows >= RowCount(plan) ? typed : typed.WithPlanRatesFrom(rows + 1, plan);
-  };
-}
-
-QString StressRatesTitle(const StressTestState& stress) {
+QString StressRatesTitle(const StressChoice& stress) {
   if (!stress.IsScenario()) {
     return QString("starting as %1%2").arg(stress.startYear).arg(stress.worstStart ? " (the worst start)" : "");
   }
@@ -123,11 +80,6 @@ ComparisonSeries StressSeries(const Session& session) {
   series.dotted = true;
   for (int a = 1; a <= RowCount(session.plan); ++a) series.values.push_back(forecast.table.Year(a).NetWorth);
   return series;
-}
-
-TrialReplay StressReplay(const PlanRecord& plan, int startYear, ForecastRules rules) {
-  const HistoricalModel model = Replay(plan);
-  return ReplayTrial(plan, model, startYear - model.FirstYear(), rules);
 }
 
 void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& platform,

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "OddsTestSupport.h"
+#include "odds/OddsTestSupport.h"
 #include "engine/Forecast.h"
 #include "markets/BuiltInHistory.h"
-#include "odds/HistoryStart.h"
+#include "markets/HistoryStart.h"
 #include "markets/MarketYearRates.h"
 
 namespace {

@@ -9,7 +9,7 @@
 // a market-history start (File, Stress Test) or a typed rate scenario (File,
 // Stress Test, Rate Scenario). One at a time; the session keeps it, the plan
 // file never holds it.
-struct StressTestState {
+struct StressChoice {
   int startYear = 0;  // 0: no history start chosen
   // Chosen as the worst start the historical replay found for the plan.
   bool worstStart = false;
@@ -32,5 +32,5 @@ struct StressTestState {
     if (IsScenario()) return ScenarioName(scenario);
     return (worstStart ? "Worst start " : "Start ") + std::to_string(startYear);
   }
-  bool operator==(const StressTestState&) const = default;
+  bool operator==(const StressChoice&) const = default;
 };
