@@ -1,5 +1,7 @@
 #include "markets/HistoryStart.h"
 
+#include <algorithm>
+
 #include "engine/ForecastTable.h"
 
 std::vector<YearRates> ReplayedYears(const MarketHistory& history, const MarketMix& mix, int firstIndex, int rows) {
@@ -22,12 +24,43 @@ std::string HistoryStartProblem(const MarketHistory& history, int startYear) {
   return {};
 }
 
-HistoryStart HistoryStartRates(const PlanRecord& plan, const MarketHistory& history, int startYear) {
+int FirstRetirementRow(const PlanRecord& plan) {
+  std::int64_t years = static_cast<std::int64_t>(plan.RetireAge1) - plan.Age1;
+  if (plan.SecondPerson) years = std::min(years, static_cast<std::int64_t>(plan.RetireAge2) - plan.Age2);
+  return static_cast<int>(std::clamp<std::int64_t>(years + 1, 1, std::max(RowCount(plan), 1)));
+}
+
+std::string HistoryYearsText(const std::vector<HistorySpan>& spans) {
+  std::string text;
+  for (const HistorySpan& span : spans) {
+    if (!text.empty()) text += ", then ";
+    text += std::to_string(span.first);
+    if (span.last != span.first) text += "-" + std::to_string(span.last);
+  }
+  return text;
+}
+
+HistoryStart HistoryStartRates(const PlanRecord& plan, const MarketHistory& history, int startYear,
+                               SequenceStart at) {
   const MarketMix mix{kHistoryStockShare, kHistoryStockShare, history.hasRealEstate, plan.RealEstateGrowth};
   const int offset = startYear - history.years.front().year;
   const int rows = RowCount(plan);
-  HistoryStart start{RatePath(ReplayedYears(history, mix, offset, rows)), 0};
-  const int rowsInData = static_cast<int>(history.years.size()) - offset;
-  if (rows > rowsInData) start.wrapYear = static_cast<int>(plan.CurrentYear) + rowsInData;
+  const int planRows = at == SequenceStart::Retirement ? FirstRetirementRow(plan) - 1 : 0;
+  const int historyRows = std::max(rows - planRows, 0);
+  std::vector<YearRates> years;
+  const RatePath own = RatePath::FromPlan(plan);
+  for (int a = 1; a <= planRows; ++a) years.push_back(own.Year(a));
+  for (const YearRates& year : ReplayedYears(history, mix, offset, historyRows)) years.push_back(year);
+
+  HistoryStart start{RatePath(years), 0, static_cast<int>(plan.CurrentYear) + planRows, {}};
+  const int count = static_cast<int>(history.years.size());
+  const int rowsInData = count - offset;
+  if (historyRows > rowsInData) start.wrapYear = start.sequenceYear + rowsInData;
+  for (int index = offset, left = historyRows; left > 0; index = 0) {
+    const int taken = std::min(left, count - index);
+    start.spans.push_back({history.years[static_cast<std::size_t>(index)].year,
+                           history.years[static_cast<std::size_t>(index + taken - 1)].year});
+    left -= taken;
+  }
   return start;
 }

@@ -1,11 +1,28 @@
 #include "odds/StressReplay.h"
 
 #include "markets/BuiltInHistory.h"
-#include "odds/HistoricalModel.h"
+#include "markets/HistoryStart.h"
 
 namespace {
 
-HistoricalModel Replay(const PlanRecord& plan) { return HistoricalModel(plan, BuiltInHistory(), HistoricalSettings{}); }
+// Every start year of the built-in history as a trial, the sequence beginning where asked.
+class HistoryStartsModel : public PathModel {
+ public:
+  HistoryStartsModel(const PlanRecord& plan, SequenceStart at) : plan_(plan), at_(at) {}
+  int TrialCount() const override { return static_cast<int>(BuiltInHistory().years.size()); }
+  TrialRates Path(int trial) const override {
+    const RatePath rates = HistoryStartRates(plan_, BuiltInHistory(), FirstYear() + trial, at_).rates;
+    TrialRates path;
+    for (int a = 1; a <= RowCount(plan_); ++a) path.push_back(rates.Year(a));
+    return path;
+  }
+  std::string TrialLabel(int trial) const override { return "start year " + std::to_string(FirstYear() + trial); }
+  static int FirstYear() { return BuiltInHistory().years.front().year; }
+
+ private:
+  const PlanRecord& plan_;
+  SequenceStart at_;
+};
 
 // Given rates as a one-trial model, so their table is the odds page's trial table.
 class OneTrialModel : public PathModel {
@@ -23,8 +40,8 @@ class OneTrialModel : public PathModel {
 
 }  // namespace
 
-int WorstStartYear(const PlanRecord& plan, ForecastRules rules) {
-  const HistoricalModel model = Replay(plan);
+int WorstStartYear(const PlanRecord& plan, ForecastRules rules, SequenceStart at) {
+  const HistoryStartsModel model(plan, at);
   OddsRunControl control;
   control.rules = rules;
   control.threads = OddsThreads();

@@ -44,12 +44,13 @@ std::vector<Line> Lines(const GraphInput& input, int yearIndex) {
     if (!input.shown[static_cast<std::size_t>(n - 1)]) continue;
     lines.push_back({CurveName(n) + ": " + Dollars(CurveValue(year, n)), CurveColour(n)});
   }
-  if (input.comparison) {
-    const std::int64_t i = k - input.comparison->firstIndex;
-    if (i >= 0 && i < static_cast<std::int64_t>(input.comparison->values.size())) {
-      lines.push_back({"Compared plan's net worth: " + Dollars(input.comparison->values[static_cast<std::size_t>(i)]),
-                       CurveColour(1)});
-    }
+  // The compared plan's and the stress test's net worth, where their years reach.
+  for (const std::optional<ComparisonSeries>* series : {&input.comparison, &input.stress}) {
+    if (!*series) continue;
+    const std::int64_t i = k - (*series)->firstIndex;
+    if (i < 0 || i >= static_cast<std::int64_t>((*series)->values.size())) continue;
+    const QString name = (*series)->label.isEmpty() ? "Compared plan" : (*series)->label;
+    lines.push_back({name + "'s net worth: " + Dollars((*series)->values[static_cast<std::size_t>(i)]), CurveColour(1)});
   }
   if (input.band) {
     const auto i = static_cast<std::size_t>(k);

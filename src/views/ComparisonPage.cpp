@@ -190,7 +190,7 @@ void ComparisonPage::Refresh() {
   const StressChoice stress = session_.stress;
   onStressRates_->setVisible(stress.Due());
   onStressRates_->setText(
-      QString("Run both on the &rate scenario / stress start: %1").arg(QString::fromStdString(stress.Name())));
+      QString("Run both on the &rate scenario / stress start: %1").arg(QString::fromStdString(StressName(session_.plan, stress))));
   const bool onStress = stress.Due() && onStressRates_->isChecked();
   if (onStress) options.metric.rates = StressComparisonRates(session_.plan, stress);
   const PlanRecord& base = state.otherIsBase ? state.other : session_.plan;
@@ -200,7 +200,7 @@ void ComparisonPage::Refresh() {
   const QString file = QString::fromStdString(state.otherPath);
   plans_->setText(
       QString("Base: %1\nOther: %2").arg(state.otherIsBase ? file : current, state.otherIsBase ? current : file) +
-      (onStress ? "\nBoth plans run " + StressRatesTitle(stress) + "." : QString()));
+      (onStress ? "\nBoth plans run " + StressRatesTitle(session_.plan, stress) + "." : QString()));
   curve_->setChecked(state.curveShown);
   summaryHeading_->setText(comparison_.Identical() ? "No differences: the plans differ in nothing but their names."
                                                    : "Summary (today's dollars)");

@@ -185,7 +185,7 @@ void OddsPage::RunClicked() {
     ShowError(build.error);
     return;
   }
-  runCenter_ = centered ? QString::fromStdString(session_.stress.Name()) : QString();
+  runCenter_ = centered ? QString::fromStdString(StressName(session_.plan, session_.stress)) : QString();
   runPlan_ = session_.plan;
   runModel_ = build.model;
   runRules_ = session_.Rules;
@@ -317,7 +317,7 @@ void OddsPage::ShowCenterChoice() {
   centerOnStress_->setVisible(stress.Due());
   centerOnStress_->setText(QString("Center the trials on the %1:\n%2")
                                .arg(stress.IsScenario() ? "rate scenario" : "stress start",
-                                    QString::fromStdString(stress.Name())));
+                                    QString::fromStdString(StressName(session_.plan, stress))));
   const bool monteCarlo = form_->Values().model == MarketModelKind::MonteCarlo;
   centerOnStress_->setEnabled(monteCarlo);
   centerOnStress_->setToolTip(monteCarlo ? QString() : "The Monte Carlo model only: history replays its own years.");

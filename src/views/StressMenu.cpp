@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QPointer>
+#include <QSignalBlocker>
 
 #include "engine/Forecast.h"
 #include "model/FileSave.h"
@@ -11,6 +12,7 @@
 #include "markets/StressSequence.h"
 #include "odds/StressReplay.h"
 #include "platform/Platform.h"
+#include "shell/DeflationSetting.h"
 #include "shell/PageMenus.h"
 #include "views/ExplainCommands.h"
 #include "views/RateScenarioDialog.h"
@@ -37,7 +39,7 @@ void SaveScenario(QWidget& page, const Session& session, Platform& platform) {
 // The stress test's year table; a cell explains itself on the same rates.
 void ShowTable(QWidget& page, const Session& session, Platform& platform) {
   const StressChoice& stress = session.stress;
-  const QString name = QString::fromStdString(stress.Name());
+  const QString name = QString::fromStdString(StressName(session.plan, stress));
   const QString title = stress.IsScenario() ? QString("Rate scenario: %1").arg(name)
                                             : QString("Stress test: %1, %2")
                                                   .arg(name, QString::fromStdString(BuiltInHistoryName()));
@@ -46,7 +48,7 @@ void ShowTable(QWidget& page, const Session& session, Platform& platform) {
   auto* dialog = new TrialTableDialog(session.plan, replay, title, platform.settings, &page);
   dialog->setObjectName("StressTestTable");
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->OfferExplanations([dialog, plan = session.plan, rates, under = StressRatesTitle(stress), &platform](
+  dialog->OfferExplanations([dialog, plan = session.plan, rates, under = StressRatesTitle(session.plan, stress), &platform](
                                 YearField field, int year, bool todaysDollars) {
     const QPointer<TrialTableDialog> table(dialog);
     OpenExplanation(dialog, ExplainedRun{plan, rates, todaysDollars, under}, platform.desktop, field, year,
@@ -59,9 +61,11 @@ void ShowTable(QWidget& page, const Session& session, Platform& platform) {
 
 }  // namespace
 
-QString StressRatesTitle(const StressChoice& stress) {
+QString StressRatesTitle(const PlanRecord& plan, const StressChoice& stress) {
   if (!stress.IsScenario()) {
-    return QString("starting as %1%2").arg(stress.startYear).arg(stress.worstStart ? " (the worst start)" : "");
+    return QString("starting as %1%2%3")
+        .arg(stress.startYear)
+        .arg(stress.worstStart ? " (the worst start)" : "", QString::fromStdString(StressStartDetails(plan, stress)));
   }
   QStringList changes;
   for (const RateOverride& change : stress.scenario) {
@@ -78,12 +82,13 @@ ComparisonSeries StressSeries(const Session& session) {
       session.CurrentDollars);
   ComparisonSeries series;
   series.dotted = true;
+  series.label = session.stress.IsScenario() ? "Rate scenario" : "Stress test";
   for (int a = 1; a <= RowCount(session.plan); ++a) series.values.push_back(forecast.table.Year(a).NetWorth);
   return series;
 }
 
 void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& platform,
-                       std::function<void()> changed) {
+                       std::function<void()> changed, std::function<void()> rulesChanged) {
   QMenu* menu = file->addMenu("S&tress Test");
   menu->setObjectName("StressTestMenu");
   menu->setToolTipsVisible(true);
@@ -105,7 +110,8 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& p
     caption.insert(caption.size() - 1, '&');
     add(caption, QString("StressStart%1").arg(year), [choose, year] { choose(year, false); });
   }
-  add("&Worst start for this plan", "StressWorst", [choose, &session] { choose(WorstStartYear(session.plan, session.Rules), true); });
+  const auto worst = [&session] { return WorstStartYear(session.plan, session.Rules, session.stress.sequenceStart); };
+  add("&Worst start for this plan", "StressWorst", [choose, worst] { choose(worst(), true); });
   QAction* scenario = add("&Rate Scenario...", "StressScenario", [&page, &session, changed] {
     auto* dialog = new RateScenarioDialog(session.plan, session.stress.scenario, &page);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -122,6 +128,31 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& p
     dialog->open();
   });
   menu->addSeparator();
+  QAction* atRetirement = AddMenuCommand(menu, "Start the Sequence at R&etirement", "StressAtRetirement", [] {});
+  atRetirement->setCheckable(true);
+  atRetirement->setToolTip(
+      "The plan's own rates until the first year someone retires, the history's years from then on; "
+      "otherwise the history starts in the plan's first year");
+  QObject::connect(atRetirement, &QAction::toggled, menu, [&session, changed, worst](bool ticked) {
+    session.stress.sequenceStart = ticked ? SequenceStart::Retirement : SequenceStart::FirstYear;
+    // The worst start is the worst for the sequence as it now begins.
+    if (session.stress.worstStart) session.stress.Choose(worst(), true);
+    changed();
+  });
+  QAction* follow = AddMenuCommand(menu, "Spending &Follows Prices Down", "StressDeflationFollows", [] {});
+  follow->setCheckable(true);
+  follow->setToolTip(
+      "In a year of falling prices spending falls with them. Otherwise it holds (the inflation index never "
+      "falls), which is why 1929, not 1966, is the worst start for a retiree spending 4 % a year");
+  QObject::connect(follow, &QAction::toggled, menu, [&session, &platform, rulesChanged, worst](bool ticked) {
+    ForecastRules rules = session.Rules;
+    rules.deflation = ticked ? DeflationRule::Follow : DeflationRule::Hold;
+    if (!session.ChooseRules(rules)) return;
+    SaveDeflation(platform.settings, rules.deflation);
+    if (session.stress.worstStart && !session.stress.IsScenario()) session.stress.Choose(worst(), true);
+    rulesChanged();
+  });
+  menu->addSeparator();
   QAction* table = AddMenuCommand(menu, "Show Stress Test &Table", "StressTable", [&page, &session, &platform] {
     if (session.stress.Due()) ShowTable(page, session, platform);
   });
@@ -130,8 +161,13 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& p
                                    if (session.stress.IsScenario()) SaveScenario(page, session, platform);
                                  });
   // The marks and the items follow the session, which the other result page may have changed.
-  QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, none, scenario, table, save, &session] {
+  QObject::connect(menu, &QMenu::aboutToShow, menu,
+                   [menu, none, scenario, atRetirement, follow, table, save, &session] {
     none->setChecked(!session.stress.Due());
+    const QSignalBlocker quietRetirement(atRetirement);
+    atRetirement->setChecked(session.stress.sequenceStart == SequenceStart::Retirement);
+    const QSignalBlocker quietFollow(follow);
+    follow->setChecked(session.Rules.deflation == DeflationRule::Follow);
     scenario->setChecked(session.stress.IsScenario());
     for (QAction* action : menu->actions()) {
       if (action->objectName() == QString("StressStart%1").arg(session.stress.startYear) && !session.stress.worstStart)
