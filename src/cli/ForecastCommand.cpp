@@ -75,7 +75,7 @@ int RunHistoryStart(const ForecastOptions& options) {
   ReportForecastRules(plan, options.rules);
   RatePath rates = WithRules(run->start.rates, options.rules, plan);
   RunForecastForCli(plan, rates, options.currentDollars, table);
-  PrintYearTable(plan, table, options.allFields, options.format, options.currentDollars);
+  PrintYearTable(plan, table, options.allFields, options.rules.taxes, options.format, options.currentDollars);
   const std::string note = HistoryStartNote(*run);
   if (options.format == TableFormat::Text) {
     std::printf("\n%s\n", note.c_str());
@@ -99,7 +99,7 @@ int RunForecastCommand(const CliArgs& args) {
     ForecastTable table;
     if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rules, options.rates))
       return 2;
-    PrintYearTable(plan, table, options.allFields, options.format, options.currentDollars);
+    PrintYearTable(plan, table, options.allFields, options.rules.taxes, options.format, options.currentDollars);
   }
   if (std::fflush(stdout) != 0) {
     std::fputs("prevora-cli: could not write the forecast\n", stderr);
