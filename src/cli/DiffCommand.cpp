@@ -71,7 +71,7 @@ DiffParse ParseDiffOptions(const CliArgs& args) {
       options.comparison.method = method;
     } else if (rule) {
       if (!rule->store(value, rules)) return refuse(rule->refusal);
-    } else if (valued && value.empty() && arg != "--format") {
+    } else if (valued && value.empty() && arg != "--format" && arg != "--start-at") {
       return refuse(arg + (arg == "--history-start" ? " needs a year" : " needs a file"));
     } else if (arg == "--rates") {
       options.rates = value;
@@ -114,7 +114,8 @@ bool ChooseRates(DiffOptions& options, const PlanRecord& base, const PlanRecord&
     if (!run) return false;
     std::fprintf(stderr, "prevora-cli: %s\n", HistoryStartNote(*run).c_str());
     auto history = std::make_shared<const MarketHistory>(run->source.history);
-    options.comparison.metric.rates = [history, year = run->startYear, at = options.historyStart.at](const PlanRecord& plan) {
+    options.comparison.metric.rates = [history, year = run->startYear,
+                                       at = options.historyStart.at](const PlanRecord& plan) {
       return HistoryStartRates(plan, *history, year, at).rates;
     };
   }

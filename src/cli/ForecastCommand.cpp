@@ -97,8 +97,7 @@ int RunForecastCommand(const CliArgs& args) {
   } else {
     PlanRecord plan;
     ForecastTable table;
-    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rules, options.rates))
-      return 2;
+    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rules, options.rates)) return 2;
     PrintYearTable(plan, table, options.allFields, options.rules.taxes, options.format, options.currentDollars);
   }
   if (std::fflush(stdout) != 0) {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "cli/HistorySource.h"
-#include "model/PlanRecord.h"
 #include "markets/HistoryStart.h"
+#include "model/PlanRecord.h"
 
 // What `--history-start YEAR [--history FILE] [--start-at first-year|retirement]`
 // asks of forecast, explain and diff.

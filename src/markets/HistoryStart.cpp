@@ -40,8 +40,7 @@ std::string HistoryYearsText(const std::vector<HistorySpan>& spans) {
   return text;
 }
 
-HistoryStart HistoryStartRates(const PlanRecord& plan, const MarketHistory& history, int startYear,
-                               SequenceStart at) {
+HistoryStart HistoryStartRates(const PlanRecord& plan, const MarketHistory& history, int startYear, SequenceStart at) {
   const MarketMix mix{kHistoryStockShare, kHistoryStockShare, history.hasRealEstate, plan.RealEstateGrowth};
   const int offset = startYear - history.years.front().year;
   const int rows = RowCount(plan);

@@ -11,7 +11,8 @@ RatePath StressRates(const PlanRecord& plan, const StressChoice& stress) {
 std::string StressStartDetails(const PlanRecord& plan, const StressChoice& stress) {
   const HistoryStart start = HistoryStartRates(plan, BuiltInHistory(), stress.startYear, stress.sequenceStart);
   std::string details;
-  if (stress.sequenceStart == SequenceStart::Retirement) details = " at retirement in " + std::to_string(start.sequenceYear);
+  if (stress.sequenceStart == SequenceStart::Retirement)
+    details = " at retirement in " + std::to_string(start.sequenceYear);
   if (start.spans.size() > 1) details += ": " + HistoryYearsText(start.spans);
   return details;
 }

@@ -30,5 +30,4 @@ std::string StressLegend(const PlanRecord& plan, const StressChoice& stress);
 // The rates a comparison runs each plan on, as `diff --rates` runs them on the
 // scenario saved as a rate file (the typed rows of the `current` plan, then
 // each plan's own rates), or `diff --history-start` on the start.
-std::function<RatePath(const PlanRecord&)> StressComparisonRates(const PlanRecord& current,
-                                                                 const StressChoice& stress);
+std::function<RatePath(const PlanRecord&)> StressComparisonRates(const PlanRecord& current, const StressChoice& stress);

@@ -50,7 +50,8 @@ void DrawComparisonCurve(QPainter& painter, const PlotFrame& frame, std::int64_t
     const int x = frame.X(series.firstIndex + static_cast<std::int64_t>(i));
     const bool inYears = x >= frame.left && x <= frame.Right();
     if (!onAxis(values[i]) || !inYears) {
-      if (inYears && (i == 0 || onAxis(values[i - 1]))) exits.emplace_back(x, frame.Y(values[i] > top ? top : bottom, scale));
+      if (inYears && (i == 0 || onAxis(values[i - 1])))
+        exits.emplace_back(x, frame.Y(values[i] > top ? top : bottom, scale));
       flush();
       continue;
     }
@@ -62,7 +63,8 @@ void DrawComparisonCurve(QPainter& painter, const PlotFrame& frame, std::int64_t
   const int size = 3 * static_cast<int>(unit);
   for (const QPoint& at : exits) {
     const int away = at.y() <= frame.top ? -size : size;
-    painter.drawPolygon(QPolygon({QPoint(at.x() - size, at.y()), QPoint(at.x() + size, at.y()), QPoint(at.x(), at.y() + away)}));
+    painter.drawPolygon(
+        QPolygon({QPoint(at.x() - size, at.y()), QPoint(at.x() + size, at.y()), QPoint(at.x(), at.y() + away)}));
   }
   painter.restore();
 }

@@ -50,7 +50,8 @@ std::vector<Line> Lines(const GraphInput& input, int yearIndex) {
     const std::int64_t i = k - (*series)->firstIndex;
     if (i < 0 || i >= static_cast<std::int64_t>((*series)->values.size())) continue;
     const QString name = (*series)->label.isEmpty() ? "Compared plan" : (*series)->label;
-    lines.push_back({name + "'s net worth: " + Dollars((*series)->values[static_cast<std::size_t>(i)]), CurveColour(1)});
+    lines.push_back(
+        {name + "'s net worth: " + Dollars((*series)->values[static_cast<std::size_t>(i)]), CurveColour(1)});
   }
   if (input.band) {
     const auto i = static_cast<std::size_t>(k);

@@ -7,9 +7,9 @@
 #include <QSignalBlocker>
 
 #include "engine/Forecast.h"
-#include "model/FileSave.h"
 #include "markets/BuiltInHistory.h"
 #include "markets/StressSequence.h"
+#include "model/FileSave.h"
 #include "odds/StressReplay.h"
 #include "platform/Platform.h"
 #include "shell/DeflationSetting.h"
@@ -40,16 +40,16 @@ void SaveScenario(QWidget& page, const Session& session, Platform& platform) {
 void ShowTable(QWidget& page, const Session& session, Platform& platform) {
   const StressChoice& stress = session.stress;
   const QString name = QString::fromStdString(StressName(session.plan, stress));
-  const QString title = stress.IsScenario() ? QString("Rate scenario: %1").arg(name)
-                                            : QString("Stress test: %1, %2")
-                                                  .arg(name, QString::fromStdString(BuiltInHistoryName()));
+  const QString title = stress.IsScenario()
+                            ? QString("Rate scenario: %1").arg(name)
+                            : QString("Stress test: %1, %2").arg(name, QString::fromStdString(BuiltInHistoryName()));
   const RatePath rates = WithRules(StressRates(session.plan, stress), session.Rules, session.plan);
   const TrialReplay replay = ReplayOfRates(session.plan, StressRates(session.plan, stress), session.Rules);
   auto* dialog = new TrialTableDialog(session.plan, replay, title, platform.settings, &page);
   dialog->setObjectName("StressTestTable");
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->OfferExplanations([dialog, plan = session.plan, rates, under = StressRatesTitle(session.plan, stress), &platform](
-                                YearField field, int year, bool todaysDollars) {
+  dialog->OfferExplanations([dialog, plan = session.plan, rates, under = StressRatesTitle(session.plan, stress),
+                             &platform](YearField field, int year, bool todaysDollars) {
     const QPointer<TrialTableDialog> table(dialog);
     OpenExplanation(dialog, ExplainedRun{plan, rates, todaysDollars, under}, platform.desktop, field, year,
                     [table, first = plan.CurrentYear](const QString& cell, int calendarYear) {
@@ -77,9 +77,9 @@ QString StressRatesTitle(const PlanRecord& plan, const StressChoice& stress) {
 }
 
 ComparisonSeries StressSeries(const Session& session) {
-  const Forecast forecast = ForecastInView(
-      session.plan, WithRules(StressRates(session.plan, session.stress), session.Rules, session.plan),
-      session.CurrentDollars);
+  const Forecast forecast =
+      ForecastInView(session.plan, WithRules(StressRates(session.plan, session.stress), session.Rules, session.plan),
+                     session.CurrentDollars);
   ComparisonSeries series;
   series.dotted = true;
   series.label = session.stress.IsScenario() ? "Rate scenario" : "Stress test";
@@ -87,8 +87,8 @@ ComparisonSeries StressSeries(const Session& session) {
   return series;
 }
 
-void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& platform,
-                       std::function<void()> changed, std::function<void()> rulesChanged) {
+void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& platform, std::function<void()> changed,
+                       std::function<void()> rulesChanged) {
   QMenu* menu = file->addMenu("S&tress Test");
   menu->setObjectName("StressTestMenu");
   menu->setToolTipsVisible(true);
@@ -156,25 +156,27 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& p
   QAction* table = AddMenuCommand(menu, "Show Stress Test &Table", "StressTable", [&page, &session, &platform] {
     if (session.stress.Due()) ShowTable(page, session, platform);
   });
-  QAction* save = AddMenuCommand(menu, "&Save Scenario as Rate File...", "StressSaveScenario",
-                                 [&page, &session, &platform] {
-                                   if (session.stress.IsScenario()) SaveScenario(page, session, platform);
-                                 });
+  QAction* save =
+      AddMenuCommand(menu, "&Save Scenario as Rate File...", "StressSaveScenario", [&page, &session, &platform] {
+        if (session.stress.IsScenario()) SaveScenario(page, session, platform);
+      });
   // The marks and the items follow the session, which the other result page may have changed.
   QObject::connect(menu, &QMenu::aboutToShow, menu,
                    [menu, none, scenario, atRetirement, follow, table, save, &session] {
-    none->setChecked(!session.stress.Due());
-    const QSignalBlocker quietRetirement(atRetirement);
-    atRetirement->setChecked(session.stress.sequenceStart == SequenceStart::Retirement);
-    const QSignalBlocker quietFollow(follow);
-    follow->setChecked(session.Rules.deflation == DeflationRule::Follow);
-    scenario->setChecked(session.stress.IsScenario());
-    for (QAction* action : menu->actions()) {
-      if (action->objectName() == QString("StressStart%1").arg(session.stress.startYear) && !session.stress.worstStart)
-        action->setChecked(true);
-      if (action->objectName() == "StressWorst") action->setChecked(session.stress.worstStart && !session.stress.IsScenario());
-    }
-    table->setEnabled(session.stress.Due());
-    save->setEnabled(session.stress.IsScenario());
-  });
+                     none->setChecked(!session.stress.Due());
+                     const QSignalBlocker quietRetirement(atRetirement);
+                     atRetirement->setChecked(session.stress.sequenceStart == SequenceStart::Retirement);
+                     const QSignalBlocker quietFollow(follow);
+                     follow->setChecked(session.Rules.deflation == DeflationRule::Follow);
+                     scenario->setChecked(session.stress.IsScenario());
+                     for (QAction* action : menu->actions()) {
+                       if (action->objectName() == QString("StressStart%1").arg(session.stress.startYear) &&
+                           !session.stress.worstStart)
+                         action->setChecked(true);
+                       if (action->objectName() == "StressWorst")
+                         action->setChecked(session.stress.worstStart && !session.stress.IsScenario());
+                     }
+                     table->setEnabled(session.stress.Due());
+                     save->setEnabled(session.stress.IsScenario());
+                   });
 }

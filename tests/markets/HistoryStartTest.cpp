@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "odds/OddsTestSupport.h"
 #include "engine/Forecast.h"
 #include "markets/BuiltInHistory.h"
 #include "markets/HistoryStart.h"
 #include "markets/MarketYearRates.h"
 #include "markets/StressSequence.h"
+#include "odds/OddsTestSupport.h"
 
 namespace {
 
@@ -19,8 +19,8 @@ TEST(HistoryStartTest, AHistoryOfEqualYearsRunsAsThoseRatesInEveryYear) {
   for (int year = 1990; year < 2000; ++year) equal.years.push_back(MarketYear{year, 3.5L, 9.25L, 4.5L, 5.0L});
   const HistoryStart start = HistoryStartRates(plan, equal, 1994);
   const YearRates row = RatesOfMarketYear(equal.years[0], MarketMix{60.0L, 60.0L, true, 0.0L});
-  EXPECT_TRUE(oddstest::SameTable(RunForecast(plan, start.rates).table,
-                                  RunForecast(plan, RatePath::Constant(row)).table));
+  EXPECT_TRUE(
+      oddstest::SameTable(RunForecast(plan, start.rates).table, RunForecast(plan, RatePath::Constant(row)).table));
   // 46 forecast years from 1994 leave the data after 6: the seventh year, 2032, starts over.
   EXPECT_EQ(start.wrapYear, plan.CurrentYear + 6);
 }
