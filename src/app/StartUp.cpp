@@ -6,6 +6,7 @@
 #include "model/PlanFile.h"
 #include "platform/SettingsStore.h"
 #include "shell/DollarViewSetting.h"
+#include "shell/DeflationSetting.h"
 #include "shell/PastInflationSetting.h"
 #include "shell/TaxRulesSetting.h"
 #include "shell/RecentPlans.h"
@@ -34,7 +35,7 @@ QString RunStartUp(Session& session, SettingsStore& settings, const StartUpInput
 
   session.LastTop = settings_defaults::kTop;
   session.LastLeft = settings_defaults::kLeft;
-  session.Rules = ForecastRules{LoadPastInflation(settings), LoadTaxRules(settings)};
+  session.Rules = ForecastRules{LoadPastInflation(settings), LoadTaxRules(settings), LoadDeflation(settings)};
   session.CurrentDollars = LoadDollarView(settings);
   session.working.PlanFolder = ChoosePlanFolder(inputs.documentsFolder).toStdString();
 

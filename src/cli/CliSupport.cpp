@@ -71,7 +71,7 @@ RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan) {
 }
 
 bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
-                        ForecastRules rules, const std::string& ratesFile, bool followDeflation) {
+                        ForecastRules rules, const std::string& ratesFile) {
   if (!LoadPlanForCli(path, plan)) return false;
   ReportForecastRules(plan, rules);
   RatePath rates = RatePath::FromPlan(plan);
@@ -81,7 +81,6 @@ bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord
     rates = RatesOfFileFor(*read, plan);
   }
   rates = WithRules(rates, rules, plan);
-  rates.SetDeflationFollowed(followDeflation);
   RunForecastForCli(plan, rates, currentDollars, table);
   return true;
 }
@@ -93,37 +92,13 @@ void RunForecastForCli(PlanRecord& plan, const RatePath& rates, bool currentDoll
   table = forecast.table;
 }
 
-namespace {
-
-// One of two words into the rule it names; false for anything else.
-template <typename Rule>
-bool ParseEitherWord(const std::string& word, std::pair<const char*, Rule> first, std::pair<const char*, Rule> second,
-                     Rule& rule) {
-  for (const auto& [name, value] : {first, second}) {
-    if (word == name) {
-      rule = value;
-      return true;
-    }
-  }
-  return false;
-}
-
-}  // namespace
-
-bool ParsePastInflation(const std::string& rule, PastInflationRule& past) {
-  return ParseEitherWord(rule, {"recorded", PastInflationRule::Recorded}, {"plan", PastInflationRule::Plan}, past);
-}
-
-bool ParseTaxRules(const std::string& word, TaxRules& taxes) {
-  return ParseEitherWord(word, {TaxRulesWord(TaxRules::Law), TaxRules::Law},
-                         {TaxRulesWord(TaxRules::Curve), TaxRules::Curve}, taxes);
-}
-
 void ReportForecastRules(const PlanRecord& plan, ForecastRules rules) {
   if (const std::string note = PastInflationNote(plan.CurrentYear, rules.past); !note.empty())
     std::fprintf(stderr, "prevora-cli: %s (--past-inflation plan)\n", note.c_str());
   if (const std::string note = TaxRulesNote(rules.taxes); !note.empty())
     std::fprintf(stderr, "prevora-cli: %s (--tax-rules curve)\n", note.c_str());
+  if (const std::string note = DeflationNote(rules.deflation); !note.empty())
+    std::fprintf(stderr, "prevora-cli: %s (--deflation follow)\n", note.c_str());
   if (rules.taxes == TaxRules::Law && StateRatioUnknown(plan))
     std::fprintf(stderr, "prevora-cli: %s\n", kStateRatioUnknownNote);
 }

@@ -29,9 +29,8 @@ RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan);
 // path of `ratesFile`, converted to today's dollars when asked; on failure says
 // why on stderr and returns false. `rules` say what the years before the
 // plan's current year take and which tax rules the future years follow.
-// `followDeflation` lets the inflation index fall with prices (--deflation follow).
 bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
-                        ForecastRules rules, const std::string& ratesFile = {}, bool followDeflation = false);
+                        ForecastRules rules, const std::string& ratesFile = {});
 
 // Runs the plan's forecast on `rates`, in today's dollars when asked, and
 // writes back into the plan the values the forecast recomputes.
@@ -39,33 +38,6 @@ void RunForecastForCli(PlanRecord& plan, const RatePath& rates, bool currentDoll
 
 // "1,2,5" -> curves 1, 2 and 5 shown; nothing for anything but numbers 1 to 8.
 std::optional<std::array<bool, kCurveCount>> ParseCurveList(const std::string& list);
-
-// Reads --past-inflation recorded|plan into `past`; false for anything else.
-bool ParsePastInflation(const std::string& rule, PastInflationRule& past);
-
-// Stores --past-inflation recorded|plan; returns why it refuses the value.
-template <typename Options>
-const char* StorePastInflation(Options& options, const std::string& rule) {
-  return ParsePastInflation(rule, options.rules.past) ? nullptr : "--past-inflation takes recorded or plan";
-}
-
-// Stores --deflation hold|follow: whether spending follows prices down in a
-// year of deflation (it holds by default); returns why it refuses the value.
-template <typename Options>
-const char* StoreDeflation(Options& options, const std::string& rule) {
-  if (rule != "hold" && rule != "follow") return "--deflation takes hold or follow";
-  options.followDeflation = rule == "follow";
-  return nullptr;
-}
-
-// Reads --tax-rules law|curve into `taxes`; false for anything else.
-bool ParseTaxRules(const std::string& word, TaxRules& taxes);
-
-// Stores --tax-rules law|curve; returns why it refuses the value.
-template <typename Options>
-const char* StoreTaxRules(Options& options, const std::string& word) {
-  return ParseTaxRules(word, options.rules.taxes) ? nullptr : "--tax-rules takes law or curve";
-}
 
 // The notes of rules other than the defaults on stderr, each with the option
 // that chose it, where they leave tables and images as they are; and, under

@@ -19,26 +19,26 @@ inline constexpr const char* kNewPlanUsage = "prevora-cli new FILE";
 inline constexpr const char* kCheckUsage = "prevora-cli check PLAN [--format text|json]";
 inline constexpr const char* kForecastUsage =
     "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]\n"
-    "      [--history-start YEAR [--history FILE]] [--past-inflation recorded|plan] [--tax-rules law|curve]\n"
-    "      [--deflation hold|follow]";
+    "      [--history-start YEAR [--history FILE] [--start-at first-year|retirement]]\n"
+    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]";
 inline constexpr const char* kExplainUsage =
     "prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]\n"
-    "      [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]\n"
-    "      [--tax-rules law|curve] [--deflation hold|follow]";
+    "      [--rates FILE | --history-start YEAR [--history FILE] [--start-at first-year|retirement]]\n"
+    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]";
 inline constexpr const char* kGraphUsage =
     "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]\n"
-    "      [--past-inflation recorded|plan] [--tax-rules law|curve]";
+    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]";
 inline constexpr const char* kPrintPlanUsage =
     "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars] [--past-inflation recorded|plan]\n"
-    "      [--tax-rules law|curve]";
+    "      [--tax-rules law|curve] [--deflation hold|follow]";
 inline constexpr const char* kPrintGraphUsage =
     "prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST] [--past-inflation recorded|plan]\n"
-    "      [--tax-rules law|curve]";
+    "      [--tax-rules law|curve] [--deflation hold|follow]";
 inline constexpr const char* kDiffUsage =
     "prevora-cli diff BASE.plan OTHER.plan [--current-dollars] [--metric NAME] [--attribution sequential|shapley]"
     " [--format text|json|csv]\n"
-    "      [--rates FILE | --history-start YEAR [--history FILE]] [--past-inflation recorded|plan]\n"
-    "      [--tax-rules law|curve]\n"
+    "      [--rates FILE | --history-start YEAR [--history FILE] [--start-at first-year|retirement]]\n"
+    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
     "    Lists the changed inputs, the year table's differences (other - base) and a summary, and says how much\n"
     "    of the change in NAME each changed input caused. NAME is a year-table field (NetWorth, IncomeTaxes, ...)\n"
     "    in today's dollars, in the last year (NAME or NAME:last) or summed over all years (NAME:sum); default\n"
@@ -52,25 +52,26 @@ inline constexpr const char* kSimulateUsage =
     "      [--complete-only] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--sd-inflation X] [--sd-taxable X]\n"
     "      [--sd-deferred X] [--sd-realestate X] [--corr-returns R] [--corr A:B=R] [--threads T]\n"
     "      [--trial N [--current-dollars] [--all-fields]] [--current-dollars] [--format text|json|csv|tsv]\n"
-    "      [--rates FILE] [--past-inflation recorded|plan] [--tax-rules law|curve]\n"
+    "      [--rates FILE] [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
     "    --rates centers the Monte Carlo model's draws of each year on that year's rates of the file (the plan's\n"
     "    own rates after its last row); the swings and correlations stay.";
 inline constexpr const char* kSolveUsage =
     "prevora-cli solve PLAN --lever spending|retire-age|savings|field:NAME [--person 1|2|both]\n"
     "      [--target never-borrow|never-new-debt|net-worth:AGE:AMOUNT] [--min X] [--max X]\n"
     "      [--odds P [simulate options]] [--format text|json|csv] [--past-inflation recorded|plan]\n"
-    "      [--tax-rules law|curve]";
+    "      [--tax-rules law|curve] [--deflation hold|follow]";
 inline constexpr const char* kFrontierUsage =
     "prevora-cli frontier PLAN --lever A --from X --to Y [--step S] --solve B [--person 1|2|both]\n"
     "      [--target T] [--min X] [--max X] [--odds P [simulate options]] [--format text|json|csv]\n"
-    "      [--past-inflation recorded|plan] [--tax-rules law|curve]";
+    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]";
 inline constexpr const char* kSensitivityUsage =
     "prevora-cli sensitivity PLAN [--metric NAME] [--odds P [--target T] [simulate options]]\n"
-    "      [--format text|json|csv] [--past-inflation recorded|plan] [--tax-rules law|curve]";
+    "      [--format text|json|csv] [--past-inflation recorded|plan] [--tax-rules law|curve]\n"
+    "      [--deflation hold|follow]";
 inline constexpr const char* kReportUsage =
     "prevora-cli report PLAN --pdf OUT.pdf [--paper letter|a4] [--trials N] [--seed S] [--threads T]\n"
     "      [--history FILE] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--past-inflation recorded|plan]\n"
-    "      [--tax-rules law|curve]\n"
+    "      [--tax-rules law|curve] [--deflation hold|follow]\n"
     "    One PDF for the household and its adviser: summary, graph, odds under the three models, stress tests,\n"
     "    sensitivity, the year table, the inputs and notes. Its figures are those simulate, solve and\n"
     "    sensitivity print for the same settings; the answers are solve's spending and retire-age (both persons)\n"
@@ -83,12 +84,16 @@ inline constexpr const char* kOptionNotes =
     "one row per forecast year from the plan's current year, in percent as the Assumptions page shows them.\n"
     "--history-start YEAR runs the plan on the market history from YEAR on (60 % stocks; past the data's\n"
     "last year it continues from its first): the built-in US history 1928-2025, or the --history FILE.\n"
+    "--start-at retirement keeps the plan's own rates until the first year someone retires and starts the\n"
+    "history's sequence there; first-year, the default, starts it in the plan's current year.\n"
     "--past-inflation: the years before the plan's current year (the tax index from 2005, ages entered in\n"
     "the past) take the built-in history's recorded US inflation 1928-2025 (recorded, the default; other\n"
     "years the plan's rate), or the plan's own inflation rate (plan, as before; stderr then says so). Every\n"
     "command that forecasts takes it, and every trial of simulate, solve and sensitivity runs the same past.\n"
     "--deflation: in a year of falling prices spending holds (hold, the default: the inflation index never\n"
-    "falls), or follows prices down (follow; forecast and explain).\n"
+    "falls, so a deflation year costs last year's prices; this is why 1929, not 1966, is the worst start\n"
+    "for a 4 % withdrawal), or follows prices down (follow; stderr then says so). Every command that\n"
+    "forecasts takes it, in every trial and history start.\n"
     "--tax-rules: the future years' income taxes follow the US federal law as it reads in 2026 (law, the\n"
     "default: brackets by filing status, deductions, Social Security by provisional income, gains rates, FICA\n"
     "and required distributions; docs/taxes.md) or the first design's tax curve (curve, as before; stderr\n"

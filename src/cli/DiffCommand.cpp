@@ -8,6 +8,7 @@
 #include "cli/Commands.h"
 #include "cli/HistoryStartOption.h"
 #include "cli/OptionTable.h"
+#include "cli/RuleOptions.h"
 #include "compare/Comparison.h"
 #include "compare/ComparisonReport.h"
 #include "model/PlanRecord.h"
@@ -52,8 +53,9 @@ DiffParse ParseDiffOptions(const CliArgs& args) {
   const auto refuse = [](const std::string& reason) { return DiffParse{std::nullopt, reason}; };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
+    const RuleOption* rule = FindRuleOption(arg);
     const bool valued = arg == "--metric" || arg == "--attribution" || arg == "--rates" || arg == "--history-start" ||
-                        arg == "--history" || arg == "--past-inflation" || arg == "--tax-rules" || arg == "--format";
+                        arg == "--history" || arg == "--start-at" || rule || arg == "--format";
     if (valued && i + 1 == args.size()) return refuse(arg + " needs a value");
     const std::string value = valued ? args[++i] : std::string();
     if (arg == "--current-dollars") {
@@ -67,7 +69,9 @@ DiffParse ParseDiffOptions(const CliArgs& args) {
       const auto method = ParseMethod(value);
       if (!method) return refuse("--attribution takes sequential or shapley");
       options.comparison.method = method;
-    } else if (valued && value.empty() && arg != "--past-inflation" && arg != "--tax-rules" && arg != "--format") {
+    } else if (rule) {
+      if (!rule->store(value, rules)) return refuse(rule->refusal);
+    } else if (valued && value.empty() && arg != "--format" && arg != "--start-at") {
       return refuse(arg + (arg == "--history-start" ? " needs a year" : " needs a file"));
     } else if (arg == "--rates") {
       options.rates = value;
@@ -75,10 +79,8 @@ DiffParse ParseDiffOptions(const CliArgs& args) {
       options.historyStart.year = value;
     } else if (arg == "--history") {
       options.historyStart.history = value;
-    } else if (arg == "--past-inflation") {
-      if (!ParsePastInflation(value, rules.past)) return refuse("--past-inflation takes recorded or plan");
-    } else if (arg == "--tax-rules") {
-      if (!ParseTaxRules(value, rules.taxes)) return refuse("--tax-rules takes law or curve");
+    } else if (arg == "--start-at") {
+      if (const char* refusal = StoreSequenceStart(options.historyStart, value)) return refuse(refusal);
     } else if (arg == "--format") {
       const auto format = ParseFormat(value);
       if (!format) return refuse("--format takes text, json or csv");
@@ -94,8 +96,7 @@ DiffParse ParseDiffOptions(const CliArgs& args) {
   // One rate path for both plans: a file or a history start, and --history only with a start.
   if (!options.rates.empty() && options.historyStart.Given())
     return refuse("--rates and --history-start exclude each other");
-  if (!options.historyStart.history.empty() && !options.historyStart.Given())
-    return refuse("--history needs --history-start YEAR");
+  if (const std::string orphan = options.historyStart.Orphan(); !orphan.empty()) return refuse(orphan);
   return {options, {}};
 }
 
@@ -113,8 +114,9 @@ bool ChooseRates(DiffOptions& options, const PlanRecord& base, const PlanRecord&
     if (!run) return false;
     std::fprintf(stderr, "prevora-cli: %s\n", HistoryStartNote(*run).c_str());
     auto history = std::make_shared<const MarketHistory>(run->source.history);
-    options.comparison.metric.rates = [history, year = run->startYear](const PlanRecord& plan) {
-      return HistoryStartRates(plan, *history, year).rates;
+    options.comparison.metric.rates = [history, year = run->startYear,
+                                       at = options.historyStart.at](const PlanRecord& plan) {
+      return HistoryStartRates(plan, *history, year, at).rates;
     };
   }
   return true;

@@ -27,7 +27,6 @@ struct ExplainOptions {
   std::string rates;  // a rate file, or empty for the plan's own rates
   HistoryStartOption historyStart;
   ForecastRules rules;
-  bool followDeflation = false;
 };
 
 std::optional<int> WholeNumber(const std::string& text) {
@@ -72,19 +71,9 @@ const CliOption<ExplainOptions> kExplainOptions[] = {
        options.rates = path;
        return path.empty() ? "--rates needs a file" : nullptr;
      }},
-    {.name = "--history-start",
-     .store = [](ExplainOptions& options, const std::string& year) -> const char* {
-       options.historyStart.year = year;
-       return year.empty() ? "--history-start needs a year" : nullptr;
-     }},
-    {.name = "--history",
-     .store = [](ExplainOptions& options, const std::string& path) -> const char* {
-       options.historyStart.history = path;
-       return path.empty() ? "--history needs a file" : nullptr;
-     }},
-    {.name = "--past-inflation", .store = StorePastInflation<ExplainOptions>},
-    {.name = "--deflation", .store = StoreDeflation<ExplainOptions>},
-    {.name = "--tax-rules", .store = StoreTaxRules<ExplainOptions>},
+    {.name = "--history-start", .store = StoreHistoryStartYear<ExplainOptions>},
+    {.name = "--history", .store = StoreHistoryFile<ExplainOptions>},
+    {.name = "--start-at", .store = StoreStartAt<ExplainOptions>},
 };
 
 const CommandSyntax<ExplainOptions> kExplainSyntax{
@@ -159,6 +148,9 @@ int RunExplainCommand(const CliArgs& args) {
   if (!options.rates.empty() && options.historyStart.Given()) {
     return ReportUsageError(kExplainSyntax.errorStyle, kExplainUsage, "--rates and --history-start exclude each other");
   }
+  if (const std::string orphan = options.historyStart.Orphan(); !orphan.empty()) {
+    return ReportUsageError(kExplainSyntax.errorStyle, kExplainUsage, orphan);
+  }
   PlanRecord plan;
   if (!LoadPlanForCli(options.plan, plan)) return 2;
   RatePath rates = RatePath::FromPlan(plan);
@@ -174,7 +166,6 @@ int RunExplainCommand(const CliArgs& args) {
   }
   ReportForecastRules(plan, options.rules);
   rates = WithRules(rates, options.rules, plan);
-  rates.SetDeflationFollowed(options.followDeflation);
   const ExplainedForecast explained(plan, rates);
   const std::int64_t first = plan.CurrentYear;
   const std::int64_t last = first + explained.Rows() - 1;

@@ -19,7 +19,6 @@ struct ForecastOptions {
   HistoryStartOption historyStart;
   TableFormat format = TableFormat::Text;
   ForecastRules rules;
-  bool followDeflation = false;
 };
 
 const char* StoreFormat(ForecastOptions& options, const std::string& format) {
@@ -42,26 +41,14 @@ const char* StoreRates(ForecastOptions& options, const std::string& path) {
   return path.empty() ? "--rates needs a file" : nullptr;
 }
 
-const char* StoreHistoryStart(ForecastOptions& options, const std::string& year) {
-  options.historyStart.year = year;
-  return year.empty() ? "--history-start needs a year" : nullptr;
-}
-
-const char* StoreHistory(ForecastOptions& options, const std::string& path) {
-  options.historyStart.history = path;
-  return path.empty() ? "--history needs a file" : nullptr;
-}
-
 const CliOption<ForecastOptions> kForecastOptions[] = {
     {.name = "--current-dollars", .flag = &ForecastOptions::currentDollars},
     {.name = "--all-fields", .flag = &ForecastOptions::allFields},
     {.name = "--format", .store = StoreFormat},
     {.name = "--rates", .store = StoreRates},
-    {.name = "--history-start", .store = StoreHistoryStart},
-    {.name = "--history", .store = StoreHistory},
-    {.name = "--past-inflation", .store = StorePastInflation<ForecastOptions>},
-    {.name = "--deflation", .store = StoreDeflation<ForecastOptions>},
-    {.name = "--tax-rules", .store = StoreTaxRules<ForecastOptions>},
+    {.name = "--history-start", .store = StoreHistoryStartYear<ForecastOptions>},
+    {.name = "--history", .store = StoreHistoryFile<ForecastOptions>},
+    {.name = "--start-at", .store = StoreStartAt<ForecastOptions>},
 };
 
 const CommandSyntax<ForecastOptions> kForecastSyntax{
@@ -87,7 +74,6 @@ int RunHistoryStart(const ForecastOptions& options) {
   ForecastTable table;
   ReportForecastRules(plan, options.rules);
   RatePath rates = WithRules(run->start.rates, options.rules, plan);
-  rates.SetDeflationFollowed(options.followDeflation);
   RunForecastForCli(plan, rates, options.currentDollars, table);
   PrintYearTable(plan, table, options.allFields, options.rules.taxes, options.format, options.currentDollars);
   const std::string note = HistoryStartNote(*run);
@@ -106,14 +92,12 @@ int RunForecastCommand(const CliArgs& args) {
   if (const std::optional<int> status = ParseCommandLine(args, kForecastSyntax, options)) return *status;
   if (options.historyStart.Given()) {
     if (const int status = RunHistoryStart(options); status != 0) return status;
-  } else if (!options.historyStart.history.empty()) {
-    return ReportUsageError(kForecastSyntax.errorStyle, kForecastUsage, "--history needs --history-start YEAR");
+  } else if (const std::string orphan = options.historyStart.Orphan(); !orphan.empty()) {
+    return ReportUsageError(kForecastSyntax.errorStyle, kForecastUsage, orphan);
   } else {
     PlanRecord plan;
     ForecastTable table;
-    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rules, options.rates,
-                            options.followDeflation))
-      return 2;
+    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rules, options.rates)) return 2;
     PrintYearTable(plan, table, options.allFields, options.rules.taxes, options.format, options.currentDollars);
   }
   if (std::fflush(stdout) != 0) {

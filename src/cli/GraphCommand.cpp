@@ -46,8 +46,6 @@ const CliOption<GraphOptions> kGraphOptions[] = {
     {.name = "--size", .store = StoreSize},
     {.name = "--current-dollars", .flag = &GraphOptions::currentDollars},
     {.name = "--curves", .store = StoreCurveList<GraphOptions>},
-    {.name = "--past-inflation", .store = StorePastInflation<GraphOptions>},
-    {.name = "--tax-rules", .store = StoreTaxRules<GraphOptions>},
 };
 
 const CommandSyntax<GraphOptions> kGraphSyntax{

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/RuleOptions.h"
 #include "model/ReadableText.h"
 
 // How a command answers a command line it cannot take (exit status 1).
@@ -51,6 +52,16 @@ inline std::string EchoedArgument(const std::string& argument) { return Readable
 // Prints the usage error in the command's style; returns the exit status 1.
 int ReportUsageError(UsageErrorStyle style, const char* usage, const std::string& reason);
 
+// The rules of a command that forecasts, which takes the rule options; nullptr for another.
+template <typename Options>
+ForecastRules* RulesOf(Options& options) {
+  if constexpr (requires { options.rules; }) {
+    return &options.rules;
+  } else {
+    return nullptr;
+  }
+}
+
 // Fills `options` from the arguments; on a mistake reports it and returns the exit status.
 template <typename Options>
 std::optional<int> ParseCommandLine(const CliArgs& args, const CommandSyntax<Options>& syntax, Options& options) {
@@ -64,11 +75,15 @@ std::optional<int> ParseCommandLine(const CliArgs& args, const CommandSyntax<Opt
     for (const CliOption<Options>& candidate : syntax.options) {
       if (argument == candidate.name) option = &candidate;
     }
+    ForecastRules* rules = RulesOf(options);
+    const RuleOption* rule = option || !rules ? nullptr : FindRuleOption(argument);
     if (option && option->flag) {
       options.*option->flag = true;
     } else if (option && i + 1 < args.size()) {
       if (const char* refusal = option->store(options, args[++i])) return fail(refusal);
-    } else if (option) {
+    } else if (rule && i + 1 < args.size()) {
+      if (!rule->store(args[++i], *rules)) return fail(rule->refusal);
+    } else if (option || rule) {
       return fail(argument + " needs a value");
     } else if (plan.empty() && syntax.namesPlan(argument)) {
       plan = argument;

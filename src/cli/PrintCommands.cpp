@@ -32,16 +32,12 @@ const char* StorePdf(PrintOptions& options, const std::string& path) {
 const CliOption<PrintOptions> kPrintPlanOptions[] = {
     {.name = "--pdf", .store = StorePdf},
     {.name = "--current-dollars", .flag = &PrintOptions::currentDollars},
-    {.name = "--past-inflation", .store = StorePastInflation<PrintOptions>},
-    {.name = "--tax-rules", .store = StoreTaxRules<PrintOptions>},
 };
 
 const CliOption<PrintOptions> kPrintGraphOptions[] = {
     {.name = "--pdf", .store = StorePdf},
     {.name = "--current-dollars", .flag = &PrintOptions::currentDollars},
     {.name = "--curves", .store = StoreCurveList<PrintOptions>},
-    {.name = "--past-inflation", .store = StorePastInflation<PrintOptions>},
-    {.name = "--tax-rules", .store = StoreTaxRules<PrintOptions>},
 };
 
 constexpr CommandSyntax<PrintOptions> PrintSyntax(const char* usage, std::span<const CliOption<PrintOptions>> options) {

@@ -118,11 +118,11 @@ class Parser {
         {"--corr-returns",
          [this](const std::string& v) { return Link(RateSeries::TaxableReturn, RateSeries::DeferredReturn, v); }},
         {"--corr", [this](const std::string& v) { return Pair(v); }},
-        {"--past-inflation", [this](const std::string& v) { return ParsePastInflation(v, options_.rules.past); }},
-        {"--tax-rules", [this](const std::string& v) { return ParseTaxRules(v, options_.rules.taxes); }},
     };
     const auto handler = handlers.find(name);
-    if (handler == handlers.end()) {
+    if (const RuleOption* rule = FindRuleOption(name)) {
+      if (!rule->store(value, options_.rules)) error_ = rule->refusal;
+    } else if (handler == handlers.end()) {
       error_ = "unknown option " + name;
     } else if (!handler->second(value)) {
       error_ = "unusable value \"" + ReadableExcerpt(value) + "\" for " + name;

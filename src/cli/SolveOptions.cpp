@@ -7,6 +7,7 @@
 
 #include "cli/HistorySource.h"
 #include "cli/ProgressLine.h"
+#include "cli/RuleOptions.h"
 #include "cli/SolveWords.h"
 #include "model/ReadableText.h"
 
@@ -55,7 +56,7 @@ SolveCliParse ParseSolveCommandLine(const CliArgs& args, std::span<const char* c
       continue;
     }
     if (kOutputOnly.count(args[i]) > 0) return fail(args[i] + " does not apply to " + command);
-    if (args[i].starts_with("-") && args[i] != "--past-inflation" && args[i] != "--tax-rules") simulateOptions = true;
+    if (args[i].starts_with("-") && !FindRuleOption(args[i])) simulateOptions = true;
     rest.push_back(args[i]);
   }
   const SimulateParse simulate = ParseSimulateOptions(rest);

@@ -49,16 +49,22 @@ std::string RateOverrideProblem(const PlanRecord& plan, const RateOverride& chan
 
 RatePath ScenarioPath(const PlanRecord& plan, const std::vector<RateOverride>& changes) {
   RatePath path = RatePath::FromPlan(plan);
-  for (const RateOverride& change : changes) {
-    // Rows counted from the current year; the clamp keeps any typed year from overflowing.
-    const std::int64_t year = std::clamp<std::int64_t>(change.firstYear, -(std::int64_t{1} << 40), std::int64_t{1} << 40);
-    const std::int64_t first = year - plan.CurrentYear + 1;
-    const std::int64_t from = std::max<std::int64_t>(first, 1);
-    const std::int64_t to = std::min<std::int64_t>(first + std::max(change.years, 0) - 1, kForecastRows);
-    for (std::int64_t a = from; a <= to; ++a) {
-      YearRates rates = path.Year(static_cast<int>(a));
-      RateOf(rates, change.series) = change.value;
-      path.SetYear(static_cast<int>(a), rates);
+  // Inflation first, so a nominal return meets the inflation of its year.
+  for (const bool inflation : {true, false}) {
+    for (const RateOverride& change : changes) {
+      if ((change.series == RateSeries::Inflation) != inflation) continue;
+      // Rows counted from the current year; the clamp keeps any typed year from overflowing.
+      const std::int64_t year =
+          std::clamp<std::int64_t>(change.firstYear, -(std::int64_t{1} << 40), std::int64_t{1} << 40);
+      const std::int64_t first = year - plan.CurrentYear + 1;
+      const std::int64_t from = std::max<std::int64_t>(first, 1);
+      const std::int64_t to = std::min<std::int64_t>(first + std::max(change.years, 0) - 1, kForecastRows);
+      for (std::int64_t a = from; a <= to; ++a) {
+        YearRates rates = path.Year(static_cast<int>(a));
+        const bool nominal = change.nominal && !inflation;
+        RateOf(rates, change.series) = nominal ? change.value - rates.Inflation : change.value;
+        path.SetYear(static_cast<int>(a), rates);
+      }
     }
   }
   return path;
@@ -86,7 +92,8 @@ std::string ScenarioName(const std::vector<RateOverride>& changes) {
   std::string name = RateSeriesName(change.series);
   name[0] = static_cast<char>(name[0] - 'a' + 'A');
   const std::int64_t last = change.firstYear + std::max(change.years, 1) - 1;
-  name += " " + PercentText(change.value) + " " + std::to_string(change.firstYear);
+  name += " " + PercentText(change.value) + (change.nominal && change.series != RateSeries::Inflation ? " nominal " : " ") +
+          std::to_string(change.firstYear);
   if (last != change.firstYear) name += "-" + std::to_string(last);
   return name;
 }

@@ -4,6 +4,7 @@ RatePath WithRules(RatePath path, ForecastRules rules, const PlanRecord& plan) {
   path.SetPast(rules.past == PastInflationRule::Recorded ? RecordedInflation() : nullptr);
   path.SetPastRate(plan.InflationRate);
   path.SetTaxRules(rules.taxes);
+  path.SetDeflationFollowed(rules.deflation == DeflationRule::Follow);
   return path;
 }
 
@@ -16,9 +17,17 @@ std::string TaxRulesNote(TaxRules rules) {
   return std::string("Future taxes: ") + TaxRulesTitle(rules);
 }
 
+const char* DeflationWord(DeflationRule rule) { return rule == DeflationRule::Follow ? "follow" : "hold"; }
+
+std::string DeflationNote(DeflationRule rule) {
+  return rule == DeflationRule::Follow ? "Deflation: spending follows prices down" : "";
+}
+
 std::string ForecastRulesNote(std::int64_t currentYear, ForecastRules rules) {
-  const std::string past = PastInflationNote(currentYear, rules.past);
-  const std::string taxes = TaxRulesNote(rules.taxes);
-  if (past.empty() || taxes.empty()) return past + taxes;
-  return past + "; " + taxes;
+  std::string joined;
+  for (const std::string& note :
+       {PastInflationNote(currentYear, rules.past), TaxRulesNote(rules.taxes), DeflationNote(rules.deflation)}) {
+    if (!note.empty()) joined += (joined.empty() ? "" : "; ") + note;
+  }
+  return joined;
 }

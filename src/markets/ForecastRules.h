@@ -8,6 +8,13 @@
 #include "markets/RecordedInflation.h"
 #include "model/PlanRecord.h"
 
+// What spending does in a year of falling prices: it holds (the inflation
+// index never falls, so a deflation year costs last year's prices), or it
+// follows prices down.
+enum class DeflationRule { Hold, Follow };
+// "hold" or "follow": the rule's word on the command line and in the settings.
+const char* DeflationWord(DeflationRule rule);
+
 // The rules a forecast runs under that are no part of the plan: what the
 // years before the plan's current year take, and which tax rules the future
 // years follow. Program settings on the desktop, options on the command line;
@@ -16,11 +23,13 @@
 struct ForecastRules {
   PastInflationRule past = PastInflationRule::Recorded;
   TaxRules taxes = TaxRules::Law;
+  DeflationRule deflation = DeflationRule::Hold;
   bool operator==(const ForecastRules&) const = default;
 };
 
-// The path with the past and the tax rules the rules ask for: the record, or
-// the plan's own inflation rate whatever the path's first year holds.
+// The path with the past, the tax rules and the deflation rule the rules ask
+// for: the record, or the plan's own inflation rate whatever the path's first
+// year holds.
 RatePath WithRules(RatePath path, ForecastRules rules, const PlanRecord& plan);
 
 // The plan's own rates under the rules: the path of every forecast of a plan
@@ -31,5 +40,8 @@ RatePath PlanRatePath(const PlanRecord& plan, ForecastRules rules);
 // differ by it can be told apart; empty under the law, the default.
 std::string TaxRulesNote(TaxRules rules);
 
-// The notes of both rules, "; " between them; empty under the defaults.
+// "Deflation: spending follows prices down" under that rule; empty when it holds, the default.
+std::string DeflationNote(DeflationRule rule);
+
+// The notes of the rules, "; " between them; empty under the defaults.
 std::string ForecastRulesNote(std::int64_t currentYear, ForecastRules rules);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/ForecastTable.h"
-#include "markets/MarketYearRates.h"
+#include "markets/HistoryStart.h"
 
 namespace {
 
@@ -39,13 +39,8 @@ int HistoricalModel::TrialCount() const {
 }
 
 TrialRates HistoricalModel::Path(int trial) const {
-  const std::size_t count = history_.years.size();
   const MarketMix mix{settings_.stocksTaxable, settings_.stocksDeferred, history_.hasRealEstate, planRealEstateGrowth_};
-  TrialRates path(static_cast<std::size_t>(rows_));
-  for (std::size_t k = 0; k < path.size(); ++k) {
-    path[k] = RatesOfMarketYear(history_.years[(static_cast<std::size_t>(trial) + k) % count], mix);
-  }
-  return path;
+  return ReplayedYears(history_, mix, trial, rows_);
 }
 
 std::string HistoricalModel::TrialLabel(int trial) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/PlanRecord.h"
+#include "markets/HistoryStart.h"
 #include "markets/MarketHistory.h"
 #include "odds/PathModel.h"
 
@@ -9,8 +10,8 @@ struct HistoricalSettings {
   // data year starts a trial and windows past the last year wrap to the first.
   bool completeOnly = false;
   // Percent of each account in stocks, the rest in bonds.
-  long double stocksTaxable = 60.0L;
-  long double stocksDeferred = 60.0L;
+  long double stocksTaxable = kHistoryStockShare;
+  long double stocksDeferred = kHistoryStockShare;
 };
 
 // Replays the years of a market history: trial i lives through the data from

@@ -78,7 +78,9 @@ void AssumptionsPage::ShowPastInflationChoice() {
 // Like any assumption the choice reruns the forecast; the plan itself is not
 // changed, so nothing is marked unsaved.
 void AssumptionsPage::PastInflationChosen(PastInflationRule rule) {
-  if (session_.ChooseRules({rule, session_.Rules.taxes})) SavePastInflation(platform_.settings, rule);
+  ForecastRules rules = session_.Rules;
+  rules.past = rule;
+  if (session_.ChooseRules(rules)) SavePastInflation(platform_.settings, rule);
 }
 
 void AssumptionsPage::BuildMenu() {

@@ -275,7 +275,9 @@ void TaxesPage::ShowTaxRulesChoice() {
 // Like the past-inflation setting the choice reruns the forecast; the plan
 // itself is not changed, so nothing is marked unsaved.
 void TaxesPage::TaxRulesChosen(TaxRules rules) {
-  if (!session_.ChooseRules({session_.Rules.past, rules})) return;
+  ForecastRules chosen = session_.Rules;
+  chosen.taxes = rules;
+  if (!session_.ChooseRules(chosen)) return;
   SaveTaxRules(platform_.settings, rules);
   ShowTaxRulesChoice();
 }

@@ -44,14 +44,27 @@ void DrawComparisonCurve(QPainter& painter, const PlotFrame& frame, std::int64_t
     }
     stretch.clear();
   };
+  // Where the curve leaves the axis a small arrow on the edge points the way it went.
+  std::vector<QPoint> exits;
   for (std::size_t i = 0; i < values.size(); ++i) {
     const int x = frame.X(series.firstIndex + static_cast<std::int64_t>(i));
-    if (!onAxis(values[i]) || x < frame.left || x > frame.Right()) {
+    const bool inYears = x >= frame.left && x <= frame.Right();
+    if (!onAxis(values[i]) || !inYears) {
+      if (inYears && (i == 0 || onAxis(values[i - 1])))
+        exits.emplace_back(x, frame.Y(values[i] > top ? top : bottom, scale));
       flush();
       continue;
     }
     stretch << QPoint(x, frame.Y(values[i], scale));
   }
   flush();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(CurveColour(kNetWorthCurve));
+  const int size = 3 * static_cast<int>(unit);
+  for (const QPoint& at : exits) {
+    const int away = at.y() <= frame.top ? -size : size;
+    painter.drawPolygon(
+        QPolygon({QPoint(at.x() - size, at.y()), QPoint(at.x() + size, at.y()), QPoint(at.x(), at.y() + away)}));
+  }
   painter.restore();
 }

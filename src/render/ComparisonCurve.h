@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -18,6 +19,8 @@ struct ComparisonSeries {
   std::vector<std::int64_t> values;
   // Dots instead of dashes, so a second such curve (a stress test) reads apart.
   bool dotted = false;
+  // What the readout calls the curve ("Stress test"); the compared plan when empty.
+  QString label = {};
 };
 
 // Dots and gaps of the dotted variant, in dash units.

@@ -26,6 +26,14 @@ QString ShortName(const std::string& name) {
 
 QString Dollars(std::int64_t value) { return QString::fromStdString(FormatDollars(value)); }
 
+// The series' value in plan year index `k`, when it has one.
+std::optional<std::int64_t> SeriesValue(const std::optional<ComparisonSeries>& series, std::int64_t k) {
+  if (!series) return std::nullopt;
+  const std::int64_t i = k - series->firstIndex;
+  if (i < 0 || i >= static_cast<std::int64_t>(series->values.size())) return std::nullopt;
+  return series->values[static_cast<std::size_t>(i)];
+}
+
 struct Line {
   QString text;
   QColor swatch;
@@ -44,12 +52,12 @@ std::vector<Line> Lines(const GraphInput& input, int yearIndex) {
     if (!input.shown[static_cast<std::size_t>(n - 1)]) continue;
     lines.push_back({CurveName(n) + ": " + Dollars(CurveValue(year, n)), CurveColour(n)});
   }
-  if (input.comparison) {
-    const std::int64_t i = k - input.comparison->firstIndex;
-    if (i >= 0 && i < static_cast<std::int64_t>(input.comparison->values.size())) {
-      lines.push_back({"Compared plan's net worth: " + Dollars(input.comparison->values[static_cast<std::size_t>(i)]),
-                       CurveColour(1)});
-    }
+  // The compared plan's and the stress test's net worth, where their years reach.
+  for (const std::optional<ComparisonSeries>* series : {&input.comparison, &input.stress}) {
+    const std::optional<std::int64_t> value = SeriesValue(*series, k);
+    if (!value) continue;
+    const QString name = (*series)->label.isEmpty() ? "Compared plan" : (*series)->label;
+    lines.push_back({name + "'s net worth: " + Dollars(*value), CurveColour(1)});
   }
   if (input.band) {
     const auto i = static_cast<std::size_t>(k);
@@ -90,6 +98,12 @@ GraphReadout MakeGraphReadout(const GraphParameters& parameters, const GraphInpu
     // Points off the axis are not drawn, so they get no dot either.
     if (value < -200 * scale || value > 1000 * scale) continue;
     readout.dots.push_back({QPoint(readout.x, frame.Y(value, scale)), CurveColour(n)});
+  }
+  const std::int64_t assets = parameters.scales.assets > 0 ? parameters.scales.assets : AxisMaximum(0);
+  for (const std::optional<ComparisonSeries>* series : {&input.comparison, &input.stress}) {
+    const std::optional<std::int64_t> value = SeriesValue(*series, yearIndex);
+    if (value && *value >= -200 * assets && *value <= 1000 * assets)
+      readout.dots.push_back({QPoint(readout.x, frame.Y(*value, assets)), CurveColour(1)});
   }
   return readout;
 }

@@ -13,7 +13,7 @@
 #include "shell/OddsState.h"
 #include "shell/PageId.h"
 #include "shell/SavedPlanText.h"
-#include "shell/StressTestState.h"
+#include "markets/StressChoice.h"
 
 // Screens less than this high force the small-screen sizes on the pages.
 inline constexpr int kSmallScreenLimit = 560;
@@ -71,7 +71,7 @@ struct Session {
   // The last odds run's percentiles, for the graph's net-worth band.
   OddsState odds;
   // The history start drawn beside the plan on the graph.
-  StressTestState stress;
+  StressChoice stress;
 
   WindowGeometry geometry;
 

@@ -20,7 +20,7 @@
 #include "views/ComparisonRows.h"
 #include "views/DifferenceGrid.h"
 #include "views/GridClipboard.h"
-#include "views/StressTest.h"
+#include "views/StressMenu.h"
 #include "views/YearGrid.h"
 
 namespace {
@@ -187,10 +187,10 @@ void ComparisonPage::Refresh() {
   ComparisonOptions options;
   options.currentDollars = session_.CurrentDollars;
   options.metric.rules = session_.Rules;
-  const StressTestState stress = session_.stress;
+  const StressChoice stress = session_.stress;
   onStressRates_->setVisible(stress.Due());
   onStressRates_->setText(
-      QString("Run both on the &rate scenario / stress start: %1").arg(QString::fromStdString(stress.Name())));
+      QString("Run both on the &rate scenario / stress start: %1").arg(QString::fromStdString(StressName(session_.plan, stress))));
   const bool onStress = stress.Due() && onStressRates_->isChecked();
   if (onStress) options.metric.rates = StressComparisonRates(session_.plan, stress);
   const PlanRecord& base = state.otherIsBase ? state.other : session_.plan;
@@ -200,7 +200,7 @@ void ComparisonPage::Refresh() {
   const QString file = QString::fromStdString(state.otherPath);
   plans_->setText(
       QString("Base: %1\nOther: %2").arg(state.otherIsBase ? file : current, state.otherIsBase ? current : file) +
-      (onStress ? "\nBoth plans run " + StressRatesTitle(stress) + "." : QString()));
+      (onStress ? "\nBoth plans run " + StressRatesTitle(session_.plan, stress) + "." : QString()));
   curve_->setChecked(state.curveShown);
   summaryHeading_->setText(comparison_.Identical() ? "No differences: the plans differ in nothing but their names."
                                                    : "Summary (today's dollars)");

@@ -24,7 +24,7 @@
 #include "views/GraphExplainMenu.h"
 #include "views/GraphResizeRule.h"
 #include "views/NetWorthBand.h"
-#include "views/StressTest.h"
+#include "views/StressMenu.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ const QPoint kCheckBoxStart[kCurveCount] = {{24, 426},  {24, 443},  {24, 461},  
 
 // The extras' boxes sit between the two legend columns, under the age
 // caption, on the rows of the third and fourth curves.
-constexpr int kExtraBoxOffsetFromCentre = 60;
+constexpr int kExtraBoxOffsetFromCentre = 90;
 constexpr int kExtraBoxRowOffsets[] = {113, 95, 77};
 
 QPoint ExtraBoxPosition(int row, int width, int height) {
@@ -49,6 +49,10 @@ const char* const kReadoutHint =
     "Point at the graph, or click it and use the arrow keys, to read a year's figures. "
     "Right-click a point to see why it is what it is.";
 constexpr int kHintMargin = 8;
+
+// The stress box's tip until a stress test names itself there in full.
+const char* const kStressBoxTip =
+    "The plan's net worth on market history from a chosen start, dotted (File, Stress Test)";
 
 // The legend samples beside the extras' boxes: the dashed curve, the band and the dotted curve.
 constexpr QSize kSampleSize(24, 12);
@@ -136,9 +140,7 @@ void GraphPage::BuildExtraBoxes() {
                          CurveSample(kComparisonDash, kComparisonGap));
   bandBox_ = ExtraBox(picture_, "Net worth &band", "NetWorthBand",
                       "The odds' net worth from p10 to p90 behind the curves (File, Odds...)", BandSample());
-  stressBox_ = ExtraBox(picture_, "Stress tes&t", "StressTestCurve",
-                        "The plan's net worth on market history from a chosen start, dotted (File, Stress Test)",
-                        CurveSample(kStressDot, kStressGap));
+  stressBox_ = ExtraBox(picture_, "Stress tes&t", "StressTestCurve", kStressBoxTip, CurveSample(kStressDot, kStressGap));
   connect(stressBox_, &QCheckBox::clicked, this, [this] { StressToggled(); });
   connect(compareBox_, &QCheckBox::clicked, this, [this] { CompareToggled(); });
   connect(bandBox_, &QCheckBox::clicked, this, [this] { BandToggled(); });
@@ -281,7 +283,7 @@ void GraphPage::DrawGraph() {
   bitmap_ = RenderScreenGraph(input, session_.geometry.GraphWidth, session_.geometry.GraphHeight, CanvasSize(),
                               GraphFontFamily(ScreenWidth()), &scales_, true);
   drawnExtras_ = {input.comparison.has_value(), input.band.has_value(),
-                  input.stress ? session_.stress : StressTestState{}};
+                  input.stress ? session_.stress : StressChoice{}};
   picture_->SetImage(bitmap_);
   const PlotFrame& frame = DrawingParameters().frame;
   picture_->SetPlotArea(QRect(frame.left, frame.top, frame.width, frame.height));
@@ -319,7 +321,9 @@ void GraphPage::SyncCheckBoxes() {
   stressBox_->setEnabled(session_.stress.Due());
   stressBox_->setChecked(session_.stress.Due());
   // The legend names the start drawn.
-  stressBox_->setText(session_.stress.Due() ? QString::fromStdString(session_.stress.Name()) : "Stress tes&t");
+  const bool stress = session_.stress.Due();
+  stressBox_->setText(stress ? QString::fromStdString(StressLegend(session_.plan, session_.stress)) : "Stress tes&t");
+  stressBox_->setToolTip(stress ? QString::fromStdString(StressName(session_.plan, session_.stress)) : kStressBoxTip);
   stressBox_->adjustSize();
 }
 

@@ -7,7 +7,7 @@
 
 #include "render/GraphDrawing.h"
 #include "render/GraphPrinting.h"
-#include "shell/StressTestState.h"
+#include "markets/StressChoice.h"
 #include "views/GraphPicture.h"
 #include "views/ResultPage.h"
 
@@ -76,7 +76,7 @@ class GraphPage : public ResultPage {
   struct Extras {
     bool comparison = false;
     bool band = false;
-    StressTestState stress;
+    StressChoice stress;
     bool operator==(const Extras&) const = default;
   };
   Extras DueExtras() const;

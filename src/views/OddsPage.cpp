@@ -22,7 +22,7 @@
 #include "views/OddsSettingsForm.h"
 #include "views/OddsPrinting.h"
 #include "views/OddsSummary.h"
-#include "views/StressTest.h"
+#include "views/StressMenu.h"
 #include "views/TrialTableDialog.h"
 
 namespace {
@@ -181,7 +181,7 @@ void OddsPage::RunClicked() {
     ShowError(build.error);
     return;
   }
-  runCenter_ = centered ? QString::fromStdString(session_.stress.Name()) : QString();
+  runCenter_ = centered ? QString::fromStdString(StressName(session_.plan, session_.stress)) : QString();
   runPlan_ = session_.plan;
   runModel_ = build.model;
   runRules_ = session_.Rules;
@@ -309,11 +309,11 @@ void OddsPage::CloseClicked() { GoTo(origin_); }
 
 // The stress test's rates can be the Monte Carlo draws' means; history replays its own years.
 void OddsPage::ShowCenterChoice() {
-  const StressTestState& stress = session_.stress;
+  const StressChoice& stress = session_.stress;
   centerOnStress_->setVisible(stress.Due());
   centerOnStress_->setText(QString("Center the trials on the %1:\n%2")
                                .arg(stress.IsScenario() ? "rate scenario" : "stress start",
-                                    QString::fromStdString(stress.Name())));
+                                    QString::fromStdString(StressName(session_.plan, stress))));
   const bool monteCarlo = form_->Values().model == MarketModelKind::MonteCarlo;
   centerOnStress_->setEnabled(monteCarlo);
   centerOnStress_->setToolTip(monteCarlo ? QString() : "The Monte Carlo model only: history replays its own years.");

@@ -12,8 +12,9 @@ class QDoubleSpinBox;
 class QSpinBox;
 
 // A rate scenario typed as overrides: for each market rate ticked, the first
-// year, the number of years and the rate in percent. The boxes allow only
-// what the forecast can run.
+// year, the number of years and the rate in percent, returns and growth above
+// inflation unless Nominal is ticked. The boxes allow only what the forecast
+// can run.
 class RateScenarioDialog : public QDialog {
   Q_OBJECT
 
@@ -25,6 +26,10 @@ class RateScenarioDialog : public QDialog {
   std::vector<RateOverride> Overrides() const;
 
  private:
+  // The value boxes' spoken names say whether returns are above or before inflation.
+  void NameValueBoxes();
+
+  QCheckBox* nominal_;
   struct Row {
     QCheckBox* use;
     QSpinBox* firstYear;

@@ -14,7 +14,7 @@
 #include "shell/WindowSettings.h"
 #include "views/ComparisonCommands.h"
 #include "views/ReportCommand.h"
-#include "views/StressTest.h"
+#include "views/StressMenu.h"
 
 namespace {
 
@@ -48,7 +48,8 @@ void ResultPage::AddFileMenu(const std::vector<FileCommand>& ownCommands) {
   AddMenuCommand(file, "O&dds...", "Odds", [this] {
     GoTo(PageId::Odds);
   })->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
-  AddStressTestMenu(file, *this, session_, platform_, [this] { ShowStressTest(); });
+  AddStressTestMenu(
+      file, *this, session_, platform_, [this] { ShowStressTest(); }, [this] { ShowForecast(); });
   AddMenuCommand(file, "So&lve...", "Solve", [this] {
     GoTo(PageId::Solve);
   })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));

@@ -95,3 +95,28 @@ TEST(RateScenarioTest, RefusesWhatCannotRunAndNamesTheRest) {
 }
 
 }  // namespace
+
+namespace {
+
+// A nominal return keeps its typed figure before inflation in every year it
+// covers, whatever inflation the scenario gives those years; outside them the
+// plan's own rates stay.
+TEST(RateScenarioTest, ANominalReturnIsTheTypedFigureLessEachYearsInflation) {
+  PlanRecord plan;
+  plan.CurrentYear = 2026;
+  plan.InflationRate = 3.0L;
+  plan.TaxableReturn = 4.5L;
+  const RateOverride higherInflation{RateSeries::Inflation, 2028, 5, 5.25L};
+  const RateOverride nominalReturn{RateSeries::TaxableReturn, 2026, 10, 7.0L, true};
+  for (const auto& changes : {std::vector{higherInflation, nominalReturn}, std::vector{nominalReturn, higherInflation}}) {
+    const RatePath path = ScenarioPath(plan, changes);
+    for (int a = 1; a <= 10; ++a) {
+      EXPECT_EQ(path.Year(a).Inflation, a >= 3 && a <= 7 ? 5.25L : 3.0L) << a;
+      EXPECT_EQ(path.Year(a).Inflation + path.Year(a).TaxableReturn, 7.0L) << a;
+    }
+    EXPECT_EQ(path.Year(11).TaxableReturn, 4.5L);
+  }
+  EXPECT_EQ(ScenarioName({nominalReturn}), "Taxable return 7 % nominal 2026-2035");
+}
+
+}  // namespace

@@ -209,6 +209,24 @@ TEST_F(GraphDrawingTest, TheComparisonCurveRaisesTheAssetsAxisToItsYearsOnTheAge
   EXPECT_GT(CountColour(image, Around(end, 3), CurveColour(1)), 0);
 }
 
+// A stress curve that falls below the axis's floor leaves an arrow on the
+// floor in the year it leaves, and nothing where it is still on the chart.
+TEST_F(GraphDrawingTest, ACurveLeavingTheChartIsMarkedWhereItLeaves) {
+  shown.fill(false);
+  GraphInput input = Input();
+  ComparisonSeries series;
+  series.dotted = true;
+  for (int a = 1; a <= RowCount(plan); ++a) series.values.push_back(a <= 10 ? 1'000'000 : -50'000'000);
+  input.stress = series;
+  GraphScales scales;
+  const QImage image = RenderScreenGraph(input, 506, 574, QSize(506, 574), "Times New Roman", &scales);
+  const PlotFrame frame = SampleFrame(plan);
+  const int floor = frame.Y(-200 * scales.assets, scales.assets);
+  EXPECT_GT(CountColour(image, Around(QPoint(frame.X(10), floor + 2), 2), CurveColour(1)), 0);
+  EXPECT_EQ(CountColour(image, Around(QPoint(frame.X(5), floor + 2), 2), CurveColour(1)), 0);
+  EXPECT_EQ(CountColour(image, Around(QPoint(frame.X(20), floor + 2), 2), CurveColour(1)), 0) << "one arrow a stretch";
+}
+
 TEST_F(GraphDrawingTest, TheBandLiesOverTheGridAndUnderTheCurvesAndRaisesTheAxisOneStepAtMost) {
   const GraphScales own = InputScales(Input());
   ASSERT_EQ(own.assets, 10'000);  // the sample plan's $10,000 thousand

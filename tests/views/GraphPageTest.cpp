@@ -20,6 +20,7 @@
 #include "render/GraphCurves.h"
 #include "render/GraphGeometry.h"
 #include "support/RecordingNavigator.h"
+#include "shell/DeflationSetting.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestProgram.h"
 #include "views/GraphPage.h"
@@ -212,6 +213,27 @@ TEST_F(GraphPageTest, CompareBoxDrawsTheComparedPlansNetWorthDashedWhileACompari
   EXPECT_FALSE(compare->isEnabled());
   EXPECT_FALSE(compare->isChecked());
   EXPECT_EQ(page.GraphBitmap(), plain);
+}
+
+// The sequence's start and the deflation rule change the curve drawn; the
+// rule is every forecast's and is remembered, the start only the stress test's.
+TEST_F(GraphPageTest, StressMenuChoosesWhereTheSequenceStartsAndWhetherSpendingFollowsPrices) {
+  Trigger("StressStart1929");
+  const QImage fromFirstYear = page.GraphBitmap();
+  Item("StressAtRetirement")->setChecked(true);
+  EXPECT_EQ(session.stress.sequenceStart, SequenceStart::Retirement);
+  EXPECT_EQ(session.stress.startYear, 1929);
+  EXPECT_EQ(page.findChild<QCheckBox*>("StressTestCurve")->text(), "Start 1929 at retirement");
+  const QImage fromRetirement = page.GraphBitmap();
+  EXPECT_NE(fromRetirement, fromFirstYear);
+
+  Item("StressDeflationFollows")->setChecked(true);
+  EXPECT_EQ(session.Rules.deflation, DeflationRule::Follow);
+  EXPECT_EQ(LoadDeflation(scripted.settings), DeflationRule::Follow);
+  EXPECT_NE(page.GraphBitmap(), fromRetirement) << "1930-1932 cost less when spending follows prices down";
+  Item("StressDeflationFollows")->setChecked(false);
+  EXPECT_EQ(LoadDeflation(scripted.settings), DeflationRule::Hold);
+  EXPECT_EQ(page.GraphBitmap(), fromRetirement);
 }
 
 TEST_F(GraphPageTest, StressTestDrawsANamedCurveWithItsTableAndGoesAway) {

@@ -18,7 +18,7 @@
 #include "views/ExplainWindow.h"
 #include "views/OddsPage.h"
 #include "views/OddsSettingsForm.h"
-#include "views/StressTest.h"
+#include "views/StressMenu.h"
 #include "views/TrialTableDialog.h"
 #include "views/YearGrid.h"
 

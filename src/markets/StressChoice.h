@@ -4,16 +4,20 @@
 #include <vector>
 
 #include "engine/RateScenario.h"
+#include "markets/HistoryStart.h"
 
 // The what-if the graph draws the plan on beside its own forecast, or none:
 // a market-history start (File, Stress Test) or a typed rate scenario (File,
 // Stress Test, Rate Scenario). One at a time; the session keeps it, the plan
 // file never holds it.
-struct StressTestState {
+struct StressChoice {
   int startYear = 0;  // 0: no history start chosen
   // Chosen as the worst start the historical replay found for the plan.
   bool worstStart = false;
   std::vector<RateOverride> scenario;
+  // Where a history start's sequence begins; a setting of the menu that stays
+  // across the starts chosen.
+  SequenceStart sequenceStart = SequenceStart::FirstYear;
 
   bool Due() const { return startYear != 0 || !scenario.empty(); }
   bool IsScenario() const { return !scenario.empty(); }
@@ -27,10 +31,5 @@ struct StressTestState {
     scenario = std::move(changes);
   }
   void Clear() { Choose(0, false); }
-  // "Start 1966", "Worst start 1929", "Inflation 5 % 2026-2035": the curve's name in the legend.
-  std::string Name() const {
-    if (IsScenario()) return ScenarioName(scenario);
-    return (worstStart ? "Worst start " : "Start ") + std::to_string(startYear);
-  }
-  bool operator==(const StressTestState&) const = default;
+  bool operator==(const StressChoice&) const = default;
 };
