@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "model/NumberFormat.h"
+#include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
 #include "views/AttributionChart.h"
 #include "views/ComparisonRows.h"
@@ -81,6 +82,7 @@ ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& 
   plans_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   curve_->setObjectName("CompareCurve");
   curve_->setAccessibleName("Compare curve on the graph");
+  DescribeKey(curve_, "the comparison page's tick that draws the other plan on the graph");
   connect(curve_, &QCheckBox::toggled, this, [this](bool on) { session_.comparison.curveShown = on; });
   onStressRates_->setObjectName("CompareOnStressRates");
   onStressRates_->setAccessibleName("Run both plans on the stress test's rates");
@@ -104,6 +106,7 @@ ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& 
   BuildMenus();
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setObjectName("Escape");
+  DescribeKey(escape, "close the comparison page");
   connect(escape, &QShortcut::activated, this, [this] { CloseComparison(); });
   SetCaptionTitle(kCaptionTitle);
 }
@@ -126,6 +129,7 @@ void ComparisonPage::BuildMenus() {
 QWidget* ComparisonPage::BuildSummaryTab() {
   auto* tab = new QWidget;
   tab->setObjectName("SummaryTab");
+  DescribeKey(tab, "the comparison page's Summary tab");
   summary_ = TextTable("SummaryTable", "Summary, today's dollars", {"", "Base", "Other", "Difference"});
   summary_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   summary_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -153,6 +157,7 @@ QWidget* ComparisonPage::BuildSummaryTab() {
 QWidget* ComparisonPage::BuildChangesTab() {
   auto* tab = new QWidget;
   tab->setObjectName("InputsTab");
+  DescribeKey(tab, "the comparison page's Input Changes tab");
   changes_ = TextTable("InputChanges", "Input changes", {"Page", "Field", "Base", "Other", "Note"});
   auto* layout = new QVBoxLayout(tab);
   layout->addWidget(Heading(changes_, "Fields whose values differ, in plan file order"));
@@ -163,6 +168,7 @@ QWidget* ComparisonPage::BuildChangesTab() {
 QWidget* ComparisonPage::BuildYearsTab() {
   auto* tab = new QWidget;
   tab->setObjectName("YearsTab");
+  DescribeKey(tab, "the comparison page's Years tab");
   years_ = new YearGrid;
   years_->setObjectName("DifferenceGrid");
   years_->setAccessibleName("Year by year differences, other minus base");

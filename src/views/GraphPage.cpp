@@ -18,6 +18,7 @@
 #include "render/GraphPrinting.h"
 #include "render/GraphReadout.h"
 #include "render/GraphScreen.h"
+#include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
 #include "views/BitmapSaving.h"
 #include "views/GraphCommands.h"
@@ -105,7 +106,7 @@ GraphPage::GraphPage(Session& session, Platform& platform, Navigator& navigator,
 
 void GraphPage::BuildMenu() {
   QMenuBar* bar = MenuBar();
-  AddFileMenu({{"&Print Graph", "PrintGraph", [this] { PrintGraphClicked(); }, QKeySequence::Print},
+  AddFileMenu({{"&Print Graph", "PrintGraph", [this] { PrintGraphClicked(); }, QKeySequence::Print, "print the graph"},
                {"Print Pre&view", "PreviewGraph", [this] { PreviewGraphCommand(this, platform_, PrintJob()); }},
                {"Save &Bitmap", "SaveBitmap", [this] { SaveBitmapClicked(); }}});
 
@@ -139,6 +140,9 @@ void GraphPage::BuildExtraBoxes() {
   stressBox_ = ExtraBox(picture_, "Stress tes&t", "StressTestCurve",
                         "The plan's net worth on market history from a chosen start, dotted (File, Stress Test)",
                         CurveSample(kStressDot, kStressGap));
+  DescribeKey(compareBox_, "the graph's Compare tick");
+  DescribeKey(bandBox_, "the graph's Net worth band tick");
+  DescribeKey(stressBox_, "the graph's Stress test tick");
   connect(stressBox_, &QCheckBox::clicked, this, [this] { StressToggled(); });
   connect(compareBox_, &QCheckBox::clicked, this, [this] { CompareToggled(); });
   connect(bandBox_, &QCheckBox::clicked, this, [this] { BandToggled(); });
