@@ -56,7 +56,8 @@ void Page::SetCaptionTitle(const QString& title) {
 
 void Page::RefreshCaption() {
   if (captionTitle_.isEmpty()) return;
-  setWindowTitle(QString::fromStdString(PageCaption(captionTitle_.toStdString(), session_.plan.PlanFileName)));
+  const std::string fileName = session_.Untitled ? std::string("Untitled.plan") : session_.plan.PlanFileName;
+  setWindowTitle(QString::fromStdString(PageCaption(captionTitle_.toStdString(), fileName)));
 }
 
 void Page::OpenHelpTopic(int context) { platform_.desktop.ShowHelpTopic(context); }

@@ -51,6 +51,21 @@ const char* const kReadoutHint =
     "Right-click a point to see why it is what it is.";
 constexpr int kHintMargin = 8;
 
+// Over an empty graph (a new plan): where a plan starts.
+const char* const kStartHint =
+    "This plan is empty: every figure is $0. Start with Setup > Personal Data: the names and current ages, and "
+    "the ages at which work, retirement, pensions and Social Security start. Then Assets, Income, Taxes and "
+    "Expenses; the graph follows each page.";
+
+// Nothing to draw: every year's net worth, income and expenses are $0.
+bool NothingToDraw(const PlanRecord& plan, const ForecastTable& table) {
+  for (int a = 1; a <= RowCount(plan); ++a) {
+    const YearRecord& year = table.Year(a);
+    if (year.NetWorth != 0 || year.Income != 0 || year.Expenses != 0) return false;
+  }
+  return true;
+}
+
 // The legend samples beside the extras' boxes: the dashed curve, the band and the dotted curve.
 constexpr QSize kSampleSize(24, 12);
 
@@ -155,6 +170,11 @@ void GraphPage::BuildReadout() {
   readoutHint_->setObjectName("ReadoutHint");
   readoutHint_->setWordWrap(true);
   readoutHint_->setForegroundRole(QPalette::PlaceholderText);
+  startHint_ = new QLabel(kStartHint, picture_);
+  startHint_->setObjectName("StartHint");
+  startHint_->setWordWrap(true);
+  startHint_->setAlignment(Qt::AlignCenter);
+  startHint_->hide();
   connect(picture_, &GraphPicture::PointedAt, this,
           [this](QPoint at) { ShowReadout(ReadoutYearAt(DrawingParameters().frame, RowCount(session_.plan), at)); });
   connect(picture_, &GraphPicture::PointerLeft, this, [this] { ShowReadout(std::nullopt); });
@@ -288,7 +308,10 @@ void GraphPage::DrawGraph() {
                   input.stress ? session_.stress : StressTestState{}};
   picture_->SetImage(bitmap_);
   const PlotFrame& frame = DrawingParameters().frame;
-  picture_->SetPlotArea(QRect(frame.left, frame.top, frame.width, frame.height));
+  const QRect plotArea(frame.left, frame.top, frame.width, frame.height);
+  picture_->SetPlotArea(plotArea);
+  startHint_->setGeometry(plotArea.adjusted(kHintMargin, kHintMargin, -kHintMargin, -kHintMargin));
+  startHint_->setVisible(NothingToDraw(session_.plan, session_.table));
   // The figures follow the new drawing: other curves, scales or dollars.
   ShowReadout(readoutYear_);
 }
