@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
@@ -54,10 +55,34 @@ void FillTextTable(QTableWidget& table, const std::vector<QStringList>& rows, in
       auto* item = new QTableWidgetItem(c < row.size() ? row[c] : QString());
       const bool number = c >= firstNumberColumn && c <= lastNumberColumn;
       item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+      if (!number) item->setToolTip(item->text());
       table.setItem(r, c, item);
     }
   }
   table.resizeColumnsToContents();
+}
+
+int ColumnsWidth(const QTableWidget& table) {
+  int width = 0;
+  for (int c = 0; c < table.columnCount(); ++c) width += table.columnWidth(c);
+  return width;
+}
+
+// Narrows the text columns (all but the two values) by `excess` pixels in
+// proportion to their widths; their cells are elided, the full text is in the
+// tooltip.
+void NarrowTextColumns(QTableWidget& table, int excess, int firstValue, int lastValue) {
+  constexpr int kNarrowest = 60;
+  int textWidth = 0;
+  for (int c = 0; c < table.columnCount(); ++c) {
+    if (c < firstValue || c > lastValue) textWidth += table.columnWidth(c);
+  }
+  if (textWidth <= 0) return;
+  for (int c = 0; c < table.columnCount(); ++c) {
+    if (c >= firstValue && c <= lastValue) continue;
+    const int width = table.columnWidth(c);
+    table.setColumnWidth(c, std::max(kNarrowest, width - excess * width / textWidth));
+  }
 }
 
 QLabel* Heading(QWidget* buddy, const QString& text = {}) {
@@ -215,9 +240,27 @@ void ComparisonPage::Refresh() {
   chart_->SetBars(SortedAttributionBars(comparison_));
   attributionNotes_->setText(AttributionNotes(comparison_));
   FillTextTable(*changes_, InputChangeRows(comparison_.inputs), 2, 3);
+  FitChangesWithinScreen();
   yearsHeading_->setText(
       QString("Other - base, in %1").arg(options.currentDollars ? "today's dollars" : "future dollars, each year's own"));
   FillDifferenceGrid(*years_, base, comparison_.years);
+}
+
+// Both values of every changed input show without scrolling: the page widens
+// to the table's columns within the screen, and past that the text columns
+// give way.
+void ComparisonPage::FitChangesWithinScreen() {
+  // The tab's margins, the table's frame and a vertical scroll bar.
+  constexpr int kAround = 60;
+  const QScreen* shown = screen();
+  const int screenWidth = shown ? shown->availableGeometry().width() : size_.width();
+  const int room = screenWidth - kAround;
+  if (ColumnsWidth(*changes_) > room) NarrowTextColumns(*changes_, ColumnsWidth(*changes_) - room, 2, 3);
+  const int width = std::min(std::max(ColumnsWidth(*changes_) + kAround, size_.width()), screenWidth);
+  if (width == size_.width()) return;
+  size_.setWidth(width);
+  QWidget* top = window();
+  if (top != this && top->isVisible()) top->resize(width, top->height());
 }
 
 void ComparisonPage::CloseComparison() {
