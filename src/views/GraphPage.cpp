@@ -174,6 +174,8 @@ void GraphPage::BuildReadout() {
   startHint_->setObjectName("StartHint");
   startHint_->setWordWrap(true);
   startHint_->setAlignment(Qt::AlignCenter);
+  startHint_->setAutoFillBackground(true);
+  startHint_->setFrameShape(QFrame::StyledPanel);
   startHint_->hide();
   connect(picture_, &GraphPicture::PointedAt, this,
           [this](QPoint at) { ShowReadout(ReadoutYearAt(DrawingParameters().frame, RowCount(session_.plan), at)); });
@@ -310,7 +312,11 @@ void GraphPage::DrawGraph() {
   const PlotFrame& frame = DrawingParameters().frame;
   const QRect plotArea(frame.left, frame.top, frame.width, frame.height);
   picture_->SetPlotArea(plotArea);
-  startHint_->setGeometry(plotArea.adjusted(kHintMargin, kHintMargin, -kHintMargin, -kHintMargin));
+  // A box of its own in the middle of the plot, so no grid line runs through the words.
+  const int hintWidth = std::max(plotArea.width() - 4 * kHintMargin, 0);
+  const int hintHeight = startHint_->heightForWidth(hintWidth) + 2 * kHintMargin;
+  startHint_->setGeometry(plotArea.center().x() - hintWidth / 2, plotArea.center().y() - hintHeight / 2, hintWidth,
+                          hintHeight);
   startHint_->setVisible(NothingToDraw(session_.plan, session_.table));
   // The figures follow the new drawing: other curves, scales or dollars.
   ShowReadout(readoutYear_);
