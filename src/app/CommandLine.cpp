@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "app/ProgramIdentity.h"
-#include "shell/DocumentedKeys.h"
 
 namespace {
 
@@ -42,7 +41,8 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   const bool parsed = parser.parse(arguments);
   if (parser.isSet(help)) {
     request.exitNow = true;
-    request.output = kHelpText + DocumentedKeysHelp();
+    request.output = kHelpText;
+    request.listKeys = true;
   } else if (parser.isSet(version)) {
     request.exitNow = true;
     request.output = QStringLiteral("%1 %2\n").arg(kProgramName, kProgramVersion);

@@ -10,6 +10,8 @@ struct CommandLineRequest {
   bool exitNow = false;
   int exitCode = 0;
   QString output;
+  // --help: the keys the pages bind follow `output`, read off the pages.
+  bool listKeys = false;
   // The words naming the plan to open at start-up, options removed; start-up
   // joins them with single blanks so that a path split at its blanks by the
   // shell comes back whole.

@@ -46,8 +46,10 @@ QString RunStartUp(Session& session, SettingsStore& settings, const StartUpInput
   }
 
   QString problem = settings.Problem();
+  session.Untitled = true;
   if (!startPlanPath.isEmpty() && QFileInfo(startPlanPath).isFile()) {
     const PlanFileResult result = ReadPlanFile(session.plan, startPlanPath.toStdString());
+    session.Untitled = !result.ok || result.missing;
     const bool sampleOfTheProgram =
         QFileInfo(startPlanPath).absolutePath() == QFileInfo(inputs.programFolder).absoluteFilePath();
     if (result.ok && !result.missing && !sampleOfTheProgram) {

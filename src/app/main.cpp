@@ -5,6 +5,7 @@
 
 #include "app/CommandLine.h"
 #include "app/HelpWindow.h"
+#include "app/KeysHelp.h"
 #include "app/MainWindow.h"
 #include "app/PageRegistry.h"
 #include "app/ProgramIdentity.h"
@@ -18,8 +19,15 @@
 
 int main(int argc, char** argv) {
   // --help and --version answer without needing a display.
-  if (const CommandLineRequest early = ParseCommandLine(RawArguments(argc, argv)); early.exitNow && early.exitCode == 0)
+  if (CommandLineRequest early = ParseCommandLine(RawArguments(argc, argv)); early.exitNow && early.exitCode == 0) {
+    if (early.listKeys) {
+      // The keys are read off the pages, built where no display is needed and never shown.
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+      QApplication app(argc, argv);
+      early.output += KeysHelpOfUnshownProgram();
+    }
     return PrintCommandLineOutput(early);
+  }
   // Without a display Qt would abort; say what to do instead.
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
       qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

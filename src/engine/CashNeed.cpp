@@ -81,6 +81,12 @@ void CoverCashNeedSteps(const RunFactors& run, ForecastTable& table, int j) {
     year.DeferredWithdrawal = year.TaxDeferred;
     table.work.DeferredExhausted = true;
     rest = SubMoney(rest, year.TaxDeferred);
+    // Emptied under its required distribution, the account can bring in more
+    // than the year needs: the surplus stays in taxable savings.
+    if (rest <= 0) {
+      year.TaxableWithdrawal = AddMoney(year.TaxableWithdrawal, rest);
+      return;
+    }
   }
 
   if (RentsInYear(plan.HomeStatus, j, plan.YearsToMove)) {

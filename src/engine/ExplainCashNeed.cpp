@@ -79,6 +79,15 @@ void TraceCashNeed(const RunFactors& run, const ForecastTable& table, int j) {
     RecordNode(trace, j, kTaxableWithdrawal, need, std::move(needTerms));
     return;
   }
+  if (year.TaxableWithdrawal != year.TaxableInvest) {
+    // The emptied tax-deferred account covered the year and more: the rest stayed in taxable savings.
+    RecordNode(trace, j, kDeferredWithdrawal, year.DeferredWithdrawal,
+               std::move(ExplainTerms().Cell(j, kTaxDeferred, year.TaxDeferred)));
+    ExplainTerms kept;
+    kept.Step("the year's cash need", std::move(needTerms), need).Cell(j, kTaxDeferred, year.TaxDeferred, true);
+    RecordNode(trace, j, kTaxableWithdrawal, year.TaxableWithdrawal, std::move(kept));
+    return;
+  }
   RecordNode(trace, j, kTaxableWithdrawal, year.TaxableWithdrawal,
              std::move(ExplainTerms().Cell(j, kTaxableInvest, year.TaxableInvest)));
   ExplainTerms rest;

@@ -11,6 +11,7 @@
 #include "pages/RadioGroupTabStop.h"
 #include "pages/TwoChoiceButtons.h"
 #include "platform/Platform.h"
+#include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
 
 namespace {
@@ -89,6 +90,7 @@ void AssumptionsPage::BuildMenu() {
   AddGoToCommand(MenuBar(), PageId::PlanTable, [this](PageId page) { GoTo(page); });
   AddWindowMenu(MenuBar(), *this, {kHelpContext});
   QAction* defaults = AddMenuCommand(MenuBar(), "&Default", "Defaults", [this] { RestoreDefaultRates(); });
+  DescribeKey(defaults, "the assumptions page's Default command");
   defaults->setToolTip(kDefaultHint);
   defaults->setStatusTip(kDefaultHint);
 }

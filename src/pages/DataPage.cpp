@@ -10,6 +10,7 @@
 #include <QShortcut>
 
 #include "pages/ControlNames.h"
+#include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
 #include "shell/WindowSettings.h"
@@ -46,7 +47,7 @@ void DataPage::AddPageKeys() {
   for (const auto& command : commands) {
     auto* action = new QAction(this);
     action->setObjectName(command.name);
-    SetStandardShortcut(action, command.key);
+    SetPlanFileShortcut(action, command.key);
     const QString name = command.name;
     connect(action, &QAction::triggered, this, [this, name] { RunPlanCommand(name); });
     addAction(action);
@@ -54,6 +55,7 @@ void DataPage::AddPageKeys() {
   auto* next = new QAction(this);
   next->setObjectName("NextBox");
   next->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+  DescribeKey(next, "on a data page, the next box, as Tab does");
   // A focused button is pressed, as Enter does in a dialog; a box hands the
   // cursor on.
   connect(next, &QAction::triggered, this, [this] {
@@ -67,6 +69,7 @@ void DataPage::AddPageKeys() {
   auto* back = new QAction(this);
   back->setObjectName("GoBack");
   back->setShortcut(QKeySequence(Qt::Key_Escape));
+  DescribeKey(back, "on a data page, back to the page you came from, checking the entries as leaving does");
   connect(back, &QAction::triggered, this, [this] { GoBack(); });
   addAction(back);
 }
@@ -118,15 +121,17 @@ void DataPage::ShowError(const QString& text) {
   box->selectAll();
 }
 
-void DataPage::AddKeyFor(QWidget* control, const QKeySequence& key, std::function<void()> action) {
+void DataPage::AddKeyFor(QWidget* control, const QKeySequence& key, const QString& does,
+                         std::function<void()> action) {
   auto* shortcut = new QShortcut(key, this);
+  DescribeKey(shortcut, does, control);
   connect(shortcut, &QShortcut::activated, control, [action = std::move(action)] { action(); });
   const QString shown = key.toString(QKeySequence::NativeText);
   control->setToolTip(control->toolTip().isEmpty() ? shown : control->toolTip() + " (" + shown + ")");
 }
 
-void DataPage::AddKeyFor(QLineEdit* box, const QKeySequence& key) {
-  AddKeyFor(box, key, [box] {
+void DataPage::AddKeyFor(QLineEdit* box, const QKeySequence& key, const QString& does) {
+  AddKeyFor(box, key, does, [box] {
     box->setFocus(Qt::ShortcutFocusReason);
     box->selectAll();
   });

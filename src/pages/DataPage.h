@@ -37,10 +37,11 @@ class DataPage : public Page {
   // Escape: back to the page the user came from, checked as leaving is.
   virtual void GoBack() { GoTo(cameFrom_); }
 
-  // A key for a control the Tab key skips, shown in its tooltip.
-  void AddKeyFor(QWidget* control, const QKeySequence& key, std::function<void()> action);
+  // A key for a control the Tab key skips, shown in its tooltip; `does` is
+  // its line in the keys table.
+  void AddKeyFor(QWidget* control, const QKeySequence& key, const QString& does, std::function<void()> action);
   // A key that puts the cursor in `box` with its text selected.
-  void AddKeyFor(QLineEdit* box, const QKeySequence& key);
+  void AddKeyFor(QLineEdit* box, const QKeySequence& key, const QString& does);
 
   // Boxes to plan record: stores what parsed, reports the first problem and
   // returns false to keep the user on the page.

@@ -108,7 +108,10 @@ void ExpenseSummaryPage::BuildLines() {
       const QString text = line.note;
       connect(button, &QPushButton::clicked, this, [this, text] { ShowInformation(text); });
       // Kept out of the Tab order, so reached by a key instead.
-      AddKeyFor(button, QKeySequence(Qt::ALT | (line.note == kDebtExplanation ? Qt::Key_D : Qt::Key_T)),
+      const bool debt = line.note == kDebtExplanation;
+      AddKeyFor(button, QKeySequence(Qt::ALT | (debt ? Qt::Key_D : Qt::Key_T)),
+                debt ? "the expense summary's debt expense explanation"
+                     : "the expense summary's tax expense explanation",
                 [button] { button->click(); });
     }
   }

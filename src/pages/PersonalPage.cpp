@@ -64,7 +64,8 @@ void PersonalPage::BuildControls() {
   secondPersonBox_->setToolTip("Remove or Add Second Person");
   secondPersonBox_->setFocusPolicy(Qt::NoFocus);
   // Alt+S opens the Setup menu, so the box takes the second letter of "Second".
-  AddKeyFor(secondPersonBox_, QKeySequence(Qt::ALT | Qt::Key_C), [this] { secondPersonBox_->click(); });
+  AddKeyFor(secondPersonBox_, QKeySequence(Qt::ALT | Qt::Key_C), "the personal data page's Second Person box",
+            [this] { secondPersonBox_->click(); });
   const std::vector<QLineEdit*> second = AddRows(person2, kGrid, 188);
   name2Edit_ = second[0];
   name2Edit_->setToolTip("Second Person Name");

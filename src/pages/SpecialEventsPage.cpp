@@ -10,6 +10,7 @@
 namespace {
 
 const char* const kTitle = "Special Events and Other [ ";
+const char* const kTitleKeys = "the special event and other expense titles (Tab skips them)";
 const char* const kEventsHeader = "Special Events                                 Year               Cost";
 
 const char* const kEventsInstructions =
@@ -156,8 +157,11 @@ void SpecialEventsPage::BuildRows() {
     otherTitle->setAccessibleName(other + " title");
     otherTitle->setToolTip(other + " title");
     box(kOthers[i].amount)->setAccessibleName(other + " amount");
-    AddKeyFor(eventTitle, QKeySequence(Qt::ALT | (Qt::Key_1 + i)));
-    AddKeyFor(otherTitle, QKeySequence(Qt::ALT | (i == 4 ? Qt::Key_0 : Qt::Key_6 + i)));
+  }
+  // Bound in key order, as the keys table lists them.
+  for (int i = 0; i < 10; ++i) {
+    QLineEdit* title = box(i < 5 ? kEvents[i].title : kOthers[i - 5].title);
+    AddKeyFor(title, QKeySequence(Qt::ALT | (Qt::Key_0 + (i + 1) % 10)), kTitleKeys);
   }
 
   ApplyFonts();

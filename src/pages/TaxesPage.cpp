@@ -15,6 +15,7 @@
 #include "pages/RadioGroupTabStop.h"
 #include "pages/TwoChoiceButtons.h"
 #include "pages/TaxesTexts.h"
+#include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
 #include "shell/TaxRulesSetting.h"
 
@@ -248,6 +249,7 @@ void TaxesPage::BuildTaxRulesChoice() {
   estimate_->setGeometry(4, 46, 370, 18);
   useEstimate_ = new QPushButton(kUseEstimate, panel);
   useEstimate_->setObjectName("UseLawEstimate");
+  DescribeKey(useEstimate_, "the taxes page's Use estimate button");
   useEstimate_->setGeometry(380, 42, 100, 24);
   connect(useEstimate_, &QPushButton::clicked, this, [this] { UseLawEstimate(); });
   ratioNote_ = new QLabel(kStateRatioUnknown, panel);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "model/NumberFormat.h"
+#include "shell/DocumentedKeys.h"
 
 Page::Page(PageId id, Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
     : QWidget(parent),
@@ -24,6 +25,7 @@ Page::Page(PageId id, Session& session, Platform& platform, Navigator& navigator
   menuBar_->setObjectName("MainMenu");
   auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
   f1->setObjectName("PageHelp");
+  DescribeKey(f1, "the help topic of the page shown");
   connect(f1, &QShortcut::activated, this, [this] { OpenHelpTopic(F1HelpContext()); });
 }
 
@@ -54,7 +56,8 @@ void Page::SetCaptionTitle(const QString& title) {
 
 void Page::RefreshCaption() {
   if (captionTitle_.isEmpty()) return;
-  setWindowTitle(QString::fromStdString(PageCaption(captionTitle_.toStdString(), session_.plan.PlanFileName)));
+  const std::string fileName = session_.Untitled ? std::string("Untitled.plan") : session_.plan.PlanFileName;
+  setWindowTitle(QString::fromStdString(PageCaption(captionTitle_.toStdString(), fileName)));
 }
 
 void Page::OpenHelpTopic(int context) { platform_.desktop.ShowHelpTopic(context); }

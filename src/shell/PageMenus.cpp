@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "shell/DocumentedKeys.h"
 #include "shell/Page.h"
 
 namespace {
@@ -53,12 +54,27 @@ QKeySequence CommonBinding(QKeySequence::StandardKey key) {
 
 }  // namespace
 
-void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key) {
+void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key, const QString& does) {
   const QList<QKeySequence> bindings = QKeySequence::keyBindings(key);
   if (bindings.isEmpty()) {
     action->setShortcut(CommonBinding(key));
   } else {
     action->setShortcuts(bindings);
+  }
+  DescribeKey(action, does);
+}
+
+void SetPlanFileShortcut(QAction* action, QKeySequence::StandardKey key) {
+  const struct {
+    QKeySequence::StandardKey key;
+    const char* does;
+  } commands[] = {{QKeySequence::New, "start a new, empty plan"},
+                  {QKeySequence::Open, "open a plan"},
+                  {QKeySequence::Save, "save the plan"},
+                  {QKeySequence::SaveAs, "save the plan under a new name"},
+                  {QKeySequence::Quit, "exit"}};
+  for (const auto& command : commands) {
+    if (command.key == key) SetStandardShortcut(action, key, command.does);
   }
 }
 

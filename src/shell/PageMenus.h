@@ -21,7 +21,11 @@ QAction* AddMenuCommand(QMenu* menu, const QString& caption, const QString& obje
 // Gives `action` the desktop's key for a standard command (Ctrl+S for Save
 // and so on); the menu shows it. A platform without a binding for the
 // command gets the common one, so the key works the same everywhere.
-void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key);
+void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key, const QString& does);
+
+// The standard key of a plan file command (New, Open, Save, SaveAs or Quit),
+// described alike on every page that binds it.
+void SetPlanFileShortcut(QAction* action, QKeySequence::StandardKey key);
 
 // The property naming the page a command leads to, so a command can be
 // found by where it goes.

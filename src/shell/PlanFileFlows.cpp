@@ -36,6 +36,7 @@ bool WriteTo(Session& session, Platform& platform, QWidget* page, const std::str
     return false;
   }
   session.PlanDirectory = FolderOf(QString::fromStdString(path));
+  session.Untitled = false;
   session.saved.Remember(session.plan);
   AddRecentPlan(platform.settings, QString::fromStdString(path));
   return true;
@@ -77,6 +78,7 @@ bool Load(Session& session, Platform& platform, QWidget* page, const QString& pa
   if (!ReadOrTell(session.plan, path, platform, page)) return false;
   ResetWorkingValues(session.working);
   session.PlanDirectory = FolderOf(path);
+  session.Untitled = false;
   AddRecentPlan(platform.settings, path);
   return true;
 }
@@ -108,6 +110,7 @@ bool NewPlan(Session& session, Platform& platform, QWidget* page) {
   ResetPlan(session.plan);
   ResetWorkingValues(session.working);
   session.PlanDirectory.clear();
+  session.Untitled = true;
   return true;
 }
 

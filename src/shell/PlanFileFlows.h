@@ -18,7 +18,7 @@ struct Platform;
 // when the caller may go on (nothing to lose, saved, or the user said No);
 // false when the user cancelled or the save failed.
 bool SaveFirst(Session& session, Platform& platform, QWidget* page);
-// SaveFirst, then the sample plan. True when the plan was replaced.
+// SaveFirst, then a new, empty plan. True when the plan was replaced.
 bool NewPlan(Session& session, Platform& platform, QWidget* page);
 // SaveFirst, then the open dialog (in the current plan's folder) and the
 // read. True when a plan was loaded.

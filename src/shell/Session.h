@@ -45,6 +45,10 @@ struct Session {
   // Folder the current plan was opened from or saved to (trailing separator);
   // empty until then, which means PlanFolder.
   std::string PlanDirectory;
+  // A plan not read from or saved to a file yet (File > New, or a start that
+  // found no plan): the captions call it Untitled rather than by a name no
+  // file has.
+  bool Untitled = false;
   // The plan as its file holds it, for the save-first question and the caption.
   SavedPlanText saved;
   bool IsModified() const { return saved.Differs(plan); }

@@ -14,15 +14,25 @@ namespace defaults = settings_defaults;
 // Positions closer than this to the right or bottom edge count as off the screen.
 constexpr int kVisibleCorner = 100;
 
-void WriteFirstRunValues(Session& session, SettingsStore& settings, int screenWidth) {
+// The graph's first size: three quarters of a screen taller than the page's
+// own height, as wide in proportion (within the screen), so a large screen
+// shows a graph that can be read.
+void SetFirstGraphSize(WindowGeometry& g, int screenWidth, int screenHeight) {
+  g.GraphHeight = std::max(defaults::kHeight, screenHeight * 3 / 4);
+  g.GraphWidth = defaults::kWidth * g.GraphHeight / defaults::kHeight;
+  if (screenWidth > 0) g.GraphWidth = std::max(defaults::kWidth, std::min(g.GraphWidth, screenWidth));
+}
+
+void WriteFirstRunValues(Session& session, SettingsStore& settings, int screenWidth, int screenHeight) {
   WindowGeometry& g = session.geometry;
   g.PlanWidth = screenWidth > 0 ? std::min(defaults::kPlanWidth, screenWidth) : defaults::kPlanWidth;
+  SetFirstGraphSize(g, screenWidth, screenHeight);
   settings.SetInteger(keys::kTop, session.LastTop);
   settings.SetInteger(keys::kLeft, session.LastLeft);
   settings.SetInteger(keys::kPlanHeight, defaults::kHeight);
   settings.SetInteger(keys::kPlanWidth, g.PlanWidth);
-  settings.SetInteger(keys::kGraphHeight, defaults::kHeight);
-  settings.SetInteger(keys::kGraphWidth, defaults::kWidth);
+  settings.SetInteger(keys::kGraphHeight, g.GraphHeight);
+  settings.SetInteger(keys::kGraphWidth, g.GraphWidth);
 }
 
 void ApplySmallScreen(WindowGeometry& g, int screenHeight) {
@@ -57,7 +67,7 @@ bool ReadWindowSettings(Session& session, SettingsStore& settings, int screenWid
   WindowGeometry& g = session.geometry;
   const bool stored = settings.Contains(keys::kTop);
   if (!stored) {
-    WriteFirstRunValues(session, settings, screenWidth);
+    WriteFirstRunValues(session, settings, screenWidth, screenHeight);
   } else {
     // A value missing beside "myTop" keeps its start value.
     session.LastTop = settings.Integer(keys::kTop).value_or(session.LastTop);

@@ -34,7 +34,8 @@ inline constexpr int kLargestWindowSide = 16384;
 // stored off the screen moved wholly onto it. `screenWidth` and
 // `screenHeight` are 0 when unknown. On the first run (nothing stored) it
 // writes the first-run values instead (the plan page as wide as its columns,
-// within the screen) and returns false.
+// within the screen; the graph three quarters of a large screen's height) and
+// returns false.
 bool ReadWindowSettings(Session& session, SettingsStore& settings, int screenWidth, int screenHeight);
 
 // Writes the window position, both result pages' sizes and the last plan path.

@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "engine/Money.h"
 #include "odds/TrialForecast.h"
 #include "solve/Boundary.h"
 #include "solve/TrialMemory.h"
@@ -53,7 +54,10 @@ class AnswerProof {
     bool missesFirst = false;  // the trials that missed one step past the answer run first
   };
 
-  std::int64_t Hardness(std::int64_t value) const { return result_.goal == LeverGoal::Smallest ? -value : value; }
+  // Saturating: a plan may hold the lowest 64-bit value, which has no negation.
+  std::int64_t Hardness(std::int64_t value) const {
+    return result_.goal == LeverGoal::Smallest ? SubMoney(0, value) : value;
+  }
   std::int64_t ValueOf(std::int64_t hardness) const { return Hardness(hardness); }
 
   Mode Deterministic() const { return {}; }

@@ -4,10 +4,17 @@
 
 namespace {
 
+// How far apart two values are, in unsigned arithmetic: a range may span the
+// whole 64-bit width, wider than a signed difference holds.
+std::uint64_t Distance(std::int64_t low, std::int64_t high) {
+  return static_cast<std::uint64_t>(high) - static_cast<std::uint64_t>(low);
+}
+
 std::int64_t Toward(std::int64_t from, std::int64_t step, std::int64_t limit) {
   // Saturates at the limit rather than overflow on a wide range.
-  if (limit >= from) return limit - from <= step ? limit : from + step;
-  return from - limit <= step ? limit : from - step;
+  const std::uint64_t distance = limit >= from ? Distance(from, limit) : Distance(limit, from);
+  if (distance <= static_cast<std::uint64_t>(step)) return limit;
+  return limit >= from ? from + step : from - step;
 }
 
 }  // namespace
@@ -59,8 +66,8 @@ std::optional<Boundary> BoundaryFinder::Find(std::int64_t start, std::int64_t st
       step = step > INT64_MAX / 2 ? step : step * 2;
     }
   }
-  while (missed - held > 1) {
-    const std::int64_t middle = held + (missed - held) / 2;
+  while (Distance(held, missed) > 1) {
+    const auto middle = static_cast<std::int64_t>(static_cast<std::uint64_t>(held) + Distance(held, missed) / 2);
     std::optional<ValueOutcome> outcome = judge(middle);
     if (!outcome) return std::nullopt;
     if (outcome->holds) {

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
@@ -15,6 +16,7 @@
 #include <algorithm>
 
 #include "model/NumberFormat.h"
+#include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
 #include "views/AttributionChart.h"
 #include "views/ComparisonRows.h"
@@ -53,10 +55,34 @@ void FillTextTable(QTableWidget& table, const std::vector<QStringList>& rows, in
       auto* item = new QTableWidgetItem(c < row.size() ? row[c] : QString());
       const bool number = c >= firstNumberColumn && c <= lastNumberColumn;
       item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+      if (!number) item->setToolTip(item->text());
       table.setItem(r, c, item);
     }
   }
   table.resizeColumnsToContents();
+}
+
+int ColumnsWidth(const QTableWidget& table) {
+  int width = 0;
+  for (int c = 0; c < table.columnCount(); ++c) width += table.columnWidth(c);
+  return width;
+}
+
+// Narrows the text columns (all but the two values) by `excess` pixels in
+// proportion to their widths; their cells are elided, the full text is in the
+// tooltip.
+void NarrowTextColumns(QTableWidget& table, int excess, int firstValue, int lastValue) {
+  constexpr int kNarrowest = 60;
+  int textWidth = 0;
+  for (int c = 0; c < table.columnCount(); ++c) {
+    if (c < firstValue || c > lastValue) textWidth += table.columnWidth(c);
+  }
+  if (textWidth <= 0) return;
+  for (int c = 0; c < table.columnCount(); ++c) {
+    if (c >= firstValue && c <= lastValue) continue;
+    const int width = table.columnWidth(c);
+    table.setColumnWidth(c, std::max(kNarrowest, width - excess * width / textWidth));
+  }
 }
 
 QLabel* Heading(QWidget* buddy, const QString& text = {}) {
@@ -81,6 +107,7 @@ ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& 
   plans_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   curve_->setObjectName("CompareCurve");
   curve_->setAccessibleName("Compare curve on the graph");
+  DescribeKey(curve_, "the comparison page's tick that draws the other plan on the graph");
   connect(curve_, &QCheckBox::toggled, this, [this](bool on) { session_.comparison.curveShown = on; });
   onStressRates_->setObjectName("CompareOnStressRates");
   onStressRates_->setAccessibleName("Run both plans on the stress test's rates");
@@ -104,6 +131,7 @@ ComparisonPage::ComparisonPage(Session& session, Platform& platform, Navigator& 
   BuildMenus();
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setObjectName("Escape");
+  DescribeKey(escape, "close the comparison page");
   connect(escape, &QShortcut::activated, this, [this] { CloseComparison(); });
   SetCaptionTitle(kCaptionTitle);
 }
@@ -126,6 +154,7 @@ void ComparisonPage::BuildMenus() {
 QWidget* ComparisonPage::BuildSummaryTab() {
   auto* tab = new QWidget;
   tab->setObjectName("SummaryTab");
+  DescribeKey(tab, "the comparison page's Summary tab");
   summary_ = TextTable("SummaryTable", "Summary, today's dollars", {"", "Base", "Other", "Difference"});
   summary_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   summary_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -153,6 +182,7 @@ QWidget* ComparisonPage::BuildSummaryTab() {
 QWidget* ComparisonPage::BuildChangesTab() {
   auto* tab = new QWidget;
   tab->setObjectName("InputsTab");
+  DescribeKey(tab, "the comparison page's Input Changes tab");
   changes_ = TextTable("InputChanges", "Input changes", {"Page", "Field", "Base", "Other", "Note"});
   auto* layout = new QVBoxLayout(tab);
   layout->addWidget(Heading(changes_, "Fields whose values differ, in plan file order"));
@@ -163,6 +193,7 @@ QWidget* ComparisonPage::BuildChangesTab() {
 QWidget* ComparisonPage::BuildYearsTab() {
   auto* tab = new QWidget;
   tab->setObjectName("YearsTab");
+  DescribeKey(tab, "the comparison page's Years tab");
   years_ = new YearGrid;
   years_->setObjectName("DifferenceGrid");
   years_->setAccessibleName("Year by year differences, other minus base");
@@ -209,9 +240,27 @@ void ComparisonPage::Refresh() {
   chart_->SetBars(SortedAttributionBars(comparison_));
   attributionNotes_->setText(AttributionNotes(comparison_));
   FillTextTable(*changes_, InputChangeRows(comparison_.inputs), 2, 3);
+  FitChangesWithinScreen();
   yearsHeading_->setText(
       QString("Other - base, in %1").arg(options.currentDollars ? "today's dollars" : "future dollars, each year's own"));
   FillDifferenceGrid(*years_, base, comparison_.years);
+}
+
+// Both values of every changed input show without scrolling: the page widens
+// to the table's columns within the screen, and past that the text columns
+// give way.
+void ComparisonPage::FitChangesWithinScreen() {
+  // The tab's margins, the table's frame and a vertical scroll bar.
+  constexpr int kAround = 60;
+  const QScreen* shown = screen();
+  const int screenWidth = shown ? shown->availableGeometry().width() : size_.width();
+  const int room = screenWidth - kAround;
+  if (ColumnsWidth(*changes_) > room) NarrowTextColumns(*changes_, ColumnsWidth(*changes_) - room, 2, 3);
+  const int width = std::min(std::max(ColumnsWidth(*changes_) + kAround, size_.width()), screenWidth);
+  if (width == size_.width()) return;
+  size_.setWidth(width);
+  QWidget* top = window();
+  if (top != this && top->isVisible()) top->resize(width, top->height());
 }
 
 void ComparisonPage::CloseComparison() {

@@ -41,6 +41,7 @@ class ComparisonPage : public Page {
 
  private:
   void BuildMenus();
+  void FitChangesWithinScreen();
   QWidget* BuildSummaryTab();
   QWidget* BuildChangesTab();
   QWidget* BuildYearsTab();

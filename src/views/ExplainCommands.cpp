@@ -5,6 +5,7 @@
 
 #include "engine/ForecastColumns.h"
 #include "platform/Platform.h"
+#include "shell/DocumentedKeys.h"
 #include "shell/Session.h"
 #include "views/ExplainWindow.h"
 
@@ -31,6 +32,7 @@ QAction* AddWhyThisNumber(QTableWidget* table, std::function<void()> explainCurr
   explain->setObjectName("WhyThisNumber");
   explain->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   explain->setShortcutContext(Qt::WidgetShortcut);
+  DescribeKey(explain, "why this number? for the selected cell of the table");
   QObject::connect(explain, &QAction::triggered, table, std::move(explainCurrentCell));
   table->addAction(explain);
   table->setContextMenuPolicy(Qt::ActionsContextMenu);

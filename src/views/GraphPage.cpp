@@ -18,6 +18,7 @@
 #include "render/GraphPrinting.h"
 #include "render/GraphReadout.h"
 #include "render/GraphScreen.h"
+#include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
 #include "views/BitmapSaving.h"
 #include "views/GraphCommands.h"
@@ -53,6 +54,21 @@ constexpr int kHintMargin = 8;
 // The stress box's tip until a stress test names itself there in full.
 const char* const kStressBoxTip =
     "The plan's net worth on market history from a chosen start, dotted (File, Stress Test)";
+
+// Over an empty graph (a new plan): where a plan starts.
+const char* const kStartHint =
+    "This plan is empty: every figure is $0. Start with Setup > Personal Data: the names and current ages, and "
+    "the ages at which work, retirement, pensions and Social Security start. Then Assets, Income, Taxes and "
+    "Expenses; the graph follows each page.";
+
+// Nothing to draw: every year's net worth, income and expenses are $0.
+bool NothingToDraw(const PlanRecord& plan, const ForecastTable& table) {
+  for (int a = 1; a <= RowCount(plan); ++a) {
+    const YearRecord& year = table.Year(a);
+    if (year.NetWorth != 0 || year.Income != 0 || year.Expenses != 0) return false;
+  }
+  return true;
+}
 
 // The legend samples beside the extras' boxes: the dashed curve, the band and the dotted curve.
 constexpr QSize kSampleSize(24, 12);
@@ -109,7 +125,7 @@ GraphPage::GraphPage(Session& session, Platform& platform, Navigator& navigator,
 
 void GraphPage::BuildMenu() {
   QMenuBar* bar = MenuBar();
-  AddFileMenu({{"&Print Graph", "PrintGraph", [this] { PrintGraphClicked(); }, QKeySequence::Print},
+  AddFileMenu({{"&Print Graph", "PrintGraph", [this] { PrintGraphClicked(); }, QKeySequence::Print, "print the graph"},
                {"Print Pre&view", "PreviewGraph", [this] { PreviewGraphCommand(this, platform_, PrintJob()); }},
                {"Save &Bitmap", "SaveBitmap", [this] { SaveBitmapClicked(); }}});
 
@@ -141,6 +157,9 @@ void GraphPage::BuildExtraBoxes() {
   bandBox_ = ExtraBox(picture_, "Net worth &band", "NetWorthBand",
                       "The odds' net worth from p10 to p90 behind the curves (File, Odds...)", BandSample());
   stressBox_ = ExtraBox(picture_, "Stress tes&t", "StressTestCurve", kStressBoxTip, CurveSample(kStressDot, kStressGap));
+  DescribeKey(compareBox_, "the graph's Compare tick");
+  DescribeKey(bandBox_, "the graph's Net worth band tick");
+  DescribeKey(stressBox_, "the graph's Stress test tick");
   connect(stressBox_, &QCheckBox::clicked, this, [this] { StressToggled(); });
   connect(compareBox_, &QCheckBox::clicked, this, [this] { CompareToggled(); });
   connect(bandBox_, &QCheckBox::clicked, this, [this] { BandToggled(); });
@@ -153,6 +172,13 @@ void GraphPage::BuildReadout() {
   readoutHint_->setObjectName("ReadoutHint");
   readoutHint_->setWordWrap(true);
   readoutHint_->setForegroundRole(QPalette::PlaceholderText);
+  startHint_ = new QLabel(kStartHint, picture_);
+  startHint_->setObjectName("StartHint");
+  startHint_->setWordWrap(true);
+  startHint_->setAlignment(Qt::AlignCenter);
+  startHint_->setAutoFillBackground(true);
+  startHint_->setFrameShape(QFrame::StyledPanel);
+  startHint_->hide();
   connect(picture_, &GraphPicture::PointedAt, this,
           [this](QPoint at) { ShowReadout(ReadoutYearAt(DrawingParameters().frame, RowCount(session_.plan), at)); });
   connect(picture_, &GraphPicture::PointerLeft, this, [this] { ShowReadout(std::nullopt); });
@@ -286,7 +312,14 @@ void GraphPage::DrawGraph() {
                   input.stress ? session_.stress : StressChoice{}};
   picture_->SetImage(bitmap_);
   const PlotFrame& frame = DrawingParameters().frame;
-  picture_->SetPlotArea(QRect(frame.left, frame.top, frame.width, frame.height));
+  const QRect plotArea(frame.left, frame.top, frame.width, frame.height);
+  picture_->SetPlotArea(plotArea);
+  // A box of its own in the middle of the plot, so no grid line runs through the words.
+  const int hintWidth = std::max(plotArea.width() - 4 * kHintMargin, 0);
+  const int hintHeight = startHint_->heightForWidth(hintWidth) + 2 * kHintMargin;
+  startHint_->setGeometry(plotArea.center().x() - hintWidth / 2, plotArea.center().y() - hintHeight / 2, hintWidth,
+                          hintHeight);
+  startHint_->setVisible(NothingToDraw(session_.plan, session_.table));
   // The figures follow the new drawing: other curves, scales or dollars.
   ShowReadout(readoutYear_);
 }

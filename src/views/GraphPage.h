@@ -99,6 +99,7 @@ class GraphPage : public ResultPage {
   QCheckBox* compareBox_ = nullptr;
   QCheckBox* bandBox_ = nullptr;
   QLabel* readoutHint_ = nullptr;
+  QLabel* startHint_ = nullptr;
   std::optional<int> readoutYear_;
   QCheckBox* stressBox_ = nullptr;
   QImage bitmap_;

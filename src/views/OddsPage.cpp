@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "odds/OddsRunner.h"
+#include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
 #include "views/ChartView.h"
 #include "views/FanChart.h"
@@ -66,6 +67,7 @@ OddsPage::OddsPage(Session& session, Platform& platform, Navigator& navigator, Q
   connect(close_, &QPushButton::clicked, this, &OddsPage::CloseClicked);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setObjectName("Escape");
+  DescribeKey(escape, "close the odds page (stopping a run first)");
   connect(escape, &QShortcut::activated, this, &OddsPage::EscapePressed);
   SetCaptionTitle(kCaptionTitle);
   ClearResult(kNoRunYet);
@@ -78,6 +80,7 @@ void OddsPage::BuildMenu() {
   odds->setObjectName("OddsMenu");
   runItem_ = AddMenuCommand(odds, "&Run", "RunOdds", [this] { RunClicked(); });
   runItem_->setShortcut(QKeySequence(Qt::Key_F5));
+  DescribeKey(runItem_, "run the odds");
   worstItem_ = AddMenuCommand(odds, "Show &Worst Trial", "ShowWorstTrial", [this] { ShowWorstTrialClicked(); });
   odds->addSeparator();
   AddResultExportCommands(odds, *this, session_, platform_,

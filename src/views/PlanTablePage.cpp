@@ -40,7 +40,7 @@ PlanTablePage::PlanTablePage(Session& session, Platform& platform, Navigator& na
 void PlanTablePage::BuildMenus() {
   QMenuBar* bar = MenuBar();
   AddFileMenu(
-      {{"&Print Plan", "PrintPlan", [this] { OnPrint(); }, QKeySequence::Print},
+      {{"&Print Plan", "PrintPlan", [this] { OnPrint(); }, QKeySequence::Print, "print the plan table"},
        {"Print Pre&view", "PreviewPlan", [this] { OnPreview(); }},
        {"Save &Bitmap", "SaveBitmap", [this] { SaveBitmapFile(this, grid_->grab().toImage(), session_, platform_); }}});
   AddSetupMenu(bar, PageId::PlanTable, "Assu&mptions", [this](PageId page) { GoTo(page); });
@@ -48,7 +48,7 @@ void PlanTablePage::BuildMenus() {
   QMenu* copy = bar->addMenu("&Copy");
   copy->setObjectName("CopyMenu");
   SetStandardShortcut(AddMenuCommand(copy, "Copy &Selection", "CopySelection", [this] { CopySelection(); }),
-                      QKeySequence::Copy);
+                      QKeySequence::Copy, "copy the selected cells of the plan table");
   AddMenuCommand(copy, "Copy &All", "CopyAll", [this] { CopyAll(); });
   bar->addMenu(NewYearColumnMenu(this, platform_.settings, [this] { ShowTable(); }));
   AddWindowMenu(bar, *this, WindowMenuOptions{kPlanHelpContext});

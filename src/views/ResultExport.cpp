@@ -10,6 +10,7 @@
 #include "model/NumberFormat.h"
 #include "platform/Platform.h"
 #include "render/PdfDocument.h"
+#include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
 #include "shell/Session.h"
 
@@ -98,13 +99,13 @@ void AddResultExportCommands(QMenu* menu, QWidget& page, const Session& session,
                              const ResultExportSource& source) {
   SetStandardShortcut(
       AddMenuCommand(menu, "&Print...", "PrintResult", [&page, &platform, source] { Preview(page, platform, source); }),
-      QKeySequence::Print);
+      QKeySequence::Print, "print the odds or the solve page's results (in the print preview)");
   AddMenuCommand(menu, "Save as P&DF...", "SaveResultPdf",
                  [&page, &session, &platform, source] { SavePdf(page, session, platform, source); });
   // Not Ctrl+C: that copies the text of the box that has the focus.
-  AddMenuCommand(menu, "Cop&y", "CopyResult", [&page, &platform, source] {
-    Copy(page, platform, source);
-  })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  QAction* copy = AddMenuCommand(menu, "Cop&y", "CopyResult", [&page, &platform, source] { Copy(page, platform, source); });
+  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  DescribeKey(copy, "copy the odds or the solve page's results as CSV");
   AddMenuCommand(menu, "Save as CS&V...", "SaveResultCsv",
                  [&page, &session, &platform, source] { SaveCsv(page, session, platform, source); });
 }

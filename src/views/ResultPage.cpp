@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "engine/DollarViews.h"
+#include "shell/DocumentedKeys.h"
 #include "shell/DollarViewSetting.h"
 #include "shell/PageMenus.h"
 #include "shell/PlanFileFlows.h"
@@ -32,29 +33,29 @@ ResultPage::ResultPage(PageId id, Session& session, Platform& platform, Navigato
 void ResultPage::AddFileMenu(const std::vector<FileCommand>& ownCommands) {
   QMenu* file = MenuBar()->addMenu("&File");
   file->setObjectName("FileMenu");
-  SetStandardShortcut(AddMenuCommand(file, "&New", "New", [this] { OnNew(); }), QKeySequence::New);
-  SetStandardShortcut(AddMenuCommand(file, "&Open", "Open", [this] { OnOpen(); }), QKeySequence::Open);
+  SetPlanFileShortcut(AddMenuCommand(file, "&New", "New", [this] { OnNew(); }), QKeySequence::New);
+  SetPlanFileShortcut(AddMenuCommand(file, "&Open", "Open", [this] { OnOpen(); }), QKeySequence::Open);
   QMenu* recent = file->addMenu("Open &Recent");
   recent->setObjectName("OpenRecent");
   connect(recent, &QMenu::aboutToShow, this, [this, recent] { FillRecentMenu(recent); });
   FillRecentMenu(recent);
-  SetStandardShortcut(AddMenuCommand(file, "&Save", "Save", [this] { OnSave(); }), QKeySequence::Save);
-  SetStandardShortcut(AddMenuCommand(file, "Save &As...", "SaveAs", [this] { OnSaveAs(); }), QKeySequence::SaveAs);
+  SetPlanFileShortcut(AddMenuCommand(file, "&Save", "Save", [this] { OnSave(); }), QKeySequence::Save);
+  SetPlanFileShortcut(AddMenuCommand(file, "Save &As...", "SaveAs", [this] { OnSaveAs(); }), QKeySequence::SaveAs);
   for (const FileCommand& command : ownCommands) {
     QAction* action = AddMenuCommand(file, command.caption, command.objectName, command.handler);
-    if (command.key != QKeySequence::UnknownKey) SetStandardShortcut(action, command.key);
+    if (command.key != QKeySequence::UnknownKey) SetStandardShortcut(action, command.key, command.keyDoes);
   }
   AddComparisonCommands(file, *this, session_, platform_, navigator_);
-  AddMenuCommand(file, "O&dds...", "Odds", [this] {
-    GoTo(PageId::Odds);
-  })->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
+  QAction* odds = AddMenuCommand(file, "O&dds...", "Odds", [this] { GoTo(PageId::Odds); });
+  odds->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
+  DescribeKey(odds, "the odds page");
   AddStressTestMenu(
       file, *this, session_, platform_, [this] { ShowStressTest(); }, [this] { ShowForecast(); });
-  AddMenuCommand(file, "So&lve...", "Solve", [this] {
-    GoTo(PageId::Solve);
-  })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  QAction* solve = AddMenuCommand(file, "So&lve...", "Solve", [this] { GoTo(PageId::Solve); });
+  solve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  DescribeKey(solve, "the solve page");
   AddReportCommand(file, *this, session_, platform_);
-  SetStandardShortcut(AddMenuCommand(file, "E&xit", "Exit", [this] { OnExit(); }), QKeySequence::Quit);
+  SetPlanFileShortcut(AddMenuCommand(file, "E&xit", "Exit", [this] { OnExit(); }), QKeySequence::Quit);
 }
 
 void ResultPage::FillRecentMenu(QMenu* menu) {

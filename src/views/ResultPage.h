@@ -36,6 +36,7 @@ class ResultPage : public Page {
     QString objectName;
     std::function<void()> handler;
     QKeySequence::StandardKey key = QKeySequence::UnknownKey;
+    QString keyDoes = QString();  // the key's line in the keys table
   };
   // "&File" with New, Open, the recent plans, Save, Save As, the page's own
   // commands and Exit.

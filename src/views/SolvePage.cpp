@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "odds/OddsRunner.h"
+#include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
 #include "solve/SolveAdvice.h"
 #include "views/ChartView.h"
@@ -89,6 +90,7 @@ SolvePage::SolvePage(Session& session, Platform& platform, Navigator& navigator,
   });
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setObjectName("Escape");
+  DescribeKey(escape, "on the solve page, cancel the search (also one just starting), else close the page");
   connect(escape, &QShortcut::activated, this, &SolvePage::EscapePressed);
   SetCaptionTitle(kCaptionTitle);
   answer_->ShowPrompt(kPrompt);
@@ -124,7 +126,9 @@ QWidget* SolvePage::BuildControls() {
 void SolvePage::BuildMenu() {
   QMenu* solve = MenuBar()->addMenu("&Solve");
   solve->setObjectName("SolveMenu");
-  AddMenuCommand(solve, "&Run", "RunSolve", [this] { RunClicked(); })->setShortcut(QKeySequence(Qt::Key_F5));
+  QAction* run = AddMenuCommand(solve, "&Run", "RunSolve", [this] { RunClicked(); });
+  run->setShortcut(QKeySequence(Qt::Key_F5));
+  DescribeKey(run, "run the solve page's search");
   AddMenuCommand(solve, "&Apply to the Plan", "ApplySolve", [this] { ApplyClicked(); });
   AddMenuCommand(solve, "&Frontier", "FrontierSolve", [this] { FrontierClicked(); });
   AddMenuCommand(solve, "&Sensitivity", "SensitivitySolve", [this] { SensitivityClicked(); });

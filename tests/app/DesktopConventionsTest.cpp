@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -194,6 +195,27 @@ TEST_F(DesktopConventionsTest, TheSaveQuestionAndTheCaptionMarkerFollowWhatWould
   Press(Qt::Key_Q);
   EXPECT_EQ(Questions(), 0u);
   EXPECT_TRUE(program.session.Exiting);
+}
+
+// A new plan goes by "Untitled" until it has a file, and its empty graph
+// says where to start; Save As and Open put the file's name in the caption.
+TEST_F(DesktopConventionsTest, ANewPlanIsUntitledWithAStartHintUntilItHasAFile) {
+  const auto startHint = [this] { return program.PageAt(PageId::Graph)->findChild<QWidget*>("StartHint"); };
+  Press(Qt::Key_N);
+  EXPECT_EQ(program.CaptionText(), "Graph Page [ Untitled ]");
+  EXPECT_TRUE(program.window->windowTitle().endsWith("[*]"));
+  EXPECT_TRUE(startHint()->isVisibleTo(program.window.get()));
+  EXPECT_TRUE(qobject_cast<QLabel*>(startHint())->text().contains("Start with Setup > Personal Data"));
+  program.Open(PageId::Personal);
+  EXPECT_EQ(program.CaptionText(), "Personal Data Page [ Untitled ]");
+  program.LeaveFor(PageId::Graph);
+
+  program.scripted.prompts.fileAnswers = {InFolder("Budget.plan")};
+  Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(program.CaptionText(), "Graph Page [ Budget ]");
+  OpenByKeys(PREVORA_TEST_DATA "/../../resources/Double.plan");
+  EXPECT_EQ(program.CaptionText(), "Graph Page [ Double ]");
+  EXPECT_FALSE(startHint()->isVisibleTo(program.window.get()));
 }
 
 TEST_F(DesktopConventionsTest, CtrlSOnADataPageChecksTheEntriesThenSavesThePlan) {

@@ -47,8 +47,8 @@ TEST_F(StartUpTest, FirstRunWritesTheSixValuesAndLoadsTheSamplePlan) {
   EXPECT_EQ(settings.Integer("myLeft"), 20);
   EXPECT_EQ(settings.Integer("myHeight"), 574);
   EXPECT_EQ(settings.Integer("myWidth"), 1260);  // the plan page shows all its columns
-  EXPECT_EQ(settings.Integer("myHeightg"), 574);
-  EXPECT_EQ(settings.Integer("myWidthg"), 506);
+  EXPECT_EQ(settings.Integer("myHeightg"), 810);  // three quarters of the 1080 screen
+  EXPECT_EQ(settings.Integer("myWidthg"), 714);
   EXPECT_FALSE(settings.Contains("PathFileName"));
   EXPECT_EQ(session.plan.Age1, 44);
   EXPECT_EQ(session.plan.PlanFileName, "Double.plan");

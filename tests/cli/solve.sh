@@ -115,4 +115,21 @@ jq -e '.figure == "savingsLastedShare"' "$work/out" >/dev/null || fail "odds sen
 jq -e '.figure == "noNewDebtShare"' "$work/out" >/dev/null || fail "never-new-debt figure"
 [ "$(status_of sensitivity "$plan" --odds 90 --trials 20 --target net-worth:65:1)" = 2 ] || fail "net worth refused"
 
+# Plans at the 64-bit extremes: bounds stay ordered and around the plan's value, steps never flip
+# sign, and the commands end with an answer or a reason (the core's sanitizer run covers the same).
+for value in 9223372036854775807 -9223372036854775808; do
+  sed -e "156s/.*/$value/" "$plan" >"$work/event.plan"
+  status=$(status_of solve "$work/event.plan" --lever field:EventYear1)
+  [ "$status" = 0 ] || [ "$status" = 3 ] || fail "event year $value: status $status $(cat "$work/err")"
+  read -r low high < <(sed -nE 's/.*bounds (-?[0-9]+) to (-?[0-9]+)$/\1 \2/p' "$work/out")
+  [ -n "$low" ] && [ "$low" -le "$high" ] || fail "event year $value bounds: $(head -2 "$work/out")"
+  [ "$(status_of sensitivity "$work/event.plan")" = 0 ] || fail "sensitivity event year $value"
+done
+sed -e "21s/.*/9223372036854775807/" "$plan" >"$work/salary.plan"
+[ "$(status_of solve "$work/salary.plan" --lever field:Salary1)" = 0 ] || fail "largest salary solve"
+grep -q 'bounds \$0 to \$9,223,372,036,854,775,807$' "$work/out" || fail "largest salary bounds: $(head -2 "$work/out")"
+[ "$(status_of sensitivity "$work/salary.plan" --format json)" = 0 ] || fail "largest salary sensitivity"
+jq -e '[.inputs[] | select(.name == "Salary1")] | all(.down <= .up)' "$work/out" >/dev/null ||
+  fail "largest salary steps"
+
 finish "solve"

@@ -3,6 +3,8 @@
 #include "engine/CashNeed.h"
 #include "engine/Factors.h"
 #include "engine/Money.h"
+#include "markets/ForecastRules.h"
+#include "model/PlanFile.h"
 #include "EngineTestPlans.h"
 
 namespace {
@@ -69,7 +71,8 @@ TEST_F(CoverCashNeedTest, RequiredDistributionIsHeldBack) {
   table_.Year(1).TaxDeferred = 100000;  // 4717 required in year 2 at 76
   year_.TaxDeferred = 16000;
   Need(12000, 0);
-  ExpectCoverage(0, 16000, 0, -4000);
+  // Emptied, the account brings in 4,000 more than the year needs: kept in taxable savings.
+  ExpectCoverage(-4000, 16000, 0, 0);
   EXPECT_TRUE(table_.work.DeferredExhausted);
   table_ = ForecastTable{};
   table_.Year(1).TaxDeferred = 100000;
@@ -100,6 +103,36 @@ TEST_F(CoverCashNeedTest, HomeEquityLimitCanBeNegative) {
   Own(400000, 350000);
   Need(12000, 0);
   ExpectCoverage(0, 0, -50000, 62000);
+}
+
+// The sample plan retiring at 62 with more household expenses runs its
+// savings down; near that edge the account is emptied under its required
+// distribution, which can bring in more than the year needs: that surplus
+// stays in taxable savings, never a negative borrowing or shortfall that
+// loses it (and may turn one more dollar of expense into new debt).
+TEST(CashNeedEdgeTest, SampleNearItsLimitNeverBooksANegativeDrawOrLosesTheSurplus) {
+  PlanRecord sample;
+  ASSERT_TRUE(ReadPlanFile(sample, PREVORA_TEST_DATA "/../../resources/Double.plan").ok);
+  sample.RetireAge1 = sample.RetireAge2 = 62;
+  for (const TaxRules taxes : {TaxRules::Law, TaxRules::Curve}) {
+    for (std::int64_t more = 20000; more <= 29000; more += 250) {
+      std::int64_t lastNetWorth[2] = {};
+      for (const std::int64_t dollar : {0, 1}) {
+        PlanRecord plan = sample;
+        plan.HomeMisc += more + dollar;
+        const ForecastTable table =
+            RunForecast(plan, PlanRatePath(plan, {PastInflationRule::Recorded, taxes})).table;
+        for (int a = 1; a <= RowCount(plan); ++a) {
+          const YearRecord& year = table.Year(a);
+          EXPECT_GE(year.DeferredWithdrawal, 0) << more << " year " << a;
+          EXPECT_GE(year.HomeEquityBorrowing, 0) << more << " year " << a;
+          EXPECT_GE(year.UnfundedShortfall, 0) << more << " year " << a;
+        }
+        lastNetWorth[dollar] = table.Year(RowCount(plan)).NetWorth;
+      }
+      EXPECT_LT(lastNetWorth[0] - lastNetWorth[1], 1000) << "one dollar more from " << more;
+    }
+  }
 }
 
 TEST_F(CoverCashNeedTest, OlderOwnerUsesTaxDeferredBeforeHome) {

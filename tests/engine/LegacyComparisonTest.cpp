@@ -27,6 +27,22 @@ Fields FieldsOf(const Table& table, int a) {
 
 bool SameRate(long double a, long double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
 
+// The copy predates the mend of an account emptied under its required
+// distribution with more than the year needs: it booked the surplus as a
+// negative borrowing (owners) or shortfall (renters), and lost it.
+// Such plans are not compared.
+bool CopyLosesASurplus(const PlanRecord& plan) {
+  legacy::PlanRecord old;
+  static_cast<PlanRecord&>(old) = plan;
+  legacy::ForecastTable table;
+  legacy::RunForecast(old, table);
+  for (int a = 1; a <= kForecastRows; ++a) {
+    const auto& year = table.Year(a);
+    if (year.UnfundedShortfall < 0 || (year.HomeEquityBorrowing < 0 && year.UnfundedShortfall == 0)) return true;
+  }
+  return false;
+}
+
 // One plan through both engines; `what` names it in failures.
 void ExpectSameForecast(const PlanRecord& plan, const std::string& what) {
   for (const bool currentDollars : {false, true}) {
@@ -49,14 +65,25 @@ void ExpectSameForecast(const PlanRecord& plan, const std::string& what) {
   }
 }
 
+// Every plan of `plans` but the few the copy loses a surplus on.
+template <typename Plans>
+void ExpectSameForecasts(Plans plans, int count, const std::string& kind) {
+  int compared = 0;
+  for (int i = 0; i < count; ++i) {
+    const PlanRecord plan = plans.Next();
+    if (CopyLosesASurplus(plan)) continue;
+    ExpectSameForecast(plan, kind + " plan " + std::to_string(i));
+    ++compared;
+  }
+  EXPECT_GT(compared, count * 9 / 10);
+}
+
 TEST(LegacyComparisonTest, SensiblePlansMatchInBothViews) {
-  enginetest::SensiblePlans plans(77);
-  for (int i = 0; i < 1000; ++i) ExpectSameForecast(plans.Next(), "sensible plan " + std::to_string(i));
+  ExpectSameForecasts(enginetest::SensiblePlans(77), 1000, "sensible");
 }
 
 TEST(LegacyComparisonTest, ExtremePlansMatchInBothViews) {
-  enginetest::ExtremePlans plans(4242);
-  for (int i = 0; i < 300; ++i) ExpectSameForecast(plans.Next(), "extreme plan " + std::to_string(i));
+  ExpectSameForecasts(enginetest::ExtremePlans(4242), 300, "extreme");
 }
 
 // The plan a run leaves behind, as the pages and saved files see it.

@@ -66,13 +66,16 @@ TEST_F(WindowSettingsTest, AWindowStoredOffTheScreenComesWhollyOntoIt) {
 
 TEST_F(WindowSettingsTest, TheFirstRunWritesTheDefaultsUnderTheirNames) {
   EXPECT_FALSE(ReadWindowSettings(session, settings, 1920, 1080));
-  EXPECT_EQ(settings.Integer(keys::kGraphWidth), settings_defaults::kWidth);
+  // The graph takes three quarters of a large screen's height, as wide in proportion.
+  EXPECT_EQ(QSize(*settings.Integer(keys::kGraphWidth), *settings.Integer(keys::kGraphHeight)), QSize(714, 810));
+  EXPECT_EQ(QSize(g.GraphWidth, g.GraphHeight), QSize(714, 810));
   EXPECT_EQ(settings.Integer(keys::kPlanHeight), settings_defaults::kHeight);
   EXPECT_EQ(settings.Integer(keys::kPlanWidth), 1260);
   // On a narrower screen the plan page is as wide as the screen; a stored width stays.
   settings.values.clear();
   ReadWindowSettings(session, settings, 1024, 768);
   EXPECT_EQ(session.geometry.PlanWidth, 1024);
+  EXPECT_EQ(QSize(g.GraphWidth, g.GraphHeight), QSize(507, 576));
   settings.SetInteger(keys::kPlanWidth, 700);
   ReadWindowSettings(session, settings, 1920, 1080);
   EXPECT_EQ(session.geometry.PlanWidth, 700);

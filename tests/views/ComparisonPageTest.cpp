@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -115,6 +118,22 @@ TEST_F(ComparisonPageTest, OpensFromTheGraphPagesFileMenuWithTheSummaryAndTheAtt
   EXPECT_EQ(Cell("InputChanges", 1, 2), "65");
   EXPECT_EQ(Cell("InputChanges", 1, 3), "67");
   EXPECT_EQ(Table("InputChanges")->rowCount(), 11);
+}
+
+// The input changes show both values, and the notes, without scrolling
+// sideways: the page widens to its columns, and on a narrow screen the text
+// columns give way (their cells keep the full text as a tooltip).
+TEST_F(ComparisonPageTest, TheInputChangesShowEveryColumnWithoutScrollingSideways) {
+  CompareByKeyboard(kOtherPlan);
+  QTableWidget* changes = Table("InputChanges");
+  Page()->findChild<QTabWidget*>("ComparisonTabs")->setCurrentIndex(1);
+  QApplication::processEvents();
+  EXPECT_EQ(changes->horizontalScrollBar()->maximum(), 0);
+  EXPECT_LE(program.window->width(), program.window->screen()->availableGeometry().width());
+  for (int row = 0; row < changes->rowCount(); ++row) {
+    EXPECT_LE(changes->visualItemRect(changes->item(row, 3)).right(), changes->viewport()->width()) << row;
+    EXPECT_EQ(changes->item(row, 1)->toolTip(), changes->item(row, 1)->text());
+  }
 }
 
 TEST_F(ComparisonPageTest, CopyCommandsPutTheYearDifferencesOnTheClipboardAsThePlanPageDoes) {
