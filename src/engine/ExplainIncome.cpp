@@ -43,7 +43,7 @@ std::string AgeInMonthsText(std::int32_t months) {
 
 // The claiming rule's share of the full benefit, in the words of the law.
 std::string ClaimingWords(const ClaimedBenefit& benefit) {
-  const std::int32_t claim = benefit.claimAge * 12;
+  const std::int64_t claim = std::min(benefit.claimAge, kLatestCreditAge) * 12;
   const std::string start = "claimed at " + std::to_string(benefit.claimAge) + " (born " +
                             std::to_string(benefit.birthYear) + ", full retirement age " +
                             AgeInMonthsText(benefit.fullAgeMonths) + "): ";
@@ -53,7 +53,7 @@ std::string ClaimingWords(const ClaimedBenefit& benefit) {
   }
   if (claim > benefit.fullAgeMonths) {
     return start + "delayed retirement credits for " +
-           std::to_string(std::min(claim, kLatestCreditAge * 12) - benefit.fullAgeMonths) + " months, to 70 at most";
+           std::to_string(claim - benefit.fullAgeMonths) + " months, to 70 at most";
   }
   return start + "the full benefit";
 }

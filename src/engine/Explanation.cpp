@@ -8,15 +8,11 @@
 #include "engine/Money.h"
 #include "model/NumberFormat.h"
 #include "model/PlanFieldLabels.h"
-#include "model/PlanInputBlock.h"
 
 namespace {
 
 const PlanFieldLabel* LabelOf(std::string_view name) {
   for (const PlanFieldLabel& label : PlanFieldLabels()) {
-    if (name == label.name) return &label;
-  }
-  for (const PlanFieldLabel& label : PlanBlockInputs()) {
     if (name == label.name) return &label;
   }
   return nullptr;

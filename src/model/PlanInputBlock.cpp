@@ -1,28 +1,15 @@
 #include "model/PlanInputBlock.h"
 
-#include <array>
 #include <string_view>
 
 #include "model/PlanFieldText.h"
 
 namespace {
 
-constexpr const char* kAssetsPage = "Asset Page";
-constexpr const char* kIncomePage = "Income Page";
 constexpr std::size_t kWidestValue = 32;
 constexpr std::size_t kKeptLinesRoom = 4096;
 
-const std::array<PlanFieldLabel, 5> kInputs = {{
-    {&PlanRecord::RothBalance, "RothBalance", kAssetsPage, "", "Roth IRA and Roth 401k balance"},
-    {&PlanRecord::RothContribution1, "RothContribution1", kIncomePage, "First Person",
-     "Roth contributions in current dollars"},
-    {&PlanRecord::FullRetirementBenefit1, "FullRetirementBenefit1", kIncomePage, "First Person",
-     "Social Security at full retirement age"},
-    {&PlanRecord::RothContribution2, "RothContribution2", kIncomePage, "Second Person",
-     "Roth contributions in current dollars"},
-    {&PlanRecord::FullRetirementBenefit2, "FullRetirementBenefit2", kIncomePage, "Second Person",
-     "Social Security at full retirement age"},
-}};
+const std::span<const PlanFieldLabel> kInputs = std::span(PlanFieldLabels()).subspan(kPlanFileLines);
 
 std::string_view Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");

@@ -13,10 +13,12 @@
 // differs from its default, each ended by CR LF like every other line. A plan
 // whose new inputs are all at their defaults has no block, so its file is the
 // first layout byte for byte; readers of the first layout stop after line 166
-// and never see the block. A new input is one entry of PlanBlockInputs().
+// and never see the block. A new input is one entry at the end of
+// PlanFieldLabels(), which comparisons and solver levers read as well.
 inline constexpr const char* kPlanBlockTag = "[Prevora]";
 
-// The inputs the block can hold, in the order they are written; `name` is the key.
+// The inputs the block can hold (the tail of PlanFieldLabels()), in the order
+// they are written; `name` is the key.
 std::span<const PlanFieldLabel> PlanBlockInputs();
 
 // The block as saved: empty when every input is at its default and no unknown

@@ -209,11 +209,8 @@ struct PlanRecord {
   std::int64_t OtherAnnualTotal = 0;  // derived
   std::int64_t OtherTotal = 0;        // derived
 
-  // Accounts and claiming: stored in the plan file's tagged block after the
-  // first layout's lines (model/PlanInputBlock.h). Zero keeps today's forecast.
-  std::int64_t RothBalance = 0;
-  std::int64_t RothContribution1 = 0;
-  std::int64_t RothContribution2 = 0;
+  // Stored in the plan file's tagged block after the first layout's lines
+  // (model/PlanInputBlock.h). Zero keeps today's forecast.
   std::int64_t FullRetirementBenefit1 = 0;  // yearly, from the person's statement
   std::int64_t FullRetirementBenefit2 = 0;
   // Block lines with keys this release does not know, kept verbatim for the next save.

@@ -28,9 +28,8 @@ PlanFileResult ReadText(const std::string& text, PlanRecord& plan) {
 PlanRecord WithNewInputs() {
   PlanRecord plan;
   ResetPlan(plan, kClockYear);
-  plan.RothBalance = 85000;
-  plan.RothContribution2 = 7000;
   plan.FullRetirementBenefit1 = 31200;
+  plan.FullRetirementBenefit2 = 18000;
   plan.UnknownInputLines = {"WithdrawalOrder=roth,taxable,deferred", "FillBracket = 12"};
   return plan;
 }
@@ -65,7 +64,7 @@ TEST(PlanInputBlockTest, PlansWithoutNewInputsSaveByteForByte) {
 TEST(PlanInputBlockTest, BlockAndUnknownKeysSurviveARoundTrip) {
   const PlanRecord plan = WithNewInputs();
   const std::string text = PlanFileText(plan);
-  EXPECT_NE(text.find("\r\n[Prevora]\r\nRothBalance=85000\r\nFullRetirementBenefit1=31200\r\nRothContribution2=7000\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\n[Prevora]\r\nFullRetirementBenefit1=31200\r\nFullRetirementBenefit2=18000\r\nWithdrawalOrder="), std::string::npos);
   PlanRecord read;
   const PlanFileResult result = ReadText(text, read);
   ASSERT_TRUE(result.ok) << result.message;
@@ -79,7 +78,7 @@ TEST(PlanInputBlockTest, BlockAndUnknownKeysSurviveARoundTrip) {
 TEST(PlanInputBlockTest, FirstLayoutReaderIgnoresTheBlock) {
   const PlanRecord plan = WithNewInputs();
   PlanRecord withoutBlock = plan;
-  withoutBlock.RothBalance = withoutBlock.RothContribution2 = withoutBlock.FullRetirementBenefit1 = 0;
+  withoutBlock.FullRetirementBenefit1 = withoutBlock.FullRetirementBenefit2 = 0;
   withoutBlock.UnknownInputLines.clear();
   std::istringstream in(PlanFileText(plan));
   PlanLineReader lines(in, kLongestPlanLine);
@@ -100,15 +99,15 @@ TEST(PlanInputBlockTest, BadBlockLinesAreRefusedWithTheirNumber) {
   PlanRecord plan;
   ResetPlan(plan, kClockYear);
   const PlanRecord before = plan;
-  PlanFileResult result = ReadText(firstLayout + "[Prevora]\r\nRothBalance=12x\r\n", plan);
+  PlanFileResult result = ReadText(firstLayout + "[Prevora]\r\nFullRetirementBenefit1=12x\r\n", plan);
   EXPECT_FALSE(result.ok);
   EXPECT_NE(result.message.find("(line 168 of"), std::string::npos) << result.message;
   result = ReadText(firstLayout + "[Prevora]\r\n\r\nno value here\r\n", plan);
   EXPECT_NE(result.message.find("is not a Key=Value line (line 169"), std::string::npos) << result.message;
   EXPECT_TRUE(plan == before);
   // Lines after the first layout without the tag stay ignored, as they always were.
-  EXPECT_TRUE(ReadText(firstLayout + "notes\r\nRothBalance=5\r\n", plan).ok);
-  EXPECT_EQ(plan.RothBalance, 0);
+  EXPECT_TRUE(ReadText(firstLayout + "notes\r\nFullRetirementBenefit1=5\r\n", plan).ok);
+  EXPECT_EQ(plan.FullRetirementBenefit1, 0);
 }
 
 }  // namespace
