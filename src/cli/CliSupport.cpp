@@ -11,7 +11,6 @@
 #include "engine/DollarViews.h"
 #include "engine/Forecast.h"
 #include "engine/LawYearTax.h"
-#include "engine/LawYearTax.h"
 #include "engine/RatePathCsv.h"
 #include "model/PlanFile.h"
 #include "model/ReadableText.h"

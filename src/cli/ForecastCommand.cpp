@@ -89,7 +89,7 @@ int RunHistoryStart(const ForecastOptions& options) {
   RatePath rates = WithRules(run->start.rates, options.rules, plan);
   rates.SetDeflationFollowed(options.followDeflation);
   RunForecastForCli(plan, rates, options.currentDollars, table);
-  PrintYearTable(plan, table, options.allFields, options.format, options.currentDollars);
+  PrintYearTable(plan, table, options.allFields, options.rules.taxes, options.format, options.currentDollars);
   const std::string note = HistoryStartNote(*run);
   if (options.format == TableFormat::Text) {
     std::printf("\n%s\n", note.c_str());
@@ -114,7 +114,7 @@ int RunForecastCommand(const CliArgs& args) {
     if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rules, options.rates,
                             options.followDeflation))
       return 2;
-    PrintYearTable(plan, table, options.allFields, options.format, options.currentDollars);
+    PrintYearTable(plan, table, options.allFields, options.rules.taxes, options.format, options.currentDollars);
   }
   if (std::fflush(stdout) != 0) {
     std::fputs("prevora-cli: could not write the forecast\n", stderr);

@@ -83,7 +83,7 @@ int PrintTrial(const SimulateOptions& options, const PlanRecord& plan, const Pat
   }
   const TrialReplay replay = ReplayTrial(plan, model, options.trial - 1, options.rules);
   const ForecastTable& table = options.currentDollars ? replay.currentTable : replay.table;
-  PrintYearTable(plan, table, options.allFields, TableFormatOf(options.format), options.currentDollars);
+  PrintYearTable(plan, table, options.allFields, options.rules.taxes, TableFormatOf(options.format), options.currentDollars);
   return 0;
 }
 

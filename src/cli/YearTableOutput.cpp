@@ -14,8 +14,8 @@
 
 namespace {
 
-std::span<const ForecastColumn> ChosenColumns(bool allFields) {
-  if (allFields) return kForecastColumns;
+std::span<const ForecastColumn> ChosenColumns(bool allFields, TaxRules rules) {
+  if (allFields) return ExportedColumns(rules);
   return kPlanPageColumns;
 }
 
@@ -86,9 +86,9 @@ void PrintJson(const std::vector<std::vector<std::string>>& rows) {
 
 }  // namespace
 
-void PrintYearTable(const PlanRecord& plan, const ForecastTable& table, bool allFields, TableFormat format,
-                    bool currentDollars) {
-  const auto rows = BuildCells(plan, table, ChosenColumns(allFields), format);
+void PrintYearTable(const PlanRecord& plan, const ForecastTable& table, bool allFields, TaxRules rules,
+                    TableFormat format, bool currentDollars) {
+  const auto rows = BuildCells(plan, table, ChosenColumns(allFields, rules), format);
   switch (format) {
     case TableFormat::Text:
       std::printf("%s\n", DollarViewName(currentDollars, plan.CurrentYear).c_str());

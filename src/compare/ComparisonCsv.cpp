@@ -46,9 +46,10 @@ std::string ComparisonCsv(const Comparison& comparison) {
   AppendRow(out, metric, "total", "", std::to_string(attribution.base), std::to_string(attribution.other),
             std::to_string(attribution.total));
   for (const YearComparison& year : comparison.years) {
-    for (std::size_t f = 0; f < kYearFieldCount; ++f) {
-      const auto member = kForecastColumns[f].field;
-      AppendRow(out, "year", kForecastColumns[f].name, std::to_string(year.year),
+    const auto columns = ExportedColumns(comparison.options.metric.rules.taxes);
+    for (std::size_t f = 0; f < columns.size(); ++f) {
+      const auto member = columns[f].field;
+      AppendRow(out, "year", columns[f].name, std::to_string(year.year),
                 year.inBase ? std::to_string(year.base.*member) : "",
                 year.inOther ? std::to_string(year.other.*member) : "",
                 year.InBoth() ? std::to_string(year.difference[f]) : "");

@@ -69,9 +69,9 @@ std::string Years(const Comparison& comparison) {
       continue;
     }
     out += "{";
-    for (std::size_t f = 0; f < kYearFieldCount; ++f) {
-      out +=
-          std::string(f ? ", " : "") + JsonQuoted(kForecastColumns[f].name) + ": " + std::to_string(year.difference[f]);
+    const auto columns = ExportedColumns(comparison.options.metric.rules.taxes);
+    for (std::size_t f = 0; f < columns.size(); ++f) {
+      out += std::string(f ? ", " : "") + JsonQuoted(columns[f].name) + ": " + std::to_string(year.difference[f]);
     }
     out += "}}";
   }

@@ -82,13 +82,14 @@ void AppendYears(std::string& out, const Comparison& comparison) {
          (comparison.options.currentDollars ? "in today's dollars" : "in future dollars, each year's own") + ")\n";
   Rows rows;
   std::vector<std::string> header = {"Year", "Age1"};
-  for (const ForecastColumn& field : kForecastColumns) header.emplace_back(field.name);
+  const auto columns = ExportedColumns(comparison.options.metric.rules.taxes);
+  for (const ForecastColumn& field : columns) header.emplace_back(field.name);
   rows.push_back(header);
   for (const YearComparison& year : comparison.years) {
     std::vector<std::string> row = {std::to_string(year.year),
                                     std::to_string(year.inBase ? year.baseAge : year.otherAge)};
     if (year.InBoth()) {
-      for (std::int64_t difference : year.difference) row.push_back(std::to_string(difference));
+      for (std::size_t f = 0; f < columns.size(); ++f) row.push_back(std::to_string(year.difference[f]));
     } else {
       row.emplace_back(year.inBase ? "only in base" : "only in other");
     }

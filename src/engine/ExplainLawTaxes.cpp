@@ -67,8 +67,11 @@ void TraceLawIncomeTaxes(const RunFactors& run, const ForecastTable& table, int 
   if (steps.additionalMedicareTax != 0)
     terms.Amount("additional Medicare tax: 0.9 % of wages above the threshold", steps.additionalMedicareTax);
   if (steps.earlyDrawTax != 0) {
-    terms.ScaledCell(a, SlotOf(&YearRecord::Distribution), table.Year(a).Distribution, 0.10L,
+    ExplainTerms early;
+    early.ScaledCell(a, SlotOf(&YearRecord::Distribution), table.Year(a).Distribution, taxlaw::kEarlyDrawRate,
                      "additional tax on tax-deferred money drawn before person 1 is 59 1/2");
+    RecordNode(*run.trace, a, SlotOf(&YearRecord::EarlyDrawTax), steps.earlyDrawTax, std::move(early), 0);
+    terms.Cell(a, SlotOf(&YearRecord::EarlyDrawTax), steps.earlyDrawTax);
   }
   int roundings = 0;
   for (int r = 0; r < steps.returnCount; ++r) {

@@ -59,7 +59,8 @@ std::string FieldTitle(int slot) {
                                                                   "Taxable Withdrawal",
                                                                   "Tax-Deferred Withdrawal",
                                                                   "Home-Equity Borrowing",
-                                                                  "Unfunded Shortfall"};
+                                                                  "Unfunded Shortfall",
+                                                                  "Early Draw Tax"};
   if (slot < 0 || slot >= kYearFieldCount) return {};
   const char* title = kForecastColumns[static_cast<std::size_t>(slot)].title;
   return title ? Trimmed(title) : kWords[static_cast<std::size_t>(slot)];

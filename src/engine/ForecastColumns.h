@@ -3,9 +3,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "engine/ForecastTable.h"
+#include "engine/TaxRules.h"
 
 // A money field of a forecast year, as exports and the plan page name it.
 struct ForecastColumn {
@@ -40,7 +42,17 @@ inline constexpr std::array<ForecastColumn, kYearFieldCount> kForecastColumns{{
     {"DeferredWithdrawal", nullptr, &YearRecord::DeferredWithdrawal},
     {"HomeEquityBorrowing", nullptr, &YearRecord::HomeEquityBorrowing},
     {"UnfundedShortfall", nullptr, &YearRecord::UnfundedShortfall},
+    {"EarlyDrawTax", nullptr, &YearRecord::EarlyDrawTax},
 }};
+
+// The fields exports list under each tax rules. The first design's curve has
+// no additional tax, so its exports keep the fields stored files and scripts
+// know; the law's add the fields that follow.
+inline constexpr std::size_t kCurveFieldCount = 24;
+constexpr std::span<const ForecastColumn> ExportedColumns(TaxRules rules) {
+  return rules == TaxRules::Curve ? std::span<const ForecastColumn>(kForecastColumns).first(kCurveFieldCount)
+                                  : std::span<const ForecastColumn>(kForecastColumns);
+}
 
 // The column of a field; the first column for a field that is not in the list.
 constexpr const ForecastColumn& ForecastColumnOf(std::int64_t YearRecord::*field) {

@@ -32,9 +32,11 @@ struct YearRecord {
   std::int64_t DeferredWithdrawal = 0;
   std::int64_t HomeEquityBorrowing = 0;
   std::int64_t UnfundedShortfall = 0;
+  // The law's 10 % additional tax on tax-deferred money drawn early; part of IncomeTaxes.
+  std::int64_t EarlyDrawTax = 0;
 };
 
-inline constexpr int kYearFieldCount = 24;
+inline constexpr int kYearFieldCount = 25;
 inline constexpr int kForecastRows = 80;
 
 // Values the run carries from year to year; overwritten by every run.

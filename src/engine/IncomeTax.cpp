@@ -89,6 +89,7 @@ std::int64_t ComputeIncomeTaxes(const RunFactors& run, ForecastTable& table, int
       TraceLawIncomeTaxes(run, table, a, steps);
     table.work.CapitalLossCarried1 = steps.returns[0].lossCarried;
     table.work.CapitalLossCarried2 = steps.returns[1].lossCarried;
+    table.Year(a).EarlyDrawTax = steps.earlyDrawTax;
     return steps.total;
   }
   const IncomeTaxSteps steps = IncomeTaxStepsOf(run, table, a);

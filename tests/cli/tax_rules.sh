@@ -33,6 +33,13 @@ named_in_printouts --tax-rules curve "Future taxes: the first design's curve"
 "$cli" forecast Double.plan --all-fields --format tsv | cmp -s - "$src/tests/data/double_forecast_law.tsv" ||
   fail "the law differs from its golden table"
 
+# The law's early-draw tax is its own field inside the income taxes; the curve's exports lack it.
+"$cli" forecast "$src/tests/data/joint_buyer_forecast.plan" --all-fields --format tsv 2>/dev/null |
+  awk -F'\t' 'NR == 1 && $NF != "EarlyDrawTax" {exit 1} NR > 1 && $NF > 0 {seen = 1} NR > 1 && $NF > $9 {exit 1}
+               END {exit !seen}' || fail "no early-draw tax field within the income taxes"
+"$cli" explain "$src/tests/data/joint_buyer_forecast.plan" --year 2027 --field "Early Draw Tax" 2>/dev/null |
+  grep -q "x 10 % (additional tax" || fail "explain shows no early-draw tax"
+
 # A plan without a typed federal tax says its state ratio is unknown, under the law only.
 untyped="$src/tests/data/joint_buyer_forecast.plan"
 "$cli" forecast "$untyped" 2>&1 >/dev/null | grep -q "ratio to it is unknown and taken as 0" ||
