@@ -18,8 +18,7 @@ inline const QString kAgesUpdated = QStringLiteral(
 
 // Below a person's boxes when a full-retirement benefit is typed.
 inline QString ClaimedBenefit(const std::string& dollars, int claimAge, long double factor) {
-  return QStringLiteral("Claimed at %1: %2 a year in current dollars (%3 % of the full benefit), used in place of "
-                        "the amount above")
+  return QStringLiteral("Claimed at %1: %2 a year in current dollars (%3 % of the full benefit)")
       .arg(claimAge)
       .arg(QString::fromStdString(dollars))
       .arg(QString::number(static_cast<double>(factor * 100.0L), 'g', 5));
@@ -54,7 +53,8 @@ inline QString Instructions() {
              "Optional. Enter the yearly benefit at full retirement age from the statement (the monthly figure "
              "times 12). The forecast then pays it by the law's claiming rules from the Social Security starting "
              "age on the personal page: 30 % less at 62 and 24 % more at 70 for those born 1960 or later. The "
-             "line below the boxes shows the yearly benefit that results. Leave it at zero to use the amount "
+             "line below the boxes shows the yearly benefit that results, which the forecast uses in place of "
+             "the amount above. Leave it at zero to use the amount "
              "above as it is.") +
          QString::fromLatin1(kNumberFormatInstructions);
 }
