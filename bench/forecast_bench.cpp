@@ -115,6 +115,21 @@ void BM_SamplePlanLawAgainstCurve(benchmark::State& state) {
 }
 BENCHMARK(BM_SamplePlanLawAgainstCurve);
 
+// The sample plan with both persons' full-retirement benefits typed, against
+// the plan as it is: the claiming rule must cost no more than 1.2x.
+void BM_SamplePlanClaimingAgainstTyped(benchmark::State& state) {
+  PlanRecord plan;
+  if (!ReadPlan(state, kSamplePlan, plan)) return;
+  PlanRecord claiming = plan;
+  claiming.FullRetirementBenefit1 = 36000;
+  claiming.FullRetirementBenefit2 = 24000;
+  const RatePath path = PlanRatePath(plan, {PastInflationRule::Recorded, TaxRules::Law});
+  TakeTurns(
+      state, [&] { benchmark::DoNotOptimize(RunForecast(claiming, path)); },
+      [&] { benchmark::DoNotOptimize(RunForecast(plan, path)); }, "claiming_us", "typed_us");
+}
+BENCHMARK(BM_SamplePlanClaimingAgainstTyped);
+
 // Every model in use: separate filing, sale and purchase, students, events,
 // home-equity borrowing, an emptied tax-deferred account and new debt.
 void BM_ForecastRichPlan(benchmark::State& state) { RunOnPlan(state, kRichPlan, false); }

@@ -7,6 +7,7 @@
 #include "cli/OptionTable.h"
 #include "engine/ForecastTable.h"
 #include "model/JsonText.h"
+#include "model/PlanInputBlock.h"
 #include "model/PlanRecord.h"
 #include "model/ReadableText.h"
 
@@ -47,6 +48,11 @@ void PrintText(const PlanRecord& plan) {
     std::printf("Person 2: %s, age %d\n", ReadableText(plan.Name2).c_str(), static_cast<int>(plan.Age2));
   std::printf("Current year: %d\n", static_cast<int>(plan.CurrentYear));
   std::printf("Forecast years: %d\n", RowCount(plan));
+  const std::vector<std::string> unknown = UnknownPlanBlockKeys(plan);
+  if (unknown.empty()) return;
+  std::string keys;
+  for (const std::string& key : unknown) keys += (keys.empty() ? "" : ", ") + ReadableText(key);
+  std::printf("Unknown inputs (kept on save, not used): %s\n", keys.c_str());
 }
 
 void PrintJson(const PlanRecord& plan) {
@@ -56,11 +62,15 @@ void PrintJson(const PlanRecord& plan) {
     names += ", " + JsonQuoted(plan.Name2);
     ages += ", " + std::to_string(plan.Age2);
   }
+  // Present only when there are such keys, so the summary of every other plan reads as before.
+  std::string unknown;
+  for (const std::string& key : UnknownPlanBlockKeys(plan)) unknown += (unknown.empty() ? "" : ", ") + JsonQuoted(key);
+  if (!unknown.empty()) unknown = ",\n  \"unknownInputs\": [" + unknown + "]";
   std::printf(
       "{\n  \"name\": %s,\n  \"persons\": %d,\n  \"names\": [%s],\n  \"ages\": [%s],\n  \"currentYear\": %d,\n"
-      "  \"rows\": %d\n}\n",
+      "  \"rows\": %d%s\n}\n",
       JsonQuoted(plan.PlanFileName).c_str(), plan.SecondPerson ? 2 : 1, names.c_str(), ages.c_str(),
-      static_cast<int>(plan.CurrentYear), RowCount(plan));
+      static_cast<int>(plan.CurrentYear), RowCount(plan), unknown.c_str());
 }
 
 }  // namespace

@@ -47,8 +47,8 @@ std::vector<int> TextLines() {
                 &P::OtherTitle5, &P::EventTitle1, &P::EventTitle2, &P::EventTitle3, &P::EventTitle4, &P::EventTitle5});
 }
 
-std::array<FieldRole, kPlanFileLines> MakeRoles() {
-  std::array<FieldRole, kPlanFileLines> roles;
+std::array<FieldRole, kPlanFieldCount> MakeRoles() {
+  std::array<FieldRole, kPlanFieldCount> roles;
   roles.fill(FieldRole::Input);
   roles[static_cast<std::size_t>(LineOf(&P::PlanFileName))] = FieldRole::Identity;
   for (int line : TextLines()) roles[static_cast<std::size_t>(line)] = FieldRole::Text;
@@ -78,7 +78,7 @@ std::vector<int> OtherTotalEntries() {
 }  // namespace
 
 FieldRole RoleOf(int line) {
-  static const std::array<FieldRole, kPlanFileLines> roles = MakeRoles();
+  static const std::array<FieldRole, kPlanFieldCount> roles = MakeRoles();
   return roles.at(static_cast<std::size_t>(line));
 }
 
@@ -113,14 +113,14 @@ const std::vector<FieldGroup>& FieldGroups() {
        Lines({&P::Age2, &P::RetireAge2, &P::SocialSecurityAge2, &P::EmploymentStartAge2, &P::Salary2,
               &P::DeferredContribution2, &P::PensionAge2, &P::Pension2, &P::SocialSecurity2, &P::FederalTax2,
               &P::StateTax2, &P::SalaryGrowth2, &P::PensionCola2, &P::MedPremiums2, &P::MedCopays2, &P::MedDrugs2,
-              &P::MedOther2})},
+              &P::MedOther2, &P::FullRetirementBenefit2})},
       // An age and the amounts it starts.
       {LineOf(&P::EmploymentStartAge1), Lines({&P::Salary1, &P::DeferredContribution1})},
       {LineOf(&P::PensionAge1), Lines({&P::Pension1})},
-      {LineOf(&P::SocialSecurityAge1), Lines({&P::SocialSecurity1})},
+      {LineOf(&P::SocialSecurityAge1), Lines({&P::SocialSecurity1, &P::FullRetirementBenefit1})},
       {LineOf(&P::EmploymentStartAge2), Lines({&P::Salary2, &P::DeferredContribution2})},
       {LineOf(&P::PensionAge2), Lines({&P::Pension2})},
-      {LineOf(&P::SocialSecurityAge2), Lines({&P::SocialSecurity2})},
+      {LineOf(&P::SocialSecurityAge2), Lines({&P::SocialSecurity2, &P::FullRetirementBenefit2})},
       // The filing status and the income taxes entered under it.
       {LineOf(&P::FilingStatus), Lines({&P::FederalTax1, &P::StateTax1, &P::FederalTax2, &P::StateTax2})},
       // The home situation and the figures its page asks for.

@@ -26,7 +26,7 @@ class LineSets {
 
  private:
   static std::size_t Index(int line) { return static_cast<std::size_t>(line); }
-  std::array<int, kPlanFileLines> parent_{};
+  std::array<int, kPlanFieldCount> parent_{};
 };
 
 std::vector<ChangedInput> GroupInputs(const std::vector<int>& moving, const std::vector<bool>& differs) {
@@ -38,7 +38,7 @@ std::vector<ChangedInput> GroupInputs(const std::vector<int>& moving, const std:
     }
   }
   std::vector<ChangedInput> inputs;
-  std::vector<int> inputOfRoot(kPlanFileLines, -1);
+  std::vector<int> inputOfRoot(kPlanFieldCount, -1);
   for (int line : moving) {  // ascending, so every input starts at its first line
     int& index = inputOfRoot[static_cast<std::size_t>(sets.Find(line))];
     if (index < 0) {
@@ -54,9 +54,9 @@ std::vector<ChangedInput> GroupInputs(const std::vector<int>& moving, const std:
 
 PlanDiff DiffPlans(const PlanRecord& base, const PlanRecord& other) {
   PlanDiff diff;
-  std::vector<bool> differs(kPlanFileLines, false);
+  std::vector<bool> differs(kPlanFieldCount, false);
   std::vector<int> moving;  // lines that move the forecast
-  for (int line = 0; line < kPlanFileLines; ++line) {
+  for (int line = 0; line < kPlanFieldCount; ++line) {
     const FieldRole role = RoleOf(line);
     // A stored total that stayed while its entries moved has moved apart from
     // them as much as one that moved alone.

@@ -7,14 +7,14 @@
 
 namespace {
 
-const PlanLineField& FieldAt(int line) { return PlanFileLayout().at(static_cast<std::size_t>(line)); }
+const PlanLineField& FieldAt(int line) { return PlanFieldLabels().at(static_cast<std::size_t>(line)).field; }
 
 }  // namespace
 
 int LineOf(PlanLineField field) {
-  const auto& layout = PlanFileLayout();
-  for (std::size_t i = 0; i < layout.size(); ++i) {
-    if (layout[i] == field) return static_cast<int>(i);
+  const auto& labels = PlanFieldLabels();
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    if (labels[i].field == field) return static_cast<int>(i);
   }
   throw std::logic_error("plan field without a plan file line");
 }

@@ -2,11 +2,12 @@
 
 #include <string>
 
-#include "model/PlanFileLayout.h"
+#include "model/PlanFieldLabels.h"
 #include "model/PlanRecord.h"
 
-// Plan fields addressed by their plan file line, as index 0 .. 165 into
-// PlanFileLayout(): the comparison's way of matching two plans field by field.
+// Plan fields addressed by their index into PlanFieldLabels(): the plan file
+// line less one, then the tagged block's inputs from 166 on. The comparison's
+// way of matching two plans field by field.
 
 // The line holding `field`. Every record field has one; a table naming a
 // field without one is a programming error (std::logic_error).

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "engine/ClaimingAge.h"
 #include "engine/ExplainSteps.h"
 #include "engine/Factors.h"
 
@@ -36,6 +37,45 @@ void TraceTwoPersons(const RunFactors& run, int a, int slot, std::int64_t value,
   RecordNode(*run.trace, a, slot, value, std::move(terms), 1);
 }
 
+std::string AgeInMonthsText(std::int32_t months) {
+  return std::to_string(months / 12) + (months % 12 ? " and " + std::to_string(months % 12) + " months" : "");
+}
+
+// The claiming rule's share of the full benefit, in the words of the law.
+std::string ClaimingWords(const ClaimedBenefit& benefit) {
+  const std::int64_t claim = std::min(benefit.claimAge, kLatestCreditAge) * 12;
+  const std::string start = "claimed at " + std::to_string(benefit.claimAge) + " (born " +
+                            std::to_string(benefit.birthYear) + ", full retirement age " +
+                            AgeInMonthsText(benefit.fullAgeMonths) + "): ";
+  if (claim < benefit.fullAgeMonths) {
+    return start + "reduced for " + std::to_string(benefit.fullAgeMonths - claim) +
+           " months early, 5/9 % a month for the first 36 and 5/12 % beyond";
+  }
+  if (claim > benefit.fullAgeMonths) {
+    return start + "delayed retirement credits for " +
+           std::to_string(claim - benefit.fullAgeMonths) + " months, to 70 at most";
+  }
+  return start + "the full benefit";
+}
+
+// Person p's benefit: the typed amount grown from today, or with a typed full
+// benefit, that benefit times the claiming share, then grown.
+void AddBenefitTerm(const RunFactors& run, ExplainTerms& terms, int a, int p) {
+  const long double growth = run.Benefit(p, a);
+  const std::string growthLabel =
+      "the Social Security of person " + std::to_string(p + 1) + InYear(run, a) + " against today's";
+  const ClaimedBenefit benefit = ClaimedBenefitOf(run.plan, p);
+  const std::int64_t typed = p == 0 ? run.plan.SocialSecurity1 : run.plan.SocialSecurity2;
+  if (!benefit.typed) return AddPersonTerm(terms, p == 0 ? "SocialSecurity1" : "SocialSecurity2", typed, growth, growthLabel);
+  if (typed == 0 || growth == 0.0L) return;
+  const std::int64_t full = p == 0 ? run.plan.FullRetirementBenefit1 : run.plan.FullRetirementBenefit2;
+  ExplainTerms claimed;
+  claimed.ScaledInput(p == 0 ? "FullRetirementBenefit1" : "FullRetirementBenefit2", full, benefit.factor,
+                      ClaimingWords(benefit));
+  terms.ScaledStep("yearly benefit of person " + std::to_string(p + 1) + " in today's dollars", std::move(claimed),
+                   growth, growthLabel);
+}
+
 }  // namespace
 
 std::int64_t CalendarYear(const RunFactors& run, int a) {
@@ -61,8 +101,10 @@ void TraceIncomeParts(const RunFactors& run, const ForecastTable& table, int a) 
                   run.Salary(1, a), "salary");
   TraceTwoPersons(run, a, kPensions, year.Pensions, "Pension1", "Pension2", plan.Pension1, plan.Pension2,
                   run.Pension(0, a), run.Pension(1, a), "pension");
-  TraceTwoPersons(run, a, kSocialSecurity, year.SocialSecurity, "SocialSecurity1", "SocialSecurity2",
-                  plan.SocialSecurity1, plan.SocialSecurity2, run.Benefit(0, a), run.Benefit(1, a), "Social Security");
+  ExplainTerms benefits;
+  AddBenefitTerm(run, benefits, a, 0);
+  AddBenefitTerm(run, benefits, a, 1);
+  RecordNode(*run.trace, a, kSocialSecurity, year.SocialSecurity, std::move(benefits), 1);
 }
 
 void TraceInvestReturn(const RunFactors& run, const ForecastTable& table, int a) {

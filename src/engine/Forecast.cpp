@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/CashNeed.h"
+#include "engine/ClaimingAge.h"
 #include "engine/Expenses.h"
 #include "engine/ExplainSteps.h"
 #include "engine/Factors.h"
@@ -104,6 +105,7 @@ Forecast RunForecast(const PlanRecord& plan, const RatePath& path, ExplainTrace*
   // summary refreshed and the mortgage rate at its floor.
   PlanRecord working = plan;
   RaiseMortgageRateToFloor(working);
+  ApplyClaimingRule(working);
   // The factors read none of the values the refresh writes.
   const RunFactors run(working, path, trace);
   RefreshExpenseSummary(working, run.Annuity(working.DebtYears), run.WageBaseIndex());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/ClaimingAge.h"
 #include "engine/Factors.h"
 #include "engine/Forecast.h"
 #include "engine/Money.h"
@@ -134,6 +135,7 @@ FirstYearFederalEstimate LawFirstYearFederal(const PlanRecord& plan, RatePath pa
   const Forecast forecast = RunForecast(plan, path);
   PlanRecord working = plan;
   RaiseMortgageRateToFloor(working);
+  ApplyClaimingRule(working);
   const RunFactors run(working, path);
   const LawYearTaxSteps steps = LawYearTaxStepsOf(run, forecast.table, 1);
   FirstYearFederalEstimate estimate;

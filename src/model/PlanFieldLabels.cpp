@@ -22,11 +22,11 @@ constexpr const char* kHomeStatusPage = "Assets - Home Status Page";
 
 }  // namespace
 
-const std::array<PlanFieldLabel, kPlanFileLines>& PlanFieldLabels() {
+const std::array<PlanFieldLabel, kPlanFieldCount>& PlanFieldLabels() {
   using P = PlanRecord;
   // The words are the labels as the pages show them, without their dot leaders;
   // fields without a label of their own are described in the same voice.
-  static const std::array<PlanFieldLabel, kPlanFileLines> labels = {{
+  static const std::array<PlanFieldLabel, kPlanFieldCount> labels = {{
       {&P::PlanFileName, "PlanFileName", kPlanFile, "", "Plan file name"},
       {&P::SecondPerson, "SecondPerson", kPersonPage, "", "Second Person"},
       {&P::Name1, "Name1", kPersonPage, "First Person", "Name #1"},
@@ -201,6 +201,11 @@ const std::array<PlanFieldLabel, kPlanFileLines>& PlanFieldLabels() {
       {&P::EventAmount4, "EventAmount4", kEventsPage, "Special Events", "Cost of special event #4"},
       {&P::EventAmount5, "EventAmount5", kEventsPage, "Special Events", "Cost of special event #5"},
       {&P::OtherAnnualTotal, "OtherAnnualTotal", kEventsPage, "Other Expenses", "Sum of the other expenses"},
+      // The tagged block: each key is the name.
+      {&P::FullRetirementBenefit1, "FullRetirementBenefit1", kIncomePage, "First Person",
+       "Social Security at full retirement age"},
+      {&P::FullRetirementBenefit2, "FullRetirementBenefit2", kIncomePage, "Second Person",
+       "Social Security at full retirement age"},
   }};
   return labels;
 }

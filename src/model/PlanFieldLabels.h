@@ -17,5 +17,11 @@ struct PlanFieldLabel {
   const char* words;
 };
 
-// Index 0 is line 1, in the order of PlanFileLayout().
-const std::array<PlanFieldLabel, kPlanFileLines>& PlanFieldLabels();
+// The inputs of the plan file's tagged block (model/PlanInputBlock.h).
+inline constexpr int kPlanBlockInputCount = 2;
+// Every plan field: the first layout's lines, then the block's inputs.
+inline constexpr int kPlanFieldCount = kPlanFileLines + kPlanBlockInputCount;
+
+// Index 0 is line 1, in the order of PlanFileLayout(); index 166 on are the
+// block's inputs in the order they are written.
+const std::array<PlanFieldLabel, kPlanFieldCount>& PlanFieldLabels();

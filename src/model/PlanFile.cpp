@@ -1,13 +1,12 @@
 #include "model/PlanFile.h"
 
 #include <istream>
-#include <type_traits>
 
 #include "model/FileChecks.h"
+#include "model/PlanFieldText.h"
 #include "model/PlanFileLayout.h"
+#include "model/PlanInputBlock.h"
 #include "model/PlanLineReader.h"
-#include "model/PlanLineText.h"
-#include "model/RateRange.h"
 #include "model/ReadableText.h"
 #include "model/SamplePlan.h"
 
@@ -21,56 +20,8 @@ constexpr std::int32_t kMaxAge1 = 90;
 constexpr std::size_t kWidestNumberLine = 32;
 constexpr std::size_t kSpareBytes = 4096;
 
-std::string Quoted(const std::string& line) { return "'" + ReadableExcerpt(line) + "'"; }
-
 bool IsTextField(const PlanLineField& field) {
   return std::holds_alternative<std::string PlanRecord::*>(field);
-}
-
-std::string LineText(const PlanRecord& plan, const PlanLineField& field) {
-  return std::visit(
-      [&plan](auto member) -> std::string {
-        using Value = std::remove_cvref_t<decltype(plan.*member)>;
-        if constexpr (std::is_same_v<Value, std::string>) {
-          return plan.*member;
-        } else if constexpr (std::is_same_v<Value, bool>) {
-          return plan.*member ? "2" : "1";
-        } else if constexpr (std::is_same_v<Value, long double>) {
-          return FormatRateLine(plan.*member);
-        } else {
-          return std::to_string(plan.*member);
-        }
-      },
-      field);
-}
-
-// Stores one line into its field; returns the conversion message, or an empty
-// text when the line converted.
-std::string ApplyLine(PlanRecord& plan, const PlanLineField& field, const std::string& line) {
-  const std::string integerError = Quoted(line) + " is not a valid integer value";
-  return std::visit(
-      [&](auto member) -> std::string {
-        using Value = std::remove_cvref_t<decltype(plan.*member)>;
-        if constexpr (std::is_same_v<Value, std::string>) {
-          plan.*member = line;
-          return {};
-        } else if constexpr (std::is_same_v<Value, bool>) {
-          std::int32_t persons = 0;
-          if (!ParseIntegerLine(line, persons)) return integerError;
-          plan.*member = persons == 2;
-          return {};
-        } else if constexpr (std::is_same_v<Value, long double>) {
-          long double rate = 0.0L;
-          if (!ParseRateLine(line, rate)) return Quoted(line) + " is not a valid floating point value";
-          if (!RateInRange(rate)) return "The rate " + Quoted(line) + " is not " + RateRangeText();
-          plan.*member = rate;
-          return {};
-        } else {
-          if (!ParseIntegerLine(line, plan.*member)) return integerError;
-          return {};
-        }
-      },
-      field);
 }
 
 PlanFileResult LineFailure(const std::string& problem, int lineNumber, const std::string& sourceName) {
@@ -86,22 +37,30 @@ std::string UsablePlanName(const std::string& stored, const std::string& sourceN
   return FileNameProblem(name).empty() ? name : PlanNameOfPath(sourceName);
 }
 
+PlanFileResult TooLongLine(int lineNumber, const std::string& sourceName) {
+  return LineFailure("The line is longer than any plan line (more than " + std::to_string(kLongestPlanLine) + " bytes)",
+                     lineNumber, sourceName);
+}
+
+PlanFileResult ReadError(const std::string& sourceName) {
+  return {false, false, "Cannot read \"" + ReadableText(sourceName) + "\": input/output error"};
+}
+
 }  // namespace
 
 std::string PlanFileText(const PlanRecord& plan) {
   std::string text;
   for (const PlanLineField& field : PlanFileLayout()) {
-    text += LineText(plan, field);
+    text += PlanFieldText(plan, field);
     text += "\r\n";
   }
-  return text;
+  return text + PlanBlockText(plan);
 }
 
-PlanFileResult ReadPlanText(std::istream& in, PlanRecord& plan, std::int32_t clockYear,
-                            const std::string& sourceName) {
+PlanFileResult ReadFirstLayoutText(PlanLineReader& lines, std::istream& in, PlanRecord& plan,
+                                   std::int32_t clockYear, const std::string& sourceName) {
   PlanRecord fresh;
   ResetPlan(fresh, clockYear);
-  PlanLineReader lines(in, kLongestPlanLine);
   std::string line;
   const auto& layout = PlanFileLayout();
   for (int index = 0; index < kPlanFileLines; ++index) {
@@ -110,13 +69,9 @@ PlanFileResult ReadPlanText(std::istream& in, PlanRecord& plan, std::int32_t clo
     const bool optionalTail =
         lineNumber == kPlanLinesWithoutEvents + 1 || lineNumber == kPlanLinesWithoutOtherAnnualTotal + 1;
     if (optionalTail && lines.AtEnd()) break;
-    if (!lines.Next(line)) {
-      return LineFailure("The line is longer than any plan line (more than " + std::to_string(kLongestPlanLine) +
-                             " bytes)",
-                         lineNumber, sourceName);
-    }
-    if (in.bad()) return {false, false, "Cannot read \"" + ReadableText(sourceName) + "\": input/output error"};
-    const std::string problem = ApplyLine(fresh, layout[index], line);
+    if (!lines.Next(line)) return TooLongLine(lineNumber, sourceName);
+    if (in.bad()) return ReadError(sourceName);
+    const std::string problem = StorePlanField(fresh, layout[index], line);
     if (!problem.empty()) return LineFailure(problem, lineNumber, sourceName);
     // The forecast has one row per year up to the first person's age 90.
     if (lineNumber == kAge1Line && (fresh.Age1 < kMinAge1 || fresh.Age1 > kMaxAge1)) {
@@ -129,8 +84,30 @@ PlanFileResult ReadPlanText(std::istream& in, PlanRecord& plan, std::int32_t clo
   return {};
 }
 
+PlanFileResult ReadPlanText(std::istream& in, PlanRecord& plan, std::int32_t clockYear,
+                            const std::string& sourceName) {
+  PlanLineReader lines(in, kLongestPlanLine);
+  PlanRecord fresh;
+  if (PlanFileResult first = ReadFirstLayoutText(lines, in, fresh, clockYear, sourceName); !first.ok) return first;
+  // Lines after the first layout were ignored before the block existed; they
+  // still are unless they start with the tag.
+  std::string line;
+  if (lines.AtEnd() || !lines.Next(line) || line != kPlanBlockTag) {
+    plan = std::move(fresh);
+    return {};
+  }
+  for (int lineNumber = kPlanFileLines + 2; !lines.AtEnd(); ++lineNumber) {
+    if (!lines.Next(line)) return TooLongLine(lineNumber, sourceName);
+    if (in.bad()) return ReadError(sourceName);
+    const std::string problem = ReadPlanBlockLine(fresh, line);
+    if (!problem.empty()) return LineFailure(problem, lineNumber, sourceName);
+  }
+  plan = std::move(fresh);
+  return {};
+}
+
 std::size_t LargestPlanFileSize() {
-  std::size_t size = kSpareBytes;
+  std::size_t size = kSpareBytes + LargestPlanBlockSize();
   for (const PlanLineField& field : PlanFileLayout())
     size += (IsTextField(field) ? kLongestPlanLine : kWidestNumberLine) + 2;
   return size;
@@ -142,7 +119,7 @@ std::string PlanLineBreakProblem(const PlanRecord& plan) {
     if (!IsTextField(layout[index])) continue;
     const std::string& text = plan.*std::get<std::string PlanRecord::*>(layout[index]);
     if (text.find('\n') != std::string::npos) {
-      return "the text " + Quoted(text) + " of line " + std::to_string(index + 1) + " holds a line break";
+      return "the text " + QuotedFileText(text) + " of line " + std::to_string(index + 1) + " holds a line break";
     }
   }
   return {};

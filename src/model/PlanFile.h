@@ -7,6 +7,8 @@
 
 #include "model/PlanRecord.h"
 
+class PlanLineReader;
+
 inline constexpr int kPlanFileLines = 166;
 
 // An entry box holds at most 32,767 characters, each at most three bytes of
@@ -26,7 +28,9 @@ struct PlanFileResult {
   std::string message;
 };
 
-// The whole plan file image: 166 lines, each ended by CR LF, "." as decimal point.
+// The whole plan file image: 166 lines, then the tagged block of newer inputs
+// when any is set (model/PlanInputBlock.h); each line ended by CR LF, "." as
+// decimal point.
 std::string PlanFileText(const PlanRecord& plan);
 
 // Reads a plan image into `plan`. The plan is replaced only when the whole read
@@ -35,6 +39,12 @@ std::string PlanFileText(const PlanRecord& plan);
 // stored name that cannot name a file gives way to the name part of it.
 PlanFileResult ReadPlanText(std::istream& in, PlanRecord& plan, std::int32_t clockYear,
                             const std::string& sourceName);
+
+// The first layout's reader, as every release before the tagged block had it:
+// lines 1 to 166 (or an older file's 150 or 165) into `plan`, leaving the
+// lines after them unread. ReadPlanText goes on from where it stops.
+PlanFileResult ReadFirstLayoutText(PlanLineReader& lines, std::istream& in, PlanRecord& plan,
+                                   std::int32_t clockYear, const std::string& sourceName);
 
 // Writes the plan to `path` and, on success only, sets PlanFileName to the
 // name part of `path` (it is line 1 of the file). The save follows the rules

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The whole of one financial plan. Field names and widths are those the plan
 // file, the pages and the engine share; derived fields are kept like inputs
@@ -207,6 +208,13 @@ struct PlanRecord {
   std::int64_t EventAmount5 = 0;
   std::int64_t OtherAnnualTotal = 0;  // derived
   std::int64_t OtherTotal = 0;        // derived
+
+  // Stored in the plan file's tagged block after the first layout's lines
+  // (model/PlanInputBlock.h). Zero keeps today's forecast.
+  std::int64_t FullRetirementBenefit1 = 0;  // yearly, from the person's statement
+  std::int64_t FullRetirementBenefit2 = 0;
+  // Block lines with keys this release does not know, kept verbatim for the next save.
+  std::vector<std::string> UnknownInputLines;
 
   friend bool operator==(const PlanRecord&, const PlanRecord&) = default;
 };

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "engine/ClaimingAge.h"
+#include "model/NumberFormat.h"
 #include "pages/IncomeTexts.h"
 #include "shell/PageMenus.h"
 
@@ -31,12 +33,19 @@ bool AdjustPersonAges(std::int32_t age, std::int64_t salary, std::int64_t deferr
   return changed;
 }
 
+// What the typed full benefit pays at the claiming age, or nothing when none is typed.
+QString ClaimedBenefitText(const PlanRecord& plan, int p) {
+  const ClaimedBenefit benefit = ClaimedBenefitOf(plan, p);
+  if (!benefit.typed) return {};
+  return income_texts::ClaimedBenefit(FormatDollars(benefit.yearly), benefit.claimAge, benefit.factor);
+}
+
 }  // namespace
 
 IncomePage::IncomePage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
     : DataPage(PageId::Income, session, platform, navigator, parent) {
   setWindowTitle("Income");
-  SetClientSize(QSize(536, 500));
+  SetClientSize(QSize(536, 596));
   BuildControls();
   BuildMenu();
 }
@@ -52,6 +61,8 @@ void IncomePage::BuildControls() {
       row("Pension1Label", "Total private pensions in current dollars", "Pension1", &PlanRecord::Pension1),
       row("SocialSecurity1Label", "Social Security in current dollars", "SocialSecurity1",
           &PlanRecord::SocialSecurity1),
+      row("FullRetirementBenefit1Label", "Social Security at full retirement age", "FullRetirementBenefit1",
+          &PlanRecord::FullRetirementBenefit1),
   };
   const std::vector<EntryRow> person2 = {
       row("Salary2Label", "Total annual salary at start age", "Salary2", &PlanRecord::Salary2),
@@ -60,18 +71,41 @@ void IncomePage::BuildControls() {
       row("Pension2Label", "Total private pensions in current dollars", "Pension2", &PlanRecord::Pension2),
       row("SocialSecurity2Label", "Social Security in current dollars", "SocialSecurity2",
           &PlanRecord::SocialSecurity2),
+      row("FullRetirementBenefit2Label", "Social Security at full retirement age", "FullRetirementBenefit2",
+          &PlanRecord::FullRetirementBenefit2),
   };
   const int width = kGrid.right - kGrid.left;
 
+  const int block = static_cast<int>(person1.size()) * kGrid.rowHeight + 20;
   heading1_ = AddHeading("FirstPersonHeading", QString(), QRect(kGrid.left, 8, width, 20));
-  AddEntryRows(person1, kGrid, 32);
-  heading2_ = AddHeading("SecondPersonHeading", QString(), QRect(kGrid.left, 136, width, 20));
+  const std::vector<QLineEdit*> edits1 = AddEntryRows(person1, kGrid, 32);
+  claimed_[0] = AddLabel("ClaimedBenefit1", QString(), QRect(kGrid.left, 32 + block - 20, width, 18));
+  heading2_ = AddHeading("SecondPersonHeading", QString(), QRect(kGrid.left, 32 + block + 8, width, 20));
   secondPersonBlock_.push_back(heading2_);
-  const std::vector<QLineEdit*> edits = AddEntryRows(person2, kGrid, 160);
+  const int top2 = 32 + block + 32;
+  const std::vector<QLineEdit*> edits2 = AddEntryRows(person2, kGrid, top2);
+  claimed_[1] = AddLabel("ClaimedBenefit2", QString(), QRect(kGrid.left, top2 + block - 20, width, 18));
   for (std::size_t i = 0; i < person2.size(); ++i)
-    secondPersonBlock_.insert(secondPersonBlock_.end(), {findChild<QLabel*>(person2[i].labelName), edits[i]});
+    secondPersonBlock_.insert(secondPersonBlock_.end(), {findChild<QLabel*>(person2[i].labelName), edits2[i]});
+  secondPersonBlock_.push_back(claimed_[1]);
+  // The result follows the typed benefit at once; the plan takes it when the page is left.
+  for (QLineEdit* edit : {edits1.back(), edits2.back()})
+    connect(edit, &QLineEdit::textChanged, this, &IncomePage::ShowClaimedBenefits);
 
-  AddMemo("Instructions", QRect(kGrid.left, 266, width, 226), income_texts::Instructions());
+  AddMemo("Instructions", QRect(kGrid.left, top2 + block + 8, width, 226), income_texts::Instructions());
+}
+
+void IncomePage::ShowClaimedBenefits() {
+  PlanRecord shown = session_.plan;
+  for (int p = 0; p < 2; ++p) {
+    QLineEdit* edit = findChild<QLineEdit*>(p == 0 ? "FullRetirementBenefit1" : "FullRetirementBenefit2");
+    std::int64_t typed = 0;
+    std::int32_t errorCode = 0;
+    if (edit != nullptr) ParseDollarEntry(edit->text().toStdString(), typed, errorCode);
+    if (errorCode != 0) typed = 0;
+    (p == 0 ? shown.FullRetirementBenefit1 : shown.FullRetirementBenefit2) = typed;
+    claimed_[p]->setText(ClaimedBenefitText(shown, p));
+  }
 }
 
 void IncomePage::BuildMenu() {
@@ -88,6 +122,7 @@ void IncomePage::FillIncomePage() {
   heading1_->setText(QString::fromStdString(plan.Name1));
   heading2_->setText(QString::fromStdString(plan.Name2));
   bindings_.Fill(plan);
+  ShowClaimedBenefits();
 }
 
 bool IncomePage::ValidateIncomePage() {
@@ -108,10 +143,12 @@ LeaveDecision IncomePage::DecideLeaving(PageId, LeaveBy) {
 
 bool IncomePage::AdjustAges() {
   PlanRecord& p = session_.plan;
-  bool changed = AdjustPersonAges(p.Age1, p.Salary1, p.DeferredContribution1, p.Pension1, p.SocialSecurity1,
+  bool changed = AdjustPersonAges(p.Age1, p.Salary1, p.DeferredContribution1, p.Pension1,
+                                  p.SocialSecurity1 != 0 || p.FullRetirementBenefit1 != 0,
                                   p.EmploymentStartAge1, p.RetireAge1, p.PensionAge1, p.SocialSecurityAge1);
   if (p.SecondPerson) {
-    changed = AdjustPersonAges(p.Age2, p.Salary2, p.DeferredContribution2, p.Pension2, p.SocialSecurity2,
+    changed = AdjustPersonAges(p.Age2, p.Salary2, p.DeferredContribution2, p.Pension2,
+                               p.SocialSecurity2 != 0 || p.FullRetirementBenefit2 != 0,
                                p.EmploymentStartAge2, p.RetireAge2, p.PensionAge2, p.SocialSecurityAge2) ||
               changed;
   }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "pages/DataPage.h"
 
 // The income page: each person's salary, tax deferred contributions, private
-// pension and Social Security, in current dollars. An amount entered for an
+// pension and Social Security, in current dollars, and the Social Security
+// benefit at full retirement age from each person's statement. An amount entered for an
 // event whose age is still zero sets a default age and leads the user to the
 // personal data page once.
 class IncomePage : public DataPage {
@@ -31,8 +33,11 @@ class IncomePage : public DataPage {
   void FillIncomePage();
   bool ValidateIncomePage();
   bool AdjustAges();
+  // Beside each person: the yearly benefit a typed full-retirement benefit pays at the claiming age.
+  void ShowClaimedBenefits();
 
   QLabel* heading1_ = nullptr;
   QLabel* heading2_ = nullptr;
   std::vector<QWidget*> secondPersonBlock_;
+  std::array<QLabel*, 2> claimed_{};
 };

@@ -16,6 +16,14 @@ inline const QString kAgesUpdated = QStringLiteral(
     "on the personal page. You may\r\nwant to check the personal page\r\nto see if you agree with the\r\n"
     "default ages selected.");
 
+// Below a person's boxes when a full-retirement benefit is typed.
+inline QString ClaimedBenefit(const std::string& dollars, int claimAge, long double factor) {
+  return QStringLiteral("Claimed at %1: %2 a year in current dollars (%3 % of the full benefit)")
+      .arg(claimAge)
+      .arg(QString::fromStdString(dollars))
+      .arg(QString::number(static_cast<double>(factor * 100.0L), 'g', 5));
+}
+
 inline QString Instructions() {
   return QStringLiteral(
              "INSTRUCTIONS\r\n"
@@ -40,7 +48,14 @@ inline QString Instructions() {
              "with the benefits you have earned, is available on the internet at ") +
          QString::fromLatin1(kSocialSecurityStatementAddress) +
          QStringLiteral(
-             " . A spouse's additional pension can be up 45% of your base pension.") +
+             " . A spouse's additional pension can be up 45% of your base pension.\r\n\r\n"
+             "SOCIAL SECURITY AT FULL RETIREMENT AGE\r\n"
+             "Optional. Enter the yearly benefit at full retirement age from the statement (the monthly figure "
+             "times 12). The forecast then pays it by the law's claiming rules from the Social Security starting "
+             "age on the personal page: 30 % less at 62 and 24 % more at 70 for those born 1960 or later. The "
+             "line below the boxes shows the yearly benefit that results, which the forecast uses in place of "
+             "the amount above. Leave it at zero to use the amount "
+             "above as it is.") +
          QString::fromLatin1(kNumberFormatInstructions);
 }
 

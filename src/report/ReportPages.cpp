@@ -52,7 +52,7 @@ std::string EntryText(const PlanRecord& plan, int line) {
   const std::optional<Lever> lever = FieldLever(std::string(PlanFieldLabels()[static_cast<std::size_t>(line)].name), error);
   if (lever) return LeverValueText(*lever, LeverValue(*lever, plan));
   // Page totals the solver does not move are amounts too.
-  const PlanLineField field = PlanFileLayout()[static_cast<std::size_t>(line)];
+  const PlanLineField field = PlanFieldLabels()[static_cast<std::size_t>(line)].field;
   if (const auto* amount = std::get_if<std::int64_t PlanRecord::*>(&field)) return FormatDollars(plan.*(*amount));
   return ValueText(plan, line);
 }
@@ -216,6 +216,8 @@ ReportPage InputsPage(const ReportFigures& figures) {
     ReportTable table{{"Entry", "Value"}, {false, true}, {}, 0};
     for (std::size_t line = 0; line < labels.size(); ++line) {
       if (name != labels[line].page) continue;
+      // The block's inputs are listed when used, so a plan without them reports as before.
+      if (line >= kPlanFileLines && SameValue(figures.plan, PlanRecord{}, static_cast<int>(line))) continue;
       const std::string section = labels[line].section;
       table.rows.push_back({(section.empty() ? "" : section + ": ") + labels[line].words,
                             EntryText(figures.plan, static_cast<int>(line))});

@@ -13,7 +13,6 @@
 #include "engine/Money.h"
 #include "model/NumberFormat.h"
 #include "model/PlanFieldLabels.h"
-#include "model/PlanFileLayout.h"
 #include "solve/Apportion.h"
 
 namespace {
@@ -79,7 +78,7 @@ bool IsCalendarYear(int line) {
   return false;
 }
 
-const PlanLineField& FieldOf(const Lever& lever) { return PlanFileLayout()[static_cast<std::size_t>(lever.line)]; }
+const PlanLineField& FieldOf(const Lever& lever) { return PlanFieldLabels()[static_cast<std::size_t>(lever.line)].field; }
 
 std::int64_t FieldValue(const Lever& lever, const PlanRecord& plan) {
   const PlanLineField& field = FieldOf(lever);

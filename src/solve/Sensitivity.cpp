@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <span>
 
 #include "engine/Money.h"
 #include "model/PlanFieldLabels.h"
@@ -82,7 +83,9 @@ SensitivityRow SensitivityRowAt(const Lever& input, std::int64_t value) {
 std::vector<Lever> SensitivityInputs() {
   std::vector<Lever> inputs;
   std::string error;
-  for (const PlanFieldLabel& label : PlanFieldLabels()) {
+  // The first layout's inputs: a full-retirement benefit left at zero would
+  // only add a row that one step never moves.
+  for (const PlanFieldLabel& label : std::span(PlanFieldLabels()).first(kPlanFileLines)) {
     // Page totals follow their entries and are no lever of their own.
     if (const std::optional<Lever> lever = FieldLever(label.name, error)) inputs.push_back(*lever);
   }

@@ -24,7 +24,7 @@ std::optional<PageId> PageOfField(int line) {
       {"Special Events and Other", PageId::SpecialEvents},
       {"Assets - Home Status Page", PageId::HomeStatus},
   };
-  if (line < 0 || line >= kPlanFileLines) return std::nullopt;
+  if (line < 0 || line >= kPlanFieldCount) return std::nullopt;
   const char* page = PlanFieldLabels()[static_cast<std::size_t>(line)].page;
   for (const auto& [name, id] : kPages) {
     if (std::strcmp(name, page) == 0) return id;

@@ -27,6 +27,13 @@ out=$("$cli" check "$source_dir/resources/Double.plan") || fail "check of Double
 grep -qx "Plan: Double.plan" <<<"$out" || fail "Double.plan is not named Double.plan: $out"
 grep -qx "Persons: 2" <<<"$out" || fail "Double.plan is not a two-person plan: $out"
 
+# A block key from a later release is reported and kept.
+{ cat "$work/Fresh.plan"; printf '[Prevora]\r\nFullRetirementBenefit1=5000\r\nWithdrawalOrder=roth\r\n'; } > "$work/Later.plan"
+out=$("$cli" check "$work/Later.plan") || fail "check of a plan with a block exited with $?"
+grep -qx "Unknown inputs (kept on save, not used): WithdrawalOrder" <<<"$out" || fail "unknown key not reported: $out"
+"$cli" check --format json "$work/Later.plan" | grep -qF '"unknownInputs": ["WithdrawalOrder"]' ||
+  fail "unknown key not in the json summary"
+
 # Line 5 (RetireAge1) made unreadable.
 sed '5s/.*/sixty-five\r/' "$work/Fresh.plan" > "$work/Damaged.plan"
 status=0

@@ -13,7 +13,9 @@ TEST(PlanFieldLabelsTest, EveryLineLabelsTheLayoutsField) {
   const auto& labels = PlanFieldLabels();
   std::set<std::string> names;
   for (std::size_t i = 0; i < labels.size(); ++i) {
-    EXPECT_TRUE(labels[i].field == PlanFileLayout()[i]) << "line " << i + 1 << " " << labels[i].name;
+    if (i < static_cast<std::size_t>(kPlanFileLines)) {
+      EXPECT_TRUE(labels[i].field == PlanFileLayout()[i]) << "line " << i + 1 << " " << labels[i].name;
+    }
     EXPECT_TRUE(names.insert(labels[i].name).second) << labels[i].name;
     EXPECT_STRNE(labels[i].page, "");
     EXPECT_STRNE(labels[i].words, "");

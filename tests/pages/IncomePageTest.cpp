@@ -29,6 +29,18 @@ TEST_F(IncomePage, FillShowsAmountsAsMoneyAndNamesAsHeadings) {
   EXPECT_EQ(program.CaptionText(), "Income Page [ JohnSmith ]");
 }
 
+// The sample's first person is 30 in the clock year, so born 1960 or later: 70 % at 62.
+TEST_F(IncomePage, TypedFullBenefitShowsTheClaimedBenefitAndIsStored) {
+  plan.SocialSecurityAge1 = 62;
+  Refill();
+  const QLabel* claimed = program.Current()->findChild<QLabel*>("ClaimedBenefit1");
+  EXPECT_TRUE(claimed->text().isEmpty());
+  program.Type(&PlanRecord::FullRetirementBenefit1, "30000");
+  EXPECT_TRUE(claimed->text().startsWith("Claimed at 62: $21,000 a year")) << claimed->text().toStdString();
+  program.LeaveFor(PageId::Assets);
+  EXPECT_EQ(plan.FullRetirementBenefit1, 30000);
+}
+
 TEST_F(IncomePage, SalaryWithZeroAgesSetsDefaultsAndLeadsOnceToThePersonalPage) {
   program.Type(&PlanRecord::Salary1, "45000");
   program.LeaveFor(PageId::Assets);
