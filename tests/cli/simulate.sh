@@ -18,8 +18,8 @@ grep -q 'not a promise' "$work/text" || fail "text caution"
 
 # On a terminal (a pseudo-terminal from script(1)) the progress line shows and is cleared at the end.
 if command -v script >/dev/null; then
-  tty=$(script -qec "'$cli' simulate '$plan' --trials 300 >/dev/null" /dev/null | tr '\r' '\n')
-  printf '%s\n' "$tty" | grep -q '^Simulating: [0-9]* of 300 trials' || fail "no progress line on a terminal"
+  tty=$(script -qec "'$cli' simulate '$plan' --trials 5000 >/dev/null" /dev/null | tr '\r' '\n')
+  printf '%s\n' "$tty" | grep -q '^Simulating: [0-9]* of 5000 trials' || fail "no progress line on a terminal"
   printf '%s' "$tty" | grep -q $'\e\\[K' || fail "progress line not cleared"
 fi
 
