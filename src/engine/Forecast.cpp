@@ -100,12 +100,17 @@ void RunForecastYear(const RunFactors& run, ForecastTable& table, int a) {
   }
 }
 
-Forecast RunForecast(const PlanRecord& plan, const RatePath& path, ExplainTrace* trace) {
-  // The run reads the plan as the program shows it after a run: the expense
-  // summary refreshed and the mortgage rate at its floor.
+PlanRecord PlanAsRun(const PlanRecord& plan) {
   PlanRecord working = plan;
   RaiseMortgageRateToFloor(working);
   ApplyClaimingRule(working);
+  return working;
+}
+
+Forecast RunForecast(const PlanRecord& plan, const RatePath& path, ExplainTrace* trace) {
+  // The run reads the plan as the program shows it after a run: the expense
+  // summary refreshed as well.
+  PlanRecord working = PlanAsRun(plan);
   // The factors read none of the values the refresh writes.
   const RunFactors run(working, path, trace);
   RefreshExpenseSummary(working, run.Annuity(working.DebtYears), run.WageBaseIndex());

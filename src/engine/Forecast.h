@@ -29,6 +29,10 @@ inline constexpr const char* kSaturationNote =
 // which only a saturated amount reaches.
 bool HasSaturatedValue(const ForecastTable& table, int rows);
 
+// The plan as a run reads it: the mortgage rate at its floor and the claimed
+// Social Security in place of the typed one.
+PlanRecord PlanAsRun(const PlanRecord& plan);
+
 // Recomputes the whole table from the plan and the path. Reads nothing but its
 // arguments and writes nothing but its result, so runs may go on at once on
 // any number of threads. With a trace, the run also records in it how it

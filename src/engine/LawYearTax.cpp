@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/ClaimingAge.h"
 #include "engine/Factors.h"
 #include "engine/Forecast.h"
 #include "engine/Money.h"
@@ -133,9 +132,7 @@ LawYearTaxSteps LawYearTaxStepsOf(const RunFactors& run, const ForecastTable& ta
 FirstYearFederalEstimate LawFirstYearFederal(const PlanRecord& plan, RatePath path) {
   path.SetTaxRules(TaxRules::Law);
   const Forecast forecast = RunForecast(plan, path);
-  PlanRecord working = plan;
-  RaiseMortgageRateToFloor(working);
-  ApplyClaimingRule(working);
+  const PlanRecord working = PlanAsRun(plan);
   const RunFactors run(working, path);
   const LawYearTaxSteps steps = LawYearTaxStepsOf(run, forecast.table, 1);
   FirstYearFederalEstimate estimate;

@@ -38,10 +38,8 @@ std::string OddsFiguresCsv(const OddsResult& result) {
   const auto count = [&result](ShortfallLevel level) { return result.levelCounts[static_cast<std::size_t>(level)]; };
   std::string out = "Figure,Trials,Percent\n";
   AppendRow(out, "all trials", result.trials, result.trials > 0 ? 100.0 : 0.0);
-  AppendRow(out, "savings lasted (never borrowed)",
-            result.trials - count(ShortfallLevel::HomeEquity) - count(ShortfallLevel::NewDebt),
-            result.SavingsLastedShare());
-  AppendRow(out, "never took new debt", result.trials - count(ShortfallLevel::NewDebt), result.NoNewDebtShare());
+  AppendRow(out, "savings lasted (never borrowed)", result.SavingsLastedCount(), result.SavingsLastedShare());
+  AppendRow(out, "never took new debt", result.NoNewDebtCount(), result.NoNewDebtShare());
   for (int i = 0; i < kShortfallLevelCount; ++i) {
     const auto level = static_cast<ShortfallLevel>(i);
     AppendRow(out, std::string("deepest shortfall: ") + ShortfallLevelText(level), count(level),

@@ -12,15 +12,18 @@ double OddsResult::LevelShare(ShortfallLevel level) const {
   return Share(levelCounts[static_cast<std::size_t>(level)], trials);
 }
 
-double OddsResult::SavingsLastedShare() const {
-  const int borrowed = levelCounts[static_cast<std::size_t>(ShortfallLevel::HomeEquity)] +
-                       levelCounts[static_cast<std::size_t>(ShortfallLevel::NewDebt)];
-  return Share(trials - borrowed, trials);
+int OddsResult::SavingsLastedCount() const {
+  return trials - levelCounts[static_cast<std::size_t>(ShortfallLevel::HomeEquity)] -
+         levelCounts[static_cast<std::size_t>(ShortfallLevel::NewDebt)];
 }
 
-double OddsResult::NoNewDebtShare() const {
-  return Share(trials - levelCounts[static_cast<std::size_t>(ShortfallLevel::NewDebt)], trials);
+int OddsResult::NoNewDebtCount() const {
+  return trials - levelCounts[static_cast<std::size_t>(ShortfallLevel::NewDebt)];
 }
+
+double OddsResult::SavingsLastedShare() const { return Share(SavingsLastedCount(), trials); }
+
+double OddsResult::NoNewDebtShare() const { return Share(NoNewDebtCount(), trials); }
 
 double OddsResult::BelowZeroShare() const { return Share(belowZeroCount, trials); }
 

@@ -36,6 +36,9 @@ struct OddsResult {
   std::vector<YearBands> years;
   std::vector<TrialSummary> trialSummaries;  // by trial number
 
+  // Trials whose savings lasted, and trials that never took new debt.
+  int SavingsLastedCount() const;
+  int NoNewDebtCount() const;
   // Shares in percent of all trials.
   double LevelShare(ShortfallLevel level) const;
   // The headline: trials whose savings lasted, never borrowing against the
