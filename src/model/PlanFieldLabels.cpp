@@ -206,6 +206,16 @@ const std::array<PlanFieldLabel, kPlanFieldCount>& PlanFieldLabels() {
        "Social Security at full retirement age"},
       {&P::FullRetirementBenefit2, "FullRetirementBenefit2", kIncomePage, "Second Person",
        "Social Security at full retirement age"},
+      {&P::RothBalance, "RothBalance", kAssetsPage, "", "Roth IRA and Roth 401k balance"},
+      {&P::RothBasis, "RothBasis", kAssetsPage, "", "Roth contributions made so far"},
+      {&P::RothContribution1, "RothContribution1", kIncomePage, "First Person", "Yearly Roth contribution"},
+      {&P::RothContribution2, "RothContribution2", kIncomePage, "Second Person", "Yearly Roth contribution"},
+      {&P::WithdrawalOrder, "WithdrawalOrder", kAssumptionsPage, "Withdrawals", "Order of withdrawals"},
+      {&P::FillBracket, "FillBracket", kAssumptionsPage, "Withdrawals", "Fill the tax bracket up to (%)"},
+      {&P::FillInto, "FillInto", kAssumptionsPage, "Withdrawals", "Put what the filling draws into"},
+      {&P::ConvertAmount, "ConvertAmount", kAssumptionsPage, "Withdrawals", "Convert to Roth each year"},
+      {&P::FillFromAge, "FillFromAge", kAssumptionsPage, "Withdrawals", "From age"},
+      {&P::FillToAge, "FillToAge", kAssumptionsPage, "Withdrawals", "To age"},
   }};
   return labels;
 }

@@ -18,7 +18,7 @@ struct PlanFieldLabel {
 };
 
 // The inputs of the plan file's tagged block (model/PlanInputBlock.h).
-inline constexpr int kPlanBlockInputCount = 2;
+inline constexpr int kPlanBlockInputCount = 12;
 // Every plan field: the first layout's lines, then the block's inputs.
 inline constexpr int kPlanFieldCount = kPlanFileLines + kPlanBlockInputCount;
 

@@ -213,6 +213,25 @@ struct PlanRecord {
   // (model/PlanInputBlock.h). Zero keeps today's forecast.
   std::int64_t FullRetirementBenefit1 = 0;  // yearly, from the person's statement
   std::int64_t FullRetirementBenefit2 = 0;
+  // The Roth balance (household) and the part of it that is contributions,
+  // which come out tax-free at any age.
+  std::int64_t RothBalance = 0;
+  std::int64_t RothBasis = 0;
+  // Yearly, current dollars, paid from salary after tax until retirement.
+  std::int64_t RothContribution1 = 0;
+  std::int64_t RothContribution2 = 0;
+  // The accounts that cover a shortfall, first to last, e.g.
+  // "taxable,deferred,roth"; empty is that order.
+  std::string WithdrawalOrder;
+  // Bracket filling: each year from FillFromAge to FillToAge (person 1's ages)
+  // draw from the tax-deferred balance up to the top of the FillBracket %
+  // bracket; the surplus goes into FillInto ("taxable", empty, or "roth").
+  // ConvertAmount converts a fixed yearly sum (current dollars) instead.
+  std::int32_t FillBracket = 0;
+  std::string FillInto;
+  std::int64_t ConvertAmount = 0;
+  std::int32_t FillFromAge = 0;
+  std::int32_t FillToAge = 0;
   // Block lines with keys this release does not know, kept verbatim for the next save.
   std::vector<std::string> UnknownInputLines;
 

@@ -30,7 +30,7 @@ PlanRecord WithNewInputs() {
   ResetPlan(plan, kClockYear);
   plan.FullRetirementBenefit1 = 31200;
   plan.FullRetirementBenefit2 = 18000;
-  plan.UnknownInputLines = {"WithdrawalOrder=roth,taxable,deferred", "FillBracket = 12"};
+  plan.UnknownInputLines = {"NextInput=roth,taxable,deferred", "LaterInput = 12"};
   return plan;
 }
 
@@ -64,13 +64,13 @@ TEST(PlanInputBlockTest, PlansWithoutNewInputsSaveByteForByte) {
 TEST(PlanInputBlockTest, BlockAndUnknownKeysSurviveARoundTrip) {
   const PlanRecord plan = WithNewInputs();
   const std::string text = PlanFileText(plan);
-  EXPECT_NE(text.find("\r\n[Prevora]\r\nFullRetirementBenefit1=31200\r\nFullRetirementBenefit2=18000\r\nWithdrawalOrder="), std::string::npos);
+  EXPECT_NE(text.find("\r\n[Prevora]\r\nFullRetirementBenefit1=31200\r\nFullRetirementBenefit2=18000\r\nNextInput="), std::string::npos);
   PlanRecord read;
   const PlanFileResult result = ReadText(text, read);
   ASSERT_TRUE(result.ok) << result.message;
   EXPECT_TRUE(read == plan);
   EXPECT_EQ(PlanFileText(read), text);
-  EXPECT_EQ(UnknownPlanBlockKeys(read), (std::vector<std::string>{"WithdrawalOrder", "FillBracket"}));
+  EXPECT_EQ(UnknownPlanBlockKeys(read), (std::vector<std::string>{"NextInput", "LaterInput"}));
 }
 
 // The first layout's reader, which every earlier release used, reads the
