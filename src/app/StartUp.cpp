@@ -6,10 +6,8 @@
 #include "model/PlanFile.h"
 #include "platform/SettingsStore.h"
 #include "shell/DollarViewSetting.h"
-#include "shell/DeflationSetting.h"
-#include "shell/PastInflationSetting.h"
-#include "shell/TaxRulesSetting.h"
 #include "shell/RecentPlans.h"
+#include "shell/RuleSettings.h"
 #include "shell/Session.h"
 #include "shell/WindowSettings.h"
 
@@ -35,7 +33,7 @@ QString RunStartUp(Session& session, SettingsStore& settings, const StartUpInput
 
   session.LastTop = settings_defaults::kTop;
   session.LastLeft = settings_defaults::kLeft;
-  session.Rules = ForecastRules{LoadPastInflation(settings), LoadTaxRules(settings), LoadDeflation(settings)};
+  session.Rules = LoadForecastRules(settings);
   session.CurrentDollars = LoadDollarView(settings);
   session.working.PlanFolder = ChoosePlanFolder(inputs.documentsFolder).toStdString();
 

@@ -99,6 +99,8 @@ void ReportForecastRules(const PlanRecord& plan, ForecastRules rules) {
     std::fprintf(stderr, "prevora-cli: %s (--tax-rules curve)\n", note.c_str());
   if (const std::string note = DeflationNote(rules.deflation); !note.empty())
     std::fprintf(stderr, "prevora-cli: %s (--deflation follow)\n", note.c_str());
+  if (const std::string note = HomeEquityLimitNote(rules.homeEquityLimit); !note.empty())
+    std::fprintf(stderr, "prevora-cli: %s (--home-equity-limit first-design)\n", note.c_str());
   if (rules.taxes == TaxRules::Law && StateRatioUnknown(plan))
     std::fprintf(stderr, "prevora-cli: %s\n", kStateRatioUnknownNote);
 }

@@ -20,25 +20,31 @@ inline constexpr const char* kCheckUsage = "prevora-cli check PLAN [--format tex
 inline constexpr const char* kForecastUsage =
     "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]\n"
     "      [--history-start YEAR [--history FILE] [--start-at first-year|retirement]]\n"
-    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]";
+    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
+    "      [--home-equity-limit floor|first-design]";
 inline constexpr const char* kExplainUsage =
     "prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]\n"
     "      [--rates FILE | --history-start YEAR [--history FILE] [--start-at first-year|retirement]]\n"
-    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]";
+    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
+    "      [--home-equity-limit floor|first-design]";
 inline constexpr const char* kGraphUsage =
     "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]\n"
-    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]";
+    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
+    "      [--home-equity-limit floor|first-design]";
 inline constexpr const char* kPrintPlanUsage =
     "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars] [--past-inflation recorded|plan]\n"
-    "      [--tax-rules law|curve] [--deflation hold|follow]";
+    "      [--tax-rules law|curve] [--deflation hold|follow]\n"
+    "      [--home-equity-limit floor|first-design]";
 inline constexpr const char* kPrintGraphUsage =
     "prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST] [--past-inflation recorded|plan]\n"
-    "      [--tax-rules law|curve] [--deflation hold|follow]";
+    "      [--tax-rules law|curve] [--deflation hold|follow]\n"
+    "      [--home-equity-limit floor|first-design]";
 inline constexpr const char* kDiffUsage =
     "prevora-cli diff BASE.plan OTHER.plan [--current-dollars] [--metric NAME] [--attribution sequential|shapley]"
     " [--format text|json|csv]\n"
     "      [--rates FILE | --history-start YEAR [--history FILE] [--start-at first-year|retirement]]\n"
     "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
+    "      [--home-equity-limit floor|first-design]\n"
     "    Lists the changed inputs, the year table's differences (other - base) and a summary, and says how much\n"
     "    of the change in NAME each changed input caused. NAME is a year-table field (NetWorth, IncomeTaxes, ...)\n"
     "    in today's dollars, in the last year (NAME or NAME:last) or summed over all years (NAME:sum); default\n"
@@ -53,25 +59,30 @@ inline constexpr const char* kSimulateUsage =
     "      [--sd-deferred X] [--sd-realestate X] [--corr-returns R] [--corr A:B=R] [--threads T]\n"
     "      [--trial N [--current-dollars] [--all-fields]] [--current-dollars] [--format text|json|csv|tsv]\n"
     "      [--rates FILE] [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
+    "      [--home-equity-limit floor|first-design]\n"
     "    --rates centers the Monte Carlo model's draws of each year on that year's rates of the file (the plan's\n"
     "    own rates after its last row); the swings and correlations stay.";
 inline constexpr const char* kSolveUsage =
     "prevora-cli solve PLAN --lever spending|retire-age|savings|field:NAME [--person 1|2|both]\n"
     "      [--target never-borrow|never-new-debt|net-worth:AGE:AMOUNT] [--min X] [--max X]\n"
     "      [--odds P [simulate options]] [--format text|json|csv] [--past-inflation recorded|plan]\n"
-    "      [--tax-rules law|curve] [--deflation hold|follow]";
+    "      [--tax-rules law|curve] [--deflation hold|follow]\n"
+    "      [--home-equity-limit floor|first-design]";
 inline constexpr const char* kFrontierUsage =
     "prevora-cli frontier PLAN --lever A --from X --to Y [--step S] --solve B [--person 1|2|both]\n"
     "      [--target T] [--min X] [--max X] [--odds P [simulate options]] [--format text|json|csv]\n"
-    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]";
+    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
+    "      [--home-equity-limit floor|first-design]";
 inline constexpr const char* kSensitivityUsage =
     "prevora-cli sensitivity PLAN [--metric NAME] [--odds P [--target T] [simulate options]]\n"
     "      [--format text|json|csv] [--past-inflation recorded|plan] [--tax-rules law|curve]\n"
-    "      [--deflation hold|follow]";
+    "      [--deflation hold|follow]\n"
+    "      [--home-equity-limit floor|first-design]";
 inline constexpr const char* kReportUsage =
     "prevora-cli report PLAN --pdf OUT.pdf [--paper letter|a4] [--trials N] [--seed S] [--threads T]\n"
     "      [--history FILE] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--past-inflation recorded|plan]\n"
     "      [--tax-rules law|curve] [--deflation hold|follow]\n"
+    "      [--home-equity-limit floor|first-design]\n"
     "    One PDF for the household and its adviser: summary, graph, odds under the three models, stress tests,\n"
     "    sensitivity, the year table, the inputs and notes. Its figures are those simulate, solve and\n"
     "    sensitivity print for the same settings; the answers are solve's spending and retire-age (both persons)\n"
@@ -94,6 +105,10 @@ inline constexpr const char* kOptionNotes =
     "falls, so a deflation year costs last year's prices; this is why 1929, not 1966, is the worst start\n"
     "for a 4 % withdrawal), or follows prices down (follow; stderr then says so). Every command that\n"
     "forecasts takes it, in every trial and history start.\n"
+    "--home-equity-limit: when the mortgage owed is above 75 % of the home's value nothing can be borrowed\n"
+    "against the home and the whole shortfall is new debt (floor, the default), or the limit goes negative\n"
+    "and is booked as a negative home-equity borrowing that enlarges the new debt (first-design, as before;\n"
+    "stderr then says so). Every command that forecasts takes it, in every trial and history start.\n"
     "--tax-rules: the future years' income taxes follow the US federal law as it reads in 2026 (law, the\n"
     "default: brackets by filing status, deductions, Social Security by provisional income, gains rates, FICA\n"
     "and required distributions; docs/taxes.md) or the first design's tax curve (curve, as before; stderr\n"

@@ -33,10 +33,17 @@ bool StoreDeflation(const std::string& word, ForecastRules& rules) {
                          {DeflationWord(DeflationRule::Follow), DeflationRule::Follow}, rules.deflation);
 }
 
-constexpr std::array<RuleOption, 3> kRuleOptions = {{
+bool StoreHomeEquityLimit(const std::string& word, ForecastRules& rules) {
+  return ParseEitherWord(word, {HomeEquityLimitWord(HomeEquityLimitRule::Floor), HomeEquityLimitRule::Floor},
+                         {HomeEquityLimitWord(HomeEquityLimitRule::FirstDesign), HomeEquityLimitRule::FirstDesign},
+                         rules.homeEquityLimit);
+}
+
+constexpr std::array<RuleOption, 4> kRuleOptions = {{
     {"--past-inflation", "--past-inflation takes recorded or plan", StorePast},
     {"--tax-rules", "--tax-rules takes law or curve", StoreTaxes},
     {"--deflation", "--deflation takes hold or follow", StoreDeflation},
+    {"--home-equity-limit", "--home-equity-limit takes floor or first-design", StoreHomeEquityLimit},
 }};
 
 }  // namespace

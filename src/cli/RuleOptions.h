@@ -13,5 +13,5 @@ struct RuleOption {
   bool (*store)(const std::string& word, ForecastRules& rules);
 };
 
-// --past-inflation, --tax-rules or --deflation by name; nullptr for any other.
+// --past-inflation, --tax-rules, --deflation or --home-equity-limit by name; nullptr for any other.
 const RuleOption* FindRuleOption(const std::string& name);

@@ -94,9 +94,10 @@ void CoverCashNeedSteps(const RunFactors& run, ForecastTable& table, int j) {
     return;
   }
 
-  // Not floored: a mortgage above 75 percent of the value gives a negative
-  // limit, which the home step ignores and which enlarges the new debt.
-  const std::int64_t limit = RoundMoney(year.Property * kHomeEquityLimit - table.work.MortgageOwed);
+  // A mortgage above 75 percent of the value leaves nothing to borrow; the
+  // first design's negative limit, which enlarged the new debt, stays a rule.
+  std::int64_t limit = RoundMoney(year.Property * kHomeEquityLimit - table.work.MortgageOwed);
+  if (run.homeEquityFloored && limit < 0) limit = 0;
   if (rest <= limit) {
     year.HomeEquityBorrowing = rest;
   } else {

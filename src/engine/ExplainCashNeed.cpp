@@ -115,10 +115,15 @@ void TraceCashNeed(const RunFactors& run, const ForecastTable& table, int j) {
     RecordNode(trace, j, kHomeEquityBorrowing, year.HomeEquityBorrowing, std::move(rest));
     return;
   }
-  ExplainTerms limit;
-  limit.ScaledCell(j, kProperty, year.Property, kHomeEquityLimit, "the most that can be borrowed against the home");
-  AddMortgageOwed(table, j, limit, true);
-  RecordNode(trace, j, kHomeEquityBorrowing, year.HomeEquityBorrowing, std::move(limit));
+  if (run.homeEquityFloored && year.HomeEquityBorrowing == 0) {
+    RecordNote(trace, j, kHomeEquityBorrowing, 0,
+               "nothing to borrow: the mortgage owed is 75 % of the home's value or more");
+  } else {
+    ExplainTerms limit;
+    limit.ScaledCell(j, kProperty, year.Property, kHomeEquityLimit, "the most that can be borrowed against the home");
+    AddMortgageOwed(table, j, limit, true);
+    RecordNode(trace, j, kHomeEquityBorrowing, year.HomeEquityBorrowing, std::move(limit));
+  }
   ExplainTerms unfunded;
   unfunded.Step("shortfall left after savings", std::move(rest), restAmount)
       .Cell(j, kHomeEquityBorrowing, year.HomeEquityBorrowing, true);

@@ -50,6 +50,7 @@ RatePath RatePath::WithPlanRatesFrom(int a, const PlanRecord& plan) const {
   path.taxRules_ = taxRules_;
   path.pastRate_ = pastRate_;
   path.deflationFollowed_ = deflationFollowed_;
+  path.homeEquityFloored_ = homeEquityFloored_;
   for (int y = 1; y < std::min(a, kForecastRows + 1); ++y) path.years_[static_cast<std::size_t>(y - 1)] = Year(y);
   return path;
 }

@@ -64,6 +64,11 @@ class RatePath {
   // by default it holds, so spending never falls with prices.
   void SetDeflationFollowed(bool followed) { deflationFollowed_ = followed; }
   bool DeflationFollowed() const { return deflationFollowed_; }
+  // Whether the most that can be borrowed against the home stops at zero when
+  // the mortgage owed is above 75 percent of its value. A path built here
+  // keeps the first design, whose negative limit enlarged the new debt.
+  void SetHomeEquityFloored(bool floored) { homeEquityFloored_ = floored; }
+  bool HomeEquityFloored() const { return homeEquityFloored_; }
 
   // The rules the run taxes future years by. A path built here keeps the
   // first design's curve; the program's forecasts take theirs from the rules
@@ -78,4 +83,5 @@ class RatePath {
   TaxRules taxRules_ = TaxRules::Curve;
   std::optional<long double> pastRate_;
   bool deflationFollowed_ = false;
+  bool homeEquityFloored_ = false;
 };

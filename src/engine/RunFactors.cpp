@@ -68,7 +68,12 @@ long double FlooredInflationFactor(long double inflation) {
 }  // namespace
 
 RunFactors::RunFactors(const PlanRecord& plan, const RatePath& path, ExplainTrace* trace)
-    : plan(plan), rows(RowCount(plan)), trace(trace), taxRules(path.Taxes()), built_(std::max(rows, 1)) {
+    : plan(plan),
+      rows(RowCount(plan)),
+      trace(trace),
+      taxRules(path.Taxes()),
+      homeEquityFloored(path.HomeEquityFloored()),
+      built_(std::max(rows, 1)) {
   PowerMemo powers;
   FillInflation(powers, path);
   for (int a = 1; a <= built_; ++a) {

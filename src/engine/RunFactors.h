@@ -29,6 +29,7 @@ class RunFactors {
   const int rows;
   ExplainTrace* const trace;
   const TaxRules taxRules;
+  const bool homeEquityFloored;
 
   // Inflation index k = a - 1 years from now (1 when inflation is not positive).
   long double InflationIndex(std::int64_t k) const { return AtRow(inflationIndex_, k); }

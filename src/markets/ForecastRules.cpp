@@ -5,6 +5,7 @@ RatePath WithRules(RatePath path, ForecastRules rules, const PlanRecord& plan) {
   path.SetPastRate(plan.InflationRate);
   path.SetTaxRules(rules.taxes);
   path.SetDeflationFollowed(rules.deflation == DeflationRule::Follow);
+  path.SetHomeEquityFloored(rules.homeEquityLimit == HomeEquityLimitRule::Floor);
   return path;
 }
 
@@ -23,10 +24,18 @@ std::string DeflationNote(DeflationRule rule) {
   return rule == DeflationRule::Follow ? "Deflation: spending follows prices down" : "";
 }
 
+const char* HomeEquityLimitWord(HomeEquityLimitRule rule) {
+  return rule == HomeEquityLimitRule::FirstDesign ? "first-design" : "floor";
+}
+
+std::string HomeEquityLimitNote(HomeEquityLimitRule rule) {
+  return rule == HomeEquityLimitRule::FirstDesign ? "Home-equity limit: the first design's (may be negative)" : "";
+}
+
 std::string ForecastRulesNote(std::int64_t currentYear, ForecastRules rules) {
   std::string joined;
-  for (const std::string& note :
-       {PastInflationNote(currentYear, rules.past), TaxRulesNote(rules.taxes), DeflationNote(rules.deflation)}) {
+  for (const std::string& note : {PastInflationNote(currentYear, rules.past), TaxRulesNote(rules.taxes),
+                                  DeflationNote(rules.deflation), HomeEquityLimitNote(rules.homeEquityLimit)}) {
     if (!note.empty()) joined += (joined.empty() ? "" : "; ") + note;
   }
   return joined;

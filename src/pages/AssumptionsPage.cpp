@@ -81,7 +81,7 @@ void AssumptionsPage::ShowPastInflationChoice() {
 void AssumptionsPage::PastInflationChosen(PastInflationRule rule) {
   ForecastRules rules = session_.Rules;
   rules.past = rule;
-  if (session_.ChooseRules(rules)) SavePastInflation(platform_.settings, rule);
+  if (session_.ChooseRules(rules)) SaveRule(platform_.settings, rule);
 }
 
 void AssumptionsPage::BuildMenu() {

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "pages/DataPage.h"
-#include "shell/PastInflationSetting.h"
+#include "shell/RuleSettings.h"
 
 class QRadioButton;
 

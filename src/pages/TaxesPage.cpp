@@ -17,7 +17,7 @@
 #include "pages/TaxesTexts.h"
 #include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
-#include "shell/TaxRulesSetting.h"
+#include "shell/RuleSettings.h"
 
 namespace {
 
@@ -280,7 +280,7 @@ void TaxesPage::TaxRulesChosen(TaxRules rules) {
   ForecastRules chosen = session_.Rules;
   chosen.taxes = rules;
   if (!session_.ChooseRules(chosen)) return;
-  SaveTaxRules(platform_.settings, rules);
+  SaveRule(platform_.settings, rules);
   ShowTaxRulesChoice();
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 #include "render/GraphPrinting.h"
+#include "views/PrintPreview.h"
 
 void PrintGraphCommand(QWidget* page, Platform& platform, const GraphPrintJob& job) {
   QPrinter printer(QPrinter::HighResolution);
@@ -13,6 +14,5 @@ void PrintGraphCommand(QWidget* page, Platform& platform, const GraphPrintJob& j
 }
 
 void PreviewGraphCommand(QWidget* page, Platform& platform, const GraphPrintJob& job) {
-  QPrinter printer(QPrinter::HighResolution);
-  platform.prompts.PreviewPrint(page, printer, [&job](QPrinter& target) { return PrintGraph(target, job) ? 1 : 0; });
+  ShowPrintPreview(page, platform, [&job](QPrinter& target) { return PrintGraph(target, job) ? 1 : 0; });
 }

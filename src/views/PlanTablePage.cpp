@@ -12,6 +12,7 @@
 #include "views/ExplainCommands.h"
 #include "views/GridClipboard.h"
 #include "views/PlanPageSize.h"
+#include "views/PrintPreview.h"
 #include "views/YearColumnMenu.h"
 #include "views/YearGrid.h"
 
@@ -90,9 +91,8 @@ void PlanTablePage::OnPrint() {
 }
 
 void PlanTablePage::OnPreview() {
-  QPrinter printer(QPrinter::HighResolution);
   const PlanPrintJob job = PrintJob();
-  platform_.prompts.PreviewPrint(this, printer, [&job](QPrinter& target) { return PrintPlanTable(target, job); });
+  ShowPrintPreview(this, platform_, [&job](QPrinter& target) { return PrintPlanTable(target, job); });
 }
 
 void PlanTablePage::ExplainCurrentCell() {

@@ -16,6 +16,7 @@
 #include "report/ReportPages.h"
 #include "shell/PageMenus.h"
 #include "shell/Session.h"
+#include "views/PrintPreview.h"
 
 namespace {
 
@@ -62,11 +63,10 @@ void MakeReport(QWidget& page, const Session& session, Platform& platform) {
 
   const std::string date = QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat).toStdString();
   const ReportDocument document = BuildReportDocument(*figures, settings, date);
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(*paper == 0 ? QPageSize::Letter : QPageSize::A4));
-  printer.setDocName(QString::fromStdString("Plan report: " + document.planName));
   const ReportPrintJob job{document, figures->plan, figures->currentTable};
-  platform.prompts.PreviewPrint(&page, printer, [&job](QPrinter& target) { return PrintReport(target, job); });
+  ShowPrintPreview(
+      &page, platform, [&job](QPrinter& target) { return PrintReport(target, job); },
+      QString::fromStdString("Plan report: " + document.planName), *paper == 0 ? QPageSize::Letter : QPageSize::A4);
 }
 
 }  // namespace

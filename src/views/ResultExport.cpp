@@ -13,6 +13,7 @@
 #include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
 #include "shell/Session.h"
+#include "views/PrintPreview.h"
 
 namespace {
 
@@ -53,11 +54,9 @@ void SaveContents(QWidget& page, Platform& platform, const QString& path, const 
 void Preview(QWidget& page, Platform& platform, const ResultExportSource& source) {
   const std::optional<ResultPrintout> printout = Build(page, platform, source);
   if (!printout) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(LocalePaper()));
-  printer.setDocName(QString::fromStdString(printout->document.planName) + " " + source.name);
-  platform.prompts.PreviewPrint(&page, printer,
-                                [&printout](QPrinter& target) { return PrintResult(target, *printout); });
+  ShowPrintPreview(
+      &page, platform, [&printout](QPrinter& target) { return PrintResult(target, *printout); },
+      QString::fromStdString(printout->document.planName) + " " + source.name, LocalePaper());
 }
 
 void SavePdf(QWidget& page, const Session& session, Platform& platform, const ResultExportSource& source) {

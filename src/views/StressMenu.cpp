@@ -12,8 +12,8 @@
 #include "model/FileSave.h"
 #include "odds/StressReplay.h"
 #include "platform/Platform.h"
-#include "shell/DeflationSetting.h"
 #include "shell/PageMenus.h"
+#include "shell/RuleSettings.h"
 #include "views/ExplainCommands.h"
 #include "views/RateScenarioDialog.h"
 #include "views/TrialTableDialog.h"
@@ -139,19 +139,36 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& p
     if (session.stress.worstStart) session.stress.Choose(worst(), true);
     changed();
   });
-  QAction* follow = AddMenuCommand(menu, "Spending &Follows Prices Down", "StressDeflationFollows", [] {});
-  follow->setCheckable(true);
-  follow->setToolTip(
-      "In a year of falling prices spending falls with them. Otherwise it holds (the inflation index never "
-      "falls), which is why 1929, not 1966, is the worst start for a retiree spending 4 % a year");
-  QObject::connect(follow, &QAction::toggled, menu, [&session, &platform, rulesChanged, worst](bool ticked) {
-    ForecastRules rules = session.Rules;
-    rules.deflation = ticked ? DeflationRule::Follow : DeflationRule::Hold;
-    if (!session.ChooseRules(rules)) return;
-    SaveDeflation(platform.settings, rules.deflation);
-    if (session.stress.worstStart && !session.stress.IsScenario()) session.stress.Choose(worst(), true);
-    rulesChanged();
-  });
+  // A rule of every forecast, ticked for its other choice: the forecast runs
+  // again under it and the rule is remembered.
+  const auto addRule = [&]<typename Rule>(const char* caption, const char* name, const char* tip,
+                                          Rule ForecastRules::*member, Rule tickedRule) {
+    QAction* item = AddMenuCommand(menu, caption, name, [] {});
+    item->setCheckable(true);
+    item->setToolTip(tip);
+    QObject::connect(item, &QAction::toggled, menu,
+                     [&session, &platform, rulesChanged, worst, member, tickedRule](bool ticked) {
+                       ForecastRules rules = session.Rules;
+                       rules.*member = ticked ? tickedRule : ForecastRules{}.*member;
+                       if (!session.ChooseRules(rules)) return;
+                       SaveRule(platform.settings, rules.*member);
+                       if (session.stress.worstStart && !session.stress.IsScenario())
+                         session.stress.Choose(worst(), true);
+                       rulesChanged();
+                     });
+    return item;
+  };
+  QAction* follow =
+      addRule("Spending &Follows Prices Down", "StressDeflationFollows",
+              "In a year of falling prices spending falls with them. Otherwise it holds (the inflation index never "
+              "falls), which is why 1929, not 1966, is the worst start for a retiree spending 4 % a year",
+              &ForecastRules::deflation, DeflationRule::Follow);
+  QAction* negativeLimit =
+      addRule("Home-Equity &Limit May Go Negative (First Design)", "StressHomeEquityFirstDesign",
+              "With the mortgage above 75 % of the home's value, book the negative limit as a negative home-equity "
+              "borrowing that enlarges the new debt, as the first design did. Otherwise nothing is borrowed against "
+              "the home and the whole shortfall is new debt",
+              &ForecastRules::homeEquityLimit, HomeEquityLimitRule::FirstDesign);
   menu->addSeparator();
   QAction* table = AddMenuCommand(menu, "Show Stress Test &Table", "StressTable", [&page, &session, &platform] {
     if (session.stress.Due()) ShowTable(page, session, platform);
@@ -162,12 +179,14 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& p
       });
   // The marks and the items follow the session, which the other result page may have changed.
   QObject::connect(menu, &QMenu::aboutToShow, menu,
-                   [menu, none, scenario, atRetirement, follow, table, save, &session] {
+                   [menu, none, scenario, atRetirement, follow, negativeLimit, table, save, &session] {
                      none->setChecked(!session.stress.Due());
                      const QSignalBlocker quietRetirement(atRetirement);
                      atRetirement->setChecked(session.stress.sequenceStart == SequenceStart::Retirement);
                      const QSignalBlocker quietFollow(follow);
                      follow->setChecked(session.Rules.deflation == DeflationRule::Follow);
+                     const QSignalBlocker quietLimit(negativeLimit);
+                     negativeLimit->setChecked(session.Rules.homeEquityLimit == HomeEquityLimitRule::FirstDesign);
                      scenario->setChecked(session.stress.IsScenario());
                      for (QAction* action : menu->actions()) {
                        if (action->objectName() == QString("StressStart%1").arg(session.stress.startYear) &&

@@ -27,8 +27,9 @@ ComparisonSeries StressSeries(const Session& session);
 // "S&tress Test" in a result page's File menu: the named starts, the worst
 // start for the plan, a typed rate scenario, None, the year table (whose cells
 // explain themselves on the stress test's rates) and saving the scenario as a
-// rate file; where the history's sequence begins, and whether spending
-// follows prices down in deflation (a rule of every forecast, remembered).
+// rate file; where the history's sequence begins, whether spending follows
+// prices down in deflation and whether the home-equity limit may go negative
+// (rules of every forecast, remembered).
 // `changed` runs after a stress test is chosen, `rulesChanged` after the
 // forecast was run again under other rules.
 void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& platform,

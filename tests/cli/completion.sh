@@ -34,7 +34,7 @@ offers "--help check diff explain forecast frontier graph new print-graph print-
 offers "print-graph print-plan" pr
 offers "a.plan folder two words.plan" forecast ""
 offers "two words.plan" check tw
-offers "--all-fields --current-dollars --deflation --format --help --history --history-start --past-inflation --rates --start-at --tax-rules" forecast a.plan --
+offers "--all-fields --current-dollars --deflation --format --help --history --history-start --home-equity-limit --past-inflation --rates --start-at --tax-rules" forecast a.plan --
 offers "--current-dollars --curves" print-graph a.plan --pdf out.pdf --cu
 offers "csv json text tsv" forecast a.plan --format ""
 offers "json text" check a.plan --format ""
@@ -43,8 +43,9 @@ offers "folder out.pdf" print-plan a.plan --pdf ""
 offers "folder picture.bmp picture.png" graph a.plan --out ""
 offers "" graph a.plan --size ""
 offers "a.plan folder two words.plan" forecast --current-dollars ""
-offers "--current-dollars --deflation --depth --field --format --help --history --history-start --past-inflation --rates --start-at --tax-rules --year" explain a.plan --
+offers "--current-dollars --deflation --depth --field --format --help --history --history-start --home-equity-limit --past-inflation --rates --start-at --tax-rules --year" explain a.plan --
 offers "json text" explain a.plan --format ""
 offers "curve law" forecast a.plan --tax-rules ""
+offers "first-design floor" forecast a.plan --home-equity-limit ""
 offers "first-year retirement" forecast a.plan --start-at ""
 echo "completion: ok"

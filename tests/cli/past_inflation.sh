@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every command that forecasts takes --past-inflation: with "plan" it gives
 # what it gave before the recorded past became the default (the kept outputs
-# in tests/data/past_inflation_plan.txt, on the first design's tax curve), and
+# in tests/data/past_inflation_plan.txt, on the first design's tax curve and
+# home-equity limit), and
 # by default it gives something else for the sample plan, whose current year
 # is long after 2005. The solves keep the target they had then.
 # Arguments: the CLI binary, the source folder. With a third argument "keep",
@@ -19,16 +20,16 @@ if [ "${3:-}" = keep ]; then
   for command in "${commands[@]}"; do
     echo "== $command"
     # shellcheck disable=SC2086
-    run $command --past-inflation plan --tax-rules curve
+    run $command --past-inflation plan --tax-rules curve --home-equity-limit first-design
   done >"$kept"
   exit 0
 fi
 
 for command in "${commands[@]}"; do
   # shellcheck disable=SC2086
-  run $command --past-inflation plan --tax-rules curve >plan
+  run $command --past-inflation plan --tax-rules curve --home-equity-limit first-design >plan
   # shellcheck disable=SC2086
-  run $command --tax-rules curve >recorded
+  run $command --tax-rules curve --home-equity-limit first-design >recorded
   awk -v want="== $command" '$0 == want { on = 1; next } /^== / { on = 0 } on' "$kept" >kept
   [ -s kept ] || fail "$command: nothing kept"
   diff -u kept plan | head -n 20 >&2; cmp -s kept plan || fail "$command --past-inflation plan differs from its kept output"

@@ -22,7 +22,8 @@ expect() {
 
 forecast_usage="Usage: prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]
       [--history-start YEAR [--history FILE] [--start-at first-year|retirement]]
-      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]"
+      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]
+      [--home-equity-limit floor|first-design]"
 expect "prevora-cli: --format takes text, tsv, csv or json
 $forecast_usage" forecast "$plan" --format xml
 expect "prevora-cli: --format needs a value
@@ -43,7 +44,8 @@ $forecast_usage" forecast "$plan" "-$(printf '\033')[2J$(printf 'x%.0s' $(seq 1 
 
 explain_usage="Usage: prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]
       [--rates FILE | --history-start YEAR [--history FILE] [--start-at first-year|retirement]]
-      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]"
+      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]
+      [--home-equity-limit floor|first-design]"
 expect "prevora-cli: --format takes text or json
 $explain_usage" explain "$plan" --year 2040 --field NetWorth --format xml
 expect "prevora-cli: a plan, --year and --field are required
@@ -70,7 +72,8 @@ $diff_first" ] || fail "diff ${case#*|} said: $(cat "$work/err")"
 done
 
 graph_usage="Usage: prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]
-      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]"
+      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]
+      [--home-equity-limit floor|first-design]"
 expect "prevora-cli: unexpected argument '--bogus'
 $graph_usage" graph "$plan" --bogus
 expect "prevora-cli: --size takes WIDTHxHEIGHT in pixels, e.g. 506x574, each from 1 to 16384
@@ -84,9 +87,11 @@ expect "prevora-cli: unexpected argument '--curves'" print-plan "$plan" --pdf "$
 expect "prevora-cli: --curves takes curve numbers 1 to 8 separated by commas" \
   print-graph "$plan" --pdf "$work/p.pdf" --curves 1,,2
 expect "Usage: prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST] [--past-inflation recorded|plan]
-      [--tax-rules law|curve] [--deflation hold|follow]" print-graph "$plan"
+      [--tax-rules law|curve] [--deflation hold|follow]
+      [--home-equity-limit floor|first-design]" print-graph "$plan"
 expect "prevora-cli: --past-inflation takes recorded or plan" print-plan "$plan" --pdf "$work/p.pdf" --past-inflation guessed
 expect "prevora-cli: --tax-rules takes law or curve" print-plan "$plan" --pdf "$work/p.pdf" --tax-rules guessed
+expect "prevora-cli: --home-equity-limit takes floor or first-design" print-plan "$plan" --pdf "$work/p.pdf" --home-equity-limit none
 [ -z "$(ls "$work")" ] || [ "$(ls "$work")" = "$(printf 'err\nout')" ] || fail "a refused command wrote a file"
 
 if command -v ldd >/dev/null; then

@@ -6,6 +6,7 @@
 #include "markets/ForecastRules.h"
 #include "model/PlanFile.h"
 #include "EngineTestPlans.h"
+#include "GeneratedPlans.h"
 
 namespace {
 
@@ -99,10 +100,35 @@ TEST_F(CoverCashNeedTest, YoungOwnerBorrowsUpToThreeQuartersOfValue) {
   ExpectCoverage(0, 0, 100000, 50000);
 }
 
-TEST_F(CoverCashNeedTest, HomeEquityLimitCanBeNegative) {
+// The first design's limit, kept as a rule: a mortgage above 75 % of the value
+// gives a negative borrowing that enlarges the new debt.
+TEST_F(CoverCashNeedTest, FirstDesignHomeEquityLimitCanBeNegative) {
   Own(400000, 350000);
   Need(12000, 0);
   ExpectCoverage(0, 0, -50000, 62000);
+}
+
+// A borrowing is never negative under the rules in force: with the mortgage
+// above 75 % of the value nothing is borrowed and the whole rest is new debt.
+TEST(CashNeedEdgeTest, HomeEquityBorrowingIsNeverNegative) {
+  enginetest::SensiblePlans plans(75);
+  int firstDesignNegatives = 0;
+  for (int i = 0; i < 300; ++i) {
+    const PlanRecord plan = plans.Next();
+    for (const TaxRules taxes : {TaxRules::Law, TaxRules::Curve}) {
+      ForecastRules rules;
+      rules.taxes = taxes;
+      const ForecastTable floored = RunForecast(plan, PlanRatePath(plan, rules)).table;
+      rules.homeEquityLimit = HomeEquityLimitRule::FirstDesign;
+      const ForecastTable firstDesign = RunForecast(plan, PlanRatePath(plan, rules)).table;
+      for (int a = 1; a <= RowCount(plan); ++a) {
+        const YearRecord& year = floored.Year(a);
+        ASSERT_GE(year.HomeEquityBorrowing, 0) << "plan " << i << " year " << a;
+        if (firstDesign.Year(a).HomeEquityBorrowing < 0) ++firstDesignNegatives;
+      }
+    }
+  }
+  EXPECT_GT(firstDesignNegatives, 0) << "the plans never reach a mortgage above the limit";
 }
 
 // The sample plan retiring at 62 with more household expenses runs its

@@ -76,8 +76,10 @@ TEST(ExplainTraceTest, TracingLeavesSensibleForecastsAsTheyAreAndEveryNodeCloses
   for (int i = 0; i < 300; ++i) {
     const PlanRecord plan = plans.Next();
     RatePath path = i % 2 == 0 ? RatePath::FromPlan(plan) : plans.NextPath(plan, kForecastRows);
-    // Half the plans of either kind of path under each of the tax rules.
+    // Half the plans of either kind of path under each of the tax rules and
+    // each of the home-equity limits.
     path.SetTaxRules(i % 4 < 2 ? TaxRules::Law : TaxRules::Curve);
+    path.SetHomeEquityFloored(i % 8 < 4);
     ExplainTrace trace;
     const Forecast traced = RunForecast(plan, path, &trace);
     const Forecast plain = RunForecast(plan, path);

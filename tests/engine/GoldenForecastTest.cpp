@@ -29,16 +29,19 @@ std::vector<std::vector<std::string>> ReadTsv(const std::string& path) {
   return rows;
 }
 
-// The tables without rules named take the plan's rate for the years before the
-// current year and the first design's tax curve, as the engine does unless a
-// caller gives it other rules.
-void ExpectTableMatches(const std::string& planPath, const std::string& tsvPath,
-                        ForecastRules rules = {PastInflationRule::Plan, TaxRules::Curve}) {
+// The first design's rules: the plan's rate for the years before the current
+// year, the tax curve and a home-equity limit that may be negative, as the
+// engine runs unless a caller gives it other rules.
+const ForecastRules kFirstDesign{PastInflationRule::Plan, TaxRules::Curve, DeflationRule::Hold,
+                                 HomeEquityLimitRule::FirstDesign};
+
+// The tables without rules named are the first design's.
+void ExpectTableMatches(const std::string& planPath, const std::string& tsvPath, ForecastRules rules = kFirstDesign) {
   PlanRecord plan;
   const PlanFileResult read = ReadPlanFile(plan, planPath);
   ASSERT_TRUE(read.ok && !read.missing) << planPath << ": " << read.message;
   ForecastTable table;
-  if (rules == ForecastRules{PastInflationRule::Plan, TaxRules::Curve}) {
+  if (rules == kFirstDesign) {
     RunForecast(plan, table);
   } else {
     table = RunForecast(plan, WithRules(RatePath::FromPlan(plan), rules, plan)).table;
@@ -94,15 +97,30 @@ TEST(GoldenForecastTest, SingleSellerPlan) {
 }
 
 // The same plans with the recorded inflation of the years before their current
-// year: `prevora-cli forecast PLAN --all-fields --format tsv --tax-rules curve`.
+// year: `prevora-cli forecast PLAN --all-fields --format tsv --tax-rules curve
+// --home-equity-limit first-design`.
 TEST(GoldenForecastTest, RecordedPastInflation) {
-  const ForecastRules recorded{PastInflationRule::Recorded, TaxRules::Curve};
+  const ForecastRules recorded{PastInflationRule::Recorded, TaxRules::Curve, DeflationRule::Hold,
+                               HomeEquityLimitRule::FirstDesign};
   for (const std::string name : {"rich", "joint_buyer", "single_seller"}) {
     ExpectTableMatches(PREVORA_TEST_DATA "/" + name + "_forecast.plan",
                        PREVORA_TEST_DATA "/" + name + "_forecast_recorded.tsv", recorded);
   }
   ExpectTableMatches(PREVORA_TEST_DATA "/../../resources/Double.plan",
                      PREVORA_TEST_DATA "/double_forecast_recorded.tsv", recorded);
+}
+
+// The plans whose mortgage rises above 75 % of the home's value, with the
+// limit floored at zero (the default) and the first design's other rules:
+// `prevora-cli forecast PLAN --all-fields --format tsv --tax-rules curve --past-inflation plan`.
+// Only the years from the first floored limit on differ from the first design's tables.
+TEST(GoldenForecastTest, FlooredHomeEquityLimit) {
+  ForecastRules floored = kFirstDesign;
+  floored.homeEquityLimit = HomeEquityLimitRule::Floor;
+  for (const std::string name : {"joint_buyer", "single_seller"}) {
+    ExpectTableMatches(PREVORA_TEST_DATA "/" + name + "_forecast.plan",
+                       PREVORA_TEST_DATA "/" + name + "_forecast_floor.tsv", floored);
+  }
 }
 
 // The law, the default rules: `prevora-cli forecast PLAN --all-fields --format tsv`.

@@ -5,7 +5,7 @@
 
 #include "engine/Forecast.h"
 #include "model/PlanFile.h"
-#include "shell/PastInflationSetting.h"
+#include "shell/RuleSettings.h"
 #include "support/DataPageFixture.h"
 
 namespace {
@@ -252,7 +252,7 @@ TEST(AssumptionsPastInflation, ChoiceRerunsTheForecastIsRememberedAndLeavesThePl
   EXPECT_FALSE(program.window->isWindowModified());
 
   recorded->click();
-  EXPECT_EQ(LoadPastInflation(program.scripted.settings), PastInflationRule::Recorded);
+  EXPECT_EQ(LoadForecastRules(program.scripted.settings).past, PastInflationRule::Recorded);
   EXPECT_EQ(std::memcmp(&session.table.rows, &recordedTable.rows, sizeof recordedTable.rows), 0);
 }
 

@@ -7,7 +7,7 @@
 
 #include "engine/LawYearTax.h"
 #include "model/NumberFormat.h"
-#include "shell/TaxRulesSetting.h"
+#include "shell/RuleSettings.h"
 #include "support/DataPageFixture.h"
 
 namespace {
@@ -222,7 +222,7 @@ TEST_F(TaxesPage, TaxRulesChoiceRerunsTheForecastAndLeavesThePlanAlone) {
   const std::int64_t lawTaxes = program.session.table.Year(3).IncomeTaxes;
   curve->click();
   EXPECT_EQ(program.session.Rules.taxes, TaxRules::Curve);
-  EXPECT_EQ(LoadTaxRules(program.scripted.settings), TaxRules::Curve);
+  EXPECT_EQ(LoadForecastRules(program.scripted.settings).taxes, TaxRules::Curve);
   EXPECT_NE(program.session.table.Year(3).IncomeTaxes, lawTaxes);
   EXPECT_FALSE(program.session.IsModified());
   law->click();

@@ -20,7 +20,7 @@
 #include "render/GraphCurves.h"
 #include "render/GraphGeometry.h"
 #include "support/RecordingNavigator.h"
-#include "shell/DeflationSetting.h"
+#include "shell/RuleSettings.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestProgram.h"
 #include "views/GraphPage.h"
@@ -216,7 +216,8 @@ TEST_F(GraphPageTest, CompareBoxDrawsTheComparedPlansNetWorthDashedWhileACompari
 }
 
 // The sequence's start and the deflation rule change the curve drawn; the
-// rule is every forecast's and is remembered, the start only the stress test's.
+// rules (deflation, home-equity limit) are every forecast's and remembered,
+// the start only the stress test's.
 TEST_F(GraphPageTest, StressMenuChoosesWhereTheSequenceStartsAndWhetherSpendingFollowsPrices) {
   Trigger("StressStart1929");
   const QImage fromFirstYear = page.GraphBitmap();
@@ -229,11 +230,17 @@ TEST_F(GraphPageTest, StressMenuChoosesWhereTheSequenceStartsAndWhetherSpendingF
 
   Item("StressDeflationFollows")->setChecked(true);
   EXPECT_EQ(session.Rules.deflation, DeflationRule::Follow);
-  EXPECT_EQ(LoadDeflation(scripted.settings), DeflationRule::Follow);
+  EXPECT_EQ(LoadForecastRules(scripted.settings).deflation, DeflationRule::Follow);
   EXPECT_NE(page.GraphBitmap(), fromRetirement) << "1930-1932 cost less when spending follows prices down";
   Item("StressDeflationFollows")->setChecked(false);
-  EXPECT_EQ(LoadDeflation(scripted.settings), DeflationRule::Hold);
+  EXPECT_EQ(LoadForecastRules(scripted.settings).deflation, DeflationRule::Hold);
   EXPECT_EQ(page.GraphBitmap(), fromRetirement);
+
+  Item("StressHomeEquityFirstDesign")->setChecked(true);
+  EXPECT_EQ(session.Rules.homeEquityLimit, HomeEquityLimitRule::FirstDesign);
+  EXPECT_EQ(LoadForecastRules(scripted.settings).homeEquityLimit, HomeEquityLimitRule::FirstDesign);
+  Item("StressHomeEquityFirstDesign")->setChecked(false);
+  EXPECT_EQ(LoadForecastRules(scripted.settings), ForecastRules{});
 }
 
 TEST_F(GraphPageTest, StressTestDrawsANamedCurveWithItsTableAndGoesAway) {
