@@ -119,10 +119,13 @@ StrategyRow StrategyRowOf(const PlanRecord& plan, const Strategy& strategy, cons
     solve.rules = request.rules;
     SolveControl control;
     control.cancel = cancel;
-    const SolveResult result = Solve(chosen, solve, control);
-    forecasts += result.forecasts;
-    if (result.status == SolveStatus::Solved || result.status == SolveStatus::AlwaysMet) {
-      row.spending = result.answer.value;
+    // A plan with no spending to scale has no answer to show.
+    if (SolveRequestProblem(chosen, solve).empty()) {
+      const SolveResult result = Solve(chosen, solve, control);
+      forecasts += result.forecasts;
+      if (result.status == SolveStatus::Solved || result.status == SolveStatus::AlwaysMet) {
+        row.spending = result.answer.value;
+      }
     }
   }
   if (request.odds && !Cancelled(cancel)) {
