@@ -28,7 +28,7 @@ QUrl TopicUrl(int context) { return QUrl(QStringLiteral("qrc") + HelpTopicResour
 
 const std::vector<int>& HelpContexts() {
   static const std::vector<int> contexts = {0,    400,  500,  800,  900,  1000, 1100, 1200, 1300, 1400,
-                                            1500, 1600, 1700, 1800, 1900, 2000, 2100, 2200, 2300, 2400, 2700};
+                                            1500, 1600, 1700, 1800, 1900, 2000, 2100, 2200, 2300, 2400, 2700, 2800};
   return contexts;
 }
 

@@ -20,6 +20,7 @@
 #include "views/GraphPage.h"
 #include "views/OddsPage.h"
 #include "views/SolvePage.h"
+#include "views/StrategiesPage.h"
 #include "views/PlanTablePage.h"
 
 namespace {
@@ -57,6 +58,7 @@ const std::array kPages = {
     PageEntry{PageId::Comparison, false, Make<ComparisonPage>},
     PageEntry{PageId::Odds, false, Make<OddsPage>},
     PageEntry{PageId::Solve, false, Make<SolvePage>},
+    PageEntry{PageId::Strategies, false, Make<StrategiesPage>},
 };
 
 }  // namespace

@@ -78,6 +78,15 @@ inline constexpr const char* kSensitivityUsage =
     "      [--format text|json|csv] [--past-inflation recorded|plan] [--tax-rules law|curve]\n"
     "      [--deflation hold|follow]\n"
     "      [--home-equity-limit floor|first-design]";
+inline constexpr const char* kStrategiesUsage =
+    "prevora-cli strategies PLAN [--measure after-tax-net-worth|lifetime-taxes|spending|odds] [--spending]\n"
+    "      [--odds TRIALS [--seed S]] [--threads T] [--top N] [--format text|csv|json]\n"
+    "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
+    "      [--home-equity-limit floor|first-design]\n"
+    "    Runs every withdrawal order, bracket filling or Roth conversion and claiming age of the set\n"
+    "    (docs/strategies.md) and ranks them by the measure, best first; the plan's own strategy is marked.\n"
+    "    --spending adds each strategy's largest spending that never borrows; --odds runs TRIALS Monte Carlo\n"
+    "    trials for each (the odds measure takes 1000 without it).";
 inline constexpr const char* kReportUsage =
     "prevora-cli report PLAN --pdf OUT.pdf [--paper letter|a4] [--trials N] [--seed S] [--threads T]\n"
     "      [--history FILE] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--past-inflation recorded|plan]\n"
@@ -181,3 +190,4 @@ int RunSolveCommand(const CliArgs& args);
 int RunFrontierCommand(const CliArgs& args);
 int RunSensitivityCommand(const CliArgs& args);
 int RunReportCommand(const CliArgs& args);
+int RunStrategiesCommand(const CliArgs& args);

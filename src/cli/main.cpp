@@ -20,6 +20,7 @@ const CliCommand kCommands[] = {
     {"solve", kSolveUsage, RunSolveCommand},
     {"frontier", kFrontierUsage, RunFrontierCommand},
     {"sensitivity", kSensitivityUsage, RunSensitivityCommand},
+    {"strategies", kStrategiesUsage, RunStrategiesCommand},
     {"report", kReportUsage, RunReportCommand},
 };
 

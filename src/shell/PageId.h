@@ -24,4 +24,5 @@ enum class PageId {
   Comparison,
   Odds,
   Solve,
+  Strategies,
 };

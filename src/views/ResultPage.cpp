@@ -54,6 +54,7 @@ void ResultPage::AddFileMenu(const std::vector<FileCommand>& ownCommands) {
   QAction* solve = AddMenuCommand(file, "So&lve...", "Solve", [this] { GoTo(PageId::Solve); });
   solve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   DescribeKey(solve, "the solve page");
+  AddMenuCommand(file, "Strate&gies...", "Strategies", [this] { GoTo(PageId::Strategies); });
   AddReportCommand(file, *this, session_, platform_);
   SetPlanFileShortcut(AddMenuCommand(file, "E&xit", "Exit", [this] { OnExit(); }), QKeySequence::Quit);
 }

@@ -30,7 +30,7 @@ cd "$work" || exit 1
 mkdir folder
 touch a.plan "two words.plan" notes.txt out.pdf picture.png picture.bmp
 
-offers "--help check diff explain forecast frontier graph new print-graph print-plan report sample sensitivity simulate solve" ""
+offers "--help check diff explain forecast frontier graph new print-graph print-plan report sample sensitivity simulate solve strategies" ""
 offers "print-graph print-plan" pr
 offers "a.plan folder two words.plan" forecast ""
 offers "two words.plan" check tw
