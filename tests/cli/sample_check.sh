@@ -28,11 +28,18 @@ grep -qx "Plan: Double.plan" <<<"$out" || fail "Double.plan is not named Double.
 grep -qx "Persons: 2" <<<"$out" || fail "Double.plan is not a two-person plan: $out"
 
 # A block key from a later release is reported and kept.
-{ cat "$work/Fresh.plan"; printf '[Prevora]\r\nFullRetirementBenefit1=5000\r\nWithdrawalOrder=roth\r\n'; } > "$work/Later.plan"
+{ cat "$work/Fresh.plan"; printf '[Prevora]\r\nFullRetirementBenefit1=5000\r\nNextInput=roth\r\n'; } > "$work/Later.plan"
 out=$("$cli" check "$work/Later.plan") || fail "check of a plan with a block exited with $?"
-grep -qx "Unknown inputs (kept on save, not used): WithdrawalOrder" <<<"$out" || fail "unknown key not reported: $out"
-"$cli" check --format json "$work/Later.plan" | grep -qF '"unknownInputs": ["WithdrawalOrder"]' ||
+grep -qx "Unknown inputs (kept on save, not used): NextInput" <<<"$out" || fail "unknown key not reported: $out"
+"$cli" check --format json "$work/Later.plan" | grep -qF '"unknownInputs": ["NextInput"]' ||
   fail "unknown key not in the json summary"
+
+# A strategy input no forecast can use is named, and check fails.
+{ cat "$work/Fresh.plan"; printf '[Prevora]\r\nWithdrawalOrder=roth,taxable\r\n'; } > "$work/Invalid.plan"
+status=0
+out=$("$cli" check "$work/Invalid.plan") || status=$?
+[ "$status" -eq 2 ] || fail "check of an invalid withdrawal order exited with $status"
+grep -q "^Invalid input: WithdrawalOrder takes" <<<"$out" || fail "invalid withdrawal order not reported: $out"
 
 # Line 5 (RetireAge1) made unreadable.
 sed '5s/.*/sixty-five\r/' "$work/Fresh.plan" > "$work/Damaged.plan"
