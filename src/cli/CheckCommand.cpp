@@ -10,6 +10,7 @@
 #include "model/PlanInputBlock.h"
 #include "model/PlanRecord.h"
 #include "model/ReadableText.h"
+#include "model/WithdrawalStrategy.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ void PrintText(const PlanRecord& plan) {
     std::printf("Person 2: %s, age %d\n", ReadableText(plan.Name2).c_str(), static_cast<int>(plan.Age2));
   std::printf("Current year: %d\n", static_cast<int>(plan.CurrentYear));
   std::printf("Forecast years: %d\n", RowCount(plan));
+  for (const std::string& problem : WithdrawalStrategyProblems(plan)) std::printf("Invalid input: %s\n", problem.c_str());
   const std::vector<std::string> unknown = UnknownPlanBlockKeys(plan);
   if (unknown.empty()) return;
   std::string keys;
@@ -66,6 +68,10 @@ void PrintJson(const PlanRecord& plan) {
   std::string unknown;
   for (const std::string& key : UnknownPlanBlockKeys(plan)) unknown += (unknown.empty() ? "" : ", ") + JsonQuoted(key);
   if (!unknown.empty()) unknown = ",\n  \"unknownInputs\": [" + unknown + "]";
+  std::string invalid;
+  for (const std::string& problem : WithdrawalStrategyProblems(plan))
+    invalid += (invalid.empty() ? "" : ", ") + JsonQuoted(problem);
+  if (!invalid.empty()) unknown += ",\n  \"invalidInputs\": [" + invalid + "]";
   std::printf(
       "{\n  \"name\": %s,\n  \"persons\": %d,\n  \"names\": [%s],\n  \"ages\": [%s],\n  \"currentYear\": %d,\n"
       "  \"rows\": %d%s\n}\n",
@@ -89,5 +95,6 @@ int RunCheckCommand(const CliArgs& args) {
     std::fputs("prevora-cli: could not write the summary\n", stderr);
     return 2;
   }
-  return 0;
+  // The file reads, but a forecast cannot use it as it stands.
+  return WithdrawalStrategyProblems(plan).empty() ? 0 : 2;
 }

@@ -34,6 +34,13 @@ grep -qx "Unknown inputs (kept on save, not used): SpendingGuardrails" <<<"$out"
 "$cli" check --format json "$work/Later.plan" | grep -qF '"unknownInputs": ["SpendingGuardrails"]' ||
   fail "unknown key not in the json summary"
 
+# A strategy input no forecast can use is named, and check fails.
+{ cat "$work/Fresh.plan"; printf '[Prevora]\r\nWithdrawalOrder=roth,taxable\r\n'; } > "$work/Invalid.plan"
+status=0
+out=$("$cli" check "$work/Invalid.plan") || status=$?
+[ "$status" -eq 2 ] || fail "check of an invalid withdrawal order exited with $status"
+grep -q "^Invalid input: WithdrawalOrder takes" <<<"$out" || fail "invalid withdrawal order not reported: $out"
+
 # Line 5 (RetireAge1) made unreadable.
 sed '5s/.*/sixty-five\r/' "$work/Fresh.plan" > "$work/Damaged.plan"
 status=0

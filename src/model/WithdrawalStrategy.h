@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/PlanRecord.h"
+
+// The plan's withdrawal-strategy inputs read as values, and the problems a
+// stored file may have with them.
+
+enum class Account { Taxable, Deferred, Roth };
+using AccountOrder = std::array<Account, 3>;
+
+// Taxable savings, then the tax-deferred account, then the Roth: the order of
+// every plan that names none.
+inline constexpr AccountOrder kDefaultWithdrawalOrder = {Account::Taxable, Account::Deferred, Account::Roth};
+
+// "taxable", "deferred" and "roth", each once, joined by commas (spaces around
+// a word allowed, case ignored); empty gives the default order. Nothing for
+// any other text.
+std::optional<AccountOrder> ParseWithdrawalOrder(const std::string& text);
+
+// The brackets a plan may fill, in percent; 0 fills none.
+bool IsFillBracket(std::int32_t percent);
+
+// "taxable", "roth" or empty (taxable).
+bool IsFillInto(const std::string& text);
+
+// One line per strategy input the plan holds but a forecast cannot use, naming
+// the input and what it takes; empty when every one is valid.
+std::vector<std::string> WithdrawalStrategyProblems(const PlanRecord& plan);
