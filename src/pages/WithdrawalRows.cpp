@@ -35,7 +35,7 @@ std::vector<EntryRow> WithdrawalRows() {
   const std::vector<ChoiceOption> brackets = {{"0", "None"},  {"10", "10 %"}, {"12", "12 %"},
                                               {"22", "22 %"}, {"24", "24 %"}, {"32", "32 %"}};
   return {
-      Row("WithdrawalOrder", kWithdrawalOrder, &PlanRecord::WithdrawalOrder, EntryKind::Text, 250, orders),
+      Row("WithdrawalOrder", kWithdrawalOrder, &PlanRecord::WithdrawalOrder, EntryKind::Text, 280, orders),
       Row("FillBracket", kFillBracket, &PlanRecord::FillBracket, EntryKind::Whole, 90, brackets),
       Row("FillInto", kFillInto, &PlanRecord::FillInto, EntryKind::Text, 150, IntoChoices()),
       Row("ConvertAmount", kConvertAmount, &PlanRecord::ConvertAmount, EntryKind::Dollars, 90),

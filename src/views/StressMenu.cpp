@@ -12,8 +12,8 @@
 #include "model/FileSave.h"
 #include "odds/StressReplay.h"
 #include "platform/Platform.h"
-#include "shell/DeflationSetting.h"
 #include "shell/PageMenus.h"
+#include "views/DeflationChoice.h"
 #include "views/ExplainCommands.h"
 #include "views/RateScenarioDialog.h"
 #include "views/TrialTableDialog.h"
@@ -144,13 +144,8 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& p
   follow->setToolTip(
       "In a year of falling prices spending falls with them. Otherwise it holds (the inflation index never "
       "falls), which is why 1929, not 1966, is the worst start for a retiree spending 4 % a year");
-  QObject::connect(follow, &QAction::toggled, menu, [&session, &platform, rulesChanged, worst](bool ticked) {
-    ForecastRules rules = session.Rules;
-    rules.deflation = ticked ? DeflationRule::Follow : DeflationRule::Hold;
-    if (!session.ChooseRules(rules)) return;
-    SaveDeflation(platform.settings, rules.deflation);
-    if (session.stress.worstStart && !session.stress.IsScenario()) session.stress.Choose(worst(), true);
-    rulesChanged();
+  QObject::connect(follow, &QAction::toggled, menu, [&session, &platform, rulesChanged](bool ticked) {
+    if (ChooseDeflation(session, platform, ticked ? DeflationRule::Follow : DeflationRule::Hold)) rulesChanged();
   });
   menu->addSeparator();
   QAction* table = AddMenuCommand(menu, "Show Stress Test &Table", "StressTable", [&page, &session, &platform] {
