@@ -28,10 +28,10 @@ grep -qx "Plan: Double.plan" <<<"$out" || fail "Double.plan is not named Double.
 grep -qx "Persons: 2" <<<"$out" || fail "Double.plan is not a two-person plan: $out"
 
 # A block key from a later release is reported and kept.
-{ cat "$work/Fresh.plan"; printf '[Prevora]\r\nFullRetirementBenefit1=5000\r\nWithdrawalOrder=roth\r\n'; } > "$work/Later.plan"
+{ cat "$work/Fresh.plan"; printf '[Prevora]\r\nFullRetirementBenefit1=5000\r\nLaterReleaseInput=roth\r\n'; } > "$work/Later.plan"
 out=$("$cli" check "$work/Later.plan") || fail "check of a plan with a block exited with $?"
-grep -qx "Unknown inputs (kept on save, not used): WithdrawalOrder" <<<"$out" || fail "unknown key not reported: $out"
-"$cli" check --format json "$work/Later.plan" | grep -qF '"unknownInputs": ["WithdrawalOrder"]' ||
+grep -qx "Unknown inputs (kept on save, not used): LaterReleaseInput" <<<"$out" || fail "unknown key not reported: $out"
+"$cli" check --format json "$work/Later.plan" | grep -qF '"unknownInputs": ["LaterReleaseInput"]' ||
   fail "unknown key not in the json summary"
 
 # Line 5 (RetireAge1) made unreadable.
