@@ -20,7 +20,7 @@ EntryRow Row(const char* labelName, const char* words, const char* editName, Pla
 AssetsPage::AssetsPage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
     : DataPage(PageId::Assets, session, platform, navigator, parent) {
   setWindowTitle("Assets");
-  SetClientSize(QSize(536, 500));
+  SetClientSize(QSize(536, 548));
   BuildControls();
   BuildMenu();
 }
@@ -33,28 +33,30 @@ void AssetsPage::BuildControls() {
   heading("InvestmentsHeading", "Investments", 8);
   AddEntryRows(
       {Row("TaxableBalanceLabel", "Taxable Balance", "TaxableBalance", &PlanRecord::TaxableBalance),
-       Row("TaxDeferredBalanceLabel", "Tax Deferred Balance", "TaxDeferredBalance", &PlanRecord::TaxDeferredBalance)},
+       Row("TaxDeferredBalanceLabel", "Tax Deferred Balance", "TaxDeferredBalance", &PlanRecord::TaxDeferredBalance),
+       Row("RothBalanceLabel", "Roth IRA and Roth 401k balance", "RothBalance", &PlanRecord::RothBalance),
+       Row("RothBasisLabel", "Roth contributions made so far", "RothBasis", &PlanRecord::RothBasis)},
       kGrid, 32);
-  heading("CurrentDebtHeading", "Current Debt", 88);
+  heading("CurrentDebtHeading", "Current Debt", 136);
   AddEntryRows(
       {Row("CurrentDebtLabel", "Total Current Debt", "CurrentDebt", &PlanRecord::CurrentDebt),
        Row("DebtYearsLabel", "Years Remaining on Debt", "DebtYears", &PlanRecord::DebtYears, EntryKind::Whole)},
-      kGrid, 112);
-  heading("HomeAssetsHeading", "Home Assets", 168);
+      kGrid, 160);
+  heading("HomeAssetsHeading", "Home Assets", 216);
 
   auto* button = new QPushButton("Home Status/Assets", Content());
   button->setObjectName("HomeStatusButton");
-  button->setGeometry(kGrid.left, 192, 160, 26);
+  button->setGeometry(kGrid.left, 240, 160, 26);
   button->setToolTip("Important home status details");
   button->setProperty(kTargetPageProperty, static_cast<int>(PageId::HomeStatus));
   connect(button, &QPushButton::clicked, this, &AssetsPage::OpenHomeStatus);
   // The home equity box stands beside the button, without a label of its own.
-  AddEntryRows({{"", "", "CurrentHomeEquity", &PlanRecord::CurrentHomeEquity, EntryKind::Dollars, true}}, kGrid, 194);
+  AddEntryRows({{"", "", "CurrentHomeEquity", &PlanRecord::CurrentHomeEquity, EntryKind::Dollars, true}}, kGrid, 242);
   AddEntryRows({Row("CurrentNetWorthLabel", "Current Net Worth", "CurrentNetWorth", &PlanRecord::CurrentNetWorth,
                     EntryKind::Dollars, true)},
-               kGrid, 230);
+               kGrid, 278);
 
-  AddMemo("Instructions", QRect(kGrid.left, 266, kGrid.right - kGrid.left, 226), assets_texts::Instructions());
+  AddMemo("Instructions", QRect(kGrid.left, 314, kGrid.right - kGrid.left, 226), assets_texts::Instructions());
 }
 
 void AssetsPage::BuildMenu() {

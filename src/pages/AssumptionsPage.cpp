@@ -10,6 +10,7 @@
 #include "pages/AssumptionsTexts.h"
 #include "pages/RadioGroupTabStop.h"
 #include "pages/TwoChoiceButtons.h"
+#include "pages/WithdrawalRows.h"
 #include "platform/Platform.h"
 #include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
@@ -44,11 +45,14 @@ AssumptionsPage::AssumptionsPage(Session& session, Platform& platform, Navigator
     : DataPage(PageId::Assumptions, session, platform, navigator, parent) {
   setWindowTitle(kDesignCaption);
   SetHelpContext(kHelpContext);
-  SetClientSize(QSize(500, 518));
+  SetClientSize(QSize(500, 700));
   BuildMenu();
   lastBox_ = AddEntryRows(AssumptionRows(), kAssumptionsPageGrid, 10).back();
   BuildPastInflationChoice();
-  AddMemo("Instructions", QRect(8, 346, 484, 166), kInstructions);
+  // Made after the past-inflation buttons, so Tab reaches them in the order drawn.
+  AddHeading("WithdrawalsHeading", kWithdrawalsHeading, QRect(kAssumptionsPageGrid.left, 348, 300, 20));
+  AddEntryRows(WithdrawalRows(), kAssumptionsPageGrid, 372);
+  AddMemo("Instructions", QRect(8, 530, 484, 164), kInstructions);
 }
 
 void AssumptionsPage::BuildPastInflationChoice() {
@@ -58,13 +62,10 @@ void AssumptionsPage::BuildPastInflationChoice() {
   pastYearsLabel_ = new QLabel(panel);
   pastYearsLabel_->setObjectName("PastInflationLabel");
   pastYearsLabel_->setGeometry(4, 2, 128, 18);
-  pastButtons_ = AddTwoChoiceButtons(panel, 136,
-                                     {{{"PastInflationRecorded", kPastRecorded, kPastRecordedHint},
-                                       {"PastInflationPlan", kPastPlan, kPastPlanHint}}},
-                                     [this](int index) {
-                                       PastInflationChosen(index == 0 ? PastInflationRule::Recorded
-                                                                      : PastInflationRule::Plan);
-                                     });
+  pastButtons_ = AddTwoChoiceButtons(
+      panel, 136,
+      {{{"PastInflationRecorded", kPastRecorded, kPastRecordedHint}, {"PastInflationPlan", kPastPlan, kPastPlanHint}}},
+      [this](int index) { PastInflationChosen(index == 0 ? PastInflationRule::Recorded : PastInflationRule::Plan); });
 }
 
 // The year in the words follows the plan; the choice follows the setting.
@@ -124,7 +125,7 @@ bool AssumptionsPage::ValidateAssumptionsPage() {
     ShowError(kYearTooEarly);
     return false;
   }
-  return true;
+  return ConfirmOnce(mistypes_, WithdrawalWarnings(plan));
 }
 
 LeaveDecision AssumptionsPage::DecideLeaving(PageId, LeaveBy by) {

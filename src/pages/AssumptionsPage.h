@@ -8,7 +8,8 @@
 class QRadioButton;
 
 // The assumptions page: the current calendar year and the ten rates of the
-// forecast, the only page that takes decimal and negative entries.
+// forecast, the only page that takes decimal and negative entries, and how
+// the accounts are drawn on.
 class AssumptionsPage : public DataPage {
   Q_OBJECT
 
@@ -39,4 +40,5 @@ class AssumptionsPage : public DataPage {
   QLabel* pastYearsLabel_ = nullptr;
   std::array<QRadioButton*, 2> pastButtons_{};  // recorded, the plan's rate
   QLineEdit* lastBox_ = nullptr;
+  OnceWarnings mistypes_;
 };

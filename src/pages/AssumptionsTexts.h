@@ -14,7 +14,8 @@ inline constexpr const char* kDefaultHint = "Original Values";
 inline constexpr const char* kDefaultQuestion =
     "Replace every rate on this page with its original value?\nThe rates you typed are lost.";
 
-inline constexpr const char* kCurrentYear = "Current Calendar Year ....................................................";
+inline constexpr const char* kCurrentYear =
+    "Current Calendar Year ....................................................";
 inline constexpr const char* kInflation = "Expected Average Inflation Rate Percent ...................";
 inline constexpr const char* kMortgageRate = "Home Mortgage Rate Percent ...........................................";
 inline constexpr const char* kRealEstate = "Real Estate Projected REAL Growth Rate ....................";
@@ -34,6 +35,13 @@ inline constexpr const char* kPastRecordedHint =
 inline constexpr const char* kPastPlanHint =
     "The years before the current year take this plan's inflation rate, as earlier versions did. A program setting "
     "for every plan, not saved in the plan file.";
+inline constexpr const char* kWithdrawalsHeading = "Withdrawals";
+inline constexpr const char* kWithdrawalOrder = "Order of withdrawals";
+inline constexpr const char* kFillBracket = "Fill the tax bracket up to";
+inline constexpr const char* kFillInto = "Put what the filling draws into";
+inline constexpr const char* kConvertAmount = "Convert to Roth each year, current dollars";
+inline constexpr const char* kFillFromAge = "From age (blank/0 = program default)";
+inline constexpr const char* kFillToAge = "To age (blank/0 = program default)";
 inline constexpr const char* kReduction = "Retirement Expense Reduction Percent ........................";
 
 inline constexpr const char* kInstructions =
@@ -69,6 +77,12 @@ inline constexpr const char* kInstructions =
     "\r\n\r\nRETIREMENT EXPENSE REDUCTION\r\nMost people spend less after they retire. The reduction applies to "
     "your REAL discretionary expenses after retirement. It does not apply to utilities, insurance, medical "
     "expenses, taxes, rents, mortgage or debt payments."
+    "\r\n\r\nWITHDRAWALS\r\nWhen a year's expenses are larger than its income, the accounts cover the "
+    "shortfall in the order chosen: taxable savings, tax-deferred (traditional IRA and 401k) and Roth. Bracket "
+    "filling draws each year from the tax-deferred balance up to the top of the chosen federal bracket, even "
+    "without a shortfall, and puts it into taxable savings or converts it to Roth. A fixed "
+    "yearly conversion, in current dollars, converts that sum to Roth instead. Both run between the two ages of "
+    "the first person; blank or 0 takes the program's default ages."
     "\r\n\r\nNUMBER FORMAT\r\nThis is the only page in the program that accepts decimal number entries. The "
     "\"current calender year\" should still be entered as a whole number but all other values may be entered in "
     "decimal format as percentages.";

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,7 +63,7 @@ QString LabelWords(const QString& caption) {
 
 void NameControlsFromLabels(QWidget* content) {
   for (QWidget* control : content->findChildren<QWidget*>()) {
-    const bool box = qobject_cast<QLineEdit*>(control) != nullptr;
+    const bool box = qobject_cast<QLineEdit*>(control) != nullptr || qobject_cast<QComboBox*>(control) != nullptr;
     const bool choice = qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control);
     if (!box && !choice) continue;
     // A check box or radio button with words of its own is read by them.

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,8 +122,7 @@ void DataPage::ShowError(const QString& text) {
   box->selectAll();
 }
 
-void DataPage::AddKeyFor(QWidget* control, const QKeySequence& key, const QString& does,
-                         std::function<void()> action) {
+void DataPage::AddKeyFor(QWidget* control, const QKeySequence& key, const QString& does, std::function<void()> action) {
   auto* shortcut = new QShortcut(key, this);
   DescribeKey(shortcut, does, control);
   connect(shortcut, &QShortcut::activated, control, [action = std::move(action)] { action(); });
@@ -134,6 +134,12 @@ void DataPage::AddKeyFor(QLineEdit* box, const QKeySequence& key, const QString&
   AddKeyFor(box, key, does, [box] {
     box->setFocus(Qt::ShortcutFocusReason);
     box->selectAll();
+  });
+}
+
+bool DataPage::ConfirmOnce(OnceWarnings& once, const std::vector<std::string>& warnings) {
+  return once.Confirm(warnings, [this](const QString& notice) {
+    return platform_.prompts.Warning(this, notice, QuestionKind::YesNo) == PromptButton::Yes;
   });
 }
 
@@ -228,13 +234,30 @@ std::vector<QLineEdit*> DataPage::AddRows(const std::vector<EntryRow>& rows, con
         }
       }
     }
+    if (!row.choices.empty()) {
+      AddChoiceBox(row, rects.edit);
+      edits.push_back(nullptr);
+      continue;
+    }
     edits.push_back(row.editName.isEmpty() ? nullptr : AddEdit(row.editName, rects.edit, row.readOnly));
   }
   return edits;
 }
 
+QComboBox* DataPage::AddChoiceBox(const EntryRow& row, QRect geometry) {
+  auto* box = new QComboBox(Content());
+  box->setObjectName(row.editName);
+  box->setGeometry(geometry);
+  for (const ChoiceOption& option : row.choices) box->addItem(option.words);
+  return box;
+}
+
 std::vector<QLineEdit*> DataPage::AddEntryRows(const std::vector<EntryRow>& rows, const PageGrid& grid, int top) {
   std::vector<QLineEdit*> edits = AddRows(rows, grid, top);
   bindings_.BindRows(rows, edits);
+  for (const EntryRow& row : rows) {
+    if (!row.choices.empty())
+      bindings_.BindChoice(Content()->findChild<QComboBox*>(row.editName), row.field, row.choices);
+  }
   return edits;
 }

@@ -4,9 +4,11 @@
 #include <functional>
 
 #include "pages/EntryRows.h"
+#include "pages/OnceWarnings.h"
 #include "pages/PageGrid.h"
 #include "shell/Page.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -27,6 +29,7 @@ class DataPage : public Page {
 
   // The box that edits `field` on this page, or null.
   virtual QLineEdit* EditFor(const PlanField& field) const { return bindings_.EditFor(field); }
+  QComboBox* ChoiceFor(const PlanField& field) const { return bindings_.ChoiceFor(field); }
 
  protected:
   // Labels may have changed with the plan: the controls' names follow them.
@@ -42,6 +45,9 @@ class DataPage : public Page {
   void AddKeyFor(QWidget* control, const QKeySequence& key, const QString& does, std::function<void()> action);
   // A key that puts the cursor in `box` with its text selected.
   void AddKeyFor(QLineEdit* box, const QKeySequence& key, const QString& does);
+
+  // Asks about the likely mistypes `once` has not seen accepted; false keeps the user here.
+  bool ConfirmOnce(OnceWarnings& once, const std::vector<std::string>& warnings);
 
   // Boxes to plan record: stores what parsed, reports the first problem and
   // returns false to keep the user on the page.
@@ -60,6 +66,8 @@ class DataPage : public Page {
   // A bold, underlined heading.
   QLabel* AddHeading(const QString& objectName, const QString& text, QRect geometry);
   QLineEdit* AddEdit(const QString& objectName, QRect geometry, bool readOnly = false);
+  // The choice box of a row with choices.
+  QComboBox* AddChoiceBox(const EntryRow& row, QRect geometry);
   QPlainTextEdit* AddMemo(const QString& objectName, QRect geometry, const QString& text,
                           const QString& hint = QStringLiteral("Scroll for more instructions"));
   void SetPageColour(const QColor& colour);

@@ -1,5 +1,6 @@
 #include "pages/EntryRows.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <algorithm>
 #include <numeric>
@@ -59,14 +60,37 @@ void EntryBindings::Bind(QLineEdit* edit, PlanField field, EntryKind kind, bool 
   bindings_.push_back({edit, field, kind, readOnly});
 }
 
+void EntryBindings::BindChoice(QComboBox* box, PlanField field, std::vector<ChoiceOption> options) {
+  choices_.push_back({box, std::move(field), std::move(options)});
+}
+
+int ChoiceIndex(const std::vector<ChoiceOption>& options, const QString& text) {
+  const auto key = [](const QString& words) { return words.toLower().remove(' '); };
+  if (text.trimmed().isEmpty()) return options.empty() ? -1 : 0;
+  for (std::size_t i = 0; i < options.size(); ++i) {
+    if (key(options[i].stored) == key(text)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 void EntryBindings::Fill(const PlanRecord& plan) const {
   for (const Binding& b : bindings_) b.edit->setText(FormatEntry(plan, b.field, b.kind));
+  // A text no option stands for shows no choice and stays until one is made.
+  for (const ChoiceBinding& c : choices_)
+    c.box->setCurrentIndex(ChoiceIndex(c.options, FormatEntry(plan, c.field, EntryKind::Whole)));
 }
 
 void EntryBindings::FillField(const PlanRecord& plan, const PlanField& field) const {
   for (const Binding& b : bindings_) {
     if (b.field == field) b.edit->setText(FormatEntry(plan, b.field, b.kind));
   }
+}
+
+QComboBox* EntryBindings::ChoiceFor(const PlanField& field) const {
+  for (const ChoiceBinding& c : choices_) {
+    if (c.field == field) return c.box;
+  }
+  return nullptr;
 }
 
 QLineEdit* EntryBindings::EditFor(const PlanField& field) const {
@@ -81,6 +105,13 @@ ParseOutcome EntryBindings::Parse(PlanRecord& plan) const {
   for (const Binding& b : bindings_) {
     if (b.readOnly) continue;
     if (ParseBox(b.edit, plan, b.field, outcome.blank, b.kind) != 0) outcome.error = true;
+  }
+  // As with a box, a choice that still shows the field's own value leaves the field as it is.
+  for (const ChoiceBinding& c : choices_) {
+    const int chosen = c.box->currentIndex();
+    if (chosen < 0 || chosen == ChoiceIndex(c.options, FormatEntry(plan, c.field, EntryKind::Whole))) continue;
+    bool blank = false;
+    ParseEntry(c.options[static_cast<std::size_t>(chosen)].stored, plan, c.field, blank);
   }
   return outcome;
 }

@@ -12,6 +12,7 @@
 #include "pages/PageGrid.h"
 #include "shell/PageId.h"
 
+class QComboBox;
 class QLineEdit;
 
 // How a row's label reads.
@@ -27,6 +28,12 @@ struct RowPlace {
   int labelWidth = 0;     // 0: up to the box
   int editLeft = 0;       // 0: the grid's box column
   bool sameLine = false;  // beside the row before instead of below it
+};
+
+// One entry of a choice box: the field's text when chosen and the words shown.
+struct ChoiceOption {
+  QString stored;
+  QString words;
 };
 
 // One row of a data page: a label, a box, or both. A row without a box
@@ -47,6 +54,9 @@ struct EntryRow {
   // A Button label opens this page or, without one, shows `note`.
   std::optional<PageId> opens = {};
   QString note = {};
+  // Given, the box is a choice among these instead of a line to type in; an
+  // empty field reads as the first.
+  std::vector<ChoiceOption> choices = {};
 };
 
 // The label's and the box's rectangles of `row` on `grid`, on the line at `top`.
@@ -72,12 +82,14 @@ class EntryBindings {
   void Bind(QLineEdit* edit, PlanField field, EntryKind kind, bool readOnly = false);
   // Binds the boxes built for `rows` (null for a row without one), in parse order.
   void BindRows(const std::vector<EntryRow>& rows, const std::vector<QLineEdit*>& edits);
+  void BindChoice(QComboBox* box, PlanField field, std::vector<ChoiceOption> options);
   void Fill(const PlanRecord& plan) const;
   ParseOutcome Parse(PlanRecord& plan) const;
   // Shows only the boxes bound to these fields (a total after Update).
   void FillField(const PlanRecord& plan, const PlanField& field) const;
   // The box bound to `field`, or null.
   QLineEdit* EditFor(const PlanField& field) const;
+  QComboBox* ChoiceFor(const PlanField& field) const;
 
  private:
   struct Binding {
@@ -86,8 +98,18 @@ class EntryBindings {
     EntryKind kind;
     bool readOnly;
   };
+  struct ChoiceBinding {
+    QComboBox* box;
+    PlanField field;
+    std::vector<ChoiceOption> options;
+  };
   std::vector<Binding> bindings_;
+  std::vector<ChoiceBinding> choices_;
 };
+
+// The option a field's text stands for (case and spaces aside; empty is the
+// first), or -1 for a text none stands for.
+int ChoiceIndex(const std::vector<ChoiceOption>& options, const QString& text);
 
 // Set on a box whose text did not parse at the last reading (why, in words),
 // cleared when it does: the data error names the first such box, says why and

@@ -215,21 +215,7 @@ bool HomeStatusPage::ValidateHomeStatusPage() {
   return ConfirmLikelyMistypes();
 }
 
-// As on the personal page: a warning once accepted is not repeated for the same figures.
-bool HomeStatusPage::ConfirmLikelyMistypes() {
-  const std::vector<std::string> warnings = HomeWarnings(session_.plan);
-  std::vector<std::string> fresh;
-  for (const std::string& warning : warnings) {
-    if (std::find(acceptedWarnings_.begin(), acceptedWarnings_.end(), warning) == acceptedWarnings_.end())
-      fresh.push_back(warning);
-  }
-  if (!fresh.empty() && platform_.prompts.Warning(this, QString::fromStdString(HomeNoticeText(fresh)),
-                                                  QuestionKind::YesNo) != PromptButton::Yes) {
-    return false;
-  }
-  acceptedWarnings_ = warnings;
-  return true;
-}
+bool HomeStatusPage::ConfirmLikelyMistypes() { return ConfirmOnce(mistypes_, HomeWarnings(session_.plan)); }
 
 void HomeStatusPage::ReturnToAssets() {
   if (ValidateHomeStatusPage()) navigator_.ReturnToPage(PageId::HomeStatus, PageId::Assets);

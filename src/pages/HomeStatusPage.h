@@ -60,5 +60,5 @@ class HomeStatusPage : public DataPage {
   std::array<QLineEdit*, 9> edits_{};
   QPlainTextEdit* memo_ = nullptr;
   // Warnings the user has already left the page with.
-  std::vector<std::string> acceptedWarnings_;
+  OnceWarnings mistypes_;
 };

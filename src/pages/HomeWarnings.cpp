@@ -29,9 +29,3 @@ std::vector<std::string> HomeWarnings(const PlanRecord& plan) {
         Above("The new yearly real estate tax", plan.NewHomeTaxes, "the purchase price", plan.NewHomePrice));
   return warnings;
 }
-
-std::string HomeNoticeText(const std::vector<std::string>& warnings) {
-  std::string text = "Please check these figures:\n";
-  for (const std::string& warning : warnings) text += "  " + warning + "\n";
-  return text + "\nLeave the page with these figures?\nNo keeps you on the page to correct them.";
-}

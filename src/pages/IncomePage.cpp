@@ -13,8 +13,9 @@ namespace {
 constexpr PageGrid kGrid = kWidePageGrid;
 
 // Starts at `age` the events an amount was entered for while their age was
-// still zero; true when an age changed.
-bool AdjustPersonAges(std::int32_t age, std::int64_t salary, std::int64_t deferred, std::int64_t pension,
+// still zero; true when an age changed. `saving` is any yearly contribution,
+// tax deferred or Roth, which the working years bound.
+bool AdjustPersonAges(std::int32_t age, std::int64_t salary, bool saving, std::int64_t pension,
                       std::int64_t socialSecurity, std::int32_t& employment, std::int32_t& retire,
                       std::int32_t& pensionAge, std::int32_t& socialSecurityAge) {
   bool changed = false;
@@ -25,9 +26,9 @@ bool AdjustPersonAges(std::int32_t age, std::int64_t salary, std::int64_t deferr
     }
   };
   set(employment, salary != 0, age);
-  set(employment, deferred != 0, age);
+  set(employment, saving, age);
   set(retire, salary != 0, 65);
-  set(retire, deferred != 0, 65);
+  set(retire, saving, 65);
   set(pensionAge, pension != 0, 65);
   set(socialSecurityAge, socialSecurity != 0, 65);
   return changed;
@@ -45,7 +46,7 @@ QString ClaimedBenefitText(const PlanRecord& plan, int p) {
 IncomePage::IncomePage(Session& session, Platform& platform, Navigator& navigator, QWidget* parent)
     : DataPage(PageId::Income, session, platform, navigator, parent) {
   setWindowTitle("Income");
-  SetClientSize(QSize(536, 596));
+  SetClientSize(QSize(536, 644));
   BuildControls();
   BuildMenu();
 }
@@ -58,6 +59,7 @@ void IncomePage::BuildControls() {
       row("Salary1Label", "Total annual salary at start age", "Salary1", &PlanRecord::Salary1),
       row("DeferredContribution1Label", "Tax deferred contributions", "DeferredContribution1",
           &PlanRecord::DeferredContribution1),
+      row("RothContribution1Label", "Yearly Roth contribution", "RothContribution1", &PlanRecord::RothContribution1),
       row("Pension1Label", "Total private pensions in current dollars", "Pension1", &PlanRecord::Pension1),
       row("SocialSecurity1Label", "Social Security in current dollars", "SocialSecurity1",
           &PlanRecord::SocialSecurity1),
@@ -68,6 +70,7 @@ void IncomePage::BuildControls() {
       row("Salary2Label", "Total annual salary at start age", "Salary2", &PlanRecord::Salary2),
       row("DeferredContribution2Label", "Tax deferred savings including employers", "DeferredContribution2",
           &PlanRecord::DeferredContribution2),
+      row("RothContribution2Label", "Yearly Roth contribution", "RothContribution2", &PlanRecord::RothContribution2),
       row("Pension2Label", "Total private pensions in current dollars", "Pension2", &PlanRecord::Pension2),
       row("SocialSecurity2Label", "Social Security in current dollars", "SocialSecurity2",
           &PlanRecord::SocialSecurity2),
@@ -143,13 +146,13 @@ LeaveDecision IncomePage::DecideLeaving(PageId, LeaveBy) {
 
 bool IncomePage::AdjustAges() {
   PlanRecord& p = session_.plan;
-  bool changed = AdjustPersonAges(p.Age1, p.Salary1, p.DeferredContribution1, p.Pension1,
-                                  p.SocialSecurity1 != 0 || p.FullRetirementBenefit1 != 0,
+  bool changed = AdjustPersonAges(p.Age1, p.Salary1, p.DeferredContribution1 != 0 || p.RothContribution1 != 0,
+                                  p.Pension1, p.SocialSecurity1 != 0 || p.FullRetirementBenefit1 != 0,
                                   p.EmploymentStartAge1, p.RetireAge1, p.PensionAge1, p.SocialSecurityAge1);
   if (p.SecondPerson) {
-    changed = AdjustPersonAges(p.Age2, p.Salary2, p.DeferredContribution2, p.Pension2,
-                               p.SocialSecurity2 != 0 || p.FullRetirementBenefit2 != 0,
-                               p.EmploymentStartAge2, p.RetireAge2, p.PensionAge2, p.SocialSecurityAge2) ||
+    changed = AdjustPersonAges(p.Age2, p.Salary2, p.DeferredContribution2 != 0 || p.RothContribution2 != 0, p.Pension2,
+                               p.SocialSecurity2 != 0 || p.FullRetirementBenefit2 != 0, p.EmploymentStartAge2,
+                               p.RetireAge2, p.PensionAge2, p.SocialSecurityAge2) ||
               changed;
   }
   return changed;

@@ -8,9 +8,9 @@ class QWidget;
 
 // One of the two radio buttons of a program setting a page offers.
 struct ChoiceButton {
-  const char* name;     // object name
+  const char* name;  // object name
   const char* caption;
-  const char* hint;     // tooltip
+  const char* hint;  // tooltip
 };
 
 // The two buttons one under the other at `left` in `panel`, 18 pixels high

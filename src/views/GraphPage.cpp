@@ -156,7 +156,8 @@ void GraphPage::BuildExtraBoxes() {
                          CurveSample(kComparisonDash, kComparisonGap));
   bandBox_ = ExtraBox(picture_, "Net worth &band", "NetWorthBand",
                       "The odds' net worth from p10 to p90 behind the curves (File, Odds...)", BandSample());
-  stressBox_ = ExtraBox(picture_, "Stress tes&t", "StressTestCurve", kStressBoxTip, CurveSample(kStressDot, kStressGap));
+  stressBox_ =
+      ExtraBox(picture_, "Stress tes&t", "StressTestCurve", kStressBoxTip, CurveSample(kStressDot, kStressGap));
   DescribeKey(compareBox_, "the graph's Compare tick");
   DescribeKey(bandBox_, "the graph's Net worth band tick");
   DescribeKey(stressBox_, "the graph's Stress test tick");
@@ -249,6 +250,7 @@ void GraphPage::PlaceControls() {
   compareBox_->move(ExtraBoxPosition(0, width, height));
   bandBox_->move(ExtraBoxPosition(1, width, height));
   stressBox_->move(ExtraBoxPosition(2, width, height));
+  FitStressLegend();
   if (!readoutHint_) return;
   // Under the legend, across the window, at the bottom of the visible picture.
   const int hintWidth = std::max(width - 2 * kHintMargin, 0);
@@ -355,9 +357,22 @@ void GraphPage::SyncCheckBoxes() {
   stressBox_->setChecked(session_.stress.Due());
   // The legend names the start drawn.
   const bool stress = session_.stress.Due();
-  stressBox_->setText(stress ? QString::fromStdString(StressLegend(session_.plan, session_.stress)) : "Stress tes&t");
+  stressLegend_ = stress ? QString::fromStdString(StressLegend(session_.plan, session_.stress)) : "Stress tes&t";
   stressBox_->setToolTip(stress ? QString::fromStdString(StressName(session_.plan, session_.stress)) : kStressBoxTip);
+  FitStressLegend();
+}
+
+void GraphPage::FitStressLegend() {
+  const QPoint rightColumn =
+      CurveCheckBoxPosition(kCurveCount / 2, session_.geometry.GraphWidth, session_.geometry.GraphHeight);
+  stressBox_->setText(stressLegend_);
   stressBox_->adjustSize();
+  const int room = rightColumn.x() - kHintMargin / 2 - stressBox_->x();
+  if (stressBox_->width() > room) {
+    const int textRoom = room - (stressBox_->width() - stressBox_->fontMetrics().horizontalAdvance(stressLegend_));
+    stressBox_->setText(stressBox_->fontMetrics().elidedText(stressLegend_, Qt::ElideRight, std::max(textRoom, 0)));
+    stressBox_->resize(std::max(room, 0), stressBox_->height());
+  }
 }
 
 void GraphPage::CurveToggled(int index) {
@@ -385,9 +400,7 @@ void GraphPage::BandToggled() {
 
 void GraphPage::CloseRequested() { OnExit(); }
 
-void GraphPage::PrintGraphClicked() {
-  PrintGraphCommand(this, platform_, PrintJob());
-}
+void GraphPage::PrintGraphClicked() { PrintGraphCommand(this, platform_, PrintJob()); }
 
 GraphPrintJob GraphPage::PrintJob() const {
   return {CurrentInput(), Scales(), QString::fromStdString(session_.RulesNote())};

@@ -5,9 +5,9 @@
 #include <array>
 #include <optional>
 
+#include "markets/StressChoice.h"
 #include "render/GraphDrawing.h"
 #include "render/GraphPrinting.h"
-#include "markets/StressChoice.h"
 #include "views/GraphPicture.h"
 #include "views/ResultPage.h"
 
@@ -85,6 +85,9 @@ class GraphPage : public ResultPage {
   void BuildCheckBoxes();
   void SyncCheckBoxes();
   void PlaceControls();
+  // The stress box's words, cut short with "..." where they would run into
+  // the right legend column; the tooltip holds them in full.
+  void FitStressLegend();
   void BuildReadout();
   void ReadoutKeyPressed(int key);
   // The drawing values of the screen graph as last drawn.
@@ -102,6 +105,7 @@ class GraphPage : public ResultPage {
   QLabel* startHint_ = nullptr;
   std::optional<int> readoutYear_;
   QCheckBox* stressBox_ = nullptr;
+  QString stressLegend_;
   QImage bitmap_;
   Extras drawnExtras_;
   GraphScales scales_;

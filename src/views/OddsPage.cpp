@@ -10,18 +10,20 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <optional>
 
 #include "odds/OddsRunner.h"
 #include "shell/DocumentedKeys.h"
 #include "shell/PageMenus.h"
+#include "views/BackgroundJob.h"
 #include "views/ChartView.h"
+#include "views/RuleChoice.h"
 #include "views/FanChart.h"
 #include "views/LevelBar.h"
-#include "views/BackgroundJob.h"
-#include "views/OddsSettingsForm.h"
 #include "views/OddsPrinting.h"
+#include "views/OddsSettingsForm.h"
 #include "views/OddsSummary.h"
 #include "views/StressMenu.h"
 #include "views/TrialTableDialog.h"
@@ -46,6 +48,7 @@ OddsPage::OddsPage(Session& session, Platform& platform, Navigator& navigator, Q
       form_(new OddsSettingsForm(platform.prompts,
                                  [&session] { return QString::fromStdString(session.CurrentPlanFolder()); })),
       centerOnStress_(new QCheckBox),
+      deflationFollows_(new QCheckBox("Spending follows prices down in deflation years")),
       headline_(new QLabel(kNoRunYet)),
       details_(new QLabel),
       levelBar_(new ChartView),
@@ -83,12 +86,12 @@ void OddsPage::BuildMenu() {
   DescribeKey(runItem_, "run the odds");
   worstItem_ = AddMenuCommand(odds, "Show &Worst Trial", "ShowWorstTrial", [this] { ShowWorstTrialClicked(); });
   odds->addSeparator();
-  AddResultExportCommands(odds, *this, session_, platform_,
-                          {"odds", "There are no odds to print or copy yet: press Run first.",
-                           [this]() -> std::optional<ResultPrintout> {
-                             if (!result_ || !resultModel_) return std::nullopt;
-                             return OddsPrintout(resultPlan_, *result_, *resultModel_, resultCenter_);
-                           }});
+  AddResultExportCommands(
+      odds, *this, session_, platform_,
+      {"odds", "There are no odds to print or copy yet: press Run first.", [this]() -> std::optional<ResultPrintout> {
+         if (!result_ || !resultModel_) return std::nullopt;
+         return OddsPrintout(resultPlan_, *result_, *resultModel_, resultCenter_);
+       }});
   odds->addSeparator();
   AddMenuCommand(odds, "&Close", "CloseOdds", [this] { CloseClicked(); });
   AddWindowMenu(MenuBar(), *this, WindowMenuOptions{kOddsHelpContext});
@@ -140,6 +143,13 @@ QWidget* OddsPage::BuildControls() {
   centerOnStress_->setAccessibleName("Center the trials on the stress test's rates");
   layout->addWidget(centerOnStress_);
   connect(form_, &OddsSettingsForm::ModelChosen, this, &OddsPage::ShowCenterChoice);
+  deflationFollows_->setObjectName("OddsDeflationFollows");
+  deflationFollows_->setAccessibleName(deflationFollows_->text());
+  deflationFollows_->setToolTip(
+      "The program's deflation rule, also under File, Stress Test: ticked, spending falls with prices in a year of "
+      "deflation; otherwise it holds. Changing it clears the last result.");
+  layout->addWidget(deflationFollows_);
+  connect(deflationFollows_, &QCheckBox::toggled, this, &OddsPage::DeflationToggled);
   progress_->setObjectName("OddsProgress");
   progress_->setAccessibleName("Simulation progress");
   progress_->setFormat("%v of %m trials");
@@ -164,9 +174,24 @@ void OddsPage::Refresh() {
   ShowCenterChoice();
   const PageId from = session_.LastPageLeft;
   if (from == PageId::Graph || from == PageId::PlanTable) origin_ = from;
-  // Odds belong to the plan they ran on.
-  if (result_ && (!(resultPlan_ == session_.plan) || resultRules_ != session_.Rules))
+  const QSignalBlocker quiet(deflationFollows_);
+  deflationFollows_->setChecked(session_.Rules.deflation == DeflationRule::Follow);
+  ClearIfStale();
+}
+
+// Odds belong to the plan and the rules they ran on.
+void OddsPage::ClearIfStale() {
+  if (!result_) return;
+  if (!(resultPlan_ == session_.plan)) {
     ClearResult("The plan has changed since the last run. " + QString(kNoRunYet));
+  } else if (resultRules_ != session_.Rules) {
+    ClearResult("The forecast's rules have changed since the last run. " + QString(kNoRunYet));
+  }
+}
+
+void OddsPage::DeflationToggled(bool follows) {
+  if (!ChooseRule(session_, platform_, &ForecastRules::deflation, follows ? DeflationRule::Follow : DeflationRule::Hold)) return;
+  ClearIfStale();
 }
 
 bool OddsPage::IsRunning() const { return run_ != nullptr; }
@@ -175,8 +200,8 @@ void OddsPage::RunClicked() {
   if (IsRunning()) return;
   const OddsSettings settings = form_->Values();
   SaveOddsSettings(platform_.settings, settings);
-  const bool centered = session_.stress.Due() && settings.model == MarketModelKind::MonteCarlo &&
-                       centerOnStress_->isChecked();
+  const bool centered =
+      session_.stress.Due() && settings.model == MarketModelKind::MonteCarlo && centerOnStress_->isChecked();
   const std::optional<RatePath> means =
       centered ? std::optional<RatePath>(StressRates(session_.plan, session_.stress)) : std::nullopt;
   const OddsModelBuild build = BuildOddsModel(session_.plan, settings, means ? &*means : nullptr);
@@ -247,6 +272,7 @@ void OddsPage::RunFinished(bool cancelled, const QString& error) {
 
 void OddsPage::SetRunning(bool running) {
   form_->setEnabled(!running);
+  deflationFollows_->setEnabled(!running);
   runButton_->setEnabled(!running);
   runItem_->setEnabled(!running);
   cancel_->setEnabled(running);

@@ -47,6 +47,9 @@ class OddsPage : public Page {
   // Shown while a stress test is chosen; ticked, the Monte Carlo trials draw
   // each year around that year's stress rates instead of the plan's.
   QCheckBox* CenterOnStress() const { return centerOnStress_; }
+  // The program's deflation rule, which the trials run under: ticked, spending
+  // follows prices down.
+  QCheckBox* DeflationFollows() const { return deflationFollows_; }
 
  protected:
   void Refresh() override;
@@ -62,6 +65,9 @@ class OddsPage : public Page {
   void ClearResult(const QString& note);
   void EscapePressed();
   void ShowCenterChoice();
+  void DeflationToggled(bool follows);
+  // A result run on another plan or other rules than the session's is cleared.
+  void ClearIfStale();
 
   PageId origin_ = PageId::Graph;
   std::unique_ptr<BackgroundJob> run_;
@@ -77,6 +83,7 @@ class OddsPage : public Page {
 
   OddsSettingsForm* form_;
   QCheckBox* centerOnStress_;
+  QCheckBox* deflationFollows_;
   QString runCenter_;     // what the running trials are centered on, or empty
   QString resultCenter_;  // the same for the result shown
   QLabel* headline_;

@@ -13,9 +13,9 @@
 #include "odds/StressReplay.h"
 #include "platform/Platform.h"
 #include "shell/PageMenus.h"
-#include "shell/RuleSettings.h"
 #include "views/ExplainCommands.h"
 #include "views/RateScenarioDialog.h"
+#include "views/RuleChoice.h"
 #include "views/TrialTableDialog.h"
 #include "views/YearGrid.h"
 
@@ -147,14 +147,9 @@ void AddStressTestMenu(QMenu* file, QWidget& page, Session& session, Platform& p
     item->setCheckable(true);
     item->setToolTip(tip);
     QObject::connect(item, &QAction::toggled, menu,
-                     [&session, &platform, rulesChanged, worst, member, tickedRule](bool ticked) {
-                       ForecastRules rules = session.Rules;
-                       rules.*member = ticked ? tickedRule : ForecastRules{}.*member;
-                       if (!session.ChooseRules(rules)) return;
-                       SaveRule(platform.settings, rules.*member);
-                       if (session.stress.worstStart && !session.stress.IsScenario())
-                         session.stress.Choose(worst(), true);
-                       rulesChanged();
+                     [&session, &platform, rulesChanged, member, tickedRule](bool ticked) {
+                       if (ChooseRule(session, platform, member, ticked ? tickedRule : ForecastRules{}.*member))
+                         rulesChanged();
                      });
     return item;
   };

@@ -121,8 +121,8 @@ TEST_F(AssetsPage, TabOrderRunsThroughTheEntriesToTheButtonAndSkipsTheTotals) {
     if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisible()) order << widget->objectName();
     widget = widget->nextInFocusChain();
   } while (widget != start);
-  EXPECT_EQ(order,
-            (QStringList{"TaxableBalance", "TaxDeferredBalance", "CurrentDebt", "DebtYears", "HomeStatusButton"}));
+  EXPECT_EQ(order, (QStringList{"TaxableBalance", "TaxDeferredBalance", "RothBalance", "RothBasis", "CurrentDebt",
+                                "DebtYears", "HomeStatusButton"}));
   EXPECT_TRUE(program.Edit("CurrentHomeEquity")->isReadOnly());
   EXPECT_EQ(program.Edit("CurrentHomeEquity")->palette().color(QPalette::Base), QColor(0, 255, 255));
 }

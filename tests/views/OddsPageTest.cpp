@@ -17,11 +17,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "markets/BuiltInHistory.h"
 #include "model/NumberFormat.h"
 #include "model/PlanFile.h"
-#include "markets/BuiltInHistory.h"
 #include "odds/MonteCarloModel.h"
 #include "odds/OddsRunner.h"
+#include "shell/RuleSettings.h"
 #include "support/TestProgram.h"
 #include "views/OddsPage.h"
 #include "views/OddsSettings.h"
@@ -129,6 +130,7 @@ TEST_F(OddsPageTest, TabVisitsTheSettingsThenTheCommandsAndEachHasAnAccessibleNa
                                 "OddsDeviationRealEstate",
                                 "OddsCorrelationReturns",
                                 "OddsHistorySwings",
+                                "OddsDeflationFollows",
                                 "OddsRun",
                                 "OddsClose"};
   EXPECT_EQ(visited.join(' ').toStdString(), expected.join(' ').toStdString());
@@ -202,6 +204,27 @@ TEST_F(OddsPageTest, LeavingThePageStopsTheRunAndAChangedPlanClearsTheOdds) {
   OpenOdds();
   EXPECT_EQ(Odds()->Result(), nullptr);
   EXPECT_FALSE(Control<QPushButton>("OddsWorstTrial")->isEnabled());
+}
+
+// One rule for the page and the Stress Test menu: the tick shows it, changes it,
+// remembers it and clears odds run under the other rule.
+TEST_F(OddsPageTest, DeflationRuleIsTheProgramsAndAChangeClearsTheOdds) {
+  program.session.Rules.deflation = DeflationRule::Follow;
+  OpenOdds();
+  QCheckBox* follows = Odds()->DeflationFollows();
+  EXPECT_TRUE(follows->isChecked());
+  SetTrials(10);
+  Control<QPushButton>("OddsRun")->click();
+  ASSERT_TRUE(WaitForRunEnd());
+  ASSERT_NE(Odds()->Result(), nullptr);
+  QTest::mouseClick(follows, Qt::LeftButton);
+  EXPECT_EQ(program.session.Rules.deflation, DeflationRule::Hold);
+  EXPECT_EQ(LoadForecastRules(program.scripted.settings).deflation, DeflationRule::Hold);
+  EXPECT_EQ(Odds()->Result(), nullptr);
+  program.Trigger("CloseOdds");
+  program.session.Rules.deflation = DeflationRule::Follow;
+  OpenOdds();
+  EXPECT_TRUE(follows->isChecked());
 }
 
 TEST_F(OddsPageTest, WorstTrialOpensThatTrialsTableAsReplayedAlone) {
