@@ -51,8 +51,11 @@ TEST_F(AccountInputs, EachNewBoxStoresWhatIsTypedAndOnlyThat) {
       program.Type(c.age, "70");
     }
     program.LeaveFor(PageId::Graph);
-    if (c.money) EXPECT_EQ(plan.*c.money, 12345);
-    if (c.age) EXPECT_EQ(plan.*c.age, 70);
+    if (c.money) {
+      EXPECT_EQ(plan.*c.money, 12345);
+    } else {
+      EXPECT_EQ(plan.*c.age, 70);
+    }
     EXPECT_TRUE(program.session.IsModified()) << static_cast<int>(c.page);
   }
 }
