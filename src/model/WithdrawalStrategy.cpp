@@ -50,13 +50,12 @@ std::optional<AccountOrder> ParseWithdrawalOrder(const std::string& text) {
 }
 
 bool IsFillBracket(std::int32_t percent) {
-  constexpr std::array<std::int32_t, 6> kBrackets = {0, 10, 12, 22, 24, 32};
-  return std::find(kBrackets.begin(), kBrackets.end(), percent) != kBrackets.end();
+  return std::find(kFillBrackets.begin(), kFillBrackets.end(), percent) != kFillBrackets.end();
 }
 
 bool IsFillInto(const std::string& text) {
   const std::string word = TrimmedLower(text);
-  return word.empty() || word == "taxable" || word == "roth";
+  return word.empty() || word == kFillIntoTaxable || word == kFillIntoRoth;
 }
 
 std::vector<std::string> WithdrawalStrategyProblems(const PlanRecord& plan) {

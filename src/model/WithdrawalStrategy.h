@@ -24,9 +24,13 @@ inline constexpr AccountOrder kDefaultWithdrawalOrder = {Account::Taxable, Accou
 std::optional<AccountOrder> ParseWithdrawalOrder(const std::string& text);
 
 // The brackets a plan may fill, in percent; 0 fills none.
+inline constexpr std::array<std::int32_t, 6> kFillBrackets = {0, 10, 12, 22, 24, 32};
 bool IsFillBracket(std::int32_t percent);
 
-// "taxable", "roth" or empty (taxable).
+// Where the filling puts what it draws: taxable savings (also an empty text)
+// or the Roth, which makes it a conversion.
+inline constexpr const char* kFillIntoTaxable = "taxable";
+inline constexpr const char* kFillIntoRoth = "roth";
 bool IsFillInto(const std::string& text);
 
 // One line per strategy input the plan holds but a forecast cannot use, naming

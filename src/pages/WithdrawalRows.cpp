@@ -1,6 +1,7 @@
 #include "pages/WithdrawalRows.h"
 
 #include "model/NumberFormat.h"
+#include "model/WithdrawalStrategy.h"
 #include "pages/AssumptionsTexts.h"
 
 namespace {
@@ -19,7 +20,16 @@ EntryRow Row(const char* name, const char* words, PlanField field, EntryKind kin
 
 std::string Age(std::int32_t age) { return "age " + std::to_string(age); }
 
-std::vector<ChoiceOption> IntoChoices() { return {{"taxable", "Taxable savings"}, {"roth", "Convert to Roth"}}; }
+std::vector<ChoiceOption> IntoChoices() {
+  return {{kFillIntoTaxable, "Taxable savings"}, {kFillIntoRoth, "Convert to Roth"}};
+}
+
+std::vector<ChoiceOption> BracketChoices() {
+  std::vector<ChoiceOption> choices;
+  for (const std::int32_t percent : kFillBrackets)
+    choices.push_back({QString::number(percent), percent == 0 ? QString("None") : QString("%1 %").arg(percent)});
+  return choices;
+}
 
 }  // namespace
 
@@ -32,11 +42,9 @@ std::vector<EntryRow> WithdrawalRows() {
       {"roth,taxable,deferred", "Roth, then taxable, then tax-deferred"},
       {"roth,deferred,taxable", "Roth, then tax-deferred, then taxable"},
   };
-  const std::vector<ChoiceOption> brackets = {{"0", "None"},  {"10", "10 %"}, {"12", "12 %"},
-                                              {"22", "22 %"}, {"24", "24 %"}, {"32", "32 %"}};
   return {
       Row("WithdrawalOrder", kWithdrawalOrder, &PlanRecord::WithdrawalOrder, EntryKind::Text, 280, orders),
-      Row("FillBracket", kFillBracket, &PlanRecord::FillBracket, EntryKind::Whole, 90, brackets),
+      Row("FillBracket", kFillBracket, &PlanRecord::FillBracket, EntryKind::Whole, 90, BracketChoices()),
       Row("FillInto", kFillInto, &PlanRecord::FillInto, EntryKind::Text, 150, IntoChoices()),
       Row("ConvertAmount", kConvertAmount, &PlanRecord::ConvertAmount, EntryKind::Dollars, 90),
       Row("FillFromAge", kFillFromAge, &PlanRecord::FillFromAge, EntryKind::Whole, 90),

@@ -1,12 +1,14 @@
 #include "solve/Strategy.h"
 
+#include "model/WithdrawalStrategy.h"
+
 namespace {
 
-constexpr const char* kTaxableInto = "taxable";
-constexpr const char* kRothInto = "roth";
-
-std::int64_t FullBenefit(const PlanRecord& plan, int p) {
-  return p == 1 ? plan.FullRetirementBenefit1 : plan.FullRetirementBenefit2;
+// Whether person p's claiming age is a choice of the strategies: the person is
+// in the plan and their full-retirement benefit is typed.
+bool ClaimIsChosen(const PlanRecord& plan, int p) {
+  if (p == 2 && !plan.SecondPerson) return false;
+  return (p == 1 ? plan.FullRetirementBenefit1 : plan.FullRetirementBenefit2) > 0;
 }
 
 std::string OrderWords(const std::string& order) {
@@ -16,7 +18,7 @@ std::string OrderWords(const std::string& order) {
 }
 
 std::string BracketWords(const Strategy& strategy) {
-  const bool roth = strategy.fillInto == kRothInto;
+  const bool roth = strategy.fillInto == kFillIntoRoth;
   std::string words;
   if (strategy.fillBracket > 0) {
     words = std::string(roth ? "convert to Roth" : "fill into taxable") + " up to the " +
@@ -36,7 +38,7 @@ std::string BracketWords(const Strategy& strategy) {
 // No filling makes the filling's target and ages moot.
 Strategy Normalized(Strategy strategy) {
   if (strategy.fillBracket <= 0 && strategy.convertAmount <= 0) {
-    strategy.fillInto = kTaxableInto;
+    strategy.fillInto = kFillIntoTaxable;
     strategy.fillFromAge = 0;
     strategy.fillToAge = 0;
   }
@@ -64,7 +66,7 @@ void ApplyStrategy(const Strategy& strategy, PlanRecord& plan) {
   // so applying the usual strategy adds nothing to the file.
   plan.WithdrawalOrder = strategy.withdrawalOrder == kStrategyOrders[0] ? std::string() : strategy.withdrawalOrder;
   plan.FillBracket = strategy.fillBracket;
-  plan.FillInto = strategy.fillInto == kTaxableInto ? std::string() : strategy.fillInto;
+  plan.FillInto = strategy.fillInto == kFillIntoTaxable ? std::string() : strategy.fillInto;
   plan.ConvertAmount = strategy.convertAmount;
   plan.FillFromAge = strategy.fillFromAge;
   plan.FillToAge = strategy.fillToAge;
@@ -74,7 +76,7 @@ void ApplyStrategy(const Strategy& strategy, PlanRecord& plan) {
 
 std::vector<std::int32_t> ClaimAgesTried(const PlanRecord& plan, int p) {
   std::vector<std::int32_t> ages;
-  if (FullBenefit(plan, p) <= 0 || (p == 2 && !plan.SecondPerson)) return ages;
+  if (!ClaimIsChosen(plan, p)) return ages;
   const std::int32_t age = p == 1 ? plan.Age1 : plan.Age2;
   for (const std::int32_t claim : kStrategyClaimAges) {
     if (claim >= age) ages.push_back(claim);
@@ -86,7 +88,7 @@ std::vector<Strategy> StrategySet(const PlanRecord& plan) {
   const Strategy own = StrategyOf(plan);
   std::vector<Strategy> brackets;
   brackets.push_back(Strategy{});
-  for (const char* into : {kTaxableInto, kRothInto}) {
+  for (const char* into : {kFillIntoTaxable, kFillIntoRoth}) {
     for (const std::int32_t bracket : kStrategyBrackets) {
       Strategy filled;
       filled.fillBracket = bracket;
@@ -118,7 +120,7 @@ std::string StrategyWords(const Strategy& strategy, const PlanRecord& plan) {
   std::string words = OrderWords(strategy.withdrawalOrder) + "; " + BracketWords(strategy);
   std::string claims;
   for (int p = 1; p <= 2; ++p) {
-    if (FullBenefit(plan, p) <= 0 || (p == 2 && !plan.SecondPerson)) continue;
+    if (!ClaimIsChosen(plan, p)) continue;
     claims += (claims.empty() ? "" : " / ") + std::to_string(strategy.claimAge[p - 1]);
   }
   if (!claims.empty()) words += "; claim " + claims;
