@@ -10,19 +10,11 @@
 
 #include "cli/CliSupport.h"
 #include "cli/OptionTable.h"
+#include "cli/WholeNumber.h"
 #include "model/ReadableText.h"
 #include "odds/OddsRunner.h"
 
 namespace {
-
-template <typename Number>
-std::optional<Number> ParseWhole(const std::string& text) {
-  Number value{};
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
-  return value;
-}
 
 std::optional<long double> ParseReal(const std::string& text) {
   long double value = 0.0L;

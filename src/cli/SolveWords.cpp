@@ -1,18 +1,8 @@
 #include "cli/SolveWords.h"
 
-#include <charconv>
 #include <cstdint>
 
-namespace {
-
-std::optional<std::int64_t> Whole(const std::string& text) {
-  std::int64_t value = 0;
-  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  const bool whole = !text.empty() && ec == std::errc() && ptr == text.data() + text.size();
-  return whole ? std::optional<std::int64_t>(value) : std::nullopt;
-}
-
-}  // namespace
+#include "cli/WholeNumber.h"
 
 std::optional<Lever> ParseLever(const std::string& text, const std::string& person, std::string& error) {
   if (person != "1" && person != "2" && person != "both") {
@@ -39,9 +29,9 @@ std::optional<Target> ParseTarget(const std::string& text, std::string& error) {
   if (text.starts_with("net-worth:")) {
     const std::string rest = text.substr(10);
     const std::size_t colon = rest.find(':');
-    const std::optional<std::int64_t> age = Whole(rest.substr(0, colon));
+    const std::optional<std::int64_t> age = ParseWhole<std::int64_t>(rest.substr(0, colon));
     const std::optional<std::int64_t> amount =
-        colon == std::string::npos ? std::nullopt : Whole(rest.substr(colon + 1));
+        colon == std::string::npos ? std::nullopt : ParseWhole<std::int64_t>(rest.substr(colon + 1));
     if (age && amount && *age >= 0 && *age <= 200) return Target{TargetKind::NetWorthAt, *age, *amount};
     error = "net-worth takes AGE:AMOUNT, whole numbers (net-worth:65:1000000)";
     return std::nullopt;

@@ -1,4 +1,3 @@
-#include <charconv>
 #include <cstdio>
 #include <string>
 
@@ -6,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/OptionTable.h"
 #include "cli/ProgressLine.h"
+#include "cli/WholeNumber.h"
 #include "model/NumberFormat.h"
 #include "model/ReadableText.h"
 #include "odds/MarketModelFactory.h"
@@ -31,10 +31,11 @@ struct StrategiesOptions {
 };
 
 template <typename Number>
-bool ParseWhole(const std::string& text, Number& value, Number low, Number high) {
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  return !text.empty() && ec == std::errc() && ptr == end && value >= low && value <= high;
+bool ParseWholeWithin(const std::string& text, Number& value, Number low, Number high) {
+  const std::optional<Number> read = ParseWhole<Number>(text);
+  if (!read || *read < low || *read > high) return false;
+  value = *read;
+  return true;
 }
 
 const char* StoreMeasure(StrategiesOptions& options, const std::string& key) {
@@ -45,21 +46,22 @@ const char* StoreMeasure(StrategiesOptions& options, const std::string& key) {
 }
 
 const char* StoreTrials(StrategiesOptions& options, const std::string& text) {
-  return ParseWhole(text, options.trials, 1, static_cast<int>(kMaxStrategyTrials))
+  return ParseWholeWithin(text, options.trials, 1, static_cast<int>(kMaxStrategyTrials))
              ? nullptr
              : "--odds takes a number of trials from 1 to 1000000";
 }
 
 const char* StoreSeed(StrategiesOptions& options, const std::string& text) {
-  return ParseWhole(text, options.seed, std::uint64_t{0}, UINT64_MAX) ? nullptr : "--seed takes a whole number";
+  return ParseWholeWithin(text, options.seed, std::uint64_t{0}, UINT64_MAX) ? nullptr : "--seed takes a whole number";
 }
 
 const char* StoreThreads(StrategiesOptions& options, const std::string& text) {
-  return ParseWhole(text, options.threads, 1, kMaxOddsThreads) ? nullptr : "--threads takes a number from 1 to 64";
+  return ParseWholeWithin(text, options.threads, 1, kMaxOddsThreads) ? nullptr
+                                                                     : "--threads takes a number from 1 to 64";
 }
 
 const char* StoreTop(StrategiesOptions& options, const std::string& text) {
-  return ParseWhole(text, options.top, 1, 1000000) ? nullptr : "--top takes a number of rows, at least 1";
+  return ParseWholeWithin(text, options.top, 1, 1000000) ? nullptr : "--top takes a number of rows, at least 1";
 }
 
 const char* StoreFormat(StrategiesOptions& options, const std::string& format) {
@@ -68,9 +70,9 @@ const char* StoreFormat(StrategiesOptions& options, const std::string& format) {
 }
 
 const CliOption<StrategiesOptions> kStrategiesOptions[] = {
-    {.name = "--measure", .store = StoreMeasure},  {.name = "--spending", .flag = &StrategiesOptions::spending},
-    {.name = "--odds", .store = StoreTrials},      {.name = "--seed", .store = StoreSeed},
-    {.name = "--threads", .store = StoreThreads},  {.name = "--top", .store = StoreTop},
+    {.name = "--measure", .store = StoreMeasure}, {.name = "--spending", .flag = &StrategiesOptions::spending},
+    {.name = "--odds", .store = StoreTrials},     {.name = "--seed", .store = StoreSeed},
+    {.name = "--threads", .store = StoreThreads}, {.name = "--top", .store = StoreTop},
     {.name = "--format", .store = StoreFormat},
 };
 
@@ -101,8 +103,8 @@ void PrintText(const StrategiesOptions& options, const PlanRecord& plan, const S
     if (request.odds) std::printf("  %12s", SavingsLastedText(row).c_str());
     std::printf("  %s%s\n", StrategyWords(row.strategy, plan).c_str(), row.planOwn ? "  (the plan)" : "");
   }
-  std::printf("Strategies run: %zu; forecasts run: %lld in %.0f ms\n", total,
-              static_cast<long long>(result.forecasts), result.seconds * 1000.0);
+  std::printf("Strategies run: %zu; forecasts run: %lld in %.0f ms\n", total, static_cast<long long>(result.forecasts),
+              result.seconds * 1000.0);
   if (request.odds) std::puts("These odds come from a model of markets, not from the future: they are not a promise.");
 }
 

@@ -39,8 +39,8 @@ std::optional<AccountOrder> ParseWithdrawalOrder(const std::string& text) {
   while (start <= text.size()) {
     const std::size_t comma = std::min(text.find(',', start), text.size());
     const std::optional<Account> account = AccountNamed(TrimmedLower(text.substr(start, comma - start)));
-    if (!account || count == order.size() || std::find(order.begin(), order.begin() + count, *account) !=
-                                                 order.begin() + count)
+    if (!account || count == order.size() ||
+        std::find(order.begin(), order.begin() + count, *account) != order.begin() + count)
       return std::nullopt;
     order[count++] = *account;
     start = comma + 1;
