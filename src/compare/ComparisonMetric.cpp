@@ -1,7 +1,6 @@
 #include "compare/ComparisonMetric.h"
 
 #include "compare/ComparisonForecast.h"
-#include "engine/Money.h"
 
 ComparisonMetric DefaultMetric() {
   ComparisonMetric metric;
@@ -38,7 +37,5 @@ std::int64_t MetricIn(const ComparisonMetric& metric, const PlanRecord& plan, co
   const int rows = RowCount(plan);
   if (rows == 0) return 0;
   if (!metric.summed) return table.Year(rows).*metric.field->field;
-  std::int64_t sum = 0;
-  for (int a = 1; a <= rows; ++a) sum = AddMoney(sum, table.Year(a).*metric.field->field);
-  return sum;
+  return SumOverYears(table, rows, metric.field->field);
 }

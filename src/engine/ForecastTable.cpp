@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/Money.h"
 #include "model/PlanRecord.h"
 
 int RowCount(const PlanRecord& plan) {
@@ -12,4 +13,10 @@ int RowCount(const PlanRecord& plan) {
 void ResetForecastTable(ForecastTable& table) {
   table.rows.fill(YearRecord{});
   table.work = EngineWork{};
+}
+
+std::int64_t SumOverYears(const ForecastTable& table, int rows, std::int64_t YearRecord::*field) {
+  std::int64_t sum = 0;
+  for (int a = 1; a <= rows; ++a) sum = AddMoney(sum, table.Year(a).*field);
+  return sum;
 }

@@ -73,3 +73,6 @@ struct ForecastTable {
 int RowCount(const PlanRecord& plan);
 
 void ResetForecastTable(ForecastTable& table);
+
+// A field summed over the first `rows` years (lifetime taxes, a diff's NAME:sum).
+std::int64_t SumOverYears(const ForecastTable& table, int rows, std::int64_t YearRecord::*field);

@@ -52,9 +52,7 @@ void AddNetWorthRow(ReportTable& table, const ReportFigures& figures, const std:
 }
 
 std::int64_t LifetimeSum(const ReportFigures& figures, std::int64_t YearRecord::*field) {
-  std::int64_t sum = 0;
-  for (int a = 1; a <= RowCount(figures.plan); ++a) sum += figures.currentTable.Year(a).*field;
-  return sum;
+  return SumOverYears(figures.currentTable, RowCount(figures.plan), field);
 }
 
 ReportTable HeadlineTable(const ReportFigures& figures) {

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <thread>
 
-#include "engine/Money.h"
+#include "engine/DollarViews.h"
 #include "odds/OddsRunner.h"
 #include "solve/Solver.h"
 
@@ -19,10 +19,6 @@ constexpr std::array<std::pair<StrategyMeasure, const char*>, 4> kMeasureKeys = 
 }};
 
 bool Cancelled(const std::atomic<bool>* cancel) { return cancel && cancel->load(); }
-
-std::int64_t InToday(const Forecast& forecast, int a, std::int64_t amount) {
-  return RoundMoney(static_cast<long double>(amount) / forecast.inflation[static_cast<std::size_t>(a - 1)]);
-}
 
 // The measure's figure, larger is better; empty when the row has none.
 std::optional<long double> Score(const StrategyRow& row, StrategyMeasure measure) {
@@ -90,15 +86,8 @@ std::string StrategyRequestProblem(const StrategyRequest& request) {
   return {};
 }
 
-std::int64_t FinalAfterTaxNetWorth(const Forecast& forecast, int rows) {
-  if (rows <= 0) return 0;
-  return InToday(forecast, rows, forecast.table.Year(rows).NetWorth);
-}
-
-std::int64_t LifetimeIncomeTaxes(const Forecast& forecast, int rows) {
-  std::int64_t sum = 0;
-  for (int a = 1; a <= rows; ++a) sum = AddMoney(sum, InToday(forecast, a, forecast.table.Year(a).IncomeTaxes));
-  return sum;
+std::int64_t FinalAfterTaxNetWorth(const ForecastTable& today, int rows) {
+  return rows > 0 ? today.Year(rows).NetWorth : 0;
 }
 
 StrategyRow StrategyRowOf(const PlanRecord& plan, const Strategy& strategy, const StrategyRequest& request,
@@ -110,8 +99,10 @@ StrategyRow StrategyRowOf(const PlanRecord& plan, const Strategy& strategy, cons
   const int rows = RowCount(chosen);
   const Forecast forecast = RunForecast(chosen, PlanRatePath(chosen, request.rules));
   ++forecasts;
-  row.lifetimeTaxes = LifetimeIncomeTaxes(forecast, rows);
-  row.afterTaxNetWorth = FinalAfterTaxNetWorth(forecast, rows);
+  ForecastTable today = forecast.table;
+  ToCurrentDollars(forecast.inflation, rows, today);
+  row.lifetimeTaxes = SumOverYears(today, rows, &YearRecord::IncomeTaxes);
+  row.afterTaxNetWorth = FinalAfterTaxNetWorth(today, rows);
   const TargetCheck borrowing = CheckTarget(Target{}, chosen, forecast);
   row.firstBorrowYear = borrowing.holds ? 0 : borrowing.year;
   if (request.spending || request.measure == StrategyMeasure::Spending) {

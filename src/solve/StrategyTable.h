@@ -61,10 +61,8 @@ struct StrategyControl {
   std::function<void(int done, int total)> progress;
 };
 
-// The measure's final figure of one forecast in each year's own dollars,
-// taken to today's dollars.
-std::int64_t FinalAfterTaxNetWorth(const Forecast& forecast, int rows);
-std::int64_t LifetimeIncomeTaxes(const Forecast& forecast, int rows);
+// The after-tax net worth of the last of `rows` years of a table in today's dollars.
+std::int64_t FinalAfterTaxNetWorth(const ForecastTable& today, int rows);
 
 // One strategy's figures on the plan, as the table shows them; `forecasts`
 // counts the runs it took.
