@@ -11,11 +11,12 @@
 #include "engine/ForecastColumns.h"
 #include "model/JsonText.h"
 #include "model/NumberFormat.h"
+#include "model/WithdrawalStrategy.h"
 
 namespace {
 
-std::span<const ForecastColumn> ChosenColumns(bool allFields, TaxRules rules) {
-  if (allFields) return ExportedColumns(rules);
+std::span<const ForecastColumn> ChosenColumns(bool allFields, TaxRules rules, const PlanRecord& plan) {
+  if (allFields) return ExportedColumns(rules, UsesAccounts(plan));
   return kPlanPageColumns;
 }
 
@@ -88,7 +89,7 @@ void PrintJson(const std::vector<std::vector<std::string>>& rows) {
 
 void PrintYearTable(const PlanRecord& plan, const ForecastTable& table, bool allFields, TaxRules rules,
                     TableFormat format, bool currentDollars) {
-  const auto rows = BuildCells(plan, table, ChosenColumns(allFields, rules), format);
+  const auto rows = BuildCells(plan, table, ChosenColumns(allFields, rules, plan), format);
   switch (format) {
     case TableFormat::Text:
       std::printf("%s\n", DollarViewName(currentDollars, plan.CurrentYear).c_str());

@@ -1,11 +1,14 @@
 #include "compare/Comparison.h"
 
+#include "model/WithdrawalStrategy.h"
+
 #include "compare/ComparisonForecast.h"
 
 Comparison ComparePlans(const PlanRecord& base, const PlanRecord& other, const ComparisonOptions& options) {
   Comparison comparison;
   comparison.options = options;
   comparison.inputs = DiffPlans(base, other);
+  comparison.accounts = UsesAccounts(base) || UsesAccounts(other);
   const RateSource& rates = options.metric.rates;
   const ForecastRules rules = options.metric.rules;
   const ForecastTable baseToday = ForecastOf(base, true, rates, rules);

@@ -23,6 +23,9 @@ struct Comparison {
   std::vector<YearComparison> years;
   std::vector<SummaryLine> summary;
   Attribution attribution;
+  // Either plan holds a Roth account or a withdrawal strategy: the year
+  // changes list those fields too.
+  bool accounts = false;
 
   // The plans differ in nothing but their file names.
   bool Identical() const { return inputs.Empty(); }

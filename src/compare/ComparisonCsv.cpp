@@ -36,7 +36,7 @@ std::string ComparisonCsv(const Comparison& comparison) {
   AppendRow(out, metric, "total", "", std::to_string(attribution.base), std::to_string(attribution.other),
             std::to_string(attribution.total));
   for (const YearComparison& year : comparison.years) {
-    const auto columns = ExportedColumns(comparison.options.metric.rules.taxes);
+    const auto columns = ExportedColumns(comparison.options.metric.rules.taxes, comparison.accounts);
     for (std::size_t f = 0; f < columns.size(); ++f) {
       const auto member = columns[f].field;
       AppendRow(out, "year", columns[f].name, std::to_string(year.year),

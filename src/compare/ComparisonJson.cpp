@@ -69,7 +69,7 @@ std::string Years(const Comparison& comparison) {
       continue;
     }
     out += "{";
-    const auto columns = ExportedColumns(comparison.options.metric.rules.taxes);
+    const auto columns = ExportedColumns(comparison.options.metric.rules.taxes, comparison.accounts);
     for (std::size_t f = 0; f < columns.size(); ++f) {
       out += std::string(f ? ", " : "") + JsonQuoted(columns[f].name) + ": " + std::to_string(year.difference[f]);
     }

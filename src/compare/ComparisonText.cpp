@@ -82,7 +82,7 @@ void AppendYears(std::string& out, const Comparison& comparison) {
          (comparison.options.currentDollars ? "in today's dollars" : "in future dollars, each year's own") + ")\n";
   Rows rows;
   std::vector<std::string> header = {"Year", "Age1"};
-  const auto columns = ExportedColumns(comparison.options.metric.rules.taxes);
+  const auto columns = ExportedColumns(comparison.options.metric.rules.taxes, comparison.accounts);
   for (const ForecastColumn& field : columns) header.emplace_back(field.name);
   rows.push_back(header);
   for (const YearComparison& year : comparison.years) {

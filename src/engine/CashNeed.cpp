@@ -6,6 +6,7 @@
 #include "engine/Factors.h"
 #include "engine/Home.h"
 #include "engine/Money.h"
+#include "engine/RothAccount.h"
 #include "model/HomeSituation.h"
 
 namespace {
@@ -38,15 +39,64 @@ bool MayDrawDeferred(const PlanRecord& plan, TaxRules rules, int j) {
   return rules == TaxRules::Law || static_cast<std::int64_t>(plan.Age1) + j >= 60;
 }
 
-namespace {
-
-void CoverCashNeedSteps(const RunFactors& run, ForecastTable& table, int j) {
-  const PlanRecord& plan = run.plan;
-  YearRecord& year = table.Year(j);
+std::int64_t CashNeedOf(const ForecastTable& table, int j) {
+  const YearRecord& year = table.Year(j);
   std::int64_t need = SubMoney(year.Expenses, year.Income);
   // Last year's withdrawal is inside this year's Distribution but already paid
   // last year's need.
   if (j > 1) need = AddMoney(need, table.Year(j - 1).DeferredWithdrawal);
+  // Roth contributions come out of the year's pay after tax.
+  return AddMoney(need, year.RothContribution);
+}
+
+namespace {
+
+// The draw from one account toward `rest`, the shortfall still uncovered.
+// Returns true when the shortfall is met (or turned into a surplus). Taxable
+// savings are drawn before any surplus reaches them.
+bool DrawTaxable(YearRecord& year, std::int64_t& rest) {
+  if (rest <= year.TaxableInvest) {
+    year.TaxableWithdrawal = rest;
+    return true;
+  }
+  year.TaxableWithdrawal = year.TaxableInvest;
+  rest = SubMoney(rest, year.TaxableInvest);
+  return false;
+}
+
+bool DrawDeferred(const RunFactors& run, ForecastTable& table, int j, std::int64_t& rest) {
+  YearRecord& year = table.Year(j);
+  if (!MayDrawDeferred(run.plan, run.taxRules, j)) return false;
+  // The account must still cover this year's required distribution.
+  if (AddMoney(rest, RequiredDistribution(run.plan, run.taxRules, table, j)) <= year.TaxDeferred) {
+    year.DeferredWithdrawal = rest;
+    return true;
+  }
+  year.DeferredWithdrawal = year.TaxDeferred;
+  table.work.DeferredExhausted = true;
+  rest = SubMoney(rest, year.TaxDeferred);
+  // Emptied under its required distribution, the account can bring in more
+  // than the year needs: the surplus stays in taxable savings.
+  if (rest <= 0) {
+    year.TaxableWithdrawal = AddMoney(year.TaxableWithdrawal, rest);
+    return true;
+  }
+  return false;
+}
+
+bool DrawRoth(const RunFactors& run, ForecastTable& table, int j, std::int64_t& rest) {
+  YearRecord& year = table.Year(j);
+  const std::int64_t balance = std::max<std::int64_t>(year.RothBalance, 0);
+  year.RothWithdrawal = std::min(rest, balance);
+  rest = SubMoney(rest, year.RothWithdrawal);
+  TakeFromRothBasis(run, table, j);
+  return rest <= 0;
+}
+
+void CoverCashNeedSteps(const RunFactors& run, ForecastTable& table, int j) {
+  const PlanRecord& plan = run.plan;
+  YearRecord& year = table.Year(j);
+  std::int64_t need = CashNeedOf(table, j);
 
   if (j == plan.YearsToMove) {
     bool moved = false;
@@ -64,29 +114,17 @@ void CoverCashNeedSteps(const RunFactors& run, ForecastTable& table, int j) {
     }
   }
 
-  if (need <= year.TaxableInvest) {
+  // A surplus joins taxable savings whatever the order.
+  if (need <= 0 && run.strategy.order.front() != Account::Taxable) {
     year.TaxableWithdrawal = need;
     return;
   }
-  year.TaxableWithdrawal = year.TaxableInvest;
-  std::int64_t rest = SubMoney(need, year.TaxableInvest);
-  const bool mayDraw = MayDrawDeferred(plan, run.taxRules, j);
-
-  if (mayDraw) {
-    // The account must still cover this year's required distribution.
-    if (AddMoney(rest, RequiredDistribution(plan, run.taxRules, table, j)) <= year.TaxDeferred) {
-      year.DeferredWithdrawal = rest;
-      return;
-    }
-    year.DeferredWithdrawal = year.TaxDeferred;
-    table.work.DeferredExhausted = true;
-    rest = SubMoney(rest, year.TaxDeferred);
-    // Emptied under its required distribution, the account can bring in more
-    // than the year needs: the surplus stays in taxable savings.
-    if (rest <= 0) {
-      year.TaxableWithdrawal = AddMoney(year.TaxableWithdrawal, rest);
-      return;
-    }
+  std::int64_t rest = need;
+  for (const Account account : run.strategy.order) {
+    const bool covered = account == Account::Taxable    ? DrawTaxable(year, rest)
+                         : account == Account::Deferred ? DrawDeferred(run, table, j, rest)
+                                                        : DrawRoth(run, table, j, rest);
+    if (covered) return;
   }
 
   if (RentsInYear(plan.HomeStatus, j, plan.YearsToMove)) {
@@ -109,6 +147,7 @@ void CoverCashNeedSteps(const RunFactors& run, ForecastTable& table, int j) {
 }  // namespace
 
 void CoverCashNeed(const RunFactors& run, ForecastTable& table, int j) {
+  table.work.RothEarningsTaxed = 0;
   CoverCashNeedSteps(run, table, j);
   if (run.trace) [[unlikely]]
     TraceCashNeed(run, table, j);

@@ -8,12 +8,13 @@
 
 namespace {
 
-constexpr std::array<std::int64_t YearRecord::*, 17> kConvertedFields = {
+constexpr std::array<std::int64_t YearRecord::*, 22> kConvertedFields = {
     &YearRecord::NetWorth,    &YearRecord::TaxDeferred,    &YearRecord::TaxableInvest, &YearRecord::Property,
     &YearRecord::HomeEquity,  &YearRecord::Mortgage,       &YearRecord::OtherDebt,     &YearRecord::Expenses,
     &YearRecord::IncomeTaxes, &YearRecord::PropertyTax,    &YearRecord::Income,        &YearRecord::Salaries,
     &YearRecord::Pensions,    &YearRecord::SocialSecurity, &YearRecord::InvestReturn,  &YearRecord::Distribution,
-    &YearRecord::EarlyDrawTax};
+    &YearRecord::EarlyDrawTax, &YearRecord::RothBalance,    &YearRecord::RothContribution, &YearRecord::RothWithdrawal,
+    &YearRecord::Conversion,   &YearRecord::AfterTaxNetWorth};
 
 template <typename Convert>
 void ConvertRows(const InflationIndices& index, int rows, ForecastTable& table, Convert convert) {

@@ -3,6 +3,7 @@
 #include "engine/ClaimingAge.h"
 #include "engine/ExplainSteps.h"
 #include "engine/Factors.h"
+#include "engine/Money.h"
 
 namespace {
 
@@ -20,6 +21,8 @@ constexpr int kDistribution = SlotOf(&YearRecord::Distribution);
 constexpr int kTaxableWithdrawal = SlotOf(&YearRecord::TaxableWithdrawal);
 constexpr int kDeferredWithdrawal = SlotOf(&YearRecord::DeferredWithdrawal);
 constexpr int kIncomeTaxes = SlotOf(&YearRecord::IncomeTaxes);
+constexpr int kRothBalance = SlotOf(&YearRecord::RothBalance);
+constexpr int kConversion = SlotOf(&YearRecord::Conversion);
 
 // Person p's amount scaled by the year's factor; nothing when either is zero.
 void AddPersonTerm(ExplainTerms& terms, const char* name, std::int64_t amount, long double factor,
@@ -127,23 +130,26 @@ ExplainTerms RequiredDistributionTerms(const RunFactors& run, const ForecastTabl
 }
 
 void TraceDistribution(const RunFactors& run, const ForecastTable& table, int a) {
-  const std::int64_t value = table.Year(a).Distribution;
+  // The bracket filling's draw into taxable savings sits on top of the rest.
+  const std::int64_t filled = table.work.FilledIntoTaxable;
+  const std::int64_t value = SubMoney(table.Year(a).Distribution, filled);
   const std::int64_t required = RequiredDistribution(run.plan, run.taxRules, table, a);
   ExplainTerms terms;
   if (a > 1 && value != required && value == table.Year(a - 1).DeferredWithdrawal) {
     terms.Cell(a - 1, kDeferredWithdrawal, value);
-    RecordNode(*run.trace, a, kDistribution, value, std::move(terms));
-    return;
+  } else if (value == 0 && required <= 0) {
+    if (filled == 0) {
+      RecordNote(*run.trace, a, kDistribution, value,
+                 "no required distribution before person 1 is " +
+                     std::to_string(FirstDistributionAge(run.plan, run.taxRules)) +
+                     " and no tax-deferred withdrawal last year");
+      return;
+    }
+  } else {
+    terms.Step("required minimum distribution", RequiredDistributionTerms(run, table, a), required, 1);
   }
-  if (value == 0 && required <= 0) {
-    RecordNote(*run.trace, a, kDistribution, value,
-               "no required distribution before person 1 is " +
-                   std::to_string(FirstDistributionAge(run.plan, run.taxRules)) +
-                   " and no tax-deferred withdrawal last year");
-    return;
-  }
-  terms.Step("required minimum distribution", RequiredDistributionTerms(run, table, a), required, 1);
-  RecordNode(*run.trace, a, kDistribution, value, std::move(terms));
+  if (filled != 0) terms.Amount(FillWords(run), filled);
+  RecordNode(*run.trace, a, kDistribution, table.Year(a).Distribution, std::move(terms));
 }
 
 void TraceIncomeAndNetWorth(const RunFactors& run, const ForecastTable& table, int a) {
@@ -156,8 +162,9 @@ void TraceIncomeAndNetWorth(const RunFactors& run, const ForecastTable& table, i
   ExplainTerms worth;
   worth.Cell(a, kTaxDeferred, year.TaxDeferred)
       .Cell(a, kTaxableInvest, year.TaxableInvest)
-      .Cell(a, kHomeEquity, year.HomeEquity)
-      .Cell(a, kOtherDebt, year.OtherDebt, true);
+      .Cell(a, kHomeEquity, year.HomeEquity);
+  if (year.RothBalance != 0) worth.Cell(a, kRothBalance, year.RothBalance);
+  worth.Cell(a, kOtherDebt, year.OtherDebt, true);
   RecordNode(*run.trace, a, kNetWorth, year.NetWorth, std::move(worth));
 }
 
@@ -180,6 +187,7 @@ void TraceBalances(const RunFactors& run, const ForecastTable& table, int a, std
     terms.ScaledCell(a - 1, kTaxDeferred, last.TaxDeferred, run.DeferredGrowth(a - 1),
                      "tax-deferred savings grow %p" + InYear(run, a - 1));
     terms.Cell(a, kDistribution, year.Distribution, true);
+    if (year.Conversion != 0) terms.Cell(a, kConversion, year.Conversion, true);
     RecordNode(*run.trace, a, kTaxDeferred, year.TaxDeferred, std::move(terms));
   }
   ExplainTerms taxable;

@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kIncomeTaxes = SlotOf(&YearRecord::IncomeTaxes);
 
+constexpr const char* kRothEarningsWords = "earnings of last year's Roth draw, before person 1 is 59 1/2";
+
 std::string Who(int p) { return p == 0 ? "person 1" : "person 2"; }
 
 void AddPayroll(const LawYearTaxSteps& steps, int p, ExplainTerms& terms) {
@@ -40,8 +42,17 @@ std::string DeductionWords(const LawReturn& r) {
   return words;
 }
 
-ExplainTerms ReturnTerms(const LawReturnInput& in, const LawReturn& r) {
+ExplainTerms ReturnTerms(const LawYearTaxSteps& steps, int index) {
+  const LawReturnInput& in = steps.inputs[index];
+  const LawReturn& r = steps.returns[index];
   ExplainTerms terms;
+  const char* const share = steps.returnCount == 1 ? "" : " (half on each return)";
+  if (steps.conversion != 0)
+    terms.Factor(std::string("conversion to Roth, taxed as a distribution") + share + ": %d",
+                 static_cast<long double>(steps.conversion));
+  if (steps.rothEarnings != 0)
+    terms.Factor(std::string(kRothEarningsWords) + ", taxed as a distribution" + share + ": %d",
+                 static_cast<long double>(steps.rothEarnings));
   terms.Amount("ordinary income tax: " + BracketWalkText(r.ordinary), r.ordinary.tax);
   if (r.gainsWalk.count > 0) terms.Amount("long-term gains tax: " + BracketWalkText(r.gainsWalk), r.gainsWalk.tax);
   if (r.investmentIncomeTax != 0)
@@ -68,8 +79,18 @@ void TraceLawIncomeTaxes(const RunFactors& run, const ForecastTable& table, int 
     terms.Amount("additional Medicare tax: 0.9 % of wages above the threshold", steps.additionalMedicareTax);
   if (steps.earlyDrawTax != 0) {
     ExplainTerms early;
-    early.ScaledCell(a, SlotOf(&YearRecord::Distribution), table.Year(a).Distribution, taxlaw::kEarlyDrawRate,
-                     "additional tax on tax-deferred money drawn before person 1 is 59 1/2");
+    const char* const earlyWords = "additional tax on tax-deferred money drawn before person 1 is 59 1/2";
+    if (steps.rothEarnings == 0) {
+      early.ScaledCell(a, SlotOf(&YearRecord::Distribution), table.Year(a).Distribution, taxlaw::kEarlyDrawRate,
+                       earlyWords);
+    } else {
+      ExplainTerms drawn;
+      if (table.Year(a).Distribution > 0)
+        drawn.Cell(a, SlotOf(&YearRecord::Distribution), table.Year(a).Distribution);
+      drawn.Amount(kRothEarningsWords, steps.rothEarnings);
+      early.ScaledStep("drawn before person 1 is 59 1/2", std::move(drawn), taxlaw::kEarlyDrawRate,
+                       "additional tax on money drawn early");
+    }
     RecordNode(*run.trace, a, SlotOf(&YearRecord::EarlyDrawTax), steps.earlyDrawTax, std::move(early), 0);
     terms.Cell(a, SlotOf(&YearRecord::EarlyDrawTax), steps.earlyDrawTax);
   }
@@ -77,7 +98,7 @@ void TraceLawIncomeTaxes(const RunFactors& run, const ForecastTable& table, int 
   for (int r = 0; r < steps.returnCount; ++r) {
     const LawReturn& federal = steps.returns[r];
     const std::string whose = steps.returnCount == 1 ? std::string("the return") : "the return of " + Who(r);
-    ExplainTerms parts = ReturnTerms(steps.inputs[r], federal);
+    ExplainTerms parts = ReturnTerms(steps, r);
     ExplainTerms withState;
     withState.Step("federal income tax of " + whose + " under the law", std::move(parts), federal.federal, 1);
     terms.Rated("federal, state and city income tax of " + whose, std::move(withState), run.StateTaxFactor(r),

@@ -39,6 +39,14 @@ void AddMortgageOwed(const ForecastTable& table, int a, ExplainTerms& terms, boo
 std::string AnnuityLabel(const RunFactors& run, std::int64_t years);
 std::string InflationLabel(const RunFactors& run, int a);  // "prices rise %p from 2026 to 2040"
 
+// The Roth account's cells of year a (contributions, conversion, balance)
+// and the after-tax net worth of year a at `rate`; year 1's balance.
+void TraceRoth(const RunFactors& run, const ForecastTable& table, int a);
+void TraceFirstYearRoth(const RunFactors& run, const ForecastTable& table);
+void TraceAfterTaxNetWorth(const RunFactors& run, const ForecastTable& table, int a, long double rate);
+// "drawn to bring taxable income to the top of the 22 % bracket": the filling's words.
+std::string FillWords(const RunFactors& run);
+
 // Coverage of year j's cash need and the debts of year a.
 void TraceCashNeed(const RunFactors& run, const ForecastTable& table, int j);
 void TraceFirstYearDebt(const RunFactors& run, const ForecastTable& table);

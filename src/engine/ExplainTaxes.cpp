@@ -58,6 +58,8 @@ ExplainTerms OtherIncomeTerms(const RunFactors& run, const ForecastTable& table,
                    "half the return on taxable savings" + InYear(run, a));
   ExplainTerms distributions = RequiredDistributionTerms(run, table, a - 1);
   distributions.Cell(a - 1, kDeferredWithdrawal, table.Year(a - 1).DeferredWithdrawal);
+  const std::int64_t converted = table.Year(a - 1).Conversion;
+  if (converted != 0) distributions.Cell(a - 1, SlotOf(&YearRecord::Conversion), converted);
   if (distributions.Sum() != 0) {
     terms.ScaledStep("last year's distributions", std::move(distributions), 0.5L, "half");
   }

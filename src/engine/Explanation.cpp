@@ -60,7 +60,12 @@ std::string FieldTitle(int slot) {
                                                                   "Tax-Deferred Withdrawal",
                                                                   "Home-Equity Borrowing",
                                                                   "Unfunded Shortfall",
-                                                                  "Early Draw Tax"};
+                                                                  "Early Draw Tax",
+                                                                  "Roth Balance",
+                                                                  "Roth Contribution",
+                                                                  "Roth Withdrawal",
+                                                                  "Roth Conversion",
+                                                                  "After-Tax Net Worth"};
   if (slot < 0 || slot >= kYearFieldCount) return {};
   const char* title = kForecastColumns[static_cast<std::size_t>(slot)].title;
   return title ? Trimmed(title) : kWords[static_cast<std::size_t>(slot)];

@@ -57,6 +57,23 @@ BracketWalk OrdinaryTaxWalk(TaxReturn kind, std::int64_t ordinary, long double i
   return Walk(0, ordinary, OrdinaryStarts(kind), kOrdinaryRates, index);
 }
 
+std::int64_t OrdinaryBracketTop(TaxReturn kind, std::int32_t percent, long double index) {
+  const auto& starts = OrdinaryStarts(kind);
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    if (std::lround(kOrdinaryRates[i] * 100.0L) == percent) return IndexedFigure(starts[i], index, kBracketStep);
+  }
+  return 0;
+}
+
+long double NextDollarRate(TaxReturn kind, std::int64_t taxable, std::int64_t ordinary, long double index) {
+  if (taxable <= 0) return 0.0L;
+  const auto& starts = OrdinaryStarts(kind);
+  std::size_t band = 0;
+  while (band < starts.size() && std::max<std::int64_t>(ordinary, 0) >= IndexedFigure(starts[band], index, kBracketStep))
+    ++band;
+  return kOrdinaryRates[band];
+}
+
 BracketWalk GainsTaxWalk(TaxReturn kind, std::int64_t ordinary, std::int64_t gains, long double index) {
   return Walk(std::max<std::int64_t>(ordinary, 0), gains, GainsStarts(kind), kGainsRates, index);
 }

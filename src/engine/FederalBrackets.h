@@ -34,5 +34,13 @@ BracketWalk OrdinaryTaxWalk(taxlaw::TaxReturn kind, std::int64_t ordinary, long 
 // Tax on `gains` (>= 0) of long-term gains sitting on top of `ordinary` taxable income.
 BracketWalk GainsTaxWalk(taxlaw::TaxReturn kind, std::int64_t ordinary, std::int64_t gains, long double index);
 
+// The top of the ordinary bracket taxed at `percent` (10, 12, 22, 24, 32, 35)
+// as taxable income; 0 for a rate the schedule does not have.
+std::int64_t OrdinaryBracketTop(taxlaw::TaxReturn kind, std::int32_t percent, long double index);
+
+// The rate the next dollar of ordinary income pays on top of `ordinary`
+// taxable income; 0 while taxable income is none (the deduction takes it).
+long double NextDollarRate(taxlaw::TaxReturn kind, std::int64_t taxable, std::int64_t ordinary, long double index);
+
 // "$24,800 at 10 % + $76,000 at 12 % + $17,000 at 22 % = $15,340"; "$0" for no income.
 std::string BracketWalkText(const BracketWalk& walk);

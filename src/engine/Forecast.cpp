@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "engine/BracketFilling.h"
 #include "engine/CashNeed.h"
 #include "engine/ClaimingAge.h"
 #include "engine/Expenses.h"
@@ -10,14 +11,21 @@
 #include "engine/Factors.h"
 #include "engine/ForecastColumns.h"
 #include "engine/Home.h"
+#include "engine/LawYearTax.h"
 #include "engine/IncomeTax.h"
 #include "engine/Money.h"
 #include "engine/PageTotals.h"
+#include "engine/RothAccount.h"
 
 namespace {
 
 std::int64_t NetWorthOf(const YearRecord& year) {
-  return SubMoney(SumMoney({year.TaxDeferred, year.TaxableInvest, year.HomeEquity}), year.OtherDebt);
+  return SubMoney(SumMoney({year.TaxDeferred, year.TaxableInvest, year.HomeEquity, year.RothBalance}), year.OtherDebt);
+}
+
+// The tax-deferred balance counts net of the tax drawing it would cost at `rate`.
+std::int64_t AfterTaxNetWorthOf(const YearRecord& year, long double rate) {
+  return SubMoney(year.NetWorth, RoundMoney(static_cast<long double>(std::max<std::int64_t>(year.TaxDeferred, 0)) * rate));
 }
 
 std::int64_t IncomeOf(const YearRecord& year) {
@@ -44,6 +52,7 @@ void InitFirstYear(const RunFactors& run, ForecastTable& table) {
   table.work = EngineWork{};
   year.TaxDeferred = plan.TaxDeferredBalance;
   year.TaxableInvest = plan.TaxableBalance;
+  InitFirstYearRoth(run, table);
   year.IncomeTaxes = plan.TaxTotal;
   ComputeIncomeParts(run, year, 1);
   year.InvestReturn = InvestReturnOn(run, 1, year.TaxableInvest);
@@ -53,13 +62,19 @@ void InitFirstYear(const RunFactors& run, ForecastTable& table) {
   InitFirstYearHome(run, table);
   year.Expenses = FirstYearExpenses(plan, table);
   year.NetWorth = NetWorthOf(year);
+  // The current year's taxes are typed under either rules: its tax-deferred
+  // balance counts at the law's rate on today's figures.
+  const long double rate = LawMarginalRate(run, LawYearTaxStepsOf(run, table, 1), 1);
+  year.AfterTaxNetWorth = AfterTaxNetWorthOf(year, rate);
   if (run.trace) [[unlikely]] {
     TraceFirstYearBalances(run, table);
+    TraceFirstYearRoth(run, table);
     TraceIncomeParts(run, table, 1);
     TraceInvestReturn(run, table, 1);
     TraceDistribution(run, table, 1);
     TraceFirstYearExpenses(run, table);
     TraceIncomeAndNetWorth(run, table, 1);
+    TraceAfterTaxNetWorth(run, table, 1, rate);
   }
 }
 
@@ -86,10 +101,13 @@ void RunForecastYear(const RunFactors& run, ForecastTable& table, int a) {
   // A negative withdrawal is last year's surplus joining the balance.
   year.TaxableInvest = SubMoney(last.TaxableInvest, last.TaxableWithdrawal);
   year.InvestReturn = InvestReturnOn(run, a, year.TaxableInvest);
+  UpdateRoth(run, table, a);
+  FillBracketOrConvert(run, table, a);
   year.Income = IncomeOf(year);
   year.IncomeTaxes = ComputeIncomeTaxes(run, table, a);
   year.Expenses = ComputeExpenses(run, table, a);
   year.NetWorth = NetWorthOf(year);
+  year.AfterTaxNetWorth = AfterTaxNetWorthOf(year, table.work.MarginalRate);
   if (run.trace) [[unlikely]] {
     TraceBalances(run, table, a, c1, c2);
     TraceIncomeParts(run, table, a);
@@ -97,6 +115,8 @@ void RunForecastYear(const RunFactors& run, ForecastTable& table, int a) {
     TraceDistribution(run, table, a);
     TraceExpenses(run, table, a);
     TraceIncomeAndNetWorth(run, table, a);
+    TraceRoth(run, table, a);
+    TraceAfterTaxNetWorth(run, table, a, table.work.MarginalRate);
   }
 }
 

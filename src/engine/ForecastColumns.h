@@ -43,15 +43,23 @@ inline constexpr std::array<ForecastColumn, kYearFieldCount> kForecastColumns{{
     {"HomeEquityBorrowing", nullptr, &YearRecord::HomeEquityBorrowing},
     {"UnfundedShortfall", nullptr, &YearRecord::UnfundedShortfall},
     {"EarlyDrawTax", nullptr, &YearRecord::EarlyDrawTax},
+    {"RothBalance", nullptr, &YearRecord::RothBalance},
+    {"RothContribution", nullptr, &YearRecord::RothContribution},
+    {"RothWithdrawal", nullptr, &YearRecord::RothWithdrawal},
+    {"Conversion", nullptr, &YearRecord::Conversion},
+    {"AfterTaxNetWorth", nullptr, &YearRecord::AfterTaxNetWorth},
 }};
 
 // The fields exports list under each tax rules. The first design's curve has
 // no additional tax, so its exports keep the fields stored files and scripts
-// know; the law's add the fields that follow.
+// know; the law's add the early-draw tax. A plan with a Roth account or a
+// withdrawal strategy (`accounts`, model/WithdrawalStrategy.h) lists every field.
 inline constexpr std::size_t kCurveFieldCount = 24;
-constexpr std::span<const ForecastColumn> ExportedColumns(TaxRules rules) {
-  return rules == TaxRules::Curve ? std::span<const ForecastColumn>(kForecastColumns).first(kCurveFieldCount)
-                                  : std::span<const ForecastColumn>(kForecastColumns);
+inline constexpr std::size_t kLawFieldCount = 25;
+constexpr std::span<const ForecastColumn> ExportedColumns(TaxRules rules, bool accounts) {
+  if (accounts) return kForecastColumns;
+  return std::span<const ForecastColumn>(kForecastColumns)
+      .first(rules == TaxRules::Curve ? kCurveFieldCount : kLawFieldCount);
 }
 
 // The column of a field; the first column for a field that is not in the list.

@@ -34,9 +34,18 @@ struct YearRecord {
   std::int64_t UnfundedShortfall = 0;
   // The law's 10 % additional tax on tax-deferred money drawn early; part of IncomeTaxes.
   std::int64_t EarlyDrawTax = 0;
+  // The Roth account: its balance, the year's contributions from salary, the
+  // draw covering the year's cash need and the tax-deferred money converted in.
+  std::int64_t RothBalance = 0;
+  std::int64_t RothContribution = 0;
+  std::int64_t RothWithdrawal = 0;
+  std::int64_t Conversion = 0;
+  // Net worth with the tax-deferred balance net of the tax drawing it would
+  // cost at the year's marginal rate (docs/withdrawals.md).
+  std::int64_t AfterTaxNetWorth = 0;
 };
 
-inline constexpr int kYearFieldCount = 25;
+inline constexpr int kYearFieldCount = 30;
 inline constexpr int kForecastRows = 80;
 
 // Values the run carries from year to year; overwritten by every run.
@@ -57,6 +66,14 @@ struct EngineWork {
   // (person 2's only on a second return).
   std::int64_t CapitalLossCarried1 = 0;
   std::int64_t CapitalLossCarried2 = 0;
+  // The contributions and conversions still inside the Roth balance (drawn
+  // first), and the earnings of last year's draw that this year taxes.
+  std::int64_t RothBasis = 0;
+  std::int64_t RothEarningsTaxed = 0;
+  // The year's bracket filling drawn into taxable savings (inside Distribution).
+  std::int64_t FilledIntoTaxable = 0;
+  // The rate the last taxed year's next dollar of tax-deferred money pays.
+  long double MarginalRate = 0.0L;
 };
 
 struct ForecastTable {

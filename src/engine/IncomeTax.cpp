@@ -20,7 +20,10 @@ constexpr long double kTaxCap = 0.35L;
 std::int64_t GrossIncome(const RunFactors& run, const ForecastTable& table, int a, int p, std::int64_t salary,
                          std::int64_t pension, std::int64_t benefit) {
   const YearRecord& last = table.Year(a - 1);
-  const std::int64_t distributions = AddMoney(RequiredDistribution(run.plan, run.taxRules, table, a - 1), last.DeferredWithdrawal);
+  // The curve taxes last year's money out of the tax-deferred account, a
+  // conversion with the rest.
+  const std::int64_t distributions = SumMoney(
+      {RequiredDistribution(run.plan, run.taxRules, table, a - 1), last.DeferredWithdrawal, last.Conversion});
   return RoundMoney(run.Salary(p, a) * salary + run.Pension(p, a) * pension + run.Benefit(p, a) * benefit +
                     (run.TaxableGrowth(a) - 1.0L) * 0.5L * table.Year(a).TaxableInvest + 0.5L * distributions);
 }
@@ -90,12 +93,28 @@ std::int64_t ComputeIncomeTaxes(const RunFactors& run, ForecastTable& table, int
     table.work.CapitalLossCarried1 = steps.returns[0].lossCarried;
     table.work.CapitalLossCarried2 = steps.returns[1].lossCarried;
     table.Year(a).EarlyDrawTax = steps.earlyDrawTax;
+    table.work.MarginalRate = LawMarginalRate(run, steps, a);
     return steps.total;
   }
   const IncomeTaxSteps steps = IncomeTaxStepsOf(run, table, a);
   if (run.trace) [[unlikely]]
     TraceIncomeTaxes(run, table, a, steps);
+  table.work.MarginalRate = CurveMarginalRate(run, steps);
   return steps.total;
+}
+
+long double CurveMarginalRate(const RunFactors& run, const IncomeTaxSteps& steps) {
+  const bool joint = steps.federalReturns == 1 && FilingStatusOf(steps.filing) == FilingStatus::Jointly;
+  long double rate = 0.0L;
+  for (int r = 0; r < steps.federalReturns; ++r) {
+    const TaxedPerson& person = steps.persons[r];
+    if (person.curveIncome <= 0.0L) continue;
+    // The curve's slope: its exponent times the average rate, until the cap holds it at 35 percent.
+    const long double average = person.federal / person.curveIncome;
+    const long double slope = average >= kTaxCap ? kTaxCap : TaxCurveExponent(joint) * average;
+    rate += std::min(slope, kTaxCap) * run.StateTaxFactor(r);
+  }
+  return rate / static_cast<long double>(steps.federalReturns);
 }
 
 IncomeTaxSteps IncomeTaxStepsOf(const RunFactors& run, const ForecastTable& table, int a) {

@@ -43,6 +43,10 @@ struct IncomeTaxSteps {
 };
 IncomeTaxSteps IncomeTaxStepsOf(const RunFactors& run, const ForecastTable& table, int a);
 
+// The curve's rate on the year's next dollar of taxable income with the state
+// and city taxes, averaged over the federal returns.
+long double CurveMarginalRate(const RunFactors& run, const IncomeTaxSteps& steps);
+
 // A person's income for tax purposes in year a: salary, pension, benefit, half
 // of the investment return and half of last year's distributions.
 std::int64_t GrossIncome1(const RunFactors& run, const ForecastTable& table, int a);

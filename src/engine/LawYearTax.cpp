@@ -5,6 +5,7 @@
 #include "engine/Factors.h"
 #include "engine/Forecast.h"
 #include "engine/Money.h"
+#include "engine/RothAccount.h"
 #include "model/FilingStatus.h"
 
 using taxlaw::TaxReturn;
@@ -64,6 +65,9 @@ LawYearTaxSteps LawYearTaxStepsOf(const RunFactors& run, const ForecastTable& ta
   // The first year starts without a carried loss whatever a finished run left.
   const std::int64_t lossCarried[2] = {a == 1 ? 0 : table.work.CapitalLossCarried1,
                                        a == 1 ? 0 : table.work.CapitalLossCarried2};
+  steps.conversion = year.Conversion;
+  steps.rothEarnings = a == 1 ? 0 : table.work.RothEarningsTaxed;
+  const std::int64_t distributed = SumMoney({year.Distribution, steps.conversion, steps.rothEarnings});
 
   if (status == FilingStatus::OneSingle || status == FilingStatus::Jointly) {
     const bool joint = status == FilingStatus::Jointly;
@@ -78,7 +82,7 @@ LawYearTaxSteps LawYearTaxStepsOf(const RunFactors& run, const ForecastTable& ta
       in.pensions = AddMoney(in.pensions, pensions[1]);
       in.benefits = AddMoney(in.benefits, benefits[1]);
     }
-    in.distributions = year.Distribution;
+    in.distributions = distributed;
     in.investReturn = year.InvestReturn;
     in.mortgageInterest = interest;
     in.propertyTax = year.PropertyTax;
@@ -98,7 +102,7 @@ LawYearTaxSteps LawYearTaxStepsOf(const RunFactors& run, const ForecastTable& ta
       in.wages = SubMoney(salaries[p], steps.persons[p].deferral);
       in.pensions = pensions[p];
       in.benefits = benefits[p];
-      in.distributions = HalfOf(year.Distribution, p);
+      in.distributions = HalfOf(distributed, p);
       in.investReturn = HalfOf(year.InvestReturn, p);
       if (p == owner) {
         in.mortgageInterest = interest;
@@ -108,9 +112,10 @@ LawYearTaxSteps LawYearTaxStepsOf(const RunFactors& run, const ForecastTable& ta
           AddMoney(steps.additionalMedicareTax, AdditionalMedicareTax(in.kind, salaries[p]));
     }
   }
-  // 59 1/2 is taken as the year person 1 turns 60; no exception is modelled.
-  if (AgeIn(plan, 0, a) < 60)
-    steps.earlyDrawTax = RoundMoney(taxlaw::kEarlyDrawRate * static_cast<long double>(std::max<std::int64_t>(year.Distribution, 0)));
+  if (DrawnEarly(run, a)) {
+    const std::int64_t early = AddMoney(std::max<std::int64_t>(year.Distribution, 0), steps.rothEarnings);
+    steps.earlyDrawTax = RoundMoney(taxlaw::kEarlyDrawRate * static_cast<long double>(early));
+  }
   std::int64_t total = AddMoney(steps.additionalMedicareTax, steps.earlyDrawTax);
   for (int p = 0; p < 2; ++p) {
     total = SumMoney({total, steps.persons[p].socialSecurityTax, steps.persons[p].medicareTax});
@@ -127,6 +132,17 @@ LawYearTaxSteps LawYearTaxStepsOf(const RunFactors& run, const ForecastTable& ta
   }
   steps.total = total;
   return steps;
+}
+
+long double LawMarginalRate(const RunFactors& run, const LawYearTaxSteps& steps, int a) {
+  long double rate = 0.0L;
+  for (int r = 0; r < steps.returnCount; ++r) {
+    const LawReturn& federal = steps.returns[r];
+    rate += NextDollarRate(steps.inputs[r].kind, federal.taxable, federal.ordinaryTaxable, run.LawIndex(a)) *
+            run.StateTaxFactor(r);
+  }
+  rate /= static_cast<long double>(steps.returnCount);
+  return DrawnEarly(run, a) ? rate + taxlaw::kEarlyDrawRate : rate;
 }
 
 FirstYearFederalEstimate LawFirstYearFederal(const PlanRecord& plan, RatePath path) {

@@ -22,8 +22,13 @@ struct LawYearTaxSteps {
   LawPayroll persons[2];
   std::int64_t wageBase = 0;
   std::int64_t additionalMedicareTax = 0;
-  // The additional tax on the year's tax-deferred money drawn before 59 1/2.
+  // The additional tax on the year's tax-deferred money and Roth earnings
+  // drawn before 59 1/2.
   std::int64_t earlyDrawTax = 0;
+  // Taxed with the distributions: the year's conversion to the Roth and the
+  // earnings of last year's Roth draw made before 59 1/2.
+  std::int64_t conversion = 0;
+  std::int64_t rothEarnings = 0;
   LawReturnInput inputs[2];
   LawReturn returns[2];
   std::int64_t withState[2] = {0, 0};  // federal tax with the state and city taxes
@@ -33,6 +38,12 @@ struct LawYearTaxSteps {
 };
 
 LawYearTaxSteps LawYearTaxStepsOf(const RunFactors& run, const ForecastTable& table, int a);
+
+// The rate the year's next dollar of tax-deferred money pays: each return's
+// next-dollar bracket rate with its state and city taxes, averaged over the
+// returns (each takes half of a distribution), and the additional tax before
+// 59 1/2.
+long double LawMarginalRate(const RunFactors& run, const LawYearTaxSteps& steps, int a);
 
 // The state and city taxes ride on the law's federal tax as typed: without a
 // typed federal tax the ratio is unknown and taken as 0.

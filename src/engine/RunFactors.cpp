@@ -13,6 +13,13 @@
 
 namespace {
 
+WithdrawalPlan RunStrategy(const PlanRecord& plan, TaxRules rules) {
+  WithdrawalPlan strategy = WithdrawalPlanOf(plan);
+  if (strategy.fromAge == 0) strategy.fromAge = plan.RetireAge1;
+  if (strategy.toAge == 0) strategy.toAge = static_cast<std::int32_t>(FirstDistributionAge(plan, rules) - 1);
+  return strategy;
+}
+
 using RowValues = std::array<long double, kForecastRows + 1>;
 
 bool SameFactor(long double a, long double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
@@ -73,6 +80,7 @@ RunFactors::RunFactors(const PlanRecord& plan, const RatePath& path, ExplainTrac
       trace(trace),
       taxRules(path.Taxes()),
       homeEquityFloored(path.HomeEquityFloored()),
+      strategy(RunStrategy(plan, path.Taxes())),
       built_(std::max(rows, 1)) {
   PowerMemo powers;
   FillInflation(powers, path);
@@ -241,11 +249,24 @@ long double RunFactors::Annuity(std::int64_t n) const {
   return annuity_[i];
 }
 
-std::int64_t RunFactors::Contribution(int p, int a) const {
+std::int64_t RunFactors::FromSalary(int p, int a, std::int64_t amount) const {
   const std::int32_t age = p == 0 ? plan.Age1 : plan.Age2;
   const std::int32_t retireAge = p == 0 ? plan.RetireAge1 : plan.RetireAge2;
   if (static_cast<std::int64_t>(age) + a - 1 >= retireAge) return 0;
-  return RoundMoney(Salary(p, a - 1) * (p == 0 ? plan.DeferredContribution1 : plan.DeferredContribution2));
+  return RoundMoney(Salary(p, a - 1) * amount);
+}
+
+std::int64_t RunFactors::Contribution(int p, int a) const {
+  return FromSalary(p, a, p == 0 ? plan.DeferredContribution1 : plan.DeferredContribution2);
+}
+
+std::int64_t RunFactors::RothContribution(int p, int a) const {
+  return FromSalary(p, a, p == 0 ? plan.RothContribution1 : plan.RothContribution2);
+}
+
+bool RunFactors::FillsInYear(int a) const {
+  const std::int64_t age = static_cast<std::int64_t>(plan.Age1) + a - 1;
+  return age >= strategy.fromAge && age <= strategy.toAge;
 }
 
 std::int64_t RunFactors::FirstYearContribution(int p) const {

@@ -6,6 +6,7 @@
 #include "engine/ForecastTable.h"
 #include "engine/RatePath.h"
 #include "model/PlanRecord.h"
+#include "model/WithdrawalStrategy.h"
 
 class ExplainTrace;
 class PowerMemo;
@@ -30,6 +31,10 @@ class RunFactors {
   ExplainTrace* const trace;
   const TaxRules taxRules;
   const bool homeEquityFloored;
+  // The plan's withdrawal strategy with the filling's ages settled: from
+  // person 1's retirement age to the year before the first required
+  // distribution unless the plan names them.
+  const WithdrawalPlan strategy;
 
   // Inflation index k = a - 1 years from now (1 when inflation is not positive).
   long double InflationIndex(std::int64_t k) const { return AtRow(inflationIndex_, k); }
@@ -61,6 +66,10 @@ class RunFactors {
   std::int64_t Contribution(int p, int a) const;
   // Today's amount while person p works this year.
   std::int64_t FirstYearContribution(int p) const;
+  // Person p's Roth contribution in year a >= 2, on the same terms.
+  std::int64_t RothContribution(int p, int a) const;
+  // Whether person 1's age in year a lies within the filling's ages.
+  bool FillsInYear(int a) const;
 
   // 1 + today's state and city tax / today's federal tax of person p.
   long double StateTaxFactor(int p) const { return stateTaxFactor_[p]; }
@@ -100,6 +109,9 @@ class RunFactors {
   mutable RowValues taxCurveDivisor_{};
   mutable std::array<bool, kForecastRows + 1> taxCurveDivisorKnown_{};
 
+  // A yearly amount paid from person p's salary in year a >= 2: last year's
+  // salary factor on today's amount, none from the retirement age on.
+  std::int64_t FromSalary(int p, int a, std::int64_t amount) const;
   void FillInflation(PowerMemo& powers, const RatePath& path);
   void FillLawIndex(PowerMemo& powers, const PastInflation* past, long double pastFactor);
   void FillPerson(PowerMemo& powers, int p, std::int32_t age, std::int32_t startAge, std::int32_t retireAge,

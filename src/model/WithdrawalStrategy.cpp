@@ -69,3 +69,24 @@ std::vector<std::string> WithdrawalStrategyProblems(const PlanRecord& plan) {
     problems.push_back("FillFromAge and FillToAge take ages, the first not after the second (0 for the default)");
   return problems;
 }
+
+WithdrawalPlan WithdrawalPlanOf(const PlanRecord& plan) {
+  WithdrawalPlan strategy;
+  strategy.order = ParseWithdrawalOrder(plan.WithdrawalOrder).value_or(kDefaultWithdrawalOrder);
+  strategy.fillBracket = IsFillBracket(plan.FillBracket) ? plan.FillBracket : 0;
+  strategy.intoRoth = TrimmedLower(plan.FillInto) == kFillIntoRoth;
+  strategy.convertAmount = std::max<std::int64_t>(plan.ConvertAmount, 0);
+  const bool agesValid = plan.FillFromAge >= 0 && plan.FillToAge >= 0 &&
+                         (plan.FillToAge == 0 || plan.FillToAge >= plan.FillFromAge);
+  if (agesValid) {
+    strategy.fromAge = plan.FillFromAge;
+    strategy.toAge = plan.FillToAge;
+  }
+  return strategy;
+}
+
+bool UsesAccounts(const PlanRecord& plan) {
+  const WithdrawalPlan strategy = WithdrawalPlanOf(plan);
+  return plan.RothBalance != 0 || plan.RothContribution1 != 0 || plan.RothContribution2 != 0 ||
+         strategy.order != kDefaultWithdrawalOrder || strategy.fillBracket != 0 || strategy.convertAmount != 0;
+}

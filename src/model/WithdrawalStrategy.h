@@ -33,6 +33,23 @@ inline constexpr const char* kFillIntoTaxable = "taxable";
 inline constexpr const char* kFillIntoRoth = "roth";
 bool IsFillInto(const std::string& text);
 
+// The strategy a forecast runs: the plan's inputs with each invalid one read
+// as its default (`check` names them), the filling's ages still 0 where the
+// run chooses them.
+struct WithdrawalPlan {
+  AccountOrder order = kDefaultWithdrawalOrder;
+  std::int32_t fillBracket = 0;  // percent; 0 fills nothing
+  bool intoRoth = false;         // the filling converts instead of landing in taxable savings
+  std::int64_t convertAmount = 0;  // current dollars a year, when no bracket is filled
+  std::int32_t fromAge = 0;
+  std::int32_t toAge = 0;
+};
+WithdrawalPlan WithdrawalPlanOf(const PlanRecord& plan);
+
+// Whether the plan holds a Roth account or a strategy other than the default:
+// exports then list the Roth and strategy fields.
+bool UsesAccounts(const PlanRecord& plan);
+
 // One line per strategy input the plan holds but a forecast cannot use, naming
 // the input and what it takes; empty when every one is valid.
 std::vector<std::string> WithdrawalStrategyProblems(const PlanRecord& plan);

@@ -74,7 +74,8 @@ bool SameTable(const ForecastTable& a, const ForecastTable& b) {
 TEST(ExplainTraceTest, TracingLeavesSensibleForecastsAsTheyAreAndEveryNodeCloses) {
   SensiblePlans plans(16);
   for (int i = 0; i < 300; ++i) {
-    const PlanRecord plan = plans.Next();
+    // Every third plan draws on a Roth account in an order and with a filling of its own.
+    const PlanRecord plan = i % 3 == 2 ? plans.WithAccounts(plans.Next()) : plans.Next();
     RatePath path = i % 2 == 0 ? RatePath::FromPlan(plan) : plans.NextPath(plan, kForecastRows);
     // Half the plans of either kind of path under each of the tax rules and
     // each of the home-equity limits.

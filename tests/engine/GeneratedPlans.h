@@ -215,6 +215,28 @@ class SensiblePlans {
     return plan;
   }
 
+  // The plan with a Roth account, a withdrawal order and, now and then, a
+  // bracket filling or a fixed conversion over ages of its own or the default.
+  PlanRecord WithAccounts(PlanRecord plan) {
+    static constexpr std::array<const char*, 6> kOrders = {"taxable,deferred,roth", "taxable,roth,deferred",
+                                                           "deferred,taxable,roth", "deferred,roth,taxable",
+                                                           "roth,taxable,deferred", "roth,deferred,taxable"};
+    static constexpr std::array<int, 6> kBrackets = {0, 10, 12, 22, 24, 32};
+    plan.RothBalance = Int(0, 3) == 0 ? 0 : Int(0, 400000);
+    plan.RothBasis = Int(0, static_cast<int>(plan.RothBalance));
+    plan.RothContribution1 = Int(0, 1) * Int(0, 8000);
+    plan.RothContribution2 = Int(0, 1) * Int(0, 8000);
+    plan.WithdrawalOrder = kOrders[static_cast<std::size_t>(Int(0, 5))];
+    plan.FillBracket = kBrackets[static_cast<std::size_t>(Int(0, 5))];
+    plan.FillInto = Int(0, 1) == 0 ? "taxable" : "roth";
+    plan.ConvertAmount = Int(0, 2) == 0 ? Int(1000, 60000) : 0;
+    if (Int(0, 1) == 0) {
+      plan.FillFromAge = plan.Age1 + Int(0, 10);
+      plan.FillToAge = plan.FillFromAge + Int(0, 15);
+    }
+    return plan;
+  }
+
   // Rates for `years` years around the plan's own: some years repeat the last.
   RatePath NextPath(const PlanRecord& plan, int years) {
     std::vector<YearRates> rates;
