@@ -113,12 +113,12 @@ const std::vector<FieldGroup>& FieldGroups() {
        Lines({&P::Age2, &P::RetireAge2, &P::SocialSecurityAge2, &P::EmploymentStartAge2, &P::Salary2,
               &P::DeferredContribution2, &P::PensionAge2, &P::Pension2, &P::SocialSecurity2, &P::FederalTax2,
               &P::StateTax2, &P::SalaryGrowth2, &P::PensionCola2, &P::MedPremiums2, &P::MedCopays2, &P::MedDrugs2,
-              &P::MedOther2, &P::FullRetirementBenefit2})},
+              &P::MedOther2, &P::FullRetirementBenefit2, &P::RothContribution2})},
       // An age and the amounts it starts.
-      {LineOf(&P::EmploymentStartAge1), Lines({&P::Salary1, &P::DeferredContribution1})},
+      {LineOf(&P::EmploymentStartAge1), Lines({&P::Salary1, &P::DeferredContribution1, &P::RothContribution1})},
       {LineOf(&P::PensionAge1), Lines({&P::Pension1})},
       {LineOf(&P::SocialSecurityAge1), Lines({&P::SocialSecurity1, &P::FullRetirementBenefit1})},
-      {LineOf(&P::EmploymentStartAge2), Lines({&P::Salary2, &P::DeferredContribution2})},
+      {LineOf(&P::EmploymentStartAge2), Lines({&P::Salary2, &P::DeferredContribution2, &P::RothContribution2})},
       {LineOf(&P::PensionAge2), Lines({&P::Pension2})},
       {LineOf(&P::SocialSecurityAge2), Lines({&P::SocialSecurity2, &P::FullRetirementBenefit2})},
       // The filing status and the income taxes entered under it.
@@ -131,6 +131,10 @@ const std::vector<FieldGroup>& FieldGroups() {
       {LineOf(&P::EduStartYear1), Lines({&P::EduEndYear1, &P::EduCost1, &P::EduDebt1, &P::EduDebtYears1})},
       {LineOf(&P::EduStartYear2), Lines({&P::EduEndYear2, &P::EduCost2, &P::EduDebt2, &P::EduDebtYears2})},
       {LineOf(&P::EduStartYear3), Lines({&P::EduEndYear3, &P::EduCost3, &P::EduDebt3, &P::EduDebtYears3})},
+      // The Roth balance and the part of it that is contributions.
+      {LineOf(&P::RothBalance), Lines({&P::RothBasis})},
+      // The bracket filled, where the filling goes and the ages it runs between.
+      {LineOf(&P::FillBracket), Lines({&P::FillInto, &P::FillFromAge, &P::FillToAge})},
       // An event's year and its cost.
       {LineOf(&P::EventYear1), Lines({&P::EventAmount1})},
       {LineOf(&P::EventYear2), Lines({&P::EventAmount2})},

@@ -87,7 +87,7 @@ std::string StrategyRequestProblem(const StrategyRequest& request) {
 }
 
 std::int64_t FinalAfterTaxNetWorth(const ForecastTable& today, int rows) {
-  return rows > 0 ? today.Year(rows).NetWorth : 0;
+  return rows > 0 ? today.Year(rows).AfterTaxNetWorth : 0;
 }
 
 StrategyRow StrategyRowOf(const PlanRecord& plan, const Strategy& strategy, const StrategyRequest& request,
