@@ -135,4 +135,15 @@ TEST(GoldenForecastTest, LawTaxRules) {
                      ForecastRules{});
 }
 
+// The sample plan with benefits by claiming age, a Roth account with
+// contributions, the tax-deferred account drawn first and the 22 % bracket
+// converted to the Roth from retirement to the first required distribution:
+// under the law (`prevora-cli forecast PLAN --all-fields --format tsv`) and
+// on the first design's curve, which applies all but the filling.
+TEST(GoldenForecastTest, AccountsPlan) {
+  ExpectTableMatches(PREVORA_TEST_DATA "/accounts_forecast.plan", PREVORA_TEST_DATA "/accounts_forecast_law.tsv",
+                     ForecastRules{});
+  ExpectTableMatches(PREVORA_TEST_DATA "/accounts_forecast.plan", PREVORA_TEST_DATA "/accounts_forecast.tsv");
+}
+
 }  // namespace
