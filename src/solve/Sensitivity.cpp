@@ -80,14 +80,17 @@ SensitivityRow SensitivityRowAt(const Lever& input, std::int64_t value) {
   return row;
 }
 
-std::vector<Lever> SensitivityInputs() {
+std::vector<Lever> SensitivityInputs(const PlanRecord& plan) {
   std::vector<Lever> inputs;
   std::string error;
-  // The first layout's inputs: a full-retirement benefit left at zero would
-  // only add a row that one step never moves.
   for (const PlanFieldLabel& label : std::span(PlanFieldLabels()).first(kPlanFileLines)) {
     // Page totals follow their entries and are no lever of their own.
     if (const std::optional<Lever> lever = FieldLever(label.name, error)) inputs.push_back(*lever);
+  }
+  for (const char* name : {"FullRetirementBenefit1", "FullRetirementBenefit2", "RothBalance", "RothContribution1",
+                           "RothContribution2", "ConvertAmount"}) {
+    const std::optional<Lever> lever = FieldLever(name, error);
+    if (lever && LeverValue(*lever, plan) != 0) inputs.push_back(*lever);
   }
   return inputs;
 }
@@ -103,7 +106,7 @@ SensitivityResult RunSensitivity(const PlanRecord& plan, const SensitivityReques
     return result;
   }
   result.base = *base;
-  for (const Lever& input : SensitivityInputs()) {
+  for (const Lever& input : SensitivityInputs(plan)) {
     SensitivityRow row = SensitivityRowAt(input, LeverValue(input, plan));
     if (row.down != row.up) {
       const std::optional<double> down = figure.Of(WithLever(input, plan, row.down));

@@ -47,8 +47,10 @@ std::int64_t SensitivityStep(const Lever& input, std::int64_t value);
 // The input at `value` and one step each way, saturating at the 64-bit range.
 SensitivityRow SensitivityRowAt(const Lever& input, std::int64_t value);
 
-// Every input sensitivity moves, in plan file order.
-std::vector<Lever> SensitivityInputs();
+// Every input sensitivity moves on the plan, in plan file order: the first
+// layout's, then the block's dollar amounts the plan sets (an amount left at
+// zero would only add a row that one step never moves).
+std::vector<Lever> SensitivityInputs(const PlanRecord& plan);
 
 SensitivityResult RunSensitivity(const PlanRecord& plan, const SensitivityRequest& request,
                                  const SolveControl& control = {});

@@ -69,7 +69,7 @@ TEST(Frontier, EachPointIsTheSolveOfItsOwnPlan) {
 // values within the lever's bounds, with the plan's own value among them.
 TEST(Frontier, DefaultRangesHoldThePlansOwnPoint) {
   const PlanRecord plan = SamplePlan();
-  std::vector<Lever> levers = SensitivityInputs();
+  std::vector<Lever> levers = SensitivityInputs(plan);
   for (const LeverPerson person : {LeverPerson::First, LeverPerson::Second, LeverPerson::Both}) {
     levers.push_back(RetireAgeLever(person));
   }
