@@ -13,6 +13,8 @@ namespace {
 struct Excess {
   std::int64_t over = 0;  // the largest return's taxable income above the top; negative: room left
   int returns = 1;
+  std::int64_t top = 0;      // the top of the bracket on the return with the least room
+  std::int64_t taxable = 0;  // that return's taxable income
 };
 
 // Year a's returns with `amount` more drawn, measured against the bracket's top.
@@ -22,7 +24,11 @@ Excess ExcessWith(const RunFactors& run, ForecastTable& table, int a, std::int32
   Excess excess{std::numeric_limits<std::int64_t>::min(), steps.returnCount};
   for (int r = 0; r < steps.returnCount; ++r) {
     const std::int64_t top = OrdinaryBracketTop(steps.inputs[r].kind, percent, run.LawIndex(a));
-    excess.over = std::max(excess.over, SubMoney(steps.returns[r].taxable, top));
+    const std::int64_t over = SubMoney(steps.returns[r].taxable, top);
+    if (over <= excess.over) continue;
+    excess.over = over;
+    excess.top = top;
+    excess.taxable = steps.returns[r].taxable;
   }
   return excess;
 }
@@ -44,6 +50,8 @@ std::int64_t BracketRoom(const RunFactors& run, ForecastTable& table, int a, std
   // faster where benefits become taxable: a few secant steps between the last
   // draw that fits and the first that does not find the top.
   const Excess start = ExcessWith(run, table, a, percent, 0);
+  table.work.FillTop = start.top;
+  table.work.FillTaxableBefore = start.taxable;
   std::int64_t lo = 0;
   std::int64_t overLo = start.over;
   std::int64_t hi = -1;

@@ -148,7 +148,7 @@ void TraceDistribution(const RunFactors& run, const ForecastTable& table, int a)
   } else {
     terms.Step("required minimum distribution", RequiredDistributionTerms(run, table, a), required, 1);
   }
-  if (filled != 0) terms.Amount(FillWords(run), filled);
+  if (filled != 0) terms.Amount(FillWords(run, table), filled);
   RecordNode(*run.trace, a, kDistribution, table.Year(a).Distribution, std::move(terms));
 }
 

@@ -3,6 +3,7 @@
 
 #include "engine/ExplainSteps.h"
 #include "engine/Money.h"
+#include "model/FilingStatus.h"
 
 // Explains the Roth account's cells, the conversion and the after-tax net worth.
 namespace {
@@ -35,7 +36,7 @@ void TraceConversion(const RunFactors& run, const ForecastTable& table, int a) {
   const WithdrawalPlan& strategy = run.strategy;
   if (strategy.fillBracket > 0) {
     RecordNode(*run.trace, a, kConversion, conversion,
-               std::move(ExplainTerms().Amount("converted to Roth: " + FillWords(run), conversion)));
+               std::move(ExplainTerms().Amount("converted to Roth: " + FillWords(run, table), conversion)));
     return;
   }
   const std::int64_t grown = RoundMoney(static_cast<long double>(strategy.convertAmount) * run.InflationIndex(a - 1));
@@ -53,10 +54,14 @@ void TraceConversion(const RunFactors& run, const ForecastTable& table, int a) {
 
 }  // namespace
 
-std::string FillWords(const RunFactors& run) {
-  return "drawn to bring taxable income to the top of the " + std::to_string(run.strategy.fillBracket) +
-         " % bracket (person 1 aged " + std::to_string(run.strategy.fromAge) + " to " +
-         std::to_string(run.strategy.toAge) + ")";
+std::string FillWords(const RunFactors& run, const ForecastTable& table) {
+  const WithdrawalPlan& strategy = run.strategy;
+  const bool two = FilesAsTwoPersons(run.plan.FilingStatus);
+  const std::string whose = two ? " on the return with less room" : "";
+  return "drawn to bring taxable income" + whose + " to the top of the " + std::to_string(strategy.fillBracket) +
+         " % bracket, " + DollarsText(table.work.FillTop) + ", from " + DollarsText(table.work.FillTaxableBefore) +
+         " without it (person 1 aged " + std::to_string(strategy.fromAge) + " to " + std::to_string(strategy.toAge) +
+         ")" + (two ? "; each return takes half" : "");
 }
 
 void TraceFirstYearRoth(const RunFactors& run, const ForecastTable& table) {

@@ -44,8 +44,9 @@ std::string InflationLabel(const RunFactors& run, int a);  // "prices rise %p fr
 void TraceRoth(const RunFactors& run, const ForecastTable& table, int a);
 void TraceFirstYearRoth(const RunFactors& run, const ForecastTable& table);
 void TraceAfterTaxNetWorth(const RunFactors& run, const ForecastTable& table, int a, long double rate);
-// "drawn to bring taxable income to the top of the 22 % bracket": the filling's words.
-std::string FillWords(const RunFactors& run);
+// "drawn to bring taxable income to the top of the 22 % bracket, $383,350, from
+// $62,169 without it (...)": the filling's words for year a's table.
+std::string FillWords(const RunFactors& run, const ForecastTable& table);
 
 // Coverage of year j's cash need and the debts of year a.
 void TraceCashNeed(const RunFactors& run, const ForecastTable& table, int j);

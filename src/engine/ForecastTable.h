@@ -72,6 +72,10 @@ struct EngineWork {
   std::int64_t RothEarningsTaxed = 0;
   // The year's bracket filling drawn into taxable savings (inside Distribution).
   std::int64_t FilledIntoTaxable = 0;
+  // The filling's bracket top and the taxable income it started from, on the
+  // return with the least room, for the year's explanation.
+  std::int64_t FillTop = 0;
+  std::int64_t FillTaxableBefore = 0;
   // The rate the last taxed year's next dollar of tax-deferred money pays.
   long double MarginalRate = 0.0L;
 };
