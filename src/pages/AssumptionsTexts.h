@@ -82,7 +82,9 @@ inline constexpr const char* kInstructions =
     "filling draws each year from the tax-deferred balance up to the top of the chosen federal bracket, even "
     "without a shortfall, and puts it into taxable savings or converts it to Roth. A fixed "
     "yearly conversion, in current dollars, converts that sum to Roth instead. Both run between the two ages of "
-    "the first person; blank or 0 takes the program's default ages."
+    "the first person; blank or 0 takes the program's default ages: from the first person's retirement age to "
+    "the year before required distributions begin. Bracket filling needs the law's brackets: under the first "
+    "design's tax curve (Setup > Taxes) only a fixed conversion applies."
     "\r\n\r\nNUMBER FORMAT\r\nThis is the only page in the program that accepts decimal number entries. The "
     "\"current calender year\" should still be entered as a whole number but all other values may be entered in "
     "decimal format as percentages.";
