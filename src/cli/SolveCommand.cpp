@@ -71,7 +71,7 @@ int RunSolveCommand(const CliArgs& args) {
   if (!parse.options) return parse.status;
   const SolveCliOptions& options = *parse.options;
   if (!options.Has("--lever")) {
-    return RefuseInput(kCommand, "--lever is required (spending, retire-age, savings or field:NAME)");
+    return RefuseInput(kCommand, "--lever is required (spending, retire-age, claim-age, savings or field:NAME)");
   }
   PlanRecord plan;
   if (!LoadPlanForCli(options.simulate.plan, plan)) return 2;
