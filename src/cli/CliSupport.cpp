@@ -71,8 +71,8 @@ RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan) {
   return read.path->WithPlanRatesFrom(read.yearsGiven + 1, plan);
 }
 
-bool LoadForecastForCli(const std::string& path, const PlanOverrides& overrides, bool currentDollars,
-                        PlanRecord& plan, ForecastTable& table, ForecastRules rules, const std::string& ratesFile) {
+bool LoadForecastForCli(const std::string& path, const PlanOverrides& overrides, bool currentDollars, PlanRecord& plan,
+                        ForecastTable& table, ForecastRules rules, const std::string& ratesFile) {
   if (!LoadPlanForCli(path, overrides, plan)) return false;
   ReportForecastRules(plan, rules);
   RatePath rates = RatePath::FromPlan(plan);

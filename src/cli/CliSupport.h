@@ -33,9 +33,8 @@ RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan);
 // asked; on failure says why on stderr and returns false. `rules` say what the
 // years before the plan's current year take and which tax rules the future
 // years follow.
-bool LoadForecastForCli(const std::string& path, const PlanOverrides& overrides, bool currentDollars,
-                        PlanRecord& plan, ForecastTable& table, ForecastRules rules,
-                        const std::string& ratesFile = {});
+bool LoadForecastForCli(const std::string& path, const PlanOverrides& overrides, bool currentDollars, PlanRecord& plan,
+                        ForecastTable& table, ForecastRules rules, const std::string& ratesFile = {});
 
 // Runs the plan's forecast on `rates`, in today's dollars when asked, and
 // writes back into the plan the values the forecast recomputes.

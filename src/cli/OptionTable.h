@@ -88,7 +88,8 @@ std::optional<int> ParseCommandLine(const CliArgs& args, const CommandSyntax<Opt
     } else if (rule && i + 1 < args.size()) {
       if (!rule->store(args[++i], *rules)) return fail(rule->refusal);
     } else if (planOverride && i + 1 < args.size()) {
-      if (const std::string refusal = planOverride->store(args[++i], *overrides); !refusal.empty()) return fail(refusal);
+      if (const std::string refusal = planOverride->store(args[++i], *overrides); !refusal.empty())
+        return fail(refusal);
     } else if (option || rule || planOverride) {
       return fail(argument + " needs a value");
     } else if (plan.empty() && syntax.namesPlan(argument)) {

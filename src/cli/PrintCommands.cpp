@@ -66,7 +66,8 @@ int RunPrintCommand(const CliArgs& args, const CommandSyntax<PrintOptions>& synt
   const auto app = StartOffscreenGui();
   PlanRecord plan;
   ForecastTable table;
-  if (!LoadForecastForCli(options.plan, options.overrides, options.currentDollars, plan, table, options.rules)) return 2;
+  if (!LoadForecastForCli(options.plan, options.overrides, options.currentDollars, plan, table, options.rules))
+    return 2;
   return WritePdfForCli(options.pdf, QPageSize::Letter,
                         [&](QPdfWriter& pdf) { return print(pdf, options, plan, table); });
 }

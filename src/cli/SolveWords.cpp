@@ -11,7 +11,9 @@ std::optional<Lever> ParseLever(const std::string& text, const std::string& pers
   }
   if (text == "spending") return SpendingLever();
   if (text == "savings") return SavingsLever();
-  const LeverPerson who = person == "2" ? LeverPerson::Second : person == "both" ? LeverPerson::Both : LeverPerson::First;
+  const LeverPerson who = person == "2"      ? LeverPerson::Second
+                          : person == "both" ? LeverPerson::Both
+                                             : LeverPerson::First;
   if (text == "retire-age") return RetireAgeLever(who);
   if (text == "claim-age") return ClaimAgeLever(who);
   if (text.starts_with("field:")) {

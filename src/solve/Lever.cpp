@@ -270,8 +270,9 @@ std::string ClaimAgeProblem(const Lever& lever, const PlanRecord& plan) {
     const char* person = p == 1 ? "first" : "second";
     if (p == 2 && !plan.SecondPerson) return "the plan has no second person";
     if ((p == 1 ? plan.FullRetirementBenefit1 : plan.FullRetirementBenefit2) <= 0) {
-      return std::string("the ") + person + " person has no Social Security at full retirement age (FullRetirementBenefit" +
-             std::to_string(p) + ", Income Page): without it the typed benefit is paid from the typed starting age " +
+      return std::string("the ") + person +
+             " person has no Social Security at full retirement age (FullRetirementBenefit" + std::to_string(p) +
+             ", Income Page): without it the typed benefit is paid from the typed starting age " +
              "and the claiming rules do not apply, so the claiming age has no answer to give";
     }
   }
