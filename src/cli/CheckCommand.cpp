@@ -85,7 +85,7 @@ int RunCheckCommand(const CliArgs& args) {
   CheckOptions options;
   if (const std::optional<int> status = ParseCommandLine(args, kCheckSyntax, options)) return *status;
   PlanRecord plan;
-  if (!LoadPlanForCli(options.plan, plan)) return 2;
+  if (!LoadPlanForCli(options.plan, PlanOverrides{}, plan)) return 2;
   if (options.json) {
     PrintJson(plan);
   } else {

@@ -38,7 +38,7 @@ std::unique_ptr<QGuiApplication> StartOffscreenGui() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-bool LoadPlanForCli(const std::string& path, PlanRecord& plan) {
+bool LoadPlanForCli(const std::string& path, const PlanOverrides& overrides, PlanRecord& plan) {
   const PlanFileResult result = ReadPlanFile(plan, path);
   if (result.missing) {
     std::fprintf(stderr, "prevora-cli: there is no plan file \"%s\"\n", ReadableText(path).c_str());
@@ -48,6 +48,7 @@ bool LoadPlanForCli(const std::string& path, PlanRecord& plan) {
     std::fprintf(stderr, "prevora-cli: %s\n", result.message.c_str());
     return false;
   }
+  ApplyPlanOverrides(overrides, plan);
   return true;
 }
 
@@ -70,9 +71,9 @@ RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan) {
   return read.path->WithPlanRatesFrom(read.yearsGiven + 1, plan);
 }
 
-bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
-                        ForecastRules rules, const std::string& ratesFile) {
-  if (!LoadPlanForCli(path, plan)) return false;
+bool LoadForecastForCli(const std::string& path, const PlanOverrides& overrides, bool currentDollars, PlanRecord& plan,
+                        ForecastTable& table, ForecastRules rules, const std::string& ratesFile) {
+  if (!LoadPlanForCli(path, overrides, plan)) return false;
   ReportForecastRules(plan, rules);
   RatePath rates = RatePath::FromPlan(plan);
   if (!ratesFile.empty()) {

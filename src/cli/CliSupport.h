@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/PlanOverrides.h"
 #include "engine/RatePathCsv.h"
 #include "markets/ForecastRules.h"
 #include "render/GraphCurves.h"
@@ -17,20 +18,23 @@ struct ForecastTable;
 // platform serves.
 std::unique_ptr<QGuiApplication> StartOffscreenGui();
 
-// Reads the plan at `path`; on failure says why on stderr and returns false.
-bool LoadPlanForCli(const std::string& path, PlanRecord& plan);
+// Reads the plan at `path` and writes the overrides into it (check passes
+// none: it shows the file as stored); on failure says why on stderr and
+// returns false.
+bool LoadPlanForCli(const std::string& path, const PlanOverrides& overrides, PlanRecord& plan);
 // A rate file read for the plan's first `rows` years; says on stderr why it
 // cannot be used, or from which year a short file leaves the rates to the plan.
 std::optional<RatePathRead> ReadRatesForCli(const std::string& ratesFile, const PlanRecord& plan, int rows);
 // The file's rates for the plan: its own rates after the file's last row.
 RatePath RatesOfFileFor(const RatePathRead& read, const PlanRecord& plan);
 
-// Reads the plan and runs its forecast on the plan's own rates or on the rate
-// path of `ratesFile`, converted to today's dollars when asked; on failure says
-// why on stderr and returns false. `rules` say what the years before the
-// plan's current year take and which tax rules the future years follow.
-bool LoadForecastForCli(const std::string& path, bool currentDollars, PlanRecord& plan, ForecastTable& table,
-                        ForecastRules rules, const std::string& ratesFile = {});
+// Reads the plan with its overrides and runs its forecast on the plan's own
+// rates or on the rate path of `ratesFile`, converted to today's dollars when
+// asked; on failure says why on stderr and returns false. `rules` say what the
+// years before the plan's current year take and which tax rules the future
+// years follow.
+bool LoadForecastForCli(const std::string& path, const PlanOverrides& overrides, bool currentDollars, PlanRecord& plan,
+                        ForecastTable& table, ForecastRules rules, const std::string& ratesFile = {});
 
 // Runs the plan's forecast on `rates`, in today's dollars when asked, and
 // writes back into the plan the values the forecast recomputes.

@@ -21,30 +21,42 @@ inline constexpr const char* kForecastUsage =
     "prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]\n"
     "      [--history-start YEAR [--history FILE] [--start-at first-year|retirement]]\n"
     "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
-    "      [--home-equity-limit floor|first-design]";
+    "      [--home-equity-limit floor|first-design]\n"
+    "      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]\n"
+    "      [--convert DOLLARS] [--fill-ages FROM-TO]";
 inline constexpr const char* kExplainUsage =
     "prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]\n"
     "      [--rates FILE | --history-start YEAR [--history FILE] [--start-at first-year|retirement]]\n"
     "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
-    "      [--home-equity-limit floor|first-design]";
+    "      [--home-equity-limit floor|first-design]\n"
+    "      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]\n"
+    "      [--convert DOLLARS] [--fill-ages FROM-TO]";
 inline constexpr const char* kGraphUsage =
     "prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]\n"
     "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
-    "      [--home-equity-limit floor|first-design]";
+    "      [--home-equity-limit floor|first-design]\n"
+    "      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]\n"
+    "      [--convert DOLLARS] [--fill-ages FROM-TO]";
 inline constexpr const char* kPrintPlanUsage =
     "prevora-cli print-plan PLAN --pdf OUT.pdf [--current-dollars] [--past-inflation recorded|plan]\n"
     "      [--tax-rules law|curve] [--deflation hold|follow]\n"
-    "      [--home-equity-limit floor|first-design]";
+    "      [--home-equity-limit floor|first-design]\n"
+    "      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]\n"
+    "      [--convert DOLLARS] [--fill-ages FROM-TO]";
 inline constexpr const char* kPrintGraphUsage =
     "prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST] [--past-inflation recorded|plan]\n"
     "      [--tax-rules law|curve] [--deflation hold|follow]\n"
-    "      [--home-equity-limit floor|first-design]";
+    "      [--home-equity-limit floor|first-design]\n"
+    "      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]\n"
+    "      [--convert DOLLARS] [--fill-ages FROM-TO]";
 inline constexpr const char* kDiffUsage =
     "prevora-cli diff BASE.plan OTHER.plan [--current-dollars] [--metric NAME] [--attribution sequential|shapley]"
     " [--format text|json|csv]\n"
     "      [--rates FILE | --history-start YEAR [--history FILE] [--start-at first-year|retirement]]\n"
     "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
     "      [--home-equity-limit floor|first-design]\n"
+    "      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]\n"
+    "      [--convert DOLLARS] [--fill-ages FROM-TO]\n"
     "    Lists the changed inputs, the year table's differences (other - base) and a summary, and says how much\n"
     "    of the change in NAME each changed input caused. NAME is a year-table field (NetWorth, IncomeTaxes, ...)\n"
     "    in today's dollars, in the last year (NAME or NAME:last) or summed over all years (NAME:sum); default\n"
@@ -60,29 +72,39 @@ inline constexpr const char* kSimulateUsage =
     "      [--trial N [--current-dollars] [--all-fields]] [--current-dollars] [--format text|json|csv|tsv]\n"
     "      [--rates FILE] [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
     "      [--home-equity-limit floor|first-design]\n"
+    "      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]\n"
+    "      [--convert DOLLARS] [--fill-ages FROM-TO]\n"
     "    --rates centers the Monte Carlo model's draws of each year on that year's rates of the file (the plan's\n"
     "    own rates after its last row); the swings and correlations stay.";
 inline constexpr const char* kSolveUsage =
-    "prevora-cli solve PLAN --lever spending|retire-age|savings|field:NAME [--person 1|2|both]\n"
+    "prevora-cli solve PLAN --lever spending|retire-age|claim-age|savings|field:NAME [--person 1|2|both]\n"
     "      [--target never-borrow|never-new-debt|net-worth:AGE:AMOUNT] [--min X] [--max X]\n"
     "      [--odds P [simulate options]] [--format text|json|csv] [--past-inflation recorded|plan]\n"
     "      [--tax-rules law|curve] [--deflation hold|follow]\n"
-    "      [--home-equity-limit floor|first-design]";
+    "      [--home-equity-limit floor|first-design]\n"
+    "      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]\n"
+    "      [--convert DOLLARS] [--fill-ages FROM-TO]";
 inline constexpr const char* kFrontierUsage =
     "prevora-cli frontier PLAN --lever A --from X --to Y [--step S] --solve B [--person 1|2|both]\n"
     "      [--target T] [--min X] [--max X] [--odds P [simulate options]] [--format text|json|csv]\n"
     "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
-    "      [--home-equity-limit floor|first-design]";
+    "      [--home-equity-limit floor|first-design]\n"
+    "      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]\n"
+    "      [--convert DOLLARS] [--fill-ages FROM-TO]";
 inline constexpr const char* kSensitivityUsage =
     "prevora-cli sensitivity PLAN [--metric NAME] [--odds P [--target T] [simulate options]]\n"
     "      [--format text|json|csv] [--past-inflation recorded|plan] [--tax-rules law|curve]\n"
     "      [--deflation hold|follow]\n"
-    "      [--home-equity-limit floor|first-design]";
+    "      [--home-equity-limit floor|first-design]\n"
+    "      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]\n"
+    "      [--convert DOLLARS] [--fill-ages FROM-TO]";
 inline constexpr const char* kStrategiesUsage =
     "prevora-cli strategies PLAN [--measure after-tax-net-worth|lifetime-taxes|spending|odds] [--spending]\n"
     "      [--odds TRIALS [--seed S]] [--threads T] [--top N] [--format text|csv|json]\n"
     "      [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]\n"
     "      [--home-equity-limit floor|first-design]\n"
+    "      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]\n"
+    "      [--convert DOLLARS] [--fill-ages FROM-TO]\n"
     "    Runs every withdrawal order, bracket filling or Roth conversion and claiming age of the set\n"
     "    (docs/strategies.md) and ranks them by the measure, best first; the plan's own strategy is marked.\n"
     "    --spending adds each strategy's largest spending that never borrows; --odds runs TRIALS Monte Carlo\n"
@@ -92,6 +114,8 @@ inline constexpr const char* kReportUsage =
     "      [--history FILE] [--block N] [--stocks-taxable P] [--stocks-deferred P] [--past-inflation recorded|plan]\n"
     "      [--tax-rules law|curve] [--deflation hold|follow]\n"
     "      [--home-equity-limit floor|first-design]\n"
+    "      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]\n"
+    "      [--convert DOLLARS] [--fill-ages FROM-TO]\n"
     "    One PDF for the household and its adviser: summary, graph, odds under the three models, stress tests,\n"
     "    sensitivity, the year table, the inputs and notes. Its figures are those simulate, solve and\n"
     "    sensitivity print for the same settings; the answers are solve's spending and retire-age (both persons)\n"
@@ -122,6 +146,13 @@ inline constexpr const char* kOptionNotes =
     "default: brackets by filing status, deductions, Social Security by provisional income, gains rates, FICA\n"
     "and required distributions; docs/taxes.md) or the first design's tax curve (curve, as before; stderr\n"
     "then says so). Every command that forecasts takes it, in every trial and for both plans of diff.\n"
+    "--withdrawal-order, --fill-bracket, --fill-into, --convert and --fill-ages change the plan as it is read,\n"
+    "as if its file held WithdrawalOrder, FillBracket, FillInto, ConvertAmount or FillFromAge and FillToAge\n"
+    "(docs/strategies.md): ORDER is taxable, deferred and roth, each once, joined by commas (deferred,taxable,roth);\n"
+    "the bracket is filled from the tax-deferred account into taxable savings or the Roth (0: none); DOLLARS is a\n"
+    "fixed yearly Roth conversion in current dollars; FROM-TO are the first person's ages the filling runs (63-72).\n"
+    "Every command that forecasts takes them, in every trial and as the plan's own value of a solve's lever;\n"
+    "diff writes them into both plans, as it runs both on the same rules.\n"
     "Rates in plans and rate files are above -100 and at most 1,000 percent; others are refused with the\n"
     "file and line. A forecast whose amounts outgrow the largest figure says so on stderr.\n\n"
     "simulate runs the plan through many market paths: Monte Carlo (default 10000 trials, seed 1; yearly\n"
@@ -152,12 +183,15 @@ inline constexpr const char* kSolveNotes =
     "Levers: spending (the yearly living expenses the forecast inflates: the medical, communication,\n"
     "entertainment and food entries, other annual expenses, the car's and the home's running costs, scaled by\n"
     "one factor; the largest; $0 to $1,000,000,000), retire-age (person 1, --person 2, or both keeping their\n"
-    "gap; the earliest; the current age to 90), savings (both persons' tax-deferred contributions scaled\n"
-    "together; the smallest; $0 to the salaries) and field:NAME (any numeric input by the record name diff\n"
-    "lists; dollars, years or percent; the bounds decide which end; value +-30 years, +-10 points, 0 to ten\n"
-    "times the dollars). --min and --max set the bounds. Targets: never-borrow (default: the savings last, no\n"
-    "home equity borrowed and no new debt), never-new-debt (home equity may be borrowed) and\n"
-    "net-worth:AGE:AMOUNT (person 1 at AGE, today's dollars). With --odds P\n"
+    "gap; the earliest; the current age to 90), claim-age (the Social Security starting age of person 1,\n"
+    "--person 2, or both keeping their gap, for those whose benefit at full retirement age is typed; 62 to 70\n"
+    "among the ages not yet passed; a later claim pays more a year for fewer years, so the bounds decide: the\n"
+    "earliest age that meets the target when it holds at 70 and not at 62, else the latest), savings (both\n"
+    "persons' tax-deferred contributions scaled together; the smallest; $0 to the salaries) and field:NAME (any\n"
+    "numeric input by the record name diff lists; dollars, years or percent; the bounds decide which end; value\n"
+    "+-30 years, +-10 points, 0 to ten times the dollars). --min and --max set the bounds. Targets:\n"
+    "never-borrow (default: the savings last, no home equity borrowed and no new debt), never-new-debt (home\n"
+    "equity may be borrowed) and net-worth:AGE:AMOUNT (person 1 at AGE, today's dollars). With --odds P\n"
     "the target must hold in P % of the trials, every value on the same trials (simulate's options apply).\n"
     "The search looks beyond the answer and says when the outcome is not monotone in the lever.\n"
     "frontier solves lever B for each value of lever A from X to Y; sensitivity moves every numeric input\n"

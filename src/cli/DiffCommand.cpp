@@ -8,6 +8,7 @@
 #include "cli/Commands.h"
 #include "cli/HistoryStartOption.h"
 #include "cli/OptionTable.h"
+#include "cli/PlanOverrides.h"
 #include "cli/RuleOptions.h"
 #include "compare/Comparison.h"
 #include "compare/ComparisonReport.h"
@@ -25,6 +26,9 @@ struct DiffOptions {
   std::string rates;  // a rate file both plans run on, or empty
   HistoryStartOption historyStart;
   DiffFormat format = DiffFormat::Text;
+  // Written into both plans, as the rules and rates apply to both: the
+  // comparison then shows what the files' differences do under them.
+  PlanOverrides overrides;
 };
 
 std::optional<DiffFormat> ParseFormat(const std::string& text) {
@@ -54,8 +58,9 @@ DiffParse ParseDiffOptions(const CliArgs& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const RuleOption* rule = FindRuleOption(arg);
+    const PlanOverrideOption* planOverride = FindPlanOverride(arg);
     const bool valued = arg == "--metric" || arg == "--attribution" || arg == "--rates" || arg == "--history-start" ||
-                        arg == "--history" || arg == "--start-at" || rule || arg == "--format";
+                        arg == "--history" || arg == "--start-at" || rule || planOverride || arg == "--format";
     if (valued && i + 1 == args.size()) return refuse(arg + " needs a value");
     const std::string value = valued ? args[++i] : std::string();
     if (arg == "--current-dollars") {
@@ -71,6 +76,8 @@ DiffParse ParseDiffOptions(const CliArgs& args) {
       options.comparison.method = method;
     } else if (rule) {
       if (!rule->store(value, rules)) return refuse(rule->refusal);
+    } else if (planOverride) {
+      if (std::string refusal = planOverride->store(value, options.overrides); !refusal.empty()) return refuse(refusal);
     } else if (valued && value.empty() && arg != "--format" && arg != "--start-at") {
       return refuse(arg + (arg == "--history-start" ? " needs a year" : " needs a file"));
     } else if (arg == "--rates") {
@@ -130,7 +137,9 @@ int RunDiffCommand(const CliArgs& args) {
   if (!options) return ReportUsageError(UsageErrorStyle::ReasonAndUsage, kDiffUsage, parse.error);
   PlanRecord base;
   PlanRecord other;
-  if (!LoadPlanForCli(options->base, base) || !LoadPlanForCli(options->other, other)) return 2;
+  if (!LoadPlanForCli(options->base, options->overrides, base) ||
+      !LoadPlanForCli(options->other, options->overrides, other))
+    return 2;
   if (int status = 0; !ChooseRates(*options, base, other, status)) return status;
   ReportForecastRules(base, options->comparison.metric.rules);
 

@@ -27,6 +27,7 @@ struct ExplainOptions {
   std::string rates;  // a rate file, or empty for the plan's own rates
   HistoryStartOption historyStart;
   ForecastRules rules;
+  PlanOverrides overrides;
 };
 
 std::optional<int> WholeNumber(const std::string& text) {
@@ -152,7 +153,7 @@ int RunExplainCommand(const CliArgs& args) {
     return ReportUsageError(kExplainSyntax.errorStyle, kExplainUsage, orphan);
   }
   PlanRecord plan;
-  if (!LoadPlanForCli(options.plan, plan)) return 2;
+  if (!LoadPlanForCli(options.plan, options.overrides, plan)) return 2;
   RatePath rates = RatePath::FromPlan(plan);
   if (!options.rates.empty()) {
     const std::optional<RatePathRead> read = ReadRatesForCli(options.rates, plan, RowCount(plan));

@@ -19,6 +19,7 @@ struct ForecastOptions {
   HistoryStartOption historyStart;
   TableFormat format = TableFormat::Text;
   ForecastRules rules;
+  PlanOverrides overrides;
 };
 
 const char* StoreFormat(ForecastOptions& options, const std::string& format) {
@@ -67,7 +68,7 @@ int RunHistoryStart(const ForecastOptions& options) {
     return ReportUsageError(kForecastSyntax.errorStyle, kForecastUsage,
                             "--rates and --history-start exclude each other");
   PlanRecord plan;
-  if (!LoadPlanForCli(options.plan, plan)) return 2;
+  if (!LoadPlanForCli(options.plan, options.overrides, plan)) return 2;
   int status = 0;
   const std::optional<HistoryStartRun> run = HistoryStartForCli(plan, options.historyStart, status);
   if (!run) return status;
@@ -97,7 +98,9 @@ int RunForecastCommand(const CliArgs& args) {
   } else {
     PlanRecord plan;
     ForecastTable table;
-    if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rules, options.rates)) return 2;
+    if (!LoadForecastForCli(options.plan, options.overrides, options.currentDollars, plan, table, options.rules,
+                            options.rates))
+      return 2;
     PrintYearTable(plan, table, options.allFields, options.rules.taxes, options.format, options.currentDollars);
   }
   if (std::fflush(stdout) != 0) {

@@ -94,7 +94,7 @@ int RunFrontierCommand(const CliArgs& args) {
     if (!options.Has(required)) return RefuseInput(kCommand, std::string(required) + " is required");
   }
   PlanRecord plan;
-  if (!LoadPlanForCli(options.simulate.plan, plan)) return 2;
+  if (!LoadPlanForCli(options.simulate.plan, options.simulate.overrides, plan)) return 2;
   ReportForecastRules(plan, options.simulate.rules);
   int status = 0;
   std::optional<SolveRequest> solve = RequestFromOptions(kCommand, options, plan, "--solve", status);

@@ -24,6 +24,7 @@ struct GraphOptions {
   bool currentDollars = false;
   std::array<bool, kCurveCount> shown{true, true, true, true, true, true, true, true};
   ForecastRules rules;
+  PlanOverrides overrides;
 };
 
 const char* StoreOut(GraphOptions& options, const std::string& path) {
@@ -71,7 +72,8 @@ int RunGraphCommand(const CliArgs& args) {
   const auto app = StartOffscreenGui();
   PlanRecord plan;
   ForecastTable table;
-  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rules)) return 2;
+  if (!LoadForecastForCli(options.plan, options.overrides, options.currentDollars, plan, table, options.rules))
+    return 2;
   // No screen to measure: the picture is drawn as on a screen of the window's size.
   const GraphInput input{plan, table, options.currentDollars, options.shown};
   const QImage image = RenderScreenGraph(input, options.width, options.height, QSize(options.width, options.height),

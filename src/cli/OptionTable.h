@@ -3,8 +3,10 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "cli/Commands.h"
+#include "cli/PlanOverrides.h"
 #include "cli/RuleOptions.h"
 #include "model/ReadableText.h"
 
@@ -52,13 +54,14 @@ inline std::string EchoedArgument(const std::string& argument) { return Readable
 // Prints the usage error in the command's style; returns the exit status 1.
 int ReportUsageError(UsageErrorStyle style, const char* usage, const std::string& reason);
 
-// The rules of a command that forecasts, which takes the rule options; nullptr for another.
+// The rules and plan overrides of a command that forecasts, which takes both
+// kinds of option; nulls for another.
 template <typename Options>
-ForecastRules* RulesOf(Options& options) {
+std::pair<ForecastRules*, PlanOverrides*> ForecastInputsOf(Options& options) {
   if constexpr (requires { options.rules; }) {
-    return &options.rules;
+    return {&options.rules, &options.overrides};
   } else {
-    return nullptr;
+    return {nullptr, nullptr};
   }
 }
 
@@ -75,15 +78,19 @@ std::optional<int> ParseCommandLine(const CliArgs& args, const CommandSyntax<Opt
     for (const CliOption<Options>& candidate : syntax.options) {
       if (argument == candidate.name) option = &candidate;
     }
-    ForecastRules* rules = RulesOf(options);
+    const auto [rules, overrides] = ForecastInputsOf(options);
     const RuleOption* rule = option || !rules ? nullptr : FindRuleOption(argument);
+    const PlanOverrideOption* planOverride = option || !overrides ? nullptr : FindPlanOverride(argument);
     if (option && option->flag) {
       options.*option->flag = true;
     } else if (option && i + 1 < args.size()) {
       if (const char* refusal = option->store(options, args[++i])) return fail(refusal);
     } else if (rule && i + 1 < args.size()) {
       if (!rule->store(args[++i], *rules)) return fail(rule->refusal);
-    } else if (option || rule) {
+    } else if (planOverride && i + 1 < args.size()) {
+      if (const std::string refusal = planOverride->store(args[++i], *overrides); !refusal.empty())
+        return fail(refusal);
+    } else if (option || rule || planOverride) {
       return fail(argument + " needs a value");
     } else if (plan.empty() && syntax.namesPlan(argument)) {
       plan = argument;

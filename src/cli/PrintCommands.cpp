@@ -22,6 +22,7 @@ struct PrintOptions {
   bool currentDollars = false;
   std::array<bool, kCurveCount> shown{true, true, true, true, true, true, true, true};
   ForecastRules rules;
+  PlanOverrides overrides;
 };
 
 const char* StorePdf(PrintOptions& options, const std::string& path) {
@@ -65,7 +66,8 @@ int RunPrintCommand(const CliArgs& args, const CommandSyntax<PrintOptions>& synt
   const auto app = StartOffscreenGui();
   PlanRecord plan;
   ForecastTable table;
-  if (!LoadForecastForCli(options.plan, options.currentDollars, plan, table, options.rules)) return 2;
+  if (!LoadForecastForCli(options.plan, options.overrides, options.currentDollars, plan, table, options.rules))
+    return 2;
   return WritePdfForCli(options.pdf, QPageSize::Letter,
                         [&](QPdfWriter& pdf) { return print(pdf, options, plan, table); });
 }

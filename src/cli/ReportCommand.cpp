@@ -78,7 +78,7 @@ int RunReportCommand(const CliArgs& args) {
   if (const std::optional<int> status = ParseReportOptions(args, options)) return *status;
   const auto app = StartOffscreenGui();
   PlanRecord plan;
-  if (!LoadPlanForCli(options.simulate.plan, plan)) return 2;
+  if (!LoadPlanForCli(options.simulate.plan, options.simulate.overrides, plan)) return 2;
   ReportForecastRules(plan, options.simulate.rules);
   std::optional<HistorySource> history = LoadHistoryForCli(options.simulate.history);
   if (!history) return 2;

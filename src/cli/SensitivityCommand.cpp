@@ -83,7 +83,7 @@ int RunSensitivityCommand(const CliArgs& args) {
   if (!parse.options) return parse.status;
   const SolveCliOptions& options = *parse.options;
   PlanRecord plan;
-  if (!LoadPlanForCli(options.simulate.plan, plan)) return 2;
+  if (!LoadPlanForCli(options.simulate.plan, options.simulate.overrides, plan)) return 2;
   ReportForecastRules(plan, options.simulate.rules);
   SensitivityRequest request;
   if (options.Has("--metric")) {

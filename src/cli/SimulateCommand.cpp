@@ -94,7 +94,7 @@ int RunSimulateCommand(const CliArgs& args) {
   if (!parse.options) return UsageError(parse.error);
   const SimulateOptions& options = *parse.options;
   PlanRecord plan;
-  if (!LoadPlanForCli(options.plan, plan)) return 2;
+  if (!LoadPlanForCli(options.plan, options.overrides, plan)) return 2;
   ReportForecastRules(plan, options.rules);
   int status = 0;
   std::optional<HistorySource> history;

@@ -114,6 +114,8 @@ class Parser {
     const auto handler = handlers.find(name);
     if (const RuleOption* rule = FindRuleOption(name)) {
       if (!rule->store(value, options_.rules)) error_ = rule->refusal;
+    } else if (const PlanOverrideOption* planOverride = FindPlanOverride(name)) {
+      error_ = planOverride->store(value, options_.overrides);
     } else if (handler == handlers.end()) {
       error_ = "unknown option " + name;
     } else if (!handler->second(value)) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/PlanOverrides.h"
 #include "cli/YearTableOutput.h"
 #include "markets/ForecastRules.h"
 #include "odds/MarketModelFactory.h"
@@ -21,6 +22,7 @@ struct SimulateOptions : MarketModelSettings {
   bool currentDollars = false;
   bool allFields = false;
   ForecastRules rules;
+  PlanOverrides overrides;
 };
 
 struct SimulateParse {

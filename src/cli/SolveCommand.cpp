@@ -71,10 +71,10 @@ int RunSolveCommand(const CliArgs& args) {
   if (!parse.options) return parse.status;
   const SolveCliOptions& options = *parse.options;
   if (!options.Has("--lever")) {
-    return RefuseInput(kCommand, "--lever is required (spending, retire-age, savings or field:NAME)");
+    return RefuseInput(kCommand, "--lever is required (spending, retire-age, claim-age, savings or field:NAME)");
   }
   PlanRecord plan;
-  if (!LoadPlanForCli(options.simulate.plan, plan)) return 2;
+  if (!LoadPlanForCli(options.simulate.plan, options.simulate.overrides, plan)) return 2;
   ReportForecastRules(plan, options.simulate.rules);
   int status = 0;
   const std::optional<SolveRequest> request = RequestFromOptions(kCommand, options, plan, "--lever", status);

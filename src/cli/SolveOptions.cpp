@@ -6,6 +6,7 @@
 #include <set>
 
 #include "cli/HistorySource.h"
+#include "cli/PlanOverrides.h"
 #include "cli/ProgressLine.h"
 #include "cli/RuleOptions.h"
 #include "cli/SolveWords.h"
@@ -56,7 +57,7 @@ SolveCliParse ParseSolveCommandLine(const CliArgs& args, std::span<const char* c
       continue;
     }
     if (kOutputOnly.count(args[i]) > 0) return fail(args[i] + " does not apply to " + command);
-    if (args[i].starts_with("-") && !FindRuleOption(args[i])) simulateOptions = true;
+    if (args[i].starts_with("-") && !FindRuleOption(args[i]) && !FindPlanOverride(args[i])) simulateOptions = true;
     rest.push_back(args[i]);
   }
   const SimulateParse simulate = ParseSimulateOptions(rest);

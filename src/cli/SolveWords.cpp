@@ -11,15 +11,17 @@ std::optional<Lever> ParseLever(const std::string& text, const std::string& pers
   }
   if (text == "spending") return SpendingLever();
   if (text == "savings") return SavingsLever();
-  if (text == "retire-age") {
-    return RetireAgeLever(person == "2" ? LeverPerson::Second : person == "both" ? LeverPerson::Both : LeverPerson::First);
-  }
+  const LeverPerson who = person == "2"      ? LeverPerson::Second
+                          : person == "both" ? LeverPerson::Both
+                                             : LeverPerson::First;
+  if (text == "retire-age") return RetireAgeLever(who);
+  if (text == "claim-age") return ClaimAgeLever(who);
   if (text.starts_with("field:")) {
     std::optional<Lever> lever = FieldLever(text.substr(6), error);
     if (!lever) error = "--lever " + text + ": " + error + " (the names are those prevora-cli diff lists)";
     return lever;
   }
-  error = "unknown lever \"" + text + "\" (spending, retire-age, savings or field:NAME)";
+  error = "unknown lever \"" + text + "\" (spending, retire-age, claim-age, savings or field:NAME)";
   return std::nullopt;
 }
 

@@ -28,6 +28,7 @@ struct StrategiesOptions {
   int top = 0;  // 0: every row
   std::string format = "text";
   ForecastRules rules;
+  PlanOverrides overrides;
 };
 
 template <typename Number>
@@ -114,7 +115,7 @@ int RunStrategiesCommand(const CliArgs& args) {
   StrategiesOptions options;
   if (const std::optional<int> status = ParseCommandLine(args, kStrategiesSyntax, options)) return *status;
   PlanRecord plan;
-  if (!LoadPlanForCli(options.plan, plan)) return 2;
+  if (!LoadPlanForCli(options.plan, options.overrides, plan)) return 2;
   ReportForecastRules(plan, options.rules);
   StrategyRequest request;
   request.measure = options.measure;

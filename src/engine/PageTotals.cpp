@@ -120,8 +120,9 @@ std::int64_t RecomputeTaxTotal(PlanRecord& plan) {
 std::int64_t RecomputeCurrentNetWorth(PlanRecord& plan) {
   const bool owned = OwnsHomeNow(plan.HomeStatus);
   plan.CurrentHomeEquity = owned ? SubMoney(plan.HomeValue, plan.MortgageBalance) : 0;
-  plan.CurrentNetWorth = SubMoney(SumMoney({plan.TaxableBalance, plan.TaxDeferredBalance, plan.CurrentHomeEquity}),
-                                  plan.CurrentDebt);
+  plan.CurrentNetWorth = SubMoney(
+      SumMoney({plan.TaxableBalance, plan.TaxDeferredBalance, plan.RothBalance, plan.CurrentHomeEquity}),
+      plan.CurrentDebt);
   return plan.CurrentNetWorth;
 }
 

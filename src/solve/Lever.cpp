@@ -10,6 +10,7 @@
 #include "compare/ComparedFields.h"
 #include "compare/PlanLines.h"
 #include "compare/StoredTotalShift.h"
+#include "engine/ClaimingAge.h"
 #include "engine/Money.h"
 #include "model/NumberFormat.h"
 #include "model/PlanFieldLabels.h"
@@ -149,6 +150,21 @@ LeverBounds RetireAgeBounds(const Lever& lever, const PlanRecord& plan, std::int
   }
   return {age1, std::max(age1, kLastAge)};
 }
+// The first claiming age person p may still choose.
+std::int64_t FirstClaimAge(const PlanRecord& plan, int p) {
+  return std::max<std::int64_t>(kEarliestClaimAge, p == 1 ? plan.Age1 : plan.Age2);
+}
+LeverBounds ClaimAgeBounds(const Lever& lever, const PlanRecord& plan, std::int64_t) {
+  std::int64_t low = FirstClaimAge(plan, lever.person == LeverPerson::Second ? 2 : 1);
+  std::int64_t high = kLatestCreditAge;
+  if (lever.person == LeverPerson::Both) {
+    // The second person claims as many years after the first as in the plan.
+    const std::int64_t apart = static_cast<std::int64_t>(plan.SocialSecurityAge2) - plan.SocialSecurityAge1;
+    low = std::max(low, FirstClaimAge(plan, 2) - apart);
+    high = std::min(high, kLatestCreditAge - apart);
+  }
+  return {low, std::max(low, high)};
+}
 LeverBounds FieldBounds(const Lever& lever, const PlanRecord&, std::int64_t value) {
   constexpr std::int64_t kYears = 30;
   switch (FieldUnit(lever)) {
@@ -167,8 +183,14 @@ LeverBounds FieldBounds(const Lever& lever, const PlanRecord&, std::int64_t valu
 
 std::int64_t SpendingValue(const Lever&, const PlanRecord& plan) { return SumOf(plan, SpendingEntries()); }
 std::int64_t SavingsValue(const Lever&, const PlanRecord& plan) { return SumOf(plan, SavingsEntries()); }
-std::int64_t RetireAgeValue(const Lever& lever, const PlanRecord& plan) {
-  return lever.person == LeverPerson::Second ? plan.RetireAge2 : plan.RetireAge1;
+// The two persons' ages a retirement or claiming lever moves.
+std::pair<std::int32_t P::*, std::int32_t P::*> AgesOf(const Lever& lever) {
+  if (lever.kind == LeverKind::ClaimAge) return {&P::SocialSecurityAge1, &P::SocialSecurityAge2};
+  return {&P::RetireAge1, &P::RetireAge2};
+}
+std::int64_t PersonAgeValue(const Lever& lever, const PlanRecord& plan) {
+  const auto [first, second] = AgesOf(lever);
+  return lever.person == LeverPerson::Second ? plan.*second : plan.*first;
 }
 
 void SetSpending(const Lever&, const PlanRecord&, PlanRecord& moved, std::int64_t value) {
@@ -177,17 +199,18 @@ void SetSpending(const Lever&, const PlanRecord&, PlanRecord& moved, std::int64_
 void SetSavings(const Lever&, const PlanRecord&, PlanRecord& moved, std::int64_t value) {
   ScaleEntries(moved, SavingsEntries(), value);
 }
-void SetRetireAge(const Lever& lever, const PlanRecord& base, PlanRecord& moved, std::int64_t value) {
+void SetPersonAge(const Lever& lever, const PlanRecord& base, PlanRecord& moved, std::int64_t value) {
   const auto age = [](std::int64_t years) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(years, 0, std::numeric_limits<std::int32_t>::max()));
   };
+  const auto [first, second] = AgesOf(lever);
   if (lever.person == LeverPerson::Second) {
-    moved.RetireAge2 = age(value);
+    moved.*second = age(value);
     return;
   }
-  moved.RetireAge1 = age(value);
-  // Both keep the years between their retirements.
-  if (lever.person == LeverPerson::Both) moved.RetireAge2 = age(value + base.RetireAge2 - base.RetireAge1);
+  moved.*first = age(value);
+  // Both keep the years between their ages.
+  if (lever.person == LeverPerson::Both) moved.*second = age(value + base.*second - base.*first);
 }
 void SetFieldValue(const Lever& lever, const PlanRecord&, PlanRecord& moved, std::int64_t value) {
   SetField(lever, moved, value);
@@ -200,6 +223,11 @@ std::string RetireAgeWords(const Lever& lever) {
          : lever.person == LeverPerson::Both ? "retirement ages (both, years apart kept)"
                                              : "first person's retirement age";
 }
+std::string ClaimAgeWords(const Lever& lever) {
+  return lever.person == LeverPerson::Second ? "second person's Social Security claiming age"
+         : lever.person == LeverPerson::Both ? "Social Security claiming ages (both, years apart kept)"
+                                             : "first person's Social Security claiming age";
+}
 std::string FieldWords(const Lever& lever) {
   const PlanFieldLabel& label = LabelOf(lever.line);
   return Trimmed(label.words) + " (" + label.page + ")";
@@ -209,11 +237,13 @@ const KindRules& RulesOf(const Lever& lever) {
   static const KindRules rules[] = {
       {"spending", LeverGoal::Largest, "", " a year", InDollars, SpendingBounds, SpendingValue, SetSpending,
        SpendingWords},
-      {"retire-age", LeverGoal::Smallest, "age ", "", InYears, RetireAgeBounds, RetireAgeValue, SetRetireAge,
+      {"retire-age", LeverGoal::Smallest, "age ", "", InYears, RetireAgeBounds, PersonAgeValue, SetPersonAge,
        RetireAgeWords},
       {"savings", LeverGoal::Smallest, "", " a year", InDollars, SavingsBounds, SavingsValue, SetSavings,
        SavingsWords},
       {"field:", LeverGoal::Either, "", "", FieldUnit, FieldBounds, FieldValue, SetFieldValue, FieldWords},
+      {"claim-age", LeverGoal::Either, "age ", "", InYears, ClaimAgeBounds, PersonAgeValue, SetPersonAge,
+       ClaimAgeWords},
   };
   return rules[static_cast<std::size_t>(lever.kind)];
 }
@@ -231,11 +261,36 @@ std::string EntryNames(int totalLine) {
   return names;
 }
 
+// A claiming age only matters under the claiming rules, which need the
+// benefit at full retirement age; and it needs an age left to choose.
+std::string ClaimAgeProblem(const Lever& lever, const PlanRecord& plan) {
+  for (const int p : {1, 2}) {
+    const bool moved = p == 1 ? lever.person != LeverPerson::Second : lever.person != LeverPerson::First;
+    if (!moved) continue;
+    const char* person = p == 1 ? "first" : "second";
+    if (p == 2 && !plan.SecondPerson) return "the plan has no second person";
+    if ((p == 1 ? plan.FullRetirementBenefit1 : plan.FullRetirementBenefit2) <= 0) {
+      return std::string("the ") + person +
+             " person has no Social Security at full retirement age (FullRetirementBenefit" + std::to_string(p) +
+             ", Income Page): without it the typed benefit is paid from the typed starting age " +
+             "and the claiming rules do not apply, so the claiming age has no answer to give";
+    }
+  }
+  const LeverBounds bounds = ClaimAgeBounds(lever, plan, 0);
+  if (bounds.min >= bounds.max) {
+    return "the " + LeverWords(lever) + " has nothing left to choose: claiming ages run from " +
+           std::to_string(kEarliestClaimAge) + " to " + std::to_string(kLatestCreditAge) +
+           ", and only those not yet passed count";
+  }
+  return {};
+}
+
 }  // namespace
 
 Lever SpendingLever() { return {}; }
 Lever SavingsLever() { return {LeverKind::Savings}; }
 Lever RetireAgeLever(LeverPerson person) { return {LeverKind::RetireAge, person}; }
+Lever ClaimAgeLever(LeverPerson person) { return {LeverKind::ClaimAge, person}; }
 
 std::optional<Lever> FieldLever(const std::string& name, std::string& problem) {
   for (const PlanFieldLabel& label : PlanFieldLabels()) {
@@ -270,6 +325,7 @@ std::string LeverProblem(const Lever& lever, const PlanRecord& plan) {
   if (lever.kind == LeverKind::Spending && SumOf(plan, SpendingEntries()) <= 0) {
     return "the plan has no living expenses to scale";
   }
+  if (lever.kind == LeverKind::ClaimAge) return ClaimAgeProblem(lever, plan);
   return {};
 }
 
@@ -313,6 +369,13 @@ std::string LeverValueNumber(const Lever& lever, std::int64_t value) {
 std::string LeverWords(const Lever& lever) { return RulesOf(lever).words(lever); }
 
 std::string LeverExplanation(const Lever& lever) {
+  if (lever.kind == LeverKind::ClaimAge) {
+    return "The Social Security starting age of the personal page, paid by the claiming rules from the benefit at "
+           "full retirement age typed on the income page: less for each month before the full retirement age (70 % "
+           "at 62 for those born 1960 or later), more for each month after it up to 70 (124 %). A later claim pays "
+           "more a year for fewer years, so the bounds decide the way: when the target holds at 70 but not at 62 "
+           "the answer is the earliest claiming age that meets it; in the other case the latest.";
+  }
   if (lever.kind != LeverKind::Spending) return {};
   return "The yearly living expenses in today's dollars: the medical, communication, entertainment and food "
          "entries, the other annual amounts and the cars' and the home's running costs, scaled together. The "

@@ -8,18 +8,19 @@
 
 // What a solve varies. Every lever has a whole-number value: dollars a year,
 // years, or hundredths of a percentage point for rates, so its step is 1.
-enum class LeverKind { Spending, RetireAge, Savings, Field };
+enum class LeverKind { Spending, RetireAge, Savings, Field, ClaimAge };
 enum class LeverUnit { Dollars, Years, Percent };
 enum class LeverPerson { First, Second, Both };
 
 // Which end of the lever the answer lies toward: the largest spending, the
-// earliest retirement, the smallest savings. A field lever finds its way from
-// the outcome at its bounds.
+// earliest retirement, the smallest savings. A field lever and the claiming
+// age find their way from the outcome at their bounds: a later claim pays more
+// a year but for fewer years, so either end may be the one that helps.
 enum class LeverGoal { Largest, Smallest, Either };
 
 struct Lever {
   LeverKind kind = LeverKind::Spending;
-  LeverPerson person = LeverPerson::First;  // retirement age only
+  LeverPerson person = LeverPerson::First;  // retirement and claiming ages only
   int line = -1;  // the plan file line of a field lever
 
   bool operator==(const Lever&) const = default;
@@ -33,15 +34,20 @@ struct LeverBounds {
 Lever SpendingLever();
 Lever SavingsLever();
 Lever RetireAgeLever(LeverPerson person);
+// The Social Security starting age (SocialSecurityAge1/2) of a person who
+// typed the benefit at full retirement age, from 62 to 70 among the ages not
+// yet passed; both move together keeping the years between them.
+Lever ClaimAgeLever(LeverPerson person);
 // The numeric input with this record name (as the plan comparison names it);
 // nothing, with the reason in `problem`, for a name that is no such input or
 // for a page total, which follows its entries.
 std::optional<Lever> FieldLever(const std::string& name, std::string& problem);
 
-// "spending", "savings", "retire-age" or "field:NAME": the lever's key for programs.
+// "spending", "savings", "retire-age", "claim-age" or "field:NAME": the lever's key for programs.
 std::string LeverKey(const Lever& lever);
 
-// Why the lever cannot move this plan (no living expenses to scale), or empty.
+// Why the lever cannot move this plan (no living expenses to scale, no
+// benefit at full retirement age to claim), or empty.
 std::string LeverProblem(const Lever& lever, const PlanRecord& plan);
 
 LeverUnit UnitOf(const Lever& lever);

@@ -12,11 +12,15 @@ struct NamedLever {
   const char* caption;
   Lever lever;
 };
-const NamedLever kNamedLevers[] = {{"Largest yearly spending", SpendingLever()},
-                                   {"Earliest retirement, first person", RetireAgeLever(LeverPerson::First)},
-                                   {"Earliest retirement, second person", RetireAgeLever(LeverPerson::Second)},
-                                   {"Earliest retirement, both (gap kept)", RetireAgeLever(LeverPerson::Both)},
-                                   {"Smallest tax-deferred savings", SavingsLever()}};
+const NamedLever kNamedLevers[] = {
+    {"Largest yearly spending", SpendingLever()},
+    {"Earliest retirement, first person", RetireAgeLever(LeverPerson::First)},
+    {"Earliest retirement, second person", RetireAgeLever(LeverPerson::Second)},
+    {"Earliest retirement, both (gap kept)", RetireAgeLever(LeverPerson::Both)},
+    {"Smallest tax-deferred savings", SavingsLever()},
+    {"Social Security claiming age, first person", ClaimAgeLever(LeverPerson::First)},
+    {"Social Security claiming age, second person", ClaimAgeLever(LeverPerson::Second)},
+    {"Social Security claiming ages, both (gap kept)", ClaimAgeLever(LeverPerson::Both)}};
 
 // The lever's kind, person and line, as the items keep them.
 QVariantList LeverData(const Lever& lever) {

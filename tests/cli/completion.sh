@@ -34,7 +34,7 @@ offers "--help check diff explain forecast frontier graph new print-graph print-
 offers "print-graph print-plan" pr
 offers "a.plan folder two words.plan" forecast ""
 offers "two words.plan" check tw
-offers "--all-fields --current-dollars --deflation --format --help --history --history-start --home-equity-limit --past-inflation --rates --start-at --tax-rules" forecast a.plan --
+offers "--all-fields --convert --current-dollars --deflation --fill-ages --fill-bracket --fill-into --format --help --history --history-start --home-equity-limit --past-inflation --rates --start-at --tax-rules --withdrawal-order" forecast a.plan --
 offers "--current-dollars --curves" print-graph a.plan --pdf out.pdf --cu
 offers "csv json text tsv" forecast a.plan --format ""
 offers "json text" check a.plan --format ""
@@ -43,9 +43,12 @@ offers "folder out.pdf" print-plan a.plan --pdf ""
 offers "folder picture.bmp picture.png" graph a.plan --out ""
 offers "" graph a.plan --size ""
 offers "a.plan folder two words.plan" forecast --current-dollars ""
-offers "--current-dollars --deflation --depth --field --format --help --history --history-start --home-equity-limit --past-inflation --rates --start-at --tax-rules --year" explain a.plan --
+offers "--convert --current-dollars --deflation --depth --field --fill-ages --fill-bracket --fill-into --format --help --history --history-start --home-equity-limit --past-inflation --rates --start-at --tax-rules --withdrawal-order --year" explain a.plan --
 offers "json text" explain a.plan --format ""
 offers "curve law" forecast a.plan --tax-rules ""
 offers "first-design floor" forecast a.plan --home-equity-limit ""
 offers "first-year retirement" forecast a.plan --start-at ""
+offers "roth taxable" simulate a.plan --fill-into ""
+offers "0 10 12 22 24 32" solve a.plan --fill-bracket ""
+offers "" forecast a.plan --withdrawal-order ""
 echo "completion: ok"

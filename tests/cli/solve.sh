@@ -70,6 +70,15 @@ for bad in "--lever wages" "--lever field:Name1" "--lever field:EntertainmentTot
   [ "$(status_of solve "$plan" $bad)" = 2 ] || fail "'$bad' did not exit 2"
   [ -s "$work/err" ] || fail "'$bad' gave no reason"
 done
+# The claiming age: refused without the benefit at full retirement age, for which the rules are made;
+# with it, from 62 to 70 (the ages not yet passed), either end as the bounds decide.
+[ "$(status_of solve "$plan" --lever claim-age)" = 2 ] && grep -q "FullRetirementBenefit1" "$work/err" ||
+  fail "claim-age without the full benefit: $(cat "$work/err")"
+{ cat "$plan"; printf '[Prevora]\r\nFullRetirementBenefit1=31200\r\nFullRetirementBenefit2=18000\r\n'; } >"$work/benefits.plan"
+status=$(status_of solve "$work/benefits.plan" --lever claim-age --person both --format json)
+[ "$status" = 0 ] || [ "$status" = 3 ] || fail "claim-age exited $status: $(cat "$work/err")"
+jq -e '.lever.name == "claim-age" and .lever.plan == 67 and .lever.min == 62 and .lever.max == 70' "$work/out" >/dev/null ||
+  fail "claim-age json: $(cat "$work/out")"
 # Each refusal names its option; --odds reads numbers as every option does.
 for bad in "--target|--lever spending --target rich" "--lever|--lever wages" "--odds|--lever spending --odds 0x10" \
   "--odds|--lever spending --odds 0.004"; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end checks of `prevora-cli strategies`. Arguments: the CLI binary, the source folder.
 set -u
-cli="$1"
+cli=$(realpath "$1")
 src="$2"
 source "$(dirname "$0")/support/checks.sh"
 
@@ -45,5 +45,26 @@ for bad in "--measure wealth" "--odds 0" "--top 0" "--threads x" "--format tsv";
   grep -q "^prevora-cli: ${bad%% *} " "$work/err" || fail "$bad: $(cat "$work/err")"
 done
 [ "$(status_of strategies "$work/none.plan")" = 2 ] || fail "a missing plan"
+
+# The strategy inputs on the command line are the plan as if its file held them, on every command that
+# forecasts (diff writes them into both plans); the words of the order are stored as the file writes them.
+overrides=(--withdrawal-order "Deferred, roth,taxable" --fill-bracket 22 --fill-into roth --convert 15000 --fill-ages 63-72)
+mkdir "$work/written"
+for name in resources/Double.plan tests/data/double_compare.plan; do
+  { cat "$src/$name"; printf '[Prevora]\r\nWithdrawalOrder=deferred,roth,taxable\r\nFillBracket=22\r\nFillInto=roth\r\n'
+    printf 'ConvertAmount=15000\r\nFillFromAge=63\r\nFillToAge=72\r\n'; } >"$work/written/${name##*/}"
+done
+source "$(dirname "$0")/support/forecasting_commands.sh"
+for command in "${commands[@]}" "forecast Double.plan --all-fields --format tsv" "strategies Double.plan --top 2"; do
+  # shellcheck disable=SC2086
+  run $command "${overrides[@]}" | grep -v '^Strategies run: ' >given
+  # shellcheck disable=SC2086
+  (cd written && run $command | grep -v '^Strategies run: ') >written.out
+  [ -s given ] || fail "$command with the strategy inputs printed nothing"
+  cmp -s given written.out || fail "$command: the options differ from the same inputs in the file"
+done
+grep -q '^\*.*deferred > roth > taxable.*(the plan)$' given || fail "the plan's own row: $(cat given)"
+"$cli" solve Double.plan --lever field:ConvertAmount --format json --convert 15000 | jq -e '.lever.plan == 15000' >/dev/null ||
+  fail "solve's lever does not start from the option's value"
 
 finish strategies

@@ -23,7 +23,9 @@ expect() {
 forecast_usage="Usage: prevora-cli forecast PLAN [--current-dollars] [--all-fields] [--format text|tsv|csv|json] [--rates FILE]
       [--history-start YEAR [--history FILE] [--start-at first-year|retirement]]
       [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]
-      [--home-equity-limit floor|first-design]"
+      [--home-equity-limit floor|first-design]
+      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]
+      [--convert DOLLARS] [--fill-ages FROM-TO]"
 expect "prevora-cli: --format takes text, tsv, csv or json
 $forecast_usage" forecast "$plan" --format xml
 expect "prevora-cli: --format needs a value
@@ -45,7 +47,9 @@ $forecast_usage" forecast "$plan" "-$(printf '\033')[2J$(printf 'x%.0s' $(seq 1 
 explain_usage="Usage: prevora-cli explain PLAN --year YEAR --field NAME [--current-dollars] [--depth N] [--format text|json]
       [--rates FILE | --history-start YEAR [--history FILE] [--start-at first-year|retirement]]
       [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]
-      [--home-equity-limit floor|first-design]"
+      [--home-equity-limit floor|first-design]
+      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]
+      [--convert DOLLARS] [--fill-ages FROM-TO]"
 expect "prevora-cli: --format takes text or json
 $explain_usage" explain "$plan" --year 2040 --field NetWorth --format xml
 expect "prevora-cli: a plan, --year and --field are required
@@ -73,7 +77,9 @@ done
 
 graph_usage="Usage: prevora-cli graph PLAN --out FILE.png|FILE.bmp [--size WxH] [--current-dollars] [--curves LIST]
       [--past-inflation recorded|plan] [--tax-rules law|curve] [--deflation hold|follow]
-      [--home-equity-limit floor|first-design]"
+      [--home-equity-limit floor|first-design]
+      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]
+      [--convert DOLLARS] [--fill-ages FROM-TO]"
 expect "prevora-cli: unexpected argument '--bogus'
 $graph_usage" graph "$plan" --bogus
 expect "prevora-cli: --size takes WIDTHxHEIGHT in pixels, e.g. 506x574, each from 1 to 16384
@@ -88,10 +94,30 @@ expect "prevora-cli: --curves takes curve numbers 1 to 8 separated by commas" \
   print-graph "$plan" --pdf "$work/p.pdf" --curves 1,,2
 expect "Usage: prevora-cli print-graph PLAN --pdf OUT.pdf [--current-dollars] [--curves LIST] [--past-inflation recorded|plan]
       [--tax-rules law|curve] [--deflation hold|follow]
-      [--home-equity-limit floor|first-design]" print-graph "$plan"
+      [--home-equity-limit floor|first-design]
+      [--withdrawal-order ORDER] [--fill-bracket 0|10|12|22|24|32] [--fill-into taxable|roth]
+      [--convert DOLLARS] [--fill-ages FROM-TO]" print-graph "$plan"
 expect "prevora-cli: --past-inflation takes recorded or plan" print-plan "$plan" --pdf "$work/p.pdf" --past-inflation guessed
 expect "prevora-cli: --tax-rules takes law or curve" print-plan "$plan" --pdf "$work/p.pdf" --tax-rules guessed
 expect "prevora-cli: --home-equity-limit takes floor or first-design" print-plan "$plan" --pdf "$work/p.pdf" --home-equity-limit none
+# The strategy inputs take what a plan file may hold, on every command that forecasts.
+order="--withdrawal-order takes taxable, deferred and roth, each once, joined by commas"
+ages="--fill-ages takes the first person's ages FROM-TO, whole numbers, FROM not after TO (63-72)"
+for case in "$order|--withdrawal-order|taxable,roth" "$order|--withdrawal-order|roth,roth,taxable" \
+  "--fill-bracket takes 0, 10, 12, 22, 24 or 32|--fill-bracket|15" "--fill-into takes taxable or roth|--fill-into|Roth" \
+  "--convert takes whole dollars a year, 0 or more|--convert|-5" "--convert takes whole dollars a year, 0 or more|--convert|1e4" \
+  "$ages|--fill-ages|72-63" "$ages|--fill-ages|63"; do
+  IFS='|' read -r reason option value <<<"$case"
+  expect "prevora-cli: $reason, not \"$value\"
+$forecast_usage" forecast "$plan" "$option" "$value"
+  for command in explain graph print-plan print-graph diff simulate solve frontier sensitivity report strategies; do
+    status=0
+    "$cli" "$command" "$plan" "$option" "$value" >/dev/null 2>"$work/err" || status=$?
+    [ "$status" -eq 1 ] && grep -qF -- "$reason, not \"$value\"" "$work/err" ||
+      fail "$command $option $value exited $status: $(cat "$work/err")"
+  done
+done
+
 [ -z "$(ls "$work")" ] || [ "$(ls "$work")" = "$(printf 'err\nout')" ] || fail "a refused command wrote a file"
 
 if command -v ldd >/dev/null; then

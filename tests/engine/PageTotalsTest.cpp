@@ -104,18 +104,19 @@ TEST(TaxTotalTest, PersonTwoIncomeTaxesOnlyWhenFilingSeparately) {
   }
 }
 
-TEST(NetWorthTest, HomeEquityOnlyWhenOwnedNow) {
+TEST(NetWorthTest, EveryBalanceAndHomeEquityOnlyWhenOwnedNow) {
   PlanRecord plan = QuietPlan();
   plan.TaxableBalance = 100;
   plan.TaxDeferredBalance = 1000;
+  plan.RothBalance = 20000;
   plan.CurrentDebt = 50;
   plan.HomeValue = 300000;
   plan.MortgageBalance = 200000;
-  EXPECT_EQ(RecomputeCurrentNetWorth(plan), 1050);
+  EXPECT_EQ(RecomputeCurrentNetWorth(plan), 21050);
   EXPECT_EQ(plan.CurrentHomeEquity, 0);
   for (const std::int32_t status : {2, 4, 5}) {
     plan.HomeStatus = status;
-    EXPECT_EQ(RecomputeCurrentNetWorth(plan), 101050);
+    EXPECT_EQ(RecomputeCurrentNetWorth(plan), 121050);
   }
 }
 

@@ -44,6 +44,8 @@ TEST(Levers, AtTheirOwnValueLeaveEveryPlanAsItIs) {
                                      RetireAgeLever(LeverPerson::First),
                                      RetireAgeLever(LeverPerson::Second),
                                      RetireAgeLever(LeverPerson::Both),
+                                     ClaimAgeLever(LeverPerson::First),
+                                     ClaimAgeLever(LeverPerson::Both),
                                      Field("Groceries"),
                                      Field("InflationRate"),
                                      Field("EventYear1")};
@@ -51,6 +53,7 @@ TEST(Levers, AtTheirOwnValueLeaveEveryPlanAsItIs) {
     PlanRecord plan = plans.Next();
     plan.Groceries = i * 37 % 9000;
     plan.InflationRate = 2.25L;
+    plan.FullRetirementBenefit1 = plan.FullRetirementBenefit2 = i % 2 * 24000;
     for (const Lever& lever : levers) {
       if (!LeverProblem(lever, plan).empty()) continue;
       EXPECT_EQ(WithLever(lever, plan, LeverValue(lever, plan)), plan) << LeverKey(lever);
@@ -82,6 +85,48 @@ TEST(Levers, SpendingScalesTheLivingExpensesAndTheTotalsFollow) {
   EXPECT_EQ(doubled.EventAmount1, plan.EventAmount1);
   EXPECT_EQ(doubled.CarReplaceCost1, plan.CarReplaceCost1);
   EXPECT_EQ(doubled.FederalTax1, plan.FederalTax1);
+}
+
+// The claiming age moves the Social Security starting age from 62 to 70 among
+// the ages not yet passed, both persons keeping their gap; it means nothing
+// without the benefit at full retirement age, for which the rules are made.
+TEST(Levers, ClaimAgeSpansTheClaimingAgesLeftToAPersonWithTheFullBenefit) {
+  PlanRecord plan;
+  ResetPlan(plan, 2026);
+  plan.SecondPerson = true;
+  plan.Age1 = 64;
+  plan.Age2 = 58;
+  plan.SocialSecurityAge1 = 67;
+  plan.SocialSecurityAge2 = 69;
+  const Lever first = ClaimAgeLever(LeverPerson::First);
+  const Lever second = ClaimAgeLever(LeverPerson::Second);
+  const Lever both = ClaimAgeLever(LeverPerson::Both);
+  EXPECT_NE(LeverProblem(first, plan).find("FullRetirementBenefit1"), std::string::npos) << LeverProblem(first, plan);
+  plan.FullRetirementBenefit1 = 30000;
+  EXPECT_EQ(LeverProblem(first, plan), "");
+  EXPECT_NE(LeverProblem(both, plan).find("FullRetirementBenefit2"), std::string::npos);
+  plan.FullRetirementBenefit2 = 18000;
+  EXPECT_EQ(LeverProblem(both, plan), "");
+
+  EXPECT_EQ(LeverKey(both), "claim-age");
+  EXPECT_EQ(GoalOf(first), LeverGoal::Either);
+  EXPECT_EQ(UnitOf(first), LeverUnit::Years);
+  const auto bounds = [&plan](const Lever& lever) {
+    const LeverBounds b = DefaultBounds(lever, plan);
+    return std::pair{b.min, b.max};
+  };
+  EXPECT_EQ(bounds(first), std::pair(std::int64_t{64}, std::int64_t{70}));
+  EXPECT_EQ(bounds(second), std::pair(std::int64_t{62}, std::int64_t{70}));
+  EXPECT_EQ(bounds(both), std::pair(std::int64_t{64}, std::int64_t{68}));  // the second claims 2 years later
+  const PlanRecord moved = WithLever(both, plan, 65);
+  EXPECT_EQ(std::pair(moved.SocialSecurityAge1, moved.SocialSecurityAge2), std::pair(65, 67));
+  EXPECT_EQ(moved.RetireAge1, plan.RetireAge1);
+  EXPECT_EQ(WithLever(second, plan, 62).SocialSecurityAge2, 62);
+
+  plan.Age1 = 70;  // no choice left
+  EXPECT_NE(LeverProblem(first, plan).find("nothing left to choose"), std::string::npos);
+  plan.SecondPerson = false;
+  EXPECT_EQ(LeverProblem(second, plan), "the plan has no second person");
 }
 
 TEST(Levers, RefuseWhatIsNoNumberTheForecastReads) {
