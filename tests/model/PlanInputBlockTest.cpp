@@ -44,6 +44,7 @@ TEST(PlanInputBlockTest, PlansWithoutNewInputsSaveByteForByte) {
   ASSERT_GE(plans.size(), 5u);
   for (const auto& path : plans) {
     const std::string bytes = FileBytes(path);
+    if (bytes.find("[Prevora]") != std::string::npos) continue;  // a plan that uses the newer inputs
     PlanRecord plan;
     ASSERT_TRUE(ReadText(bytes, plan).ok) << path;
     const std::string saved = PlanFileText(plan);
