@@ -65,8 +65,10 @@ LawReturn LawFederalReturn(const LawReturnInput& in) {
     r.gains = net;
   } else {
     const std::int64_t limit = in.kind == TaxReturn::Separate ? kSeparateLossLimit : kLossLimit;
-    r.lossDeducted = std::min(-net, limit);
-    r.lossCarried = -net - r.lossDeducted;
+    // Saturating: a loss held at the 64-bit limit has no exact negation.
+    const std::int64_t loss = SubMoney(0, net);
+    r.lossDeducted = std::min(loss, limit);
+    r.lossCarried = SubMoney(loss, r.lossDeducted);
   }
   r.otherIncome =
       SubMoney(SumMoney({in.wages, in.pensions, in.distributions, r.gains}), r.lossDeducted);
