@@ -22,7 +22,7 @@ void UpdateRoth(const RunFactors& run, ForecastTable& table, int a) {
 void TakeFromRothBasis(const RunFactors& run, ForecastTable& table, int j) {
   const std::int64_t drawn = table.Year(j).RothWithdrawal;
   std::int64_t& basis = table.work.RothBasis;
-  const std::int64_t fromBasis = std::clamp<std::int64_t>(drawn, 0, basis);
+  const std::int64_t fromBasis = std::min(std::max<std::int64_t>(drawn, 0), std::max<std::int64_t>(basis, 0));
   basis = SubMoney(basis, fromBasis);
   // The draw moves the balances next year, which taxes its earnings.
   table.work.RothEarningsTaxed = DrawnEarly(run, j + 1) ? SubMoney(drawn, fromBasis) : 0;
