@@ -4,6 +4,7 @@
 #include "markets/RecordedInflation.h"
 #include "model/HomeSituation.h"
 #include "model/NumberFormat.h"
+#include "model/WithdrawalStrategy.h"
 #include "odds/ShortfallLevel.h"
 #include "report/ReportPages.h"
 #include "solve/SolveSummary.h"
@@ -42,13 +43,15 @@ std::string HouseholdParagraph(const PlanRecord& plan) {
   return text;
 }
 
-// Net worth in the year person 1 reaches `age1`, or nothing past the forecast.
-void AddNetWorthRow(ReportTable& table, const ReportFigures& figures, const std::string& when, std::int64_t age1) {
+// Net worth (or another worth) in the year person 1 reaches `age1`, or
+// nothing past the forecast.
+void AddNetWorthRow(ReportTable& table, const ReportFigures& figures, const std::string& when, std::int64_t age1,
+                    const char* what = "Net worth", std::int64_t YearRecord::*field = &YearRecord::NetWorth) {
   const std::int64_t a = age1 - figures.plan.Age1 + 1;
   if (a < 1 || a > RowCount(figures.plan)) return;
   const std::int64_t year = figures.plan.CurrentYear + a - 1;
-  table.rows.push_back({"Net worth " + when + " (" + std::to_string(year) + ")",
-                        FormatDollars(figures.currentTable.Year(static_cast<int>(a)).NetWorth)});
+  table.rows.push_back({std::string(what) + " " + when + " (" + std::to_string(year) + ")",
+                        FormatDollars(figures.currentTable.Year(static_cast<int>(a)).*field)});
 }
 
 std::int64_t LifetimeSum(const ReportFigures& figures, std::int64_t YearRecord::*field) {
@@ -64,6 +67,12 @@ ReportTable HeadlineTable(const ReportFigures& figures) {
                    plan.RetireAge2 - static_cast<std::int64_t>(plan.Age2) + plan.Age1);
   }
   AddNetWorthRow(table, figures, "when " + plan.Name1 + " is 90", 90);
+  // With a Roth account or a withdrawal strategy, what is left after the tax
+  // the tax-deferred balance still owes (docs/withdrawals.md).
+  if (UsesAccounts(plan)) {
+    AddNetWorthRow(table, figures, "when " + plan.Name1 + " is 90", 90, "After-tax net worth",
+                   &YearRecord::AfterTaxNetWorth);
+  }
   table.rows.push_back({"Lifetime income taxes", FormatDollars(LifetimeSum(figures, &YearRecord::IncomeTaxes))});
   table.rows.push_back({"Lifetime property taxes", FormatDollars(LifetimeSum(figures, &YearRecord::PropertyTax))});
   const auto first = FirstYearOfEachLevel(plan, figures.table, figures.rules.taxes);
