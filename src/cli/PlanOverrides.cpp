@@ -35,15 +35,10 @@ std::optional<std::int32_t> Age(const std::string& text) {
 
 std::string StoreOrder(const std::string& value, PlanOverrides& overrides) {
   const bool blank = std::all_of(value.begin(), value.end(), [](unsigned char c) { return std::isspace(c); });
-  if (blank || !ParseWithdrawalOrder(value)) {
-    return Refusal("--withdrawal-order takes taxable, deferred and roth, each once, joined by commas", value);
-  }
+  const std::optional<AccountOrder> order = blank ? std::nullopt : ParseWithdrawalOrder(value);
+  if (!order) return Refusal("--withdrawal-order takes taxable, deferred and roth, each once, joined by commas", value);
   // Stored as the assumptions page and the strategy set write it.
-  std::string words;
-  for (const unsigned char c : value) {
-    if (!std::isspace(c)) words += static_cast<char>(std::tolower(c));
-  }
-  overrides.withdrawalOrder = words;
+  overrides.withdrawalOrder = WithdrawalOrderText(*order);
   return {};
 }
 

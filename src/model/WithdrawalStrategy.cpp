@@ -49,6 +49,18 @@ std::optional<AccountOrder> ParseWithdrawalOrder(const std::string& text) {
   return order;
 }
 
+std::string WithdrawalOrderText(const AccountOrder& order) {
+  std::string text;
+  for (const Account account : order) {
+    for (const auto& [name, named] : kAccountWords) {
+      if (named != account) continue;
+      if (!text.empty()) text += ',';
+      text += name;
+    }
+  }
+  return text;
+}
+
 bool IsFillBracket(std::int32_t percent) {
   return std::find(kFillBrackets.begin(), kFillBrackets.end(), percent) != kFillBrackets.end();
 }

@@ -23,6 +23,9 @@ inline constexpr AccountOrder kDefaultWithdrawalOrder = {Account::Taxable, Accou
 // any other text.
 std::optional<AccountOrder> ParseWithdrawalOrder(const std::string& text);
 
+// The order as the file stores it: "deferred,taxable,roth".
+std::string WithdrawalOrderText(const AccountOrder& order);
+
 // The brackets a plan may fill, in percent; 0 fills none.
 inline constexpr std::array<std::int32_t, 6> kFillBrackets = {0, 10, 12, 22, 24, 32};
 bool IsFillBracket(std::int32_t percent);
