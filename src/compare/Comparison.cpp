@@ -19,7 +19,7 @@ Comparison ComparePlans(const PlanRecord& base, const PlanRecord& other, const C
     comparison.years = CompareYears(base, ForecastOf(base, false, rates, rules), other,
                                      ForecastOf(other, false, rates, rules));
   }
-  comparison.summary = SummarizeComparison(base, baseToday, other, otherToday);
+  comparison.summary = SummarizeComparison(base, baseToday, other, otherToday, comparison.accounts);
   comparison.attribution =
       Attribute(base, other, comparison.inputs.changedInputs, options.metric, MetricIn(options.metric, base, baseToday),
                 MetricIn(options.metric, other, otherToday), options.method);

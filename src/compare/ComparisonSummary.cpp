@@ -2,7 +2,6 @@
 
 #include "compare/Difference.h"
 #include "engine/Money.h"
-#include "model/WithdrawalStrategy.h"
 
 namespace {
 
@@ -43,7 +42,7 @@ SummaryLine Line(const char* key, const char* title, bool isYear, std::optional<
 }  // namespace
 
 std::vector<SummaryLine> SummarizeComparison(const PlanRecord& base, const ForecastTable& baseToday,
-                                             const PlanRecord& other, const ForecastTable& otherToday) {
+                                             const PlanRecord& other, const ForecastTable& otherToday, bool accounts) {
   const Figures b = FiguresOf(base, baseToday);
   const Figures o = FiguresOf(other, otherToday);
   std::vector<SummaryLine> lines = {
@@ -55,7 +54,7 @@ std::vector<SummaryLine> SummarizeComparison(const PlanRecord& base, const Forec
   };
   // Comparisons of plans with a Roth account or a withdrawal strategy show
   // what is left after the tax the tax-deferred balance still owes.
-  if (UsesAccounts(base) || UsesAccounts(other)) {
+  if (accounts) {
     lines.insert(lines.begin() + 1, Line("AfterTaxNetWorthLastYear", "After-tax net worth in the last year", false,
                                          b.lastAfterTaxNetWorth, o.lastAfterTaxNetWorth));
   }

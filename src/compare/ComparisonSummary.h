@@ -21,5 +21,7 @@ struct SummaryLine {
 // the first year whose shortfall is left unfunded (it becomes new debt), and
 // the income taxes and the expenses summed over all years. The tables are in
 // today's dollars.
+// `accounts`: either plan holds a Roth account or a withdrawal strategy, which
+// adds the after-tax net worth.
 std::vector<SummaryLine> SummarizeComparison(const PlanRecord& base, const ForecastTable& baseToday,
-                                             const PlanRecord& other, const ForecastTable& otherToday);
+                                             const PlanRecord& other, const ForecastTable& otherToday, bool accounts);
