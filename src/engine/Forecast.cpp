@@ -64,7 +64,7 @@ void InitFirstYear(const RunFactors& run, ForecastTable& table) {
   year.NetWorth = NetWorthOf(year);
   // The current year's taxes are typed under either rules: its tax-deferred
   // balance counts at the law's rate on today's figures.
-  const long double rate = LawMarginalRate(run, LawYearTaxStepsOf(run, table, 1), 1);
+  const long double rate = year.TaxDeferred > 0 ? LawMarginalRate(run, LawYearTaxStepsOf(run, table, 1), 1) : 0.0L;
   year.AfterTaxNetWorth = AfterTaxNetWorthOf(year, rate);
   if (run.trace) [[unlikely]] {
     TraceFirstYearBalances(run, table);
