@@ -168,6 +168,12 @@ void TraceIncomeAndNetWorth(const RunFactors& run, const ForecastTable& table, i
   RecordNode(*run.trace, a, kNetWorth, year.NetWorth, std::move(worth));
 }
 
+void AddFromSalaryTerm(const RunFactors& run, int p, int a, const char* name, std::int64_t amount,
+                       ExplainTerms& terms) {
+  terms.ScaledInput(name, amount, run.Salary(p, a - 1),
+                    "the salary of person " + std::to_string(p + 1) + InYear(run, a - 1) + " against today's");
+}
+
 void TraceBalances(const RunFactors& run, const ForecastTable& table, int a, std::int64_t c1, std::int64_t c2) {
   const YearRecord& year = table.Year(a);
   const YearRecord& last = table.Year(a - 1);
@@ -176,14 +182,8 @@ void TraceBalances(const RunFactors& run, const ForecastTable& table, int a, std
                "the tax-deferred account was emptied to cover a shortfall");
   } else {
     ExplainTerms terms;
-    if (c1 != 0) {
-      terms.ScaledInput("DeferredContribution1", run.plan.DeferredContribution1, run.Salary(0, a - 1),
-                        "the salary of person 1" + InYear(run, a - 1) + " against today's");
-    }
-    if (c2 != 0) {
-      terms.ScaledInput("DeferredContribution2", run.plan.DeferredContribution2, run.Salary(1, a - 1),
-                        "the salary of person 2" + InYear(run, a - 1) + " against today's");
-    }
+    if (c1 != 0) AddFromSalaryTerm(run, 0, a, "DeferredContribution1", run.plan.DeferredContribution1, terms);
+    if (c2 != 0) AddFromSalaryTerm(run, 1, a, "DeferredContribution2", run.plan.DeferredContribution2, terms);
     terms.ScaledCell(a - 1, kTaxDeferred, last.TaxDeferred, run.DeferredGrowth(a - 1),
                      "tax-deferred savings grow %p" + InYear(run, a - 1));
     terms.Cell(a, kDistribution, year.Distribution, true);

@@ -19,14 +19,8 @@ constexpr int kAfterTaxNetWorth = SlotOf(&YearRecord::AfterTaxNetWorth);
 void TraceContribution(const RunFactors& run, const ForecastTable& table, int a) {
   const PlanRecord& plan = run.plan;
   ExplainTerms terms;
-  if (run.RothContribution(0, a) != 0) {
-    terms.ScaledInput("RothContribution1", plan.RothContribution1, run.Salary(0, a - 1),
-                      "the salary of person 1" + InYear(run, a - 1) + " against today's");
-  }
-  if (run.RothContribution(1, a) != 0) {
-    terms.ScaledInput("RothContribution2", plan.RothContribution2, run.Salary(1, a - 1),
-                      "the salary of person 2" + InYear(run, a - 1) + " against today's");
-  }
+  if (run.RothContribution(0, a) != 0) AddFromSalaryTerm(run, 0, a, "RothContribution1", plan.RothContribution1, terms);
+  if (run.RothContribution(1, a) != 0) AddFromSalaryTerm(run, 1, a, "RothContribution2", plan.RothContribution2, terms);
   RecordNode(*run.trace, a, kRothContribution, table.Year(a).RothContribution, std::move(terms));
 }
 

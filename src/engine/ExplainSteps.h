@@ -21,6 +21,9 @@ void TraceIncomeParts(const RunFactors& run, const ForecastTable& table, int a);
 void TraceInvestReturn(const RunFactors& run, const ForecastTable& table, int a);
 void TraceDistribution(const RunFactors& run, const ForecastTable& table, int a);
 void TraceIncomeAndNetWorth(const RunFactors& run, const ForecastTable& table, int a);
+// A yearly amount person p pays from salary in year a >= 2 (RunFactors::FromSalary).
+void AddFromSalaryTerm(const RunFactors& run, int p, int a, const char* name, std::int64_t amount,
+                       ExplainTerms& terms);
 void TraceBalances(const RunFactors& run, const ForecastTable& table, int a, std::int64_t c1, std::int64_t c2);
 // The required distribution of year a as terms (none before the first distribution age).
 ExplainTerms RequiredDistributionTerms(const RunFactors& run, const ForecastTable& table, int a);
